@@ -99,6 +99,10 @@ KNOWN_FORMS = {
     ('piacere', 'ind_pres'): 'piaccio piaci piace piacciamo piacete piacciono',
     ('cuocere', 'pret'): 'cossi cuocesti cosse cuocemmo cuoceste cossero',
     ('godere', 'fut'): 'godrò godrai godrà godremo godrete godranno',
+    ('sciare', 'ind_pres'): 'scio scii scia sciamo sciate sciano',
+    ('sciare', 'fut'): 'scierò scierai scierà scieremo scierete scieranno',
+    ('mangiare', 'fut'): 'mangerò mangerai mangerà mangeremo mangerete mangeranno',
+    ('cercare', 'sub_pres'): 'cerchi cerchi cerchi cerchiamo cerchiate cerchino',
 }
 KNOWN_PARTICIPLES = {
     'essere': 'stato', 'avere': 'avuto', 'fare': 'fatto', 'dire': 'detto', 'vedere': 'visto',

@@ -147,9 +147,15 @@ function gerundFromImperfect(inf, imperfectFirst) {
 
 // Joins an -are stem and an ending with the usual spelling changes
 // (cerc+i -> cerchi, mangi+erò -> mangerò, studi+i -> studi).
+// Verbs whose stem ends in a stressed i (scìo, spìo) keep it everywhere:
+// scii, sciino, scierò (but sciamo, sciate).
+const STRESSED_I = new Set(['sciare', 'spiare', 'inviare', 'avviare', 'deviare']);
+
 function joinAre(stem, ending) {
   const e0 = ending[0];
+  const stressedI = STRESSED_I.has(stem + 'are');
   if (/[cg]$/.test(stem) && (e0 === 'e' || e0 === 'i')) return [stem + 'h' + ending];
+  if (stressedI) return [ending.startsWith('ia') ? stem.slice(0, -1) + ending : stem + ending];
   if (/[cg]i$/.test(stem) && !/gli$/.test(stem) && e0 === 'e') return [stem.slice(0, -1) + ending];
   if (stem.endsWith('i') && e0 === 'i') return [stem.slice(0, -1) + ending, stem + ending];
   return [stem + ending];
