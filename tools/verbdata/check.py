@@ -129,9 +129,15 @@ PRONOUNS = ['I', 'you (sng.)', 'he/she', 'we', 'you (pl.)', 'they']
 # Heads where the doubling rule doubles the final consonant; each was checked to be
 # right in British spelling (stressed last syllable, or -l after a single vowel).
 DOUBLING_ACCEPTED = set('''
-admit bet chat commit control drag drop enrol equip fit get grab hug jog kidnap log marvel nag plan
+admit ban bet chat commit control drag drop enrol equip fit get grab hug jog kidnap log marvel nag plan
 quit regret rob rub run set ship shop sip sit skip slip snap spit split stop swim tap travel trim
 upset win wrap unwrap cancel beg dig hit cut put shut let forget begin knit spin step stir sob
+'''.split())
+
+# Heads whose last syllable is stressed and ends in a consonant the rules never
+# double: their -ing and -ed forms would be misspelt (forbiding, prefered).
+UNDOUBLED_STRESSED = set('''
+prefer refer occur transfer confer infer deter recur incur concur defer forbid outbid
 '''.split())
 
 
@@ -356,6 +362,10 @@ def english_problems(v, irregular):
         if (doubled_ing or doubled_past) and head not in DOUBLING_ACCEPTED:
             p.append(f'"{head}" gets a doubled final consonant ({ing_form(eng)}, {simple_past(eng)}); '
                      f'check the spelling and add the head to DOUBLING_ACCEPTED if it is right')
+    if head != 'be' and re.search(r'(^|[^aeiou])[aeiou][dfrvcz]$', head):
+        one_syllable = len(re.findall(r'[aeiouy]+', head)) == 1
+        if one_syllable or head in UNDOUBLED_STRESSED or head.endswith('c'):
+            p.append(f'"{head}" needs a doubled final consonant the rules do not give ({ing_form(eng)})')
     for name, rows in renderings.items():
         for r in rows:
             if '  ' in r or r != r.strip() or '|' in r:
