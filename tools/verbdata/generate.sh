@@ -7,5 +7,5 @@ set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$here"
 npm ci --no-audit --no-fund --loglevel=error
-node generate.js "$@"
+node generate.js
 python3 check.py ../../resources/verbs.xml
