@@ -1,0 +1,274 @@
+#!/usr/bin/env python3
+"""Checks the grammar quiz data file resources/quizzes.xml.
+
+The app's quiz reader takes every element text verbatim (no trimming), plays
+ten random questions of a quiz, fills the "_____" blank with the right answer,
+and stores per-verb points under the question's linked verb key.  This script
+enforces the rules the data has to follow for that to work:
+
+  * the file is well-formed XML, made only of elements the reader knows;
+  * at least 15 quizzes, each with at least 12 questions;
+  * quiz ids are unique lower-case slugs (they are deep-link hosts and score
+    keys), every quiz has a title and a description;
+  * every question holds exactly one blank of five underscores, a non-empty
+    answer, a clue, an explanation and a linked verb;
+  * a question has either all three wrong alternatives or none (the game then
+    draws them from the other answers of the quiz, so the quiz must have at
+    least three other distinct answers); alternatives differ from the answer
+    and from each other;
+  * no two questions share the same text;
+  * no leaf text starts or ends with white space or holds a line break;
+  * every linked verb is a key of resources/verbs.xml (when that file exists).
+
+Usage: check.py [--quizzes PATH] [--verbs PATH] [--list-verbs] [--summary]
+Exit status 0 when every check passes, 1 otherwise.  Python 3 stdlib only.
+"""
+
+import argparse
+import os
+import re
+import sys
+import xml.etree.ElementTree as ET
+
+ROOT = os.path.abspath(os.path.join(os.path.dirname(__file__), "..", ".."))
+DEFAULT_QUIZZES = os.path.join(ROOT, "resources", "quizzes.xml")
+DEFAULT_VERBS = os.path.join(ROOT, "resources", "verbs.xml")
+
+MIN_QUIZZES = 15
+MIN_ITEMS = 12
+BLANK = "_____"
+SLUG = re.compile(r"^[a-z0-9]+(-[a-z0-9]+)*$")
+
+QUIZ_LEAVES = ("id", "title", "description")
+ITEM_LEAVES = ("question", "answer", "alt1", "alt2", "alt3", "clue",
+               "image_named", "explanation", "linked_verb")
+ITEM_REQUIRED = ("question", "answer", "clue", "explanation", "linked_verb")
+ALTS = ("alt1", "alt2", "alt3")
+
+
+def verb_key(infinitive, reflexive):
+    """Key under which the app stores a verb: reflexive verbs stored as
+    'lavare' become 'lavarsi'; bar marks go; lower case."""
+    key = infinitive
+    if reflexive:
+        key = key[:-1] + "si"
+    return key.replace("|", "").lower()
+
+
+def load_verb_keys(path):
+    tree = ET.parse(path)
+    keys = set()
+    for verb in tree.getroot().iter("verb"):
+        infinitive = verb.findtext("infinitive") or ""
+        reflexive = (verb.findtext("reflexive") or "") == "true"
+        keys.add(verb_key(infinitive, reflexive))
+    return keys
+
+
+class Report:
+    def __init__(self):
+        self.errors = []
+
+    def error(self, where, message):
+        self.errors.append(f"{where}: {message}")
+
+
+def leaf_text(element):
+    """Text of a leaf element as the reader sees it (all character data)."""
+    return "".join(element.itertext())
+
+
+def check_leaf(report, where, element):
+    if len(element):
+        report.error(where, f"<{element.tag}> must not contain elements")
+    if element.attrib:
+        report.error(where, f"<{element.tag}> has attributes, which the reader ignores")
+    text = leaf_text(element)
+    if text != text.strip():
+        report.error(where, f"<{element.tag}> text has white space at its ends: {text!r}")
+    if "\n" in text or "\r" in text or "\t" in text:
+        report.error(where, f"<{element.tag}> text holds a line break or tab")
+    if "  " in text:
+        report.error(where, f"<{element.tag}> text holds a double blank")
+    return text
+
+
+def single_children(report, where, parent, names):
+    """Map of leaf name -> text for the direct children of parent; reports
+    repeated and unknown children."""
+    found = {}
+    for child in parent:
+        if child.tag not in names:
+            continue
+        if child.tag in found:
+            report.error(where, f"<{child.tag}> appears more than once")
+        found[child.tag] = check_leaf(report, where, child)
+    return found
+
+
+def check_item(report, where, item, seen_questions):
+    for child in item:
+        if child.tag not in ITEM_LEAVES:
+            report.error(where, f"unexpected element <{child.tag}> in <item>")
+    fields = single_children(report, where, item, ITEM_LEAVES)
+    for name in ITEM_REQUIRED:
+        if not fields.get(name):
+            report.error(where, f"missing or empty <{name}>")
+
+    question = fields.get("question", "")
+    if question.count(BLANK) != 1 or question.count("_") != len(BLANK):
+        report.error(where, f"question needs exactly one blank of five underscores: {question!r}")
+    if question in seen_questions:
+        report.error(where, f"question text repeats {seen_questions[question]}: {question!r}")
+    else:
+        seen_questions[question] = where
+
+    answer = fields.get("answer", "")
+    present = [name for name in ALTS if name in fields]
+    if present and len(present) != len(ALTS):
+        report.error(where, "give all three alternatives or none")
+    alts = [fields[name] for name in present]
+    for name in present:
+        if not fields[name]:
+            report.error(where, f"<{name}> is empty")
+        elif fields[name] == answer:
+            report.error(where, f"<{name}> equals the answer {answer!r}")
+    if len(set(alts)) != len(alts):
+        report.error(where, f"alternatives repeat: {alts}")
+    if "image_named" in fields:
+        report.error(where, "<image_named> is not used by this data")
+
+    explanation = fields.get("explanation", "")
+    if explanation and explanation[-1] not in ".!?)":
+        report.error(where, "explanation should end with a full stop")
+    return fields
+
+
+def check_quiz(report, index, quiz, seen_ids, seen_questions):
+    where = f"quiz #{index + 1}"
+    for child in quiz:
+        if child.tag not in QUIZ_LEAVES and child.tag != "item":
+            report.error(where, f"unexpected element <{child.tag}> in <quiz>")
+    fields = single_children(report, where, quiz, QUIZ_LEAVES)
+    quiz_id = fields.get("id", "")
+    if quiz_id:
+        where = f"quiz {quiz_id}"
+    if not SLUG.match(quiz_id):
+        report.error(where, f"id must be a lower-case slug: {quiz_id!r}")
+    if quiz_id in seen_ids:
+        report.error(where, "id is not unique")
+    seen_ids.add(quiz_id)
+    for name in ("title", "description"):
+        if not fields.get(name):
+            report.error(where, f"missing or empty <{name}>")
+
+    items = quiz.findall("item")
+    if len(items) < MIN_ITEMS:
+        report.error(where, f"has {len(items)} questions, needs at least {MIN_ITEMS}")
+    # Elements the reader would pick up from anywhere inside the quiz.
+    for element in quiz.iter():
+        if element.tag == "id" and element not in list(quiz):
+            report.error(where, "<id> inside an item would override the quiz id")
+
+    parsed = []
+    for number, item in enumerate(items, 1):
+        parsed.append(check_item(report, f"{where} item {number}", item, seen_questions))
+
+    answers = [p.get("answer", "") for p in parsed]
+    for number, p in enumerate(parsed, 1):
+        if "alt1" in p:
+            continue
+        others = {a for a in answers if a and a != p.get("answer")}
+        if len(others) < 3:
+            report.error(f"{where} item {number}",
+                         "no alternatives given and fewer than three other answers to draw from")
+    return quiz_id, fields, parsed
+
+
+def main(argv=None):
+    parser = argparse.ArgumentParser(description="Check the grammar quiz data file.")
+    parser.add_argument("--quizzes", default=DEFAULT_QUIZZES)
+    parser.add_argument("--verbs", default=DEFAULT_VERBS)
+    parser.add_argument("--list-verbs", action="store_true",
+                        help="print every linked verb key used, with its count")
+    parser.add_argument("--summary", action="store_true",
+                        help="print each quiz with its question count")
+    args = parser.parse_args(argv)
+
+    report = Report()
+    try:
+        tree = ET.parse(args.quizzes)
+    except (ET.ParseError, OSError) as exc:
+        print(f"{args.quizzes}: cannot be read as XML: {exc}")
+        return 1
+
+    with open(args.quizzes, "rb") as handle:
+        raw = handle.read()
+    try:
+        raw.decode("utf-8")
+    except UnicodeDecodeError as exc:
+        report.error(args.quizzes, f"not UTF-8: {exc}")
+
+    root = tree.getroot()
+    quizzes = root.findall("quiz")
+    for element in root.iter():
+        if element.tag not in ("quiz", "item", root.tag) + QUIZ_LEAVES + ITEM_LEAVES:
+            report.error(args.quizzes, f"unknown element <{element.tag}>")
+        if element.tag == "quiz" and element not in quizzes:
+            report.error(args.quizzes, "<quiz> must sit directly under the root element")
+    if len(quizzes) < MIN_QUIZZES:
+        report.error(args.quizzes, f"{len(quizzes)} quizzes, needs at least {MIN_QUIZZES}")
+
+    seen_ids = set()
+    seen_questions = {}
+    linked = {}
+    no_alts = []
+    summary = []
+    for index, quiz in enumerate(quizzes):
+        quiz_id, fields, items = check_quiz(report, index, quiz, seen_ids, seen_questions)
+        summary.append((quiz_id, fields.get("title", ""), len(items)))
+        for number, item in enumerate(items, 1):
+            verb = item.get("linked_verb", "")
+            if verb:
+                linked.setdefault(verb, []).append(f"{quiz_id} item {number}")
+            if "alt1" not in item:
+                no_alts.append(f"{quiz_id} item {number}: {item.get('question', '')}")
+
+    if os.path.exists(args.verbs):
+        try:
+            keys = load_verb_keys(args.verbs)
+        except ET.ParseError as exc:
+            report.error(args.verbs, f"cannot be parsed: {exc}")
+            keys = None
+        if keys is not None:
+            for verb, places in sorted(linked.items()):
+                if verb not in keys:
+                    report.error(places[0], f"linked verb {verb!r} is not a key of "
+                                 f"{os.path.basename(args.verbs)} (used {len(places)}x)")
+            print(f"linked verbs checked against {len(keys)} verb keys of {args.verbs}")
+    else:
+        print(f"note: {args.verbs} not found, linked verbs not checked")
+
+    if args.summary:
+        for quiz_id, title, count in summary:
+            print(f"{quiz_id:32} {count:3}  {title}")
+        print("questions without alternatives:")
+        for line in no_alts:
+            print("  " + line)
+    if args.list_verbs:
+        for verb, places in sorted(linked.items()):
+            print(f"{verb} {len(places)}")
+
+    total = sum(count for _, _, count in summary)
+    if report.errors:
+        for line in report.errors:
+            print(line)
+        print(f"FAILED: {len(report.errors)} problem(s)")
+        return 1
+    print(f"OK: {len(quizzes)} quizzes, {total} questions, "
+          f"{len(linked)} linked verbs, {len(no_alts)} without alternatives")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())
