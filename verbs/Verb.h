@@ -1,0 +1,115 @@
+#pragma once
+
+#include "verbs/HeSheSeedStatus.h"
+
+#include <QObject>
+#include <QStringList>
+#include <QUuid>
+#include <QVariantMap>
+#include <QtQml/qqmlregistration.h>
+
+// One Italian verb, filled from the verb data file and shared by reference between the
+// dictionary, the games and the screens. Persons are six slots: io, tu, lui/lei, noi, voi, loro.
+class Verb : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Verbs come from the verb dictionary")
+    Q_PROPERTY(bool learnt READ learnt WRITE setLearnt NOTIFY learntChanged)
+    Q_PROPERTY(QString key MEMBER key CONSTANT)
+    Q_PROPERTY(QString infinitive MEMBER infinitive CONSTANT)
+    Q_PROPERTY(QString displayInfinitive READ displayInfinitive CONSTANT)
+    Q_PROPERTY(QString englishInfinitive MEMBER englishInfinitive CONSTANT)
+    Q_PROPERTY(QString englishDisplay READ englishDisplay CONSTANT)
+    Q_PROPERTY(QString englishInfinitiveExtra MEMBER englishInfinitiveExtra CONSTANT)
+    Q_PROPERTY(QString notes MEMBER notes CONSTANT)
+    Q_PROPERTY(QString locale MEMBER locale CONSTANT)
+    Q_PROPERTY(QStringList tags MEMBER tags CONSTANT)
+    Q_PROPERTY(bool reflexive MEMBER reflexive CONSTANT)
+    Q_PROPERTY(bool impersonal MEMBER impersonal CONSTANT)
+
+public:
+    explicit Verb(QObject *parent = nullptr);
+
+    QUuid id = QUuid::createUuid();
+    const QString locale = QStringLiteral("it-IT");
+    QString key;
+    QString infinitive;
+    QStringList tags;
+    HeSheSeedStatus heSheSeed = HeSheSeedStatus::unset;
+    bool impersonal = false;
+    QString englishInfinitive;
+    QString englishInfinitiveExtra;
+    QString englishSimplePast;
+    QString englishPastParticiple;
+    QString notes;
+    bool reflexive = false;
+    QStringList presentTense;
+    QStringList imperfectTense;
+    QStringList preteriteTense;
+    QStringList imperativeTense;
+    QStringList futureTense;
+    QStringList conditionalTense;
+    QStringList subjunctivePresentTense;
+    QStringList subjunctivePastTense;
+    QString pastParticiple;
+    QString gerund;
+    bool perfectWithEssere = false;
+    QString preposition;
+    QStringList pronouns{QStringLiteral("io"), QStringLiteral("tu"), QStringLiteral("lui/lei"),
+                         QStringLiteral("noi"), QStringLiteral("voi"), QStringLiteral("loro")};
+    QStringList pronounsEnglish{QStringLiteral("I"), QStringLiteral("you (sng.)"), QStringLiteral("he/she"),
+                                QStringLiteral("we"), QStringLiteral("you (pl.)"), QStringLiteral("they")};
+    QStringList reflexivePronouns{QStringLiteral("mi"), QStringLiteral("ti"), QStringLiteral("si"),
+                                  QStringLiteral("ci"), QStringLiteral("vi"), QStringLiteral("si")};
+    const QStringList sensitiveTopics{QStringLiteral("morire")};
+    const QStringList moreSenseAsImpersonalVerbs{QStringLiteral("bedeuten"), QStringLiteral("geschehen")};
+    QVariantMap miscSettingsValues;
+
+    [[nodiscard]] bool learnt() const { return learnt_; }
+    void setLearnt(bool learnt);
+
+    // Sets key from the final field values and logs it.
+    void computeKey();
+    // The infinitive as screens show and sort it: reflexive verbs end in "si", bars removed.
+    [[nodiscard]] QString displayInfinitive() const;
+    // The English infinitive without its bar marks.
+    [[nodiscard]] QString englishDisplay() const;
+    // Out of "All Verbs" and random picks.
+    [[nodiscard]] bool isSensitive() const { return sensitiveTopics.contains(infinitive); }
+    // Treated as impersonal by the drill items and the tables.
+    [[nodiscard]] bool isImpersonalLike() const
+    {
+        return impersonal || moreSenseAsImpersonalVerbs.contains(infinitive);
+    }
+    [[nodiscard]] bool isBlank() const { return infinitive.isEmpty(); }
+    // Equality of verbs is equality of infinitives.
+    [[nodiscard]] bool sameVerb(const Verb &other) const { return infinitive == other.infinitive; }
+
+    [[nodiscard]] QStringList presentForms() const;
+    [[nodiscard]] QStringList imperfectForms() const { return simpleForms(imperfectTense); }
+    [[nodiscard]] QStringList pastHistoricForms() const { return simpleForms(preteriteTense); }
+    [[nodiscard]] QStringList futureForms() const { return simpleForms(futureTense); }
+    [[nodiscard]] QStringList conditionalForms() const { return simpleForms(conditionalTense); }
+    [[nodiscard]] QStringList presentSubjunctiveForms() const { return simpleForms(subjunctivePresentTense); }
+    [[nodiscard]] QStringList pastSubjunctiveForms() const { return simpleForms(subjunctivePastTense); }
+    // The compound tenses may store a participle derived from the infinitive when none was given.
+    [[nodiscard]] QStringList perfectForms();
+    [[nodiscard]] QStringList pluperfectForms();
+    [[nodiscard]] QStringList futurePerfectForms();
+    [[nodiscard]] QStringList conditionalPerfectForms();
+    [[nodiscard]] QStringList imperativeForms() const;
+
+    // Sets pastParticiple from the infinitive when the data gave none.
+    void fillPastParticipleIfMissing();
+
+signals:
+    void learntChanged();
+
+private:
+    [[nodiscard]] QStringList simpleForms(const QStringList &tense) const;
+    [[nodiscard]] QStringList compoundForms(const QStringList &avere, const QStringList &essere);
+    [[nodiscard]] QString withPreposition(const QString &form) const;
+
+    bool learnt_ = false;
+};

@@ -1,0 +1,139 @@
+#include "verbs/VerbDictionary.h"
+
+#include "app/Services.h"
+#include "platform/Collation.h"
+#include "platform/Console.h"
+#include "platform/MainQueue.h"
+#include "platform/Random.h"
+#include "platform/Resources.h"
+#include "progress/ProgressManager.h"
+#include "settings/SettingsManager.h"
+#include "settings/TenseSetting.h"
+#include "verbs/VerbDataReader.h"
+
+#include <QFile>
+#include <QJSEngine>
+
+VerbDictionary::VerbDictionary(Services &services)
+    : services_(services),
+      tenseSettings_(services.tenseSettings()),
+      languageSettings_(services.languageSettings()),
+      blankVerb_(new Verb(this))
+{
+    readFile();
+}
+
+VerbDictionary::~VerbDictionary() = default;
+
+VerbDictionary &VerbDictionary::shared()
+{
+    return Services::current().verbDictionary();
+}
+
+VerbDictionary *VerbDictionary::create(QQmlEngine *, QJSEngine *)
+{
+    VerbDictionary *dictionary = &shared();
+    QJSEngine::setObjectOwnership(dictionary, QJSEngine::CppOwnership);
+    return dictionary;
+}
+
+void VerbDictionary::readFile()
+{
+    dataPath_ = services_.resources().path(QStringLiteral("verbs"), QStringLiteral("xml"));
+    QFile file(dataPath_);
+    if (dataPath_.isEmpty() || !file.open(QIODevice::ReadOnly)) {
+        loadError_ = QStringLiteral("the verb data file verbs.xml was not found");
+        return;
+    }
+    VerbDataReader reader([this](Verb *verb) { append(verb); });
+    if (!reader.read(file.readAll())) {
+        loadError_ = QStringLiteral("%1: %2 at line %3, column %4")
+                         .arg(dataPath_, reader.errorText())
+                         .arg(reader.errorLine())
+                         .arg(reader.errorColumn());
+        return;
+    }
+    finishReading();
+}
+
+void VerbDictionary::append(Verb *verb)
+{
+    verb->setParent(this);
+    verbs_.append(verb);
+    byKey_.insert(verb->key, verb);
+    emit verbsChanged();
+}
+
+void VerbDictionary::finishReading()
+{
+    const Collation &italian = Collation::italian();
+    std::stable_sort(verbs_.begin(), verbs_.end(),
+                     [&italian](const Verb *a, const Verb *b) { return italian.lessThan(a->infinitive, b->infinitive); });
+    byKey_.clear();
+    for (Verb *verb : std::as_const(verbs_)) {
+        if (!byKey_.contains(verb->key))
+            byKey_.insert(verb->key, verb);
+    }
+    loaded_ = true;
+    emit verbsChanged();
+    Console::write(QString::number(verbs_.size()) + u" verbs added.");
+    services_.mainQueue().post([this] { loadLearntAndTenseFlags(); });
+}
+
+void VerbDictionary::loadLearntAndTenseFlags()
+{
+    // One read serves every verb: nothing writes the flags while this step runs.
+    const auto learnt = services_.progressManager().learntFlags();
+    for (Verb *verb : std::as_const(verbs_))
+        verb->setLearnt(learnt.value(verb->key, false));
+    for (TenseSetting *setting : tenseSettings_)
+        setting->setStatus(SettingsManager(services_).getFlag(setting->tenseName()));
+}
+
+int VerbDictionary::enabledTenseCount() const
+{
+    return int(std::count_if(tenseSettings_.begin(), tenseSettings_.end(),
+                             [](const TenseSetting *setting) { return setting->status(); }));
+}
+
+QStringList VerbDictionary::verbSetNames() const
+{
+    QStringList names;
+    for (const Verb *verb : verbs_) {
+        for (const QString &tag : verb->tags) {
+            if (!names.contains(tag))
+                names.append(tag);
+        }
+    }
+    names.append(allVerbs);
+    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return QString::compare(a, b) < 0; });
+    if (!learntVerbs().isEmpty())
+        names.append(learntVerbsName);
+    return names;
+}
+
+QList<Verb *> VerbDictionary::verbsInSet(const QString &name) const
+{
+    QList<Verb *> result;
+    for (Verb *verb : verbs_) {
+        const bool member = name == allVerbs         ? eligibleForAllVerbs(verb)
+                            : name == learntVerbsName ? verb->learnt()
+                                                      : verb->tags.contains(name);
+        if (member)
+            result.append(verb);
+    }
+    return result;
+}
+
+QList<Verb *> VerbDictionary::learntVerbs() const
+{
+    return verbsInSet(learntVerbsName);
+}
+
+Verb *VerbDictionary::randomVerb() const
+{
+    const QList<Verb *> eligible = verbsInSet(allVerbs);
+    if (eligible.isEmpty())
+        return blankVerb_;
+    return eligible.at(services_.random().index(eligible.size()));
+}

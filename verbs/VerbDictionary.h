@@ -1,0 +1,79 @@
+#pragma once
+
+#include <QHash>
+#include <QList>
+#include <QObject>
+#include <QStringList>
+#include <QtQml/qqmlregistration.h>
+
+#include "verbs/Verb.h"
+
+class Services;
+class TenseSetting;
+class LanguageSetting;
+class QQmlEngine;
+class QJSEngine;
+
+// Every verb of the app, read once from the bundled verb data file, with the verb sets the
+// games and screens draw from and the shared tense switches.
+class VerbDictionary : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(QList<Verb *> verbs READ verbs NOTIFY verbsChanged)
+    Q_PROPERTY(int verbCount READ verbCount NOTIFY verbsChanged)
+
+public:
+    // Reads the verb data file of the given services; see loaded() for the outcome.
+    explicit VerbDictionary(Services &services);
+    ~VerbDictionary() override;
+
+    static VerbDictionary &shared();
+    static VerbDictionary *create(QQmlEngine *, QJSEngine *);
+
+    [[nodiscard]] const QList<Verb *> &verbs() const { return verbs_; }
+    [[nodiscard]] int verbCount() const { return int(verbs_.size()); }
+    [[nodiscard]] const QList<TenseSetting *> &tenseSettings() const { return tenseSettings_; }
+    [[nodiscard]] const QList<LanguageSetting *> &languageSettings() const { return languageSettings_; }
+
+    // Whether the file was found and read to its end; otherwise loadError() says why.
+    [[nodiscard]] bool loaded() const { return loaded_; }
+    [[nodiscard]] const QString &loadError() const { return loadError_; }
+    [[nodiscard]] const QString &dataPath() const { return dataPath_; }
+
+    Q_INVOKABLE [[nodiscard]] int enabledTenseCount() const;
+    Q_INVOKABLE [[nodiscard]] QStringList verbSetNames() const;
+    Q_INVOKABLE [[nodiscard]] QList<Verb *> verbsInSet(const QString &name) const;
+    Q_INVOKABLE [[nodiscard]] QList<Verb *> learntVerbs() const;
+    // A verb eligible for "All Verbs", or a blank verb when there is none.
+    Q_INVOKABLE [[nodiscard]] Verb *randomVerb() const;
+    // The first verb (in dictionary order) with the given key, or nullptr.
+    [[nodiscard]] Verb *verbForKey(const QString &key) const { return byKey_.value(key); }
+
+    // Copies the stored learnt flags and tense switches onto the verbs and switches. Queued on the
+    // main queue once the file has been read.
+    void loadLearntAndTenseFlags();
+
+    static inline const QString allVerbs = QStringLiteral("All Verbs");
+    static inline const QString learntVerbsName = QStringLiteral("Learnt Verbs");
+
+signals:
+    void verbsChanged();
+
+private:
+    void readFile();
+    void append(Verb *verb);
+    void finishReading();
+    [[nodiscard]] bool eligibleForAllVerbs(const Verb *verb) const { return !verb->isSensitive(); }
+
+    Services &services_;
+    const QList<TenseSetting *> &tenseSettings_;
+    const QList<LanguageSetting *> &languageSettings_;
+    QList<Verb *> verbs_;
+    QHash<QString, Verb *> byKey_;
+    Verb *blankVerb_;
+    bool loaded_ = false;
+    QString loadError_;
+    QString dataPath_;
+};
