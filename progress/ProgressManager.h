@@ -1,0 +1,69 @@
+#pragma once
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+#include "progress/ProgressDictionaryEntry.h"
+
+class Services;
+class Verb;
+class QQmlEngine;
+class QJSEngine;
+
+// Everything the learner earns, kept in the user-defaults store: per-verb scores, learnt flags,
+// last quiz scores and the tense and language switches. Nothing is cached: every read goes to
+// the store and every change writes its whole dictionary back at once.
+class ProgressManager : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(QList<ProgressDictionaryEntry *> progressDictionaryEntries READ progressDictionaryEntries NOTIFY
+                   progressDictionaryEntriesChanged)
+
+public:
+    explicit ProgressManager(Services &services);
+    ~ProgressManager() override;
+
+    static ProgressManager &shared();
+    static ProgressManager *create(QQmlEngine *, QJSEngine *);
+
+    const QString progressDictionary = QStringLiteral("progressDictionary");
+    const QString learntDictionary = QStringLiteral("learntDictionary");
+    const QString flagDictionary = QStringLiteral("flagDictionary");
+    const QString miscSettingsDictionary = QStringLiteral("miscSettingsDictionary");
+    const QString quizScoresDictionary = QStringLiteral("quizScoresDictionary");
+
+    [[nodiscard]] const QList<ProgressDictionaryEntry *> &progressDictionaryEntries() const { return entries_; }
+
+    // The dictionary stored under key; an empty one is stored first when there is none.
+    QVariantMap readDictionary(const QString &key);
+    QMap<QString, qint64> progressScores();
+    QMap<QString, bool> learntFlags();
+    QMap<QString, qint64> quizScores();
+
+    Q_INVOKABLE void addPoints(const QString &verbKey, qint64 points);
+    void setLearnt(const QString &verbKey, bool learnt);
+    Q_INVOKABLE void toggleLearnt(Verb *verb);
+    void setQuizScore(const QString &quizKey, qint64 score);
+    QList<ProgressDictionaryEntry *> buildProgressEntries();
+
+    QMap<QString, bool> getFlagDictionary();
+    void setTenseFlag(const QString &tenseName, bool status);
+    QMap<QString, bool> getMiscSettingsDictionary();
+    void setMiscSetting(const QString &name, bool status);
+
+signals:
+    void progressDictionaryEntriesChanged();
+
+private:
+    void store(const QString &key, const QVariantMap &value);
+    QMap<QString, bool> rebuildFlagDictionary(const QMap<QString, bool> &stored);
+    QMap<QString, bool> createFlagDictionary();
+    void publish(QList<ProgressDictionaryEntry *> entries);
+
+    Services &services_;
+    QList<ProgressDictionaryEntry *> entries_;
+};

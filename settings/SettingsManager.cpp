@@ -1,0 +1,39 @@
+#include "settings/SettingsManager.h"
+
+#include "app/Services.h"
+#include "platform/Console.h"
+#include "platform/UserDefaults.h"
+#include "progress/ProgressManager.h"
+#include "progress/StoredMaps.h"
+#include "settings/TenseSetting.h"
+
+SettingsManager::SettingsManager(Services &services) : services_(services) {}
+
+QMap<QString, bool> SettingsManager::getFlagDictionary()
+{
+    UserDefaults &store = services_.userDefaults();
+    if (const auto stored = store.dictionary(flagDictionary))
+        return StoredMaps::boolMap(*stored);
+
+    const auto &tenses = services_.tenseSettings();
+    Console::write(QStringLiteral("SettingsManager >> creating a new verb flag dictionary"));
+    Console::write(u"SettingsManager >> default values are " + StoredMaps::render(tenses));
+    QMap<QString, bool> flags;
+    for (const TenseSetting *setting : tenses)
+        flags.insert(setting->tenseName(), setting->status());
+    Console::write(u"SettingsManager >> new dictionary is now " + StoredMaps::render(flags));
+    store.set(flagDictionary, StoredMaps::toVariantMap(flags));
+    return flags;
+}
+
+bool SettingsManager::getFlag(const QString &tenseName)
+{
+    const QMap<QString, bool> flags = getFlagDictionary();
+    const auto found = flags.constFind(tenseName);
+    if (found == flags.constEnd()) {
+        Console::write(QStringLiteral("record is not found, so returning false"));
+        return false;
+    }
+    Console::write(u"SettingsManager >> result for " + tenseName + u" retrieved: " + Console::boolText(*found));
+    return *found;
+}

@@ -1,0 +1,17 @@
+#include "settings/TenseSetting.h"
+
+#include "progress/ProgressManager.h"
+
+TenseSetting::TenseSetting(QString tenseName, bool status, QObject *parent)
+    : QObject(parent), tenseName_(std::move(tenseName)), status_(status)
+{
+}
+
+void TenseSetting::setStatus(bool status)
+{
+    const bool changed = status_ != status;
+    status_ = status;
+    if (changed)
+        emit statusChanged();
+    ProgressManager::shared().setTenseFlag(tenseName_, status);
+}

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <QObject>
+#include <QUuid>
+#include <QtQml/qqmlregistration.h>
+
+// One tense switch. Every assignment of status is stored at once under the tense's name.
+class TenseSetting : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Tense switches are shared by the verb dictionary")
+    Q_PROPERTY(QString tenseName READ tenseName CONSTANT)
+    Q_PROPERTY(bool status READ status WRITE setStatus NOTIFY statusChanged)
+
+public:
+    TenseSetting(QString tenseName, bool status, QObject *parent = nullptr);
+
+    [[nodiscard]] const QUuid &id() const { return id_; }
+    [[nodiscard]] const QString &tenseName() const { return tenseName_; }
+    [[nodiscard]] bool status() const { return status_; }
+    void setStatus(bool status);
+
+signals:
+    void statusChanged();
+
+private:
+    QUuid id_ = QUuid::createUuid();
+    QString tenseName_;
+    bool status_;
+};
