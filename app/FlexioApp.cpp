@@ -1,0 +1,93 @@
+#include "app/FlexioApp.h"
+
+#include "app/Services.h"
+#include "platform/Console.h"
+#include "verbs/VerbDictionary.h"
+
+#include <QGuiApplication>
+#include <QQmlApplicationEngine>
+#include <QQuickWindow>
+#include <QTimer>
+
+namespace {
+
+constexpr int selfTestTimeoutMs = 20000;
+
+bool loadVerbData()
+{
+    VerbDictionary &dictionary = VerbDictionary::shared();
+    if (dictionary.loaded())
+        return true;
+    Console::write(u"Flexio cannot start: " + dictionary.loadError());
+    return false;
+}
+
+void useSoftwareRenderingWithoutDisplay()
+{
+    const QByteArray platform = qgetenv("QT_QPA_PLATFORM");
+    if (platform.startsWith("offscreen") && qEnvironmentVariableIsEmpty("QT_QUICK_BACKEND"))
+        QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
+}
+
+// Runs once, after the window's first frame.
+void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
+{
+    auto connection = std::make_shared<QMetaObject::Connection>();
+    *connection = QObject::connect(window, &QQuickWindow::frameSwapped, window, [connection, work] {
+        QObject::disconnect(*connection);
+        QTimer::singleShot(0, work);
+    });
+}
+
+}
+
+int FlexioApp::run(int argc, char **argv)
+{
+    QGuiApplication::setApplicationName(QStringLiteral("flexio"));
+    QGuiApplication::setApplicationDisplayName(QStringLiteral("Italian Flexio"));
+    useSoftwareRenderingWithoutDisplay();
+    QGuiApplication app(argc, argv);
+    return runWindow(app.arguments().mid(1));
+}
+
+int FlexioApp::runWindow(const QStringList &arguments)
+{
+    const bool selfTest = arguments.contains(QStringLiteral("--self-test"));
+    const qsizetype screenshotAt = arguments.indexOf(QStringLiteral("--screenshot"));
+    const QString screenshotPath = screenshotAt >= 0 ? arguments.value(screenshotAt + 2) : QString();
+
+    if (!loadVerbData())
+        return 1;
+
+    QQmlApplicationEngine engine;
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
+    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    if (!window) {
+        Console::write(QStringLiteral("Flexio cannot start: the main window did not load"));
+        return 1;
+    }
+
+    if (selfTest) {
+        afterFirstFrame(window, [] {
+            Console::write(QStringLiteral("self-test: first frame shown"));
+            QCoreApplication::exit(0);
+        });
+        QTimer::singleShot(selfTestTimeoutMs, [] {
+            Console::write(QStringLiteral("self-test: no frame within the time allowed"));
+            QCoreApplication::exit(1);
+        });
+    } else if (screenshotAt >= 0) {
+        if (screenshotPath.isEmpty()) {
+            Console::write(QStringLiteral("usage: flexio --screenshot NAME PATH"));
+            return 2;
+        }
+        afterFirstFrame(window, [window, screenshotPath] {
+            const bool saved = window->grabWindow().save(screenshotPath);
+            Console::write(saved ? QString(u"screenshot saved to " + screenshotPath)
+                                 : QString(u"could not save " + screenshotPath));
+            QCoreApplication::exit(saved ? 0 : 1);
+        });
+    }
+    return QCoreApplication::exec();
+}

@@ -1,0 +1,14 @@
+#pragma once
+
+#include <QStringList>
+
+// The app's entry point behind main(): reads the options, loads the verb data and shows the
+// window (or renders it to a file, or checks that it loads).
+class FlexioApp
+{
+public:
+    static int run(int argc, char **argv);
+
+private:
+    static int runWindow(const QStringList &arguments);
+};

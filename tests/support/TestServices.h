@@ -1,0 +1,48 @@
+#pragma once
+
+#include "app/Services.h"
+
+#include <QString>
+#include <QTemporaryDir>
+
+#include <memory>
+
+class ManualMainQueue;
+
+// Installs fresh shared objects for one test: a store file in a temporary folder, the given
+// fixture resources, a manual main queue and a seeded random source. The previous registry is
+// replaced; destroying this object removes the registry it installed.
+class TestServices
+{
+public:
+    struct Options
+    {
+        QString resourceRoot;           // a folder under tests/fixtures, or the app's resources
+        QString storePath;              // a store file to reuse; a fresh temporary one when empty
+        std::uint64_t seed = 12345;
+    };
+
+    TestServices();
+    explicit TestServices(Options options);
+    ~TestServices();
+    TestServices(const TestServices &) = delete;
+    TestServices &operator=(const TestServices &) = delete;
+
+    Services &services() { return Services::current(); }
+    ManualMainQueue &queue() { return *queue_; }
+    [[nodiscard]] QString storePath() const { return storePath_; }
+    [[nodiscard]] QString dataPath() const { return dir_.path(); }
+
+    // Replaces the registry with a fresh one over the same store file, as a restart does.
+    void restart();
+
+    static QString fixture(const QString &name);
+
+private:
+    void installFresh();
+
+    QTemporaryDir dir_;
+    Options options_;
+    QString storePath_;
+    ManualMainQueue *queue_ = nullptr;
+};
