@@ -48,6 +48,8 @@ Services::Services(ServicesConfig config) : config_(std::move(config))
 Services::~Services()
 {
     // Users first, then what they use.
+    while (!objects_.empty())
+        objects_.pop_back();
     progressManager_.reset();
     verbDictionary_.reset();
     if (tenseSettings_)

@@ -6,6 +6,10 @@
 #include <cstdint>
 #include <memory>
 #include <optional>
+#include <typeindex>
+#include <typeinfo>
+#include <utility>
+#include <vector>
 
 class MainQueue;
 class Random;
@@ -60,6 +64,23 @@ public:
     VerbDictionary &verbDictionary();
     ProgressManager &progressManager();
 
+    // The one T of this registry, made on first use as T(Services &). Later subsystems keep their
+    // shared objects here; they are destroyed in the reverse order of their creation, before the
+    // objects above.
+    template <typename T>
+    T &object()
+    {
+        const std::type_index type(typeid(T));
+        for (const auto &[slotType, slot] : objects_) {
+            if (slotType == type)
+                return *static_cast<T *>(slot.get());
+        }
+        auto created = std::shared_ptr<T>(new T(*this));
+        T &result = *created;
+        objects_.emplace_back(type, std::move(created));
+        return result;
+    }
+
 private:
     ServicesConfig config_;
     std::unique_ptr<Resources> resources_;
@@ -70,4 +91,5 @@ private:
     QList<LanguageSetting *> languageSettings_;
     std::unique_ptr<VerbDictionary> verbDictionary_;
     std::unique_ptr<ProgressManager> progressManager_;
+    std::vector<std::pair<std::type_index, std::shared_ptr<void>>> objects_;
 };
