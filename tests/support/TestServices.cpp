@@ -6,6 +6,11 @@
 
 TestServices::TestServices() : TestServices(Options{}) {}
 
+TestServices::TestServices(const QString &resourceRoot, const QString &storePath)
+    : TestServices(Options{resourceRoot, storePath})
+{
+}
+
 TestServices::TestServices(Options options) : options_(std::move(options))
 {
     QStandardPaths::setTestModeEnabled(true);

@@ -24,6 +24,8 @@ public:
 
     TestServices();
     explicit TestServices(Options options);
+    // Fresh services over the given resource folder (and store file, when given).
+    explicit TestServices(const QString &resourceRoot, const QString &storePath = {});
     ~TestServices();
     TestServices(const TestServices &) = delete;
     TestServices &operator=(const TestServices &) = delete;
