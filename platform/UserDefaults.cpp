@@ -8,6 +8,7 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QLockFile>
 #include <QSettings>
 #include <QTemporaryDir>
 
@@ -67,8 +68,27 @@ UserDefaults::UserDefaults(QString filePath) : filePath_(std::move(filePath))
 
 UserDefaults::~UserDefaults() = default;
 
+// QSettings guards every read and write with "<file>.lock". A process killed between creating
+// that file and writing its owner into it leaves an empty lock that Qt only treats as stale after
+// 30 seconds, so the next start would hang. The store has one user, so such a lock is dropped.
+void UserDefaults::removeOwnerlessLock() const
+{
+    const QString lockPath = filePath_ + QStringLiteral(".lock");
+    if (!QFileInfo::exists(lockPath))
+        return;
+    QLockFile lock(lockPath);
+    qint64 pid = 0;
+    QString hostName;
+    QString appName;
+    if (lock.getLockInfo(&pid, &hostName, &appName))
+        return;
+    if (QFile::remove(lockPath))
+        Console::write(u"UserDefaults >> removed the ownerless lock " + lockPath);
+}
+
 void UserDefaults::open()
 {
+    removeOwnerlessLock();
     settings_ = std::make_unique<QSettings>(filePath_, jsonFormat());
     const QSettings::Status status = settings_->status();
     if (status == QSettings::NoError)

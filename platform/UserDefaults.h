@@ -38,6 +38,7 @@ public:
 
 private:
     void open();
+    void removeOwnerlessLock() const;
     bool commit(const QString &key);
 
     QString filePath_;
