@@ -47,8 +47,11 @@ void VerbDictionary::readFile()
     }
     VerbDataReader reader([this](Verb *verb) { append(verb); });
     if (!reader.read(file.readAll())) {
-        loadError_ = QStringLiteral("%1: %2 at line %3, column %4")
-                         .arg(dataPath_, reader.errorText())
+        QString reason = reader.errorText();
+        if (reason.endsWith(u'.'))
+            reason.chop(1);
+        loadError_ = QStringLiteral("%1 is not valid XML: %2 (line %3, column %4)")
+                         .arg(dataPath_, reason)
                          .arg(reader.errorLine())
                          .arg(reader.errorColumn());
         return;

@@ -331,7 +331,7 @@ void VerbsTest::dictionaryStopsOnMalformedFile()
     QVERIFY(!dictionary.loaded());
     QCOMPARE(infinitives(dictionary.verbs()), QStringList({"zappare", "amare"}));
     QVERIFY(dictionary.loadError().contains(QStringLiteral("verbs.xml")));
-    QVERIFY(dictionary.loadError().contains(QStringLiteral("at line 5, column ")));
+    QVERIFY(dictionary.loadError().contains(QStringLiteral("(line 5, column ")));
     QVERIFY(!console.containsPart(QStringLiteral("verbs added.")));
     QCOMPARE(services.queue().pendingCount(), 0);
 
