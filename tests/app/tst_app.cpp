@@ -1,0 +1,104 @@
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+
+struct Run
+{
+    int exitCode = -1;
+    QString errors;
+};
+
+// Runs the app with its data and settings in a temporary home, never the learner's own.
+Run runApp(const QTemporaryDir &home, const QStringList &arguments, const QString &resourceRoot = {})
+{
+    QProcess app;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("HOME"), home.path());
+    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
+    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    if (!resourceRoot.isEmpty())
+        environment.insert(QStringLiteral("FLEXIO_RESOURCE_ROOT"), resourceRoot);
+    app.setProcessEnvironment(environment);
+    app.start(QStringLiteral(FLEXIO_APP), arguments);
+    Run run;
+    if (!app.waitForFinished(60000)) {
+        app.kill();
+        app.waitForFinished();
+        return run;
+    }
+    run.exitCode = app.exitStatus() == QProcess::NormalExit ? app.exitCode() : -1;
+    run.errors = QString::fromUtf8(app.readAllStandardError());
+    return run;
+}
+
+}
+
+class AppTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void showsTheFirstFrameAndSavesIt();
+    void refusesToStartOnABadVerbFile_data();
+    void refusesToStartOnABadVerbFile();
+};
+
+void AppTest::showsTheFirstFrameAndSavesIt()
+{
+    QTemporaryDir home;
+    const QString png = home.filePath(QStringLiteral("main.png"));
+    const Run run = runApp(home, {QStringLiteral("--screenshot"), QStringLiteral("main"), png});
+    QCOMPARE(run.exitCode, 0);
+    const QRegularExpression added(QStringLiteral("^(\\d+) verbs added\\.$"), QRegularExpression::MultilineOption);
+    const auto match = added.match(run.errors);
+    QVERIFY2(match.hasMatch(), qPrintable(run.errors.right(2000)));
+    QVERIFY(match.captured(1).toInt() >= 20);
+
+    QImage image(png);
+    QVERIFY(!image.isNull());
+    QVERIFY(image.height() > image.width());
+    // A drawn screen, not a blank one: the title and the card leave many distinct colours.
+    QSet<QRgb> colours;
+    for (int y = 0; y < image.height(); y += 3) {
+        for (int x = 0; x < image.width(); x += 3)
+            colours.insert(image.pixel(x, y));
+    }
+    QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+}
+
+void AppTest::refusesToStartOnABadVerbFile_data()
+{
+    QTest::addColumn<QByteArray>("content");
+    QTest::addColumn<QString>("expected");
+    QTest::newRow("malformed") << QByteArray("<verbs>\n<verb><infinitive>amare</infinitive></verb>\n<verb>\n")
+                               << "verbs.xml is not valid XML: Premature end of document (line 4, column 0)";
+    QTest::newRow("missing") << QByteArray() << "the verb data file verbs.xml was not found";
+}
+
+void AppTest::refusesToStartOnABadVerbFile()
+{
+    QFETCH(QByteArray, content);
+    QFETCH(QString, expected);
+    QTemporaryDir home;
+    QTemporaryDir resources;
+    if (!content.isEmpty()) {
+        QFile file(resources.filePath(QStringLiteral("verbs.xml")));
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(content);
+    }
+    const Run run = runApp(home, {QStringLiteral("--self-test")}, resources.path());
+    QCOMPARE(run.exitCode, 1);
+    const QStringList lines = run.errors.split(u'\n').filter(QStringLiteral("Flexio cannot start: "));
+    QCOMPARE(lines.size(), 1);
+    QVERIFY2(lines.first().endsWith(expected), qPrintable(lines.first()));
+    QVERIFY(!run.errors.contains(QStringLiteral("verbs added.")));
+}
+
+QTEST_GUILESS_MAIN(AppTest)
+#include "tst_app.moc"
