@@ -1,5 +1,6 @@
 #include "app/FlexioApp.h"
 
+#include "app/ConjugateCommand.h"
 #include "app/Services.h"
 #include "platform/Console.h"
 #include "verbs/VerbDictionary.h"
@@ -7,7 +8,10 @@
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QTextStream>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -43,11 +47,22 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
 
 int FlexioApp::run(int argc, char **argv)
 {
-    QGuiApplication::setApplicationName(QStringLiteral("flexio"));
+    QCoreApplication::setApplicationName(QStringLiteral("flexio"));
+    if (argc > 1 && qstrcmp(argv[1], "conjugate") == 0)
+        return runConjugate(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Italian Flexio"));
     useSoftwareRenderingWithoutDisplay();
     QGuiApplication app(argc, argv);
     return runWindow(app.arguments().mid(1));
+}
+
+int FlexioApp::runConjugate(int argc, char **argv)
+{
+    // Text only: no window, so no display is needed.
+    QCoreApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return ConjugateCommand(out, err).run(app.arguments().mid(2));
 }
 
 int FlexioApp::runWindow(const QStringList &arguments)
