@@ -3,6 +3,7 @@
 #include "app/ConjugateCommand.h"
 #include "app/Services.h"
 #include "platform/Console.h"
+#include "platform/ManualMainQueue.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QGuiApplication>
@@ -60,9 +61,16 @@ int FlexioApp::runConjugate(int argc, char **argv)
 {
     // Text only: no window, so no display is needed.
     QCoreApplication app(argc, argv);
+    // No event loop runs in this mode, so the main queue is driven by hand: work queued while
+    // loading is dropped with the registry instead of waiting on timers that never fire.
+    ServicesConfig config = ServicesConfig::forApp();
+    config.mainQueue = std::make_unique<ManualMainQueue>();
+    Services::install(std::make_unique<Services>(std::move(config)));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    return ConjugateCommand(out, err).run(app.arguments().mid(2));
+    const int status = ConjugateCommand(out, err).run(app.arguments().mid(2));
+    Services::install(nullptr);
+    return status;
 }
 
 int FlexioApp::runWindow(const QStringList &arguments)
