@@ -1,13 +1,18 @@
 #include "app/FlexioApp.h"
 
+#include "app/ConjugateCommand.h"
 #include "app/Services.h"
 #include "platform/Console.h"
+#include "platform/ManualMainQueue.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
 #include <QQuickWindow>
+#include <QTextStream>
 #include <QTimer>
+
+#include <cstdio>
 
 namespace {
 
@@ -43,11 +48,29 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
 
 int FlexioApp::run(int argc, char **argv)
 {
-    QGuiApplication::setApplicationName(QStringLiteral("flexio"));
+    QCoreApplication::setApplicationName(QStringLiteral("flexio"));
+    if (argc > 1 && qstrcmp(argv[1], "conjugate") == 0)
+        return runConjugate(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Italian Flexio"));
     useSoftwareRenderingWithoutDisplay();
     QGuiApplication app(argc, argv);
     return runWindow(app.arguments().mid(1));
+}
+
+int FlexioApp::runConjugate(int argc, char **argv)
+{
+    // Text only: no window, so no display is needed.
+    QCoreApplication app(argc, argv);
+    // No event loop runs in this mode, so the main queue is driven by hand: work queued while
+    // loading is dropped with the registry instead of waiting on timers that never fire.
+    ServicesConfig config = ServicesConfig::forApp();
+    config.mainQueue = std::make_unique<ManualMainQueue>();
+    Services::install(std::make_unique<Services>(std::move(config)));
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    const int status = ConjugateCommand(out, err).run(app.arguments().mid(2));
+    Services::install(nullptr);
+    return status;
 }
 
 int FlexioApp::runWindow(const QStringList &arguments)

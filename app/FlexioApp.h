@@ -3,7 +3,8 @@
 #include <QStringList>
 
 // The app's entry point behind main(): reads the options, loads the verb data and shows the
-// window (or renders it to a file, or checks that it loads).
+// window (or renders it to a file, or checks that it loads); "flexio conjugate ..." prints
+// conjugations as text instead.
 class FlexioApp
 {
 public:
@@ -11,4 +12,5 @@ public:
 
 private:
     static int runWindow(const QStringList &arguments);
+    static int runConjugate(int argc, char **argv);
 };

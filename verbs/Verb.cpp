@@ -1,6 +1,11 @@
 #include "verbs/Verb.h"
 
 #include "platform/Console.h"
+#include "settings/TenseSetting.h"
+#include "verbs/English.h"
+#include "verbs/VerbDictionary.h"
+
+#include <functional>
 
 namespace {
 
@@ -16,6 +21,34 @@ const QStringList essereConditional{"sarei", "saresti", "sarebbe", "saremmo", "s
 QString withoutBars(QString text)
 {
     return text.remove(u'|');
+}
+
+const QStringList personCodes{"1PS", "2PS", "3PS", "1PS", "2PS", "3PS"};
+const QStringList numberCodes{"SING", "SING", "SING", "PLUR", "PLUR", "PLUR"};
+constexpr qsizetype thirdPersonSingular = 2;
+
+// What is spoken for a compound form: the masculine of each agreement pair.
+QString spokenWithMasculine(QString form)
+{
+    return form.replace(QStringLiteral("o/a"), QStringLiteral("o")).replace(QStringLiteral("i/e"), QStringLiteral("i"));
+}
+
+bool tenseSwitchedOn(const QList<TenseSetting *> &settings, const QString &name)
+{
+    for (const TenseSetting *setting : settings) {
+        if (setting->tenseName() == name)
+            return setting->status();
+    }
+    return false;
+}
+
+QStringList pluperfectRenderings(const QString &participle, const QStringList &pronouns)
+{
+    QStringList renderings;
+    renderings.reserve(pronouns.size());
+    for (const QString &pronoun : pronouns)
+        renderings.append(pronoun + u" had " + participle);
+    return renderings;
 }
 
 }
@@ -133,4 +166,201 @@ QStringList Verb::imperativeForms() const
     for (int i = 0; i < 6; ++i)
         forms.append(withPreposition(imperativeTense.isEmpty() ? QString() : imperativeTense.value(i)));
     return forms;
+}
+
+const QString &Verb::englishSimplePastOrDerived()
+{
+    if (englishSimplePast.isEmpty())
+        englishSimplePast = English::simplePast(englishInfinitive);
+    return englishSimplePast;
+}
+
+QString Verb::englishPastParticipleOrDerived()
+{
+    if (englishPastParticiple.isEmpty())
+        englishPastParticiple = englishSimplePastOrDerived();
+    return englishPastParticiple;
+}
+
+Verb::GameParts Verb::gameParts(bool english)
+{
+    const VerbDictionary &dictionary = VerbDictionary::shared();
+    const QList<TenseSetting *> &settings = dictionary.tenseSettings();
+    const bool impersonalLike = isImpersonalLike();
+    const bool noTenseOn = dictionary.enabledTenseCount() == 0;
+    const QString participle = englishPastParticipleOrDerived();
+    const QString simplePast = englishSimplePastOrDerived();
+
+    struct DrillTense
+    {
+        QString name;
+        QString code;
+        bool includedWhenOff;
+        std::function<QStringList()> forms;
+        std::function<QStringList()> renderings;
+    };
+    const QStringList &englishPronouns = pronounsEnglish;
+    const QList<DrillTense> tenses{
+        {"Present", "PRES|", noTenseOn || impersonalLike, [this] { return presentForms(); },
+         [&] { return English::presentRenderings(englishInfinitive, englishPronouns); }},
+        {"Imperfect", "IMP|", impersonalLike, [this] { return imperfectForms(); },
+         [&] { return English::imperfectRenderings(englishInfinitive, englishPronouns); }},
+        {"Past Historic", "PASTHIST|", impersonalLike, [this] { return pastHistoricForms(); },
+         [&] { return English::pastHistoricRenderings(simplePast, englishPronouns); }},
+        {"Future", "FUT|", impersonalLike, [this] { return futureForms(); },
+         [&] { return English::futureRenderings(englishInfinitive, englishPronouns); }},
+        {"Conditional", "COND|", impersonalLike, [this] { return conditionalForms(); },
+         [&] { return English::conditionalRenderings(englishInfinitive, englishPronouns); }},
+        {"Perfect", "PERF|", false, [this] { return perfectForms(); },
+         [&] { return English::perfectRenderings(participle, englishPronouns); }},
+        {"Future Perfect", "FUT|PERF|", false, [this] { return futurePerfectForms(); },
+         [&] { return English::futurePerfectRenderings(participle, englishPronouns); }},
+        {"Conditional Perfect", "COND|PERF|", false, [this] { return conditionalPerfectForms(); },
+         [&] { return English::conditionalPerfectRenderings(participle, englishPronouns); }},
+        {"Pluperfect", "PLUP|", false, [this] { return pluperfectForms(); },
+         [&] { return pluperfectRenderings(participle, englishPronouns); }},
+        {"Present Subjunctive", "SUBJ|PRES|", false, [this] { return presentSubjunctiveForms(); },
+         [&] { return English::presentSubjunctiveRenderings(englishInfinitive, englishPronouns); }},
+        {"Past Subjunctive", "SUBJ|IMP|", false, [this] { return pastSubjunctiveForms(); },
+         [&] { return English::pastSubjunctiveRenderings(englishInfinitive, englishPronouns); }},
+    };
+
+    QStringList forms;
+    QStringList renderings;
+    QStringList codes;
+    for (const DrillTense &tense : tenses) {
+        if (!tenseSwitchedOn(settings, tense.name) && !tense.includedWhenOff)
+            continue;
+        const QStringList tenseForms = tense.forms();
+        const QStringList tenseRenderings = tense.renderings();
+        for (qsizetype slot = 0; slot < 6; ++slot) {
+            forms.append(tenseForms.value(slot));
+            renderings.append(tenseRenderings.value(slot));
+            codes.append(tense.code + personCodes[slot] + u'|' + numberCodes[slot]);
+        }
+    }
+
+    if (impersonalLike) {
+        // Only the third person singular of each tense, said of "it".
+        const QString italianPronoun = pronouns.value(thirdPersonSingular);
+        const QString englishPronoun = englishPronouns.value(thirdPersonSingular);
+        QStringList keptForms;
+        QStringList keptRenderings;
+        QStringList keptCodes;
+        for (qsizetype i = thirdPersonSingular; i < codes.size(); i += 6) {
+            QString form = forms.at(i);
+            if (!italianPronoun.isEmpty())
+                form.remove(italianPronoun);
+            QString rendering = renderings.at(i);
+            if (!englishPronoun.isEmpty())
+                rendering.replace(englishPronoun, QStringLiteral("it"));
+            keptForms.append(form);
+            keptRenderings.append(rendering);
+            keptCodes.append(codes.at(i));
+        }
+        forms = keptForms;
+        renderings = keptRenderings;
+        codes = keptCodes;
+    }
+
+    if (!english)
+        heSheSeed = HeSheSeedStatus::unset;
+    return {english ? renderings : forms, codes};
+}
+
+QList<Conjugation> Verb::conjugationTables()
+{
+    fillPastParticipleIfMissing();
+    const QString participle = englishPastParticipleOrDerived();
+    const QString simplePast = englishSimplePastOrDerived();
+    const QStringList blanks(6);
+    const QStringList &english = pronounsEnglish;
+
+    enum class RowKind { simple, compound, imperative };
+    auto table = [this](const QString &title, const QString &gloss, const QStringList &forms,
+                        const QStringList &translations, RowKind kind) {
+        Conjugation conjugation;
+        conjugation.title = title;
+        conjugation.gloss = gloss;
+        for (qsizetype slot = 0; slot < 6; ++slot) {
+            ConjugationPart part;
+            part.locale = locale;
+            part.text = forms.value(slot);
+            part.translation = translations.value(slot);
+            switch (kind) {
+            case RowKind::simple:
+                part.pronoun = pronouns.value(slot);
+                part.ttsPhrase = part.text;
+                break;
+            case RowKind::compound:
+                part.pronoun = pronouns.value(slot);
+                part.ttsPhrase = spokenWithMasculine(part.text);
+                break;
+            case RowKind::imperative:
+                part.ttsPhrase = spokenWithMasculine(pronouns.value(slot) + u' ' + part.text);
+                part.isVerbFirst = true;
+                part.pronounNeeded = false;
+                part.pronounIncorporated = true;
+                break;
+            }
+            conjugation.parts.append(part);
+        }
+        return conjugation;
+    };
+    auto glossOf = [](const QStringList &blankRenderings) { return blankRenderings.value(thirdPersonSingular); };
+
+    Conjugation participleTable;
+    participleTable.title = QStringLiteral("Past Participle");
+    participleTable.gloss = participle;
+    ConjugationPart participleRow;
+    participleRow.locale = locale;
+    participleRow.text = pastParticiple;
+    participleRow.ttsPhrase = pastParticiple;
+    participleRow.translation = participle;
+    participleTable.parts.append(participleRow);
+
+    QList<Conjugation> tables{
+        participleTable,
+        table(QStringLiteral("Present Tense"), glossOf(English::presentRenderings(englishInfinitive, blanks)),
+              presentForms(), English::presentRenderings(englishInfinitive, english), RowKind::simple),
+        table(QStringLiteral("Imperfect"), glossOf(English::imperfectRenderings(englishInfinitive, blanks)),
+              imperfectForms(), English::imperfectRenderings(englishInfinitive, english), RowKind::simple),
+        table(QStringLiteral("Past Historic"), glossOf(English::pastHistoricRenderings(simplePast, blanks)),
+              pastHistoricForms(), English::pastHistoricRenderings(simplePast, english), RowKind::simple),
+        table(QStringLiteral("Perfect Tense"), glossOf(English::perfectRenderings(participle, blanks)),
+              perfectForms(), English::perfectRenderings(participle, english), RowKind::compound),
+        table(QStringLiteral("Pluperfect Tense"), u" had " + participle, pluperfectForms(),
+              pluperfectRenderings(participle, english), RowKind::compound),
+        table(QStringLiteral("Future Tense"), glossOf(English::futureRenderings(englishInfinitive, blanks)),
+              futureForms(), English::futureRenderings(englishInfinitive, english), RowKind::simple),
+        table(QStringLiteral("Future Perfect Tense"), glossOf(English::futurePerfectRenderings(participle, blanks)),
+              futurePerfectForms(), English::futurePerfectRenderings(participle, english), RowKind::compound),
+        table(QStringLiteral("Conditional Mood"), glossOf(English::conditionalRenderings(englishInfinitive, blanks)),
+              conditionalForms(), English::conditionalRenderings(englishInfinitive, english), RowKind::simple),
+        table(QStringLiteral("Conditional Perfect Tense"),
+              glossOf(English::conditionalPerfectRenderings(participle, blanks)), conditionalPerfectForms(),
+              English::conditionalPerfectRenderings(participle, english), RowKind::compound),
+        table(QStringLiteral("Present Subjunctive"),
+              glossOf(English::presentSubjunctiveRenderings(englishInfinitive, blanks)), presentSubjunctiveForms(),
+              English::presentSubjunctiveRenderings(englishInfinitive, english), RowKind::simple),
+        table(QStringLiteral("Past Subjunctive"),
+              glossOf(English::pastSubjunctiveRenderings(englishInfinitive, blanks)), pastSubjunctiveForms(),
+              English::pastSubjunctiveRenderings(englishInfinitive, english), RowKind::simple),
+        // The learner sees the gloss, so the bar of a phrase such as "look| at" is dropped.
+        table(QStringLiteral("Imperative"), withoutBars(englishInfinitive) + u" !", imperativeForms(),
+              English::presentRenderings(englishInfinitive, english), RowKind::imperative),
+    };
+
+    if (isImpersonalLike()) {
+        for (Conjugation &conjugation : tables) {
+            if (conjugation.parts.size() != 6)
+                continue;
+            Conjugation single;
+            single.title = conjugation.title;
+            single.gloss = conjugation.gloss;
+            single.parts.append(conjugation.parts.at(thirdPersonSingular));
+            conjugation = single;
+        }
+    }
+    return tables;
 }

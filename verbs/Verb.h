@@ -1,5 +1,6 @@
 #pragma once
 
+#include "verbs/Conjugation.h"
 #include "verbs/HeSheSeedStatus.h"
 
 #include <QObject>
@@ -103,6 +104,22 @@ public:
     // Sets pastParticiple from the infinitive when the data gave none.
     void fillPastParticipleIfMissing();
 
+    // Drill items for the games: one text per switched-on tense and person, with a parallel code
+    // such as "PRES|1PS|SING". Italian and English lists of the same switches pair item for item.
+    struct GameParts
+    {
+        QStringList texts;
+        QStringList codes;
+    };
+
+    // The English past participle the compound tenses use; derived from the simple past (and
+    // stored) when the data gave none.
+    QString englishPastParticipleOrDerived();
+    // The drill items of the tenses switched on in the verb dictionary's tense switches.
+    GameParts gameParts(bool english);
+    // The whole conjugation as 13 titled tables, whatever the tense switches say.
+    QList<Conjugation> conjugationTables();
+
 signals:
     void learntChanged();
 
@@ -110,6 +127,8 @@ private:
     [[nodiscard]] QStringList simpleForms(const QStringList &tense) const;
     [[nodiscard]] QStringList compoundForms(const QStringList &avere, const QStringList &essere);
     [[nodiscard]] QString withPreposition(const QString &form) const;
+    // The English simple past, derived from the English infinitive and stored when missing.
+    const QString &englishSimplePastOrDerived();
 
     bool learnt_ = false;
 };

@@ -1,0 +1,277 @@
+#include "platform/Console.h"
+#include "settings/TenseSetting.h"
+#include "support/TestServices.h"
+#include "verbs/English.h"
+#include "verbs/Verb.h"
+#include "verbs/VerbDataReader.h"
+#include "verbs/VerbDictionary.h"
+
+#include <QFile>
+#include <QHash>
+#include <QRegularExpression>
+#include <QTest>
+
+#include <memory>
+
+// Checks of the shipped verb data file as the app reads and renders it.
+namespace {
+
+const QString dataFile = QStringLiteral(FLEXIO_SOURCE_DIR "/resources/verbs.xml");
+const QStringList themes{"Holiday Verbs", "Senses", "Education", "Travel",  "Feelings",
+                         "Health",        "Daily Routine", "Communication", "Hobbies", "Work"};
+const QStringList otherTags{"Irregular", "Reflexive", "Top 100"};
+constexpr int minimumVerbs = 600;
+constexpr int minimumPerTheme = 20;
+// Italian has no imperative for these; their six imperative slots are all empty.
+const QStringList withoutImperative{"potere", "dovere"};
+
+struct IrregularForms
+{
+    QString past;
+    QString participle;
+};
+
+QHash<QString, IrregularForms> readIrregularEnglish()
+{
+    QHash<QString, IrregularForms> table;
+    QFile file(QFINDTESTDATA("irregular_english.txt"));
+    if (!file.open(QIODevice::ReadOnly | QIODevice::Text))
+        qFatal("irregular_english.txt cannot be read");
+    const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n');
+    for (const QString &line : lines) {
+        if (line.trimmed().isEmpty() || line.startsWith(u'#'))
+            continue;
+        const QStringList fields = line.split(u' ', Qt::SkipEmptyParts);
+        if (fields.size() != 3)
+            qFatal("bad line in irregular_english.txt: %s", qPrintable(line));
+        table.insert(fields.at(0), {fields.at(1), fields.at(2)});
+    }
+    return table;
+}
+
+QList<QPair<QString, QStringList>> tenseLists(const Verb &verb)
+{
+    return {{"ind_pres", verb.presentTense},           {"imp", verb.imperfectTense},
+            {"pret", verb.preteriteTense},             {"fut", verb.futureTense},
+            {"cond", verb.conditionalTense},           {"sub_pres", verb.subjunctivePresentTense},
+            {"sub_imp", verb.subjunctivePastTense},    {"imperative", verb.imperativeTense}};
+}
+
+// A text a learner sees: something there, no stray blanks or bar marks.
+QString textFault(const QString &text)
+{
+    if (text.trimmed().isEmpty())
+        return QStringLiteral("empty");
+    if (text.contains(u'|'))
+        return QStringLiteral("holds a bar");
+    if (text.contains(QStringLiteral("  ")))
+        return QStringLiteral("holds a double blank");
+    return {};
+}
+
+}
+
+class TestVerbData : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void fileParsesWhole();
+    void keysAreUnique();
+    void sensitiveVerbIsThere();
+    void everyThemeHasEnoughVerbs();
+    void tags_data() { eachVerb(); }
+    void tags();
+    void forms_data() { eachVerb(); }
+    void forms();
+    void renderings_data() { eachVerb(); }
+    void renderings();
+    void irregularEnglish_data() { eachVerb(); }
+    void irregularEnglish();
+
+private:
+    void eachVerb();
+    Verb &verb();
+
+    std::unique_ptr<TestServices> services_;
+    Console::Sink previousSink_;
+    QHash<QString, IrregularForms> irregular_;
+};
+
+void TestVerbData::initTestCase()
+{
+    previousSink_ = Console::setSink([](const QString &) {});
+    TestServices::Options options;
+    options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
+    services_ = std::make_unique<TestServices>(options);
+    QVERIFY2(VerbDictionary::shared().loaded(), qPrintable(VerbDictionary::shared().loadError()));
+    for (TenseSetting *setting : VerbDictionary::shared().tenseSettings())
+        setting->setStatus(true);
+    irregular_ = readIrregularEnglish();
+    QVERIFY(irregular_.size() > 100);
+}
+
+void TestVerbData::cleanupTestCase()
+{
+    services_.reset();
+    Console::setSink(std::move(previousSink_));
+}
+
+void TestVerbData::eachVerb()
+{
+    QTest::addColumn<int>("index");
+    const QList<Verb *> &verbs = VerbDictionary::shared().verbs();
+    for (int i = 0; i < verbs.size(); ++i)
+        QTest::newRow(verbs.at(i)->key.toUtf8().constData()) << i;
+}
+
+Verb &TestVerbData::verb()
+{
+    QFETCH(int, index);
+    return *VerbDictionary::shared().verbs().at(index);
+}
+
+void TestVerbData::fileParsesWhole()
+{
+    QFile file(dataFile);
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    int count = 0;
+    VerbDataReader reader([&count](Verb *verb) {
+        ++count;
+        delete verb;
+    });
+    QVERIFY2(reader.read(file.readAll()), qPrintable(QStringLiteral("%1 at line %2, column %3")
+                                                         .arg(reader.errorText())
+                                                         .arg(reader.errorLine())
+                                                         .arg(reader.errorColumn())));
+    QVERIFY2(count >= minimumVerbs, qPrintable(QString::number(count)));
+    QCOMPARE(VerbDictionary::shared().verbCount(), count);
+}
+
+void TestVerbData::keysAreUnique()
+{
+    QHash<QString, QString> seen;
+    for (const Verb *verb : VerbDictionary::shared().verbs()) {
+        QVERIFY2(!seen.contains(verb->key),
+                 qPrintable(verb->key + u" is the key of " + seen.value(verb->key) + u" and " + verb->infinitive));
+        seen.insert(verb->key, verb->infinitive);
+    }
+}
+
+void TestVerbData::sensitiveVerbIsThere()
+{
+    QVERIFY(VerbDictionary::shared().verbForKey(QStringLiteral("morire")));
+}
+
+void TestVerbData::everyThemeHasEnoughVerbs()
+{
+    for (const QString &theme : themes) {
+        const qsizetype size = VerbDictionary::shared().verbsInSet(theme).size();
+        QVERIFY2(size >= minimumPerTheme, qPrintable(theme + u" has " + QString::number(size) + u" verbs"));
+    }
+}
+
+void TestVerbData::tags()
+{
+    const Verb &v = verb();
+    bool hasTheme = false;
+    for (const QString &tag : v.tags) {
+        QVERIFY2(!tag.startsWith(u' '), qPrintable(u'"' + tag + u'"'));
+        QVERIFY2(themes.contains(tag) || otherTags.contains(tag), qPrintable(u"unknown tag \"" + tag + u'"'));
+        hasTheme = hasTheme || themes.contains(tag);
+    }
+    QVERIFY2(hasTheme, qPrintable(v.tags.join(u',')));
+    QCOMPARE(v.tags.contains(QStringLiteral("Reflexive")), v.reflexive);
+}
+
+void TestVerbData::forms()
+{
+    const Verb &v = verb();
+    const bool noImperative = withoutImperative.contains(v.infinitive);
+    for (const auto &[name, forms] : tenseLists(v)) {
+        QVERIFY2(forms.size() == 6, qPrintable(name + u" has " + QString::number(forms.size()) + u" slots"));
+        for (int slot = 0; slot < 6; ++slot) {
+            const QString where = name + u" slot " + QString::number(slot) + u": \"" + forms.at(slot) + u'"';
+            QVERIFY2(forms.at(slot) == forms.at(slot).trimmed(), qPrintable(where));
+            const bool mustBeEmpty = name == u"imperative" && (slot == 0 || noImperative);
+            QVERIFY2(forms.at(slot).isEmpty() == mustBeEmpty, qPrintable(where));
+        }
+    }
+    if (!v.reflexive && !noImperative) {
+        QCOMPARE(v.imperativeTense.at(2), v.subjunctivePresentTense.at(2));
+        QCOMPARE(v.imperativeTense.at(5), v.subjunctivePresentTense.at(5));
+    }
+    if (v.reflexive) {
+        static const QRegularExpression ending(QStringLiteral("(are|ere|ire)$"));
+        QVERIFY2(ending.match(v.infinitive).hasMatch(), qPrintable(v.infinitive));
+        QVERIFY(v.perfectWithEssere);
+    }
+    QVERIFY(!v.pastParticiple.isEmpty());
+    QVERIFY(!v.englishInfinitive.isEmpty());
+}
+
+void TestVerbData::renderings()
+{
+    Verb &v = verb();
+    const bool noImperative = withoutImperative.contains(v.infinitive);
+    const QList<Conjugation> tables = v.conjugationTables();
+    QCOMPARE(tables.size(), 13);
+    for (const Conjugation &table : tables) {
+        QVERIFY2(textFault(table.gloss).isEmpty(), qPrintable(table.title + u" gloss \"" + table.gloss + u'"'));
+        QCOMPARE(table.parts.size(), table.title == u"Past Participle" || v.isImpersonalLike() ? 1 : 6);
+        const bool imperative = table.title == u"Imperative";
+        for (qsizetype row = 0; row < table.parts.size(); ++row) {
+            const ConjugationPart &part = table.parts.at(row);
+            const bool emptyImperative = imperative && (noImperative || (row == 0 && table.parts.size() == 6));
+            const QString where = table.title + u" row " + QString::number(row) + u": ";
+            if (!emptyImperative) {
+                QVERIFY2(textFault(part.text).isEmpty(), qPrintable(where + u'"' + part.text + u'"'));
+                QVERIFY2(textFault(part.ttsPhrase).isEmpty(), qPrintable(where + u'"' + part.ttsPhrase + u'"'));
+            }
+            QVERIFY2(textFault(part.translation).isEmpty(), qPrintable(where + u'"' + part.translation + u'"'));
+        }
+    }
+
+    const Verb::GameParts italian = v.gameParts(false);
+    const Verb::GameParts english = v.gameParts(true);
+    QCOMPARE(italian.codes.size(), v.isImpersonalLike() ? 11 : 66);
+    QCOMPARE(english.codes, italian.codes);
+    for (qsizetype i = 0; i < italian.texts.size(); ++i) {
+        const QString where = italian.codes.at(i) + u": \"" + italian.texts.at(i) + u"\" / \"" + english.texts.at(i) + u'"';
+        QVERIFY2(textFault(italian.texts.at(i)).isEmpty(), qPrintable(where));
+        QVERIFY2(textFault(english.texts.at(i)).isEmpty(), qPrintable(where));
+    }
+}
+
+void TestVerbData::irregularEnglish()
+{
+    Verb &v = verb();
+    const QStringList parts = English::splitInfinitive(v.englishInfinitive);
+    const QString &head = parts.at(0);
+    const QString &rest = parts.at(1);
+    const auto found = irregular_.constFind(head);
+    if (found == irregular_.constEnd())
+        return;
+
+    QCOMPARE(v.englishPastParticipleOrDerived(), found->participle + rest);
+    QCOMPARE(v.englishSimplePast, found->past + rest);
+
+    // The -ed form the rules would make up for this head, as a whole word.
+    const QString madeUp = English::simplePast(head);
+    if (madeUp == found->past || madeUp == found->participle)
+        return;
+    const QRegularExpression word(u"\\b" + QRegularExpression::escape(madeUp) + u"\\b");
+    QStringList shown = v.gameParts(true).texts;
+    for (const Conjugation &table : v.conjugationTables()) {
+        shown.append(table.gloss);
+        for (const ConjugationPart &part : table.parts)
+            shown.append(part.translation);
+    }
+    for (const QString &text : std::as_const(shown))
+        QVERIFY2(!word.match(text).hasMatch(), qPrintable(u'"' + text + u'"'));
+}
+
+QTEST_GUILESS_MAIN(TestVerbData)
+#include "tst_verbdata.moc"

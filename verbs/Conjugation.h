@@ -1,0 +1,27 @@
+#pragma once
+
+#include "verbs/ConjugationPart.h"
+
+#include <QList>
+#include <QMetaType>
+#include <QString>
+#include <QUuid>
+
+// One titled table of a verb's conjugation: normally six rows in person order, one row for the
+// past participle, with an English gloss shown beside the title.
+struct Conjugation
+{
+    Q_GADGET
+    Q_PROPERTY(QUuid id MEMBER id CONSTANT)
+    Q_PROPERTY(QString title MEMBER title CONSTANT)
+    Q_PROPERTY(QList<ConjugationPart> parts MEMBER parts CONSTANT)
+    Q_PROPERTY(QString gloss MEMBER gloss CONSTANT)
+
+public:
+    QUuid id = QUuid::createUuid();
+    QString title;
+    QList<ConjugationPart> parts;
+    QString gloss;
+};
+
+Q_DECLARE_METATYPE(Conjugation)
