@@ -175,9 +175,8 @@ void TextToSpeech::speak(const QString &text, const QString &locale)
         speakTalk_->speak(text, locale);
         return;
     }
-    Console::write(QStringLiteral("VerbTable > Attempting alternative means of TTS as ") + QStringLiteral("Italian") +
-                   QStringLiteral(" (") + QStringLiteral("it") +
-                   QStringLiteral(" is not available as a built-in TTS voice."));
+    Console::write(QStringLiteral(
+        "VerbTable > Attempting alternative means of TTS as Italian (it is not available as a built-in TTS voice."));
     if (!externalLocales().contains(locale))
         return;
     if (clipsFolder().isEmpty()) {
@@ -197,9 +196,8 @@ void TextToSpeech::preloadExtenalSound(const QString &text, const QString &local
 {
     if (isVoiceAvailable(locale))
         return;
-    Console::write(prefix + QStringLiteral("preloadExtenalSound >> attempting to preload sound in ") +
-                   QStringLiteral("Italian") + QStringLiteral(" (") + QStringLiteral("it") +
-                   QStringLiteral(" from external TTS service."));
+    Console::write(prefix + QStringLiteral("preloadExtenalSound >> attempting to preload sound in Italian") +
+                   QStringLiteral(" (it from external TTS service."));
     if (!externalLocales().contains(locale))
         return;
     const QString path = clipPath(text);

@@ -24,6 +24,9 @@ class SpeechSynthesizer;
 // What the network sends is untrusted: a clip is only ever written into the clips folder, under
 // the name computed from the spoken text, and answers are bounded in size and time. Every fetch
 // ends with downloadDone true again, whether it succeeded or not.
+//
+// Network replies, file writes and downloadDone all happen on the main thread: the downloads run
+// inside QNetworkAccessManager and complete through its signals there.
 class TextToSpeech : public QObject
 {
     Q_OBJECT
