@@ -239,5 +239,5 @@ private:
     std::optional<TestServices> services_;
 };
 
-QTEST_MAIN(TestSpeechEngines)
+QTEST_GUILESS_MAIN(TestSpeechEngines)
 #include "TestSpeechEngines.moc"
