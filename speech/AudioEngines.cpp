@@ -1,0 +1,55 @@
+#include "speech/AudioEngines.h"
+
+#include "app/Services.h"
+#include "speech/AudioRecording.h"
+#include "speech/QtAudioPlayer.h"
+#include "speech/QtSpeechSynthesizer.h"
+#include "speech/RecordingAudioPlayer.h"
+#include "speech/RecordingSpeechSynthesizer.h"
+
+#include <QStandardPaths>
+
+AudioEngines::AudioEngines(Services &)
+{
+    if (QStandardPaths::isTestModeEnabled())
+        useRecorders();
+}
+
+AudioEngines::~AudioEngines() = default;
+
+AudioEngines &AudioEngines::shared()
+{
+    return Services::current().object<AudioEngines>();
+}
+
+std::unique_ptr<SpeechSynthesizer> AudioEngines::makeSynthesizer()
+{
+    if (recording_)
+        return std::make_unique<RecordingSpeechSynthesizer>(recording_);
+    return std::make_unique<QtSpeechSynthesizer>();
+}
+
+std::unique_ptr<AudioPlayer> AudioEngines::makePlayer()
+{
+    if (recording_) {
+        if (!recording_->playersAvailable)
+            return nullptr;
+        return std::make_unique<RecordingAudioPlayer>(recording_);
+    }
+    auto player = std::make_unique<QtAudioPlayer>();
+    if (!player->isAvailable())
+        return nullptr;
+    return player;
+}
+
+AudioRecording &AudioEngines::useRecorders()
+{
+    if (!recording_)
+        recording_ = std::make_shared<AudioRecording>();
+    return *recording_;
+}
+
+void AudioEngines::usePlatform()
+{
+    recording_.reset();
+}

@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+// The platform's speech synthesiser with its built-in voices.
+class SpeechSynthesizer
+{
+public:
+    virtual ~SpeechSynthesizer() = default;
+
+    // The language of every built-in voice, written like "it-IT", one entry per voice.
+    [[nodiscard]] virtual QStringList voiceLanguages() = 0;
+    // Cuts off the utterance in progress, if any.
+    virtual void stop() = 0;
+    // Starts saying text with the built-in voice of locale at the default rate, pitch and volume.
+    virtual void speak(const QString &text, const QString &locale) = 0;
+};

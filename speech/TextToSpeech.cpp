@@ -1,0 +1,363 @@
+#include "speech/TextToSpeech.h"
+
+#include "app/Services.h"
+#include "platform/Console.h"
+#include "speech/AudioEngines.h"
+#include "speech/AudioPlayer.h"
+#include "speech/SpeechSynthesizer.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QQmlEngine>
+#include <QSaveFile>
+#include <QStringDecoder>
+
+namespace {
+
+const QString prefix = QStringLiteral("TextToSpeech >> ");
+
+// Characters a URL fragment may hold besides letters, digits and "-._~".
+const QByteArray fragmentCharacters = QByteArrayLiteral("!$&'()*+,/:;=?@");
+// The same without the ones that would end or change a query value.
+const QByteArray queryValueCharacters = QByteArrayLiteral("!$'()*,/:;?@");
+
+QString fileUrlText(const QString &path)
+{
+    return QUrl::fromLocalFile(path).toString();
+}
+
+bool isWebUrl(const QUrl &url)
+{
+    return url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http") && !url.host().isEmpty();
+}
+
+// The clip URL in a service answer: one line of UTF-8 text without control characters.
+QString soundUrlText(const QByteArray &body)
+{
+    QStringDecoder decoder(QStringDecoder::Utf8);
+    const QString text = QString(decoder(body)).trimmed();
+    if (decoder.hasError() || text.isEmpty())
+        return {};
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            return {};
+    }
+    return text;
+}
+
+}
+
+TextToSpeech::TextToSpeech(Services &services)
+    : services_(services),
+      speakTalk_(services.object<AudioEngines>().makeSynthesizer()),
+      endpoint_(QStringLiteral(FLEXIO_TTS_ENDPOINT)),
+      token_(QStringLiteral(FLEXIO_TTS_TOKEN)),
+      fetcher_(std::make_unique<ClipFetcher>(services.mainQueue()))
+{
+}
+
+TextToSpeech::~TextToSpeech()
+{
+    fetcher_.reset();
+    player_.reset();
+}
+
+TextToSpeech &TextToSpeech::shared()
+{
+    return Services::current().object<TextToSpeech>();
+}
+
+TextToSpeech *TextToSpeech::create(QQmlEngine *, QJSEngine *)
+{
+    TextToSpeech *instance = &shared();
+    QQmlEngine::setObjectOwnership(instance, QQmlEngine::CppOwnership);
+    return instance;
+}
+
+const QStringList &TextToSpeech::externalLocales()
+{
+    static const QStringList locales{
+        QStringLiteral("lv-LV"), QStringLiteral("sw-TZ"),        QStringLiteral("ga-IE"),
+        QStringLiteral("gd-GB"), QStringLiteral("nb-NO-ONLINE"), QStringLiteral("el-GR-ONLINE"),
+        QStringLiteral("is-IS"), QStringLiteral("ee-EE"),        QStringLiteral("nl-NL-ONLINE"),
+        QStringLiteral("cy-GB")};
+    return locales;
+}
+
+QString TextToSpeech::serviceName(const QString &locale)
+{
+    static const QList<std::pair<QString, QString>> names{
+        {QStringLiteral("nl-NL-ONLINE"), QStringLiteral("speech_nl_app")},
+        {QStringLiteral("el-GR-ONLINE"), QStringLiteral("speech_el_app")},
+        {QStringLiteral("ee-EE"), QStringLiteral("speech_ee_app")},
+        {QStringLiteral("lv-LV"), QStringLiteral("speech_lv_app")},
+        {QStringLiteral("sw-TZ"), QStringLiteral("speech_sw_app")},
+        {QStringLiteral("ga-IE"), QStringLiteral("speech_ga_app")},
+        {QStringLiteral("gd-GB"), QStringLiteral("speech_gd_app")},
+        {QStringLiteral("cy-GB"), QStringLiteral("speech_cy_new_app")},
+        {QStringLiteral("is-IS"), QStringLiteral("speech_is_new_app")},
+        {QStringLiteral("nb-NO-ONLINE"), QStringLiteral("speech_nb_app")},
+    };
+    for (const auto &[name, service] : names) {
+        if (name == locale)
+            return service;
+    }
+    return QStringLiteral("speech_sw_app");
+}
+
+QString TextToSpeech::clipFileName(const QString &text)
+{
+    QString name = text;
+    for (const QChar c : {u' ', u'!', u'?', u'.'})
+        name.replace(c, u'_');
+    name.replace(u'/', QStringLiteral("__"));
+    return name;
+}
+
+QString TextToSpeech::clipsFolder() const
+{
+    const QString data = services_.appDataPath();
+    if (data.isEmpty())
+        return {};
+    return QDir(data).filePath(QStringLiteral("clips"));
+}
+
+QString TextToSpeech::clipPath(const QString &text) const
+{
+    const QString folder = clipsFolder();
+    if (folder.isEmpty())
+        return {};
+    return folder + u'/' + clipFileName(text) + QStringLiteral(".mp3");
+}
+
+QUrl TextToSpeech::serviceRequest(const QString &locale, const QString &text) const
+{
+    QString base = endpoint_;
+    while (base.endsWith(u'/'))
+        base.chop(1);
+    const QString head =
+        base + QStringLiteral("/textmachine/") + serviceName(locale) + QStringLiteral(".php?secret=");
+    // The text and the token are query values: an "&", "=" or "+" in them is encoded so that the
+    // service receives them whole.
+    const QByteArray encoded = QUrl::toPercentEncoding(head, fragmentCharacters) +
+                               QUrl::toPercentEncoding(token_, queryValueCharacters) + "&str=" +
+                               QUrl::toPercentEncoding(clipFileName(text), queryValueCharacters);
+    const QUrl url = QUrl::fromEncoded(encoded, QUrl::StrictMode);
+    return isWebUrl(url) ? url : QUrl();
+}
+
+bool TextToSpeech::isVoiceAvailable(const QString &locale)
+{
+    bool available = false;
+    const QStringList languages = speakTalk_->voiceLanguages();
+    for (const QString &language : languages) {
+        if (language == locale) {
+            Console::write(QStringLiteral("voice ") + language + QStringLiteral(" supported!"));
+            available = true;
+        }
+    }
+    return available;
+}
+
+bool TextToSpeech::clipCached(const QString &text)
+{
+    const QString path = clipPath(text);
+    Console::write(prefix + QStringLiteral("Looking for ") + fileUrlText(path) + QStringLiteral(" locally first..."));
+    return !path.isEmpty() && QFileInfo(path).isFile();
+}
+
+void TextToSpeech::speak(const QString &text, const QString &locale)
+{
+    speakTalk_->stop();
+    if (isVoiceAvailable(locale)) {
+        Console::write(QStringLiteral("playing '") + text + u'\'');
+        speakTalk_->speak(text, locale);
+        return;
+    }
+    Console::write(QStringLiteral(
+        "VerbTable > Attempting alternative means of TTS as Italian (it is not available as a built-in TTS voice."));
+    if (!externalLocales().contains(locale))
+        return;
+    if (clipsFolder().isEmpty()) {
+        Console::write(prefix + QStringLiteral("there is no folder for clips"));
+        return;
+    }
+    if (clipCached(text)) {
+        Console::write(prefix + QStringLiteral("The file already exists at path"));
+        playSoundFromDocs(QUrl::fromLocalFile(clipPath(text)));
+        return;
+    }
+    Console::write(prefix + QStringLiteral("Can't locate the file locally. Let's check online."));
+    startFetch(text, locale, false);
+}
+
+void TextToSpeech::preloadExtenalSound(const QString &text, const QString &locale)
+{
+    if (isVoiceAvailable(locale))
+        return;
+    Console::write(prefix + QStringLiteral("preloadExtenalSound >> attempting to preload sound in Italian") +
+                   QStringLiteral(" (it from external TTS service."));
+    if (!externalLocales().contains(locale))
+        return;
+    const QString path = clipPath(text);
+    if (path.isEmpty()) {
+        Console::write(prefix + QStringLiteral("there is no folder for clips"));
+        return;
+    }
+    Console::write(prefix + QStringLiteral("preloadExtenalSound >> Looking for ") + fileUrlText(path) +
+                   QStringLiteral(" locally first..."));
+    if (QFileInfo(path).isFile()) {
+        Console::write(prefix +
+                       QStringLiteral("preloadExtenalSound >> The file already exists at path - not proceeding"));
+        return;
+    }
+    Console::write(prefix +
+                   QStringLiteral("preloadExtenalSound >> Can't locate the file locally. Let's check online."));
+    startFetch(text, locale, true);
+}
+
+void TextToSpeech::startFetch(const QString &text, const QString &locale, bool preload)
+{
+    setDownloadDone(false);
+    const QUrl request = serviceRequest(locale, text);
+    if (!request.isValid()) {
+        Console::write(QStringLiteral("TextToSpeech > the URL was bad"));
+        setDownloadDone(true);
+        return;
+    }
+    const QString clipName = clipFileName(text);
+    loadSound(request, [this, clipName, preload](const ClipFetcher::Result &result) {
+        soundUrlAnswered(result, clipName, preload);
+    });
+}
+
+void TextToSpeech::loadSound(const QUrl &request, ResponseHandler handler)
+{
+    Console::write(prefix + QStringLiteral("loadSound >> ") + request.toString(QUrl::FullyEncoded));
+    fetcher_->fetch(request, maxSoundUrlBytes, std::move(handler));
+}
+
+void TextToSpeech::soundUrlAnswered(const ClipFetcher::Result &result, const QString &clipName, bool preload)
+{
+    const QString handler = prefix + (preload ? QStringLiteral("preloadSound >> ") : QStringLiteral("loadSound >> "));
+    if (!result.ok()) {
+        Console::write(handler + QStringLiteral("ERROR"));
+        Console::write(result.error);
+        setDownloadDone(true);
+        return;
+    }
+    const QString text = soundUrlText(result.body);
+    if (text.isEmpty()) {
+        Console::write(handler + QStringLiteral("the answer is not a sound URL"));
+        setDownloadDone(true);
+        return;
+    }
+    Console::write((preload ? handler : prefix) + QStringLiteral("sound URL is ") + text);
+    const QUrl clipUrl(text, QUrl::TolerantMode);
+    if (!isWebUrl(clipUrl)) {
+        Console::write(handler + QStringLiteral("the sound URL was bad"));
+        setDownloadDone(true);
+        return;
+    }
+    if (preload)
+        downloadSoundForPreload(clipUrl, clipName);
+    else
+        downloadSound(clipUrl, clipName);
+}
+
+void TextToSpeech::downloadSound(const QUrl &clipUrl, const QString &clipName)
+{
+    fetchClip(clipUrl, clipName, false);
+}
+
+void TextToSpeech::downloadSoundForPreload(const QUrl &clipUrl, const QString &clipName)
+{
+    fetchClip(clipUrl, clipName, true);
+}
+
+void TextToSpeech::fetchClip(const QUrl &clipUrl, const QString &clipName, bool preload)
+{
+    const QString operation =
+        prefix + (preload ? QStringLiteral("downloadSoundForPreload : ") : QStringLiteral("downloadSound : "));
+    // The name comes from the spoken text, never from the server's URL.
+    const QString folder = clipsFolder();
+    const QString destination = folder + u'/' + clipName + QStringLiteral(".mp3");
+    Console::write(operation + QStringLiteral("destinationUrl is ") + fileUrlText(destination));
+    fetcher_->fetch(clipUrl, maxClipBytes, [this, operation, destination, preload](const ClipFetcher::Result &result) {
+        QString error = result.error;
+        if (error.isEmpty() && result.body.isEmpty())
+            error = QStringLiteral("The clip is empty.");
+        if (error.isEmpty())
+            error = storeClip(result.body, destination);
+        if (!error.isEmpty()) {
+            Console::write(operation + error);
+            setDownloadDone(true);
+            return;
+        }
+        Console::write(operation + QStringLiteral("Downloaded file moved to documents folder"));
+        if (!preload)
+            playSoundFromDocs(QUrl::fromLocalFile(destination));
+        Console::write(prefix + QStringLiteral("downloadSound : download cycle is done!"));
+        setDownloadDone(true);
+    });
+}
+
+QString TextToSpeech::storeClip(const QByteArray &data, const QString &destination) const
+{
+    const QString folder = clipsFolder();
+    const QFileInfo target(destination);
+    if (folder.isEmpty() || target.absolutePath() != QFileInfo(folder).absoluteFilePath() ||
+        target.fileName().contains(u'\\'))
+        return QStringLiteral("The clip name is not a file name in the clips folder.");
+    if (!QDir().mkpath(folder))
+        return QStringLiteral("Cannot make the folder ") + folder;
+    // Written beside the destination and renamed into place whole.
+    QSaveFile file(destination);
+    if (!file.open(QIODevice::WriteOnly))
+        return file.errorString();
+    if (file.write(data) != data.size()) {
+        const QString error = file.errorString();
+        file.cancelWriting();
+        return error;
+    }
+    if (!file.commit())
+        return file.errorString();
+    return {};
+}
+
+void TextToSpeech::playSoundFromDocs(const QUrl &file)
+{
+    // The platform has no audio session to set up; sounds go to the default output.
+    Console::write(QStringLiteral("VerbTable > Trying to play now!"));
+    std::unique_ptr<AudioPlayer> player = services_.object<AudioEngines>().makePlayer();
+    if (!player) {
+        deleteUnplayableClip(file, QStringLiteral("No audio player is available."));
+        return;
+    }
+    player_ = std::move(player);
+    player_->play(file.toLocalFile(), [this, file](const QString &error) { deleteUnplayableClip(file, error); });
+}
+
+void TextToSpeech::deleteUnplayableClip(const QUrl &file, const QString &error)
+{
+    const QString operation = prefix + QStringLiteral("playSoundFromDocs : ");
+    Console::write(operation + error);
+    // Only clips are ever deleted.
+    const QFileInfo info(file.toLocalFile());
+    const QString folder = clipsFolder();
+    if (folder.isEmpty() || info.absolutePath() != QFileInfo(folder).absoluteFilePath())
+        return;
+    Console::write(operation + QStringLiteral("deleting ") + file.toString());
+    QFile clip(info.absoluteFilePath());
+    if (!clip.remove())
+        Console::write(operation + clip.errorString());
+}
+
+void TextToSpeech::setDownloadDone(bool done)
+{
+    if (downloadDone_ == done)
+        return;
+    downloadDone_ = done;
+    emit downloadDoneChanged();
+}

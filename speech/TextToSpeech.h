@@ -1,0 +1,105 @@
+#pragma once
+
+#include "speech/ClipFetcher.h"
+
+#include <QObject>
+#include <QString>
+#include <QStringList>
+#include <QUrl>
+#include <QtQml/qqmlregistration.h>
+
+#include <functional>
+#include <memory>
+
+class AudioPlayer;
+class QJSEngine;
+class QQmlEngine;
+class Services;
+class SpeechSynthesizer;
+
+// Says a word or phrase aloud in a locale: with a built-in voice where the platform has one for
+// the locale, otherwise, for ten locales, with an MP3 clip from the external text-to-speech
+// service. Each clip is fetched once into the clips folder and played from there afterwards.
+//
+// What the network sends is untrusted: a clip is only ever written into the clips folder, under
+// the name computed from the spoken text, and answers are bounded in size and time. Every fetch
+// ends with downloadDone true again, whether it succeeded or not.
+//
+// Network replies, file writes and downloadDone all happen on the main thread: the downloads run
+// inside QNetworkAccessManager and complete through its signals there.
+class TextToSpeech : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+    Q_PROPERTY(bool downloadDone READ downloadDone NOTIFY downloadDoneChanged)
+
+public:
+    using ResponseHandler = std::function<void(const ClipFetcher::Result &)>;
+
+    static constexpr qint64 maxSoundUrlBytes = 2 * 1024;
+    static constexpr qint64 maxClipBytes = 5 * 1024 * 1024;
+
+    explicit TextToSpeech(Services &services);
+    ~TextToSpeech() override;
+
+    static TextToSpeech &shared();
+    static TextToSpeech *create(QQmlEngine *, QJSEngine *);
+
+    // The locales served by the external service, in the order they are compared.
+    static const QStringList &externalLocales();
+    // The service script for a locale.
+    static QString serviceName(const QString &locale);
+    // The file-safe form of a text: the clip's base name and the text sent to the service.
+    static QString clipFileName(const QString &text);
+
+    Q_INVOKABLE void speak(const QString &text, const QString &locale);
+    Q_INVOKABLE void preloadExtenalSound(const QString &text, const QString &locale);
+    Q_INVOKABLE bool isVoiceAvailable(const QString &locale);
+    bool clipCached(const QString &text);
+    void playSoundFromDocs(const QUrl &file);
+
+    // Asks the service for the clip URL; handler gets the answer or the failure.
+    void loadSound(const QUrl &request, ResponseHandler handler);
+    // Fetch the clip at clipUrl into the clips folder as clipName + ".mp3"; the first also plays it.
+    void downloadSound(const QUrl &clipUrl, const QString &clipName);
+    void downloadSoundForPreload(const QUrl &clipUrl, const QString &clipName);
+
+    [[nodiscard]] bool downloadDone() const { return downloadDone_; }
+
+    // The folder of the cached clips (in the app data folder); empty when there is no such folder.
+    [[nodiscard]] QString clipsFolder() const;
+    // The clip file of a text, inside the clips folder.
+    [[nodiscard]] QString clipPath(const QString &text) const;
+
+    // The service request for a text in a locale; an invalid URL when it cannot be built.
+    [[nodiscard]] QUrl serviceRequest(const QString &locale, const QString &text) const;
+    [[nodiscard]] const QString &serviceEndpoint() const { return endpoint_; }
+    void setServiceEndpoint(const QString &endpoint) { endpoint_ = endpoint; }
+    void setAccessToken(const QString &token) { token_ = token; }
+
+    [[nodiscard]] SpeechSynthesizer &speakTalk() { return *speakTalk_; }
+    [[nodiscard]] AudioPlayer *player() const { return player_.get(); }
+
+signals:
+    void downloadDoneChanged();
+
+private:
+    // Sets downloadDone false and asks the service for the clip of text.
+    void startFetch(const QString &text, const QString &locale, bool preload);
+    void soundUrlAnswered(const ClipFetcher::Result &result, const QString &clipName, bool preload);
+    void fetchClip(const QUrl &clipUrl, const QString &clipName, bool preload);
+    // Stores a downloaded clip; the error text, or empty when it was stored.
+    QString storeClip(const QByteArray &data, const QString &destination) const;
+    void deleteUnplayableClip(const QUrl &file, const QString &error);
+    void setDownloadDone(bool done);
+
+    Services &services_;
+    std::unique_ptr<SpeechSynthesizer> speakTalk_;
+    std::unique_ptr<AudioPlayer> player_;
+    bool downloadDone_ = true;
+    QString endpoint_;
+    QString token_;
+    // Last, so that no fetch completes into a half-destroyed object.
+    std::unique_ptr<ClipFetcher> fetcher_;
+};
