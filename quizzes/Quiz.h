@@ -1,0 +1,49 @@
+#pragma once
+
+#include "quizzes/ClassKitNode.h"
+#include "quizzes/QuizQuestion.h"
+#include "quizzes/SchoolWorkContext.h"
+
+#include <QList>
+#include <QObject>
+#include <QUuid>
+#include <QtQml/qqmlregistration.h>
+
+// One grammar quiz of the quiz data file, with the score of its last completed run. It is
+// reported as school work in the context named by its identifier.
+class Quiz : public QObject, public ClassKitNode
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Quizzes come from the quiz reader")
+    Q_PROPERTY(QString identifier MEMBER identifier CONSTANT)
+    Q_PROPERTY(QString title MEMBER title CONSTANT)
+    Q_PROPERTY(QString description MEMBER description CONSTANT)
+    Q_PROPERTY(QString quizID MEMBER quizID CONSTANT)
+    Q_PROPERTY(int order MEMBER order CONSTANT)
+    Q_PROPERTY(QList<QuizQuestion *> questions MEMBER questions CONSTANT)
+    Q_PROPERTY(qint64 lastScore READ lastScore NOTIFY lastScoreChanged)
+
+public:
+    explicit Quiz(QObject *parent = nullptr) : QObject(parent) {}
+
+    const QUuid id = QUuid::createUuid();
+    QString identifier;
+    SchoolWorkContext::Type contextType = SchoolWorkContext::Type::quiz;
+    QString title;
+    QString description;
+    QList<QuizQuestion *> questions;
+    QString quizID;
+    int order = 0;
+
+    [[nodiscard]] qint64 lastScore() const { return lastScore_; }
+    void setLastScore(qint64 score);
+
+    [[nodiscard]] QString contextIdentifier() const override { return identifier; }
+
+signals:
+    void lastScoreChanged();
+
+private:
+    qint64 lastScore_ = 0;
+};

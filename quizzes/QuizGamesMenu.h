@@ -1,0 +1,23 @@
+#pragma once
+
+#include "quizzes/Quiz.h"
+
+#include <QList>
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+// The quiz menu's model: the quizzes of the quiz reader, as they were when the menu was made.
+class QuizGamesMenu : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QList<Quiz *> quizzes READ quizzes CONSTANT)
+
+public:
+    explicit QuizGamesMenu(QObject *parent = nullptr);
+
+    [[nodiscard]] const QList<Quiz *> &quizzes() const { return quizzes_; }
+
+private:
+    QList<Quiz *> quizzes_;
+};
