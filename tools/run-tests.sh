@@ -14,18 +14,21 @@ run_build() {
   local dir=$1
   shift
   echo "== $dir"
-  cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=Debug "$@"
+  local launcher=()
+  if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
+  cmake -S . -B "$dir" -G Ninja "${launcher[@]}" "$@"
   cmake --build "$dir" --parallel "$jobs"
   ctest --test-dir "$dir" --output-on-failure --parallel "$jobs"
 }
 
 for build in $builds; do
   case $build in
-    plain) run_build build-tests ;;
+    # No optimisation and little debug information: the builds are made to run the tests once.
+    plain) run_build build-tests -DCMAKE_CXX_FLAGS=-g0 ;;
     sanitized)
       ASAN_OPTIONS=detect_leaks=1:abort_on_error=1 \
       UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-        run_build build-asan -DFLEXIO_SANITIZE=ON ;;
+        run_build build-asan -DFLEXIO_SANITIZE=ON -DCMAKE_CXX_FLAGS=-g1 ;;
     *) echo "run-tests: unknown build '$build' (plain or sanitized)" >&2; exit 2 ;;
   esac
 done
