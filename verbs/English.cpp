@@ -74,6 +74,21 @@ QStringList joined(const QStringList &pronouns, const QString &middle, const QSt
     return renderings;
 }
 
+// Modal verbs have no infinitive of their own: after another auxiliary they become a phrase.
+// "should" keeps its own form after "may" and "might".
+enum class ShouldForm { Phrase, Kept };
+
+QString modalPhrase(const QString &infinitive, ShouldForm should)
+{
+    if (infinitive == u"can")
+        return QStringLiteral("be able to");
+    if (infinitive == u"must")
+        return QStringLiteral("have to");
+    if (infinitive == u"should" && should == ShouldForm::Phrase)
+        return QStringLiteral("be supposed to");
+    return infinitive;
+}
+
 }
 
 const QStringList &English::vowels()
@@ -222,26 +237,12 @@ QStringList English::pastHistoricRenderings(const QString &simplePast, const QSt
 
 QStringList English::futureRenderings(const QString &infinitive, const QStringList &pronouns)
 {
-    QString phrase = infinitive;
-    if (infinitive == u"can")
-        phrase = QStringLiteral("be able to");
-    else if (infinitive == u"must")
-        phrase = QStringLiteral("have to");
-    else if (infinitive == u"should")
-        phrase = QStringLiteral("be supposed to");
-    return joined(pronouns, QStringLiteral(" will "), phrase);
+    return joined(pronouns, QStringLiteral(" will "), modalPhrase(infinitive, ShouldForm::Phrase));
 }
 
 QStringList English::conditionalRenderings(const QString &infinitive, const QStringList &pronouns)
 {
-    QString phrase = infinitive;
-    if (infinitive == u"can")
-        phrase = QStringLiteral("be able to");
-    else if (infinitive == u"must")
-        phrase = QStringLiteral("have to");
-    else if (infinitive == u"should")
-        phrase = QStringLiteral("be supposed to");
-    return joined(pronouns, QStringLiteral(" would "), phrase);
+    return joined(pronouns, QStringLiteral(" would "), modalPhrase(infinitive, ShouldForm::Phrase));
 }
 
 QStringList English::perfectRenderings(const QString &pastParticiple, const QStringList &pronouns)
@@ -275,20 +276,10 @@ QStringList English::conditionalPerfectRenderings(const QString &pastParticiple,
 
 QStringList English::presentSubjunctiveRenderings(const QString &infinitive, const QStringList &pronouns)
 {
-    QString phrase = infinitive;
-    if (infinitive == u"can")
-        phrase = QStringLiteral("be able to");
-    else if (infinitive == u"must")
-        phrase = QStringLiteral("have to");
-    return joined(pronouns, QStringLiteral(" may "), phrase);
+    return joined(pronouns, QStringLiteral(" may "), modalPhrase(infinitive, ShouldForm::Kept));
 }
 
 QStringList English::pastSubjunctiveRenderings(const QString &infinitive, const QStringList &pronouns)
 {
-    QString phrase = infinitive;
-    if (infinitive == u"can")
-        phrase = QStringLiteral("be able to");
-    else if (infinitive == u"must")
-        phrase = QStringLiteral("have to");
-    return joined(pronouns, QStringLiteral(" might "), phrase);
+    return joined(pronouns, QStringLiteral(" might "), modalPhrase(infinitive, ShouldForm::Kept));
 }
