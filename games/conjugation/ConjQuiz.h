@@ -1,16 +1,15 @@
 #pragma once
 
-#include "games/conjugation/ConjugationQuizAnswer.h"
-#include "verbs/Verb.h"
 #include "games/LearningGame.h"
 #include "games/conjugation/ConjugationQuestion.h"
+#include "games/conjugation/ConjugationQuizAnswer.h"
 #include "platform/MainQueue.h"
+#include "verbs/Verb.h"
 
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-
 
 // The conjugation quiz: ten verbs, each with an English prompt and up to four Italian forms;
 // the player taps the right form before the timer bar fills. A full bar ends the whole game.

@@ -1,13 +1,13 @@
 #pragma once
 
 #include "games/conjugation/ConjugationQuizAnswer.h"
+
 #include <QList>
 #include <QMetaType>
 #include <QString>
 #include <QStringList>
-#include <QUuid>
 #include <QtQml/qqmlregistration.h>
-
+#include <QUuid>
 
 // The question on screen in the conjugation quiz: the English prompt, the pronoun hint, the
 // right Italian form and the shuffled answer buttons.

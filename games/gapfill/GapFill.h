@@ -1,16 +1,15 @@
 #pragma once
 
+#include "games/LearningGame.h"
 #include "games/gapfill/GapFillKeyboardKey.h"
 #include "games/gapfill/GapFillTurn.h"
-#include "verbs/Verb.h"
-#include "games/LearningGame.h"
 #include "games/gapfill/SnapCardStatus.h"
+#include "verbs/Verb.h"
 
 #include <QList>
 #include <QPointer>
 #include <QString>
 #include <QStringList>
-
 
 // The gap-fill spelling game: for up to ten verbs the player spells one Italian form letter by
 // letter on a keyboard of that form's letters (with decoy letters on the hard level).

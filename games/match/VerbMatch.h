@@ -1,13 +1,12 @@
 #pragma once
 
-#include "games/match/VerbMatchButton.h"
 #include "games/LearningGame.h"
+#include "games/match/VerbMatchButton.h"
 #include "platform/MainQueue.h"
 
 #include <QList>
 #include <QString>
 #include <QVariantList>
-
 
 // The card match game ("Infinitive Quiz"): each verb of the deal has a card with its Italian and
 // one with its English infinitive; the player pairs them up before the time bar fills. Every

@@ -1,11 +1,12 @@
 #pragma once
 
 #include "verbs/Verb.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QUuid>
 #include <QtQml/qqmlregistration.h>
+#include <QUuid>
 
 class VerbMatch;
 

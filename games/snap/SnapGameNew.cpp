@@ -148,10 +148,9 @@ void SnapGameNew::nextCard()
         speech.speak(prompt, verb->locale);
 
     setStatus(SnapCardAnswerStateNew::unanswered);
-    canClick_ = true;
+    setCanClick(true);
     setTimeLeft(baseTime() + timeBonus_);
     timeBonus_ = 0;
-    emit snapCardsChanged();
 
     QPointer<SnapGameNew> self(this);
     timer_ = services().mainQueue().every(tickMs, [self] {
@@ -176,10 +175,9 @@ void SnapGameNew::fireTimer()
         setTimeLeft(timeLeft_ - tickDecrement);
         return;
     }
-    canClick_ = false;
+    setCanClick(false);
     stopTimer();
     timeUp();
-    emit snapCardsChanged();
     later(pauseAfterTimeUpMs, &SnapGameNew::nextCard);
 }
 
@@ -199,9 +197,8 @@ void SnapGameNew::answerMatch()
 {
     if (!canClick_ || !inPlay())
         return;
-    canClick_ = false;
+    setCanClick(false);
     stopTimer();
-    emit snapCardsChanged();
     if (snapCards_.size() < 2)
         return;
     if (snapCards_.at(1)->isCorrect()) {
@@ -227,9 +224,8 @@ void SnapGameNew::answerNoMatch()
 {
     if (!canClick_ || !inPlay())
         return;
-    canClick_ = false;
+    setCanClick(false);
     stopTimer();
-    emit snapCardsChanged();
     if (snapCards_.size() < 2)
         return;
     const bool right = !snapCards_.at(1)->isCorrect();
@@ -317,7 +313,7 @@ void SnapGameNew::finishGame()
 void SnapGameNew::stopGame()
 {
     stopTimer();
-    canClick_ = false;
+    setCanClick(false);
     if (inPlay()) {
         nextGameNumber();
         setMessage(u"Well done! You reached " + QString::number(correctTaps_) + u" snaps. Want another go?");
@@ -329,11 +325,10 @@ void SnapGameNew::stopGame()
 void SnapGameNew::endWithNothingToPlay()
 {
     stopTimer();
-    canClick_ = false;
+    setCanClick(false);
     Console::write(QStringLiteral("SnapGameNew >> nextCard >> no verb of the set has two drill items"));
     setMessage(nothingToPlayMessage);
     setInPlay(false);
-    emit snapCardsChanged();
 }
 
 void SnapGameNew::later(int delayMs, void (SnapGameNew::*step)())
@@ -385,6 +380,14 @@ void SnapGameNew::setSnapCards(QList<SnapCardNew *> cards)
     emit snapCardsChanged();
     for (SnapCardNew *card : old)
         card->deleteLater();
+}
+
+void SnapGameNew::setCanClick(bool canClick)
+{
+    if (canClick_ == canClick)
+        return;
+    canClick_ = canClick;
+    emit canClickChanged();
 }
 
 void SnapGameNew::stopTimer()

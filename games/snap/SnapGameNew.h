@@ -1,16 +1,15 @@
 #pragma once
 
-#include "games/snap/SnapCardNew.h"
-#include "games/snap/SnapGameScoreNodeNew.h"
-#include "verbs/Verb.h"
 #include "games/LearningGame.h"
 #include "games/snap/SnapCardAnswerStateNew.h"
+#include "games/snap/SnapCardNew.h"
+#include "games/snap/SnapGameScoreNodeNew.h"
 #include "platform/MainQueue.h"
+#include "verbs/Verb.h"
 
 #include <QList>
 #include <QPointer>
 #include <QString>
-
 
 // The snap game: an Italian form and an English rendering are shown; the player says whether
 // they match before the pair's time runs out. Ten lit stars win; mistakes put one out again.
@@ -25,7 +24,7 @@ class SnapGameNew : public LearningGame
     Q_PROPERTY(SnapCardAnswerStatesNew::SnapCardAnswerStateNew status READ status NOTIFY statusChanged)
     Q_PROPERTY(bool currentPairIsAMatch READ currentPairIsAMatch NOTIFY currentPairIsAMatchChanged)
     Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY snapCardsChanged)
-    Q_PROPERTY(bool canClick READ canClick NOTIFY snapCardsChanged)
+    Q_PROPERTY(bool canClick READ canClick NOTIFY canClickChanged)
 
 public:
     explicit SnapGameNew(QObject *parent = nullptr);
@@ -86,12 +85,14 @@ signals:
     void scoreNodesChanged();
     void statusChanged();
     void currentPairIsAMatchChanged();
+    void canClickChanged();
 
 private:
     void setTimeLeft(double value);
     void setStatus(SnapCardAnswerStateNew status);
     void setCurrentPairIsAMatch(bool match);
     void setSnapCards(QList<SnapCardNew *> cards);
+    void setCanClick(bool canClick);
     void stopTimer();
     // Runs step later, only if this game is still the one in play then.
     void later(int delayMs, void (SnapGameNew::*step)());
