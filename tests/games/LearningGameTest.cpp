@@ -4,7 +4,11 @@
 #include "games/LearningGame.h"
 #include "platform/UserDefaults.h"
 
+#include <QQmlComponent>
+#include <QQmlEngine>
 #include <QTest>
+
+void qml_register_types_Flexio();
 
 class LearningGameTest : public QObject
 {
@@ -18,6 +22,8 @@ private slots:
     void verbSetFallsBack_data();
     void verbSetFallsBack();
     void learntVerbsReturnOnceAVerbIsLearnt();
+    void gamesAndTheirEnumerationsReachTheScreens_data();
+    void gamesAndTheirEnumerationsReachTheScreens();
 
 private:
     std::unique_ptr<GameServices> services_;
@@ -72,6 +78,43 @@ void LearningGameTest::learntVerbsReturnOnceAVerbIsLearnt()
     QCOMPARE(game.verbSet(), QStringLiteral("All Verbs"));
     ProgressManager::shared().toggleLearnt(VerbDictionary::shared().verbForKey(QStringLiteral("parlare")));
     QCOMPARE(game.verbSet(), QStringLiteral("Learnt Verbs"));
+}
+
+void LearningGameTest::gamesAndTheirEnumerationsReachTheScreens_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("match") << "VerbMatch" << "Infinitive Quiz";
+    QTest::newRow("snap") << "SnapGameNew" << "Snap";
+    QTest::newRow("conjugation") << "ConjQuiz" << "Conjugation Quiz";
+    QTest::newRow("gap-fill") << "GapFill" << "Gapfill";
+}
+
+// A screen makes its game in QML, sets the level by name and colours the message by the state.
+void LearningGameTest::gamesAndTheirEnumerationsReachTheScreens()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, name);
+    qml_register_types_Flexio();
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    // Enumeration values start in lower case, so QML reaches them through the enumeration's name.
+    component.setData("import Flexio\n" + type.toUtf8()
+                          + " {\n"
+                            "  difficultyLevel: LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard\n"
+                            "  property bool undecided: gameState === LearningGameState.LearningGameState.undefined\n"
+                            "  property int won: LearningGameState.LearningGameState.won\n"
+                            "}\n",
+                      QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    QVERIFY2(object, qPrintable(component.errorString()));
+    auto *game = qobject_cast<LearningGame *>(object.get());
+    QVERIFY(game);
+    QCOMPARE(game->gameName(), name);
+    QCOMPARE(game->difficultyLevel(), LearningGameDifficultyLevel::hard);
+    QCOMPARE(object->property("undecided").toBool(), true);
+    QCOMPARE(object->property("won").toInt(), int(LearningGameState::won));
+    QVERIFY(!game->message().isEmpty());
 }
 
 QTEST_GUILESS_MAIN(LearningGameTest)
