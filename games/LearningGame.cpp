@@ -1,0 +1,74 @@
+#include "games/LearningGame.h"
+
+#include "app/Services.h"
+#include "platform/Console.h"
+#include "platform/UserDefaults.h"
+#include "verbs/VerbDictionary.h"
+
+#include <QMetaEnum>
+
+LearningGame::LearningGame(QObject *parent) : QObject(parent), services_(Services::current()) {}
+
+LearningGame::~LearningGame() = default;
+
+void LearningGame::setMessage(const QString &message)
+{
+    if (message_ == message)
+        return;
+    message_ = message;
+    emit messageChanged();
+}
+
+void LearningGame::setInPlay(bool inPlay)
+{
+    if (inPlay_ == inPlay)
+        return;
+    inPlay_ = inPlay;
+    emit inPlayChanged();
+}
+
+void LearningGame::setGameState(LearningGameState state)
+{
+    if (gameState_ == state)
+        return;
+    gameState_ = state;
+    emit gameStateChanged();
+}
+
+void LearningGame::setDifficultyLevel(LearningGameDifficultyLevel level)
+{
+    if (difficultyLevel_ == level)
+        return;
+    difficultyLevel_ = level;
+    emit difficultyLevelChanged();
+}
+
+QString LearningGame::verbSet() const
+{
+    const std::optional<QString> stored = services_.userDefaults().text(lastSelectedVerbSetKey);
+    if (!stored)
+        return VerbDictionary::allVerbs;
+    const VerbDictionary &dictionary = services_.verbDictionary();
+    if (*stored == VerbDictionary::learntVerbsName && dictionary.learntVerbs().isEmpty())
+        return VerbDictionary::allVerbs;
+    if (dictionary.verbsInSet(*stored).isEmpty())
+        return VerbDictionary::allVerbs;
+    return *stored;
+}
+
+void LearningGame::setVerbSet(const QString &name)
+{
+    services_.userDefaults().set(lastSelectedVerbSetKey, name);
+    Console::write(u"setting verbSet to " + name);
+    emit verbSetChanged();
+}
+
+void LearningGame::startGame()
+{
+    Console::write(QStringLiteral("new game"));
+}
+
+QString LearningGame::levelName(LearningGameDifficultyLevel level)
+{
+    return QString::fromLatin1(QMetaEnum::fromType<LearningGameDifficultyLevel>().valueToKey(int(level)));
+}

@@ -1,0 +1,78 @@
+#pragma once
+
+#include "games/LearningGameDifficultyLevel.h"
+#include "games/LearningGameState.h"
+
+#include <QObject>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+class Services;
+
+// What every verb game shares: the text for the set-up sheet, whether a game runs, how the last
+// one ended, the title and the chosen level; and the verb set last chosen, kept in the store
+// under "LastSelectedVerbSet".
+class LearningGame : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Each game screen makes its own game")
+    Q_PROPERTY(QString message READ message WRITE setMessage NOTIFY messageChanged)
+    Q_PROPERTY(bool inPlay READ inPlay WRITE setInPlay NOTIFY inPlayChanged)
+    Q_PROPERTY(LearningGameStates::LearningGameState gameState READ gameState WRITE setGameState NOTIFY
+                   gameStateChanged)
+    Q_PROPERTY(QString gameName READ gameName CONSTANT)
+    Q_PROPERTY(LearningGameDifficultyLevels::LearningGameDifficultyLevel difficultyLevel READ difficultyLevel WRITE
+                   setDifficultyLevel NOTIFY difficultyLevelChanged)
+    Q_PROPERTY(QString verbSet READ verbSet WRITE setVerbSet NOTIFY verbSetChanged)
+
+public:
+    explicit LearningGame(QObject *parent = nullptr);
+    ~LearningGame() override;
+
+    static inline const QString lastSelectedVerbSetKey = QStringLiteral("LastSelectedVerbSet");
+
+    [[nodiscard]] const QString &message() const { return message_; }
+    void setMessage(const QString &message);
+    [[nodiscard]] bool inPlay() const { return inPlay_; }
+    void setInPlay(bool inPlay);
+    [[nodiscard]] LearningGameState gameState() const { return gameState_; }
+    void setGameState(LearningGameState state);
+    [[nodiscard]] const QString &gameName() const { return gameName_; }
+    [[nodiscard]] LearningGameDifficultyLevel difficultyLevel() const { return difficultyLevel_; }
+    [[nodiscard]] int level() const { return int(difficultyLevel_); }
+    void setDifficultyLevel(LearningGameDifficultyLevel level);
+
+    // The stored set name when that set still has verbs, otherwise "All Verbs".
+    [[nodiscard]] QString verbSet() const;
+    void setVerbSet(const QString &name);
+
+    // Deals a new game with the current level and verb set.
+    Q_INVOKABLE virtual void startGame();
+
+    // The case name of a level, as the console lines print it.
+    static QString levelName(LearningGameDifficultyLevel level);
+
+signals:
+    void messageChanged();
+    void inPlayChanged();
+    void gameStateChanged();
+    void difficultyLevelChanged();
+    void verbSetChanged();
+
+protected:
+    void setGameName(const QString &name) { gameName_ = name; }
+    Services &services() const { return services_; }
+    // Starts a new game number: delayed steps of earlier games compare theirs and stand down.
+    quint64 nextGameNumber() { return ++gameNumber_; }
+    [[nodiscard]] quint64 gameNumber() const { return gameNumber_; }
+
+private:
+    Services &services_;
+    QString message_;
+    bool inPlay_ = false;
+    LearningGameState gameState_ = LearningGameState::undefined;
+    QString gameName_;
+    LearningGameDifficultyLevel difficultyLevel_ = LearningGameDifficultyLevel::easy;
+    quint64 gameNumber_ = 0;
+};

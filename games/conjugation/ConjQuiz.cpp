@@ -1,0 +1,377 @@
+#include "games/conjugation/ConjQuiz.h"
+
+#include "app/Services.h"
+#include "games/conjugation/ConjugationQuizAnswer.h"
+#include "platform/Console.h"
+#include "platform/Random.h"
+#include "progress/ProgressManager.h"
+#include "speech/TextToSpeech.h"
+#include "verbs/Verb.h"
+#include "verbs/VerbDictionary.h"
+
+#include <QHash>
+
+#include <numeric>
+
+ConjQuiz::ConjQuiz(QObject *parent)
+    : LearningGame(parent), blankVerb_(new Verb(this)), verbDictionary_(services().verbDictionary().verbs())
+{
+    setGameName(QStringLiteral("Conjugation Quiz"));
+    setMessage(QStringLiteral("For each of the ten verbs, click the correct translation for the English prompt "
+                              "given. But keep an eye on the timer bar each turn!"));
+}
+
+ConjQuiz::~ConjQuiz()
+{
+    stopTimer();
+}
+
+double ConjQuiz::timeIncrementFor(LearningGameDifficultyLevel level)
+{
+    switch (level) {
+    case LearningGameDifficultyLevel::easy:
+        return 0.000675;
+    case LearningGameDifficultyLevel::medium:
+        return 0.0015;
+    case LearningGameDifficultyLevel::hard:
+        return 0.0025;
+    }
+    return 0.000675;
+}
+
+Verb *ConjQuiz::currentVerb() const
+{
+    return currentVerb_ ? currentVerb_.data() : blankVerb_;
+}
+
+bool ConjQuiz::playable(Verb *verb) const
+{
+    const qsizetype forms = verb->gameParts(false).texts.size();
+    return forms > 0 && verb->gameParts(true).texts.size() == forms;
+}
+
+void ConjQuiz::startGame()
+{
+    nextGameNumber();
+    stopTimer();
+    canClick_ = false;
+    verbsInPlay_.clear();
+    const QString setName = verbSet();
+    const QList<Verb *> pot = services().verbDictionary().verbsInSet(setName);
+    Console::write(u"pot for " + setName + u" is " + QString::number(pot.size()) + u" long");
+
+    Random &random = services().random();
+    QList<qsizetype> order(pot.size());
+    std::iota(order.begin(), order.end(), 0);
+    random.shuffle(order);
+    // A verb without drill items is passed over; a whole pass without one to play ends the walk.
+    QHash<qsizetype, bool> known;
+    qsizetype passedOver = 0;
+    for (qsizetype step = 0; verbsInPlay_.size() < verbsPerPlay_ && !order.isEmpty(); ++step) {
+        const qsizetype index = order.at(step % order.size());
+        auto found = known.find(index);
+        if (found == known.end())
+            found = known.insert(index, playable(pot.at(index)));
+        if (found.value()) {
+            verbsInPlay_.append(pot.at(index));
+            passedOver = 0;
+        } else if (++passedOver >= order.size()) {
+            break;
+        }
+    }
+    random.shuffle(verbsInPlay_);
+    emit verbsInPlayChanged();
+
+    if (verbsInPlay_.isEmpty()) {
+        Console::write(u"ConjQuiz >> startGame >> no verb of " + setName + u" has drill items");
+        setMessage(nothingToPlayMessage);
+        setInPlay(false);
+        return;
+    }
+
+    timeIncrement_ = timeIncrementFor(difficultyLevel());
+    setCurrentTurn(0);
+    setupTurn();
+    setTimeElapsed(0);
+    setAnswers(0, 0);
+    setInPlay(true);
+}
+
+QStringList ConjQuiz::pronounCandidates(const QStringList &pronouns)
+{
+    QStringList candidates;
+    for (const QString &pronoun : pronouns) {
+        candidates.append(pronoun);
+        for (const QString &piece : pronoun.split(u'/', Qt::SkipEmptyParts)) {
+            if (!candidates.contains(piece))
+                candidates.append(piece);
+        }
+    }
+    candidates.append(QStringLiteral("j'"));
+    return candidates;
+}
+
+ConjQuiz::Stripped ConjQuiz::removePronouns(const QString &form, const QStringList &candidates)
+{
+    Console::write(u"ConjQuiz >> removePronouns >> str is " + form);
+    Stripped result{form, QString()};
+    for (const QString &candidate : candidates) {
+        if (form.startsWith(candidate + u' ')) {
+            result.answer = form.mid(candidate.size() + 1);
+            result.pronoun = candidate;
+        }
+    }
+    return result;
+}
+
+void ConjQuiz::setupTurn()
+{
+    if (currentTurn_ < 0 || currentTurn_ >= verbsInPlay_.size())
+        return;
+    Verb *verb = verbsInPlay_.at(currentTurn_);
+    currentVerb_ = verb;
+    emit currentVerbChanged();
+    Console::write(u"current verb is " + verb->key);
+
+    const QStringList forms = verb->gameParts(false).texts;
+    const Verb::GameParts english = verb->gameParts(true);
+    const QStringList &prompts = english.texts;
+    const QStringList &codes = english.codes;
+    if (forms.isEmpty() || prompts.size() != forms.size())
+        return;
+
+    Random &random = services().random();
+    QList<qsizetype> pool(forms.size());
+    std::iota(pool.begin(), pool.end(), 0);
+    const int p = random.index(pool.size());
+    const qsizetype i = pool.at(p);
+
+    ConjugationQuestion question;
+    question.question = prompts.at(i);
+    const QString bare = forms.at(i);
+    Console::write(u"ConjQuiz >> setupTurn >> bare answer is " + bare);
+    const QStringList candidates = pronounCandidates(verb->pronouns);
+    const Stripped stripped = removePronouns(bare, candidates);
+    question.questionHint = stripped.pronoun.isEmpty() ? QString() : stripped.pronoun + QStringLiteral("...");
+    question.tags = codes.at(i).split(u'|');
+    pool.removeAt(p);
+    Console::write(QStringLiteral("ConjQuiz >> setupTurn >> setting up ConjugationQuizAnswer array"));
+
+    auto *right = new ConjugationQuizAnswer(stripped.answer, true, this);
+    if (!stripped.pronoun.isEmpty())
+        right->setSpeakText(stripped.pronoun + u' ' + stripped.answer);
+    QList<ConjugationQuizAnswer *> answers{right};
+    Console::write(u"ConjQuiz >> setupTurn >> answer is " + stripped.answer);
+    auto alreadyOffered = [&answers](const QString &text) {
+        return std::any_of(answers.begin(), answers.end(),
+                           [&text](const ConjugationQuizAnswer *answer) { return answer->text() == text; });
+    };
+
+    if (difficultyLevel() != LearningGameDifficultyLevel::easy && random.uniform(0, 9) > 7) {
+        const QString decoy = decoyFromAnotherVerb(i, candidates);
+        // A decoy that reads like an answer already offered would show two equal buttons, one right
+        // and one wrong.
+        if (!decoy.isNull() && !alreadyOffered(decoy))
+            answers.append(new ConjugationQuizAnswer(decoy, false, this));
+    }
+
+    while (answers.size() < 4 && !pool.isEmpty()) {
+        const int q = random.index(pool.size());
+        const QString alt = removePronouns(forms.at(pool.at(q)), candidates).answer;
+        Console::write(u"ConjQuiz >> setupTurn >> altAnswer is " + alt);
+        if (!alreadyOffered(alt))
+            answers.append(new ConjugationQuizAnswer(alt, false, this));
+        pool.removeAt(q);
+    }
+    random.shuffle(answers);
+    QStringList texts;
+    for (const ConjugationQuizAnswer *answer : std::as_const(answers))
+        texts.append(answer->text());
+    Console::write(u"ConjQuiz >> setupTurn >> pot is " + Console::quotedList(texts));
+
+    question.correctAnswer = stripped.answer;
+    question.alts = answers;
+    const QList<ConjugationQuizAnswer *> old = currentQuestion_.alts;
+    currentQuestion_ = question;
+    emit currentQuestionChanged();
+    for (ConjugationQuizAnswer *answer : old)
+        answer->deleteLater();
+    Console::write(u"ConjQuiz >> setupTurn >> currentQuestion is " + question.question);
+
+    canClick_ = true;
+    stopTimer();
+    setTimeElapsed(0);
+    QPointer<ConjQuiz> self(this);
+    timer_ = services().mainQueue().every(tickMs, [self] {
+        if (self)
+            self->fireTimer();
+    });
+    Console::write(QStringLiteral("ConjQuiz >> setupTurn >> timer has started"));
+}
+
+QString ConjQuiz::decoyFromAnotherVerb(qsizetype index, const QStringList &candidates)
+{
+    Random &random = services().random();
+    const Verb *current = currentVerb();
+    QList<Verb *> others;
+    QList<Verb *> sameInitial;
+    for (Verb *verb : std::as_const(verbDictionary_)) {
+        if (verb->infinitive == current->infinitive)
+            continue;
+        others.append(verb);
+        if (!verb->infinitive.isEmpty() && !current->infinitive.isEmpty()
+            && verb->infinitive.front() == current->infinitive.front())
+            sameInitial.append(verb);
+    }
+    const QList<Verb *> &choices = sameInitial.isEmpty() ? others : sameInitial;
+    if (choices.isEmpty())
+        return {};
+    Verb *decoyVerb = choices.at(random.index(choices.size()));
+    const QStringList decoyForms = decoyVerb->gameParts(false).texts;
+    // A verb without drill items has no form to lend.
+    if (decoyForms.isEmpty())
+        return {};
+    const qsizetype own = currentVerb()->gameParts(false).texts.size();
+    const QString form = decoyForms.size() == own ? decoyForms.at(index) : decoyForms.at(random.index(decoyForms.size()));
+    return removePronouns(form, candidates).answer;
+}
+
+void ConjQuiz::fireTimer()
+{
+    if (timeElapsed_ < 1.0) {
+        setTimeElapsed(timeElapsed_ + timeIncrement_);
+        return;
+    }
+    stopTimer();
+    canClick_ = false;
+    Console::write(QStringLiteral("game over!"));
+    setMessage(QStringLiteral("Sorry, time's up! Want to try again?"));
+    setInPlay(false);
+}
+
+void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
+{
+    if (!canClick_ || !inPlay() || !answer || !currentQuestion_.alts.contains(answer))
+        return;
+    setAnswers(correctAnswersTotal_, answersTotal_ + 1);
+    Verb *verb = currentVerb();
+    TextToSpeech &speech = TextToSpeech::shared();
+    const bool right =
+        answer->correct()
+        && std::any_of(currentQuestion_.alts.begin(), currentQuestion_.alts.end(),
+                       [answer](const ConjugationQuizAnswer *alt) { return alt->sameAnswer(*answer); });
+    if (!right) {
+        speech.speak(QStringLiteral("non!"), verb->locale);
+        answer->setStatus(ConjugationQuizAnswerStatus::incorrect);
+        services().progressManager().addPoints(verb->key, -1);
+        return;
+    }
+
+    setAnswers(correctAnswersTotal_ + 1, answersTotal_);
+    stopTimer();
+    answer->setStatus(ConjugationQuizAnswerStatus::correct);
+    canClick_ = false;
+    if (speech.isVoiceAvailable(verb->locale))
+        speech.speak(answer->speakText(), verb->locale);
+    else
+        speech.speak(QStringLiteral("si!"), verb->locale);
+    services().progressManager().addPoints(verb->key, 1);
+
+    // The pause moves on only the turn it was started for, in the game it was started in.
+    QPointer<ConjQuiz> self(this);
+    const quint64 game = gameNumber();
+    const int turn = currentTurn_;
+    services().mainQueue().after(pauseAfterRightAnswerMs, [self, game, turn] {
+        if (self && self->gameNumber() == game && self->currentTurn_ == turn && self->inPlay())
+            self->nextTurn();
+    });
+}
+
+void ConjQuiz::nextTurn()
+{
+    Console::write(QStringLiteral("ConjQuiz >> nextTurn"));
+    setCurrentTurn(currentTurn_ + 1);
+    if (currentTurn_ < verbsInPlay_.size())
+        setupTurn();
+    else
+        endGame();
+}
+
+void ConjQuiz::endGame()
+{
+    stopTimer();
+    canClick_ = false;
+    setInPlay(false);
+    showFinalMessage();
+}
+
+int ConjQuiz::accuracy() const
+{
+    if (answersTotal_ <= 0)
+        return 0;
+    // Whole numbers: 2 of 3 is 66, where floating point could land on either side.
+    return int(qint64(correctAnswersTotal_) * 100 / qint64(answersTotal_));
+}
+
+void ConjQuiz::showFinalMessage()
+{
+    const int a = accuracy();
+    const QString score = QString::number(a);
+    QString piece;
+    LearningGameState state = LearningGameState::complete;
+    if (a >= 100) {
+        state = LearningGameState::won;
+        piece = QStringLiteral("Your accuracy was 100% - fantastic work!");
+    } else if (a >= 90) {
+        state = LearningGameState::won;
+        piece = u"Your accuracy was " + score + u"%. Great work. Can you go for the 100 next time?";
+    } else if (a >= 80) {
+        piece = u"Your accuracy score of " + score
+            + u"% is pretty good, too. Can you edge into the nineties next time?";
+    } else if (a >= 70) {
+        piece = u"A solid " + score + u"% accuracy too. Try to break 80% on your next go!";
+    } else if (a >= 60) {
+        piece = u"Your accuracy score is " + score + u"%. Not bad. Let's work on pushing that higher next time!";
+    } else if (a >= 50) {
+        piece = u"You tapped with an accuracy of " + score
+            + u"%. A good attempt - try to nudge that a little higher on your next go!";
+    } else {
+        state = LearningGameState::lost;
+        piece = u"Your accuracy was " + score
+            + u"%. Take your time with the questions and try to hit that 50% threshold on your next attempt.";
+    }
+    setGameState(state);
+    setMessage(u"Well done! You worked through all " + QString::number(verbsPerPlay_) + u" questions. " + piece);
+}
+
+void ConjQuiz::setTimeElapsed(double value)
+{
+    if (timeElapsed_ == value)
+        return;
+    timeElapsed_ = value;
+    emit timeElapsedChanged();
+}
+
+void ConjQuiz::setCurrentTurn(int turn)
+{
+    if (currentTurn_ == turn)
+        return;
+    currentTurn_ = turn;
+    emit currentTurnChanged();
+}
+
+void ConjQuiz::setAnswers(double correct, double total)
+{
+    if (correctAnswersTotal_ == correct && answersTotal_ == total)
+        return;
+    correctAnswersTotal_ = correct;
+    answersTotal_ = total;
+    emit answersChanged();
+}
+
+void ConjQuiz::stopTimer()
+{
+    if (timer_)
+        timer_->invalidate();
+    timer_.reset();
+}

@@ -1,0 +1,104 @@
+#pragma once
+
+#include "games/LearningGame.h"
+#include "games/conjugation/ConjugationQuestion.h"
+#include "games/conjugation/ConjugationQuizAnswer.h"
+#include "platform/MainQueue.h"
+#include "verbs/Verb.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+// The conjugation quiz: ten verbs, each with an English prompt and up to four Italian forms;
+// the player taps the right form before the timer bar fills. A full bar ends the whole game.
+class ConjQuiz : public LearningGame
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
+    Q_PROPERTY(ConjugationQuestion currentQuestion READ currentQuestion NOTIFY currentQuestionChanged)
+    Q_PROPERTY(double timeElapsed READ timeElapsed NOTIFY timeElapsedChanged)
+    Q_PROPERTY(int currentTurn READ currentTurn NOTIFY currentTurnChanged)
+    Q_PROPERTY(double correctAnswersTotal READ correctAnswersTotal NOTIFY answersChanged)
+    Q_PROPERTY(double answersTotal READ answersTotal NOTIFY answersChanged)
+    Q_PROPERTY(int accuracy READ accuracy NOTIFY answersChanged)
+    Q_PROPERTY(QList<Verb *> verbsInPlay READ verbsInPlay NOTIFY verbsInPlayChanged)
+    Q_PROPERTY(int verbsPerPlay READ verbsPerPlay CONSTANT)
+
+public:
+    explicit ConjQuiz(QObject *parent = nullptr);
+    ~ConjQuiz() override;
+
+    static constexpr int tickMs = 25;
+    static constexpr int pauseAfterRightAnswerMs = 1500;
+
+    [[nodiscard]] double timeIncrement() const { return timeIncrement_; }
+    [[nodiscard]] static double timeIncrementFor(LearningGameDifficultyLevel level);
+    [[nodiscard]] Verb *currentVerb() const;
+    [[nodiscard]] const ConjugationQuestion &currentQuestion() const { return currentQuestion_; }
+    [[nodiscard]] double timeElapsed() const { return timeElapsed_; }
+    [[nodiscard]] int currentTurn() const { return currentTurn_; }
+    [[nodiscard]] double correctAnswersTotal() const { return correctAnswersTotal_; }
+    [[nodiscard]] double answersTotal() const { return answersTotal_; }
+    [[nodiscard]] const QList<Verb *> &verbDictionary() const { return verbDictionary_; }
+    [[nodiscard]] const QList<Verb *> &verbsInPlay() const { return verbsInPlay_; }
+    [[nodiscard]] int verbsPerPlay() const { return verbsPerPlay_; }
+    [[nodiscard]] bool canClick() const { return canClick_; }
+
+    Q_INVOKABLE void startGame() override;
+    void setupTurn();
+    void fireTimer();
+    Q_INVOKABLE void answerTapped(ConjugationQuizAnswer *answer);
+    void nextTurn();
+    void endGame();
+    void showFinalMessage();
+    // Right taps as a whole percentage of all taps, truncated; 0 before the first tap.
+    [[nodiscard]] int accuracy() const;
+
+    // The pronouns a form may start with, from a verb's pronoun list, its "/" alternatives and "j'".
+    static QStringList pronounCandidates(const QStringList &pronouns);
+    struct Stripped
+    {
+        QString answer;
+        QString pronoun;
+    };
+    // The form without a leading pronoun and blank; the last matching candidate decides.
+    static Stripped removePronouns(const QString &form, const QStringList &candidates);
+
+    static inline const QString nothingToPlayMessage = QStringLiteral(
+        "This verb set has nothing to play with the tenses switched on. Switch on more tenses in Settings, or "
+        "choose another set.");
+
+signals:
+    void currentVerbChanged();
+    void currentQuestionChanged();
+    void timeElapsedChanged();
+    void currentTurnChanged();
+    void answersChanged();
+    void verbsInPlayChanged();
+
+private:
+    void setTimeElapsed(double value);
+    void setCurrentTurn(int turn);
+    void setAnswers(double correct, double total);
+    void stopTimer();
+    [[nodiscard]] bool playable(Verb *verb) const;
+    // A wrong answer from another verb, or an empty text when there is none to take.
+    QString decoyFromAnotherVerb(qsizetype index, const QStringList &candidates);
+
+    double timeIncrement_ = 0.000675;
+    Verb *blankVerb_;
+    QPointer<Verb> currentVerb_;
+    ConjugationQuestion currentQuestion_;
+    double timeElapsed_ = 0;
+    int currentTurn_ = 0;
+    double correctAnswersTotal_ = 0;
+    double answersTotal_ = 0;
+    QList<Verb *> verbDictionary_;
+    QList<Verb *> verbsInPlay_;
+    const int verbsPerPlay_ = 10;
+    bool canClick_ = false;
+    QueueHandlePtr timer_;
+};

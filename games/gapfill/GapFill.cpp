@@ -1,0 +1,363 @@
+#include "games/gapfill/GapFill.h"
+
+#include "app/Services.h"
+#include "games/SoundEffects.h"
+#include "games/gapfill/GapFillKeyboardKey.h"
+#include "games/gapfill/GapFillTurn.h"
+#include "platform/Console.h"
+#include "platform/MainQueue.h"
+#include "platform/Random.h"
+#include "progress/ProgressManager.h"
+#include "speech/TextToSpeech.h"
+#include "verbs/Verb.h"
+#include "verbs/VerbDictionary.h"
+
+#include <QHash>
+
+#include <algorithm>
+#include <numeric>
+
+namespace {
+
+const QStringList &defaultPronouns()
+{
+    static const QStringList pronouns = [] {
+        const Verb blank;
+        return blank.pronouns;
+    }();
+    return pronouns;
+}
+
+}
+
+GapFill::GapFill(QObject *parent)
+    : LearningGame(parent), blankVerb_(new Verb(this)), currentGapFillTurn_(new GapFillTurn(this))
+{
+    setGameName(QStringLiteral("Gapfill"));
+    setMessage(QStringLiteral("Fill in the gaps in each of the conjugated verb sentences."));
+    TextToSpeech::shared().speak(QStringLiteral(" "), blankVerb_->locale);
+}
+
+GapFill::~GapFill() = default;
+
+Verb *GapFill::currentVerb() const
+{
+    return currentVerb_ ? currentVerb_.data() : blankVerb_;
+}
+
+QStringList GapFill::letterTexts() const
+{
+    QStringList texts;
+    for (const GapFillKeyboardKey *key : letters_)
+        texts.append(key->letter());
+    return texts;
+}
+
+int GapFill::startLetter(const QString &phrase, bool log)
+{
+    int cursor = 0;
+    if (!phrase.isEmpty() && isShown(phrase.front()))
+        cursor = 1;
+    for (const QString &pronoun : defaultPronouns()) {
+        if (phrase.startsWith(pronoun + u' ')) {
+            if (log)
+                Console::write(phrase + u" contains " + pronoun + u' ');
+            cursor = int(pronoun.size()) + 1;
+        }
+    }
+    // The cursor never rests on a character that is not spelled.
+    while (cursor < phrase.size() && isShown(phrase.at(cursor)))
+        ++cursor;
+    return cursor;
+}
+
+QList<GapFill::Item> GapFill::spellableItems(Verb *verb)
+{
+    const QStringList italian = verb->gameParts(false).texts;
+    const Verb::GameParts english = verb->gameParts(true);
+    QList<Item> items;
+    if (english.texts.size() != italian.size())
+        return items;
+    for (qsizetype i = 0; i < italian.size(); ++i) {
+        // An empty form, or one of only a pronoun and shown characters, could never be completed.
+        const QString phrase = italian.at(i).trimmed();
+        if (startLetter(phrase, false) < phrase.size())
+            items.append({italian.at(i), english.texts.at(i), english.codes.at(i)});
+    }
+    return items;
+}
+
+void GapFill::startGame()
+{
+    nextGameNumber();
+    const QString setName = verbSet();
+    Console::write(u"Starting a new GapFill game with the set " + setName);
+    const QList<Verb *> pot = services().verbDictionary().verbsInSet(setName);
+    Console::write(u"pot is " + QString::number(pot.size()) + u" verbs long");
+
+    Random &random = services().random();
+    verbs_.clear();
+    QList<qsizetype> pool(pot.size());
+    std::iota(pool.begin(), pool.end(), 0);
+    while (verbs_.size() < questionsPerGame_ && !pool.isEmpty()) {
+        const int position = random.index(pool.size());
+        Verb *verb = pot.at(pool.at(position));
+        pool.removeAt(position);
+        // A verb with nothing to spell is passed over.
+        if (!spellableItems(verb).isEmpty())
+            verbs_.append(verb);
+    }
+
+    setClicks(0, 0);
+    currentTurn_ = 0;
+    if (verbs_.isEmpty()) {
+        Console::write(u"GapFill >> startGame >> no verb of " + setName + u" has anything to spell");
+        canClick_ = false;
+        setMessage(nothingToPlayMessage);
+        setInPlay(false);
+        return;
+    }
+    setInPlay(true);
+    setupTurn();
+}
+
+void GapFill::setupTurn()
+{
+    if (currentTurn_ < 0 || currentTurn_ >= verbs_.size())
+        return;
+    Verb *verb = verbs_.at(currentTurn_);
+    currentVerb_ = verb;
+    emit currentVerbChanged();
+
+    QList<Item> items = spellableItems(verb);
+    if (items.isEmpty())
+        return;
+    std::stable_sort(items.begin(), items.end(),
+                     [](const Item &a, const Item &b) { return a.italian.size() < b.italian.size(); });
+    const qsizetype n = items.size();
+    const qsizetype third = n / 3;
+    Random &random = services().random();
+    QList<Item> band;
+    switch (difficultyLevel()) {
+    case LearningGameDifficultyLevel::easy:
+        band = items.mid(0, third + 1);
+        break;
+    case LearningGameDifficultyLevel::medium:
+        band = items.mid(third, third);
+        break;
+    case LearningGameDifficultyLevel::hard:
+        band = random.shuffled(items);
+        break;
+    }
+    // Too few items for the level's band: all of them serve.
+    if (band.size() < 2)
+        band = items;
+    const Item &chosen = band.size() < 2 ? band.at(0) : band.at(random.uniform(1, int(band.size()) - 1));
+
+    const QString phrase = chosen.italian.trimmed();
+    GapFillTurn *old = currentGapFillTurn_;
+    currentGapFillTurn_ = new GapFillTurn(phrase, chosen.english, chosen.code.split(u'|'), this);
+    emit currentGapFillTurnChanged();
+    old->deleteLater();
+
+    Console::write(phrase);
+    TextToSpeech::shared().preloadExtenalSound(phrase, speechLocale());
+    buildKeyboard();
+    setTurnWon(false);
+    currentLetter_ = startLetter(phrase, true);
+    updateGapped(true);
+    wrongThisTurnCount_ = 0;
+    canClick_ = true;
+}
+
+void GapFill::buildKeyboard()
+{
+    QString running = currentGapFillTurn_->phrase();
+    for (const QString &pronoun : defaultPronouns()) {
+        if (running.startsWith(pronoun + u' '))
+            running.remove(0, pronoun.size() + 1);
+    }
+    QStringList list;
+    auto add = [&list](const QString &text, bool lettersOnly) {
+        for (const QChar c : text) {
+            if (isShown(c) || (lettersOnly && !c.isLetter()))
+                continue;
+            const QString letter = QString(c).toLower();
+            if (!list.contains(letter))
+                list.append(letter);
+        }
+    };
+    add(running, false);
+
+    if (difficultyLevel() == LearningGameDifficultyLevel::hard && !verbs_.isEmpty()) {
+        const qsizetype target = list.size() + 5;
+        Random &random = services().random();
+        // Decoy letters come from the infinitives' letters only: a "|" mark is no letter to offer.
+        for (int pass = 0; pass < 10 && (pass == 0 || list.size() < target); ++pass)
+            add(verbs_.at(random.index(verbs_.size()))->infinitive, true);
+    }
+    std::sort(list.begin(), list.end(), [](const QString &a, const QString &b) { return QString::compare(a, b) < 0; });
+
+    const QList<GapFillKeyboardKey *> old = letters_;
+    letters_.clear();
+    for (const QString &letter : std::as_const(list))
+        letters_.append(new GapFillKeyboardKey(letter, this));
+    emit lettersChanged();
+    for (GapFillKeyboardKey *key : old)
+        key->deleteLater();
+}
+
+void GapFill::updateGapped(bool hideCursor)
+{
+    const QString &phrase = currentGapFillTurn_->phrase();
+    QString shown;
+    shown.reserve(phrase.size());
+    for (qsizetype i = 0; i < phrase.size(); ++i) {
+        const QChar c = phrase.at(i);
+        const bool revealed = hideCursor ? i < currentLetter_ : i <= currentLetter_;
+        shown.append(revealed || isShown(c) ? c : QChar(u'-'));
+    }
+    setGapped(shown);
+}
+
+void GapFill::letterTapped(const QString &letter)
+{
+    const QString &phrase = currentGapFillTurn_->phrase();
+    if (!canClick_ || !inPlay() || currentLetter_ >= phrase.size())
+        return;
+    const QString tapped = letter.toLower();
+    const bool right = tapped == QString(phrase.at(currentLetter_)).toLower();
+    if (right) {
+        markKeys(tapped, SnapCardStatus::correct);
+        setClicks(correctClicks_ + 1, totalClicks_ + 1);
+        updateGapped(false);
+        advanceLetter();
+        return;
+    }
+    setClicks(correctClicks_, totalClicks_ + 1);
+    SoundEffects::shared().playSound(QStringLiteral("wrong"));
+    markKeys(tapped, SnapCardStatus::incorrect);
+    if (wrongThisTurnCount_ < maxNegativePenaltyPerTurn_) {
+        services().progressManager().addPoints(currentVerb()->key, -1);
+        wrongThisTurnCount_ += 1;
+    }
+}
+
+void GapFill::markKeys(const QString &letter, SnapCardStatus status)
+{
+    for (GapFillKeyboardKey *key : std::as_const(letters_)) {
+        if (key->letter() == letter)
+            key->setStatus(status);
+    }
+    // The reset belongs to this game; a later game's keys are not its to clear.
+    QPointer<GapFill> self(this);
+    const quint64 game = gameNumber();
+    services().mainQueue().after(keyResetMs, [self, game] {
+        if (!self || self->gameNumber() != game)
+            return;
+        for (GapFillKeyboardKey *key : std::as_const(self->letters_))
+            key->setStatus(SnapCardStatus::undefined);
+    });
+}
+
+void GapFill::advanceLetter()
+{
+    const QString &phrase = currentGapFillTurn_->phrase();
+    currentLetter_ += 1;
+    while (currentLetter_ < phrase.size() && isShown(phrase.at(currentLetter_)))
+        currentLetter_ += 1;
+    if (currentLetter_ < phrase.size())
+        return;
+
+    canClick_ = false;
+    setTurnWon(true);
+    TextToSpeech::shared().speak(phrase, speechLocale());
+    services().progressManager().addPoints(currentVerb()->key, 1);
+    QPointer<GapFill> self(this);
+    const quint64 game = gameNumber();
+    const int turn = currentTurn_;
+    services().mainQueue().after(pauseAfterTurnMs, [self, game, turn] {
+        if (self && self->gameNumber() == game && self->currentTurn_ == turn && self->inPlay())
+            self->nextTurn();
+    });
+}
+
+void GapFill::nextTurn()
+{
+    currentTurn_ += 1;
+    if (currentTurn_ < verbs_.size()) {
+        setupTurn();
+        return;
+    }
+    emit currentGapFillTurnChanged();
+    showFinalMessage();
+}
+
+int GapFill::accuracy() const
+{
+    if (totalClicks_ < 1)
+        return 0;
+    return int(qint64(correctClicks_) * 100 / totalClicks_);
+}
+
+void GapFill::showFinalMessage()
+{
+    const int a = accuracy();
+    const QString score = QString::number(a);
+    QString piece;
+    LearningGameState state = LearningGameState::complete;
+    if (a >= 100) {
+        state = LearningGameState::won;
+        piece = QStringLiteral("Your accuracy was 100% - that's phenomenal!");
+    } else if (a >= 90) {
+        state = LearningGameState::won;
+        piece = u"Your accuracy was " + score + u"%. Really excellent work. Can you go for the 100 next time?";
+    } else if (a >= 80) {
+        piece = u"Your accuracy score of " + score
+            + u"% is a great achievement, too. Can you edge into the nineties next time?";
+    } else if (a >= 70) {
+        piece = u"A solid " + score + u"% accuracy too. Try to break 80% on your next go!";
+    } else if (a >= 60) {
+        piece = u"Your accuracy score is " + score + u"%. Not bad. Let's work on pushing that higher next time!";
+    } else if (a >= 50) {
+        piece = u"You achieved an accuracy of " + score
+            + u"%. A very decent attempt - try to nudge that a little higher on your next go!";
+    } else {
+        state = LearningGameState::lost;
+        piece = u"Your spelling accuracy was " + score
+            + u"%. Take your time with each question and try to hit that 50% threshold on your next attempt.";
+    }
+    setGameState(state);
+    setMessage(u"Well done! You worked through all " + QString::number(questionsPerGame_) + u" spellings. " + piece);
+    setInPlay(false);
+}
+
+QString GapFill::speechLocale() const
+{
+    return verbs_.isEmpty() ? blankVerb_->locale : verbs_.first()->locale;
+}
+
+void GapFill::setGapped(const QString &gapped)
+{
+    if (gapped_ == gapped)
+        return;
+    gapped_ = gapped;
+    emit gappedChanged();
+}
+
+void GapFill::setTurnWon(bool won)
+{
+    if (turnWon_ == won)
+        return;
+    turnWon_ = won;
+    emit turnWonChanged();
+}
+
+void GapFill::setClicks(int correct, int total)
+{
+    if (correctClicks_ == correct && totalClicks_ == total)
+        return;
+    correctClicks_ = correct;
+    totalClicks_ = total;
+    emit clicksChanged();
+}

@@ -1,0 +1,114 @@
+#pragma once
+
+#include "games/LearningGame.h"
+#include "games/gapfill/GapFillKeyboardKey.h"
+#include "games/gapfill/GapFillTurn.h"
+#include "games/gapfill/SnapCardStatus.h"
+#include "verbs/Verb.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+#include <QStringList>
+
+// The gap-fill spelling game: for up to ten verbs the player spells one Italian form letter by
+// letter on a keyboard of that form's letters (with decoy letters on the hard level).
+class GapFill : public LearningGame
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
+    Q_PROPERTY(GapFillTurn *currentGapFillTurn READ currentGapFillTurn NOTIFY currentGapFillTurnChanged)
+    Q_PROPERTY(QString gapped READ gapped NOTIFY gappedChanged)
+    Q_PROPERTY(QList<GapFillKeyboardKey *> letters READ letters NOTIFY lettersChanged)
+    Q_PROPERTY(bool turnWon READ turnWon NOTIFY turnWonChanged)
+    Q_PROPERTY(int correctClicks READ correctClicks NOTIFY clicksChanged)
+    Q_PROPERTY(int totalClicks READ totalClicks NOTIFY clicksChanged)
+    Q_PROPERTY(int accuracy READ accuracy NOTIFY clicksChanged)
+    Q_PROPERTY(int currentTurn READ currentTurn NOTIFY currentGapFillTurnChanged)
+    Q_PROPERTY(int questionsPerGame READ questionsPerGame CONSTANT)
+
+public:
+    explicit GapFill(QObject *parent = nullptr);
+    ~GapFill() override;
+
+    static constexpr int keyResetMs = 500;
+    static constexpr int pauseAfterTurnMs = 2000;
+    // Characters that are never hidden, never spelled and never keys.
+    static inline const QString shownCharacters = QStringLiteral(" !?()'\"/\\");
+
+    [[nodiscard]] Verb *currentVerb() const;
+    [[nodiscard]] GapFillTurn *currentGapFillTurn() const { return currentGapFillTurn_; }
+    [[nodiscard]] const QString &gapped() const { return gapped_; }
+    [[nodiscard]] const QList<GapFillKeyboardKey *> &letters() const { return letters_; }
+    [[nodiscard]] QStringList letterTexts() const;
+    [[nodiscard]] bool turnWon() const { return turnWon_; }
+    [[nodiscard]] int questionsPerGame() const { return questionsPerGame_; }
+    [[nodiscard]] int currentTurn() const { return currentTurn_; }
+    [[nodiscard]] int currentLetter() const { return currentLetter_; }
+    [[nodiscard]] bool canClick() const { return canClick_; }
+    [[nodiscard]] int correctClicks() const { return correctClicks_; }
+    [[nodiscard]] int totalClicks() const { return totalClicks_; }
+    [[nodiscard]] int wrongThisTurnCount() const { return wrongThisTurnCount_; }
+    [[nodiscard]] int maxNegativePenaltyPerTurn() const { return maxNegativePenaltyPerTurn_; }
+    [[nodiscard]] const QList<Verb *> &verbs() const { return verbs_; }
+
+    Q_INVOKABLE void startGame() override;
+    void setupTurn();
+    void buildKeyboard();
+    Q_INVOKABLE void letterTapped(const QString &letter);
+    void advanceLetter();
+    void updateGapped(bool hideCursor);
+    void nextTurn();
+    void showFinalMessage();
+    // Right taps as a whole percentage of all taps, truncated; 0 before the first tap.
+    [[nodiscard]] int accuracy() const;
+
+    static bool isShown(QChar c) { return shownCharacters.contains(c); }
+
+    struct Item
+    {
+        QString italian;
+        QString english;
+        QString code;
+    };
+    // The verb's drill items that leave something to spell.
+    static QList<Item> spellableItems(Verb *verb);
+
+    static inline const QString nothingToPlayMessage = QStringLiteral(
+        "This verb set has nothing to spell with the tenses switched on. Switch on more tenses in Settings, or "
+        "choose another set.");
+
+signals:
+    void currentVerbChanged();
+    void currentGapFillTurnChanged();
+    void gappedChanged();
+    void lettersChanged();
+    void turnWonChanged();
+    void clicksChanged();
+
+private:
+    // Where spelling starts in a phrase: after a leading shown character or a pronoun and its blank.
+    static int startLetter(const QString &phrase, bool log);
+    void setGapped(const QString &gapped);
+    void setTurnWon(bool won);
+    void setClicks(int correct, int total);
+    void markKeys(const QString &letter, SnapCardStatus status);
+    [[nodiscard]] QString speechLocale() const;
+
+    Verb *blankVerb_;
+    QPointer<Verb> currentVerb_;
+    GapFillTurn *currentGapFillTurn_;
+    QString gapped_;
+    QList<GapFillKeyboardKey *> letters_;
+    bool turnWon_ = false;
+    const int questionsPerGame_ = 10;
+    int currentTurn_ = 0;
+    int currentLetter_ = 0;
+    bool canClick_ = false;
+    int correctClicks_ = 0;
+    int totalClicks_ = 0;
+    int wrongThisTurnCount_ = 0;
+    const int maxNegativePenaltyPerTurn_ = 3;
+    QList<Verb *> verbs_;
+};

@@ -1,0 +1,197 @@
+#include "games/match/VerbMatch.h"
+
+#include "app/Services.h"
+#include "games/match/VerbMatchButton.h"
+#include "platform/Console.h"
+#include "platform/Random.h"
+#include "progress/ProgressManager.h"
+#include "speech/TextToSpeech.h"
+#include "verbs/Verb.h"
+#include "verbs/VerbDictionary.h"
+
+#include <QPointer>
+
+#include <numeric>
+
+VerbMatch::VerbMatch(int verbsPerPlay, QObject *parent) : LearningGame(parent), verbsPerPlay_(verbsPerPlay)
+{
+    setGameName(QStringLiteral("Infinitive Quiz"));
+    setMessage(QStringLiteral(
+        "Tap the cards to match the verbs with their English translations. Choose a level to play!"));
+}
+
+VerbMatch::~VerbMatch()
+{
+    stopTimer();
+}
+
+void VerbMatch::startGame()
+{
+    nextGameNumber();
+    verbsPerPlay_ = 3 * level() + 6;
+    TextToSpeech::shared().speak(QString(), QStringLiteral("en-GB"));
+    Console::write(QStringLiteral("Starting a new game!"));
+    correctAnswers_ = 0;
+
+    const QList<Verb *> pot = services().verbDictionary().verbsInSet(verbSet());
+    QList<qsizetype> left(pot.size());
+    std::iota(left.begin(), left.end(), 0);
+    Random &random = services().random();
+    QList<VerbMatchButton *> cards;
+    int cardNumber = 0;
+    for (int pair = 0; pair < verbsPerPlay_ && !left.isEmpty(); ++pair) {
+        const int position = random.index(left.size());
+        Verb *verb = pot.at(left.at(position));
+        const QString italian = verb->displayInfinitive();
+        cards.append(new VerbMatchButton(this, verb, italian, verb->locale, cardNumber++, pair, true));
+        const QString english = QString(verb->englishInfinitive).remove(u'|');
+        cards.append(new VerbMatchButton(this, verb, english, QStringLiteral("en-GB"), cardNumber++, pair, false));
+        left.removeAt(position);
+        TextToSpeech::shared().preloadExtenalSound(italian, verb->locale);
+    }
+    random.shuffle(cards);
+
+    const QList<VerbMatchButton *> old = verbButtons_;
+    verbButtons_ = cards;
+    verbsPerPlay_ = int(cards.size() / 2);
+    tappedCards_.clear();
+    emit verbButtonsChanged();
+    for (VerbMatchButton *card : old)
+        card->deleteLater();
+    setTimeElapsed(0);
+    setInPlay(true);
+
+    stopTimer();
+    QPointer<VerbMatch> self(this);
+    timer_ = services().mainQueue().every(tickMs, [self] {
+        if (self)
+            self->fireTimer();
+    });
+}
+
+void VerbMatch::fireTimer()
+{
+    if (timeElapsed_ < 1.0) {
+        setTimeElapsed(timeElapsed_ + tickIncrement);
+        return;
+    }
+    stopTimer();
+    setInPlay(false);
+    setMessage(QStringLiteral("Sorry, out of time! Better luck next time..."));
+}
+
+void VerbMatch::cardTapped(VerbMatchButton *card)
+{
+    if (!card)
+        return;
+    const auto held = std::find_if(tappedCards_.begin(), tappedCards_.end(),
+                                   [card](const VerbMatchButton *other) { return other->sameCard(*card); });
+    if (held != tappedCards_.end())
+        tappedCards_.erase(held);
+    else
+        tappedCards_.append(card);
+    if (tappedCards_.size() != 2)
+        return;
+
+    VerbMatchButton *a = tappedCards_.at(0);
+    VerbMatchButton *b = tappedCards_.at(1);
+    ProgressManager &progress = services().progressManager();
+    if (a->tag() != b->tag()) {
+        for (VerbMatchButton *wrong : {a, b}) {
+            wrong->setHighlighted(false);
+            wrong->setWrong(true);
+        }
+        progress.addPoints(a->verb()->key, -1);
+        progress.addPoints(b->verb()->key, -1);
+        QPointer<VerbMatch> self(this);
+        const quint64 game = gameNumber();
+        services().mainQueue().after(wrongPairPauseMs, [self, game] {
+            if (self)
+                self->endWrongPairPause(game);
+        });
+        return;
+    }
+
+    Console::write(QStringLiteral("it's a match!"));
+    progress.addPoints(a->verb()->key, 1);
+    for (VerbMatchButton *matched : {a, b}) {
+        matched->setCorrect(true);
+        matched->setHighlighted(false);
+    }
+    tappedCards_.clear();
+    correctAnswers_ += 1;
+    setTimeElapsed(0);
+    if (correctAnswers_ == verbsPerPlay_) {
+        stopTimer();
+        QPointer<VerbMatch> self(this);
+        const quint64 game = gameNumber();
+        services().mainQueue().after(winPauseMs, [self, game] {
+            if (self)
+                self->finishWon(game);
+        });
+    }
+}
+
+// The pause belongs to the deal it was started in; a new deal has emptied or refilled the held
+// cards, and those are not this pause's to release.
+void VerbMatch::endWrongPairPause(quint64 game)
+{
+    if (game != gameNumber() || tappedCards_.size() < 2)
+        return;
+    tappedCards_.at(0)->setWrong(false);
+    tappedCards_.at(1)->setWrong(false);
+    tappedCards_.clear();
+}
+
+void VerbMatch::finishWon(quint64 game)
+{
+    if (game != gameNumber() || !inPlay())
+        return;
+    setMessage(QStringLiteral("Great work!"));
+    setButtonMessage(QStringLiteral("Click to play again!"));
+    setInPlay(false);
+}
+
+QList<QList<VerbMatchButton *>> VerbMatch::cardRows(int columns) const
+{
+    const int perRow = std::max(1, columns > 0 ? (verbsPerPlay_ + columns - 1) / columns : verbsPerPlay_);
+    QList<QList<VerbMatchButton *>> rows;
+    for (qsizetype start = 0; start < verbButtons_.size(); start += perRow)
+        rows.append(verbButtons_.mid(start, perRow));
+    return rows;
+}
+
+QVariantList VerbMatch::cardRowsForScreen(int columns) const
+{
+    QVariantList rows;
+    for (const QList<VerbMatchButton *> &row : cardRows(columns)) {
+        QVariantList cards;
+        for (VerbMatchButton *card : row)
+            cards.append(QVariant::fromValue(card));
+        rows.append(QVariant(cards));
+    }
+    return rows;
+}
+
+void VerbMatch::setTimeElapsed(double value)
+{
+    if (timeElapsed_ == value)
+        return;
+    timeElapsed_ = value;
+    emit timeElapsedChanged();
+}
+
+void VerbMatch::setButtonMessage(const QString &message)
+{
+    if (buttonMessage_ == message)
+        return;
+    buttonMessage_ = message;
+    emit buttonMessageChanged();
+}
+
+void VerbMatch::stopTimer()
+{
+    if (timer_)
+        timer_->invalidate();
+    timer_.reset();
+}

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "games/LearningGame.h"
+#include "games/match/VerbMatchButton.h"
+#include "platform/MainQueue.h"
+
+#include <QList>
+#include <QString>
+#include <QVariantList>
+
+// The card match game ("Infinitive Quiz"): each verb of the deal has a card with its Italian and
+// one with its English infinitive; the player pairs them up before the time bar fills. Every
+// match refills the bar and scores the verb up; every wrong pair scores both verbs down.
+class VerbMatch : public LearningGame
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QList<VerbMatchButton *> verbButtons READ verbButtons NOTIFY verbButtonsChanged)
+    Q_PROPERTY(QString buttonMessage READ buttonMessage NOTIFY buttonMessageChanged)
+    Q_PROPERTY(double timeElapsed READ timeElapsed NOTIFY timeElapsedChanged)
+    Q_PROPERTY(int verbsPerPlay READ verbsPerPlay NOTIFY verbButtonsChanged)
+
+public:
+    explicit VerbMatch(int verbsPerPlay = 12, QObject *parent = nullptr);
+    ~VerbMatch() override;
+
+    static constexpr int tickMs = 25;
+    static constexpr double tickIncrement = 0.000675;
+    static constexpr int wrongPairPauseMs = 1000;
+    static constexpr int winPauseMs = 1000;
+
+    [[nodiscard]] const QList<VerbMatchButton *> &verbButtons() const { return verbButtons_; }
+    [[nodiscard]] const QString &buttonMessage() const { return buttonMessage_; }
+    [[nodiscard]] double timeElapsed() const { return timeElapsed_; }
+    [[nodiscard]] int verbsPerPlay() const { return verbsPerPlay_; }
+    [[nodiscard]] const QList<VerbMatchButton *> &tappedCards() const { return tappedCards_; }
+    [[nodiscard]] int correctAnswers() const { return correctAnswers_; }
+    [[nodiscard]] bool timerRunning() const { return timer_ && timer_->isValid(); }
+
+    Q_INVOKABLE void startGame() override;
+    void fireTimer();
+    void cardTapped(VerbMatchButton *card);
+
+    // The cards in display order, cut into rows of ceil(verbsPerPlay / columns) cards (at least one).
+    [[nodiscard]] QList<QList<VerbMatchButton *>> cardRows(int columns) const;
+    // The same rows as lists the screens can walk.
+    Q_INVOKABLE [[nodiscard]] QVariantList cardRowsForScreen(int columns) const;
+
+signals:
+    void verbButtonsChanged();
+    void buttonMessageChanged();
+    void timeElapsedChanged();
+
+private:
+    void setTimeElapsed(double value);
+    void setButtonMessage(const QString &message);
+    void stopTimer();
+    void endWrongPairPause(quint64 game);
+    void finishWon(quint64 game);
+
+    QList<VerbMatchButton *> verbButtons_;
+    QString buttonMessage_ = QStringLiteral("Click to play!");
+    double timeElapsed_ = 0;
+    int verbsPerPlay_;
+    QList<VerbMatchButton *> tappedCards_;
+    int correctAnswers_ = 0;
+    QueueHandlePtr timer_;
+};

@@ -1,0 +1,73 @@
+#pragma once
+
+#include "verbs/Verb.h"
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+#include <QUuid>
+
+class VerbMatch;
+
+// One card of the match grid: the Italian or the English infinitive of one verb of the deal.
+// The two cards of a pair share a tag; every card of a deal has its own index.
+class VerbMatchButton : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_UNCREATABLE("Cards are dealt by the match game")
+    Q_PROPERTY(QUuid id READ id CONSTANT)
+    Q_PROPERTY(Verb *verb READ verb CONSTANT)
+    Q_PROPERTY(QString word READ word CONSTANT)
+    Q_PROPERTY(QString locale READ locale CONSTANT)
+    Q_PROPERTY(int index READ index CONSTANT)
+    Q_PROPERTY(int tag READ tag CONSTANT)
+    Q_PROPERTY(bool targetLanguage READ targetLanguage CONSTANT)
+    Q_PROPERTY(bool isHighlighted READ isHighlighted WRITE setHighlighted NOTIFY isHighlightedChanged)
+    Q_PROPERTY(bool isCorrect READ isCorrect WRITE setCorrect NOTIFY isCorrectChanged)
+    Q_PROPERTY(bool isWrong READ isWrong WRITE setWrong NOTIFY isWrongChanged)
+
+public:
+    VerbMatchButton(VerbMatch *parent, Verb *verb, QString word, QString locale, int index, int tag,
+                    bool targetLanguage);
+
+    [[nodiscard]] const QUuid &id() const { return id_; }
+    [[nodiscard]] VerbMatch *game() const { return parent_; }
+    [[nodiscard]] Verb *verb() const { return verb_; }
+    [[nodiscard]] const QString &word() const { return word_; }
+    [[nodiscard]] const QString &locale() const { return locale_; }
+    [[nodiscard]] int index() const { return index_; }
+    [[nodiscard]] int tag() const { return tag_; }
+    [[nodiscard]] bool targetLanguage() const { return targetLanguage_; }
+    [[nodiscard]] bool isHighlighted() const { return isHighlighted_; }
+    void setHighlighted(bool highlighted);
+    [[nodiscard]] bool isCorrect() const { return isCorrect_; }
+    void setCorrect(bool correct);
+    [[nodiscard]] bool isWrong() const { return isWrong_; }
+    void setWrong(bool wrong);
+
+    // Two cards are the same card when their numbers are equal.
+    [[nodiscard]] bool sameCard(const VerbMatchButton &other) const { return index_ == other.index_; }
+
+    // Selects or deselects the card (unless it is matched or two cards are held) and says its word.
+    Q_INVOKABLE void tap();
+
+signals:
+    void isHighlightedChanged();
+    void isCorrectChanged();
+    void isWrongChanged();
+
+private:
+    const QUuid id_ = QUuid::createUuid();
+    QPointer<VerbMatch> parent_;
+    Verb *verb_;
+    const QString word_;
+    const QString locale_;
+    const int index_;
+    const int tag_;
+    const bool targetLanguage_;
+    bool isHighlighted_ = false;
+    bool isCorrect_ = false;
+    bool isWrong_ = false;
+};

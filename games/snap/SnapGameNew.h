@@ -1,0 +1,121 @@
+#pragma once
+
+#include "games/LearningGame.h"
+#include "games/snap/SnapCardAnswerStateNew.h"
+#include "games/snap/SnapCardNew.h"
+#include "games/snap/SnapGameScoreNodeNew.h"
+#include "platform/MainQueue.h"
+#include "verbs/Verb.h"
+
+#include <QList>
+#include <QPointer>
+#include <QString>
+
+// The snap game: an Italian form and an English rendering are shown; the player says whether
+// they match before the pair's time runs out. Ten lit stars win; mistakes put one out again.
+class SnapGameNew : public LearningGame
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QList<SnapCardNew *> snapCards READ snapCards NOTIFY snapCardsChanged)
+    Q_PROPERTY(bool flipped READ flipped WRITE setFlipped NOTIFY flippedChanged)
+    Q_PROPERTY(double timeLeft READ timeLeft NOTIFY timeLeftChanged)
+    Q_PROPERTY(QList<SnapGameScoreNodeNew *> scoreNodes READ scoreNodes NOTIFY scoreNodesChanged)
+    Q_PROPERTY(SnapCardAnswerStatesNew::SnapCardAnswerStateNew status READ status NOTIFY statusChanged)
+    Q_PROPERTY(bool currentPairIsAMatch READ currentPairIsAMatch NOTIFY currentPairIsAMatchChanged)
+    Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY snapCardsChanged)
+    Q_PROPERTY(bool canClick READ canClick NOTIFY canClickChanged)
+
+public:
+    explicit SnapGameNew(QObject *parent = nullptr);
+    ~SnapGameNew() override;
+
+    static constexpr int tickMs = 25;
+    static constexpr double tickDecrement = 0.00125;
+    static constexpr int pauseAfterAnswerMs = 1500;
+    static constexpr int pauseAfterTimeUpMs = 1000;
+    static constexpr int finishPauseMs = 1500;
+    static constexpr double streakBonus = 0.5;
+
+    [[nodiscard]] const QList<SnapCardNew *> &snapCards() const { return snapCards_; }
+    [[nodiscard]] bool flipped() const { return flipped_; }
+    void setFlipped(bool flipped);
+    [[nodiscard]] double timeLeft() const { return timeLeft_; }
+    [[nodiscard]] const QList<SnapGameScoreNodeNew *> &scoreNodes() const { return scoreNodes_; }
+    [[nodiscard]] SnapCardAnswerStateNew status() const { return status_; }
+    [[nodiscard]] bool currentPairIsAMatch() const { return currentPairIsAMatch_; }
+    [[nodiscard]] const QList<Verb *> &verbPot() const { return verbPot_; }
+    [[nodiscard]] const QString &correctAnswer() const { return correctAnswer_; }
+    [[nodiscard]] Verb *currentVerb() const;
+    [[nodiscard]] int scoreNodesGoal() const { return scoreNodesGoal_; }
+    [[nodiscard]] bool canClick() const { return canClick_; }
+    [[nodiscard]] int correctTaps() const { return correctTaps_; }
+    [[nodiscard]] int incorrectTaps() const { return incorrectTaps_; }
+    [[nodiscard]] int streakCount() const { return streakCount_; }
+    [[nodiscard]] double timeBonus() const { return timeBonus_; }
+
+    // The level's decoy threshold: a draw from 1 to 9 at or above it makes a decoy attempt.
+    [[nodiscard]] int decoyThreshold() const;
+    // The level's time per pair, in the game's units (one unit lasts 20 seconds).
+    [[nodiscard]] double baseTime() const;
+
+    Q_INVOKABLE void startGame() override;
+    void nextCard();
+    void fireTimer();
+    Q_INVOKABLE void answerMatch();
+    Q_INVOKABLE void answerNoMatch();
+    Q_INVOKABLE void stopGame();
+
+    void timeUp();
+    void registerRight();
+    void registerMistake();
+    void refreshStars();
+    void finishGame();
+    // The text with "-ish" appended to one of its words, chosen at random.
+    QString ishVariant(const QString &text);
+
+    static inline const QString nothingToPlayMessage = QStringLiteral(
+        "This verb set has nothing to play with the tenses switched on. Switch on more tenses in Settings, or "
+        "choose another set.");
+
+signals:
+    void snapCardsChanged();
+    void flippedChanged();
+    void timeLeftChanged();
+    void scoreNodesChanged();
+    void statusChanged();
+    void currentPairIsAMatchChanged();
+    void canClickChanged();
+
+private:
+    void setTimeLeft(double value);
+    void setStatus(SnapCardAnswerStateNew status);
+    void setCurrentPairIsAMatch(bool match);
+    void setSnapCards(QList<SnapCardNew *> cards);
+    void setCanClick(bool canClick);
+    void stopTimer();
+    // Runs step later, only if this game is still the one in play then.
+    void later(int delayMs, void (SnapGameNew::*step)());
+    // Ends the game at once when the set has no verb with two drill rows.
+    void endWithNothingToPlay();
+    void afterAnswer();
+
+    QList<SnapCardNew *> snapCards_;
+    bool flipped_ = false;
+    double timeLeft_ = 1.0;
+    QList<SnapGameScoreNodeNew *> scoreNodes_;
+    SnapCardAnswerStateNew status_ = SnapCardAnswerStateNew::unanswered;
+    bool currentPairIsAMatch_ = false;
+    QList<Verb *> verbPot_;
+    QString correctAnswer_;
+    Verb *blankVerb_;
+    QPointer<Verb> currentVerb_;
+    const int scoreNodesGoal_ = 10;
+    bool canClick_ = false;
+    QueueHandlePtr timer_;
+    int correctTaps_ = 0;
+    int incorrectTaps_ = 0;
+    int streakCount_ = 0;
+    double timeBonus_ = 0;
+    qint64 gameStartTime_ = 0;
+};

@@ -1,0 +1,121 @@
+#include "GameTesting.h"
+
+#include "app/Services.h"
+#include "games/LearningGame.h"
+#include "platform/UserDefaults.h"
+
+#include <QQmlComponent>
+#include <QQmlEngine>
+#include <QTest>
+
+void qml_register_types_Flexio();
+
+class LearningGameTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init() { services_ = std::make_unique<GameServices>(); }
+    void cleanup() { services_.reset(); }
+
+    void freshGame();
+    void verbSetFallsBack_data();
+    void verbSetFallsBack();
+    void learntVerbsReturnOnceAVerbIsLearnt();
+    void gamesAndTheirEnumerationsReachTheScreens_data();
+    void gamesAndTheirEnumerationsReachTheScreens();
+
+private:
+    std::unique_ptr<GameServices> services_;
+};
+
+void LearningGameTest::freshGame()
+{
+    ConsoleCapture console;
+    LearningGame game;
+    QVERIFY(game.message().isEmpty());
+    QVERIFY(!game.inPlay());
+    QCOMPARE(game.gameState(), LearningGameState::undefined);
+    QCOMPARE(game.difficultyLevel(), LearningGameDifficultyLevel::easy);
+    QCOMPARE(int(LearningGameDifficultyLevel::hard), 2);
+    game.startGame();
+    QCOMPARE(console.lines(), QStringList{QStringLiteral("new game")});
+}
+
+void LearningGameTest::verbSetFallsBack_data()
+{
+    QTest::addColumn<QString>("stored");
+    QTest::addColumn<QString>("read");
+    QTest::newRow("nothing stored") << QString() << "All Verbs";
+    QTest::newRow("a tag set") << "Travel" << "Travel";
+    QTest::newRow("learnt with none learnt") << "Learnt Verbs" << "All Verbs";
+    QTest::newRow("a set the data lacks") << "Gone Verbs" << "All Verbs";
+    QTest::newRow("empty name") << "" << "All Verbs";
+}
+
+void LearningGameTest::verbSetFallsBack()
+{
+    QFETCH(QString, stored);
+    QFETCH(QString, read);
+    LearningGame game;
+    if (!stored.isNull()) {
+        ConsoleCapture console;
+        game.setVerbSet(stored);
+        QVERIFY(console.contains(u"setting verbSet to " + stored));
+    }
+    QCOMPARE(game.verbSet(), read);
+    // A fallback read leaves the stored name alone.
+    QCOMPARE(Services::current().userDefaults().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
+             stored.isNull() ? QString() : stored);
+    // Every game shares the one remembered set.
+    QCOMPARE(LearningGame().verbSet(), read);
+}
+
+void LearningGameTest::learntVerbsReturnOnceAVerbIsLearnt()
+{
+    LearningGame game;
+    game.setVerbSet(QStringLiteral("Learnt Verbs"));
+    QCOMPARE(game.verbSet(), QStringLiteral("All Verbs"));
+    ProgressManager::shared().toggleLearnt(VerbDictionary::shared().verbForKey(QStringLiteral("parlare")));
+    QCOMPARE(game.verbSet(), QStringLiteral("Learnt Verbs"));
+}
+
+void LearningGameTest::gamesAndTheirEnumerationsReachTheScreens_data()
+{
+    QTest::addColumn<QString>("type");
+    QTest::addColumn<QString>("name");
+    QTest::newRow("match") << "VerbMatch" << "Infinitive Quiz";
+    QTest::newRow("snap") << "SnapGameNew" << "Snap";
+    QTest::newRow("conjugation") << "ConjQuiz" << "Conjugation Quiz";
+    QTest::newRow("gap-fill") << "GapFill" << "Gapfill";
+}
+
+// A screen makes its game in QML, sets the level by name and colours the message by the state.
+void LearningGameTest::gamesAndTheirEnumerationsReachTheScreens()
+{
+    QFETCH(QString, type);
+    QFETCH(QString, name);
+    qml_register_types_Flexio();
+    QQmlEngine engine;
+    QQmlComponent component(&engine);
+    // Enumeration values start in lower case, so QML reaches them through the enumeration's name.
+    component.setData("import Flexio\n" + type.toUtf8()
+                          + " {\n"
+                            "  difficultyLevel: LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard\n"
+                            "  property bool undecided: gameState === LearningGameState.LearningGameState.undefined\n"
+                            "  property int won: LearningGameState.LearningGameState.won\n"
+                            "}\n",
+                      QUrl());
+    std::unique_ptr<QObject> object(component.create());
+    QVERIFY2(object, qPrintable(component.errorString()));
+    auto *game = qobject_cast<LearningGame *>(object.get());
+    QVERIFY(game);
+    QCOMPARE(game->gameName(), name);
+    QCOMPARE(game->difficultyLevel(), LearningGameDifficultyLevel::hard);
+    QCOMPARE(object->property("undecided").toBool(), true);
+    QCOMPARE(object->property("won").toInt(), int(LearningGameState::won));
+    QVERIFY(!game->message().isEmpty());
+}
+
+QTEST_GUILESS_MAIN(LearningGameTest)
+#include "LearningGameTest.moc"
