@@ -4,10 +4,12 @@
 #include "app/Services.h"
 #include "platform/Console.h"
 #include "platform/ManualMainQueue.h"
+#include "screens/Symbols.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTextStream>
 #include <QTimer>
@@ -17,6 +19,8 @@
 namespace {
 
 constexpr int selfTestTimeoutMs = 20000;
+// Time for a pushed screen to finish its transition and settle before it is captured.
+constexpr int screenshotSettleMs = 600;
 
 bool loadVerbData()
 {
@@ -42,6 +46,34 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
         QObject::disconnect(*connection);
         QTimer::singleShot(0, work);
     });
+}
+
+// Pushes the named screen onto the menu's navigation stack: "menu" (nothing), "dictionary",
+// "progress", "settings", "info" or "table:VERB". False when the name is not a screen.
+bool openScreen(QQuickWindow *window, const QString &name)
+{
+    if (name == u"menu")
+        return true;
+    auto *menu = window->findChild<QQuickItem *>(QStringLiteral("mainMenu"));
+    if (!menu)
+        return false;
+    QString screen = name;
+    Verb *verb = nullptr;
+    if (name.startsWith(u"table:")) {
+        screen = QStringLiteral("table");
+        const QString wanted = name.mid(6).toLower();
+        verb = VerbDictionary::shared().verbForKey(wanted);
+        if (!verb) {
+            Console::write(u"no verb " + name.mid(6));
+            return false;
+        }
+    } else if (name != u"dictionary" && name != u"progress" && name != u"settings" && name != u"info") {
+        return false;
+    }
+    QQuickItem *page = nullptr;
+    QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page), Q_ARG(QString, screen),
+                              Q_ARG(Verb *, verb));
+    return page != nullptr;
 }
 
 }
@@ -77,11 +109,13 @@ int FlexioApp::runWindow(const QStringList &arguments)
 {
     const bool selfTest = arguments.contains(QStringLiteral("--self-test"));
     const qsizetype screenshotAt = arguments.indexOf(QStringLiteral("--screenshot"));
+    const QString screenshotName = screenshotAt >= 0 ? arguments.value(screenshotAt + 1) : QString();
     const QString screenshotPath = screenshotAt >= 0 ? arguments.value(screenshotAt + 2) : QString();
 
     if (!loadVerbData())
         return 1;
 
+    Symbols::installFonts();
     QQmlApplicationEngine engine;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
@@ -105,11 +139,19 @@ int FlexioApp::runWindow(const QStringList &arguments)
             Console::write(QStringLiteral("usage: flexio --screenshot NAME PATH"));
             return 2;
         }
-        afterFirstFrame(window, [window, screenshotPath] {
-            const bool saved = window->grabWindow().save(screenshotPath);
-            Console::write(saved ? QString(u"screenshot saved to " + screenshotPath)
-                                 : QString(u"could not save " + screenshotPath));
-            QCoreApplication::exit(saved ? 0 : 1);
+        afterFirstFrame(window, [window, screenshotName, screenshotPath] {
+            if (!openScreen(window, screenshotName)) {
+                Console::write(u"no screen named " + screenshotName +
+                               u"; screens: menu, dictionary, table:VERB, progress, settings, info");
+                QCoreApplication::exit(2);
+                return;
+            }
+            QTimer::singleShot(screenshotSettleMs, window, [window, screenshotPath] {
+                const bool saved = window->grabWindow().save(screenshotPath);
+                Console::write(saved ? QString(u"screenshot saved to " + screenshotPath)
+                                     : QString(u"could not save " + screenshotPath));
+                QCoreApplication::exit(saved ? 0 : 1);
+            });
         });
     }
     return QCoreApplication::exec();

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <QAbstractListModel>
+#include <QList>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+class Verb;
+
+// The verb dictionary screen's list: every verb, narrowed by the search text and sorted by
+// either language. Each row offers the verb and its two lines.
+class VerbDictionaryModel : public QAbstractListModel
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
+    Q_PROPERTY(bool targetLanguageFirst READ targetLanguageFirst NOTIFY targetLanguageFirstChanged)
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+    Q_PROPERTY(QString language READ language CONSTANT)
+
+public:
+    enum Role {
+        VerbRole = Qt::UserRole + 1,
+        DisplayInfinitiveRole,
+        EnglishRenderingRole,
+        LearntRole,
+    };
+
+    explicit VerbDictionaryModel(QObject *parent = nullptr);
+
+    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
+    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
+    [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
+
+    [[nodiscard]] const QString &searchText() const { return searchText_; }
+    // Every change runs applySearch.
+    void setSearchText(const QString &text);
+    [[nodiscard]] bool targetLanguageFirst() const { return targetLanguageFirst_; }
+    [[nodiscard]] int count() const { return int(filteredVerbs_.size()); }
+    [[nodiscard]] const QList<Verb *> &filteredVerbs() const { return filteredVerbs_; }
+    [[nodiscard]] static QString language();
+
+    // The English infinitive without bars, followed by ", " and the extra when there is one.
+    [[nodiscard]] static QString englishRendering(const Verb &verb);
+    // Whether a comes before b: by key in Italian, or by English infinitive, ignoring diacritics.
+    [[nodiscard]] static bool verbOrder(const Verb &a, const Verb &b, bool targetLanguageFirst);
+    // Whether the search text is in the verb's shown infinitive, its stored English infinitive
+    // or its extra, whatever the letter case.
+    [[nodiscard]] static bool matches(const Verb &verb, const QString &searchText);
+
+    // Sorts the listed verbs by the current order; verbs that compare equal keep their order.
+    Q_INVOKABLE void sortFilteredVerbs();
+    Q_INVOKABLE void setSortOrder(bool targetLanguageFirst);
+    // The listed verbs become every verb matching the search text, in dictionary order.
+    Q_INVOKABLE void applySearch();
+    Q_INVOKABLE void toggleLearnt(int row);
+    Q_INVOKABLE [[nodiscard]] Verb *verbAt(int row) const;
+
+signals:
+    void searchTextChanged();
+    void targetLanguageFirstChanged();
+    void countChanged();
+
+private:
+    void setFilteredVerbs(QList<Verb *> verbs);
+    void learntChanged(Verb *verb);
+
+    QString searchText_;
+    QList<Verb *> filteredVerbs_;
+    bool targetLanguageFirst_ = true;
+};
