@@ -7,44 +7,9 @@
 
 #include <algorithm>
 
-VerbDictionaryModel::VerbDictionaryModel(QObject *parent)
-    : QAbstractListModel(parent), filteredVerbs_(VerbDictionary::shared().verbs())
+VerbDictionaryModel::VerbDictionaryModel(QObject *parent) : QObject(parent)
 {
-    for (Verb *verb : VerbDictionary::shared().verbs())
-        connect(verb, &Verb::learntChanged, this, [this, verb] { learntChanged(verb); });
-}
-
-int VerbDictionaryModel::rowCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : count();
-}
-
-QVariant VerbDictionaryModel::data(const QModelIndex &index, int role) const
-{
-    if (!checkIndex(index, CheckIndexOption::IndexIsValid | CheckIndexOption::ParentIsInvalid))
-        return {};
-    const Verb *verb = filteredVerbs_.at(index.row());
-    switch (role) {
-    case VerbRole:
-        return QVariant::fromValue(filteredVerbs_.at(index.row()));
-    case Qt::DisplayRole:
-    case DisplayInfinitiveRole:
-        return verb->displayInfinitive();
-    case EnglishRenderingRole:
-        return englishRendering(*verb);
-    case LearntRole:
-        return verb->learnt();
-    default:
-        return {};
-    }
-}
-
-QHash<int, QByteArray> VerbDictionaryModel::roleNames() const
-{
-    return {{VerbRole, "verb"},
-            {DisplayInfinitiveRole, "displayInfinitive"},
-            {EnglishRenderingRole, "englishRendering"},
-            {LearntRole, "learnt"}};
+    rows_.setVerbs(VerbDictionary::shared().verbs());
 }
 
 QString VerbDictionaryModel::language()
@@ -59,14 +24,6 @@ void VerbDictionaryModel::setSearchText(const QString &text)
     searchText_ = text;
     emit searchTextChanged();
     applySearch();
-}
-
-QString VerbDictionaryModel::englishRendering(const Verb &verb)
-{
-    QString rendering = verb.englishDisplay();
-    if (!verb.englishInfinitiveExtra.isEmpty())
-        rendering += QStringLiteral(", ") + verb.englishInfinitiveExtra;
-    return rendering;
 }
 
 bool VerbDictionaryModel::verbOrder(const Verb &a, const Verb &b, bool targetLanguageFirst)
@@ -88,7 +45,7 @@ bool VerbDictionaryModel::matches(const Verb &verb, const QString &searchText)
 
 void VerbDictionaryModel::sortFilteredVerbs()
 {
-    QList<Verb *> sorted = filteredVerbs_;
+    QList<Verb *> sorted = filteredVerbs();
     const bool italianFirst = targetLanguageFirst_;
     std::stable_sort(sorted.begin(), sorted.end(),
                      [italianFirst](const Verb *a, const Verb *b) { return verbOrder(*a, *b, italianFirst); });
@@ -99,6 +56,7 @@ void VerbDictionaryModel::setSortOrder(bool targetLanguageFirst)
 {
     if (targetLanguageFirst_ != targetLanguageFirst) {
         targetLanguageFirst_ = targetLanguageFirst;
+        rows_.setTargetLanguageFirst(targetLanguageFirst);
         emit targetLanguageFirstChanged();
     }
     sortFilteredVerbs();
@@ -127,27 +85,13 @@ void VerbDictionaryModel::toggleLearnt(int row)
 
 Verb *VerbDictionaryModel::verbAt(int row) const
 {
-    return row >= 0 && row < filteredVerbs_.size() ? filteredVerbs_.at(row) : nullptr;
+    return row >= 0 && row < count() ? filteredVerbs().at(row) : nullptr;
 }
 
 void VerbDictionaryModel::setFilteredVerbs(QList<Verb *> verbs)
 {
-    if (verbs == filteredVerbs_)
-        return;
-    const bool sizeChanged = verbs.size() != filteredVerbs_.size();
-    beginResetModel();
-    filteredVerbs_ = std::move(verbs);
-    endResetModel();
-    if (sizeChanged)
+    const qsizetype before = count();
+    rows_.setVerbs(std::move(verbs));
+    if (count() != before)
         emit countChanged();
-}
-
-void VerbDictionaryModel::learntChanged(Verb *verb)
-{
-    for (qsizetype row = 0; row < filteredVerbs_.size(); ++row) {
-        if (filteredVerbs_[row] == verb) {
-            const QModelIndex changed = index(int(row));
-            emit dataChanged(changed, changed, {LearntRole});
-        }
-    }
 }

@@ -1,15 +1,17 @@
 #pragma once
 
-#include <QAbstractListModel>
 #include <QList>
+#include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
+#include "screens/VerbListModel.h"
+
 class Verb;
 
-// The verb dictionary screen's list: every verb, narrowed by the search text and sorted by
-// either language. Each row offers the verb and its two lines.
-class VerbDictionaryModel : public QAbstractListModel
+// The verb dictionary screen's model: every verb, narrowed by the search text and sorted by
+// either language; rows is the list the screen shows.
+class VerbDictionaryModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
@@ -17,31 +19,21 @@ class VerbDictionaryModel : public QAbstractListModel
     Q_PROPERTY(bool targetLanguageFirst READ targetLanguageFirst NOTIFY targetLanguageFirstChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
     Q_PROPERTY(QString language READ language CONSTANT)
+    Q_PROPERTY(QObject *rows READ rows CONSTANT)
 
 public:
-    enum Role {
-        VerbRole = Qt::UserRole + 1,
-        DisplayInfinitiveRole,
-        EnglishRenderingRole,
-        LearntRole,
-    };
-
     explicit VerbDictionaryModel(QObject *parent = nullptr);
-
-    [[nodiscard]] int rowCount(const QModelIndex &parent = {}) const override;
-    [[nodiscard]] QVariant data(const QModelIndex &index, int role) const override;
-    [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
 
     [[nodiscard]] const QString &searchText() const { return searchText_; }
     // Every change runs applySearch.
     void setSearchText(const QString &text);
     [[nodiscard]] bool targetLanguageFirst() const { return targetLanguageFirst_; }
-    [[nodiscard]] int count() const { return int(filteredVerbs_.size()); }
-    [[nodiscard]] const QList<Verb *> &filteredVerbs() const { return filteredVerbs_; }
+    [[nodiscard]] int count() const { return int(filteredVerbs().size()); }
+    [[nodiscard]] const QList<Verb *> &filteredVerbs() const { return rows_.verbs(); }
     [[nodiscard]] static QString language();
+    [[nodiscard]] QObject *rows() { return &rows_; }
+    [[nodiscard]] VerbListModel &listModel() { return rows_; }
 
-    // The English infinitive without bars, followed by ", " and the extra when there is one.
-    [[nodiscard]] static QString englishRendering(const Verb &verb);
     // Whether a comes before b: by key in Italian, or by English infinitive, ignoring diacritics.
     [[nodiscard]] static bool verbOrder(const Verb &a, const Verb &b, bool targetLanguageFirst);
     // Whether the search text is in the verb's shown infinitive, its stored English infinitive
@@ -63,9 +55,8 @@ signals:
 
 private:
     void setFilteredVerbs(QList<Verb *> verbs);
-    void learntChanged(Verb *verb);
 
     QString searchText_;
-    QList<Verb *> filteredVerbs_;
     bool targetLanguageFirst_ = true;
+    VerbListModel rows_;
 };

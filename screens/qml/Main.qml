@@ -10,7 +10,7 @@ ApplicationWindow {
     minimumWidth: 320
     minimumHeight: 480
     visible: true
-    title: Qt.application.displayName
+    title: menuPage.menu.title
     color: Colours.background
 
 
@@ -18,7 +18,9 @@ ApplicationWindow {
         id: stack
         objectName: "navigationStack"
         anchors.fill: parent
-        initialItem: MainMenuPage {}
+        initialItem: MainMenuPage {
+            id: menuPage
+        }
         focus: true
     }
 

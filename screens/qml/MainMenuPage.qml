@@ -85,7 +85,6 @@ Page {
                 Accessible.role: Accessible.Button
                 contentItem: Image {
                     source: "images/Cog.svg"
-                    sourceSize: Qt.size(50, 50)
                     fillMode: Image.PreserveAspectFit
                     anchors.centerIn: parent
                     width: 25
@@ -107,7 +106,6 @@ Page {
 
             Image {
                 source: "images/flag_icon.svg"
-                sourceSize: Qt.size(120, 80)
                 Layout.preferredHeight: 40
                 Layout.preferredWidth: 60
                 fillMode: Image.PreserveAspectFit
@@ -160,7 +158,8 @@ Page {
                 spacing: 4
 
                 Label {
-                    Layout.alignment: Qt.AlignHCenter
+                    Layout.fillWidth: true
+                    horizontalAlignment: Text.AlignHCenter
                     text: "random verb"
                     color: Colours.secondary
                     font.pixelSize: 13
@@ -168,12 +167,10 @@ Page {
                 AbstractButton {
                     id: randomVerbLink
                     objectName: "randomVerbLink"
-                    Layout.alignment: Qt.AlignHCenter
-                    Layout.maximumWidth: cardColumn.width
-                    Accessible.name: randomVerbText.text
+                    Layout.fillWidth: true
+                    Accessible.name: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
                     Accessible.role: Accessible.Link
                     contentItem: Text {
-                        id: randomVerbText
                         text: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
                         color: "#0a84ff"
                         font.pixelSize: 28
@@ -185,8 +182,8 @@ Page {
                 }
                 Label {
                     objectName: "randomVerbEnglish"
-                    Layout.alignment: Qt.AlignHCenter
-                    Layout.maximumWidth: cardColumn.width
+                    Layout.fillWidth: true
+                    horizontalAlignment: Text.AlignHCenter
                     text: page.menu.randomVerb ? page.menu.randomVerb.englishDisplay : ""
                     color: Colours.dark
                     font.pixelSize: 17
@@ -195,17 +192,14 @@ Page {
             }
         }
 
-        ListView {
+        ScreenList {
             id: entryList
             objectName: "menuEntries"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            clip: true
             spacing: 10
             model: page.menu.entries
-            ScrollIndicator.vertical: ScrollIndicator {
-                active: true
-            }
+            onChosen: name => page.openScreen(name, null)
 
             delegate: AbstractButton {
                 id: entry
@@ -217,7 +211,7 @@ Page {
                 Accessible.name: modelData.title
                 Accessible.description: modelData.description
                 Accessible.role: Accessible.Button
-                onClicked: page.openScreen(modelData.page, null)
+                onClicked: (entry.ListView.view as ScreenList).chosen(entry.modelData.page)
 
                 background: Rectangle {
                     radius: 14
@@ -258,24 +252,24 @@ Page {
                 }
             }
 
-            footer: Item {
-                width: ListView.view.width
-                height: 64
-                AbstractButton {
-                    objectName: "infoButton"
-                    anchors.centerIn: parent
-                    width: 44
-                    height: 44
-                    Accessible.name: qsTr("Credits and Attribution")
-                    Accessible.role: Accessible.Button
-                    contentItem: SymbolIcon {
-                        symbol: "info.circle.fill"
-                        size: 30
-                        color: Colours.secondary
-                    }
-                    onClicked: page.openScreen("info", null)
-                }
+        }
+
+        // The credits link under the list.
+        AbstractButton {
+            objectName: "infoButton"
+            Layout.leftMargin: (page.width - 44) / 2
+            Layout.preferredWidth: 44
+            Layout.preferredHeight: 44
+            Layout.topMargin: 6
+            Layout.bottomMargin: 10
+            Accessible.name: qsTr("Credits and Attribution")
+            Accessible.role: Accessible.Button
+            contentItem: SymbolIcon {
+                symbol: "info.circle.fill"
+                size: 30
+                color: Colours.secondary
             }
+            onClicked: page.openScreen("info", null)
         }
     }
 }

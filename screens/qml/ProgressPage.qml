@@ -46,14 +46,13 @@ ScreenPage {
             color: Colours.secondary
         }
 
-        ListView {
+        ScreenList {
             id: list
             objectName: "progressList"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            clip: true
             model: page.progress.rows
-            ScrollIndicator.vertical: ScrollIndicator {}
+            onChosen: verb => page.StackView.view.push(tablePage, {verb: verb})
 
             delegate: ItemDelegate {
                 id: row
@@ -67,7 +66,7 @@ ScreenPage {
                 rightPadding: 16
                 Accessible.name: modelData.displayInfinitive + ", " + modelData.english + ", score " + modelData.scoreText
                 Accessible.role: Accessible.Link
-                onClicked: page.StackView.view.push(tablePage, {verb: row.modelData.verb})
+                onClicked: (row.ListView.view as ScreenList).chosen(row.modelData.verb)
 
                 background: Rectangle {
                     color: row.down ? "#e5e5ea" : "white"

@@ -64,7 +64,7 @@ Page {
 
             Item {
                 id: trailingSlot
-                Layout.preferredWidth: Math.max(44, childrenRect.width)
+                Layout.preferredWidth: 44
                 Layout.preferredHeight: 44
             }
         }

@@ -74,7 +74,6 @@ ScreenPage {
             Layout.topMargin: 8
             placeholderText: qsTr("Search")
             Accessible.name: qsTr("Search verbs")
-            inputMethodHints: Qt.ImhNoPredictiveText
             leftPadding: 34
             text: page.dictionary.searchText
             onTextEdited: page.dictionary.searchText = text
@@ -91,82 +90,37 @@ ScreenPage {
             }
         }
 
-        ListView {
+        ScreenList {
             id: list
             objectName: "verbList"
             Layout.fillWidth: true
             Layout.fillHeight: true
-            clip: true
-            model: page.dictionary
-            reuseItems: true
-            ScrollIndicator.vertical: ScrollIndicator {}
+            model: page.dictionary.rows
+            onChosen: verb => page.StackView.view.push(tablePage, {verb: verb})
+            onSwiped: row => page.dictionary.toggleLearnt(row)
 
-            delegate: SwipeDelegate {
+            delegate: Item {
                 id: row
                 required property int index
                 required property Verb verb
                 required property string displayInfinitive
                 required property string englishRendering
+                required property string firstLine
+                required property string secondLine
                 required property bool learnt
+                // How far the row is swiped to the left, in pixels (0 or less).
+                readonly property real swipeOffset: content.x
 
                 width: ListView.view.width
-                padding: 10
-                leftPadding: 16
-                rightPadding: 16
-                Accessible.name: displayInfinitive + ", " + englishRendering + (learnt ? ", learnt" : "")
-                Accessible.role: Accessible.Link
+                height: content.implicitHeight
+                clip: true
 
-                onClicked: page.StackView.view.push(tablePage, {verb: row.verb})
-                ListView.onPooled: swipe.close()
-
-                background: Rectangle {
-                    color: row.down ? "#e5e5ea" : "white"
-                    Rectangle {
-                        anchors.bottom: parent.bottom
-                        anchors.left: parent.left
-                        anchors.leftMargin: 16
-                        anchors.right: parent.right
-                        height: 1
-                        color: "#e5e5ea"
-                    }
-                }
-
-                contentItem: RowLayout {
-                    spacing: 8
-                    ColumnLayout {
-                        Layout.fillWidth: true
-                        spacing: 2
-                        Text {
-                            Layout.fillWidth: true
-                            text: page.dictionary.targetLanguageFirst ? row.displayInfinitive : row.englishRendering
-                            font.pixelSize: 22
-                            font.weight: Font.DemiBold
-                            color: "black"
-                            elide: Text.ElideRight
-                        }
-                        Text {
-                            Layout.fillWidth: true
-                            text: page.dictionary.targetLanguageFirst ? row.englishRendering : row.displayInfinitive
-                            font.pixelSize: 17
-                            color: Colours.secondary
-                            elide: Text.ElideRight
-                        }
-                    }
-                    SymbolIcon {
-                        objectName: "learntMark"
-                        visible: row.learnt
-                        symbol: "checkmark"
-                        size: 22
-                        color: Colours.green
-                    }
-                }
-
-                // The action spans the row, so the swipe completes only when dragged across it.
-                swipe.right: Rectangle {
-                    width: row.width
-                    height: row.height
-                    anchors.right: parent.right
+                // The swipe action, uncovered as the row slides left. Dragging the row past
+                // most of its width runs it.
+                Rectangle {
+                    anchors.fill: parent
                     color: Colours.green
+                    visible: content.x < 0
                     Label {
                         anchors.right: parent.right
                         anchors.rightMargin: 20
@@ -175,12 +129,85 @@ ScreenPage {
                         color: "white"
                         font.weight: Font.DemiBold
                     }
-                    Accessible.name: "Mark Learnt"
-                    Accessible.role: Accessible.Button
                 }
-                swipe.onCompleted: {
-                    page.dictionary.toggleLearnt(row.index)
-                    swipe.close()
+
+                ItemDelegate {
+                    id: content
+                    objectName: "verbRow"
+                    width: row.width
+                    padding: 10
+                    leftPadding: 16
+                    rightPadding: 16
+                    Accessible.name: row.displayInfinitive + ", " + row.englishRendering + (row.learnt ? ", learnt" : "")
+                    Accessible.role: Accessible.Link
+                    onClicked: (row.ListView.view as ScreenList).chosen(row.verb)
+
+                    Behavior on x {
+                        enabled: !swipe.active
+                        NumberAnimation {
+                            duration: 180
+                        }
+                    }
+
+                    DragHandler {
+                        id: swipe
+                        target: null
+                        xAxis.enabled: true
+                        yAxis.enabled: false
+                        onTranslationChanged: {
+                            if (active)
+                                content.x = Math.min(0, translation.x)
+                        }
+                        onActiveChanged: {
+                            if (active)
+                                return
+                            if (content.x < -row.width * 0.6)
+                                (row.ListView.view as ScreenList).swiped(row.index)
+                            content.x = 0
+                        }
+                    }
+
+                    background: Rectangle {
+                        color: content.down ? "#e5e5ea" : "white"
+                        Rectangle {
+                            anchors.bottom: parent.bottom
+                            anchors.left: parent.left
+                            anchors.leftMargin: 16
+                            anchors.right: parent.right
+                            height: 1
+                            color: "#e5e5ea"
+                        }
+                    }
+
+                    contentItem: RowLayout {
+                        spacing: 8
+                        ColumnLayout {
+                            Layout.fillWidth: true
+                            spacing: 2
+                            Text {
+                                Layout.fillWidth: true
+                                text: row.firstLine
+                                font.pixelSize: 22
+                                font.weight: Font.DemiBold
+                                color: "black"
+                                elide: Text.ElideRight
+                            }
+                            Text {
+                                Layout.fillWidth: true
+                                text: row.secondLine
+                                font.pixelSize: 17
+                                color: Colours.secondary
+                                elide: Text.ElideRight
+                            }
+                        }
+                        SymbolIcon {
+                            objectName: "learntMark"
+                            visible: row.learnt
+                            symbol: "checkmark"
+                            size: 22
+                            color: Colours.green
+                        }
+                    }
                 }
             }
         }

@@ -13,25 +13,25 @@ ScreenPage {
         id: table
     }
 
-    ListView {
-        id: cards
-        objectName: "tableCards"
+    Flickable {
+        id: flick
+        objectName: "tableFlick"
         anchors.fill: parent
+        contentHeight: column.implicitHeight + 20
         clip: true
-        spacing: 10
-        model: table.tables
-        bottomMargin: 20
         ScrollIndicator.vertical: ScrollIndicator {}
 
-        header: ColumnLayout {
-            width: ListView.view.width
+        ColumnLayout {
+            id: column
+            width: flick.width
             spacing: 0
 
             AbstractButton {
                 objectName: "verbTitle"
-                Layout.alignment: Qt.AlignHCenter
+                Layout.fillWidth: true
                 Layout.topMargin: 10
-                Layout.maximumWidth: parent.width - 20
+                Layout.leftMargin: 10
+                Layout.rightMargin: 10
                 Accessible.name: table.title
                 Accessible.description: qsTr("Listen")
                 Accessible.role: Accessible.Button
@@ -81,52 +81,62 @@ ScreenPage {
                 font.pixelSize: 11
                 color: Colours.secondary
             }
-        }
 
-        delegate: Rectangle {
-            id: card
-            required property var modelData
-            required property int index
-            objectName: "tableCard" + index
-            width: ListView.view.width - 20
-            x: 10
-            height: cardColumn.implicitHeight + 24
-            radius: 14
-            color: modelData.colour
+            Repeater {
+                id: cards
+                objectName: "tableCards"
+                model: table.tables
 
-            ColumnLayout {
-                id: cardColumn
-                anchors.left: parent.left
-                anchors.right: parent.right
-                anchors.top: parent.top
-                anchors.margins: 12
-                spacing: 6
-
-                Text {
+                Rectangle {
+                    id: card
+                    required property var modelData
+                    required property int index
+                    objectName: "tableCard" + index
                     Layout.fillWidth: true
-                    text: card.modelData.title
-                    color: "white"
-                    font.pixelSize: 22
-                    font.weight: Font.DemiBold
-                    wrapMode: Text.WordWrap
-                    Accessible.role: Accessible.Heading
-                    Accessible.name: text
-                }
-                Text {
-                    Layout.fillWidth: true
-                    visible: card.modelData.gloss.length > 0
-                    text: card.modelData.gloss
-                    color: "white"
-                    font.pixelSize: 17
-                    font.italic: true
-                    wrapMode: Text.WordWrap
-                }
-                Repeater {
-                    model: card.modelData.rows
-                    VerbTableRow {
-                        required property var modelData
-                        Layout.fillWidth: true
-                        part: modelData
+                    Layout.leftMargin: 10
+                    Layout.rightMargin: 10
+                    Layout.bottomMargin: 10
+                    implicitHeight: cardColumn.implicitHeight + 24
+                    radius: 14
+                    color: modelData.colour
+
+                    ColumnLayout {
+                        id: cardColumn
+                        anchors.left: parent.left
+                        anchors.right: parent.right
+                        anchors.top: parent.top
+                        anchors.margins: 12
+                        spacing: 6
+
+                        Text {
+                            Layout.fillWidth: true
+                            text: card.modelData.title
+                            color: "white"
+                            font.pixelSize: 22
+                            font.weight: Font.DemiBold
+                            wrapMode: Text.WordWrap
+                            Accessible.role: Accessible.Heading
+                            Accessible.name: text
+                        }
+                        Text {
+                            Layout.fillWidth: true
+                            visible: card.modelData.gloss.length > 0
+                            text: card.modelData.gloss
+                            color: "white"
+                            font.pixelSize: 17
+                            font.italic: true
+                            wrapMode: Text.WordWrap
+                        }
+                        Repeater {
+                            model: card.modelData.rows
+                            VerbTableRow {
+                                required property var modelData
+                                required property int index
+                                objectName: "tableRow" + index
+                                Layout.fillWidth: true
+                                part: modelData
+                            }
+                        }
                     }
                 }
             }
