@@ -125,6 +125,19 @@ int FlexioApp::runWindow(const QStringList &arguments)
         return 1;
     }
 
+    // "--size WIDTHxHEIGHT" renders at another size than the phone's, for layout checks.
+    const qsizetype sizeAt = arguments.indexOf(QStringLiteral("--size"));
+    if (sizeAt >= 0) {
+        const QStringList parts = arguments.value(sizeAt + 1).split(u'x');
+        const int width = parts.value(0).toInt();
+        const int height = parts.value(1).toInt();
+        if (parts.size() != 2 || width < 1 || height < 1) {
+            Console::write(QStringLiteral("usage: --size WIDTHxHEIGHT"));
+            return 2;
+        }
+        window->resize(width, height);
+    }
+
     if (selfTest) {
         afterFirstFrame(window, [] {
             Console::write(QStringLiteral("self-test: first frame shown"));

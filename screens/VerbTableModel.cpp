@@ -19,7 +19,7 @@ void VerbTableModel::setVerb(Verb *verb)
             for (const ConjugationPart &part : table.parts)
                 rows.append(row(part));
             tables_.append(QVariantMap{{QStringLiteral("title"), table.title},
-                                       {QStringLiteral("gloss"), table.gloss},
+                                       {QStringLiteral("gloss"), table.gloss.trimmed()},
                                        {QStringLiteral("colour"), cardColour(table)},
                                        {QStringLiteral("rows"), rows}});
         }

@@ -8,7 +8,8 @@ Page {
     id: page
     objectName: "mainMenu"
 
-    readonly property MainMenuModel menu: MainMenuModel {}
+    readonly property MainMenuModel menu: MainMenuModel {
+    }
 
     background: Rectangle {
         color: Colours.background
@@ -17,259 +18,285 @@ Page {
     // Opens a screen by name: one of the entries' pages, "settings", "info", or "table" with a
     // verb. Returns the pushed page.
     function openScreen(name: string, verb: Verb): Item {
-        const view = page.StackView.view
+        const view = page.StackView.view;
         switch (name) {
         case "dictionary":
-            return view.push(dictionaryPage)
+            return view.push(dictionaryPage);
         case "progress":
-            return view.push(progressPage)
+            return view.push(progressPage);
         case "settings":
-            return view.push(settingsPage)
+            return view.push(settingsPage);
         case "info":
-            return view.push(infoPage)
+            return view.push(infoPage);
         case "table":
-            return view.push(tablePage, {verb: verb})
+            return view.push(tablePage, {
+                    "verb": verb
+                });
         }
         for (const entry of page.menu.entries) {
             if (entry.page === name)
-                return view.push(placeholderPage, {screenTitle: entry.title, symbol: entry.symbol})
+                return view.push(placeholderPage, {
+                        "screenTitle": entry.title,
+                        "symbol": entry.symbol
+                    });
         }
-        return null
+        return null;
     }
 
     StackView.onActivating: page.menu.pickRandomVerb()
 
     Component {
         id: dictionaryPage
-        VerbDictionaryPage {}
+        VerbDictionaryPage {
+        }
     }
     Component {
         id: progressPage
-        ProgressPage {}
+        ProgressPage {
+        }
     }
     Component {
         id: settingsPage
-        SettingsPage {}
+        SettingsPage {
+        }
     }
     Component {
         id: infoPage
-        InfoPage {}
+        InfoPage {
+        }
     }
     Component {
         id: tablePage
-        VerbTablePage {}
+        VerbTablePage {
+        }
     }
     Component {
         id: placeholderPage
-        PlaceholderPage {}
+        PlaceholderPage {
+        }
     }
 
-    ColumnLayout {
+    // The whole menu scrolls, so that nothing is cut off on a small or turned screen; on a
+    // tablet it keeps a phone-like column in the middle.
+    Flickable {
+        id: flick
+        objectName: "menuFlick"
         anchors.fill: parent
-        anchors.topMargin: 8
-        spacing: 0
+        contentHeight: menuColumn.implicitHeight + 16
+        clip: true
+        ScrollIndicator.vertical: ScrollIndicator {
+        }
 
-        // Top bar: the cog, then empty space.
-        RowLayout {
-            Layout.fillWidth: true
-            Layout.leftMargin: 16
-            Layout.rightMargin: 16
-            Layout.preferredHeight: 44
+        ColumnLayout {
+            id: menuColumn
+            width: Math.min(flick.width, 720)
+            x: (flick.width - width) / 2
+            y: 8
+            spacing: 0
 
+            // Top bar: the cog, then empty space.
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.leftMargin: 16
+                Layout.rightMargin: 16
+                Layout.preferredHeight: 44
+
+                AbstractButton {
+                    id: cog
+                    objectName: "settingsButton"
+                    Layout.preferredWidth: 44
+                    Layout.preferredHeight: 44
+                    Accessible.name: qsTr("Settings")
+                    Accessible.role: Accessible.Button
+                    contentItem: Image {
+                        source: "images/Cog.svg"
+                        fillMode: Image.PreserveAspectFit
+                        anchors.centerIn: parent
+                        width: 25
+                        height: 25
+                    }
+                    onClicked: page.openScreen("settings", null)
+                }
+                Item {
+                    Layout.fillWidth: true
+                }
+            }
+
+            // Title row.
+            RowLayout {
+                Layout.fillWidth: true
+                Layout.margins: 20
+                Layout.topMargin: 4
+                spacing: 12
+
+                Image {
+                    source: "images/flag_icon.svg"
+                    Layout.preferredHeight: 40
+                    Layout.preferredWidth: 60
+                    fillMode: Image.PreserveAspectFit
+                    Accessible.ignored: true
+                }
+                Text {
+                    objectName: "menuTitle"
+                    text: page.menu.title
+                    Layout.fillWidth: true
+                    Layout.preferredHeight: 44
+                    font.family: Symbols.roundedFamily
+                    font.pixelSize: 32
+                    font.weight: Font.Black
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: 16
+                    verticalAlignment: Text.AlignVCenter
+                    color: Colours.dark
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: text
+                }
+            }
+
+            // The random-verb card.
+            Rectangle {
+                id: card
+                Layout.fillWidth: true
+                Layout.leftMargin: 20
+                Layout.rightMargin: 20
+                Layout.bottomMargin: 16
+                implicitHeight: cardColumn.implicitHeight + 28
+                radius: 20
+                color: "white"
+
+                Rectangle {
+                    // The card's shadow.
+                    z: -1
+                    anchors.fill: parent
+                    anchors.topMargin: 2
+                    anchors.bottomMargin: -4
+                    anchors.leftMargin: -1
+                    anchors.rightMargin: -1
+                    radius: 22
+                    color: Qt.rgba(0, 0, 0, 0.12)
+                }
+
+                ColumnLayout {
+                    id: cardColumn
+                    anchors.centerIn: parent
+                    width: parent.width - 32
+                    spacing: 4
+
+                    Label {
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        text: "random verb"
+                        color: Colours.secondary
+                        font.pixelSize: 13
+                    }
+                    AbstractButton {
+                        id: randomVerbLink
+                        objectName: "randomVerbLink"
+                        Layout.fillWidth: true
+                        Accessible.name: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
+                        Accessible.role: Accessible.Link
+                        contentItem: Text {
+                            text: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
+                            color: "#0a84ff"
+                            font.pixelSize: 28
+                            font.weight: Font.Bold
+                            fontSizeMode: Text.HorizontalFit
+                            minimumPixelSize: 14
+                            horizontalAlignment: Text.AlignHCenter
+                        }
+                        onClicked: page.openScreen("table", page.menu.randomVerb)
+                    }
+                    Label {
+                        objectName: "randomVerbEnglish"
+                        Layout.fillWidth: true
+                        horizontalAlignment: Text.AlignHCenter
+                        text: page.menu.randomVerb ? page.menu.randomVerb.englishDisplay : ""
+                        color: Colours.dark
+                        font.pixelSize: 17
+                        wrapMode: Text.WordWrap
+                    }
+                }
+            }
+
+            ScreenList {
+                id: entryList
+                objectName: "menuEntries"
+                Layout.fillWidth: true
+                Layout.preferredHeight: contentHeight
+                interactive: false
+                spacing: 10
+                model: page.menu.entries
+                onChosen: name => page.openScreen(name, null)
+
+                delegate: AbstractButton {
+                    id: entry
+                    required property var modelData
+                    required property int index
+                    objectName: "menuEntry" + index
+                    width: ListView.view.width - 40
+                    x: 20
+                    Accessible.name: modelData.title
+                    Accessible.description: modelData.description
+                    Accessible.role: Accessible.Button
+                    onClicked: (entry.ListView.view as ScreenList).chosen(entry.modelData.page)
+
+                    background: Rectangle {
+                        radius: 14
+                        color: entry.modelData.colour
+                        opacity: entry.down ? 0.8 : 1
+                    }
+                    contentItem: RowLayout {
+                        spacing: 0
+                        SymbolIcon {
+                            symbol: entry.modelData.symbol
+                            size: 36
+                            color: entry.modelData.textColour
+                            Layout.preferredWidth: 40
+                            Layout.preferredHeight: 40
+                            Layout.margins: 10
+                        }
+                        ColumnLayout {
+                            Layout.fillWidth: true
+                            Layout.margins: 12
+                            Layout.leftMargin: 4
+                            spacing: 2
+                            Text {
+                                text: entry.modelData.title
+                                color: entry.modelData.textColour
+                                font.pixelSize: 22
+                                font.weight: Font.DemiBold
+                                Layout.fillWidth: true
+                                wrapMode: Text.WordWrap
+                            }
+                            Text {
+                                text: entry.modelData.description
+                                color: entry.modelData.textColour
+                                font.pixelSize: 14
+                                wrapMode: Text.WordWrap
+                                Layout.fillWidth: true
+                            }
+                        }
+                    }
+                }
+            }
+
+            // The credits link under the list.
             AbstractButton {
-                id: cog
-                objectName: "settingsButton"
+                objectName: "infoButton"
+                Layout.leftMargin: (menuColumn.width - 44) / 2
                 Layout.preferredWidth: 44
                 Layout.preferredHeight: 44
-                Accessible.name: qsTr("Settings")
+                Layout.topMargin: 6
+                Layout.bottomMargin: 10
+                Accessible.name: qsTr("Credits and Attribution")
                 Accessible.role: Accessible.Button
-                contentItem: Image {
-                    source: "images/Cog.svg"
-                    fillMode: Image.PreserveAspectFit
-                    anchors.centerIn: parent
-                    width: 25
-                    height: 25
-                }
-                onClicked: page.openScreen("settings", null)
-            }
-            Item {
-                Layout.fillWidth: true
-            }
-        }
-
-        // Title row.
-        RowLayout {
-            Layout.fillWidth: true
-            Layout.margins: 20
-            Layout.topMargin: 4
-            spacing: 12
-
-            Image {
-                source: "images/flag_icon.svg"
-                Layout.preferredHeight: 40
-                Layout.preferredWidth: 60
-                fillMode: Image.PreserveAspectFit
-                Accessible.ignored: true
-            }
-            Text {
-                objectName: "menuTitle"
-                text: page.menu.title
-                Layout.fillWidth: true
-                Layout.preferredHeight: 44
-                font.family: Symbols.roundedFamily
-                font.pixelSize: 32
-                font.weight: Font.Black
-                fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 16
-                verticalAlignment: Text.AlignVCenter
-                color: Colours.dark
-                Accessible.role: Accessible.Heading
-                Accessible.name: text
-            }
-        }
-
-        // The random-verb card.
-        Rectangle {
-            id: card
-            Layout.fillWidth: true
-            Layout.leftMargin: 20
-            Layout.rightMargin: 20
-            Layout.bottomMargin: 16
-            implicitHeight: cardColumn.implicitHeight + 28
-            radius: 20
-            color: "white"
-
-            Rectangle {
-                // The card's shadow.
-                z: -1
-                anchors.fill: parent
-                anchors.topMargin: 2
-                anchors.bottomMargin: -4
-                anchors.leftMargin: -1
-                anchors.rightMargin: -1
-                radius: 22
-                color: Qt.rgba(0, 0, 0, 0.12)
-            }
-
-            ColumnLayout {
-                id: cardColumn
-                anchors.centerIn: parent
-                width: parent.width - 32
-                spacing: 4
-
-                Label {
-                    Layout.fillWidth: true
-                    horizontalAlignment: Text.AlignHCenter
-                    text: "random verb"
+                contentItem: SymbolIcon {
+                    symbol: "info.circle.fill"
+                    size: 30
                     color: Colours.secondary
-                    font.pixelSize: 13
                 }
-                AbstractButton {
-                    id: randomVerbLink
-                    objectName: "randomVerbLink"
-                    Layout.fillWidth: true
-                    Accessible.name: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
-                    Accessible.role: Accessible.Link
-                    contentItem: Text {
-                        text: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
-                        color: "#0a84ff"
-                        font.pixelSize: 28
-                        font.weight: Font.Bold
-                        elide: Text.ElideRight
-                        horizontalAlignment: Text.AlignHCenter
-                    }
-                    onClicked: page.openScreen("table", page.menu.randomVerb)
-                }
-                Label {
-                    objectName: "randomVerbEnglish"
-                    Layout.fillWidth: true
-                    horizontalAlignment: Text.AlignHCenter
-                    text: page.menu.randomVerb ? page.menu.randomVerb.englishDisplay : ""
-                    color: Colours.dark
-                    font.pixelSize: 17
-                    elide: Text.ElideRight
-                }
+                onClicked: page.openScreen("info", null)
             }
-        }
-
-        ScreenList {
-            id: entryList
-            objectName: "menuEntries"
-            Layout.fillWidth: true
-            Layout.fillHeight: true
-            spacing: 10
-            model: page.menu.entries
-            onChosen: name => page.openScreen(name, null)
-
-            delegate: AbstractButton {
-                id: entry
-                required property var modelData
-                required property int index
-                objectName: "menuEntry" + index
-                width: ListView.view.width - 40
-                x: 20
-                Accessible.name: modelData.title
-                Accessible.description: modelData.description
-                Accessible.role: Accessible.Button
-                onClicked: (entry.ListView.view as ScreenList).chosen(entry.modelData.page)
-
-                background: Rectangle {
-                    radius: 14
-                    color: entry.modelData.colour
-                    opacity: entry.down ? 0.8 : 1
-                }
-                contentItem: RowLayout {
-                    spacing: 0
-                    SymbolIcon {
-                        symbol: entry.modelData.symbol
-                        size: 36
-                        color: entry.modelData.textColour
-                        Layout.preferredWidth: 40
-                        Layout.preferredHeight: 40
-                        Layout.margins: 10
-                    }
-                    ColumnLayout {
-                        Layout.fillWidth: true
-                        Layout.margins: 12
-                        Layout.leftMargin: 4
-                        spacing: 2
-                        Text {
-                            text: entry.modelData.title
-                            color: entry.modelData.textColour
-                            font.pixelSize: 22
-                            font.weight: Font.DemiBold
-                            Layout.fillWidth: true
-                            elide: Text.ElideRight
-                        }
-                        Text {
-                            text: entry.modelData.description
-                            color: entry.modelData.textColour
-                            font.pixelSize: 14
-                            wrapMode: Text.WordWrap
-                            Layout.fillWidth: true
-                        }
-                    }
-                }
-            }
-
-        }
-
-        // The credits link under the list.
-        AbstractButton {
-            objectName: "infoButton"
-            Layout.leftMargin: (page.width - 44) / 2
-            Layout.preferredWidth: 44
-            Layout.preferredHeight: 44
-            Layout.topMargin: 6
-            Layout.bottomMargin: 10
-            Accessible.name: qsTr("Credits and Attribution")
-            Accessible.role: Accessible.Button
-            contentItem: SymbolIcon {
-                symbol: "info.circle.fill"
-                size: 30
-                color: Colours.secondary
-            }
-            onClicked: page.openScreen("info", null)
         }
     }
 }

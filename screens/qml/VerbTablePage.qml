@@ -23,7 +23,8 @@ ScreenPage {
 
         ColumnLayout {
             id: column
-            width: flick.width
+            width: Math.min(flick.width, 720)
+            x: (flick.width - width) / 2
             spacing: 0
 
             AbstractButton {
