@@ -140,6 +140,10 @@ ScreenPage {
                     rightPadding: 16
                     Accessible.name: row.displayInfinitive + ", " + row.englishRendering + (row.learnt ? ", learnt" : "")
                     Accessible.role: Accessible.Link
+                    // A screen reader marks the verb learnt with the row's toggle action.
+                    Accessible.checkable: true
+                    Accessible.checked: row.learnt
+                    Accessible.onToggleAction: (row.ListView.view as ScreenList).swiped(row.index)
                     onClicked: (row.ListView.view as ScreenList).chosen(row.verb)
 
                     Behavior on x {
