@@ -15,6 +15,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
@@ -116,10 +117,11 @@ int FlexioApp::runWindow(const QStringList &arguments)
         return 1;
 
     Symbols::installFonts();
-    QQmlApplicationEngine engine;
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
-    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    auto engine = std::make_unique<QQmlApplicationEngine>();
+    engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
+    auto *window =
+        engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine->rootObjects().first());
     if (!window) {
         Console::write(QStringLiteral("Flexio cannot start: the main window did not load"));
         return 1;
@@ -167,5 +169,10 @@ int FlexioApp::runWindow(const QStringList &arguments)
             });
         });
     }
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    // The window's scene graph hands its textures to deferred deletion; let that run before the
+    // process ends.
+    engine.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

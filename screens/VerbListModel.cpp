@@ -53,7 +53,8 @@ QString VerbListModel::englishRendering(const Verb &verb)
 
 void VerbListModel::setVerbs(QList<Verb *> verbs)
 {
-    if (verbs == verbs_)
+    // (Sizes first: comparing two empty lists hands null data to memcmp.)
+    if (verbs.size() == verbs_.size() && (verbs.isEmpty() || verbs == verbs_))
         return;
     for (const Verb *verb : std::as_const(verbs_))
         disconnect(verb, nullptr, this, nullptr);

@@ -108,12 +108,10 @@ Page {
                     Layout.preferredHeight: 44
                     Accessible.name: qsTr("Settings")
                     Accessible.role: Accessible.Button
-                    contentItem: Image {
+                    // The 25-point cog in a 44-point tap area.
+                    padding: 9.5
+                    contentItem: SvgIcon {
                         source: "images/Cog.svg"
-                        fillMode: Image.PreserveAspectFit
-                        anchors.centerIn: parent
-                        width: 25
-                        height: 25
                     }
                     onClicked: page.openScreen("settings", null)
                 }
@@ -129,11 +127,10 @@ Page {
                 Layout.topMargin: 4
                 spacing: 12
 
-                Image {
+                SvgIcon {
                     source: "images/flag_icon.svg"
                     Layout.preferredHeight: 40
                     Layout.preferredWidth: 60
-                    fillMode: Image.PreserveAspectFit
                     Accessible.ignored: true
                 }
                 Text {

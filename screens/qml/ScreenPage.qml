@@ -42,10 +42,9 @@ Page {
                 visible: page.showsBack
                 Layout.preferredWidth: 44
                 Layout.preferredHeight: 44
-                icon.source: "images/BackButton.svg"
-                icon.color: Colours.dark
-                icon.width: 22
-                icon.height: 22
+                contentItem: SvgIcon {
+                    source: "images/BackButton.svg"
+                }
                 Accessible.name: qsTr("Back")
                 onClicked: page.StackView.view.pop()
             }
