@@ -113,6 +113,22 @@ int FlexioApp::runWindow(const QStringList &arguments)
     const QString screenshotName = screenshotAt >= 0 ? arguments.value(screenshotAt + 1) : QString();
     const QString screenshotPath = screenshotAt >= 0 ? arguments.value(screenshotAt + 2) : QString();
 
+    // Wrong options are refused before anything is loaded.
+    if (screenshotAt >= 0 && screenshotPath.isEmpty()) {
+        Console::write(QStringLiteral("usage: flexio --screenshot NAME PATH"));
+        return 2;
+    }
+    // "--size WIDTHxHEIGHT" renders at another size than the phone's, for layout checks.
+    QSize size;
+    if (const qsizetype sizeAt = arguments.indexOf(QStringLiteral("--size")); sizeAt >= 0) {
+        const QStringList parts = arguments.value(sizeAt + 1).split(u'x');
+        size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
+        if (parts.size() != 2 || size.isEmpty()) {
+            Console::write(QStringLiteral("usage: --size WIDTHxHEIGHT"));
+            return 2;
+        }
+    }
+
     if (!loadVerbData())
         return 1;
 
@@ -127,18 +143,8 @@ int FlexioApp::runWindow(const QStringList &arguments)
         return 1;
     }
 
-    // "--size WIDTHxHEIGHT" renders at another size than the phone's, for layout checks.
-    const qsizetype sizeAt = arguments.indexOf(QStringLiteral("--size"));
-    if (sizeAt >= 0) {
-        const QStringList parts = arguments.value(sizeAt + 1).split(u'x');
-        const int width = parts.value(0).toInt();
-        const int height = parts.value(1).toInt();
-        if (parts.size() != 2 || width < 1 || height < 1) {
-            Console::write(QStringLiteral("usage: --size WIDTHxHEIGHT"));
-            return 2;
-        }
-        window->resize(width, height);
-    }
+    if (size.isValid())
+        window->resize(size);
 
     if (selfTest) {
         afterFirstFrame(window, [] {
@@ -150,10 +156,6 @@ int FlexioApp::runWindow(const QStringList &arguments)
             QCoreApplication::exit(1);
         });
     } else if (screenshotAt >= 0) {
-        if (screenshotPath.isEmpty()) {
-            Console::write(QStringLiteral("usage: flexio --screenshot NAME PATH"));
-            return 2;
-        }
         afterFirstFrame(window, [window, screenshotName, screenshotPath] {
             if (!openScreen(window, screenshotName)) {
                 Console::write(u"no screen named " + screenshotName +

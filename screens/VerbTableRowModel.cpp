@@ -2,10 +2,8 @@
 
 #include "speech/TextToSpeech.h"
 
-VerbTableRowModel::VerbTableRowModel(QObject *parent) : QObject(parent)
-{
-    connect(&TextToSpeech::shared(), &TextToSpeech::downloadDoneChanged, this, &VerbTableRowModel::downloadDoneChanged);
-}
+// The speech service (and the platform's synthesiser behind it) is only started by a tap.
+VerbTableRowModel::VerbTableRowModel(QObject *parent) : QObject(parent) {}
 
 void VerbTableRowModel::speakPart()
 {
@@ -13,6 +11,8 @@ void VerbTableRowModel::speakPart()
         return;
     TextToSpeech &tts = TextToSpeech::shared();
     if (!tts.isVoiceAvailable(locale_) && !tts.clipCached(ttsPhrase_) && !loadedAlready_ && !waitingForSoundLoad_) {
+        connect(&tts, &TextToSpeech::downloadDoneChanged, this, &VerbTableRowModel::downloadDoneChanged,
+                Qt::UniqueConnection);
         waitingForSoundLoad_ = true;
         emit loadingChanged();
     }

@@ -101,19 +101,21 @@ void AppTest::savesEachScreen()
 
 void AppTest::refusesAnUnknownScreen_data()
 {
-    QTest::addColumn<QString>("screen");
-    QTest::newRow("no such screen") << "games";
-    QTest::newRow("no such verb") << "table:blorpare";
-    QTest::newRow("no name") << "";
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no such screen") << QStringList{"--screenshot", "games", "PNG"};
+    QTest::newRow("no such verb") << QStringList{"--screenshot", "table:blorpare", "PNG"};
+    QTest::newRow("no name") << QStringList{"--screenshot"};
+    QTest::newRow("no path") << QStringList{"--screenshot", "menu"};
+    QTest::newRow("size without a height") << QStringList{"--screenshot", "menu", "PNG", "--size", "390"};
+    QTest::newRow("empty size") << QStringList{"--screenshot", "menu", "PNG", "--size", "0x844"};
 }
 
 void AppTest::refusesAnUnknownScreen()
 {
-    QFETCH(QString, screen);
+    QFETCH(QStringList, arguments);
     QTemporaryDir home;
     const QString png = home.filePath(QStringLiteral("screen.png"));
-    const QStringList arguments = screen.isEmpty() ? QStringList{QStringLiteral("--screenshot")}
-                                                   : QStringList{QStringLiteral("--screenshot"), screen, png};
+    arguments.replaceInStrings(QStringLiteral("PNG"), png);
     const Run run = runApp(home, arguments);
     QCOMPARE(run.exitCode, 2);
     QVERIFY(!QFile::exists(png));
