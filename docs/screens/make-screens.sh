@@ -20,7 +20,7 @@ cat > "$home/data/flexio/defaults.json" <<'JSON'
         "essere": 6, "avere": 4, "parlare": 3, "mangiare": 2, "andare": 1, "fare": 0,
         "venire": 0, "sapere": -1, "potere": -2, "volere": -3, "dovere": -4, "uscire": -5
     },
-    "learntDictionary": { "essere": true, "avere": true, "parlare": true }
+    "learntDictionary": { "abbracciare": true, "abitare": true, "essere": true, "parlare": true }
 }
 JSON
 
