@@ -113,14 +113,14 @@ TestCase {
 
         let row = swipeRow(index)
         tryCompare(verb, "learnt", true)
-        compare(helper.stored("learntDictionary", "parlare"), true)
+        compare(probe.stored("learntDictionary", "parlare"), true)
         tryCompare(row, "swipeOffset", 0)
         verify(findChild(row, "learntMark").visible)
         verify(findChild(row, "verbRow").Accessible.name.endsWith("learnt"))
 
         row = swipeRow(index)
         tryCompare(verb, "learnt", false)
-        compare(helper.stored("learntDictionary", "parlare"), false)
+        compare(probe.stored("learntDictionary", "parlare"), false)
         tryCompare(row, "swipeOffset", 0)
         verify(!findChild(row, "learntMark").visible)
     }

@@ -1,6 +1,6 @@
 // Runs the Qt Quick tests of this folder. Each test file gets fresh shared objects over the
 // screens fixture: a new store, recording speech engines and a seeded random source.
-#include "QmlTestHelper.h"
+#include "ScreenProbe.h"
 #include "screens/Symbols.h"
 #include "support/TestServices.h"
 
@@ -29,7 +29,7 @@ public slots:
         services_.reset();
         services_ = std::make_unique<TestServices>(TestServices::fixture(QStringLiteral("screens")));
         engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-        engine->rootContext()->setContextProperty(QStringLiteral("helper"), &helper_);
+        engine->rootContext()->setContextProperty(QStringLiteral("probe"), &probe_);
     }
 
     void cleanupTestCase()
@@ -39,7 +39,7 @@ public slots:
 
 private:
     std::unique_ptr<TestServices> services_;
-    QmlTestHelper helper_;
+    ScreenProbe probe_;
 };
 
 QUICK_TEST_MAIN_WITH_SETUP(tst_qml, Setup)

@@ -68,7 +68,7 @@ TestCase {
         for (let i = 0; i < data.taps; ++i)
             mouseClick(row)
         compare(checked(row), data.expected)
-        compare(helper.stored("flagDictionary", data.name), data.expected)
+        compare(probe.stored("flagDictionary", data.name), data.expected)
         stack.pop(null, StackView.Immediate)
         // Reopened, the screen shows the same switches.
         const again = rows(openSettings())[data.index]

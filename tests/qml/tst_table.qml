@@ -40,7 +40,7 @@ TestCase {
 
     function cleanup() {
         stack.pop(null, StackView.Immediate)
-        helper.setVoices(["it-IT", "en-GB"])
+        probe.setVoices(["it-IT", "en-GB"])
     }
 
     function test_thirteenCardsOnTheirBlues() {
@@ -75,31 +75,31 @@ TestCase {
 
     function test_tappingTheTitleSpeaksIt() {
         const page = openTable("alzarsi")
-        const before = helper.said().length
+        const before = probe.said().length
         mouseClick(findChild(page, "verbTitle"))
-        compare(helper.said().slice(before), ["alzarsi"])
+        compare(probe.said().slice(before), ["alzarsi"])
     }
 
     function test_tappingARowSpeaksItsForm() {
         const page = openTable("parlare")
         const cards = findChild(page, "tableCards")
         const present = findChild(page, "tableCard1")
-        const before = helper.said().length
+        const before = probe.said().length
         const row = findChild(present, "tableRow0")
         mouseClick(row)
-        compare(helper.said().slice(before), [row.part.ttsPhrase])
+        compare(probe.said().slice(before), [row.part.ttsPhrase])
         verify(!findChild(row, "loadingGear").visible)
     }
 
     function test_speechDisabledRowNeitherSpeaksNorTurns() {
         // No built-in voice: an enabled row would fetch a clip and show the gear.
-        helper.setVoices([])
+        probe.setVoices([])
         const row = createTemporaryObject(rowComponent, testCase, {
             part: {pronoun: "io", text: "parlo", translation: "I speak", isVerbFirst: false, pronounShown: true,
                    pronounOpacity: 1, ttsEnabled: false, ttsPhrase: "io parlo", locale: "it-IT"}})
-        const before = helper.said().length
+        const before = probe.said().length
         mouseClick(row)
-        compare(helper.said().length, before)
+        compare(probe.said().length, before)
         verify(!findChild(row, "loadingGear").visible)
         compare(row.speech.waitingForSoundLoad, false)
     }

@@ -1,4 +1,4 @@
-#include "QmlTestHelper.h"
+#include "ScreenProbe.h"
 
 #include "app/Services.h"
 #include "platform/UserDefaults.h"
@@ -7,12 +7,12 @@
 
 #include <QVariantMap>
 
-QVariant QmlTestHelper::stored(const QString &key, const QString &name) const
+QVariant ScreenProbe::stored(const QString &key, const QString &name) const
 {
     return Services::current().userDefaults().dictionary(key).value_or(QVariantMap()).value(name);
 }
 
-QStringList QmlTestHelper::said() const
+QStringList ScreenProbe::said() const
 {
     QStringList texts;
     if (const AudioRecording *recording = AudioEngines::shared().recording()) {
@@ -22,7 +22,7 @@ QStringList QmlTestHelper::said() const
     return texts;
 }
 
-void QmlTestHelper::setVoices(const QStringList &locales)
+void ScreenProbe::setVoices(const QStringList &locales)
 {
     if (AudioRecording *recording = AudioEngines::shared().recording())
         recording->voiceLanguages = locales;

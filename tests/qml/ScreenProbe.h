@@ -5,7 +5,7 @@
 #include <QVariant>
 
 // What the screen tests read behind the screens: the stored values and what was said.
-class QmlTestHelper : public QObject
+class ScreenProbe : public QObject
 {
     Q_OBJECT
 
