@@ -34,7 +34,16 @@ AbstractButton {
         anchors.verticalCenter: parent.verticalCenter
         spacing: 0
 
-        RowLayout {
+        // Pronoun and form run on as words do, so a long form moves to the next line rather
+        // than being cut off on a narrow screen.
+        TextMetrics {
+            id: formMetrics
+            font: form.font
+            text: form.text
+        }
+
+        Flow {
+            id: line
             Layout.fillWidth: true
             spacing: 6
             Text {
@@ -45,14 +54,15 @@ AbstractButton {
                 color: Colours.secondary
             }
             Text {
+                id: form
                 objectName: "form"
                 text: row.part.text ?? ""
+                // Its natural width, or the row's when the form is longer than a whole row.
+                width: Math.min(Math.ceil(formMetrics.advanceWidth) + 1, line.width)
+                wrapMode: Text.WrapAnywhere
                 font.pixelSize: 22
                 font.weight: Font.DemiBold
                 color: "black"
-                Layout.fillWidth: !trailingPronoun.visible
-                Layout.maximumWidth: rowColumn.width - 40
-                elide: Text.ElideRight
             }
             Text {
                 id: trailingPronoun
@@ -62,7 +72,6 @@ AbstractButton {
                 opacity: row.part.pronounOpacity ?? 1
                 font.pixelSize: 22
                 color: Colours.secondary
-                Layout.fillWidth: true
             }
             SymbolIcon {
                 id: gear
