@@ -95,14 +95,14 @@ ScreenPage {
                             text: row.modelData.displayInfinitive
                             font.pixelSize: 17
                             color: "black"
-                            elide: Text.ElideRight
+                            wrapMode: Text.WordWrap
                         }
                         Text {
                             Layout.fillWidth: true
                             text: row.modelData.english
                             font.pixelSize: 11
                             color: Colours.secondary
-                            elide: Text.ElideRight
+                            wrapMode: Text.WordWrap
                         }
                     }
                     Text {

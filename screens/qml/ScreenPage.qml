@@ -54,6 +54,8 @@ Page {
                 text: page.screenTitle
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
+                fontSizeMode: Text.HorizontalFit
+                minimumPixelSize: 11
                 elide: Text.ElideRight
                 font.pixelSize: 17
                 font.weight: Font.DemiBold

@@ -37,7 +37,7 @@ ItemDelegate {
             text: row.name
             font.pixelSize: 17
             color: "black"
-            elide: Text.ElideRight
+            wrapMode: Text.WordWrap
         }
         SymbolIcon {
             objectName: "checkmark"

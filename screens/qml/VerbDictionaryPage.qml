@@ -194,14 +194,14 @@ ScreenPage {
                                 font.pixelSize: 22
                                 font.weight: Font.DemiBold
                                 color: "black"
-                                elide: Text.ElideRight
+                                wrapMode: Text.WordWrap
                             }
                             Text {
                                 Layout.fillWidth: true
                                 text: row.secondLine
                                 font.pixelSize: 17
                                 color: Colours.secondary
-                                elide: Text.ElideRight
+                                wrapMode: Text.WordWrap
                             }
                         }
                         SymbolIcon {
