@@ -4,19 +4,24 @@
 #include "app/Services.h"
 #include "platform/Console.h"
 #include "platform/ManualMainQueue.h"
+#include "screens/Symbols.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QGuiApplication>
 #include <QQmlApplicationEngine>
+#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTextStream>
 #include <QTimer>
 
 #include <cstdio>
+#include <memory>
 
 namespace {
 
 constexpr int selfTestTimeoutMs = 20000;
+// Time for a pushed screen to finish its transition and settle before it is captured.
+constexpr int screenshotSettleMs = 600;
 
 bool loadVerbData()
 {
@@ -42,6 +47,34 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
         QObject::disconnect(*connection);
         QTimer::singleShot(0, work);
     });
+}
+
+// Pushes the named screen onto the menu's navigation stack: "menu" (nothing), "dictionary",
+// "progress", "settings", "info" or "table:VERB". False when the name is not a screen.
+bool openScreen(QQuickWindow *window, const QString &name)
+{
+    if (name == u"menu")
+        return true;
+    auto *menu = window->findChild<QQuickItem *>(QStringLiteral("mainMenu"));
+    if (!menu)
+        return false;
+    QString screen = name;
+    Verb *verb = nullptr;
+    if (name.startsWith(u"table:")) {
+        screen = QStringLiteral("table");
+        const QString wanted = name.mid(6).toLower();
+        verb = VerbDictionary::shared().verbForKey(wanted);
+        if (!verb) {
+            Console::write(u"no verb " + name.mid(6));
+            return false;
+        }
+    } else if (name != u"dictionary" && name != u"progress" && name != u"settings" && name != u"info") {
+        return false;
+    }
+    QQuickItem *page = nullptr;
+    QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page), Q_ARG(QString, screen),
+                              Q_ARG(Verb *, verb));
+    return page != nullptr;
 }
 
 }
@@ -77,19 +110,41 @@ int FlexioApp::runWindow(const QStringList &arguments)
 {
     const bool selfTest = arguments.contains(QStringLiteral("--self-test"));
     const qsizetype screenshotAt = arguments.indexOf(QStringLiteral("--screenshot"));
+    const QString screenshotName = screenshotAt >= 0 ? arguments.value(screenshotAt + 1) : QString();
     const QString screenshotPath = screenshotAt >= 0 ? arguments.value(screenshotAt + 2) : QString();
+
+    // Wrong options are refused before anything is loaded.
+    if (screenshotAt >= 0 && screenshotPath.isEmpty()) {
+        Console::write(QStringLiteral("usage: flexio --screenshot NAME PATH"));
+        return 2;
+    }
+    // "--size WIDTHxHEIGHT" renders at another size than the phone's, for layout checks.
+    QSize size;
+    if (const qsizetype sizeAt = arguments.indexOf(QStringLiteral("--size")); sizeAt >= 0) {
+        const QStringList parts = arguments.value(sizeAt + 1).split(u'x');
+        size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
+        if (parts.size() != 2 || size.isEmpty()) {
+            Console::write(QStringLiteral("usage: --size WIDTHxHEIGHT"));
+            return 2;
+        }
+    }
 
     if (!loadVerbData())
         return 1;
 
-    QQmlApplicationEngine engine;
-    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
-    auto *window = engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    Symbols::installFonts();
+    auto engine = std::make_unique<QQmlApplicationEngine>();
+    engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
+    auto *window =
+        engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine->rootObjects().first());
     if (!window) {
         Console::write(QStringLiteral("Flexio cannot start: the main window did not load"));
         return 1;
     }
+
+    if (size.isValid())
+        window->resize(size);
 
     if (selfTest) {
         afterFirstFrame(window, [] {
@@ -101,16 +156,25 @@ int FlexioApp::runWindow(const QStringList &arguments)
             QCoreApplication::exit(1);
         });
     } else if (screenshotAt >= 0) {
-        if (screenshotPath.isEmpty()) {
-            Console::write(QStringLiteral("usage: flexio --screenshot NAME PATH"));
-            return 2;
-        }
-        afterFirstFrame(window, [window, screenshotPath] {
-            const bool saved = window->grabWindow().save(screenshotPath);
-            Console::write(saved ? QString(u"screenshot saved to " + screenshotPath)
-                                 : QString(u"could not save " + screenshotPath));
-            QCoreApplication::exit(saved ? 0 : 1);
+        afterFirstFrame(window, [window, screenshotName, screenshotPath] {
+            if (!openScreen(window, screenshotName)) {
+                Console::write(u"no screen named " + screenshotName +
+                               u"; screens: menu, dictionary, table:VERB, progress, settings, info");
+                QCoreApplication::exit(2);
+                return;
+            }
+            QTimer::singleShot(screenshotSettleMs, window, [window, screenshotPath] {
+                const bool saved = window->grabWindow().save(screenshotPath);
+                Console::write(saved ? QString(u"screenshot saved to " + screenshotPath)
+                                     : QString(u"could not save " + screenshotPath));
+                QCoreApplication::exit(saved ? 0 : 1);
+            });
         });
     }
-    return QCoreApplication::exec();
+    const int status = QCoreApplication::exec();
+    // The window's scene graph hands its textures to deferred deletion; let that run before the
+    // process ends.
+    engine.reset();
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    return status;
 }

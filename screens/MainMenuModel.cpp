@@ -1,11 +1,84 @@
 #include "screens/MainMenuModel.h"
 
+#include "screens/Colours.h"
 #include "verbs/VerbDictionary.h"
 
-MainMenuModel::MainMenuModel(QObject *parent) : QObject(parent), randomVerb_(VerbDictionary::shared().randomVerb()) {}
+#include <QVariantMap>
+
+MainMenuModel::MainMenuModel(QObject *parent) : QObject(parent), randomVerb_(VerbDictionary::shared().randomVerb())
+{
+    connect(&VerbDictionary::shared(), &VerbDictionary::verbsChanged, this, &MainMenuModel::entriesChanged);
+}
 
 void MainMenuModel::pickRandomVerb()
 {
     randomVerb_ = VerbDictionary::shared().randomVerb();
     emit randomVerbChanged();
+}
+
+QList<QColor> MainMenuModel::colours()
+{
+    const QColor red = Colours::red();
+    const QColor green = Colours::green();
+    const QColor light = Colours::light();
+    return {red,   green, green, green, green, red,   light, green, green, light,
+            light, light, light, red,   green, light, light, light, light};
+}
+
+QList<QColor> MainMenuModel::textColours()
+{
+    const QColor light = Colours::light();
+    const QColor dark = Colours::dark();
+    const QColor white(Qt::white);
+    return {light, light, light, light, light, light, dark,  light, light, dark,  dark,
+            dark,  dark,  light, light, white, white, white, white, white, white, white};
+}
+
+QVariantList MainMenuModel::entries() const
+{
+    struct Entry
+    {
+        QString title;
+        QString description;
+        QString symbol;
+        QString page;
+    };
+    const QList<Entry> list{
+        {QStringLiteral("Verb Dictionary"),
+         QStringLiteral("Browse and revise ") + QString::number(VerbDictionary::shared().verbCount()) +
+             QStringLiteral(" essential ") + language + QStringLiteral(" verbs"),
+         QStringLiteral("book.fill"), QStringLiteral("dictionary")},
+        {QStringLiteral("Infinitive Quiz"), QStringLiteral("Test yourself on the basic meaning of Italian verbs"),
+         QStringLiteral("square.grid.3x3"), QStringLiteral("match")},
+        {QStringLiteral("Conjugation Quiz"), QStringLiteral("Drill indiviual verb conjugations"),
+         QStringLiteral("list.bullet"), QStringLiteral("conjugation")},
+        {QStringLiteral("Snap Game"),
+         QStringLiteral("Check your understanding of ") + language +
+             QStringLiteral(" conjugation with this true/false snap game"),
+         QStringLiteral("greetingcard.fill"), QStringLiteral("snap")},
+        {QStringLiteral("Gapfill"),
+         QStringLiteral("Master the spelling of conjugated ") + language + QStringLiteral(" verbs letter by letter"),
+         QStringLiteral("rectangle.and.pencil.and.ellipsis"), QStringLiteral("gapfill")},
+        {QStringLiteral("Quizzes"),
+         QStringLiteral("Get to the heart of grammatical matters with these ") + language +
+             QStringLiteral(" verb pop quizzes"),
+         QStringLiteral("questionmark.app.fill"), QStringLiteral("quizzes")},
+        {QStringLiteral("Performance"),
+         QStringLiteral("Which ") + language +
+             QStringLiteral(" verbs have you found trickiest? Which are you acing? Check here."),
+         QStringLiteral("mountain.2.fill"), QStringLiteral("progress")},
+    };
+    const QList<QColor> background = colours();
+    const QList<QColor> text = textColours();
+    QVariantList result;
+    for (qsizetype i = 0; i < list.size(); ++i) {
+        const Entry &entry = list[i];
+        result.append(QVariantMap{{QStringLiteral("title"), entry.title},
+                                  {QStringLiteral("description"), entry.description},
+                                  {QStringLiteral("symbol"), entry.symbol},
+                                  {QStringLiteral("colour"), background[i]},
+                                  {QStringLiteral("textColour"), text[i]},
+                                  {QStringLiteral("page"), entry.page}});
+    }
+    return result;
 }

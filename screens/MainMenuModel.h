@@ -1,29 +1,47 @@
 #pragma once
 
+#include <QColor>
+#include <QList>
 #include <QObject>
 #include <QPointer>
+#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
 #include "verbs/Verb.h"
 
-// The main menu's model: the verb on the random-verb card, picked anew each time it is shown.
+// The main menu's model: the verb on the random-verb card, picked anew each time the card is
+// shown, and the seven activity entries with their texts, symbols and colours.
 class MainMenuModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
     Q_PROPERTY(Verb *randomVerb READ randomVerb NOTIFY randomVerbChanged)
     Q_PROPERTY(QString title READ title CONSTANT)
+    Q_PROPERTY(QVariantList entries READ entries NOTIFY entriesChanged)
+    Q_PROPERTY(QList<QColor> colours READ colours CONSTANT)
+    Q_PROPERTY(QList<QColor> textColours READ textColours CONSTANT)
 
 public:
     explicit MainMenuModel(QObject *parent = nullptr);
 
+    static inline const QString language = QStringLiteral("Italian");
+
     [[nodiscard]] Verb *randomVerb() const { return randomVerb_; }
-    [[nodiscard]] QString title() const { return QStringLiteral("Italian Flexio"); }
+    [[nodiscard]] QString title() const { return language + QStringLiteral(" Flexio"); }
+
+    // One map per entry: title, description, symbol, colour, textColour and page, the name of
+    // the screen it opens ("dictionary", "match", "conjugation", "snap", "gapfill", "quizzes",
+    // "progress").
+    [[nodiscard]] QVariantList entries() const;
+    // 19 background and 22 text colours; the entries use the first seven of each.
+    [[nodiscard]] static QList<QColor> colours();
+    [[nodiscard]] static QList<QColor> textColours();
 
     Q_INVOKABLE void pickRandomVerb();
 
 signals:
     void randomVerbChanged();
+    void entriesChanged();
 
 private:
     QPointer<Verb> randomVerb_;

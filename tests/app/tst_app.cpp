@@ -45,6 +45,10 @@ class AppTest : public QObject
 
 private slots:
     void showsTheFirstFrameAndSavesIt();
+    void savesEachScreen_data();
+    void savesEachScreen();
+    void refusesAnUnknownScreen_data();
+    void refusesAnUnknownScreen();
     void refusesToStartOnABadVerbFile_data();
     void refusesToStartOnABadVerbFile();
 };
@@ -53,7 +57,7 @@ void AppTest::showsTheFirstFrameAndSavesIt()
 {
     QTemporaryDir home;
     const QString png = home.filePath(QStringLiteral("main.png"));
-    const Run run = runApp(home, {QStringLiteral("--screenshot"), QStringLiteral("main"), png});
+    const Run run = runApp(home, {QStringLiteral("--screenshot"), QStringLiteral("menu"), png});
     QCOMPARE(run.exitCode, 0);
     const QRegularExpression added(QStringLiteral("^(\\d+) verbs added\\.$"), QRegularExpression::MultilineOption);
     const auto match = added.match(run.errors);
@@ -70,6 +74,51 @@ void AppTest::showsTheFirstFrameAndSavesIt()
             colours.insert(image.pixel(x, y));
     }
     QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
+}
+
+void AppTest::savesEachScreen_data()
+{
+    QTest::addColumn<QString>("screen");
+    QTest::addColumn<QString>("shown");
+    QTest::newRow("dictionary") << "dictionary" << "verbDictionary";
+    QTest::newRow("table") << "table:Parlare" << "verbTable";
+    QTest::newRow("progress") << "progress" << "progressViewer";
+    QTest::newRow("settings") << "settings" << "settings";
+    QTest::newRow("info") << "info" << "info";
+}
+
+void AppTest::savesEachScreen()
+{
+    QFETCH(QString, screen);
+    QTemporaryDir home;
+    const QString png = home.filePath(QStringLiteral("screen.png"));
+    const Run run = runApp(home, {QStringLiteral("--screenshot"), screen, png});
+    QVERIFY2(run.exitCode == 0, qPrintable(run.errors.right(2000)));
+    QVERIFY2(!run.errors.contains(QStringLiteral("qrc:/")), qPrintable(run.errors.right(2000)));
+    const QImage image(png);
+    QCOMPARE(image.size(), QSize(390, 844));
+}
+
+void AppTest::refusesAnUnknownScreen_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("no such screen") << QStringList{"--screenshot", "games", "PNG"};
+    QTest::newRow("no such verb") << QStringList{"--screenshot", "table:blorpare", "PNG"};
+    QTest::newRow("no name") << QStringList{"--screenshot"};
+    QTest::newRow("no path") << QStringList{"--screenshot", "menu"};
+    QTest::newRow("size without a height") << QStringList{"--screenshot", "menu", "PNG", "--size", "390"};
+    QTest::newRow("empty size") << QStringList{"--screenshot", "menu", "PNG", "--size", "0x844"};
+}
+
+void AppTest::refusesAnUnknownScreen()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir home;
+    const QString png = home.filePath(QStringLiteral("screen.png"));
+    arguments.replaceInStrings(QStringLiteral("PNG"), png);
+    const Run run = runApp(home, arguments);
+    QCOMPARE(run.exitCode, 2);
+    QVERIFY(!QFile::exists(png));
 }
 
 void AppTest::refusesToStartOnABadVerbFile_data()

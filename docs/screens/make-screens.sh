@@ -1,0 +1,39 @@
+#!/usr/bin/env bash
+# Renders the README's screen pictures with the app's own --screenshot mode, over the shipped
+# verb data. The progress screen shows a sample learner's scores, written into a throw-away
+# store; the learner's own files are never touched.
+# Usage: docs/screens/make-screens.sh [BUILD_DIR]   (default: build)
+set -euo pipefail
+
+here="$(cd "$(dirname "$0")" && pwd)"
+root="$(cd "$here/../.." && pwd)"
+build="${1:-$root/build}"
+app="$build/flexio"
+[ -x "$app" ] || { echo "no app at $app; build it first" >&2; exit 1; }
+
+home="$(mktemp -d)"
+trap 'rm -rf "$home"' EXIT
+mkdir -p "$home/data/flexio"
+cat > "$home/data/flexio/defaults.json" <<'JSON'
+{
+    "progressDictionary": {
+        "essere": 6, "avere": 4, "parlare": 3, "mangiare": 2, "andare": 1, "fare": 0,
+        "venire": 0, "sapere": -1, "potere": -2, "volere": -3, "dovere": -4, "uscire": -5
+    },
+    "learntDictionary": { "abbracciare": true, "abitare": true, "essere": true, "parlare": true }
+}
+JSON
+
+shoot() {
+    QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software LANG=C.UTF-8 \
+        HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
+        "$app" --screenshot "$1" "$here/$2.png" 2>/dev/null
+    echo "docs/screens/$2.png"
+}
+
+shoot menu menu
+shoot dictionary dictionary
+shoot table:parlare verb-table
+shoot progress progress
+shoot settings settings
+shoot info credits

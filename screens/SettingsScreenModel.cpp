@@ -1,0 +1,37 @@
+#include "screens/SettingsScreenModel.h"
+
+SettingsScreenModel::SettingsScreenModel(QObject *parent) : QObject(parent) {}
+
+QVariantList SettingsScreenModel::tenseSettings() const
+{
+    QVariantList rows;
+    for (TenseSetting *setting : settings_.tenseSettings())
+        rows.append(QVariant::fromValue(setting));
+    return rows;
+}
+
+QVariantList SettingsScreenModel::languageSettings() const
+{
+    QVariantList rows;
+    for (LanguageSetting *setting : settings_.languageSettings())
+        rows.append(QVariant::fromValue(setting));
+    return rows;
+}
+
+QString SettingsScreenModel::explanation()
+{
+    return QStringLiteral(
+        "These settings control the verb forms that appear in the games. Simply check the items you would like "
+        "to test, and ensure that the others are unchecked for now. As you master the verb system, you can add in "
+        "more tenses to test.");
+}
+
+void SettingsScreenModel::toggleTense(TenseSetting *setting)
+{
+    settings_.toggleTense(setting);
+}
+
+void SettingsScreenModel::toggleLanguageSetting(LanguageSetting *setting)
+{
+    settings_.toggleLanguageSetting(setting);
+}

@@ -1,0 +1,32 @@
+#pragma once
+
+#include <QObject>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+#include "settings/VerbSettings.h"
+
+// The settings screen's model: a fresh VerbSettings of its own, whose switches are the very ones
+// the games read, offered to the screen as rows.
+class SettingsScreenModel : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QVariantList tenseSettings READ tenseSettings CONSTANT)
+    Q_PROPERTY(QVariantList languageSettings READ languageSettings CONSTANT)
+    Q_PROPERTY(QString explanation READ explanation CONSTANT)
+
+public:
+    explicit SettingsScreenModel(QObject *parent = nullptr);
+
+    [[nodiscard]] QVariantList tenseSettings() const;
+    [[nodiscard]] QVariantList languageSettings() const;
+    [[nodiscard]] static QString explanation();
+    [[nodiscard]] const VerbSettings &settings() const { return settings_; }
+
+    Q_INVOKABLE void toggleTense(TenseSetting *setting);
+    Q_INVOKABLE void toggleLanguageSetting(LanguageSetting *setting);
+
+private:
+    VerbSettings settings_;
+};

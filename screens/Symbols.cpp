@@ -1,0 +1,128 @@
+#include "screens/Symbols.h"
+
+#include "app/Services.h"
+#include "platform/Console.h"
+#include "platform/Resources.h"
+
+#include <QFont>
+#include <QFontDatabase>
+#include <QQmlEngine>
+
+namespace {
+
+const QString iconFamily = QStringLiteral("Material Icons");
+
+// Symbol names of the screens and the Material Icons code point drawn for each.
+const QHash<QString, char32_t> &symbolTable()
+{
+    static const QHash<QString, char32_t> table{
+        // main menu and navigation
+        {QStringLiteral("book.fill"), 0xe865},                           // book
+        {QStringLiteral("square.grid.3x3"), 0xe3ec},                     // grid_on
+        {QStringLiteral("list.bullet"), 0xe241},                         // format_list_bulleted
+        {QStringLiteral("greetingcard.fill"), 0xe41d},                   // style
+        {QStringLiteral("rectangle.and.pencil.and.ellipsis"), 0xe745},   // edit_note
+        {QStringLiteral("questionmark.app.fill"), 0xf04c},               // quiz
+        {QStringLiteral("mountain.2.fill"), 0xe564},                     // terrain
+        {QStringLiteral("info.circle.fill"), 0xe88e},                    // info
+        {QStringLiteral("gearshape.fill"), 0xe8b8},                      // settings
+        {QStringLiteral("chevron.left"), 0xe5cb},                        // chevron_left
+        {QStringLiteral("ellipsis.circle"), 0xe5d4},                     // more_vert
+        {QStringLiteral("arrow.up.arrow.down"), 0xe8d5},                 // swap_vert
+        {QStringLiteral("magnifyingglass"), 0xe8b6},                     // search
+        {QStringLiteral("xmark.circle.fill"), 0xe5cd},                   // close
+        {QStringLiteral("speaker.wave.2.fill"), 0xe050},                 // volume_up
+        // lists and rows
+        {QStringLiteral("checkmark"), 0xe5ca},                           // check
+        {QStringLiteral("circle.fill"), 0xef4a},                         // circle
+        {QStringLiteral("star.fill"), 0xe838},                           // star
+        {QStringLiteral("questionmark"), 0xe887},                        // help
+        // game set-up sheet
+        {QStringLiteral("list.triangle"), 0xe896},                       // list
+        {QStringLiteral("figure.step.training"), 0xe536},                // directions_walk
+        {QStringLiteral("list.clipboard.fill"), 0xe85d},                 // assignment
+        {QStringLiteral("sun.haze"), 0xe430},                            // wb_sunny
+        {QStringLiteral("eye.fill"), 0xe8f4},                            // visibility
+        {QStringLiteral("books.vertical.fill"), 0xe02f},                 // library_books
+        {QStringLiteral("car.fill"), 0xe531},                            // directions_car
+        {QStringLiteral("heart.fill"), 0xe87d},                          // favorite
+        {QStringLiteral("medical.thermometer.fill"), 0xf076},            // thermostat
+        {QStringLiteral("clock.fill"), 0xe8b5},                          // schedule
+        {QStringLiteral("rectangle.3.group.bubble.left.fill"), 0xe0bf},  // forum
+        {QStringLiteral("figure.pool.swim"), 0xeb48},                    // pool
+        {QStringLiteral("lamp.desk.fill"), 0xf8f4},                      // desk
+        {QStringLiteral("brain.head.profile"), 0xea4a},                  // psychology
+        {QStringLiteral("trophy.fill"), 0xea23},                         // emoji_events
+    };
+    return table;
+}
+
+bool addFont(const QString &name)
+{
+    // The fonts are part of the app itself, whatever resource folder the verb data comes from.
+    const QString path = Resources(Resources::defaultRoot() + QStringLiteral("/fonts")).path(name, QStringLiteral("ttf"));
+    if (path.isEmpty() || QFontDatabase::addApplicationFont(path) < 0) {
+        Console::write(QStringLiteral("Symbols >> installFonts >> cannot load the font ") + name);
+        return false;
+    }
+    return true;
+}
+
+}
+
+Symbols::Symbols(Services &)
+{
+    installFonts();
+}
+
+Symbols &Symbols::shared()
+{
+    return Services::current().object<Symbols>();
+}
+
+Symbols *Symbols::create(QQmlEngine *, QJSEngine *)
+{
+    Symbols *instance = &shared();
+    QQmlEngine::setObjectOwnership(instance, QQmlEngine::CppOwnership);
+    return instance;
+}
+
+bool Symbols::installFonts()
+{
+    static const bool installed = [] {
+        const bool icons = addFont(QStringLiteral("MaterialIcons-Regular"));
+        const bool rounded = addFont(QStringLiteral("Comfortaa-Bold"));
+        // The title font is asked for by name; where the platform lacks it, the bundled
+        // rounded font is drawn instead.
+        if (!QFontDatabase::families().contains(roundedFontName))
+            QFont::insertSubstitution(roundedFontName, QStringLiteral("Comfortaa"));
+        return icons && rounded;
+    }();
+    return installed;
+}
+
+QString Symbols::fontFamily()
+{
+    return iconFamily;
+}
+
+QString Symbols::glyph(const QString &name)
+{
+    const char32_t code = symbolTable().value(name, symbolTable().value(QStringLiteral("questionmark")));
+    return QString::fromUcs4(&code, 1);
+}
+
+bool Symbols::knows(const QString &name)
+{
+    return symbolTable().contains(name);
+}
+
+QStringList Symbols::names()
+{
+    return symbolTable().keys();
+}
+
+char32_t Symbols::codePoint(const QString &name)
+{
+    return symbolTable().value(name, 0);
+}

@@ -1,0 +1,97 @@
+#include "screens/VerbDictionaryModel.h"
+
+#include "platform/Collation.h"
+#include "progress/ProgressManager.h"
+#include "screens/MainMenuModel.h"
+#include "verbs/VerbDictionary.h"
+
+#include <algorithm>
+
+VerbDictionaryModel::VerbDictionaryModel(QObject *parent) : QObject(parent)
+{
+    rows_.setVerbs(VerbDictionary::shared().verbs());
+}
+
+QString VerbDictionaryModel::language()
+{
+    return MainMenuModel::language;
+}
+
+void VerbDictionaryModel::setSearchText(const QString &text)
+{
+    if (text == searchText_)
+        return;
+    searchText_ = text;
+    emit searchTextChanged();
+    applySearch();
+}
+
+bool VerbDictionaryModel::verbOrder(const Verb &a, const Verb &b, bool targetLanguageFirst)
+{
+    if (targetLanguageFirst)
+        return Collation::italian().lessThan(a.key, b.key);
+    return Collation::english().lessThan(a.englishDisplay(), b.englishDisplay());
+}
+
+bool VerbDictionaryModel::matches(const Verb &verb, const QString &searchText)
+{
+    // Composed and decomposed accents are the same letter to the learner.
+    const QString needle = searchText.normalized(QString::NormalizationForm_C);
+    const auto has = [&needle](const QString &text) {
+        return text.normalized(QString::NormalizationForm_C).contains(needle, Qt::CaseInsensitive);
+    };
+    return has(verb.displayInfinitive()) || has(verb.englishInfinitive) || has(verb.englishInfinitiveExtra);
+}
+
+void VerbDictionaryModel::sortFilteredVerbs()
+{
+    QList<Verb *> sorted = filteredVerbs();
+    const bool italianFirst = targetLanguageFirst_;
+    std::stable_sort(sorted.begin(), sorted.end(),
+                     [italianFirst](const Verb *a, const Verb *b) { return verbOrder(*a, *b, italianFirst); });
+    setFilteredVerbs(std::move(sorted));
+}
+
+void VerbDictionaryModel::setSortOrder(bool targetLanguageFirst)
+{
+    if (targetLanguageFirst_ != targetLanguageFirst) {
+        targetLanguageFirst_ = targetLanguageFirst;
+        rows_.setTargetLanguageFirst(targetLanguageFirst);
+        emit targetLanguageFirstChanged();
+    }
+    sortFilteredVerbs();
+}
+
+void VerbDictionaryModel::applySearch()
+{
+    const QList<Verb *> &all = VerbDictionary::shared().verbs();
+    if (searchText_.isEmpty()) {
+        setFilteredVerbs(all);
+        return;
+    }
+    QList<Verb *> found;
+    for (Verb *verb : all) {
+        if (matches(*verb, searchText_))
+            found.append(verb);
+    }
+    setFilteredVerbs(std::move(found));
+}
+
+void VerbDictionaryModel::toggleLearnt(int row)
+{
+    if (Verb *verb = verbAt(row))
+        ProgressManager::shared().toggleLearnt(verb);
+}
+
+Verb *VerbDictionaryModel::verbAt(int row) const
+{
+    return row >= 0 && row < count() ? filteredVerbs().at(row) : nullptr;
+}
+
+void VerbDictionaryModel::setFilteredVerbs(QList<Verb *> verbs)
+{
+    const qsizetype before = count();
+    rows_.setVerbs(std::move(verbs));
+    if (count() != before)
+        emit countChanged();
+}

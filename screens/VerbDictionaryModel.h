@@ -1,0 +1,62 @@
+#pragma once
+
+#include <QList>
+#include <QObject>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+#include "screens/VerbListModel.h"
+
+class Verb;
+
+// The verb dictionary screen's model: every verb, narrowed by the search text and sorted by
+// either language; rows is the list the screen shows.
+class VerbDictionaryModel : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
+    Q_PROPERTY(bool targetLanguageFirst READ targetLanguageFirst NOTIFY targetLanguageFirstChanged)
+    Q_PROPERTY(int count READ count NOTIFY countChanged)
+    Q_PROPERTY(QString language READ language CONSTANT)
+    Q_PROPERTY(QObject *rows READ rows CONSTANT)
+
+public:
+    explicit VerbDictionaryModel(QObject *parent = nullptr);
+
+    [[nodiscard]] const QString &searchText() const { return searchText_; }
+    // Every change runs applySearch.
+    void setSearchText(const QString &text);
+    [[nodiscard]] bool targetLanguageFirst() const { return targetLanguageFirst_; }
+    [[nodiscard]] int count() const { return int(filteredVerbs().size()); }
+    [[nodiscard]] const QList<Verb *> &filteredVerbs() const { return rows_.verbs(); }
+    [[nodiscard]] static QString language();
+    [[nodiscard]] QObject *rows() { return &rows_; }
+    [[nodiscard]] VerbListModel &listModel() { return rows_; }
+
+    // Whether a comes before b: by key in Italian, or by English infinitive, ignoring diacritics.
+    [[nodiscard]] static bool verbOrder(const Verb &a, const Verb &b, bool targetLanguageFirst);
+    // Whether the search text is in the verb's shown infinitive, its stored English infinitive
+    // or its extra, whatever the letter case.
+    [[nodiscard]] static bool matches(const Verb &verb, const QString &searchText);
+
+    // Sorts the listed verbs by the current order; verbs that compare equal keep their order.
+    Q_INVOKABLE void sortFilteredVerbs();
+    Q_INVOKABLE void setSortOrder(bool targetLanguageFirst);
+    // The listed verbs become every verb matching the search text, in dictionary order.
+    Q_INVOKABLE void applySearch();
+    Q_INVOKABLE void toggleLearnt(int row);
+    Q_INVOKABLE [[nodiscard]] Verb *verbAt(int row) const;
+
+signals:
+    void searchTextChanged();
+    void targetLanguageFirstChanged();
+    void countChanged();
+
+private:
+    void setFilteredVerbs(QList<Verb *> verbs);
+
+    QString searchText_;
+    bool targetLanguageFirst_ = true;
+    VerbListModel rows_;
+};

@@ -1,0 +1,55 @@
+#pragma once
+
+#include <QColor>
+#include <QObject>
+#include <QPointer>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+#include "verbs/Conjugation.h"
+#include "verbs/Verb.h"
+
+// The verb table screen's model: the verb's lines and its conjugation tables laid out as cards.
+class VerbTableModel : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(Verb *verb READ verb WRITE setVerb NOTIFY verbChanged)
+    Q_PROPERTY(QString title READ title NOTIFY verbChanged)
+    Q_PROPERTY(QString english READ english NOTIFY verbChanged)
+    Q_PROPERTY(QString englishExtra READ englishExtra NOTIFY verbChanged)
+    Q_PROPERTY(QString notes READ notes NOTIFY verbChanged)
+    Q_PROPERTY(QString caption READ caption CONSTANT)
+    Q_PROPERTY(QVariantList tables READ tables NOTIFY verbChanged)
+
+public:
+    explicit VerbTableModel(QObject *parent = nullptr);
+
+    [[nodiscard]] Verb *verb() const { return verb_; }
+    void setVerb(Verb *verb);
+
+    [[nodiscard]] QString title() const;
+    [[nodiscard]] QString english() const;
+    // The extra in brackets, or empty when the verb has none.
+    [[nodiscard]] QString englishExtra() const;
+    [[nodiscard]] QString notes() const;
+    [[nodiscard]] static QString caption();
+
+    // One map per conjugation table: title, gloss, colour and rows; each row holds pronoun,
+    // text, translation, pronounShown, pronounOpacity, isVerbFirst, ttsEnabled, ttsPhrase and
+    // locale.
+    [[nodiscard]] const QVariantList &tables() const { return tables_; }
+    // The card colour: the darker blue for a table of fewer than two rows.
+    [[nodiscard]] static QColor cardColour(const Conjugation &table);
+    [[nodiscard]] static QVariantMap row(const ConjugationPart &part);
+
+    // Says the shown infinitive in the verb's locale.
+    Q_INVOKABLE void speakInfinitive();
+
+signals:
+    void verbChanged();
+
+private:
+    QPointer<Verb> verb_;
+    QVariantList tables_;
+};

@@ -1,0 +1,43 @@
+#pragma once
+
+#include <QObject>
+#include <QString>
+#include <QtQml/qqmlregistration.h>
+
+// One row of a verb table: speaks its form when tapped and says whether the loading gear shows
+// while a clip is fetched for a locale without a built-in voice.
+class VerbTableRowModel : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(bool ttsEnabled MEMBER ttsEnabled_ NOTIFY partChanged)
+    Q_PROPERTY(QString ttsPhrase MEMBER ttsPhrase_ NOTIFY partChanged)
+    Q_PROPERTY(QString locale MEMBER locale_ NOTIFY partChanged)
+    Q_PROPERTY(bool waitingForSoundLoad READ waitingForSoundLoad NOTIFY loadingChanged)
+    Q_PROPERTY(bool loadedAlready READ loadedAlready NOTIFY loadingChanged)
+    Q_PROPERTY(bool gearShown READ gearShown NOTIFY loadingChanged)
+
+public:
+    explicit VerbTableRowModel(QObject *parent = nullptr);
+
+    [[nodiscard]] bool waitingForSoundLoad() const { return waitingForSoundLoad_; }
+    [[nodiscard]] bool loadedAlready() const { return loadedAlready_; }
+    [[nodiscard]] bool gearShown() const { return waitingForSoundLoad_ && !loadedAlready_; }
+
+    // The row tap: nothing for a row without speech; otherwise the form is spoken, and the gear
+    // shows while its clip has to be fetched first.
+    Q_INVOKABLE void speakPart();
+
+signals:
+    void partChanged();
+    void loadingChanged();
+
+private:
+    void downloadDoneChanged();
+
+    bool ttsEnabled_ = true;
+    QString ttsPhrase_;
+    QString locale_;
+    bool waitingForSoundLoad_ = false;
+    bool loadedAlready_ = false;
+};

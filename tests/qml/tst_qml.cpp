@@ -1,0 +1,47 @@
+// Runs the Qt Quick tests of this folder. Each test file gets fresh shared objects over the
+// screens fixture: a new store, recording speech engines and a seeded random source.
+#include "QmlTestHelper.h"
+#include "screens/Symbols.h"
+#include "support/TestServices.h"
+
+#include <QQmlContext>
+#include <QQmlEngine>
+#include <QtQml/qqmlextensionplugin.h>
+#include <QtQuickTest>
+
+#include <memory>
+
+Q_IMPORT_QML_PLUGIN(FlexioPlugin)
+
+class Setup : public QObject
+{
+    Q_OBJECT
+
+public slots:
+    void applicationAvailable()
+    {
+        Symbols::installFonts();
+    }
+
+    void qmlEngineAvailable(QQmlEngine *engine)
+    {
+        // The previous file's engine is gone: its singletons no longer point into the registry.
+        services_.reset();
+        services_ = std::make_unique<TestServices>(TestServices::fixture(QStringLiteral("screens")));
+        engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
+        engine->rootContext()->setContextProperty(QStringLiteral("helper"), &helper_);
+    }
+
+    void cleanupTestCase()
+    {
+        services_.reset();
+    }
+
+private:
+    std::unique_ptr<TestServices> services_;
+    QmlTestHelper helper_;
+};
+
+QUICK_TEST_MAIN_WITH_SETUP(tst_qml, Setup)
+
+#include "tst_qml.moc"
