@@ -1,0 +1,101 @@
+import QtQuick
+import QtQuick.Controls
+import Flexio
+
+// The card match game: the red time bar over a grid of cards that fills the screen; the set-up
+// sheet covers the board while no game runs.
+ScreenPage {
+    id: page
+    objectName: "verbMatch"
+    screenTitle: game.gameName
+
+    readonly property VerbMatch game: VerbMatch {
+    }
+    readonly property alias sheet: sheet
+
+    // The accent colour of the screen.
+    palette.highlight: "#0984e3"
+
+    TimeBar {
+        id: timeBar
+        objectName: "timeBar"
+        anchors.top: parent.top
+        width: parent.width
+        height: 8
+        fraction: page.game.timeElapsed
+        barColour: "#e74c3c"
+    }
+
+    Item {
+        id: board
+        objectName: "board"
+        anchors.top: timeBar.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        visible: page.game.inPlay
+
+        readonly property var rows: page.game.cardRowsForScreen(Math.ceil(Math.sqrt(page.game.verbsPerPlay)))
+        readonly property int columns: rows.length > 0 ? rows[0].length : 1
+
+        Column {
+            Repeater {
+                model: board.rows
+                delegate: Row {
+                    id: cardRow
+                    required property var modelData
+                    Repeater {
+                        model: cardRow.modelData
+                        delegate: VerbMatchButtonView {
+                            width: board.width / board.columns
+                            height: board.height / Math.max(1, board.rows.length)
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    GameSheetView {
+        id: sheet
+        gameObject: page.game
+    }
+
+    component VerbMatchButtonView: AbstractButton {
+        id: cardView
+        required property VerbMatchButton modelData
+        readonly property VerbMatchButton card: modelData
+        objectName: "card" + card.index
+        padding: 4
+        Accessible.name: card.word
+        onClicked: card.tap()
+
+        background: Rectangle {
+            anchors.fill: parent
+            anchors.margins: 4
+            radius: 10
+            color: cardView.card.isCorrect ? "#27ae60" : cardView.card.isWrong ? "#e74c3c"
+                 : cardView.card.isHighlighted ? "#8e44ad" : "#0984e3"
+            border.color: "#00e5ff"
+            border.width: cardView.card.isHighlighted ? 3 : 0
+            Behavior on color {
+                ColorAnimation {
+                    duration: 150
+                    easing.type: Easing.InOutQuad
+                }
+            }
+        }
+        contentItem: Text {
+            text: cardView.card.word
+            color: "white"
+            font.pixelSize: 20
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 10
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            leftPadding: 12
+            rightPadding: 12
+        }
+    }
+}
