@@ -48,6 +48,14 @@ QVariantList GameSheetModel::levels()
     return pairs;
 }
 
+QVariantList GameSheetModel::verbSetRows() const
+{
+    QVariantList rows;
+    for (const QString &name : verbSets_)
+        rows.append(QVariantMap{{QStringLiteral("name"), name}, {QStringLiteral("symbol"), verbSetSymbol(name)}});
+    return rows;
+}
+
 int GameSheetModel::verbSetIndex() const
 {
     if (!gameObject_)

@@ -18,6 +18,7 @@ class GameSheetModel : public QObject
     QML_ELEMENT
     Q_PROPERTY(LearningGame *gameObject READ gameObject WRITE setGameObject NOTIFY gameObjectChanged)
     Q_PROPERTY(QStringList verbSets READ verbSets NOTIFY verbSetsChanged)
+    Q_PROPERTY(QVariantList verbSetRows READ verbSetRows NOTIFY verbSetsChanged)
     Q_PROPERTY(QVariantList levels READ levels CONSTANT)
     Q_PROPERTY(int verbSetIndex READ verbSetIndex NOTIFY verbSetIndexChanged)
 
@@ -28,6 +29,8 @@ public:
     void setGameObject(LearningGame *game);
     // The verb dictionary's set names, read when the sheet is built.
     [[nodiscard]] const QStringList &verbSets() const { return verbSets_; }
+    // The picker's rows: one map per offered set with its name and symbol.
+    [[nodiscard]] QVariantList verbSetRows() const;
     // One map per level button, in order: text, backgroundColour, foregroundColour, level.
     [[nodiscard]] static QVariantList levels();
     // Where the game's set stands among the offered sets; 0 when it is not offered.

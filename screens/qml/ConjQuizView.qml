@@ -83,12 +83,19 @@ ScreenPage {
             Layout.fillHeight: true
         }
 
-        Repeater {
-            model: page.game.currentQuestion.alts
+        ScreenList {
+            objectName: "answers"
+            Layout.fillWidth: true
+            Layout.preferredHeight: contentHeight
+            interactive: false
+            spacing: 12
+            // Qt 6.4's qmllint does not know lists of object pointers.
+            model: page.game.currentQuestion.alts // qmllint disable type
             delegate: ConjugationQuizAnswerButton {
-                Layout.fillWidth: true
-                Layout.preferredHeight: 56
+                width: ListView.view.width
+                height: 56
             }
+            onChosen: answer => page.game.answerTapped(answer)
         }
 
         Item {
@@ -109,7 +116,7 @@ ScreenPage {
         readonly property ConjugationQuizAnswer answer: modelData
         objectName: "answer" + index
         Accessible.name: answer.text
-        onClicked: page.game.answerTapped(answer)
+        onClicked: (answerButton.ListView.view as ScreenList).chosen(answerButton.answer)
         background: Rectangle {
             radius: 14
             color: answerButton.answer.status === ConjugationQuizAnswerStatus.ConjugationQuizAnswerStatus.correct

@@ -35,7 +35,6 @@ Rectangle {
     Behavior on y {
         NumberAnimation {
             duration: 250
-            easing.type: Easing.OutCubic
         }
     }
 
@@ -43,6 +42,10 @@ Rectangle {
         id: sheetModel
         gameObject: sheet.gameObject
     }
+
+    // The wheel forwards its position once the sheet is built, so that building it writes nothing.
+    property bool built: false
+    Component.onCompleted: built = true
 
     // Taps on the sheet never reach the board underneath.
     MouseArea {
@@ -111,39 +114,40 @@ Rectangle {
                 Layout.preferredHeight: 180
                 visibleItemCount: 5
                 wrap: false
-                model: sheetModel.verbSets
+                model: sheetModel.verbSetRows
                 currentIndex: sheetModel.verbSetIndex
                 Accessible.name: "Pick a verb set"
-                // Only the learner's own choices are written to the game: a flick that comes to
-                // rest, or a tap on a row.
+                // The chosen set is written to the game when a flick comes to rest or a row is
+                // tapped, not at every row a flick passes.
                 onMovingChanged: {
                     if (!moving)
+                        sheetModel.pickVerbSet(currentIndex);
+                }
+                onCurrentIndexChanged: {
+                    if (sheet.built && !moving)
                         sheetModel.pickVerbSet(currentIndex);
                 }
 
                 delegate: AbstractButton {
                     id: setRow
-                    required property string modelData
+                    required property var modelData
                     required property int index
-                    objectName: "verbSet:" + modelData
-                    opacity: 1.0 - Math.abs(Tumbler.displacement) / (setPicker.visibleItemCount / 2) * 0.7
-                    Accessible.name: modelData
-                    onClicked: {
-                        setPicker.currentIndex = index;
-                        sheetModel.pickVerbSet(index);
-                    }
+                    objectName: "verbSet:" + modelData.name
+                    opacity: 1.0 - Math.abs(Tumbler.displacement) / 2.5 * 0.7
+                    Accessible.name: modelData.name
+                    onClicked: setRow.Tumbler.tumbler.currentIndex = setRow.index
                     contentItem: RowLayout {
                         spacing: 8
                         Item {
                             Layout.fillWidth: true
                         }
                         SymbolIcon {
-                            symbol: sheetModel.verbSetSymbol(setRow.modelData)
+                            symbol: setRow.modelData.symbol
                             size: 20
                             color: "#0984e3"
                         }
                         Text {
-                            text: setRow.modelData
+                            text: setRow.modelData.name
                             font.pixelSize: 20
                             color: "black"
                         }
@@ -173,33 +177,43 @@ Rectangle {
                 Layout.fillWidth: true
                 Layout.margins: 10
                 spacing: 10
-                Repeater {
-                    model: sheetModel.levels
-                    delegate: Button {
-                        id: levelButton
-                        required property var modelData
-                        objectName: "level" + modelData.text
-                        Layout.fillWidth: true
-                        Layout.preferredHeight: 50
-                        text: modelData.text
-                        Accessible.name: modelData.text
-                        onClicked: sheetModel.chooseLevel(levelButton.modelData.level)
-                        background: Rectangle {
-                            radius: 12
-                            color: levelButton.modelData.backgroundColour
-                            opacity: levelButton.down ? 0.75 : 1
-                        }
-                        contentItem: Text {
-                            text: levelButton.text
-                            color: levelButton.modelData.foregroundColour
-                            font.pixelSize: 18
-                            font.weight: Font.DemiBold
-                            horizontalAlignment: Text.AlignHCenter
-                            verticalAlignment: Text.AlignVCenter
-                        }
-                    }
+                LevelButton {
+                    pair: sheetModel.levels[0]
+                    onClicked: sheetModel.chooseLevel(LearningGameDifficultyLevel.LearningGameDifficultyLevel.easy)
+                }
+                LevelButton {
+                    pair: sheetModel.levels[1]
+                    onClicked: sheetModel.chooseLevel(LearningGameDifficultyLevel.LearningGameDifficultyLevel.medium)
+                }
+                LevelButton {
+                    pair: sheetModel.levels[2]
+                    onClicked: sheetModel.chooseLevel(LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard)
                 }
             }
+        }
+    }
+
+    // A level button in its colour pair.
+    component LevelButton: Button {
+        id: levelButton
+        property var pair
+        objectName: "level" + pair.text
+        Layout.fillWidth: true
+        Layout.preferredHeight: 50
+        text: pair.text
+        Accessible.name: pair.text
+        background: Rectangle {
+            radius: 12
+            color: levelButton.pair.backgroundColour
+            opacity: levelButton.down ? 0.75 : 1
+        }
+        contentItem: Text {
+            text: levelButton.text
+            color: levelButton.pair.foregroundColour
+            font.pixelSize: 18
+            font.weight: Font.DemiBold
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
         }
     }
 

@@ -32,7 +32,7 @@ ScreenPage {
             const letter = event.text.toLowerCase();
             if (letter.length !== 1)
                 return;
-            for (const key of page.game.letters) {
+            for (const key of page.game.letters) { // qmllint disable type
                 if (key.letter === letter) {
                     page.game.letterTapped(letter);
                     event.accepted = true;
@@ -120,16 +120,16 @@ ScreenPage {
         }
 
         // The keyboard.
-        Flow {
+        GapFillKeyboard {
             objectName: "keyboard"
             Layout.fillWidth: true
+            Layout.preferredHeight: Math.ceil(count / Math.max(1, Math.floor(width / cellWidth))) * cellHeight
             Layout.bottomMargin: 10
-            spacing: 8
-            Repeater {
-                model: page.game.letters
-                delegate: GapFillKeyboardKeyView {
-                }
+            // Qt 6.4's qmllint does not know lists of object pointers.
+            model: page.game.letters // qmllint disable type
+            delegate: GapFillKeyboardKeyView {
             }
+            onKeyTapped: letter => page.game.letterTapped(letter)
         }
     }
 
@@ -147,9 +147,8 @@ ScreenPage {
         objectName: "key" + index
         width: 50
         height: 50
-        focusPolicy: Qt.NoFocus
         Accessible.name: key.letter
-        onClicked: page.game.letterTapped(key.letter)
+        onClicked: (keyView.GridView.view as GapFillKeyboard).keyTapped(keyView.key.letter)
         background: Rectangle {
             radius: 10
             color: keyView.key.status === SnapCardStatus.SnapCardStatus.correct ? "#27ae60"

@@ -11,6 +11,13 @@ ScreenPage {
     screenTitle: game.gameName
 
     readonly property SnapGameNew game: SnapGameNew {
+        onSnapCardsChanged: page.pairDealt = true
+        onTimeLeftChanged: {
+            if (page.pairDealt) {
+                page.pairDealt = false;
+                page.pairAllowance = Math.max(timeLeft, 0.001);
+            }
+        }
     }
     readonly property alias sheet: sheet
 
@@ -21,19 +28,6 @@ ScreenPage {
     readonly property bool unanswered: game.status === SnapCardAnswerStateNew.SnapCardAnswerStateNew.unanswered
     readonly property color answerColour: game.status === SnapCardAnswerStateNew.SnapCardAnswerStateNew.correct
                                           ? "#27ae60" : "#e74c3c"
-
-    Connections {
-        target: page.game
-        function onSnapCardsChanged() {
-            page.pairDealt = true;
-        }
-        function onTimeLeftChanged() {
-            if (page.pairDealt) {
-                page.pairDealt = false;
-                page.pairAllowance = Math.max(page.game.timeLeft, 0.001);
-            }
-        }
-    }
 
     // Leaving the screen during a game ends it; a game that ended by itself keeps its result.
     StackView.onRemoved: {
@@ -49,38 +43,43 @@ ScreenPage {
         spacing: 16
         visible: page.game.inPlay
 
-        Row {
-            objectName: "stars"
-            Layout.alignment: Qt.AlignHCenter
-            spacing: 6
-            Repeater {
-                model: page.game.scoreNodes
-                delegate: Item {
-                    id: star
-                    required property SnapGameScoreNodeNew modelData
-                    required property int index
-                    objectName: "star" + index
-                    readonly property bool lit: modelData.status
-                    width: 20
-                    height: 20
-                    SymbolIcon {
-                        anchors.centerIn: parent
-                        symbol: "star"
-                        size: 22
-                        color: "white"
-                    }
-                    SymbolIcon {
-                        anchors.centerIn: parent
-                        symbol: star.lit ? "star.fill" : "star"
-                        size: 20
-                        color: star.lit ? "#ffcc00" : "#8e8e93"
+        Item {
+            Layout.fillWidth: true
+            Layout.preferredHeight: 22
+            Row {
+                objectName: "stars"
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 6
+                Repeater {
+                    // Qt 6.4's qmllint does not know lists of object pointers.
+                    model: page.game.scoreNodes // qmllint disable type
+                    delegate: Item {
+                        id: star
+                        required property SnapGameScoreNodeNew modelData
+                        required property int index
+                        objectName: "star" + index
+                        readonly property bool lit: modelData.status
+                        width: 20
+                        height: 20
+                        SymbolIcon {
+                            anchors.centerIn: parent
+                            symbol: "star"
+                            size: 22
+                            color: "white"
+                        }
+                        SymbolIcon {
+                            anchors.centerIn: parent
+                            symbol: star.lit ? "star.fill" : "star"
+                            size: 20
+                            color: star.lit ? "#ffcc00" : "#8e8e93"
+                        }
                     }
                 }
             }
         }
 
         Repeater {
-            model: page.game.snapCards
+            model: page.game.snapCards // qmllint disable type
             delegate: SnapCardViewNew {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
@@ -116,13 +115,15 @@ ScreenPage {
                     color: "#0984e3"
                 }
                 onClicked: {
-                    if (page.game.snapCards.length > 0 && page.game.currentVerb)
-                        TextToSpeech.speak(page.game.snapCards[0].text, page.game.currentVerb.locale);
+                    const cards = page.game.snapCards; // qmllint disable type
+                    if (cards.length > 0 && page.game.currentVerb)
+                        TextToSpeech.speak(cards[0].text, page.game.currentVerb.locale);
                 }
             }
             GrowingButtonNew {
                 objectName: "thumbsUp"
                 label: "\u{1F44D}"
+                unanswered: page.unanswered
                 rightAnswer: page.game.currentPairIsAMatch
                 onClicked: {
                     if (page.game.canClick)
@@ -132,6 +133,7 @@ ScreenPage {
             GrowingButtonNew {
                 objectName: "thumbsDown"
                 label: "\u{1F44E}"
+                unanswered: page.unanswered
                 rightAnswer: !page.game.currentPairIsAMatch
                 onClicked: {
                     if (page.game.canClick)
@@ -176,7 +178,6 @@ ScreenPage {
                 property: "scale"
                 to: 1
                 duration: 250
-                easing.type: Easing.OutBack
             }
             NumberAnimation {
                 target: cardView
@@ -222,6 +223,7 @@ ScreenPage {
         id: answerButton
         property string label
         property bool rightAnswer
+        property bool unanswered: true
         Layout.fillWidth: true
         Layout.preferredHeight: 60
         Accessible.name: label
@@ -234,7 +236,7 @@ ScreenPage {
         background: Rectangle {
             objectName: "face"
             radius: 20
-            color: page.unanswered ? "#0984e3" : answerButton.rightAnswer ? "#27ae60" : "#e74c3c"
+            color: answerButton.unanswered ? "#0984e3" : answerButton.rightAnswer ? "#27ae60" : "#e74c3c"
             Rectangle {
                 // The shadow.
                 z: -1

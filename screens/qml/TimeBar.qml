@@ -1,5 +1,4 @@
 import QtQuick
-import Flexio
 
 // A time bar: a track with a bar that grows from the leading edge to fraction of its width.
 Item {

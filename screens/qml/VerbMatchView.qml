@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Layouts
 import Flexio
 
 // The card match game: the red time bar over a grid of cards that fills the screen; the set-up
@@ -36,21 +37,29 @@ ScreenPage {
         visible: page.game.inPlay
 
         readonly property var rows: page.game.cardRowsForScreen(Math.ceil(Math.sqrt(page.game.verbsPerPlay)))
-        readonly property int columns: rows.length > 0 ? rows[0].length : 1
+        readonly property var cards: {
+            const all = [];
+            for (const row of rows) {
+                for (const card of row)
+                    all.push(card);
+            }
+            return all;
+        }
 
-        Column {
+        // The rows laid out as a grid as wide as the first row: every cell gets the same share of
+        // the width and of the height.
+        GridLayout {
+            anchors.fill: parent
+            columns: Math.max(1, board.rows.length > 0 ? board.rows[0].length : 1)
+            rowSpacing: 0
+            columnSpacing: 0
             Repeater {
-                model: board.rows
-                delegate: Row {
-                    id: cardRow
-                    required property var modelData
-                    Repeater {
-                        model: cardRow.modelData
-                        delegate: VerbMatchButtonView {
-                            width: board.width / board.columns
-                            height: board.height / Math.max(1, board.rows.length)
-                        }
-                    }
+                model: board.cards
+                delegate: VerbMatchButtonView {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    Layout.preferredWidth: 1
+                    Layout.preferredHeight: 1
                 }
             }
         }
@@ -81,7 +90,6 @@ ScreenPage {
             Behavior on color {
                 ColorAnimation {
                     duration: 150
-                    easing.type: Easing.InOutQuad
                 }
             }
         }

@@ -32,11 +32,12 @@ TestCase {
     // Turns the wheel row by row, tapping a visible row each time, until the named set is chosen.
     function pickSet(page, name) {
         const picker = findChild(page.sheet, "verbSetPicker")
-        const target = picker.model.indexOf(name)
+        const names = picker.model.map(row => row.name)
+        const target = names.indexOf(name)
         verify(target >= 0, name + " is offered")
         while (picker.currentIndex !== target) {
             const step = Math.max(-2, Math.min(2, target - picker.currentIndex))
-            const row = findChild(picker, "verbSet:" + picker.model[picker.currentIndex + step])
+            const row = findChild(picker, "verbSet:" + names[picker.currentIndex + step])
             verify(row, "row " + (picker.currentIndex + step) + " is drawn")
             mouseClick(row)
             tryCompare(picker, "moving", false)
@@ -82,7 +83,8 @@ TestCase {
         stack.pop(null, StackView.Immediate)
         const next = openGame("conjugation")
         const picker = findChild(next.sheet, "verbSetPicker")
-        compare(picker.model[picker.currentIndex], "All Verbs")
+        compare(picker.model[picker.currentIndex].name, "All Verbs")
+        compare(picker.model[picker.currentIndex].symbol, "list.clipboard.fill")
     }
 
     function test_entriesOpenTheirGamesWithTheSheet_data() {
@@ -179,8 +181,9 @@ TestCase {
         stack.pop(null, StackView.Immediate)
         const next = openGame("match")
         compare(next.game.verbSet, "Top 100")
-        compare(findChild(next.sheet, "verbSetPicker").currentIndex,
-                findChild(next.sheet, "verbSetPicker").model.indexOf("Top 100"))
+        const picker = findChild(next.sheet, "verbSetPicker")
+        compare(picker.model[picker.currentIndex].name, "Top 100")
+        compare(picker.model[picker.currentIndex].symbol, "list.clipboard.fill")
     }
 
     function test_timeBarAtHalfTheAllowance() {
