@@ -24,7 +24,7 @@ TestCase {
     }
 
     function openGame() {
-        const page = stack.get(0).openScreen("conjugation", null)
+        const page = (stack.get(0) as MainMenuPage).openScreen("conjugation", null)
         tryCompare(stack, "busy", false)
         return page
     }

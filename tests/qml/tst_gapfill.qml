@@ -24,7 +24,7 @@ TestCase {
     }
 
     function openGame() {
-        const page = stack.get(0).openScreen("gapfill", null)
+        const page = (stack.get(0) as MainMenuPage).openScreen("gapfill", null)
         tryCompare(stack, "busy", false)
         return page
     }

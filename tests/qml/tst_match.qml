@@ -24,7 +24,7 @@ TestCase {
     }
 
     function openGame(name) {
-        const page = stack.get(0).openScreen(name, null)
+        const page = (stack.get(0) as MainMenuPage).openScreen(name, null)
         tryCompare(stack, "busy", false)
         return page
     }

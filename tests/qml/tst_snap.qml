@@ -24,7 +24,7 @@ TestCase {
     }
 
     function openGame() {
-        const page = stack.get(0).openScreen("snap", null)
+        const page = (stack.get(0) as MainMenuPage).openScreen("snap", null)
         tryCompare(stack, "busy", false)
         return page
     }
