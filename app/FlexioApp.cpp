@@ -2,8 +2,10 @@
 
 #include "app/ConjugateCommand.h"
 #include "app/Services.h"
+#include "games/LearningGame.h"
 #include "platform/Console.h"
 #include "platform/ManualMainQueue.h"
+#include "speech/AudioEngines.h"
 #include "screens/Symbols.h"
 #include "verbs/VerbDictionary.h"
 
@@ -22,6 +24,7 @@ namespace {
 constexpr int selfTestTimeoutMs = 20000;
 // Time for a pushed screen to finish its transition and settle before it is captured.
 constexpr int screenshotSettleMs = 600;
+constexpr std::uint64_t playScreenshotSeed = 20240917;
 
 bool loadVerbData()
 {
@@ -49,8 +52,14 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
     });
 }
 
+// The game screens the screenshots can show, by their names on the menu's pages.
+const QStringList gameScreens{QStringLiteral("match"), QStringLiteral("conjugation"), QStringLiteral("snap"),
+                              QStringLiteral("gapfill")};
+
 // Pushes the named screen onto the menu's navigation stack: "menu" (nothing), "dictionary",
-// "progress", "settings", "info" or "table:VERB". False when the name is not a screen.
+// "progress", "settings", "info", "table:VERB", or a game's screen with its set-up sheet
+// ("sheet:GAME") or with a game dealt at the medium level ("play:GAME"). False when the name is
+// not a screen.
 bool openScreen(QQuickWindow *window, const QString &name)
 {
     if (name == u"menu")
@@ -68,12 +77,23 @@ bool openScreen(QQuickWindow *window, const QString &name)
             Console::write(u"no verb " + name.mid(6));
             return false;
         }
+    } else if (name.startsWith(u"sheet:") || name.startsWith(u"play:")) {
+        screen = name.section(u':', 1);
+        if (!gameScreens.contains(screen))
+            return false;
     } else if (name != u"dictionary" && name != u"progress" && name != u"settings" && name != u"info") {
         return false;
     }
     QQuickItem *page = nullptr;
     QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page), Q_ARG(QString, screen),
                               Q_ARG(Verb *, verb));
+    if (page && name.startsWith(u"play:")) {
+        auto *game = qvariant_cast<LearningGame *>(page->property("game"));
+        if (!game)
+            return false;
+        game->setDifficultyLevel(LearningGameDifficultyLevel::medium);
+        game->startGame();
+    }
     return page != nullptr;
 }
 
@@ -129,6 +149,16 @@ int FlexioApp::runWindow(const QStringList &arguments)
         }
     }
 
+    // A game dealt for a screenshot is dealt the same way every time.
+    if (screenshotName.startsWith(u"play:")) {
+        ServicesConfig config = ServicesConfig::forApp();
+        config.randomSeed = playScreenshotSeed;
+        Services::install(std::make_unique<Services>(std::move(config)));
+    }
+    // Screenshots are taken in silence: a dealt game speaks and plays sounds into recorders, not
+    // through the platform's speech server.
+    if (screenshotAt >= 0)
+        AudioEngines::shared().useRecorders();
     if (!loadVerbData())
         return 1;
 
@@ -159,7 +189,8 @@ int FlexioApp::runWindow(const QStringList &arguments)
         afterFirstFrame(window, [window, screenshotName, screenshotPath] {
             if (!openScreen(window, screenshotName)) {
                 Console::write(u"no screen named " + screenshotName +
-                               u"; screens: menu, dictionary, table:VERB, progress, settings, info");
+                               u"; screens: menu, dictionary, table:VERB, progress, settings, info, sheet:GAME, play:GAME "
+                               u"(GAME: match, conjugation, snap, gapfill)");
                 QCoreApplication::exit(2);
                 return;
             }

@@ -53,6 +53,10 @@ const QHash<QString, char32_t> &symbolTable()
         {QStringLiteral("lamp.desk.fill"), 0xf8f4},                      // desk
         {QStringLiteral("brain.head.profile"), 0xea4a},                  // psychology
         {QStringLiteral("trophy.fill"), 0xea23},                         // emoji_events
+        // game screens
+        {QStringLiteral("star"), 0xe83a},                                // star_border
+        {QStringLiteral("speaker.wave.2"), 0xe050},                      // volume_up
+        {QStringLiteral("checkmark.circle.fill"), 0xe86c},               // check_circle
     };
     return table;
 }

@@ -37,3 +37,8 @@ shoot table:parlare verb-table
 shoot progress progress
 shoot settings settings
 shoot info credits
+shoot sheet:match game-sheet
+shoot play:match play-match
+shoot play:snap play-snap
+shoot play:conjugation play-conjugation
+shoot play:gapfill play-gapfill

@@ -32,6 +32,14 @@ Page {
             return view.push(tablePage, {
                     "verb": verb
                 });
+        case "match":
+            return view.push(matchPage);
+        case "conjugation":
+            return view.push(conjugationPage);
+        case "snap":
+            return view.push(snapPage);
+        case "gapfill":
+            return view.push(gapFillPage);
         }
         for (const entry of page.menu.entries) {
             if (entry.page === name)
@@ -68,6 +76,26 @@ Page {
     Component {
         id: tablePage
         VerbTablePage {
+        }
+    }
+    Component {
+        id: matchPage
+        VerbMatchView {
+        }
+    }
+    Component {
+        id: conjugationPage
+        ConjQuizView {
+        }
+    }
+    Component {
+        id: snapPage
+        SnapGameViewNew {
+        }
+    }
+    Component {
+        id: gapFillPage
+        GapFillView {
         }
     }
     Component {

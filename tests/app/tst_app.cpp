@@ -85,6 +85,11 @@ void AppTest::savesEachScreen_data()
     QTest::newRow("progress") << "progress" << "progressViewer";
     QTest::newRow("settings") << "settings" << "settings";
     QTest::newRow("info") << "info" << "info";
+    QTest::newRow("match sheet") << "sheet:match" << "verbMatch";
+    QTest::newRow("match in play") << "play:match" << "verbMatch";
+    QTest::newRow("snap in play") << "play:snap" << "snapGame";
+    QTest::newRow("conjugation in play") << "play:conjugation" << "conjugationQuiz";
+    QTest::newRow("gap-fill in play") << "play:gapfill" << "gapFill";
 }
 
 void AppTest::savesEachScreen()
@@ -104,6 +109,7 @@ void AppTest::refusesAnUnknownScreen_data()
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no such screen") << QStringList{"--screenshot", "games", "PNG"};
     QTest::newRow("no such verb") << QStringList{"--screenshot", "table:blorpare", "PNG"};
+    QTest::newRow("no such game") << QStringList{"--screenshot", "play:chess", "PNG"};
     QTest::newRow("no name") << QStringList{"--screenshot"};
     QTest::newRow("no path") << QStringList{"--screenshot", "menu"};
     QTest::newRow("size without a height") << QStringList{"--screenshot", "menu", "PNG", "--size", "390"};

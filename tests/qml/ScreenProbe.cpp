@@ -1,6 +1,7 @@
 #include "ScreenProbe.h"
 
 #include "app/Services.h"
+#include "platform/ManualMainQueue.h"
 #include "platform/UserDefaults.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioRecording.h"
@@ -26,4 +27,18 @@ void ScreenProbe::setVoices(const QStringList &locales)
 {
     if (AudioRecording *recording = AudioEngines::shared().recording())
         recording->voiceLanguages = locales;
+}
+
+void QmlTestHelper::advance(int ms)
+{
+    auto *queue = dynamic_cast<ManualMainQueue *>(&Services::current().mainQueue());
+    if (queue)
+        queue->advance(ms);
+    else
+        qWarning("the screens run on a real main queue; nothing to advance");
+}
+
+QString QmlTestHelper::storedText(const QString &key) const
+{
+    return Services::current().userDefaults().text(key).value_or(QString());
 }

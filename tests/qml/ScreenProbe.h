@@ -19,4 +19,8 @@ public:
     Q_INVOKABLE QStringList said() const;
     // The locales the recording synthesiser claims voices for.
     Q_INVOKABLE void setVoices(const QStringList &locales);
+    // Moves the manual main queue's clock forward, running the timers and delayed work due.
+    Q_INVOKABLE void advance(int ms);
+    // The stored text for a store key ("LastSelectedVerbSet"); empty when none is stored.
+    Q_INVOKABLE QString storedText(const QString &key) const;
 };

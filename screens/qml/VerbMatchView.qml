@@ -1,0 +1,109 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Flexio
+
+// The card match game: the red time bar over a grid of cards that fills the screen; the set-up
+// sheet covers the board while no game runs.
+ScreenPage {
+    id: page
+    objectName: "verbMatch"
+    screenTitle: game.gameName
+
+    readonly property VerbMatch game: VerbMatch {
+    }
+    readonly property alias sheet: sheet
+
+    // The accent colour of the screen.
+    palette.highlight: "#0984e3"
+
+    TimeBar {
+        id: timeBar
+        objectName: "timeBar"
+        anchors.top: parent.top
+        width: parent.width
+        height: 8
+        fraction: page.game.timeElapsed
+        barColour: "#e74c3c"
+    }
+
+    Item {
+        id: board
+        objectName: "board"
+        anchors.top: timeBar.bottom
+        anchors.left: parent.left
+        anchors.right: parent.right
+        anchors.bottom: parent.bottom
+        visible: page.game.inPlay
+
+        readonly property var rows: page.game.cardRowsForScreen(Math.ceil(Math.sqrt(page.game.verbsPerPlay)))
+        readonly property var cards: {
+            const all = [];
+            for (const row of rows) {
+                for (const card of row)
+                    all.push(card);
+            }
+            return all;
+        }
+
+        // The rows laid out as a grid as wide as the first row: every cell gets the same share of
+        // the width and of the height.
+        GridLayout {
+            anchors.fill: parent
+            columns: Math.max(1, board.rows.length > 0 ? board.rows[0].length : 1)
+            rowSpacing: 0
+            columnSpacing: 0
+            Repeater {
+                model: board.cards
+                delegate: VerbMatchButtonView {
+                    Layout.fillWidth: true
+                    Layout.fillHeight: true
+                    Layout.preferredWidth: 1
+                    Layout.preferredHeight: 1
+                }
+            }
+        }
+    }
+
+    GameSheetView {
+        id: sheet
+        gameObject: page.game
+    }
+
+    component VerbMatchButtonView: AbstractButton {
+        id: cardView
+        required property VerbMatchButton modelData
+        readonly property VerbMatchButton card: modelData
+        objectName: "card" + card.index
+        padding: 4
+        Accessible.name: card.word
+        onClicked: card.tap()
+
+        background: Rectangle {
+            anchors.fill: parent
+            anchors.margins: 4
+            radius: 10
+            color: cardView.card.isCorrect ? "#27ae60" : cardView.card.isWrong ? "#e74c3c"
+                 : cardView.card.isHighlighted ? "#8e44ad" : "#0984e3"
+            border.color: "#00e5ff"
+            border.width: cardView.card.isHighlighted ? 3 : 0
+            Behavior on color {
+                ColorAnimation {
+                    duration: 150
+                }
+            }
+        }
+        contentItem: Text {
+            text: cardView.card.word
+            color: "white"
+            font.pixelSize: 20
+            fontSizeMode: Text.Fit
+            minimumPixelSize: 10
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            verticalAlignment: Text.AlignVCenter
+            leftPadding: 12
+            rightPadding: 12
+        }
+    }
+}
