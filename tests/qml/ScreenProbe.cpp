@@ -29,7 +29,7 @@ void ScreenProbe::setVoices(const QStringList &locales)
         recording->voiceLanguages = locales;
 }
 
-void QmlTestHelper::advance(int ms)
+void ScreenProbe::advance(int ms)
 {
     auto *queue = dynamic_cast<ManualMainQueue *>(&Services::current().mainQueue());
     if (queue)
@@ -38,7 +38,7 @@ void QmlTestHelper::advance(int ms)
         qWarning("the screens run on a real main queue; nothing to advance");
 }
 
-QString QmlTestHelper::storedText(const QString &key) const
+QString ScreenProbe::storedText(const QString &key) const
 {
     return Services::current().userDefaults().text(key).value_or(QString());
 }

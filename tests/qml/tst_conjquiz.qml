@@ -59,15 +59,15 @@ TestCase {
         mouseClick(answerItem(page, wrong))
         verify(Qt.colorEqual(answerItem(page, wrong).background.color, "#e74c3c"))
         compare(findChild(page, "accuracy").text, "Accuracy: 0%")
-        compare(helper.stored("progressDictionary", key), -1)
+        compare(probe.stored("progressDictionary", key), -1)
 
         mouseClick(answerItem(page, right))
         verify(Qt.colorEqual(answerItem(page, right).background.color, "#27ae60"))
         compare(findChild(page, "accuracy").text, "Accuracy: 50%")
-        compare(helper.stored("progressDictionary", key), 0)
+        compare(probe.stored("progressDictionary", key), 0)
 
         // The next turn follows 1.5 seconds later.
-        helper.advance(1500)
+        probe.advance(1500)
         compare(findChild(page, "turnCounter").text, "2/10")
         for (const answer of game.currentQuestion.alts)
             verify(Qt.colorEqual(answerItem(page, answer).background.color, "#0984e3"))
@@ -87,10 +87,10 @@ TestCase {
         const fill = findChild(bar, "timeBarFill")
         const track = findChild(bar, "timeBarTrack")
         compare(fill.width, 0)
-        helper.advance(Math.round(25 / data.increment / 2))
+        probe.advance(Math.round(25 / data.increment / 2))
         verify(Math.abs(fill.width - track.width / 2) <= 1, fill.width + " of " + track.width)
         // A full bar ends the game and brings the sheet back.
-        helper.advance(Math.round(25 / data.increment / 2) + 100)
+        probe.advance(Math.round(25 / data.increment / 2) + 100)
         verify(!page.game.inPlay)
         tryCompare(page.sheet, "y", 0)
     }

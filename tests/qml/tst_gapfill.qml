@@ -91,7 +91,7 @@ TestCase {
         verify(findChild(page, "checkMark").visible)
         compare(findChild(page, "accuracy").text, "Accuracy: " + game.accuracy + "%")
         // The next verb follows two seconds later.
-        helper.advance(2000)
+        probe.advance(2000)
         compare(findChild(page, "turnCounter").text, "2/10")
         verify(!findChild(page, "checkMark").visible)
     }

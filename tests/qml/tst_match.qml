@@ -126,7 +126,7 @@ TestCase {
         const game = page.game
         pickSet(page, "Top 100")
         compare(game.verbSet, "Top 100")
-        compare(helper.storedText("LastSelectedVerbSet"), "Top 100")
+        compare(probe.storedText("LastSelectedVerbSet"), "Top 100")
 
         mouseClick(findChild(page.sheet, "levelHard"))
         compare(game.difficultyLevel, LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard)
@@ -155,7 +155,7 @@ TestCase {
         verify(first.isCorrect && partner.isCorrect)
         tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, first)), "#27ae60"))
         tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, partner)), "#27ae60"))
-        compare(helper.stored("progressDictionary", first.verb.key), 1)
+        compare(probe.stored("progressDictionary", first.verb.key), 1)
 
         // A wrong pair: both turn red and both verbs lose a point, then turn blue again.
         const rest = game.verbButtons.filter(card => !card.isCorrect)
@@ -166,14 +166,14 @@ TestCase {
         verify(a.isWrong && b.isWrong)
         tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, a)), "#e74c3c"))
         tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, b)), "#e74c3c"))
-        compare(helper.stored("progressDictionary", a.verb.key), -1)
-        compare(helper.stored("progressDictionary", b.verb.key), -1)
-        helper.advance(1000)
+        compare(probe.stored("progressDictionary", a.verb.key), -1)
+        compare(probe.stored("progressDictionary", b.verb.key), -1)
+        probe.advance(1000)
         verify(!a.isWrong && !b.isWrong)
         tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, a)), "#0984e3"))
 
         // Every tap spoke its word.
-        const said = helper.said()
+        const said = probe.said()
         for (const card of [first, partner, a, b])
             verify(said.includes(card.word), card.word + " was spoken")
 
@@ -194,10 +194,10 @@ TestCase {
         const track = findChild(bar, "timeBarTrack")
         compare(fill.width, 0)
         // The allowance is 1/0.000675 ticks of 25 ms.
-        helper.advance(Math.round(25 / 0.000675 / 2))
+        probe.advance(Math.round(25 / 0.000675 / 2))
         verify(Math.abs(fill.width - track.width / 2) <= 1, fill.width + " of " + track.width)
         // Running out of time brings the sheet back with its message.
-        helper.advance(Math.round(25 / 0.000675 / 2) + 100)
+        probe.advance(Math.round(25 / 0.000675 / 2) + 100)
         verify(!page.game.inPlay)
         tryCompare(page.sheet, "y", 0)
         compare(findChild(page.sheet, "sheetMessage").text, "Sorry, out of time! Better luck next time...")

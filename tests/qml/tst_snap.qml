@@ -61,7 +61,7 @@ TestCase {
             mouseClick(match ? down : up)
             compare(game.status, SnapCardAnswerStateNew.SnapCardAnswerStateNew.correct)
             compare(litStars(page), turn)
-            helper.advance(1500)
+            probe.advance(1500)
         }
         verify(!game.inPlay)
         compare(game.gameState, LearningGameState.LearningGameState.won)
@@ -82,7 +82,7 @@ TestCase {
         // Find a pair that does not match, answering right until one comes.
         while (game.currentPairIsAMatch && turns++ < 50) {
             mouseClick(findChild(page, "thumbsUp"))
-            helper.advance(1500)
+            probe.advance(1500)
         }
         verify(!game.currentPairIsAMatch, "a pair that does not match was dealt")
         mouseClick(findChild(page, "thumbsUp"))
@@ -107,18 +107,18 @@ TestCase {
         verify(Math.abs(fill.width - track.width) <= 1)
         verify(Qt.colorEqual(fill.color, "#0984e3"))
         // An easy pair has 1.5 units of 800 ticks of 25 ms.
-        helper.advance(1.5 * 800 * 25 / 2)
+        probe.advance(1.5 * 800 * 25 / 2)
         verify(Math.abs(fill.width - track.width / 2) <= 1, fill.width + " of " + track.width)
     }
 
     function test_speakerSaysThePrompt() {
-        helper.setVoices(["it-IT", "en-GB"])
+        probe.setVoices(["it-IT", "en-GB"])
         const page = openGame()
         mouseClick(findChild(page.sheet, "levelEasy"))
         tryCompare(page.sheet, "visible", false)
-        const before = helper.said().length
+        const before = probe.said().length
         mouseClick(findChild(page, "speakerButton"))
-        const said = helper.said()
+        const said = probe.said()
         compare(said.length, before + 1)
         compare(said[said.length - 1], page.game.snapCards[0].text)
     }
