@@ -207,5 +207,8 @@ int FlexioApp::runWindow(const QStringList &arguments)
     // process ends.
     engine.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    // The shared objects go while the application object still exists: the speech engine's
+    // plugin talks to its server on the way out and crashes when it is torn down at exit.
+    Services::install(nullptr);
     return status;
 }
