@@ -53,6 +53,11 @@ const QHash<QString, char32_t> &symbolTable()
         {QStringLiteral("lamp.desk.fill"), 0xf8f4},                      // desk
         {QStringLiteral("brain.head.profile"), 0xea4a},                  // psychology
         {QStringLiteral("trophy.fill"), 0xea23},                         // emoji_events
+        // quiz menu and quiz screen
+        {QStringLiteral("list.bullet.clipboard.fill"), 0xe85d},          // assignment
+        {QStringLiteral("square.and.pencil.circle.fill"), 0xe3c9},       // edit
+        {QStringLiteral("checkmark.seal.fill"), 0xef76},                 // verified
+        {QStringLiteral("arrow.forward.circle"), 0xeaaa},                // arrow_circle_right
     };
     return table;
 }

@@ -28,6 +28,8 @@ Page {
             return view.push(settingsPage);
         case "info":
             return view.push(infoPage);
+        case "quizzes":
+            return view.push(quizMenuPage);
         case "table":
             return view.push(tablePage, {
                     "verb": verb
@@ -68,6 +70,11 @@ Page {
     Component {
         id: tablePage
         VerbTablePage {
+        }
+    }
+    Component {
+        id: quizMenuPage
+        QuizGamesMenuPage {
         }
     }
     Component {

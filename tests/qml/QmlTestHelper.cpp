@@ -1,6 +1,7 @@
 #include "QmlTestHelper.h"
 
 #include "app/Services.h"
+#include "platform/ManualMainQueue.h"
 #include "platform/UserDefaults.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioRecording.h"
@@ -26,4 +27,10 @@ void QmlTestHelper::setVoices(const QStringList &locales)
 {
     if (AudioRecording *recording = AudioEngines::shared().recording())
         recording->voiceLanguages = locales;
+}
+
+void QmlTestHelper::advance(int ms)
+{
+    if (auto *queue = dynamic_cast<ManualMainQueue *>(&Services::current().mainQueue()))
+        queue->advance(ms);
 }

@@ -19,4 +19,6 @@ public:
     Q_INVOKABLE QStringList said() const;
     // The locales the recording synthesiser claims voices for.
     Q_INVOKABLE void setVoices(const QStringList &locales);
+    // Runs the main queue's work that falls due within the next ms milliseconds.
+    Q_INVOKABLE void advance(int ms);
 };
