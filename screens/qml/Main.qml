@@ -24,6 +24,23 @@ ApplicationWindow {
         focus: true
     }
 
+    // A deep link pushes the quiz it names (or the first quiz) over whatever is showing.
+    Connections {
+        target: DeepLinkModel
+        function onQuizIDPushed(quizID: string) {
+            const quiz = DeepLinkModel.destination(quizID);
+            if (quiz)
+                stack.push(quizPage, {
+                        "quiz": quiz
+                    });
+        }
+    }
+    Component {
+        id: quizPage
+        QuizGamePage {
+        }
+    }
+
     Shortcut {
         sequences: ["Esc", "Back"]
         enabled: stack.depth > 1
