@@ -2,6 +2,7 @@
 
 #include "app/Services.h"
 #include "quizzes/QuizGame.h"
+#include "quizzes/QuizGamesMenu.h"
 #include "quizzes/QuizQuestionAnswer.h"
 #include "screens/Colours.h"
 
@@ -83,4 +84,14 @@ QColor QuizScreens::answerFill(const QString &stateName)
 QString QuizScreens::explanationText(const QString &explanation)
 {
     return explanation.isEmpty() ? QString() : QString(u"Yes! " + explanation);
+}
+
+QVariantList QuizScreens::quizList(QuizGamesMenu *menu)
+{
+    QVariantList list;
+    if (menu) {
+        for (Quiz *quiz : menu->quizzes())
+            list.append(QVariant::fromValue(quiz));
+    }
+    return list;
 }

@@ -3,8 +3,10 @@
 #include <QColor>
 #include <QObject>
 #include <QString>
+#include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
+class QuizGamesMenu;
 class Services;
 class QQmlEngine;
 class QJSEngine;
@@ -42,6 +44,8 @@ public:
     Q_INVOKABLE [[nodiscard]] static QColor gradeColour(qint64 lastScore);
     // The fill of an answer button by the answer's state name; no fill once it is discarded.
     Q_INVOKABLE [[nodiscard]] static QColor answerFill(const QString &stateName);
+    // The quizzes of the quiz menu, for a list view.
+    Q_INVOKABLE [[nodiscard]] static QVariantList quizList(QuizGamesMenu *menu);
     // "Yes! " and the explanation; empty when there is none.
     Q_INVOKABLE [[nodiscard]] static QString explanationText(const QString &explanation);
 };

@@ -25,16 +25,16 @@ ApplicationWindow {
     }
 
     // A deep link pushes the quiz it names (or the first quiz) over whatever is showing.
-    Connections {
-        target: DeepLinkModel
-        function onQuizIDPushed(quizID: string) {
-            const quiz = DeepLinkModel.destination(quizID);
-            if (quiz)
-                stack.push(quizPage, {
-                        "quiz": quiz
-                    });
-        }
+    function openQuiz(quizID: string) {
+        const quiz = DeepLinkModel.destination(quizID);
+        if (quiz)
+            stack.push(quizPage, {
+                    "quiz": quiz
+                });
     }
+    Component.onCompleted: DeepLinkModel.quizIDPushed.connect(window.openQuiz)
+    Component.onDestruction: DeepLinkModel.quizIDPushed.disconnect(window.openQuiz)
+
     Component {
         id: quizPage
         QuizGamePage {

@@ -13,15 +13,18 @@ ScreenPage {
 
     property alias quiz: quizGame.quiz
     readonly property QuizGame game: quizGame
-    readonly property bool explaining: quizGame.inPlay && quizGame.turnStateName === "correct"
-                                       && quizGame.currentQuestion.explanation.length > 0
+    readonly property bool explaining: screen.explaining
 
     QuizGame {
         id: quizGame
     }
+    QuizGameScreenModel {
+        id: screen
+        game: quizGame
+    }
 
     // Not in play.
-    ColumnLayout {
+    Column {
         objectName: "quizIntro"
         visible: !quizGame.inPlay
         anchors.centerIn: parent
@@ -30,7 +33,7 @@ ScreenPage {
 
         Text {
             objectName: "quizTitle"
-            Layout.fillWidth: true
+            width: parent.width
             text: quizGame.quiz.title
             font.family: Symbols.roundedFamily
             font.pixelSize: 26
@@ -43,7 +46,8 @@ ScreenPage {
         }
         Text {
             objectName: "quizIntroText"
-            Layout.fillWidth: true
+            width: parent.width
+            bottomPadding: 8
             text: quizGame.played ? quizGame.feedbackStr : quizGame.quiz.description
             font.pixelSize: 16
             color: Colours.dark
@@ -52,15 +56,14 @@ ScreenPage {
         }
         QuizScreenButton {
             objectName: "playQuizButton"
-            Layout.alignment: Qt.AlignHCenter
-            Layout.topMargin: 8
+            anchors.horizontalCenter: parent.horizontalCenter
             text: "Play Quiz"
             fill: QuizScreens.playColour
             onClicked: quizGame.startQuiz(quizGame.quiz)
         }
         QuizScreenButton {
             objectName: "returnButton"
-            Layout.alignment: Qt.AlignHCenter
+            anchors.horizontalCenter: parent.horizontalCenter
             text: "Return to Menu"
             fill: QuizScreens.returnColour
             onClicked: page.StackView.view.pop()
@@ -86,9 +89,9 @@ ScreenPage {
 
             QuizQuestionHeader {
                 Layout.fillWidth: true
-                counter: (quizGame.currentTurn + 1) + "/" + quizGame.questionsInPlay.length
+                counter: screen.counterText
                 title: quizGame.quiz.title
-                percentage: quizGame.percentage + "%"
+                percentage: screen.percentageText
             }
             Text {
                 objectName: "questionText"
@@ -104,13 +107,12 @@ ScreenPage {
             }
             Repeater {
                 objectName: "answers"
-                model: quizGame.currentQuestion.allAnswers
+                model: screen.answers
                 QuizQuestionAnswerButton {
-                    id: answerButton
                     required property int index
                     objectName: "answer" + index
                     Layout.fillWidth: true
-                    onClicked: quizGame.answerTapped(answerButton.answer)
+                    onTapped: answer => page.game.answerTapped(answer)
                 }
             }
             Text {
@@ -118,16 +120,23 @@ ScreenPage {
                 visible: page.explaining
                 Layout.fillWidth: true
                 Layout.topMargin: 6
-                text: QuizScreens.explanationText(quizGame.currentQuestion.explanation)
+                text: screen.explanationText
                 font.pixelSize: 16
                 color: Colours.dark
                 wrapMode: Text.WordWrap
             }
-            QuizQuestionNextButton {
-                objectName: "nextButton"
+            Item {
                 visible: page.explaining
-                Layout.alignment: Qt.AlignHCenter
-                onClicked: quizGame.nextTurn()
+                Layout.fillWidth: true
+                implicitHeight: next.implicitHeight + 16
+                QuizQuestionNextButton {
+                    id: next
+                    objectName: "nextButton"
+                    visible: page.explaining
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    y: 8
+                    onClicked: page.game.nextTurn()
+                }
             }
         }
     }

@@ -9,11 +9,16 @@ AbstractButton {
 
     required property var modelData
     readonly property Quiz quiz: modelData as Quiz
-    readonly property bool sealShown: QuizScreens.showsSeal(entry.quiz.lastScore)
-    readonly property color sealColour: QuizScreens.gradeColour(entry.quiz.lastScore)
+    readonly property bool sealShown: entryModel.sealShown
+    readonly property color sealColour: entryModel.sealColour
 
-    Accessible.name: entry.quiz.title
-    Accessible.description: entry.quiz.description
+    QuizMenuEntryModel {
+        id: entryModel
+        quiz: entry.quiz
+    }
+
+    Accessible.name: entryModel.title
+    Accessible.description: entryModel.description
     Accessible.role: Accessible.Button
 
     background: Rectangle {
@@ -30,7 +35,6 @@ AbstractButton {
             Layout.preferredWidth: 40
             Layout.preferredHeight: 40
             Layout.margins: 10
-            Layout.alignment: Qt.AlignTop
         }
         ColumnLayout {
             Layout.fillWidth: true
@@ -40,7 +44,7 @@ AbstractButton {
             Text {
                 objectName: "quizTitle"
                 Layout.fillWidth: true
-                text: entry.quiz.title
+                text: entryModel.title
                 color: QuizScreens.entryText
                 font.pixelSize: 18
                 font.weight: Font.DemiBold
@@ -49,7 +53,7 @@ AbstractButton {
             Text {
                 objectName: "quizDescription"
                 Layout.fillWidth: true
-                text: entry.quiz.description
+                text: entryModel.description
                 color: QuizScreens.entryText
                 font.pixelSize: 14
                 wrapMode: Text.WordWrap
@@ -57,14 +61,14 @@ AbstractButton {
         }
         SymbolIcon {
             objectName: "gradeSeal"
-            visible: entry.sealShown
+            visible: entryModel.sealShown
             symbol: "checkmark.seal.fill"
             size: 30
-            color: entry.sealColour
+            color: entryModel.sealColour
             Layout.preferredWidth: visible ? 40 : 0
             Layout.rightMargin: visible ? 10 : 0
             Accessible.ignored: false
-            Accessible.name: qsTr("Last score %1%").arg(entry.quiz.lastScore)
+            Accessible.name: entryModel.scoreText
         }
     }
 }

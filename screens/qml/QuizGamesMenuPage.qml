@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls
-import QtQuick.Layouts
 import Flexio
 
 // The quiz menu: a heading, what the quizzes are for, and one entry per quiz with the seal of
@@ -27,23 +26,26 @@ ScreenPage {
         objectName: "quizEntries"
         anchors.fill: parent
         spacing: 10
-        model: page.menu.quizzes
+        model: QuizScreens.quizList(page.menu)
         onChosen: quiz => page.openQuiz(quiz)
 
-        header: ColumnLayout {
+        header: Column {
             width: ListView.view.width
+            topPadding: 16
+            bottomPadding: 12
             spacing: 8
 
-            RowLayout {
-                Layout.alignment: Qt.AlignHCenter
-                Layout.topMargin: 16
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
                 spacing: 8
                 SymbolIcon {
                     symbol: "list.bullet.clipboard.fill"
                     size: 30
                     color: Colours.dark
+                    height: heading.height
                 }
                 Text {
+                    id: heading
                     objectName: "quizMenuHeading"
                     text: QuizScreens.menuHeading
                     font.family: Symbols.roundedFamily
@@ -56,10 +58,8 @@ ScreenPage {
             }
             Text {
                 objectName: "quizMenuText"
-                Layout.fillWidth: true
-                Layout.leftMargin: 20
-                Layout.rightMargin: 20
-                Layout.bottomMargin: 12
+                x: 20
+                width: parent.width - 40
                 text: QuizScreens.menuText
                 font.pixelSize: 15
                 color: Colours.dark

@@ -9,9 +9,13 @@ AbstractButton {
 
     required property var modelData
     readonly property QuizQuestionAnswer answer: modelData as QuizQuestionAnswer
+
+    // A tap on this answer.
+    signal tapped(QuizQuestionAnswer answer)
+    onClicked: button.tapped(button.answer)
     readonly property color fill: QuizScreens.answerFill(button.answer ? button.answer.stateName : "")
 
-    implicitHeight: Math.max(52, label.implicitHeight + 24)
+    implicitHeight: Math.max(52, (button.contentItem as Text).implicitHeight + 24)
     text: button.answer ? button.answer.text : ""
     Accessible.name: text
     Accessible.role: Accessible.Button
@@ -24,7 +28,6 @@ AbstractButton {
         opacity: button.down ? 0.8 : 1
     }
     contentItem: Text {
-        id: label
         text: button.text
         color: button.fill.a === 0 ? Colours.secondary : "white"
         font.pixelSize: 18

@@ -24,13 +24,11 @@ AbstractButton {
             from: 1
             to: 1.12
             duration: 700
-            easing.type: Easing.InOutSine
         }
         NumberAnimation {
             from: 1.12
             to: 1
             duration: 700
-            easing.type: Easing.InOutSine
         }
     }
 }
