@@ -1,15 +1,19 @@
 #include "app/FlexioApp.h"
 
 #include "app/ConjugateCommand.h"
+#include "app/LinkForwarder.h"
 #include "app/Services.h"
 #include "games/LearningGame.h"
 #include "platform/Console.h"
 #include "platform/ManualMainQueue.h"
-#include "speech/AudioEngines.h"
+#include "quizzes/QuizGamesParser.h"
+#include "screens/DeepLinkModel.h"
 #include "screens/Symbols.h"
+#include "speech/AudioEngines.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QGuiApplication>
+#include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -56,10 +60,51 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
 const QStringList gameScreens{QStringLiteral("match"), QStringLiteral("conjugation"), QStringLiteral("snap"),
                               QStringLiteral("gapfill")};
 
+// Pushes the quiz menu ("quizzes") and, for "quiz:ID", the screen of that quiz over it.
+bool openQuizScreen(QQuickItem *menu, const QString &name)
+{
+    Quiz *quiz = nullptr;
+    if (name.startsWith(u"quiz:")) {
+        quiz = QuizGamesParser::shared().quizWithID(name.mid(5));
+        if (!quiz) {
+            Console::write(u"no quiz " + name.mid(5));
+            return false;
+        }
+    }
+    QQuickItem *quizMenu = nullptr;
+    QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, quizMenu),
+                              Q_ARG(QString, QStringLiteral("quizzes")), Q_ARG(Verb *, nullptr));
+    if (!quizMenu || !quiz)
+        return quizMenu != nullptr;
+    QQuickItem *quizPage = nullptr;
+    QMetaObject::invokeMethod(quizMenu, "openQuiz", Q_RETURN_ARG(QQuickItem *, quizPage), Q_ARG(Quiz *, quiz));
+    return quizPage != nullptr;
+}
+
+// The links among the arguments: every "scheme://..." that is not an option's value.
+QStringList linkArguments(const QStringList &arguments)
+{
+    QStringList links;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == u"--screenshot") {
+            i += 2;
+            continue;
+        }
+        if (argument == u"--size") {
+            i += 1;
+            continue;
+        }
+        if (DeepLinkModel::looksLikeLink(argument))
+            links.append(argument);
+    }
+    return links;
+}
+
 // Pushes the named screen onto the menu's navigation stack: "menu" (nothing), "dictionary",
-// "progress", "settings", "info", "table:VERB", or a game's screen with its set-up sheet
-// ("sheet:GAME") or with a game dealt at the medium level ("play:GAME"). False when the name is
-// not a screen.
+// "progress", "settings", "info", "table:VERB", "quizzes", "quiz:ID", or a game's screen with its
+// set-up sheet ("sheet:GAME") or with a game dealt at the medium level ("play:GAME"). False when
+// the name is not a screen.
 bool openScreen(QQuickWindow *window, const QString &name)
 {
     if (name == u"menu")
@@ -69,6 +114,8 @@ bool openScreen(QQuickWindow *window, const QString &name)
         return false;
     QString screen = name;
     Verb *verb = nullptr;
+    if (name == u"quizzes" || name.startsWith(u"quiz:"))
+        return openQuizScreen(menu, name);
     if (name.startsWith(u"table:")) {
         screen = QStringLiteral("table");
         const QString wanted = name.mid(6).toLower();
@@ -105,8 +152,11 @@ int FlexioApp::run(int argc, char **argv)
     if (argc > 1 && qstrcmp(argv[1], "conjugate") == 0)
         return runConjugate(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Italian Flexio"));
+    // The name of the installed launcher entry, which desktops match the window to.
+    QGuiApplication::setDesktopFileName(QStringLiteral("com.tavelo.italianflexio"));
     useSoftwareRenderingWithoutDisplay();
     QGuiApplication app(argc, argv);
+    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/qt/qml/Flexio/images/AppIcon.svg")));
     return runWindow(app.arguments().mid(1));
 }
 
@@ -159,6 +209,19 @@ int FlexioApp::runWindow(const QStringList &arguments)
     // through the platform's speech server.
     if (screenshotAt >= 0)
         AudioEngines::shared().useRecorders();
+
+    // A link given to a second launch goes to the app that already runs, which opens it.
+    const QStringList links = linkArguments(arguments);
+    const bool interactive = !selfTest && screenshotAt < 0;
+    std::unique_ptr<LinkForwarder> forwarder;
+    if (interactive) {
+        forwarder = std::make_unique<LinkForwarder>(LinkForwarder::defaultServerName());
+        if (!links.isEmpty() && LinkForwarder::handOver(forwarder->serverName(), links)) {
+            Console::write(u"handed " + Console::quotedList(links) + u" to the running app");
+            return 0;
+        }
+    }
+
     if (!loadVerbData())
         return 1;
 
@@ -176,6 +239,19 @@ int FlexioApp::runWindow(const QStringList &arguments)
     if (size.isValid())
         window->resize(size);
 
+    if (forwarder) {
+        if (forwarder->listen())
+            Console::write(u"listening for links on " + forwarder->serverName());
+        QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window, [window](const QString &link) {
+            DeepLinkModel::shared().openDeepLink(link);
+            window->show();
+            window->raise();
+            window->requestActivate();
+        });
+    }
+    for (const QString &link : links)
+        DeepLinkModel::shared().openDeepLink(link);
+
     if (selfTest) {
         afterFirstFrame(window, [] {
             Console::write(QStringLiteral("self-test: first frame shown"));
@@ -189,8 +265,8 @@ int FlexioApp::runWindow(const QStringList &arguments)
         afterFirstFrame(window, [window, screenshotName, screenshotPath] {
             if (!openScreen(window, screenshotName)) {
                 Console::write(u"no screen named " + screenshotName +
-                               u"; screens: menu, dictionary, table:VERB, progress, settings, info, sheet:GAME, play:GAME "
-                               u"(GAME: match, conjugation, snap, gapfill)");
+                               u"; screens: menu, dictionary, table:VERB, progress, settings, info, quizzes, quiz:ID, "
+                               u"sheet:GAME, play:GAME (GAME: match, conjugation, snap, gapfill)");
                 QCoreApplication::exit(2);
                 return;
             }
@@ -203,6 +279,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
         });
     }
     const int status = QCoreApplication::exec();
+    forwarder.reset();
     // The window's scene graph hands its textures to deferred deletion; let that run before the
     // process ends.
     engine.reset();

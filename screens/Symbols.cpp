@@ -57,6 +57,11 @@ const QHash<QString, char32_t> &symbolTable()
         {QStringLiteral("star"), 0xe83a},                                // star_border
         {QStringLiteral("speaker.wave.2"), 0xe050},                      // volume_up
         {QStringLiteral("checkmark.circle.fill"), 0xe86c},               // check_circle
+        // quiz menu and quiz screen
+        {QStringLiteral("list.bullet.clipboard.fill"), 0xe85d},          // assignment
+        {QStringLiteral("square.and.pencil.circle.fill"), 0xe3c9},       // edit
+        {QStringLiteral("checkmark.seal.fill"), 0xef76},                 // verified
+        {QStringLiteral("arrow.forward.circle"), 0xeaaa},                // arrow_circle_right
     };
     return table;
 }

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Renders the README's screen pictures with the app's own --screenshot mode, over the shipped
-# verb data. The progress screen shows a sample learner's scores, written into a throw-away
-# store; the learner's own files are never touched.
+# verb and quiz data. The progress screen and the quiz menu show a sample learner's scores, written
+# into a throw-away store; the learner's own files are never touched.
 # Usage: docs/screens/make-screens.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -20,7 +20,8 @@ cat > "$home/data/flexio/defaults.json" <<'JSON'
         "essere": 6, "avere": 4, "parlare": 3, "mangiare": 2, "andare": 1, "fare": 0,
         "venire": 0, "sapere": -1, "potere": -2, "volere": -3, "dovere": -4, "uscire": -5
     },
-    "learntDictionary": { "abbracciare": true, "abitare": true, "essere": true, "parlare": true }
+    "learntDictionary": { "abbracciare": true, "abitare": true, "essere": true, "parlare": true },
+    "quizScoresDictionary": { "irregular-present": 93, "essere-or-avere": 67, "irregular-participles": 33 }
 }
 JSON
 
@@ -42,3 +43,5 @@ shoot play:match play-match
 shoot play:snap play-snap
 shoot play:conjugation play-conjugation
 shoot play:gapfill play-gapfill
+shoot quizzes quizzes
+shoot quiz:essere-or-avere quiz

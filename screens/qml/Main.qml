@@ -24,6 +24,23 @@ ApplicationWindow {
         focus: true
     }
 
+    // A deep link pushes the quiz it names (or the first quiz) over whatever is showing.
+    function openQuiz(quizID: string) {
+        const quiz = DeepLinkModel.destination(quizID);
+        if (quiz)
+            stack.push(quizPage, {
+                    "quiz": quiz
+                });
+    }
+    Component.onCompleted: DeepLinkModel.quizIDPushed.connect(window.openQuiz)
+    Component.onDestruction: DeepLinkModel.quizIDPushed.disconnect(window.openQuiz)
+
+    Component {
+        id: quizPage
+        QuizGamePage {
+        }
+    }
+
     Shortcut {
         sequences: ["Esc", "Back"]
         enabled: stack.depth > 1

@@ -28,6 +28,8 @@ Page {
             return view.push(settingsPage);
         case "info":
             return view.push(infoPage);
+        case "quizzes":
+            return view.push(quizMenuPage);
         case "table":
             return view.push(tablePage, {
                     "verb": verb
@@ -96,6 +98,11 @@ Page {
     Component {
         id: gapFillPage
         GapFillView {
+        }
+    }
+    Component {
+        id: quizMenuPage
+        QuizGamesMenuPage {
         }
     }
     Component {

@@ -72,7 +72,7 @@ TestCase {
         return [
             {tag: "dictionary", index: 0, screen: "verbDictionary", title: "Verb Dictionary"},
             {tag: "match", index: 1, screen: "", title: "Infinitive Quiz"},
-            {tag: "quizzes", index: 5, screen: "", title: "Quizzes"},
+            {tag: "quizzes", index: 5, screen: "quizMenu", title: "Quizzes"},
             {tag: "progress", index: 6, screen: "progressViewer", title: "Performance"},
         ]
     }

@@ -27,7 +27,9 @@ public slots:
     {
         // The previous file's engine is gone: its singletons no longer point into the registry.
         services_.reset();
-        services_ = std::make_unique<TestServices>(TestServices::fixture(QStringLiteral("screens")));
+        // FLEXIO_QML_FIXTURE names another fixture folder for a second set of screen tests.
+        const QString fixture = qEnvironmentVariable("FLEXIO_QML_FIXTURE", QStringLiteral("screens"));
+        services_ = std::make_unique<TestServices>(TestServices::fixture(fixture));
         engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
         engine->rootContext()->setContextProperty(QStringLiteral("probe"), &probe_);
     }

@@ -1,0 +1,52 @@
+#pragma once
+
+#include <QObject>
+#include <QPointer>
+#include <QString>
+#include <QVariantList>
+#include <QtQml/qqmlregistration.h>
+
+class QuizGame;
+class QuizQuestion;
+
+// What the quiz screen shows of its game in play: the question counter, the running score,
+// the answers of the question on screen and, once a question with an explanation is answered,
+// the explanation.
+class QuizGameScreenModel : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    Q_PROPERTY(QuizGame *game READ game WRITE setGame NOTIFY gameChanged)
+    Q_PROPERTY(QString counterText READ counterText NOTIFY turnChanged)
+    Q_PROPERTY(QString percentageText READ percentageText NOTIFY turnChanged)
+    Q_PROPERTY(QVariantList answers READ answers NOTIFY answersChanged)
+    Q_PROPERTY(bool explaining READ explaining NOTIFY turnChanged)
+    Q_PROPERTY(QString explanationText READ explanationText NOTIFY turnChanged)
+
+public:
+    explicit QuizGameScreenModel(QObject *parent = nullptr);
+
+    [[nodiscard]] QuizGame *game() const { return game_; }
+    void setGame(QuizGame *game);
+
+    // "3/10": the question on screen, of the questions in play.
+    [[nodiscard]] QString counterText() const;
+    // "33%".
+    [[nodiscard]] QString percentageText() const;
+    [[nodiscard]] QVariantList answers() const;
+    // The question on screen is answered and has an explanation to show.
+    [[nodiscard]] bool explaining() const;
+    // "Yes! " and the explanation while explaining; empty otherwise.
+    [[nodiscard]] QString explanationText() const;
+
+signals:
+    void gameChanged();
+    void turnChanged();
+    void answersChanged();
+
+private:
+    void followQuestion();
+
+    QPointer<QuizGame> game_;
+    QPointer<QuizQuestion> question_;
+};

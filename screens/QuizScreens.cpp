@@ -1,0 +1,97 @@
+#include "screens/QuizScreens.h"
+
+#include "app/Services.h"
+#include "quizzes/QuizGame.h"
+#include "quizzes/QuizGamesMenu.h"
+#include "quizzes/QuizQuestionAnswer.h"
+#include "screens/Colours.h"
+
+#include <QQmlEngine>
+
+QuizScreens::QuizScreens(Services &) {}
+
+QuizScreens &QuizScreens::shared()
+{
+    return Services::current().object<QuizScreens>();
+}
+
+QuizScreens *QuizScreens::create(QQmlEngine *, QJSEngine *)
+{
+    QuizScreens *instance = &shared();
+    QQmlEngine::setObjectOwnership(instance, QQmlEngine::CppOwnership);
+    return instance;
+}
+
+QString QuizScreens::menuText()
+{
+    return QStringLiteral(
+        "Quizzes offer short, targeted practice sessions with a focus on specific grammar points. Each quiz is "
+        "graded with red, amber or green according to the score of your most recent attempt. Try to get a green "
+        "light on each one!");
+}
+
+QColor QuizScreens::playColour()
+{
+    return Colours::hex(QStringLiteral("27ae60"));
+}
+
+QColor QuizScreens::returnColour()
+{
+    return Colours::hex(QStringLiteral("9b59b6"));
+}
+
+QColor QuizScreens::entryText()
+{
+    return Colours::hex(QStringLiteral("2c3e50"));
+}
+
+QColor QuizScreens::entryBackground()
+{
+    return Colours::hex(QStringLiteral("ecf0f1"));
+}
+
+bool QuizScreens::showsSeal(qint64 lastScore)
+{
+    return QuizGame::grade(lastScore) != QuizGame::Grade::none;
+}
+
+QColor QuizScreens::gradeColour(qint64 lastScore)
+{
+    switch (QuizGame::grade(lastScore)) {
+    case QuizGame::Grade::red:
+        return Colours::red();
+    case QuizGame::Grade::amber:
+        return Colours::yellow();
+    case QuizGame::Grade::green:
+        return Colours::green();
+    case QuizGame::Grade::none:
+        break;
+    }
+    return QColor(Qt::transparent);
+}
+
+QColor QuizScreens::answerFill(const QString &stateName)
+{
+    if (stateName == QuizQuestionAnswer::nameOf(QuizQuestionAnswerState::correct))
+        return Colours::hex(QStringLiteral("05c46b"));
+    if (stateName == QuizQuestionAnswer::nameOf(QuizQuestionAnswerState::incorrect))
+        return Colours::hex(QStringLiteral("ff3f34"));
+    if (stateName == QuizQuestionAnswer::nameOf(QuizQuestionAnswerState::discarded))
+        return QColor(Qt::transparent);
+    return Colours::hex(QStringLiteral("0984e3"));
+}
+
+QString QuizScreens::explanationText(const QString &explanation)
+{
+    return explanation.isEmpty() ? QString() : QString(u"Yes! " + explanation);
+}
+
+QVariantList QuizScreens::quizList(QuizGamesMenu *menu)
+{
+    QVariantList list;
+    if (menu) {
+        for (Quiz *quiz : menu->quizzes())
+            list.append(QVariant::fromValue(quiz));
+    }
+    return list;
+}

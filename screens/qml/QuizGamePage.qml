@@ -1,0 +1,143 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Flexio
+
+// One grammar quiz. Before and after a game: the title, the description or the last result,
+// "Play Quiz" and "Return to Menu". In play: the header, the question with its blank, the four
+// answers coloured by state and, after a right answer with an explanation, the explanation and
+// the next button.
+ScreenPage {
+    id: page
+    objectName: "quizScreen"
+
+    property alias quiz: quizGame.quiz
+    readonly property QuizGame game: quizGame
+    readonly property bool explaining: screen.explaining
+
+    QuizGame {
+        id: quizGame
+    }
+    QuizGameScreenModel {
+        id: screen
+        game: quizGame
+    }
+
+    // Not in play.
+    Column {
+        objectName: "quizIntro"
+        visible: !quizGame.inPlay
+        anchors.centerIn: parent
+        width: Math.min(parent.width - 40, 560)
+        spacing: 18
+
+        Text {
+            objectName: "quizTitle"
+            width: parent.width
+            text: quizGame.quiz.title
+            font.family: Symbols.roundedFamily
+            font.pixelSize: 26
+            font.weight: Font.Black
+            color: Colours.dark
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
+        }
+        Text {
+            objectName: "quizIntroText"
+            width: parent.width
+            bottomPadding: 8
+            text: quizGame.played ? quizGame.feedbackStr : quizGame.quiz.description
+            font.pixelSize: 16
+            color: Colours.dark
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+        }
+        QuizScreenButton {
+            objectName: "playQuizButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: "Play Quiz"
+            fill: QuizScreens.playColour
+            onClicked: quizGame.startQuiz(quizGame.quiz)
+        }
+        QuizScreenButton {
+            objectName: "returnButton"
+            anchors.horizontalCenter: parent.horizontalCenter
+            text: "Return to Menu"
+            fill: QuizScreens.returnColour
+            onClicked: page.StackView.view.pop()
+        }
+    }
+
+    // In play.
+    Flickable {
+        objectName: "quizPlay"
+        visible: quizGame.inPlay
+        anchors.fill: parent
+        contentHeight: playColumn.implicitHeight + 32
+        clip: true
+        ScrollIndicator.vertical: ScrollIndicator {}
+
+        ColumnLayout {
+            id: playColumn
+            objectName: "playColumn"
+            width: Math.min(parent.width - 32, 560)
+            x: (parent.width - width) / 2
+            y: 16
+            spacing: 14
+
+            QuizQuestionHeader {
+                Layout.fillWidth: true
+                counter: screen.counterText
+                title: quizGame.quiz.title
+                percentage: screen.percentageText
+            }
+            Text {
+                objectName: "questionText"
+                Layout.fillWidth: true
+                Layout.topMargin: 10
+                Layout.bottomMargin: 10
+                text: quizGame.currentQuestionText
+                font.pixelSize: 22
+                font.weight: Font.DemiBold
+                color: Colours.dark
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+            }
+            Repeater {
+                objectName: "answers"
+                model: screen.answers
+                QuizQuestionAnswerButton {
+                    required property int index
+                    objectName: "answer" + index
+                    Layout.fillWidth: true
+                    onTapped: answer => page.game.answerTapped(answer)
+                }
+            }
+            Text {
+                objectName: "explanationText"
+                visible: page.explaining
+                Layout.fillWidth: true
+                Layout.topMargin: 6
+                text: screen.explanationText
+                font.pixelSize: 16
+                color: Colours.dark
+                wrapMode: Text.WordWrap
+            }
+            Item {
+                visible: page.explaining
+                Layout.fillWidth: true
+                implicitHeight: next.implicitHeight + 16
+                QuizQuestionNextButton {
+                    id: next
+                    objectName: "nextButton"
+                    visible: page.explaining
+                    anchors.horizontalCenter: parent.horizontalCenter
+                    y: 8
+                    onClicked: page.game.nextTurn()
+                }
+            }
+        }
+    }
+}

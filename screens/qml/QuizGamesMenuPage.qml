@@ -1,0 +1,85 @@
+import QtQuick
+import QtQuick.Controls
+import Flexio
+
+// The quiz menu: a heading, what the quizzes are for, and one entry per quiz with the seal of
+// its last score; a tap opens the quiz.
+ScreenPage {
+    id: page
+    objectName: "quizMenu"
+    screenTitle: QuizScreens.menuHeading
+
+    readonly property QuizGamesMenu menu: QuizGamesMenu {}
+
+    // Opens the quiz screen of the quiz; returns the pushed page.
+    function openQuiz(quiz: Quiz): Item {
+        return page.StackView.view.push(quizPage, {"quiz": quiz})
+    }
+
+    Component {
+        id: quizPage
+        QuizGamePage {}
+    }
+
+    ScreenList {
+        id: list
+        objectName: "quizEntries"
+        anchors.fill: parent
+        spacing: 10
+        model: QuizScreens.quizList(page.menu)
+        onChosen: quiz => page.openQuiz(quiz)
+
+        header: Column {
+            width: ListView.view.width
+            topPadding: 16
+            bottomPadding: 12
+            spacing: 8
+
+            Row {
+                anchors.horizontalCenter: parent.horizontalCenter
+                spacing: 8
+                SymbolIcon {
+                    symbol: "list.bullet.clipboard.fill"
+                    size: 30
+                    color: Colours.dark
+                    height: heading.height
+                }
+                Text {
+                    id: heading
+                    objectName: "quizMenuHeading"
+                    text: QuizScreens.menuHeading
+                    font.family: Symbols.roundedFamily
+                    font.pixelSize: 28
+                    font.weight: Font.Black
+                    color: Colours.dark
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: text
+                }
+            }
+            Text {
+                objectName: "quizMenuText"
+                x: 20
+                width: parent.width - 40
+                text: QuizScreens.menuText
+                font.pixelSize: 15
+                color: Colours.dark
+                wrapMode: Text.WordWrap
+                horizontalAlignment: Text.AlignHCenter
+            }
+        }
+
+        delegate: QuizGamesMenuEntry {
+            id: entry
+            required property int index
+            objectName: "quizEntry" + index
+            width: ListView.view.width - 40
+            x: 20
+            onClicked: (entry.ListView.view as ScreenList).chosen(entry.quiz)
+        }
+
+        footer: Item {
+            width: 1
+            height: 20
+        }
+    }
+}
