@@ -43,13 +43,6 @@ Page {
         case "gapfill":
             return view.push(gapFillPage);
         }
-        for (const entry of page.menu.entries) {
-            if (entry.page === name)
-                return view.push(placeholderPage, {
-                        "screenTitle": entry.title,
-                        "symbol": entry.symbol
-                    });
-        }
         return null;
     }
 
@@ -103,11 +96,6 @@ Page {
     Component {
         id: quizMenuPage
         QuizGamesMenuPage {
-        }
-    }
-    Component {
-        id: placeholderPage
-        PlaceholderPage {
         }
     }
 
