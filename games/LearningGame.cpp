@@ -72,3 +72,22 @@ QString LearningGame::levelName(LearningGameDifficultyLevel level)
 {
     return QString::fromLatin1(QMetaEnum::fromType<LearningGameDifficultyLevel>().valueToKey(int(level)));
 }
+
+int LearningGame::accuracyBand(int accuracy)
+{
+    if (accuracy >= 100)
+        return 0;
+    if (accuracy < 50)
+        return accuracyBandCount - 1;
+    // 90-99 is band 1, ..., 50-59 is band 5.
+    return 10 - accuracy / 10;
+}
+
+LearningGameState LearningGame::stateForAccuracy(int accuracy)
+{
+    if (accuracy >= 90)
+        return LearningGameState::won;
+    if (accuracy < 50)
+        return LearningGameState::lost;
+    return LearningGameState::complete;
+}

@@ -53,6 +53,13 @@ public:
     // The case name of a level, as the console lines print it.
     static QString levelName(LearningGameDifficultyLevel level);
 
+    // A finished game's closing words are chosen by accuracy band: 100, the nineties, eighties,
+    // seventies, sixties, fifties, and below 50 (band 6).
+    static constexpr int accuracyBandCount = 7;
+    static int accuracyBand(int accuracy);
+    // Won from 90 up, lost below 50, complete in between.
+    static LearningGameState stateForAccuracy(int accuracy);
+
 signals:
     void messageChanged();
     void inPlayChanged();
@@ -66,6 +73,7 @@ protected:
     // Starts a new game number: delayed steps of earlier games compare theirs and stand down.
     quint64 nextGameNumber() { return ++gameNumber_; }
     [[nodiscard]] quint64 gameNumber() const { return gameNumber_; }
+
 
 private:
     Services &services_;

@@ -15,6 +15,7 @@
 #include <QHash>
 
 #include <algorithm>
+#include <array>
 #include <numeric>
 
 namespace {
@@ -304,31 +305,23 @@ void GapFill::showFinalMessage()
 {
     const int a = accuracy();
     const QString score = QString::number(a);
-    QString piece;
-    LearningGameState state = LearningGameState::complete;
-    if (a >= 100) {
-        state = LearningGameState::won;
-        piece = QStringLiteral("Your accuracy was 100% - that's phenomenal!");
-    } else if (a >= 90) {
-        state = LearningGameState::won;
-        piece = u"Your accuracy was " + score + u"%. Really excellent work. Can you go for the 100 next time?";
-    } else if (a >= 80) {
-        piece = u"Your accuracy score of " + score
-            + u"% is a great achievement, too. Can you edge into the nineties next time?";
-    } else if (a >= 70) {
-        piece = u"A solid " + score + u"% accuracy too. Try to break 80% on your next go!";
-    } else if (a >= 60) {
-        piece = u"Your accuracy score is " + score + u"%. Not bad. Let's work on pushing that higher next time!";
-    } else if (a >= 50) {
-        piece = u"You achieved an accuracy of " + score
-            + u"%. A very decent attempt - try to nudge that a little higher on your next go!";
-    } else {
-        state = LearningGameState::lost;
-        piece = u"Your spelling accuracy was " + score
-            + u"%. Take your time with each question and try to hit that 50% threshold on your next attempt.";
-    }
-    setGameState(state);
-    setMessage(u"Well done! You worked through all " + QString::number(questionsPerGame_) + u" spellings. " + piece);
+    const std::array<QString, accuracyBandCount> closings{
+        QStringLiteral("Your accuracy was 100% - that's phenomenal!"),
+        QString(u"Your accuracy was " + score
+                + u"%. Really excellent work. Can you go for the 100 next time?"),
+        QString(u"Your accuracy score of " + score
+                + u"% is a great achievement, too. Can you edge into the nineties next time?"),
+        QString(u"A solid " + score + u"% accuracy too. Try to break 80% on your next go!"),
+        QString(u"Your accuracy score is " + score
+                + u"%. Not bad. Let's work on pushing that higher next time!"),
+        QString(u"You achieved an accuracy of " + score
+                + u"%. A very decent attempt - try to nudge that a little higher on your next go!"),
+        QString(u"Your spelling accuracy was " + score
+                + u"%. Take your time with each question and try to hit that 50% threshold on your next attempt."),
+    };
+    setGameState(stateForAccuracy(a));
+    setMessage(u"Well done! You worked through all " + QString::number(questionsPerGame_) + u" spellings. "
+               + closings.at(accuracyBand(a)));
     setInPlay(false);
 }
 

@@ -24,6 +24,8 @@ private slots:
     void learntVerbsReturnOnceAVerbIsLearnt();
     void gamesAndTheirEnumerationsReachTheScreens_data();
     void gamesAndTheirEnumerationsReachTheScreens();
+    void accuracyBands_data();
+    void accuracyBands();
 
 private:
     std::unique_ptr<GameServices> services_;
@@ -115,6 +117,32 @@ void LearningGameTest::gamesAndTheirEnumerationsReachTheScreens()
     QCOMPARE(object->property("undecided").toBool(), true);
     QCOMPARE(object->property("won").toInt(), int(LearningGameState::won));
     QVERIFY(!game->message().isEmpty());
+}
+
+void LearningGameTest::accuracyBands_data()
+{
+    QTest::addColumn<int>("accuracy");
+    QTest::addColumn<int>("band");
+    QTest::addColumn<LearningGameState>("state");
+    QTest::newRow("0") << 0 << 6 << LearningGameState::lost;
+    QTest::newRow("49") << 49 << 6 << LearningGameState::lost;
+    QTest::newRow("50") << 50 << 5 << LearningGameState::complete;
+    QTest::newRow("59") << 59 << 5 << LearningGameState::complete;
+    QTest::newRow("60") << 60 << 4 << LearningGameState::complete;
+    QTest::newRow("70") << 70 << 3 << LearningGameState::complete;
+    QTest::newRow("89") << 89 << 2 << LearningGameState::complete;
+    QTest::newRow("90") << 90 << 1 << LearningGameState::won;
+    QTest::newRow("99") << 99 << 1 << LearningGameState::won;
+    QTest::newRow("100") << 100 << 0 << LearningGameState::won;
+}
+
+void LearningGameTest::accuracyBands()
+{
+    QFETCH(int, accuracy);
+    QFETCH(int, band);
+    QFETCH(LearningGameState, state);
+    QCOMPARE(LearningGame::accuracyBand(accuracy), band);
+    QCOMPARE(LearningGame::stateForAccuracy(accuracy), state);
 }
 
 QTEST_GUILESS_MAIN(LearningGameTest)
