@@ -79,17 +79,18 @@ void AppTest::showsTheFirstFrameAndSavesIt()
 void AppTest::savesEachScreen_data()
 {
     QTest::addColumn<QString>("screen");
-    QTest::addColumn<QString>("shown");
-    QTest::newRow("dictionary") << "dictionary" << "verbDictionary";
-    QTest::newRow("table") << "table:Parlare" << "verbTable";
-    QTest::newRow("progress") << "progress" << "progressViewer";
-    QTest::newRow("settings") << "settings" << "settings";
-    QTest::newRow("info") << "info" << "info";
-    QTest::newRow("match sheet") << "sheet:match" << "verbMatch";
-    QTest::newRow("match in play") << "play:match" << "verbMatch";
-    QTest::newRow("snap in play") << "play:snap" << "snapGame";
-    QTest::newRow("conjugation in play") << "play:conjugation" << "conjugationQuiz";
-    QTest::newRow("gap-fill in play") << "play:gapfill" << "gapFill";
+    QTest::newRow("dictionary") << "dictionary";
+    QTest::newRow("table") << "table:Parlare";
+    QTest::newRow("progress") << "progress";
+    QTest::newRow("settings") << "settings";
+    QTest::newRow("info") << "info";
+    QTest::newRow("match sheet") << "sheet:match";
+    QTest::newRow("match in play") << "play:match";
+    QTest::newRow("snap in play") << "play:snap";
+    QTest::newRow("conjugation in play") << "play:conjugation";
+    QTest::newRow("gap-fill in play") << "play:gapfill";
+    QTest::newRow("quiz menu") << "quizzes";
+    QTest::newRow("one quiz") << "quiz:future-tense";
 }
 
 void AppTest::savesEachScreen()

@@ -1,8 +1,7 @@
 // The app binary with links: a launch with a link opens that quiz, a second launch hands its
-// link to the app that already runs, and the quiz screens render to files.
+// link to the app that already runs, and an unknown quiz is refused.
 #include <QDeadlineTimer>
 #include <QFile>
-#include <QImage>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
@@ -67,8 +66,6 @@ private slots:
     void startsOnTheLinkedQuiz_data();
     void startsOnTheLinkedQuiz();
     void aSecondLaunchHandsItsLinkToTheRunningApp();
-    void savesTheQuizScreens_data();
-    void savesTheQuizScreens();
     void refusesAnUnknownQuiz();
 };
 
@@ -128,25 +125,6 @@ void AppLinksTest::aSecondLaunchHandsItsLinkToTheRunningApp()
     const Run alone = runApp(home, {QStringLiteral("--self-test"), link});
     QCOMPARE(alone.exitCode, 0);
     QVERIFY(alone.errors.contains(QStringLiteral("opening quiz essere-or-avere")));
-}
-
-void AppLinksTest::savesTheQuizScreens_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::newRow("quiz menu") << "quizzes";
-    QTest::newRow("one quiz") << "quiz:future-tense";
-}
-
-void AppLinksTest::savesTheQuizScreens()
-{
-    QFETCH(QString, screen);
-    QTemporaryDir home;
-    const QString png = home.filePath(QStringLiteral("screen.png"));
-    const Run run = runApp(home, {QStringLiteral("--screenshot"), screen, png});
-    QVERIFY2(run.exitCode == 0, qPrintable(run.errors.right(2000)));
-    QVERIFY2(!run.errors.contains(QStringLiteral("qrc:/")), qPrintable(run.errors.right(2000)));
-    const QImage image(png);
-    QCOMPARE(image.size(), QSize(390, 844));
 }
 
 void AppLinksTest::refusesAnUnknownQuiz()
