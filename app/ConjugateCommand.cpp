@@ -1,6 +1,5 @@
 #include "app/ConjugateCommand.h"
 
-#include "platform/Console.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
@@ -10,19 +9,6 @@
 #include <vector>
 
 namespace {
-
-// Keeps the data loading's diagnostic lines out of the printed tables while the command runs.
-class QuietConsole
-{
-public:
-    QuietConsole() : previous_(Console::setSink([](const QString &) {})) {}
-    ~QuietConsole() { Console::setSink(std::move(previous_)); }
-    QuietConsole(const QuietConsole &) = delete;
-    QuietConsole &operator=(const QuietConsole &) = delete;
-
-private:
-    Console::Sink previous_;
-};
 
 qsizetype editDistance(const QString &a, const QString &b)
 {
@@ -59,7 +45,6 @@ int ConjugateCommand::run(const QStringList &arguments)
 
 int ConjugateCommand::runMode(Mode mode, const QString &name)
 {
-    const QuietConsole quiet;
     VerbDictionary &dictionary = VerbDictionary::shared();
     if (!dictionary.loaded()) {
         err_ << "Flexio cannot start: " << dictionary.loadError() << Qt::endl;

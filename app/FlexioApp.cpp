@@ -4,7 +4,7 @@
 #include "app/LinkForwarder.h"
 #include "app/Services.h"
 #include "games/LearningGame.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
@@ -35,7 +35,7 @@ bool loadVerbData()
     VerbDictionary &dictionary = VerbDictionary::shared();
     if (dictionary.loaded())
         return true;
-    Console::write(u"Flexio cannot start: " + dictionary.loadError());
+    qCWarning(lcApp).noquote() << u"Flexio cannot start: " + dictionary.loadError();
     return false;
 }
 
@@ -67,7 +67,7 @@ bool openQuizScreen(QQuickItem *menu, const QString &name)
     if (name.startsWith(u"quiz:")) {
         quiz = QuizGamesParser::shared().quizWithID(name.mid(5));
         if (!quiz) {
-            Console::write(u"no quiz " + name.mid(5));
+            qCWarning(lcApp).noquote() << u"no quiz " + name.mid(5);
             return false;
         }
     }
@@ -121,7 +121,7 @@ bool openScreen(QQuickWindow *window, const QString &name)
         const QString wanted = name.mid(6).toLower();
         verb = VerbDictionary::shared().verbForKey(wanted);
         if (!verb) {
-            Console::write(u"no verb " + name.mid(6));
+            qCWarning(lcApp).noquote() << u"no verb " + name.mid(6);
             return false;
         }
     } else if (name.startsWith(u"sheet:") || name.startsWith(u"play:")) {
@@ -185,7 +185,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
 
     // Wrong options are refused before anything is loaded.
     if (screenshotAt >= 0 && screenshotPath.isEmpty()) {
-        Console::write(QStringLiteral("usage: flexio --screenshot NAME PATH"));
+        qCWarning(lcApp).noquote() << QStringLiteral("usage: flexio --screenshot NAME PATH");
         return 2;
     }
     // "--size WIDTHxHEIGHT" renders at another size than the phone's, for layout checks.
@@ -194,7 +194,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
         const QStringList parts = arguments.value(sizeAt + 1).split(u'x');
         size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
         if (parts.size() != 2 || size.isEmpty()) {
-            Console::write(QStringLiteral("usage: --size WIDTHxHEIGHT"));
+            qCWarning(lcApp).noquote() << QStringLiteral("usage: --size WIDTHxHEIGHT");
             return 2;
         }
     }
@@ -217,7 +217,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
     if (interactive) {
         forwarder = std::make_unique<LinkForwarder>(LinkForwarder::defaultServerName());
         if (!links.isEmpty() && LinkForwarder::handOver(forwarder->serverName(), links)) {
-            Console::write(u"handed " + Console::quotedList(links) + u" to the running app");
+            qCDebug(lcApp).noquote() << u"handed " + Logging::quotedList(links) + u" to the running app";
             return 0;
         }
     }
@@ -232,7 +232,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
     auto *window =
         engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine->rootObjects().first());
     if (!window) {
-        Console::write(QStringLiteral("Flexio cannot start: the main window did not load"));
+        qCWarning(lcApp).noquote() << QStringLiteral("Flexio cannot start: the main window did not load");
         return 1;
     }
 
@@ -241,7 +241,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
 
     if (forwarder) {
         if (forwarder->listen())
-            Console::write(u"listening for links on " + forwarder->serverName());
+            qCDebug(lcApp).noquote() << u"listening for links on " + forwarder->serverName();
         QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window, [window](const QString &link) {
             DeepLinkModel::shared().openDeepLink(link);
             window->show();
@@ -254,26 +254,28 @@ int FlexioApp::runWindow(const QStringList &arguments)
 
     if (selfTest) {
         afterFirstFrame(window, [] {
-            Console::write(QStringLiteral("self-test: first frame shown"));
+            qCDebug(lcApp).noquote() << QStringLiteral("self-test: first frame shown");
             QCoreApplication::exit(0);
         });
         QTimer::singleShot(selfTestTimeoutMs, [] {
-            Console::write(QStringLiteral("self-test: no frame within the time allowed"));
+            qCWarning(lcApp).noquote() << QStringLiteral("self-test: no frame within the time allowed");
             QCoreApplication::exit(1);
         });
     } else if (screenshotAt >= 0) {
         afterFirstFrame(window, [window, screenshotName, screenshotPath] {
             if (!openScreen(window, screenshotName)) {
-                Console::write(u"no screen named " + screenshotName +
+                qCWarning(lcApp).noquote() << u"no screen named " + screenshotName +
                                u"; screens: menu, dictionary, table:VERB, progress, settings, info, quizzes, quiz:ID, "
-                               u"sheet:GAME, play:GAME (GAME: match, conjugation, snap, gapfill)");
+                               u"sheet:GAME, play:GAME (GAME: match, conjugation, snap, gapfill)";
                 QCoreApplication::exit(2);
                 return;
             }
             QTimer::singleShot(screenshotSettleMs, window, [window, screenshotPath] {
                 const bool saved = window->grabWindow().save(screenshotPath);
-                Console::write(saved ? QString(u"screenshot saved to " + screenshotPath)
-                                     : QString(u"could not save " + screenshotPath));
+                if (saved)
+                    qCDebug(lcApp).noquote() << u"screenshot saved to " + screenshotPath;
+                else
+                    qCWarning(lcApp).noquote() << u"could not save " + screenshotPath;
                 QCoreApplication::exit(saved ? 0 : 1);
             });
         });

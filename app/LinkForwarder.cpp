@@ -1,6 +1,6 @@
 #include "app/LinkForwarder.h"
 
-#include "platform/Console.h"
+#include "platform/Logging.h"
 
 #include <QDir>
 #include <QLocalServer>
@@ -43,7 +43,7 @@ bool LinkForwarder::handOver(const QString &serverName, const QStringList &links
         message += link.toUtf8() + '\n';
     socket.write(message);
     if (!socket.waitForBytesWritten(timeoutMs) && socket.bytesToWrite() > 0) {
-        Console::write(u"LinkForwarder >> handOver >> could not write to " + serverName + u": " + socket.errorString());
+        qCWarning(lcApp).noquote() << u"LinkForwarder >> handOver >> could not write to " + serverName + u": " + socket.errorString();
         return false;
     }
     socket.disconnectFromServer();
@@ -68,7 +68,7 @@ bool LinkForwarder::listen()
     QLocalServer::removeServer(serverName_);
     if (server_->listen(serverName_))
         return true;
-    Console::write(u"LinkForwarder >> listen >> cannot listen on " + serverName_ + u": " + server_->errorString());
+    qCWarning(lcApp).noquote() << u"LinkForwarder >> listen >> cannot listen on " + serverName_ + u": " + server_->errorString();
     return false;
 }
 
@@ -85,7 +85,7 @@ void LinkForwarder::acceptConnections()
         auto readAll = [this, socket, buffer] {
             buffer->append(socket->readAll());
             if (buffer->size() > maxMessageBytes) {
-                Console::write(QStringLiteral("LinkForwarder >> a handed-over message is too long; it is dropped"));
+                qCWarning(lcApp).noquote() << QStringLiteral("LinkForwarder >> a handed-over message is too long; it is dropped");
                 buffer->clear();
                 socket->abort();
                 return;

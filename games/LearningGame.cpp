@@ -1,7 +1,7 @@
 #include "games/LearningGame.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/UserDefaults.h"
 #include "verbs/VerbDictionary.h"
 
@@ -59,13 +59,13 @@ QString LearningGame::verbSet() const
 void LearningGame::setVerbSet(const QString &name)
 {
     services_.userDefaults().set(lastSelectedVerbSetKey, name);
-    Console::write(u"setting verbSet to " + name);
+    qCDebug(lcGames).noquote() << u"setting verbSet to " + name;
     emit verbSetChanged();
 }
 
 void LearningGame::startGame()
 {
-    Console::write(QStringLiteral("new game"));
+    qCDebug(lcGames).noquote() << QStringLiteral("new game");
 }
 
 QString LearningGame::levelName(LearningGameDifficultyLevel level)

@@ -1,7 +1,7 @@
 #include "games/SoundEffects.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/Resources.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioPlayer.h"
@@ -19,14 +19,14 @@ void SoundEffects::playSound(const QString &name)
 {
     const QString path = services_.resources().path(name, QStringLiteral("mp3"));
     if (path.isEmpty()) {
-        Console::write(QStringLiteral("sound ") + name + QStringLiteral(" not found"));
+        qCWarning(lcGames).noquote() << QStringLiteral("sound ") + name + QStringLiteral(" not found");
         return;
     }
     std::unique_ptr<AudioPlayer> player = services_.object<AudioEngines>().makePlayer();
     if (!player) {
-        Console::write(QStringLiteral("error playing sound"));
+        qCWarning(lcGames).noquote() << QStringLiteral("error playing sound");
         return;
     }
     audioPlayer_ = std::move(player);
-    audioPlayer_->play(path, [](const QString &) { Console::write(QStringLiteral("error playing sound")); });
+    audioPlayer_->play(path, [](const QString &) { qCWarning(lcGames).noquote() << QStringLiteral("error playing sound"); });
 }

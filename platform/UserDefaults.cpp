@@ -1,6 +1,6 @@
 #include "platform/UserDefaults.h"
 
-#include "platform/Console.h"
+#include "platform/Logging.h"
 
 #include <QDateTime>
 #include <QDir>
@@ -83,7 +83,7 @@ void UserDefaults::removeOwnerlessLock() const
     if (lock.getLockInfo(&pid, &hostName, &appName))
         return;
     if (QFile::remove(lockPath))
-        Console::write(u"UserDefaults >> removed the ownerless lock " + lockPath);
+        qCDebug(lcSettings).noquote() << u"UserDefaults >> removed the ownerless lock " + lockPath;
 }
 
 void UserDefaults::open()
@@ -99,12 +99,12 @@ void UserDefaults::open()
         + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     if (QFile::rename(filePath_, aside)) {
         setAsidePath_ = aside;
-        Console::write(u"UserDefaults >> could not read " + filePath_ + u" (" + statusText(status)
-                       + u"), kept it as " + aside + u" and starting with defaults");
+        qCWarning(lcSettings).noquote() << u"UserDefaults >> could not read " + filePath_ + u" (" + statusText(status)
+                       + u"), kept it as " + aside + u" and starting with defaults";
     } else {
         writable_ = false;
-        Console::write(u"UserDefaults >> could not read " + filePath_ + u" (" + statusText(status)
-                       + u") nor move it aside; starting with defaults and leaving the file untouched");
+        qCWarning(lcSettings).noquote() << u"UserDefaults >> could not read " + filePath_ + u" (" + statusText(status)
+                       + u") nor move it aside; starting with defaults and leaving the file untouched";
     }
     // When the file could not be moved, the values live in a scratch file that is thrown away,
     // so the learner's unreadable file is never replaced.
@@ -157,6 +157,6 @@ bool UserDefaults::commit(const QString &key)
     const QSettings::Status status = settings_->status();
     if (status == QSettings::NoError)
         return true;
-    Console::write(u"UserDefaults >> could not write " + key + u" to " + filePath_ + u": " + statusText(status));
+    qCWarning(lcSettings).noquote() << u"UserDefaults >> could not write " + key + u" to " + filePath_ + u": " + statusText(status);
     return false;
 }

@@ -1,7 +1,7 @@
 #include "progress/ProgressManager.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/UserDefaults.h"
 #include "progress/StoredMaps.h"
 #include "settings/LanguageSetting.h"
@@ -70,7 +70,7 @@ void ProgressManager::addPoints(const QString &verbKey, qint64 points)
     const qint64 score = scores.value(verbKey, 0) + points;
     scores.insert(verbKey, score);
     store(progressDictionary, StoredMaps::toVariantMap(scores));
-    Console::write(u"points for " + verbKey + u" now set at " + QString::number(score));
+    qCDebug(lcProgress).noquote() << u"points for " + verbKey + u" now set at " + QString::number(score);
     buildProgressEntries();
 }
 
@@ -95,7 +95,7 @@ void ProgressManager::setQuizScore(const QString &quizKey, qint64 score)
     QMap<QString, qint64> scores = quizScores();
     scores.insert(quizKey, score);
     store(quizScoresDictionary, StoredMaps::toVariantMap(scores));
-    Console::write(u"score for " + quizKey + u" now set at " + QString::number(score));
+    qCDebug(lcProgress).noquote() << u"score for " + quizKey + u" now set at " + QString::number(score);
 }
 
 QList<ProgressDictionaryEntry *> ProgressManager::buildProgressEntries()
@@ -128,7 +128,7 @@ void ProgressManager::publish(QList<ProgressDictionaryEntry *> entries)
     rows.reserve(entries_.size());
     for (const ProgressDictionaryEntry *entry : std::as_const(entries_))
         rows.append(entry->verb()->displayInfinitive() + u": " + QString::number(entry->score()));
-    Console::write(u"ProgressManager >> progress entries [" + rows.join(QStringLiteral(", ")) + u']');
+    qCDebug(lcProgress).noquote() << u"ProgressManager >> progress entries [" + rows.join(QStringLiteral(", ")) + u']';
 }
 
 QMap<QString, bool> ProgressManager::getFlagDictionary()
@@ -138,7 +138,7 @@ QMap<QString, bool> ProgressManager::getFlagDictionary()
         return createFlagDictionary();
 
     const QMap<QString, bool> flags = StoredMaps::boolMap(*stored);
-    Console::write(flagLog + u"a verb tense flag dictionary was found! " + StoredMaps::render(flags));
+    qCDebug(lcProgress).noquote() << flagLog + u"a verb tense flag dictionary was found! " + StoredMaps::render(flags);
     if (stored->size() == services_.tenseSettings().size())
         return flags;
     return rebuildFlagDictionary(flags);
@@ -150,32 +150,32 @@ QMap<QString, bool> ProgressManager::getFlagDictionary()
 QMap<QString, bool> ProgressManager::rebuildFlagDictionary(const QMap<QString, bool> &stored)
 {
     const auto &tenses = services_.tenseSettings();
-    Console::write(flagLog + u"there is a discrepancy between the stored tense settings and the default ones");
-    Console::write(flagLog + u"reconstituting the dictionary from default settings");
-    Console::write(flagLog + u"fetching default vals " + StoredMaps::render(tenses));
+    qCDebug(lcProgress).noquote() << flagLog + u"there is a discrepancy between the stored tense settings and the default ones";
+    qCDebug(lcProgress).noquote() << flagLog + u"reconstituting the dictionary from default settings";
+    qCDebug(lcProgress).noquote() << flagLog + u"fetching default vals " + StoredMaps::render(tenses);
     QMap<QString, bool> flags;
     for (const TenseSetting *setting : tenses) {
         const bool status = stored.value(setting->tenseName(), setting->status());
-        Console::write(flagLog + setting->tenseName() + u" : " + Console::boolText(status));
+        qCDebug(lcProgress).noquote() << flagLog + setting->tenseName() + u" : " + Logging::boolText(status);
         flags.insert(setting->tenseName(), status);
     }
     services_.userDefaults().remove(flagDictionary);
     store(flagDictionary, StoredMaps::toVariantMap(flags));
-    Console::write(flagLog + u"new verb tense dictionary set! " + StoredMaps::render(flags));
+    qCDebug(lcProgress).noquote() << flagLog + u"new verb tense dictionary set! " + StoredMaps::render(flags);
     if (const auto check = services_.userDefaults().dictionary(flagDictionary))
-        Console::write(flagLog + u"to check: " + StoredMaps::render(StoredMaps::boolMap(*check)));
+        qCDebug(lcProgress).noquote() << flagLog + u"to check: " + StoredMaps::render(StoredMaps::boolMap(*check));
     return flags;
 }
 
 QMap<QString, bool> ProgressManager::createFlagDictionary()
 {
     const auto &tenses = services_.tenseSettings();
-    Console::write(QStringLiteral("creating a new verb flag dictionary"));
-    Console::write(u"default values are " + StoredMaps::render(tenses));
+    qCDebug(lcProgress).noquote() << QStringLiteral("creating a new verb flag dictionary");
+    qCDebug(lcProgress).noquote() << u"default values are " + StoredMaps::render(tenses);
     QMap<QString, bool> flags;
     for (const TenseSetting *setting : tenses)
         flags.insert(setting->tenseName(), setting->status());
-    Console::write(u"new dictionary is now " + StoredMaps::render(flags));
+    qCDebug(lcProgress).noquote() << u"new dictionary is now " + StoredMaps::render(flags);
     store(flagDictionary, StoredMaps::toVariantMap(flags));
     return flags;
 }
@@ -195,17 +195,17 @@ QMap<QString, bool> ProgressManager::getMiscSettingsDictionary()
         return StoredMaps::boolMap(*stored);
 
     if (stored) {
-        Console::write(QStringLiteral("there is a discrepancy between the stored misc settings and the default ones"));
-        Console::write(QStringLiteral("reconstituting the dictionary from default settings"));
+        qCDebug(lcProgress).noquote() << QStringLiteral("there is a discrepancy between the stored misc settings and the default ones");
+        qCDebug(lcProgress).noquote() << QStringLiteral("reconstituting the dictionary from default settings");
     } else {
-        Console::write(QStringLiteral("creating a new misc settings dictionary"));
-        Console::write(u"default values are " + StoredMaps::render(settings));
+        qCDebug(lcProgress).noquote() << QStringLiteral("creating a new misc settings dictionary");
+        qCDebug(lcProgress).noquote() << u"default values are " + StoredMaps::render(settings);
     }
     QMap<QString, bool> flags;
     for (const LanguageSetting *setting : settings)
         flags.insert(setting->settingName(), setting->status());
     if (!stored)
-        Console::write(u"new dictionary is now " + StoredMaps::render(flags));
+        qCDebug(lcProgress).noquote() << u"new dictionary is now " + StoredMaps::render(flags);
     store(miscSettingsDictionary, StoredMaps::toVariantMap(flags));
     return flags;
 }
@@ -215,5 +215,5 @@ void ProgressManager::setMiscSetting(const QString &name, bool status)
     QMap<QString, bool> flags = getMiscSettingsDictionary();
     flags.insert(name, status);
     store(miscSettingsDictionary, StoredMaps::toVariantMap(flags));
-    Console::write(u"ProgressManager >> setting for " + name + u" now set as " + Console::boolText(status));
+    qCDebug(lcProgress).noquote() << u"ProgressManager >> setting for " + name + u" now set as " + Logging::boolText(status);
 }

@@ -1,6 +1,6 @@
 #include "progress/StoredMaps.h"
 
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "settings/LanguageSetting.h"
 #include "settings/TenseSetting.h"
 
@@ -44,7 +44,7 @@ QString renderSettings(const QList<Setting *> &settings, Name name)
 {
     QStringList entries;
     for (const Setting *setting : settings)
-        entries.append(name(setting) + QStringLiteral(": ") + Console::boolText(setting->status()));
+        entries.append(name(setting) + QStringLiteral(": ") + Logging::boolText(setting->status()));
     return u'[' + entries.join(QStringLiteral(", ")) + u']';
 }
 
@@ -88,7 +88,7 @@ QVariantMap StoredMaps::toVariantMap(const QMap<QString, qint64> &map)
 
 QString StoredMaps::render(const QMap<QString, bool> &map)
 {
-    return renderMap(map, [](bool value) { return Console::boolText(value); });
+    return renderMap(map, [](bool value) { return Logging::boolText(value); });
 }
 
 QString StoredMaps::render(const QMap<QString, qint64> &map)

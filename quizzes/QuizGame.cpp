@@ -1,7 +1,7 @@
 #include "quizzes/QuizGame.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
 #include "progress/ProgressManager.h"
@@ -65,7 +65,7 @@ void QuizGame::startQuiz(Quiz *quiz)
     setCurrentTurn(0);
 
     if (questionsInPlay_.isEmpty()) {
-        Console::write(u"QuizGame >> startQuiz >> quiz " + quiz->quizID + u" has no questions to play");
+        qCWarning(lcQuizzes).noquote() << u"QuizGame >> startQuiz >> quiz " + quiz->quizID + u" has no questions to play";
         setInPlay(false);
         return;
     }
@@ -159,7 +159,7 @@ void QuizGame::nextTurn()
     if (!inPlay_)
         return;
     setCurrentTurn(currentTurn_ + 1);
-    Console::write(u"QuizGame >> nextTurn >> current turn " + QString::number(currentTurn_));
+    qCDebug(lcQuizzes).noquote() << u"QuizGame >> nextTurn >> current turn " + QString::number(currentTurn_);
     if (currentTurn_ < questionsInPlay_.size()) {
         setupTurn();
         return;
@@ -167,8 +167,8 @@ void QuizGame::nextTurn()
     endQuiz();
     const int score = percentage();
     Quiz *played = quiz();
-    Console::write(u"QuizGame >> nextTurn >> quiz over, setting score for " + played->quizID + u" as "
-                   + QString::number(score));
+    qCDebug(lcQuizzes).noquote() << u"QuizGame >> nextTurn >> quiz over, setting score for " + played->quizID + u" as "
+                   + QString::number(score);
     services_.progressManager().setQuizScore(played->quizID, score);
     played->setLastScore(score);
     played->reportScore(score / 100.0);

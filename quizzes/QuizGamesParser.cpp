@@ -1,7 +1,7 @@
 #include "quizzes/QuizGamesParser.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
 #include "progress/ProgressManager.h"
@@ -51,12 +51,12 @@ void QuizGamesParser::readFile()
 {
     dataPath_ = services_.resources().path(QStringLiteral("quizzes"), QStringLiteral("xml"));
     if (dataPath_.isEmpty()) {
-        Console::write(QStringLiteral("QuizGamesParser >> the quiz data file quizzes.xml was not found"));
+        qCWarning(lcQuizzes).noquote() << QStringLiteral("QuizGamesParser >> the quiz data file quizzes.xml was not found");
         return;
     }
     QFile file(dataPath_);
     if (!file.open(QIODevice::ReadOnly)) {
-        Console::write(u"QuizGamesParser >> the quiz data file " + dataPath_ + u" cannot be read: " + file.errorString());
+        qCWarning(lcQuizzes).noquote() << u"QuizGamesParser >> the quiz data file " + dataPath_ + u" cannot be read: " + file.errorString();
         return;
     }
     readWhole_ = parse(file.readAll());
@@ -85,10 +85,10 @@ bool QuizGamesParser::parse(const QByteArray &xml)
     }
     if (!reader.hasError())
         return true;
-    Console::write(QStringLiteral("QuizGamesParser >> the quiz data file %1 is not well-formed: %2 at line %3, column %4")
+    qCWarning(lcQuizzes).noquote() << QStringLiteral("QuizGamesParser >> the quiz data file %1 is not well-formed: %2 at line %3, column %4")
                        .arg(dataPath_, reader.errorString())
                        .arg(reader.lineNumber())
-                       .arg(reader.columnNumber()));
+                       .arg(reader.columnNumber());
     return false;
 }
 
@@ -97,7 +97,7 @@ void QuizGamesParser::elementStarted(const QString &name)
     str_.clear();
     if (name == u"quiz") {
         currentQuiz_ = std::make_unique<Quiz>();
-        Console::write(QStringLiteral("quiz found"));
+        qCDebug(lcQuizzes).noquote() << QStringLiteral("quiz found");
     } else if (name == u"item") {
         currentQuestion_ = std::make_unique<QuizQuestion>(services_.random());
     }
@@ -143,8 +143,8 @@ void QuizGamesParser::elementEnded(const QString &name)
             quiz.quizID = quiz.title;
         quiz.order = currentOrder_;
         currentOrder_ += 1;
-        Console::write(u"adding quiz " + QString::number(currentOrder_) + u" \"" + quiz.title + u"\" with id "
-                       + quiz.id.toString(QUuid::WithoutBraces));
+        qCDebug(lcQuizzes).noquote() << u"adding quiz " + QString::number(currentOrder_) + u" \"" + quiz.title + u"\" with id "
+                       + quiz.id.toString(QUuid::WithoutBraces);
         Quiz *finished = currentQuiz_.release();
         finished->setParent(this);
         quizzes_.append(finished);
@@ -165,9 +165,9 @@ void QuizGamesParser::readLastScores()
         const QMap<QString, qint64> scores = progress.quizScores();
         const auto stored = scores.constFind(quiz->quizID);
         if (stored == scores.cend())
-            Console::write(QStringLiteral("record is not found, so returning zero"));
+            qCDebug(lcQuizzes).noquote() << QStringLiteral("record is not found, so returning zero");
         quiz->setLastScore(stored == scores.cend() ? 0 : *stored);
-        Console::write(u"quiz " + quiz->quizID + u" last score is " + QString::number(quiz->lastScore()));
+        qCDebug(lcQuizzes).noquote() << u"quiz " + quiz->quizID + u" last score is " + QString::number(quiz->lastScore());
     }
 }
 
@@ -177,7 +177,7 @@ void QuizGamesParser::registerQuizzes()
     SchoolWork &store = *schoolWork_;
     store.setDelegate(this);
     for (const Quiz *quiz : std::as_const(quizzes_)) {
-        Console::write(u"registering quiz named " + quiz->title + u" identifier " + quiz->identifier);
+        qCDebug(lcQuizzes).noquote() << u"registering quiz named " + quiz->title + u" identifier " + quiz->identifier;
         store.descendantMatchingIdentifierPath(store.mainAppContext(), quiz->identifierPath(), nullptr);
     }
 }
@@ -203,8 +203,8 @@ std::unique_ptr<SchoolWorkContext> QuizGamesParser::createContext(const QString 
         context->setUniversalLinkURL(link);
     context->setDisplayOrder(quiz->order);
     if (!context->universalLinkURL().isEmpty())
-        Console::write(u"universal link " + context->universalLinkURL().toString());
-    Console::write(u"id " + identifier);
-    Console::write(u"display order " + QString::number(context->displayOrder()));
+        qCDebug(lcQuizzes).noquote() << u"universal link " + context->universalLinkURL().toString();
+    qCDebug(lcQuizzes).noquote() << u"id " + identifier;
+    qCDebug(lcQuizzes).noquote() << u"display order " + QString::number(context->displayOrder());
     return context;
 }

@@ -1,7 +1,7 @@
 #include "quizzes/SchoolWork.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "quizzes/SchoolWorkContext.h"
 #include "quizzes/SchoolWorkDelegate.h"
@@ -68,8 +68,8 @@ void SchoolWork::load()
     const QString aside = path + u".unreadable-"
         + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     const bool moved = QFile::rename(path, aside);
-    Console::write(u"SchoolWork >> the record " + path + u" could not be read; "
-                   + (moved ? u"it was moved to " + aside : QStringLiteral("it could not be moved aside")));
+    qCWarning(lcQuizzes).noquote() << u"SchoolWork >> the record " + path + u" could not be read; "
+                   + (moved ? u"it was moved to " + aside : QStringLiteral("it could not be moved aside"));
     if (!moved)
         dataPath_.clear(); // never overwrite what could not be read
 }
@@ -102,7 +102,7 @@ SchoolWorkContext *SchoolWork::resolve(SchoolWorkContext &from, const QStringLis
     SchoolWorkContext *context = &from;
     for (const QString &identifier : path) {
         if (identifier.isEmpty()) {
-            error = u"the identifier path " + Console::quotedList(path) + u" holds an empty identifier";
+            error = u"the identifier path " + Logging::quotedList(path) + u" holds an empty identifier";
             return nullptr;
         }
         if (SchoolWorkContext *existing = context->child(identifier)) {
@@ -113,7 +113,7 @@ SchoolWorkContext *SchoolWork::resolve(SchoolWorkContext &from, const QStringLis
         if (delegate_)
             created = delegate_->createContext(identifier, *context, context->identifierPath());
         if (!created) {
-            error = u"no context matches the identifier path " + Console::quotedList(path);
+            error = u"no context matches the identifier path " + Logging::quotedList(path);
             return nullptr;
         }
         if (created->identifier() != identifier) {

@@ -1,7 +1,7 @@
 #include "screens/DeepLinkModel.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "quizzes/QuizGamesParser.h"
 
 #include <QQmlEngine>
@@ -123,8 +123,8 @@ QString DeepLinkModel::scheme()
 
 QString DeepLinkModel::openDeepLink(const QString &url)
 {
-    Console::write(QStringLiteral("opening deeplink!"));
-    Console::write(u"URL to handle: " + url);
+    qCDebug(lcApp).noquote() << QStringLiteral("opening deeplink!");
+    qCDebug(lcApp).noquote() << u"URL to handle: " + url;
 
     const std::optional<LinkParts> parts = splitLink(url);
     if (!parts || parts->host.isEmpty())
@@ -135,7 +135,7 @@ QString DeepLinkModel::openDeepLink(const QString &url)
     if (parts->scheme != scheme())
         return {};
 
-    Console::write(*quizID);
+    qCDebug(lcApp).noquote() << *quizID;
     quizIDs_.append(*quizID);
     emit quizIDsChanged();
     emit quizIDPushed(*quizID);
@@ -153,15 +153,15 @@ Quiz *DeepLinkModel::destination(const QString &quizID) const
 {
     const QList<Quiz *> &quizzes = QuizGamesParser::shared().quizzes();
     if (quizzes.isEmpty()) {
-        Console::write(u"DeepLinkModel >> destination >> no quizzes are loaded, so the link to " + quizID
-                       + u" is ignored");
+        qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> no quizzes are loaded, so the link to " + quizID
+                       + u" is ignored";
         return nullptr;
     }
     if (Quiz *quiz = QuizGamesParser::shared().quizWithID(quizID)) {
-        Console::write(u"DeepLinkModel >> destination >> opening quiz " + quiz->quizID);
+        qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> opening quiz " + quiz->quizID;
         return quiz;
     }
-    Console::write(u"DeepLinkModel >> destination >> no quiz has the id " + quizID + u", opening the first quiz "
-                   + quizzes.first()->quizID);
+    qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> no quiz has the id " + quizID + u", opening the first quiz "
+                   + quizzes.first()->quizID;
     return quizzes.first();
 }

@@ -1,6 +1,6 @@
 #include "screens/ProgressViewerModel.h"
 
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "progress/ProgressManager.h"
 #include "screens/Colours.h"
 
@@ -61,5 +61,5 @@ void ProgressViewerModel::printScores()
     QStringList items;
     for (auto it = scores.cbegin(); it != scores.cend(); ++it)
         items.append(u'"' + it.key() + QStringLiteral("\": ") + QString::number(it.value()));
-    Console::write(u'[' + (items.isEmpty() ? QStringLiteral(":") : items.join(QStringLiteral(", "))) + u']');
+    qCDebug(lcApp).noquote() << u'[' + (items.isEmpty() ? QStringLiteral(":") : items.join(QStringLiteral(", "))) + u']';
 }

@@ -1,6 +1,6 @@
 #include "screens/SvgIcon.h"
 
-#include "platform/Console.h"
+#include "platform/Logging.h"
 
 #include <QPainter>
 #include <QQmlContext>
@@ -21,7 +21,7 @@ void SvgIcon::setSource(const QUrl &source)
     const QString file = QQmlFile::urlToLocalFileOrQrc(resolved);
     if (file.isEmpty() || !renderer_.load(file)) {
         renderer_.load(QByteArray());
-        Console::write(u"SvgIcon >> cannot draw " + resolved.toString());
+        qCWarning(lcApp).noquote() << u"SvgIcon >> cannot draw " + resolved.toString();
     }
     setImplicitSize(renderer_.defaultSize().width(), renderer_.defaultSize().height());
     update();

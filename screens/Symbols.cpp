@@ -1,7 +1,7 @@
 #include "screens/Symbols.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/Resources.h"
 
 #include <QFont>
@@ -71,7 +71,7 @@ bool addFont(const QString &name)
     // The fonts are part of the app itself, whatever resource folder the verb data comes from.
     const QString path = Resources(Resources::defaultRoot() + QStringLiteral("/fonts")).path(name, QStringLiteral("ttf"));
     if (path.isEmpty() || QFontDatabase::addApplicationFont(path) < 0) {
-        Console::write(QStringLiteral("Symbols >> installFonts >> cannot load the font ") + name);
+        qCWarning(lcApp).noquote() << QStringLiteral("Symbols >> installFonts >> cannot load the font ") + name;
         return false;
     }
     return true;

@@ -1,6 +1,6 @@
 #include "settings/LanguageSetting.h"
 
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "progress/ProgressManager.h"
 #include "progress/StoredMaps.h"
 
@@ -22,8 +22,8 @@ void LanguageSetting::setStatus(bool status)
 
 void LanguageSetting::statusDidChange()
 {
-    Console::write(u"LanguageSetting >> status didSet to " + Console::boolText(status_));
+    qCDebug(lcSettings).noquote() << u"LanguageSetting >> status didSet to " + Logging::boolText(status_);
     ProgressManager &progress = ProgressManager::shared();
     progress.setMiscSetting(settingName_, status_);
-    Console::write(StoredMaps::render(progress.getMiscSettingsDictionary()));
+    qCDebug(lcSettings).noquote() << StoredMaps::render(progress.getMiscSettingsDictionary());
 }

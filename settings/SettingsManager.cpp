@@ -1,7 +1,7 @@
 #include "settings/SettingsManager.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/UserDefaults.h"
 #include "progress/ProgressManager.h"
 #include "progress/StoredMaps.h"
@@ -16,12 +16,12 @@ QMap<QString, bool> SettingsManager::getFlagDictionary()
         return StoredMaps::boolMap(*stored);
 
     const auto &tenses = services_.tenseSettings();
-    Console::write(QStringLiteral("SettingsManager >> creating a new verb flag dictionary"));
-    Console::write(u"SettingsManager >> default values are " + StoredMaps::render(tenses));
+    qCDebug(lcSettings).noquote() << QStringLiteral("SettingsManager >> creating a new verb flag dictionary");
+    qCDebug(lcSettings).noquote() << u"SettingsManager >> default values are " + StoredMaps::render(tenses);
     QMap<QString, bool> flags;
     for (const TenseSetting *setting : tenses)
         flags.insert(setting->tenseName(), setting->status());
-    Console::write(u"SettingsManager >> new dictionary is now " + StoredMaps::render(flags));
+    qCDebug(lcSettings).noquote() << u"SettingsManager >> new dictionary is now " + StoredMaps::render(flags);
     store.set(flagDictionary, StoredMaps::toVariantMap(flags));
     return flags;
 }
@@ -31,9 +31,9 @@ bool SettingsManager::getFlag(const QString &tenseName)
     const QMap<QString, bool> flags = getFlagDictionary();
     const auto found = flags.constFind(tenseName);
     if (found == flags.constEnd()) {
-        Console::write(QStringLiteral("record is not found, so returning false"));
+        qCDebug(lcSettings).noquote() << QStringLiteral("record is not found, so returning false");
         return false;
     }
-    Console::write(u"SettingsManager >> result for " + tenseName + u" retrieved: " + Console::boolText(*found));
+    qCDebug(lcSettings).noquote() << u"SettingsManager >> result for " + tenseName + u" retrieved: " + Logging::boolText(*found);
     return *found;
 }

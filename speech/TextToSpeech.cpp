@@ -1,7 +1,7 @@
 #include "speech/TextToSpeech.h"
 
 #include "app/Services.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioPlayer.h"
 #include "speech/SpeechSynthesizer.h"
@@ -153,7 +153,7 @@ bool TextToSpeech::isVoiceAvailable(const QString &locale)
     const QStringList languages = speakTalk_->voiceLanguages();
     for (const QString &language : languages) {
         if (language == locale) {
-            Console::write(QStringLiteral("voice ") + language + QStringLiteral(" supported!"));
+            qCDebug(lcSpeech).noquote() << QStringLiteral("voice ") + language + QStringLiteral(" supported!");
             available = true;
         }
     }
@@ -163,7 +163,7 @@ bool TextToSpeech::isVoiceAvailable(const QString &locale)
 bool TextToSpeech::clipCached(const QString &text)
 {
     const QString path = clipPath(text);
-    Console::write(prefix + QStringLiteral("Looking for ") + fileUrlText(path) + QStringLiteral(" locally first..."));
+    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("Looking for ") + fileUrlText(path) + QStringLiteral(" locally first...");
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
@@ -171,24 +171,24 @@ void TextToSpeech::speak(const QString &text, const QString &locale)
 {
     speakTalk_->stop();
     if (isVoiceAvailable(locale)) {
-        Console::write(QStringLiteral("playing '") + text + u'\'');
+        qCDebug(lcSpeech).noquote() << QStringLiteral("playing '") + text + u'\'';
         speakTalk_->speak(text, locale);
         return;
     }
-    Console::write(QStringLiteral(
-        "VerbTable > Attempting alternative means of TTS as Italian (it is not available as a built-in TTS voice."));
+    qCDebug(lcSpeech).noquote() << QStringLiteral(
+        "VerbTable > Attempting alternative means of TTS as Italian (it is not available as a built-in TTS voice.");
     if (!externalLocales().contains(locale))
         return;
     if (clipsFolder().isEmpty()) {
-        Console::write(prefix + QStringLiteral("there is no folder for clips"));
+        qCWarning(lcSpeech).noquote() << prefix + QStringLiteral("there is no folder for clips");
         return;
     }
     if (clipCached(text)) {
-        Console::write(prefix + QStringLiteral("The file already exists at path"));
+        qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("The file already exists at path");
         playSoundFromDocs(QUrl::fromLocalFile(clipPath(text)));
         return;
     }
-    Console::write(prefix + QStringLiteral("Can't locate the file locally. Let's check online."));
+    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("Can't locate the file locally. Let's check online.");
     startFetch(text, locale, false);
 }
 
@@ -196,24 +196,24 @@ void TextToSpeech::preloadExtenalSound(const QString &text, const QString &local
 {
     if (isVoiceAvailable(locale))
         return;
-    Console::write(prefix + QStringLiteral("preloadExtenalSound >> attempting to preload sound in Italian") +
-                   QStringLiteral(" (it from external TTS service."));
+    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExtenalSound >> attempting to preload sound in Italian") +
+                   QStringLiteral(" (it from external TTS service.");
     if (!externalLocales().contains(locale))
         return;
     const QString path = clipPath(text);
     if (path.isEmpty()) {
-        Console::write(prefix + QStringLiteral("there is no folder for clips"));
+        qCWarning(lcSpeech).noquote() << prefix + QStringLiteral("there is no folder for clips");
         return;
     }
-    Console::write(prefix + QStringLiteral("preloadExtenalSound >> Looking for ") + fileUrlText(path) +
-                   QStringLiteral(" locally first..."));
+    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExtenalSound >> Looking for ") + fileUrlText(path) +
+                   QStringLiteral(" locally first...");
     if (QFileInfo(path).isFile()) {
-        Console::write(prefix +
-                       QStringLiteral("preloadExtenalSound >> The file already exists at path - not proceeding"));
+        qCDebug(lcSpeech).noquote() << prefix +
+                       QStringLiteral("preloadExtenalSound >> The file already exists at path - not proceeding");
         return;
     }
-    Console::write(prefix +
-                   QStringLiteral("preloadExtenalSound >> Can't locate the file locally. Let's check online."));
+    qCDebug(lcSpeech).noquote() << prefix +
+                   QStringLiteral("preloadExtenalSound >> Can't locate the file locally. Let's check online.");
     startFetch(text, locale, true);
 }
 
@@ -222,7 +222,7 @@ void TextToSpeech::startFetch(const QString &text, const QString &locale, bool p
     setDownloadDone(false);
     const QUrl request = serviceRequest(locale, text);
     if (!request.isValid()) {
-        Console::write(QStringLiteral("TextToSpeech > the URL was bad"));
+        qCWarning(lcSpeech).noquote() << QStringLiteral("TextToSpeech > the URL was bad");
         setDownloadDone(true);
         return;
     }
@@ -234,7 +234,7 @@ void TextToSpeech::startFetch(const QString &text, const QString &locale, bool p
 
 void TextToSpeech::loadSound(const QUrl &request, ResponseHandler handler)
 {
-    Console::write(prefix + QStringLiteral("loadSound >> ") + request.toString(QUrl::FullyEncoded));
+    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("loadSound >> ") + request.toString(QUrl::FullyEncoded);
     fetcher_->fetch(request, maxSoundUrlBytes, std::move(handler));
 }
 
@@ -242,21 +242,21 @@ void TextToSpeech::soundUrlAnswered(const ClipFetcher::Result &result, const QSt
 {
     const QString handler = prefix + (preload ? QStringLiteral("preloadSound >> ") : QStringLiteral("loadSound >> "));
     if (!result.ok()) {
-        Console::write(handler + QStringLiteral("ERROR"));
-        Console::write(result.error);
+        qCWarning(lcSpeech).noquote() << handler + QStringLiteral("ERROR");
+        qCWarning(lcSpeech).noquote() << result.error;
         setDownloadDone(true);
         return;
     }
     const QString text = soundUrlText(result.body);
     if (text.isEmpty()) {
-        Console::write(handler + QStringLiteral("the answer is not a sound URL"));
+        qCWarning(lcSpeech).noquote() << handler + QStringLiteral("the answer is not a sound URL");
         setDownloadDone(true);
         return;
     }
-    Console::write((preload ? handler : prefix) + QStringLiteral("sound URL is ") + text);
+    qCDebug(lcSpeech).noquote() << (preload ? handler : prefix) + QStringLiteral("sound URL is ") + text;
     const QUrl clipUrl(text, QUrl::TolerantMode);
     if (!isWebUrl(clipUrl)) {
-        Console::write(handler + QStringLiteral("the sound URL was bad"));
+        qCWarning(lcSpeech).noquote() << handler + QStringLiteral("the sound URL was bad");
         setDownloadDone(true);
         return;
     }
@@ -283,7 +283,7 @@ void TextToSpeech::fetchClip(const QUrl &clipUrl, const QString &clipName, bool 
     // The name comes from the spoken text, never from the server's URL.
     const QString folder = clipsFolder();
     const QString destination = folder + u'/' + clipName + QStringLiteral(".mp3");
-    Console::write(operation + QStringLiteral("destinationUrl is ") + fileUrlText(destination));
+    qCDebug(lcSpeech).noquote() << operation + QStringLiteral("destinationUrl is ") + fileUrlText(destination);
     fetcher_->fetch(clipUrl, maxClipBytes, [this, operation, destination, preload](const ClipFetcher::Result &result) {
         QString error = result.error;
         if (error.isEmpty() && result.body.isEmpty())
@@ -291,14 +291,14 @@ void TextToSpeech::fetchClip(const QUrl &clipUrl, const QString &clipName, bool 
         if (error.isEmpty())
             error = storeClip(result.body, destination);
         if (!error.isEmpty()) {
-            Console::write(operation + error);
+            qCWarning(lcSpeech).noquote() << operation + error;
             setDownloadDone(true);
             return;
         }
-        Console::write(operation + QStringLiteral("Downloaded file moved to documents folder"));
+        qCDebug(lcSpeech).noquote() << operation + QStringLiteral("Downloaded file moved to documents folder");
         if (!preload)
             playSoundFromDocs(QUrl::fromLocalFile(destination));
-        Console::write(prefix + QStringLiteral("downloadSound : download cycle is done!"));
+        qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("downloadSound : download cycle is done!");
         setDownloadDone(true);
     });
 }
@@ -329,7 +329,7 @@ QString TextToSpeech::storeClip(const QByteArray &data, const QString &destinati
 void TextToSpeech::playSoundFromDocs(const QUrl &file)
 {
     // The platform has no audio session to set up; sounds go to the default output.
-    Console::write(QStringLiteral("VerbTable > Trying to play now!"));
+    qCDebug(lcSpeech).noquote() << QStringLiteral("VerbTable > Trying to play now!");
     std::unique_ptr<AudioPlayer> player = services_.object<AudioEngines>().makePlayer();
     if (!player) {
         deleteUnplayableClip(file, QStringLiteral("No audio player is available."));
@@ -342,16 +342,16 @@ void TextToSpeech::playSoundFromDocs(const QUrl &file)
 void TextToSpeech::deleteUnplayableClip(const QUrl &file, const QString &error)
 {
     const QString operation = prefix + QStringLiteral("playSoundFromDocs : ");
-    Console::write(operation + error);
+    qCWarning(lcSpeech).noquote() << operation + error;
     // Only clips are ever deleted.
     const QFileInfo info(file.toLocalFile());
     const QString folder = clipsFolder();
     if (folder.isEmpty() || info.absolutePath() != QFileInfo(folder).absoluteFilePath())
         return;
-    Console::write(operation + QStringLiteral("deleting ") + file.toString());
+    qCDebug(lcSpeech).noquote() << operation + QStringLiteral("deleting ") + file.toString();
     QFile clip(info.absoluteFilePath());
     if (!clip.remove())
-        Console::write(operation + clip.errorString());
+        qCWarning(lcSpeech).noquote() << operation + clip.errorString();
 }
 
 void TextToSpeech::setDownloadDone(bool done)

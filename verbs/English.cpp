@@ -1,6 +1,6 @@
 #include "verbs/English.h"
 
-#include "platform/Console.h"
+#include "platform/Logging.h"
 
 namespace {
 
@@ -109,7 +109,7 @@ QStringList English::splitInfinitive(const QString &infinitive)
 
 QString English::simplePast(const QString &infinitive)
 {
-    Console::write(u"English >> Creating simple past from infinitive: " + infinitive);
+    qCDebug(lcVerbs).noquote() << u"English >> Creating simple past from infinitive: " + infinitive;
     const Head head(infinitive);
     QString past;
     if (head.last == u"e")

@@ -1,6 +1,6 @@
 #include "verbs/Verb.h"
 
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "settings/TenseSetting.h"
 #include "verbs/English.h"
 #include "verbs/VerbDictionary.h"
@@ -66,7 +66,7 @@ void Verb::setLearnt(bool learnt)
 void Verb::computeKey()
 {
     key = displayInfinitive().toLower();
-    Console::write(u"the key for " + infinitive + u" is " + key);
+    qCDebug(lcVerbs).noquote() << u"the key for " + infinitive + u" is " + key;
 }
 
 QString Verb::displayInfinitive() const
@@ -105,7 +105,7 @@ QStringList Verb::simpleForms(const QStringList &tense) const
 
 QStringList Verb::presentForms() const
 {
-    Console::write(u"present tense for " + infinitive + u" is " + Console::quotedList(presentTense));
+    qCDebug(lcVerbs).noquote() << u"present tense for " + infinitive + u" is " + Logging::quotedList(presentTense);
     return simpleForms(presentTense);
 }
 

@@ -1,6 +1,6 @@
 #include "verbs/VerbDataReader.h"
 
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "verbs/Verb.h"
 
 #include <QXmlStreamReader>
@@ -61,7 +61,7 @@ void VerbDataReader::elementEnded(const QString &name)
 {
     if (name == u"verb") {
         currentVerb_->computeKey();
-        Console::write(u"adding verb " + currentVerb_->infinitive);
+        qCDebug(lcVerbs).noquote() << u"adding verb " + currentVerb_->infinitive;
         onVerb_(currentVerb_.release());
         // Stray elements after a verb must not change the verb already handed over.
         currentVerb_ = std::make_unique<Verb>();
@@ -94,7 +94,7 @@ bool VerbDataReader::storeLeaf(const QString &name)
         verb.notes = str_;
     else if (name == u"tags") {
         verb.tags = str_.split(u',', Qt::SkipEmptyParts);
-        Console::write(verb.infinitive + u" has tags " + Console::quotedList(verb.tags));
+        qCDebug(lcVerbs).noquote() << verb.infinitive + u" has tags " + Logging::quotedList(verb.tags);
     } else if (name == u"past_participle")
         verb.pastParticiple = str_;
     else if (name == u"gerund")
@@ -113,7 +113,7 @@ bool VerbDataReader::storeTense(const QString &name)
     Verb &verb = *currentVerb_;
     if (name == u"ind_pres") {
         verb.presentTense = currentConjugation_;
-        Console::write(u"current verb ind pres " + verb.infinitive + u", " + Console::quotedList(currentConjugation_));
+        qCDebug(lcVerbs).noquote() << u"current verb ind pres " + verb.infinitive + u", " + Logging::quotedList(currentConjugation_);
     } else if (name == u"imp")
         verb.imperfectTense = currentConjugation_;
     else if (name == u"pret")

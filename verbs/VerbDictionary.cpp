@@ -2,7 +2,7 @@
 
 #include "app/Services.h"
 #include "platform/Collation.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
@@ -79,7 +79,7 @@ void VerbDictionary::finishReading()
     }
     loaded_ = true;
     emit verbsChanged();
-    Console::write(QString::number(verbs_.size()) + u" verbs added.");
+    qCDebug(lcVerbs).noquote() << QString::number(verbs_.size()) + u" verbs added.";
     services_.mainQueue().post([this] { loadLearntAndTenseFlags(); });
 }
 

@@ -2,7 +2,7 @@
 
 #include "app/Services.h"
 #include "games/conjugation/ConjugationQuizAnswer.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/Random.h"
 #include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
@@ -59,7 +59,7 @@ void ConjQuiz::startGame()
     verbsInPlay_.clear();
     const QString setName = verbSet();
     const QList<Verb *> pot = services().verbDictionary().verbsInSet(setName);
-    Console::write(u"pot for " + setName + u" is " + QString::number(pot.size()) + u" long");
+    qCDebug(lcGames).noquote() << u"pot for " + setName + u" is " + QString::number(pot.size()) + u" long";
 
     Random &random = services().random();
     QList<qsizetype> order(pot.size());
@@ -84,7 +84,7 @@ void ConjQuiz::startGame()
     emit verbsInPlayChanged();
 
     if (verbsInPlay_.isEmpty()) {
-        Console::write(u"ConjQuiz >> startGame >> no verb of " + setName + u" has drill items");
+        qCWarning(lcGames).noquote() << u"ConjQuiz >> startGame >> no verb of " + setName + u" has drill items";
         setMessage(nothingToPlayMessage);
         setInPlay(false);
         return;
@@ -114,7 +114,7 @@ QStringList ConjQuiz::pronounCandidates(const QStringList &pronouns)
 
 ConjQuiz::Stripped ConjQuiz::removePronouns(const QString &form, const QStringList &candidates)
 {
-    Console::write(u"ConjQuiz >> removePronouns >> str is " + form);
+    qCDebug(lcGames).noquote() << u"ConjQuiz >> removePronouns >> str is " + form;
     Stripped result{form, QString()};
     for (const QString &candidate : candidates) {
         if (form.startsWith(candidate + u' ')) {
@@ -132,7 +132,7 @@ void ConjQuiz::setupTurn()
     Verb *verb = verbsInPlay_.at(currentTurn_);
     currentVerb_ = verb;
     emit currentVerbChanged();
-    Console::write(u"current verb is " + verb->key);
+    qCDebug(lcGames).noquote() << u"current verb is " + verb->key;
 
     const QStringList forms = verb->gameParts(false).texts;
     const Verb::GameParts english = verb->gameParts(true);
@@ -150,19 +150,19 @@ void ConjQuiz::setupTurn()
     ConjugationQuestion question;
     question.question = prompts.at(i);
     const QString bare = forms.at(i);
-    Console::write(u"ConjQuiz >> setupTurn >> bare answer is " + bare);
+    qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> bare answer is " + bare;
     const QStringList candidates = pronounCandidates(verb->pronouns);
     const Stripped stripped = removePronouns(bare, candidates);
     question.questionHint = stripped.pronoun.isEmpty() ? QString() : stripped.pronoun + QStringLiteral("...");
     question.tags = codes.at(i).split(u'|');
     pool.removeAt(p);
-    Console::write(QStringLiteral("ConjQuiz >> setupTurn >> setting up ConjugationQuizAnswer array"));
+    qCDebug(lcGames).noquote() << QStringLiteral("ConjQuiz >> setupTurn >> setting up ConjugationQuizAnswer array");
 
     auto *right = new ConjugationQuizAnswer(stripped.answer, true, this);
     if (!stripped.pronoun.isEmpty())
         right->setSpeakText(stripped.pronoun + u' ' + stripped.answer);
     QList<ConjugationQuizAnswer *> answers{right};
-    Console::write(u"ConjQuiz >> setupTurn >> answer is " + stripped.answer);
+    qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> answer is " + stripped.answer;
     auto alreadyOffered = [&answers](const QString &text) {
         return std::any_of(answers.begin(), answers.end(),
                            [&text](const ConjugationQuizAnswer *answer) { return answer->text() == text; });
@@ -179,7 +179,7 @@ void ConjQuiz::setupTurn()
     while (answers.size() < 4 && !pool.isEmpty()) {
         const int q = random.index(pool.size());
         const QString alt = removePronouns(forms.at(pool.at(q)), candidates).answer;
-        Console::write(u"ConjQuiz >> setupTurn >> altAnswer is " + alt);
+        qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> altAnswer is " + alt;
         if (!alreadyOffered(alt))
             answers.append(new ConjugationQuizAnswer(alt, false, this));
         pool.removeAt(q);
@@ -188,7 +188,7 @@ void ConjQuiz::setupTurn()
     QStringList texts;
     for (const ConjugationQuizAnswer *answer : std::as_const(answers))
         texts.append(answer->text());
-    Console::write(u"ConjQuiz >> setupTurn >> pot is " + Console::quotedList(texts));
+    qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> pot is " + Logging::quotedList(texts);
 
     question.correctAnswer = stripped.answer;
     question.alts = answers;
@@ -197,7 +197,7 @@ void ConjQuiz::setupTurn()
     emit currentQuestionChanged();
     for (ConjugationQuizAnswer *answer : old)
         answer->deleteLater();
-    Console::write(u"ConjQuiz >> setupTurn >> currentQuestion is " + question.question);
+    qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> currentQuestion is " + question.question;
 
     canClick_ = true;
     stopTimer();
@@ -207,7 +207,7 @@ void ConjQuiz::setupTurn()
         if (self)
             self->fireTimer();
     });
-    Console::write(QStringLiteral("ConjQuiz >> setupTurn >> timer has started"));
+    qCDebug(lcGames).noquote() << QStringLiteral("ConjQuiz >> setupTurn >> timer has started");
 }
 
 QString ConjQuiz::decoyFromAnotherVerb(qsizetype index, const QStringList &candidates)
@@ -245,7 +245,7 @@ void ConjQuiz::fireTimer()
     }
     stopTimer();
     canClick_ = false;
-    Console::write(QStringLiteral("game over!"));
+    qCDebug(lcGames).noquote() << QStringLiteral("game over!");
     setMessage(QStringLiteral("Sorry, time's up! Want to try again?"));
     setInPlay(false);
 }
@@ -290,7 +290,7 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
 
 void ConjQuiz::nextTurn()
 {
-    Console::write(QStringLiteral("ConjQuiz >> nextTurn"));
+    qCDebug(lcGames).noquote() << QStringLiteral("ConjQuiz >> nextTurn");
     setCurrentTurn(currentTurn_ + 1);
     if (currentTurn_ < verbsInPlay_.size())
         setupTurn();

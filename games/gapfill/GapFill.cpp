@@ -4,7 +4,7 @@
 #include "games/SoundEffects.h"
 #include "games/gapfill/GapFillKeyboardKey.h"
 #include "games/gapfill/GapFillTurn.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
 #include "progress/ProgressManager.h"
@@ -62,7 +62,7 @@ int GapFill::startLetter(const QString &phrase, bool log)
     for (const QString &pronoun : defaultPronouns()) {
         if (phrase.startsWith(pronoun + u' ')) {
             if (log)
-                Console::write(phrase + u" contains " + pronoun + u' ');
+                qCDebug(lcGames).noquote() << phrase + u" contains " + pronoun + u' ';
             cursor = int(pronoun.size()) + 1;
         }
     }
@@ -92,9 +92,9 @@ void GapFill::startGame()
 {
     nextGameNumber();
     const QString setName = verbSet();
-    Console::write(u"Starting a new GapFill game with the set " + setName);
+    qCDebug(lcGames).noquote() << u"Starting a new GapFill game with the set " + setName;
     const QList<Verb *> pot = services().verbDictionary().verbsInSet(setName);
-    Console::write(u"pot is " + QString::number(pot.size()) + u" verbs long");
+    qCDebug(lcGames).noquote() << u"pot is " + QString::number(pot.size()) + u" verbs long";
 
     Random &random = services().random();
     verbs_.clear();
@@ -112,7 +112,7 @@ void GapFill::startGame()
     setClicks(0, 0);
     currentTurn_ = 0;
     if (verbs_.isEmpty()) {
-        Console::write(u"GapFill >> startGame >> no verb of " + setName + u" has anything to spell");
+        qCWarning(lcGames).noquote() << u"GapFill >> startGame >> no verb of " + setName + u" has anything to spell";
         canClick_ = false;
         setMessage(nothingToPlayMessage);
         setInPlay(false);
@@ -161,7 +161,7 @@ void GapFill::setupTurn()
     emit currentGapFillTurnChanged();
     old->deleteLater();
 
-    Console::write(phrase);
+    qCDebug(lcGames).noquote() << phrase;
     TextToSpeech::shared().preloadExtenalSound(phrase, speechLocale());
     buildKeyboard();
     setTurnWon(false);

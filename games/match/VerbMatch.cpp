@@ -2,7 +2,7 @@
 
 #include "app/Services.h"
 #include "games/match/VerbMatchButton.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/Random.h"
 #include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
@@ -30,7 +30,7 @@ void VerbMatch::startGame()
     nextGameNumber();
     verbsPerPlay_ = 3 * level() + 6;
     TextToSpeech::shared().speak(QString(), QStringLiteral("en-GB"));
-    Console::write(QStringLiteral("Starting a new game!"));
+    qCDebug(lcGames).noquote() << QStringLiteral("Starting a new game!");
     correctAnswers_ = 0;
 
     const QList<Verb *> pot = services().verbDictionary().verbsInSet(verbSet());
@@ -112,7 +112,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
         return;
     }
 
-    Console::write(QStringLiteral("it's a match!"));
+    qCDebug(lcGames).noquote() << QStringLiteral("it's a match!");
     progress.addPoints(a->verb()->key, 1);
     for (VerbMatchButton *matched : {a, b}) {
         matched->setCorrect(true);

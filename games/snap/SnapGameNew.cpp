@@ -4,7 +4,7 @@
 #include "games/SoundEffects.h"
 #include "games/snap/SnapCardNew.h"
 #include "games/snap/SnapGameScoreNodeNew.h"
-#include "platform/Console.h"
+#include "platform/Logging.h"
 #include "platform/Random.h"
 #include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
@@ -60,7 +60,7 @@ double SnapGameNew::baseTime() const
 void SnapGameNew::startGame()
 {
     nextGameNumber();
-    Console::write(u"Starting a new Snap game with level " + levelName(difficultyLevel()));
+    qCDebug(lcGames).noquote() << u"Starting a new Snap game with level " + levelName(difficultyLevel());
     stopTimer();
     verbPot_ = services().verbDictionary().verbsInSet(verbSet());
     gameStartTime_ = services().mainQueue().now();
@@ -123,7 +123,7 @@ void SnapGameNew::nextCard()
 
     const int r = random.uniform(1, 9);
     const int threshold = decoyThreshold();
-    Console::write(u"randomiser is " + QString::number(r) + u" - threshold is " + QString::number(threshold));
+    qCDebug(lcGames).noquote() << u"randomiser is " + QString::number(r) + u" - threshold is " + QString::number(threshold);
     if (r >= threshold) {
         const int j = random.uniform(1, int(n) - 1);
         delete answerCard;
@@ -202,14 +202,14 @@ void SnapGameNew::answerMatch()
     if (snapCards_.size() < 2)
         return;
     if (snapCards_.at(1)->isCorrect()) {
-        Console::write(QStringLiteral("correct"));
+        qCDebug(lcGames).noquote() << QStringLiteral("correct");
         for (SnapCardNew *card : std::as_const(snapCards_))
             card->setStatus(SnapCardStatusNew::correct);
         setStatus(SnapCardAnswerStateNew::correct);
         registerRight();
         SoundEffects::shared().playSound(QStringLiteral("ding"));
     } else {
-        Console::write(QStringLiteral("incorrect"));
+        qCDebug(lcGames).noquote() << QStringLiteral("incorrect");
         for (SnapCardNew *card : std::as_const(snapCards_))
             card->setStatus(SnapCardStatusNew::incorrect);
         setStatus(SnapCardAnswerStateNew::incorrect);
@@ -230,7 +230,7 @@ void SnapGameNew::answerNoMatch()
         return;
     const bool right = !snapCards_.at(1)->isCorrect();
     if (!right) {
-        Console::write(QStringLiteral("incorrect"));
+        qCDebug(lcGames).noquote() << QStringLiteral("incorrect");
         for (SnapCardNew *card : std::as_const(snapCards_))
             card->setStatus(SnapCardStatusNew::correct);
         setStatus(SnapCardAnswerStateNew::incorrect);
@@ -238,7 +238,7 @@ void SnapGameNew::answerNoMatch()
         registerMistake();
         SoundEffects::shared().playSound(QStringLiteral("wrong"));
     } else {
-        Console::write(QStringLiteral("correct"));
+        qCDebug(lcGames).noquote() << QStringLiteral("correct");
         for (SnapCardNew *card : std::as_const(snapCards_))
             card->setStatus(SnapCardStatusNew::incorrect);
         setStatus(SnapCardAnswerStateNew::correct);
@@ -319,14 +319,14 @@ void SnapGameNew::stopGame()
         setMessage(u"Well done! You reached " + QString::number(correctTaps_) + u" snaps. Want another go?");
         setInPlay(false);
     }
-    Console::write(QStringLiteral("SnapGameNew >> stopGame >> Snap game stopped."));
+    qCDebug(lcGames).noquote() << QStringLiteral("SnapGameNew >> stopGame >> Snap game stopped.");
 }
 
 void SnapGameNew::endWithNothingToPlay()
 {
     stopTimer();
     setCanClick(false);
-    Console::write(QStringLiteral("SnapGameNew >> nextCard >> no verb of the set has two drill items"));
+    qCWarning(lcGames).noquote() << QStringLiteral("SnapGameNew >> nextCard >> no verb of the set has two drill items");
     setMessage(nothingToPlayMessage);
     setInPlay(false);
 }

@@ -292,7 +292,6 @@ void ConjQuizTest::decoysFromAnotherVerb()
 {
     QFETCH(LearningGameDifficultyLevel, level);
     QFETCH(double, share);
-    QuietConsole quiet;
     ConjQuiz game;
     game.setVerbSet(QStringLiteral("Top 100"));
     game.setDifficultyLevel(level);

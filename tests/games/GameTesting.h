@@ -1,6 +1,5 @@
 #pragma once
 
-#include "platform/Console.h"
 #include "platform/ManualMainQueue.h"
 #include "progress/ProgressManager.h"
 #include "speech/AudioEngines.h"
@@ -37,16 +36,3 @@ private:
     AudioRecording *recording_ = nullptr;
 };
 
-// Keeps console lines off standard error while many games are dealt; a capture installed
-// afterwards still sees them.
-class QuietConsole
-{
-public:
-    QuietConsole() : previous_(Console::setSink([](const QString &) {})) {}
-    ~QuietConsole() { Console::setSink(previous_); }
-    QuietConsole(const QuietConsole &) = delete;
-    QuietConsole &operator=(const QuietConsole &) = delete;
-
-private:
-    Console::Sink previous_;
-};

@@ -120,10 +120,8 @@ void GapFillTest::pronounShownFromTheStart()
 {
     GapFill game;
     game.setVerbSet(QStringLiteral("Io Parlo"));
-    ConsoleCapture console;
     game.startGame();
     QCOMPARE(phrase(game), QStringLiteral("io parlo"));
-    QVERIFY(console.contains(QStringLiteral("io parlo contains io ")));
     QCOMPARE(game.currentLetter(), 3);
     QCOMPARE(game.gapped(), QStringLiteral("io -----"));
     QCOMPARE(game.letterTexts(), (QStringList{"a", "l", "o", "p", "r"}));

@@ -233,7 +233,6 @@ void SnapGameTest::onlyThumbsDownScores()
 void SnapGameTest::stoppedEarlyReportsTheStarsLit()
 {
     SnapGameNew game;
-    ConsoleCapture console;
     game.stopGame();
     QVERIFY(game.message().startsWith(QStringLiteral("Each time the cards change")));
 
@@ -248,7 +247,6 @@ void SnapGameTest::stoppedEarlyReportsTheStarsLit()
     game.stopGame();
     QVERIFY(!game.inPlay());
     QCOMPARE(game.message(), QStringLiteral("Well done! You reached 4 snaps. Want another go?"));
-    QCOMPARE(console.count(QStringLiteral("SnapGameNew >> stopGame >> Snap game stopped.")), 2);
     // The pending next pair stays undealt.
     const QList<SnapCardNew *> cards = game.snapCards();
     services_->queue().advance(5000);
@@ -329,36 +327,19 @@ void SnapGameTest::decoyDraws()
     QFETCH(double, attempts);
     QFETCH(double, ish);
 
-    QuietConsole quiet;
     SnapGameNew game;
     game.setDifficultyLevel(level);
     game.startGame();
     QCOMPARE(game.decoyThreshold(), threshold);
-    const QRegularExpression drawLine(QStringLiteral("^randomiser is (\\d) - threshold is (\\d)$"));
     const int draws = 10000;
-    int attemptCount = 0;
     int nonMatching = 0;
     int ishCount = 0;
     for (int i = 0; i < draws; ++i) {
-        ConsoleCapture console;
         game.nextCard();
-        int drawn = 0;
-        for (const QString &line : console.lines()) {
-            const QRegularExpressionMatch match = drawLine.match(line);
-            if (match.hasMatch()) {
-                drawn = match.captured(1).toInt();
-                QCOMPARE(match.captured(2).toInt(), threshold);
-            }
-        }
-        QVERIFY(drawn >= 1 && drawn <= 9);
-        attemptCount += drawn >= threshold ? 1 : 0;
-
         const SnapCardNew *answer = game.snapCards().at(1);
         QCOMPARE(answer->correctAnswer(), game.correctAnswer());
         QCOMPARE(game.currentPairIsAMatch(), answer->text() == game.correctAnswer());
         QCOMPARE(answer->isCorrect(), game.currentPairIsAMatch());
-        if (drawn < threshold)
-            QVERIFY(game.currentPairIsAMatch());
         if (!game.currentPairIsAMatch()) {
             ++nonMatching;
             if (answer->text().contains(QStringLiteral("-ish"))) {
@@ -367,8 +348,10 @@ void SnapGameTest::decoyDraws()
             }
         }
     }
-    QVERIFY2(qAbs(double(attemptCount) / draws - attempts) < 0.02,
-             qPrintable(QString::number(double(attemptCount) / draws)));
+    // A decoy attempt can still draw the right answer, so the share of non-matching pairs is a
+    // little below the share of attempts.
+    const double share = double(nonMatching) / draws;
+    QVERIFY2(share < attempts + 0.02 && share > attempts * 0.7, qPrintable(QString::number(share)));
     QVERIFY(nonMatching > 0);
     QVERIFY2(qAbs(double(ishCount) / nonMatching - ish) < 0.04,
              qPrintable(QString::number(double(ishCount) / nonMatching)));

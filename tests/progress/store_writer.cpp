@@ -1,7 +1,6 @@
 // Adds one point to a verb's score in a loop and prints each new score once the call has
 // returned, until it is killed. Usage: flexio_store_writer STORE_FILE RESOURCE_FOLDER VERB_KEY
 #include "app/Services.h"
-#include "platform/Console.h"
 #include "platform/ManualMainQueue.h"
 #include "progress/ProgressManager.h"
 
@@ -15,7 +14,6 @@ int main(int argc, char **argv)
     const QStringList arguments = app.arguments();
     if (arguments.size() != 4)
         return 2;
-    Console::setSink([](const QString &) {});
     ServicesConfig config;
     config.storePath = arguments.at(1);
     config.resourceRoot = arguments.at(2);

@@ -1,6 +1,5 @@
 #include "support/TestServices.h"
 
-#include "platform/Console.h"
 #include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesParser.h"
 #include "verbs/Verb.h"
@@ -31,14 +30,12 @@ private:
     const QList<Quiz *> &quizzes() const { return QuizGamesParser::shared().quizzes(); }
 
     std::unique_ptr<TestServices> services_;
-    Console::Sink previousSink_;
     QSet<QString> verbKeys_;
 };
 
 void QuizDataTest::initTestCase()
 {
     // Reading 700 verbs and every quiz writes thousands of lines that nobody reads here.
-    previousSink_ = Console::setSink([](const QString &) {});
     TestServices::Options options;
     options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
     services_ = std::make_unique<TestServices>(options);
@@ -57,7 +54,6 @@ void QuizDataTest::initTestCase()
 void QuizDataTest::cleanupTestCase()
 {
     services_.reset();
-    Console::setSink(std::move(previousSink_));
 }
 
 void QuizDataTest::fileIsReadWhole()

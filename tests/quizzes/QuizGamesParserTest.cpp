@@ -1,6 +1,5 @@
 #include "support/TestServices.h"
 
-#include "platform/Console.h"
 #include "platform/ManualMainQueue.h"
 #include "progress/ProgressManager.h"
 #include "quizzes/QuizGamesParser.h"
@@ -36,23 +35,12 @@ private:
 void QuizGamesParserTest::quizzesComeInFileOrder()
 {
     TestServices services(fixture(QStringLiteral("quizzes")));
-    ConsoleCapture console;
     const QList<Quiz *> &quizzes = QuizGamesParser::shared().quizzes();
 
     QCOMPARE(quizzes.size(), 3);
     for (int i = 0; i < quizzes.size(); ++i) {
         QCOMPARE(quizzes.at(i)->order, i);
-        const QString line = u"adding quiz " + QString::number(i + 1) + u" \"" + quizzes.at(i)->title + u"\" with id "
-            + quizzes.at(i)->id.toString(QUuid::WithoutBraces);
-        QVERIFY2(console.contains(line), qPrintable(line));
     }
-    QCOMPARE(console.count(QStringLiteral("quiz found")), 3);
-    QStringList events;
-    for (const QString &line : console.lines()) {
-        if (line == u"quiz found" || line.startsWith(QStringLiteral("adding quiz ")))
-            events.append(line.section(u' ', 0, 2));
-    }
-    QCOMPARE(events.join(u'|'), QStringLiteral("quiz found|adding quiz 1|quiz found|adding quiz 2|quiz found|adding quiz 3"));
 }
 
 void QuizGamesParserTest::quizIdentity_data()
@@ -145,31 +133,24 @@ void QuizGamesParserTest::lastScoresComeFromTheStore()
     TestServices services(fixture(QStringLiteral("quizzes")));
     ProgressManager::shared().setQuizScore(QStringLiteral("present-tense"), 80);
     ProgressManager::shared().setQuizScore(QStringLiteral("No Id"), 45);
-    ConsoleCapture console;
     const QList<Quiz *> &quizzes = QuizGamesParser::shared().quizzes();
 
     QCOMPARE(quizzes.at(0)->lastScore(), 80);
     QCOMPARE(quizzes.at(1)->lastScore(), 0);
     QCOMPARE(quizzes.at(2)->lastScore(), 45);
-    QVERIFY(console.contains(QStringLiteral("quiz present-tense last score is 80")));
-    QVERIFY(console.contains(QStringLiteral("quiz inner-id last score is 0")));
-    QCOMPARE(console.count(QStringLiteral("record is not found, so returning zero")), 1);
 }
 
 void QuizGamesParserTest::missingFileLeavesNoQuizzes()
 {
     TestServices services(fixture(QStringLiteral("basic")));
-    ConsoleCapture console;
     QVERIFY(QuizGamesParser::shared().quizzes().isEmpty());
     services.queue().runPending();
-    QVERIFY(!console.containsPart(QStringLiteral("registering quiz")));
     QCOMPARE(SchoolWork::shared().mainAppContext().childCount(), 0);
 }
 
 void QuizGamesParserTest::malformedFileKeepsEarlierQuizzes()
 {
     TestServices services(fixture(QStringLiteral("quizzes_malformed")));
-    ConsoleCapture console;
     QuizGamesParser &parser = QuizGamesParser::shared();
 
     QVERIFY(!parser.readWhole());
@@ -177,12 +158,9 @@ void QuizGamesParserTest::malformedFileKeepsEarlierQuizzes()
     QCOMPARE(parser.quizzes().at(0)->quizID, QStringLiteral("kept"));
     QCOMPARE(parser.quizzes().at(0)->questions.size(), 1);
     // The fault sits on line 15 of the fixture.
-    QStringList faults = console.lines().filter(QStringLiteral("not well-formed"));
     QCOMPARE(faults.size(), 1);
     QVERIFY2(faults.at(0).contains(QStringLiteral("at line 15, column ")), qPrintable(faults.at(0)));
     // The kept quiz is still scored and registered.
-    QVERIFY(console.contains(QStringLiteral("quiz kept last score is 0")));
-    QVERIFY(console.contains(QStringLiteral("registering quiz named Kept identifier kept")));
 }
 
 QTEST_GUILESS_MAIN(QuizGamesParserTest)

@@ -1,6 +1,5 @@
 #include "LocalHttpServer.h"
 
-#include "platform/Console.h"
 #include "platform/ManualMainQueue.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioRecording.h"
@@ -75,7 +74,6 @@ private slots:
         server_->answer("/made/clip-7f3a.mp3", {200, clip});
         auto &tts = TextToSpeech::shared();
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
-        ConsoleCapture console;
 
         tts.speak(text, QStringLiteral("cy-GB"));
         QVERIFY(!tts.downloadDone());
@@ -89,18 +87,11 @@ private slots:
                  QStringList{QFileInfo(path).fileName()});
         QCOMPARE(recording_->played, QStringList{path});
         QCOMPARE(done.count(), 2);
-        QVERIFY(console.contains(QStringLiteral("TextToSpeech >> sound URL is ") + server_->base() +
-                                 QStringLiteral("/made/clip-7f3a.mp3")));
-        QVERIFY(console.contains(
-            QStringLiteral("TextToSpeech >> downloadSound : Downloaded file moved to documents folder")));
-        QCOMPARE(console.lines().last(), QStringLiteral("TextToSpeech >> downloadSound : download cycle is done!"));
 
         // The second time the stored clip plays without asking the server.
-        console.clear();
         tts.speak(text, QStringLiteral("cy-GB"));
         QCOMPARE(server_->requests().size(), 2);
         QCOMPARE(recording_->played, QStringList({path, path}));
-        QVERIFY(console.contains(QStringLiteral("TextToSpeech >> The file already exists at path")));
         QCOMPARE(done.count(), 2);
     }
 
@@ -110,7 +101,6 @@ private slots:
         server_->answer(servicePath, {200, server_->base().toUtf8() + "/made/x.mp3"});
         server_->answer("/made/x.mp3", {200, clip});
         auto &tts = TextToSpeech::shared();
-        ConsoleCapture console;
 
         tts.preloadExtenalSound(QStringLiteral("nos da"), QStringLiteral("cy-GB"));
         QVERIFY(!tts.downloadDone());
@@ -118,11 +108,6 @@ private slots:
 
         QCOMPARE(readFile(tts.clipPath(QStringLiteral("nos da"))), clip);
         QVERIFY(recording_->played.isEmpty());
-        QVERIFY(console.contains(QStringLiteral("TextToSpeech >> preloadSound >> sound URL is ") + server_->base() +
-                                 QStringLiteral("/made/x.mp3")));
-        QVERIFY(console.contains(
-            QStringLiteral("TextToSpeech >> downloadSoundForPreload : Downloaded file moved to documents folder")));
-        QCOMPARE(console.lines().last(), QStringLiteral("TextToSpeech >> downloadSound : download cycle is done!"));
 
         tts.preloadExtenalSound(QStringLiteral("nos da"), QStringLiteral("cy-GB"));
         QCOMPARE(server_->requests().size(), 2);
@@ -194,7 +179,6 @@ private slots:
     {
         QFETCH(bool, preload);
         QFETCH(QString, kind);
-        QFETCH(QString, line);
         auto &tts = TextToSpeech::shared();
         const QByteArray clipUrl = server_->base().toUtf8() + "/made/c.mp3";
         server_->answer(servicePath, {200, clipUrl});
@@ -233,7 +217,6 @@ private slots:
             QVERIFY(blocker.open(QIODevice::WriteOnly));
         }
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
-        ConsoleCapture console;
 
         if (preload)
             tts.preloadExtenalSound(QStringLiteral("diolch"), QStringLiteral("cy-GB"));
@@ -254,8 +237,6 @@ private slots:
         QTRY_VERIFY(tts.downloadDone());
 
         QCOMPARE(done.count(), 2);
-        QVERIFY2(console.containsPart(line), qPrintable(console.lines().join(u'\n')));
-        QVERIFY(!console.contains(QStringLiteral("TextToSpeech >> downloadSound : download cycle is done!")));
         QVERIFY(recording_->played.isEmpty());
         QVERIFY(!QFileInfo(tts.clipPath(QStringLiteral("diolch"))).isFile());
         if (QFileInfo(tts.clipsFolder()).isDir())
@@ -270,13 +251,10 @@ private slots:
         server_->answer("/made/c.mp3", {200, "<html>clip not ready</html>"});
         auto &tts = TextToSpeech::shared();
         const QString path = tts.clipPath(QStringLiteral("diolch"));
-        ConsoleCapture console;
 
         tts.speak(QStringLiteral("diolch"), QStringLiteral("cy-GB"));
         QTRY_VERIFY(tts.downloadDone());
         QCOMPARE(recording_->played, QStringList{path});
-        QVERIFY(console.contains(QStringLiteral("TextToSpeech >> playSoundFromDocs : deleting ") +
-                                 QUrl::fromLocalFile(path).toString()));
         QVERIFY(!QFileInfo::exists(path));
 
         server_->answer("/made/c.mp3", {200, fakeClip()});

@@ -1,4 +1,3 @@
-#include "platform/Console.h"
 #include "speech/AudioEngines.h"
 #include "speech/QtAudioPlayer.h"
 #include "speech/QtSpeechSynthesizer.h"
@@ -68,12 +67,9 @@ private slots:
         auto *synthesizer = dynamic_cast<QtSpeechSynthesizer *>(&tts.speakTalk());
         QVERIFY(synthesizer);
         QSignalSpy states(&synthesizer->engine(), &QTextToSpeech::stateChanged);
-        ConsoleCapture console;
 
         tts.speak(QStringLiteral("parlo"), QStringLiteral("it-IT"));
 
-        QVERIFY(console.contains(QStringLiteral("voice it-IT supported!")));
-        QVERIFY(console.contains(QStringLiteral("playing 'parlo'")));
         QTRY_VERIFY_WITH_TIMEOUT(states.contains(QVariantList{QVariant::fromValue(QTextToSpeech::Speaking)}), 10000);
         QTRY_COMPARE_WITH_TIMEOUT(synthesizer->engine().state(), QTextToSpeech::Ready, 10000);
     }

@@ -1,5 +1,4 @@
 #include "games/SoundEffects.h"
-#include "platform/Console.h"
 #include "platform/Resources.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioRecording.h"
@@ -17,11 +16,6 @@
 #include <optional>
 
 namespace {
-
-const QString attemptingLine = QStringLiteral(
-    "VerbTable > Attempting alternative means of TTS as Italian (it is not available as a built-in TTS voice.");
-const QString preloadAttemptingLine = QStringLiteral(
-    "TextToSpeech >> preloadExtenalSound >> attempting to preload sound in Italian (it from external TTS service.");
 
 // A tiny MPEG audio frame header followed by silence: enough to pass for an MP3 clip.
 QByteArray fakeClip()
@@ -93,31 +87,25 @@ private slots:
     {
         QTest::addColumn<QString>("locale");
         QTest::addColumn<bool>("available");
-        QTest::addColumn<int>("lines");
-        QTest::newRow("two Italian voices") << "it-IT" << true << 2;
-        QTest::newRow("one English voice") << "en-GB" << true << 1;
-        QTest::newRow("language only") << "it" << false << 0;
-        QTest::newRow("other case") << "it-it" << false << 0;
-        QTest::newRow("longer text") << "it-IT-x" << false << 0;
-        QTest::newRow("external locale") << "cy-GB" << false << 0;
+        QTest::newRow("two Italian voices") << "it-IT" << true;
+        QTest::newRow("one English voice") << "en-GB" << true;
+        QTest::newRow("language only") << "it" << false;
+        QTest::newRow("other case") << "it-it" << false;
+        QTest::newRow("longer text") << "it-IT-x" << false;
+        QTest::newRow("external locale") << "cy-GB" << false;
     }
     void isVoiceAvailable()
     {
         QFETCH(QString, locale);
         QFETCH(bool, available);
-        QFETCH(int, lines);
         recording_->voiceLanguages = {QStringLiteral("it-IT"), QStringLiteral("en-GB"), QStringLiteral("it-IT")};
-        ConsoleCapture console;
         QCOMPARE(TextToSpeech::shared().isVoiceAvailable(locale), available);
-        QCOMPARE(console.lines().size(), lines);
-        QCOMPARE(console.count(QStringLiteral("voice ") + locale + QStringLiteral(" supported!")), lines);
     }
 
     void speakCutsOffAndUsesBuiltInVoice()
     {
         auto &tts = TextToSpeech::shared();
         tts.speak(QStringLiteral("parlo"), QStringLiteral("it-IT"));
-        ConsoleCapture console;
         tts.speak(QStringLiteral("to speak"), QStringLiteral("en-GB"));
 
         const QList<AudioRecording::Utterance> said{{QStringLiteral("parlo"), QStringLiteral("it-IT")},
@@ -125,8 +113,6 @@ private slots:
         QCOMPARE(recording_->said, said);
         QCOMPARE(recording_->interrupted, QStringList{QStringLiteral("parlo")});
         QCOMPARE(recording_->speaking, QStringLiteral("to speak"));
-        QCOMPARE(console.lines(), QStringList({QStringLiteral("voice en-GB supported!"),
-                                               QStringLiteral("playing 'to speak'")}));
         QVERIFY(recording_->played.isEmpty());
         QVERIFY(tts.downloadDone());
     }
@@ -143,13 +129,11 @@ private slots:
         auto &tts = TextToSpeech::shared();
         tts.speak(QStringLiteral("uno"), QStringLiteral("it-IT"));
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
-        ConsoleCapture console;
         if (preload)
             tts.preloadExtenalSound(QStringLiteral("bonjour"), QStringLiteral("fr-FR"));
         else
             tts.speak(QStringLiteral("bonjour"), QStringLiteral("fr-FR"));
 
-        QCOMPARE(console.lines(), QStringList{preload ? preloadAttemptingLine : attemptingLine});
         QCOMPARE(done.count(), 0);
         QCOMPARE(recording_->said.size(), 1);
         // speak cuts off the utterance under way even when it has nothing to say.
@@ -161,9 +145,7 @@ private slots:
     void preloadWithBuiltInVoiceDoesNothing()
     {
         auto &tts = TextToSpeech::shared();
-        ConsoleCapture console;
         tts.preloadExtenalSound(QStringLiteral("parlo"), QStringLiteral("it-IT"));
-        QCOMPARE(console.lines(), QStringList{QStringLiteral("voice it-IT supported!")});
         QVERIFY(recording_->said.isEmpty());
         QVERIFY(tts.downloadDone());
     }
@@ -182,24 +164,14 @@ private slots:
         const QString path = tts.clipPath(text);
         writeFile(path, fakeClip());
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
-        ConsoleCapture console;
 
         tts.speak(text, QStringLiteral("cy-GB"));
 
         QCOMPARE(recording_->played, QStringList{path});
-        QCOMPARE(console.lines(),
-                 QStringList({attemptingLine,
-                              QStringLiteral("TextToSpeech >> Looking for ") + QUrl::fromLocalFile(path).toString() +
-                                  QStringLiteral(" locally first..."),
-                              QStringLiteral("TextToSpeech >> The file already exists at path"),
-                              QStringLiteral("VerbTable > Trying to play now!")}));
         QCOMPARE(done.count(), 0);
         QVERIFY(QFileInfo::exists(path));
 
-        console.clear();
         tts.preloadExtenalSound(text, QStringLiteral("cy-GB"));
-        QVERIFY(console.contains(
-            QStringLiteral("TextToSpeech >> preloadExtenalSound >> The file already exists at path - not proceeding")));
         QCOMPARE(done.count(), 0);
         QCOMPARE(recording_->played.size(), 1);
     }
@@ -220,14 +192,10 @@ private slots:
         auto &tts = TextToSpeech::shared();
         const QString path = tts.clipPath(QStringLiteral("drwg"));
         writeFile(path, contents);
-        ConsoleCapture console;
 
         tts.speak(QStringLiteral("drwg"), QStringLiteral("gd-GB"));
 
         QVERIFY(!QFileInfo::exists(path));
-        QVERIFY(console.containsPart(QStringLiteral("TextToSpeech >> playSoundFromDocs : ")));
-        QVERIFY(console.contains(QStringLiteral("TextToSpeech >> playSoundFromDocs : deleting ") +
-                                 QUrl::fromLocalFile(path).toString()));
     }
 
     void onlyClipsAreDeleted()
@@ -235,9 +203,7 @@ private slots:
         auto &tts = TextToSpeech::shared();
         const QString outside = QDir(services_->services().appDataPath()).filePath(QStringLiteral("notes.mp3"));
         writeFile(outside, "not a sound");
-        ConsoleCapture console;
         tts.playSoundFromDocs(QUrl::fromLocalFile(outside));
-        QVERIFY(console.containsPart(QStringLiteral("TextToSpeech >> playSoundFromDocs : ")));
         QVERIFY(QFileInfo::exists(outside));
     }
 
@@ -255,9 +221,8 @@ private slots:
         auto &tts = TextToSpeech::shared();
         tts.setServiceEndpoint(endpoint);
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
-        ConsoleCapture console;
+        QTest::ignoreMessage(QtWarningMsg, "TextToSpeech > the URL was bad");
         tts.speak(QStringLiteral("diolch"), QStringLiteral("cy-GB"));
-        QVERIFY(console.contains(QStringLiteral("TextToSpeech > the URL was bad")));
         QCOMPARE(done.count(), 2);
         QVERIFY(tts.downloadDone());
         QVERIFY(recording_->played.isEmpty());
@@ -293,11 +258,11 @@ private slots:
         QVERIFY(before);
         recording_->played.clear();
         recording_->playersAvailable = playersAvailable;
-        ConsoleCapture console;
 
+        if (!line.isEmpty())
+            QTest::ignoreMessage(QtWarningMsg, qPrintable(line));
         effects.playSound(name);
 
-        QCOMPARE(console.lines(), line.isEmpty() ? QStringList() : QStringList{line});
         QCOMPARE(recording_->played,
                  played ? QStringList{Resources::defaultRoot() + u'/' + name + QStringLiteral(".mp3")} : QStringList());
         // A sound that cannot start leaves the previous player in place.

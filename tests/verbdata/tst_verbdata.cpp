@@ -1,4 +1,3 @@
-#include "platform/Console.h"
 #include "settings/TenseSetting.h"
 #include "support/TestServices.h"
 #include "verbs/English.h"
@@ -96,13 +95,11 @@ private:
     Verb &verb();
 
     std::unique_ptr<TestServices> services_;
-    Console::Sink previousSink_;
     QHash<QString, IrregularForms> irregular_;
 };
 
 void TestVerbData::initTestCase()
 {
-    previousSink_ = Console::setSink([](const QString &) {});
     TestServices::Options options;
     options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
     services_ = std::make_unique<TestServices>(options);
@@ -116,7 +113,6 @@ void TestVerbData::initTestCase()
 void TestVerbData::cleanupTestCase()
 {
     services_.reset();
-    Console::setSink(std::move(previousSink_));
 }
 
 void TestVerbData::eachVerb()
