@@ -3,7 +3,7 @@
 #include "platform/QtMainQueue.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 #include "progress/ProgressManager.h"
 #include "settings/LanguageSetting.h"
 #include "settings/TenseSetting.h"
@@ -55,7 +55,7 @@ Services::~Services()
     if (tenseSettings_)
         qDeleteAll(*tenseSettings_);
     qDeleteAll(languageSettings_);
-    userDefaults_.reset();
+    learnerStore_.reset();
 }
 
 Services &Services::current()
@@ -76,11 +76,11 @@ bool Services::isInstalled()
     return installed() != nullptr;
 }
 
-UserDefaults &Services::userDefaults()
+LearnerStore &Services::learnerStore()
 {
-    if (!userDefaults_)
-        userDefaults_ = std::make_unique<UserDefaults>(config_.storePath);
-    return *userDefaults_;
+    if (!learnerStore_)
+        learnerStore_ = std::make_unique<LearnerStore>(config_.storePath);
+    return *learnerStore_;
 }
 
 const QList<TenseSetting *> &Services::tenseSettings()

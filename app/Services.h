@@ -14,7 +14,7 @@
 class MainQueue;
 class Random;
 class Resources;
-class UserDefaults;
+class LearnerStore;
 class TenseSetting;
 class LanguageSetting;
 class VerbDictionary;
@@ -50,7 +50,7 @@ public:
     static void install(std::unique_ptr<Services> services);
     static bool isInstalled();
 
-    UserDefaults &userDefaults();
+    LearnerStore &learnerStore();
     const Resources &resources() const { return *resources_; }
     MainQueue &mainQueue() { return *mainQueue_; }
     Random &random() { return *random_; }
@@ -86,7 +86,7 @@ private:
     std::unique_ptr<Resources> resources_;
     std::unique_ptr<MainQueue> mainQueue_;
     std::unique_ptr<Random> random_;
-    std::unique_ptr<UserDefaults> userDefaults_;
+    std::unique_ptr<LearnerStore> learnerStore_;
     std::optional<QList<TenseSetting *>> tenseSettings_;
     QList<LanguageSetting *> languageSettings_;
     std::unique_ptr<VerbDictionary> verbDictionary_;

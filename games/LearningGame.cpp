@@ -2,7 +2,7 @@
 
 #include "app/Services.h"
 #include "platform/Logging.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QMetaEnum>
@@ -45,7 +45,7 @@ void LearningGame::setDifficultyLevel(LearningGameDifficultyLevel level)
 
 QString LearningGame::verbSet() const
 {
-    const std::optional<QString> stored = services_.userDefaults().text(lastSelectedVerbSetKey);
+    const std::optional<QString> stored = services_.learnerStore().text(lastSelectedVerbSetKey);
     if (!stored)
         return VerbDictionary::allVerbs;
     const VerbDictionary &dictionary = services_.verbDictionary();
@@ -58,7 +58,7 @@ QString LearningGame::verbSet() const
 
 void LearningGame::setVerbSet(const QString &name)
 {
-    services_.userDefaults().set(lastSelectedVerbSetKey, name);
+    services_.learnerStore().set(lastSelectedVerbSetKey, name);
     qCDebug(lcGames).noquote() << u"setting verbSet to " + name;
     emit verbSetChanged();
 }

@@ -2,7 +2,7 @@
 
 #include "app/Services.h"
 #include "platform/Logging.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 #include "progress/StoredMaps.h"
 #include "settings/LanguageSetting.h"
 #include "settings/TenseSetting.h"
@@ -36,12 +36,12 @@ ProgressManager *ProgressManager::create(QQmlEngine *, QJSEngine *)
 
 void ProgressManager::store(const QString &key, const QVariantMap &value)
 {
-    services_.userDefaults().set(key, value);
+    services_.learnerStore().set(key, value);
 }
 
 QVariantMap ProgressManager::readDictionary(const QString &key)
 {
-    if (const auto stored = services_.userDefaults().dictionary(key))
+    if (const auto stored = services_.learnerStore().dictionary(key))
         return *stored;
     store(key, {});
     return {};
@@ -133,7 +133,7 @@ void ProgressManager::publish(QList<ProgressDictionaryEntry *> entries)
 
 QMap<QString, bool> ProgressManager::getFlagDictionary()
 {
-    const auto stored = services_.userDefaults().dictionary(flagDictionary);
+    const auto stored = services_.learnerStore().dictionary(flagDictionary);
     if (!stored)
         return createFlagDictionary();
 
@@ -159,10 +159,10 @@ QMap<QString, bool> ProgressManager::rebuildFlagDictionary(const QMap<QString, b
         qCDebug(lcProgress).noquote() << flagLog + setting->tenseName() + u" : " + Logging::boolText(status);
         flags.insert(setting->tenseName(), status);
     }
-    services_.userDefaults().remove(flagDictionary);
+    services_.learnerStore().remove(flagDictionary);
     store(flagDictionary, StoredMaps::toVariantMap(flags));
     qCDebug(lcProgress).noquote() << flagLog + u"new verb tense dictionary set! " + StoredMaps::render(flags);
-    if (const auto check = services_.userDefaults().dictionary(flagDictionary))
+    if (const auto check = services_.learnerStore().dictionary(flagDictionary))
         qCDebug(lcProgress).noquote() << flagLog + u"to check: " + StoredMaps::render(StoredMaps::boolMap(*check));
     return flags;
 }
@@ -190,7 +190,7 @@ void ProgressManager::setTenseFlag(const QString &tenseName, bool status)
 QMap<QString, bool> ProgressManager::getMiscSettingsDictionary()
 {
     const auto &settings = services_.languageSettings();
-    const auto stored = services_.userDefaults().dictionary(miscSettingsDictionary);
+    const auto stored = services_.learnerStore().dictionary(miscSettingsDictionary);
     if (stored && stored->size() == settings.size())
         return StoredMaps::boolMap(*stored);
 

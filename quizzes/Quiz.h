@@ -1,6 +1,6 @@
 #pragma once
 
-#include "quizzes/ClassKitNode.h"
+#include "quizzes/SchoolWorkTask.h"
 #include "quizzes/QuizQuestion.h"
 #include "quizzes/SchoolWorkContext.h"
 
@@ -11,7 +11,7 @@
 
 // One grammar quiz of the quiz data file, with the score of its last completed run. It is
 // reported as school work in the context named by its identifier.
-class Quiz : public QObject, public ClassKitNode
+class Quiz : public QObject, public SchoolWorkTask
 {
     Q_OBJECT
     QML_ELEMENT

@@ -2,7 +2,7 @@
 
 #include "app/Services.h"
 #include "platform/Logging.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 #include "progress/ProgressManager.h"
 #include "progress/StoredMaps.h"
 #include "settings/TenseSetting.h"
@@ -11,7 +11,7 @@ SettingsManager::SettingsManager(Services &services) : services_(services) {}
 
 QMap<QString, bool> SettingsManager::getFlagDictionary()
 {
-    UserDefaults &store = services_.userDefaults();
+    LearnerStore &store = services_.learnerStore();
     if (const auto stored = store.dictionary(flagDictionary))
         return StoredMaps::boolMap(*stored);
 

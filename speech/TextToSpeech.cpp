@@ -192,11 +192,11 @@ void TextToSpeech::speak(const QString &text, const QString &locale)
     startFetch(text, locale, false);
 }
 
-void TextToSpeech::preloadExtenalSound(const QString &text, const QString &locale)
+void TextToSpeech::preloadExternalSound(const QString &text, const QString &locale)
 {
     if (isVoiceAvailable(locale))
         return;
-    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExtenalSound >> attempting to preload sound in Italian") +
+    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExternalSound >> attempting to preload sound in Italian") +
                    QStringLiteral(" (it from external TTS service.");
     if (!externalLocales().contains(locale))
         return;
@@ -205,15 +205,15 @@ void TextToSpeech::preloadExtenalSound(const QString &text, const QString &local
         qCWarning(lcSpeech).noquote() << prefix + QStringLiteral("there is no folder for clips");
         return;
     }
-    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExtenalSound >> Looking for ") + fileUrlText(path) +
+    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExternalSound >> Looking for ") + fileUrlText(path) +
                    QStringLiteral(" locally first...");
     if (QFileInfo(path).isFile()) {
         qCDebug(lcSpeech).noquote() << prefix +
-                       QStringLiteral("preloadExtenalSound >> The file already exists at path - not proceeding");
+                       QStringLiteral("preloadExternalSound >> The file already exists at path - not proceeding");
         return;
     }
     qCDebug(lcSpeech).noquote() << prefix +
-                   QStringLiteral("preloadExtenalSound >> Can't locate the file locally. Let's check online.");
+                   QStringLiteral("preloadExternalSound >> Can't locate the file locally. Let's check online.");
     startFetch(text, locale, true);
 }
 

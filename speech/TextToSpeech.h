@@ -54,7 +54,7 @@ public:
     static QString clipFileName(const QString &text);
 
     Q_INVOKABLE void speak(const QString &text, const QString &locale);
-    Q_INVOKABLE void preloadExtenalSound(const QString &text, const QString &locale);
+    Q_INVOKABLE void preloadExternalSound(const QString &text, const QString &locale);
     Q_INVOKABLE bool isVoiceAvailable(const QString &locale);
     bool clipCached(const QString &text);
     void playSoundFromDocs(const QUrl &file);

@@ -162,7 +162,7 @@ void GapFill::setupTurn()
     old->deleteLater();
 
     qCDebug(lcGames).noquote() << phrase;
-    TextToSpeech::shared().preloadExtenalSound(phrase, speechLocale());
+    TextToSpeech::shared().preloadExternalSound(phrase, speechLocale());
     buildKeyboard();
     setTurnWon(false);
     currentLetter_ = startLetter(phrase, true);

@@ -47,7 +47,7 @@ void VerbMatch::startGame()
         const QString english = QString(verb->englishInfinitive).remove(u'|');
         cards.append(new VerbMatchButton(this, verb, english, QStringLiteral("en-GB"), cardNumber++, pair, false));
         left.removeAt(position);
-        TextToSpeech::shared().preloadExtenalSound(italian, verb->locale);
+        TextToSpeech::shared().preloadExternalSound(italian, verb->locale);
     }
     random.shuffle(cards);
 

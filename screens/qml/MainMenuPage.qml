@@ -85,7 +85,7 @@ Page {
     }
     Component {
         id: snapPage
-        SnapGameViewNew {
+        SnapGameView {
         }
     }
     Component {

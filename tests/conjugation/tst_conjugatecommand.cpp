@@ -1,5 +1,5 @@
 #include "app/ConjugateCommand.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 #include "settings/TenseSetting.h"
 #include "support/TestServices.h"
 #include "verbs/Verb.h"
@@ -125,7 +125,7 @@ void TestConjugateCommand::drillFollowsTheStoredSwitches()
         const QString &tense = setting->tenseName();
         flags.insert(tense, tense == u"Future" || tense == u"Pluperfect");
     }
-    QVERIFY(services.services().userDefaults().set(QStringLiteral("flagDictionary"), flags));
+    QVERIFY(services.services().learnerStore().set(QStringLiteral("flagDictionary"), flags));
 
     const Outcome outcome = runCommand({QStringLiteral("--drill"), QStringLiteral("parlare")});
     QCOMPARE(outcome.status, 0);

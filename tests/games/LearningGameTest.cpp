@@ -2,7 +2,7 @@
 
 #include "app/Services.h"
 #include "games/LearningGame.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 
 #include <QQmlComponent>
 #include <QQmlEngine>
@@ -63,7 +63,7 @@ void LearningGameTest::verbSetFallsBack()
     }
     QCOMPARE(game.verbSet(), read);
     // A fallback read leaves the stored name alone.
-    QCOMPARE(Services::current().userDefaults().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
+    QCOMPARE(Services::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
              stored.isNull() ? QString() : stored);
     // Every game shares the one remembered set.
     QCOMPARE(LearningGame().verbSet(), read);
@@ -83,7 +83,7 @@ void LearningGameTest::gamesAndTheirEnumerationsReachTheScreens_data()
     QTest::addColumn<QString>("type");
     QTest::addColumn<QString>("name");
     QTest::newRow("match") << "VerbMatch" << "Infinitive Quiz";
-    QTest::newRow("snap") << "SnapGameNew" << "Snap";
+    QTest::newRow("snap") << "SnapGame" << "Snap";
     QTest::newRow("conjugation") << "ConjQuiz" << "Conjugation Quiz";
     QTest::newRow("gap-fill") << "GapFill" << "Gapfill";
 }

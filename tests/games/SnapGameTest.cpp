@@ -1,8 +1,8 @@
 #include "GameTesting.h"
 
-#include "games/snap/SnapCardNew.h"
-#include "games/snap/SnapGameNew.h"
-#include "games/snap/SnapGameScoreNodeNew.h"
+#include "games/snap/SnapCard.h"
+#include "games/snap/SnapGame.h"
+#include "games/snap/SnapStar.h"
 #include "verbs/Verb.h"
 
 #include <QRegularExpression>
@@ -10,7 +10,7 @@
 
 namespace {
 
-void answerRight(SnapGameNew &game)
+void answerRight(SnapGame &game)
 {
     if (game.currentPairIsAMatch())
         game.answerMatch();
@@ -18,7 +18,7 @@ void answerRight(SnapGameNew &game)
         game.answerNoMatch();
 }
 
-void answerWrong(SnapGameNew &game)
+void answerWrong(SnapGame &game)
 {
     if (game.currentPairIsAMatch())
         game.answerNoMatch();
@@ -26,10 +26,10 @@ void answerWrong(SnapGameNew &game)
         game.answerMatch();
 }
 
-int litStars(const SnapGameNew &game)
+int litStars(const SnapGame &game)
 {
     int lit = 0;
-    for (const SnapGameScoreNodeNew *star : game.scoreNodes())
+    for (const SnapStar *star : game.scoreNodes())
         lit += star->status() ? 1 : 0;
     return lit;
 }
@@ -85,7 +85,7 @@ void SnapGameTest::tenRightAnswers()
     QFETCH(QString, closing);
     QFETCH(LearningGameState, state);
 
-    SnapGameNew game;
+    SnapGame game;
     QCOMPARE(game.gameName(), QStringLiteral("Snap"));
     game.setVerbSet(QStringLiteral("Five"));
     game.startGame();
@@ -95,16 +95,16 @@ void SnapGameTest::tenRightAnswers()
 
     for (int i = 0; i < mistakes; ++i) {
         answerWrong(game);
-        QCOMPARE(game.status(), SnapCardAnswerStateNew::incorrect);
+        QCOMPARE(game.status(), SnapAnswerState::incorrect);
         QCOMPARE(game.timeLeft(), 0.0);
-        services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+        services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     }
     for (int i = 0; i < 10; ++i) {
         QVERIFY(game.canClick());
         answerRight(game);
-        QCOMPARE(game.status(), SnapCardAnswerStateNew::correct);
+        QCOMPARE(game.status(), SnapAnswerState::correct);
         QCOMPARE(litStars(game), i + 1);
-        services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+        services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     }
     QVERIFY(!game.inPlay());
     QCOMPARE(game.gameState(), state);
@@ -128,64 +128,64 @@ void SnapGameTest::timeOutIsAMistake()
 {
     QFETCH(LearningGameDifficultyLevel, level);
     QFETCH(int, allowanceMs);
-    SnapGameNew game;
+    SnapGame game;
     game.setDifficultyLevel(level);
     game.startGame();
     answerRight(game);
-    services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+    services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     QCOMPARE(game.correctTaps(), 1);
-    const SnapCardNew *answerCard = game.snapCards().at(1);
+    const SnapCard *answerCard = game.snapCards().at(1);
 
     services_->queue().advance(allowanceMs - 100);
     QVERIFY(game.canClick());
     services_->queue().advance(200);
     QVERIFY(!game.canClick());
-    QCOMPARE(game.status(), SnapCardAnswerStateNew::incorrect);
+    QCOMPARE(game.status(), SnapAnswerState::incorrect);
     QCOMPARE(game.correctTaps(), 0);
     QCOMPARE(game.incorrectTaps(), 1);
     QCOMPARE(litStars(game), 0);
-    const SnapCardStatusNew revealed =
-        answerCard->isCorrect() ? SnapCardStatusNew::correct : SnapCardStatusNew::incorrect;
+    const SnapPairStatus revealed =
+        answerCard->isCorrect() ? SnapPairStatus::correct : SnapPairStatus::incorrect;
     QCOMPARE(game.snapCards().at(0)->status(), revealed);
     QCOMPARE(game.snapCards().at(1)->status(), revealed);
     // A late tap on the revealed pair counts for nothing.
     answerRight(game);
     QCOMPARE(game.correctTaps(), 0);
 
-    services_->queue().advance(SnapGameNew::pauseAfterTimeUpMs);
+    services_->queue().advance(SnapGame::pauseAfterTimeUpMs);
     QVERIFY(game.canClick());
     QVERIFY(game.snapCards().at(1) != answerCard);
-    QCOMPARE(game.status(), SnapCardAnswerStateNew::unanswered);
+    QCOMPARE(game.status(), SnapAnswerState::unanswered);
     QVERIFY(game.timeLeft() <= game.baseTime() && game.timeLeft() > game.baseTime() - 0.01);
 }
 
 void SnapGameTest::streakBonusAfterThreeRightAnswers()
 {
-    SnapGameNew game;
+    SnapGame game;
     game.setDifficultyLevel(LearningGameDifficultyLevel::medium);
     game.startGame();
     const QString instructions = game.message();
     for (int i = 0; i < 2; ++i) {
         answerRight(game);
-        services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+        services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     }
     QCOMPARE(game.message(), instructions);
     answerRight(game);
     QCOMPARE(game.message(), QStringLiteral("Streak Bonus! +0.5s"));
-    services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+    services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     QCOMPARE(game.timeLeft(), 1.5);
     // The bonus serves one pair only, and a mistake starts the count again.
     answerWrong(game);
     QCOMPARE(game.streakCount(), 0);
-    services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+    services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     QCOMPARE(game.timeLeft(), 1.0);
     for (int i = 0; i < 2; ++i) {
         answerRight(game);
-        services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+        services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     }
     QCOMPARE(game.timeLeft(), 1.0);
     answerRight(game);
-    services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+    services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     QCOMPARE(game.timeLeft(), 1.5);
     // The bonus pair lasts half a unit (ten seconds) longer.
     services_->queue().advance(29900);
@@ -196,7 +196,7 @@ void SnapGameTest::streakBonusAfterThreeRightAnswers()
 
 void SnapGameTest::mistakeWithNoStarLit()
 {
-    SnapGameNew game;
+    SnapGame game;
     game.startGame();
     answerWrong(game);
     QCOMPARE(game.correctTaps(), 0);
@@ -206,7 +206,7 @@ void SnapGameTest::mistakeWithNoStarLit()
 
 void SnapGameTest::onlyThumbsDownScores()
 {
-    SnapGameNew game;
+    SnapGame game;
     game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
     game.startGame();
     QMap<QString, qint64> expected;
@@ -221,7 +221,7 @@ void SnapGameTest::onlyThumbsDownScores()
         } else {
             game.answerMatch();
         }
-        services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+        services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     }
     QVERIFY(thumbsDown > 5);
     QMap<QString, qint64> scores = ProgressManager::shared().progressScores();
@@ -232,14 +232,14 @@ void SnapGameTest::onlyThumbsDownScores()
 
 void SnapGameTest::stoppedEarlyReportsTheStarsLit()
 {
-    SnapGameNew game;
+    SnapGame game;
     game.stopGame();
     QVERIFY(game.message().startsWith(QStringLiteral("Each time the cards change")));
 
     game.startGame();
     for (int i = 0; i < 3; ++i) {
         answerRight(game);
-        services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+        services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     }
     answerRight(game);
     answerRight(game);
@@ -248,7 +248,7 @@ void SnapGameTest::stoppedEarlyReportsTheStarsLit()
     QVERIFY(!game.inPlay());
     QCOMPARE(game.message(), QStringLiteral("Well done! You reached 4 snaps. Want another go?"));
     // The pending next pair stays undealt.
-    const QList<SnapCardNew *> cards = game.snapCards();
+    const QList<SnapCard *> cards = game.snapCards();
     services_->queue().advance(5000);
     QCOMPARE(game.snapCards(), cards);
     QVERIFY(!game.canClick());
@@ -256,11 +256,11 @@ void SnapGameTest::stoppedEarlyReportsTheStarsLit()
 
 void SnapGameTest::finishedGameKeepsItsResultWhenStopped()
 {
-    SnapGameNew game;
+    SnapGame game;
     game.startGame();
     while (game.inPlay()) {
         answerRight(game);
-        services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+        services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     }
     const QString result = game.message();
     QVERIFY(result.startsWith(QStringLiteral("You nailed 10 snaps in ")));
@@ -271,25 +271,25 @@ void SnapGameTest::finishedGameKeepsItsResultWhenStopped()
 
 void SnapGameTest::pausesOfAnEarlierGameDoNothing()
 {
-    SnapGameNew game;
+    SnapGame game;
     game.startGame();
     for (int i = 0; i < 9; ++i) {
         answerRight(game);
-        services_->queue().advance(SnapGameNew::pauseAfterAnswerMs);
+        services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     }
     answerRight(game); // the tenth star: the end is due in 1.5 s
     game.startGame();
     QCOMPARE(game.gameState(), LearningGameState::undefined);
-    const QList<SnapCardNew *> cards = game.snapCards();
+    const QList<SnapCard *> cards = game.snapCards();
     const qint64 scoreBefore = GameServices::score(game.currentVerb()->key);
-    services_->queue().advance(SnapGameNew::finishPauseMs);
+    services_->queue().advance(SnapGame::finishPauseMs);
     QVERIFY(game.inPlay());
     QCOMPARE(game.snapCards(), cards);
     QCOMPARE(game.correctTaps(), 0);
     QCOMPARE(litStars(game), 0);
     QCOMPARE(GameServices::score(game.currentVerb()->key), scoreBefore);
     // One timer only: the new pair times out once, at its own time.
-    services_->queue().advance(30000 - SnapGameNew::finishPauseMs + 100);
+    services_->queue().advance(30000 - SnapGame::finishPauseMs + 100);
     QCOMPARE(game.incorrectTaps(), 1);
 }
 
@@ -297,11 +297,11 @@ void SnapGameTest::setWithNothingToPlayEndsTheGame()
 {
     services_.reset();
     services_ = std::make_unique<GameServices>(QStringLiteral("quizzes"));
-    SnapGameNew game;
+    SnapGame game;
     game.startGame();
     QVERIFY(!game.inPlay());
     QVERIFY(!game.canClick());
-    QCOMPARE(game.message(), SnapGameNew::nothingToPlayMessage);
+    QCOMPARE(game.message(), SnapGame::nothingToPlayMessage);
     game.answerMatch();
     QCOMPARE(game.incorrectTaps(), 0);
     QCOMPARE(services_->queue().pendingCount(), 0);
@@ -327,7 +327,7 @@ void SnapGameTest::decoyDraws()
     QFETCH(double, attempts);
     QFETCH(double, ish);
 
-    SnapGameNew game;
+    SnapGame game;
     game.setDifficultyLevel(level);
     game.startGame();
     QCOMPARE(game.decoyThreshold(), threshold);
@@ -336,7 +336,7 @@ void SnapGameTest::decoyDraws()
     int ishCount = 0;
     for (int i = 0; i < draws; ++i) {
         game.nextCard();
-        const SnapCardNew *answer = game.snapCards().at(1);
+        const SnapCard *answer = game.snapCards().at(1);
         QCOMPARE(answer->correctAnswer(), game.correctAnswer());
         QCOMPARE(game.currentPairIsAMatch(), answer->text() == game.correctAnswer());
         QCOMPARE(answer->isCorrect(), game.currentPairIsAMatch());
@@ -372,7 +372,7 @@ void SnapGameTest::ishVariant()
 {
     QFETCH(QString, text);
     QFETCH(QStringList, possible);
-    SnapGameNew game;
+    SnapGame game;
     QSet<QString> seen;
     for (int i = 0; i < 50; ++i) {
         const QString variant = game.ishVariant(text);

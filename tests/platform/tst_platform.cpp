@@ -2,7 +2,7 @@
 #include "platform/ManualMainQueue.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 
 #include <QDir>
 #include <QFile>
@@ -34,12 +34,12 @@ void PlatformTest::storeKeepsValuesAcrossInstances()
     const QString path = dir.filePath(QStringLiteral("defaults.json"));
     const qint64 big = 9'007'199'254'740'993; // beyond a double's exact integers
     {
-        UserDefaults store(path);
+        LearnerStore store(path);
         QVERIFY(store.set(QStringLiteral("scores"), QVariantMap{{"parlare", big}, {"andare", -3}}));
         QVERIFY(store.set(QStringLiteral("flags"), QVariantMap{{"Present", true}, {"Future", false}}));
         QVERIFY(store.set(QStringLiteral("name"), QStringLiteral("perché")));
     }
-    UserDefaults reopened(path);
+    LearnerStore reopened(path);
     const auto scores = reopened.dictionary(QStringLiteral("scores"));
     QVERIFY(scores);
     QCOMPARE(scores->value("parlare").toLongLong(), big);
@@ -54,7 +54,7 @@ void PlatformTest::storeKeepsValuesAcrossInstances()
 void PlatformTest::storeReadsOnlyTheKindAsked()
 {
     QTemporaryDir dir;
-    UserDefaults store(dir.filePath(QStringLiteral("defaults.json")));
+    LearnerStore store(dir.filePath(QStringLiteral("defaults.json")));
     store.set(QStringLiteral("name"), QStringLiteral("text"));
     store.set(QStringLiteral("map"), QVariantMap{{"a", 1}});
     QVERIFY(!store.dictionary(QStringLiteral("name")));
@@ -67,12 +67,12 @@ void PlatformTest::storeRemovesKeys()
     QTemporaryDir dir;
     const QString path = dir.filePath(QStringLiteral("defaults.json"));
     {
-        UserDefaults store(path);
+        LearnerStore store(path);
         store.set(QStringLiteral("map"), QVariantMap{{"a", 1}});
         QVERIFY(store.remove(QStringLiteral("map")));
         QVERIFY(!store.contains(QStringLiteral("map")));
     }
-    QVERIFY(!UserDefaults(path).contains(QStringLiteral("map")));
+    QVERIFY(!LearnerStore(path).contains(QStringLiteral("map")));
 }
 
 void PlatformTest::unreadableStoreIsKeptAside_data()
@@ -94,7 +94,7 @@ void PlatformTest::unreadableStoreIsKeptAside()
         file.write(content);
     }
     QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not read")));
-    UserDefaults store(path);
+    LearnerStore store(path);
     QVERIFY(!store.setAsidePath().isEmpty());
     QVERIFY(!store.contains(QStringLiteral("progressDictionary")));
 
@@ -103,7 +103,7 @@ void PlatformTest::unreadableStoreIsKeptAside()
     QCOMPARE(aside.readAll(), content);
 
     QVERIFY(store.set(QStringLiteral("fresh"), QVariantMap{{"a", true}}));
-    QVERIFY(UserDefaults(path).dictionary(QStringLiteral("fresh")));
+    QVERIFY(LearnerStore(path).dictionary(QStringLiteral("fresh")));
 }
 
 void PlatformTest::manualQueueRunsDueWorkInTimeOrder()

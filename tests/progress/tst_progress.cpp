@@ -1,5 +1,5 @@
 #include "platform/ManualMainQueue.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 #include "progress/ProgressDictionaryEntry.h"
 #include "progress/ProgressManager.h"
 #include "settings/LanguageSetting.h"
@@ -29,14 +29,14 @@ QString basic()
 // Writes a store file holding the given dictionaries, as an earlier run of the app left it.
 void seedStore(const QString &path, const QVariantMap &dictionaries)
 {
-    UserDefaults store(path);
+    LearnerStore store(path);
     for (auto it = dictionaries.begin(); it != dictionaries.end(); ++it)
         store.set(it.key(), it.value());
 }
 
 QVariantMap storedDictionary(const QString &path, const QString &key)
 {
-    return UserDefaults(path).dictionary(key).value_or(QVariantMap{});
+    return LearnerStore(path).dictionary(key).value_or(QVariantMap{});
 }
 
 QMap<QString, bool> statuses()
@@ -182,7 +182,7 @@ void ProgressTest::miscSettings()
     TestServices services;
     ProgressManager &progress = ProgressManager::shared();
     QVERIFY(progress.getMiscSettingsDictionary().isEmpty());
-    UserDefaults &store = services.services().userDefaults();
+    LearnerStore &store = services.services().learnerStore();
     QVERIFY(store.dictionary(QStringLiteral("miscSettingsDictionary")));
 
     QVERIFY(progress.getMiscSettingsDictionary().isEmpty());
@@ -264,7 +264,7 @@ void ProgressTest::learntFlags()
     TestServices services;
     ProgressManager &progress = ProgressManager::shared();
     QVERIFY(progress.learntFlags().isEmpty());
-    QVERIFY(services.services().userDefaults().dictionary(QStringLiteral("learntDictionary")));
+    QVERIFY(services.services().learnerStore().dictionary(QStringLiteral("learntDictionary")));
 
     Verb *verb = VerbDictionary::shared().verbForKey(QStringLiteral("parlare"));
     QVERIFY(verb);
@@ -342,7 +342,7 @@ void ProgressTest::storeSurvivesKill()
                 lastPrinted = std::max(lastPrinted, line.toLongLong());
         }
 
-        UserDefaults store(path);
+        LearnerStore store(path);
         QVERIFY2(store.setAsidePath().isEmpty(), "the store file did not read back after a kill");
         const auto scores = store.dictionary(QStringLiteral("progressDictionary"));
         QVERIFY(scores);

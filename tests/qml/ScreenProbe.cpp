@@ -2,7 +2,7 @@
 
 #include "app/Services.h"
 #include "platform/ManualMainQueue.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioRecording.h"
 
@@ -10,7 +10,7 @@
 
 QVariant ScreenProbe::stored(const QString &key, const QString &name) const
 {
-    return Services::current().userDefaults().dictionary(key).value_or(QVariantMap()).value(name);
+    return Services::current().learnerStore().dictionary(key).value_or(QVariantMap()).value(name);
 }
 
 QStringList ScreenProbe::said() const
@@ -40,5 +40,5 @@ void ScreenProbe::advance(int ms)
 
 QString ScreenProbe::storedText(const QString &key) const
 {
-    return Services::current().userDefaults().text(key).value_or(QString());
+    return Services::current().learnerStore().text(key).value_or(QString());
 }

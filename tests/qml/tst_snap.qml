@@ -6,7 +6,7 @@ import Flexio
 // The snap game played through the screen.
 TestCase {
     id: testCase
-    name: "SnapGameViewNew"
+    name: "SnapGameView"
     width: 390
     height: 844
     visible: true
@@ -52,14 +52,14 @@ TestCase {
             verify(Qt.colorEqual(down.background.color, "#0984e3"))
             const match = game.currentPairIsAMatch
             mouseClick(match ? up : down)
-            compare(game.status, SnapCardAnswerStateNew.SnapCardAnswerStateNew.correct)
+            compare(game.status, SnapAnswerState.SnapAnswerState.correct)
             compare(litStars(page), turn)
             // The right button turns green, the other red.
             verify(Qt.colorEqual((match ? up : down).background.color, "#27ae60"))
             verify(Qt.colorEqual((match ? down : up).background.color, "#e74c3c"))
             // Taps while the answer shows are ignored.
             mouseClick(match ? down : up)
-            compare(game.status, SnapCardAnswerStateNew.SnapCardAnswerStateNew.correct)
+            compare(game.status, SnapAnswerState.SnapAnswerState.correct)
             compare(litStars(page), turn)
             probe.advance(1500)
         }
@@ -86,7 +86,7 @@ TestCase {
         }
         verify(!game.currentPairIsAMatch, "a pair that does not match was dealt")
         mouseClick(findChild(page, "thumbsUp"))
-        compare(game.status, SnapCardAnswerStateNew.SnapCardAnswerStateNew.incorrect)
+        compare(game.status, SnapAnswerState.SnapAnswerState.incorrect)
         const answerCard = findChild(page, "snapCard1")
         compare(answerCard.card, game.snapCards[1])
         const struck = findChild(answerCard, "struckText")

@@ -102,14 +102,14 @@ private slots:
         server_->answer("/made/x.mp3", {200, clip});
         auto &tts = TextToSpeech::shared();
 
-        tts.preloadExtenalSound(QStringLiteral("nos da"), QStringLiteral("cy-GB"));
+        tts.preloadExternalSound(QStringLiteral("nos da"), QStringLiteral("cy-GB"));
         QVERIFY(!tts.downloadDone());
         QTRY_VERIFY(tts.downloadDone());
 
         QCOMPARE(readFile(tts.clipPath(QStringLiteral("nos da"))), clip);
         QVERIFY(recording_->played.isEmpty());
 
-        tts.preloadExtenalSound(QStringLiteral("nos da"), QStringLiteral("cy-GB"));
+        tts.preloadExternalSound(QStringLiteral("nos da"), QStringLiteral("cy-GB"));
         QCOMPARE(server_->requests().size(), 2);
     }
 
@@ -219,7 +219,7 @@ private slots:
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
 
         if (preload)
-            tts.preloadExtenalSound(QStringLiteral("diolch"), QStringLiteral("cy-GB"));
+            tts.preloadExternalSound(QStringLiteral("diolch"), QStringLiteral("cy-GB"));
         else
             tts.speak(QStringLiteral("diolch"), QStringLiteral("cy-GB"));
         QVERIFY(!tts.downloadDone());

@@ -130,7 +130,7 @@ private slots:
         tts.speak(QStringLiteral("uno"), QStringLiteral("it-IT"));
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
         if (preload)
-            tts.preloadExtenalSound(QStringLiteral("bonjour"), QStringLiteral("fr-FR"));
+            tts.preloadExternalSound(QStringLiteral("bonjour"), QStringLiteral("fr-FR"));
         else
             tts.speak(QStringLiteral("bonjour"), QStringLiteral("fr-FR"));
 
@@ -145,7 +145,7 @@ private slots:
     void preloadWithBuiltInVoiceDoesNothing()
     {
         auto &tts = TextToSpeech::shared();
-        tts.preloadExtenalSound(QStringLiteral("parlo"), QStringLiteral("it-IT"));
+        tts.preloadExternalSound(QStringLiteral("parlo"), QStringLiteral("it-IT"));
         QVERIFY(recording_->said.isEmpty());
         QVERIFY(tts.downloadDone());
     }
@@ -171,7 +171,7 @@ private slots:
         QCOMPARE(done.count(), 0);
         QVERIFY(QFileInfo::exists(path));
 
-        tts.preloadExtenalSound(text, QStringLiteral("cy-GB"));
+        tts.preloadExternalSound(text, QStringLiteral("cy-GB"));
         QCOMPARE(done.count(), 0);
         QCOMPARE(recording_->played.size(), 1);
     }

@@ -1,9 +1,9 @@
-#include "games/snap/SnapGameNew.h"
+#include "games/snap/SnapGame.h"
 
 #include "app/Services.h"
 #include "games/SoundEffects.h"
-#include "games/snap/SnapCardNew.h"
-#include "games/snap/SnapGameScoreNodeNew.h"
+#include "games/snap/SnapCard.h"
+#include "games/snap/SnapStar.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
 #include "progress/ProgressManager.h"
@@ -11,7 +11,7 @@
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
-SnapGameNew::SnapGameNew(QObject *parent) : LearningGame(parent), blankVerb_(new Verb(this))
+SnapGame::SnapGame(QObject *parent) : LearningGame(parent), blankVerb_(new Verb(this))
 {
     gameStartTime_ = services().mainQueue().now();
     setGameName(QStringLiteral("Snap"));
@@ -21,17 +21,17 @@ SnapGameNew::SnapGameNew(QObject *parent) : LearningGame(parent), blankVerb_(new
         "cost you precious steps."));
 }
 
-SnapGameNew::~SnapGameNew()
+SnapGame::~SnapGame()
 {
     stopTimer();
 }
 
-Verb *SnapGameNew::currentVerb() const
+Verb *SnapGame::currentVerb() const
 {
     return currentVerb_ ? currentVerb_.data() : blankVerb_;
 }
 
-int SnapGameNew::decoyThreshold() const
+int SnapGame::decoyThreshold() const
 {
     switch (difficultyLevel()) {
     case LearningGameDifficultyLevel::easy:
@@ -44,7 +44,7 @@ int SnapGameNew::decoyThreshold() const
     return 9;
 }
 
-double SnapGameNew::baseTime() const
+double SnapGame::baseTime() const
 {
     switch (difficultyLevel()) {
     case LearningGameDifficultyLevel::easy:
@@ -57,7 +57,7 @@ double SnapGameNew::baseTime() const
     return 1.5;
 }
 
-void SnapGameNew::startGame()
+void SnapGame::startGame()
 {
     nextGameNumber();
     qCDebug(lcGames).noquote() << u"Starting a new Snap game with level " + levelName(difficultyLevel());
@@ -71,19 +71,19 @@ void SnapGameNew::startGame()
     timeBonus_ = 0;
 
     setSnapCards({});
-    const QList<SnapGameScoreNodeNew *> oldStars = scoreNodes_;
+    const QList<SnapStar *> oldStars = scoreNodes_;
     scoreNodes_.clear();
     for (int i = 0; i < scoreNodesGoal_; ++i)
-        scoreNodes_.append(new SnapGameScoreNodeNew(this));
+        scoreNodes_.append(new SnapStar(this));
     emit scoreNodesChanged();
-    for (SnapGameScoreNodeNew *star : oldStars)
+    for (SnapStar *star : oldStars)
         star->deleteLater();
 
     setInPlay(true);
     nextCard();
 }
 
-void SnapGameNew::nextCard()
+void SnapGame::nextCard()
 {
     if (!inPlay())
         return;
@@ -116,8 +116,8 @@ void SnapGameNew::nextCard()
     const int k = random.uniform(1, int(n) - 1);
     const QString prompt = italian.at(k);
     correctAnswer_ = english.at(k);
-    auto *promptCard = new SnapCardNew(prompt, prompt, this);
-    auto *answerCard = new SnapCardNew(correctAnswer_, correctAnswer_, this);
+    auto *promptCard = new SnapCard(prompt, prompt, this);
+    auto *answerCard = new SnapCard(correctAnswer_, correctAnswer_, this);
     answerCard->setIsCorrect(true);
     bool match = true;
 
@@ -127,7 +127,7 @@ void SnapGameNew::nextCard()
     if (r >= threshold) {
         const int j = random.uniform(1, int(n) - 1);
         delete answerCard;
-        answerCard = new SnapCardNew(english.at(j), correctAnswer_, this);
+        answerCard = new SnapCard(english.at(j), correctAnswer_, this);
         if (english.at(j) == correctAnswer_) {
             answerCard->setIsCorrect(true);
         } else {
@@ -135,7 +135,7 @@ void SnapGameNew::nextCard()
             match = false;
             if (difficultyLevel() == LearningGameDifficultyLevel::hard && random.uniform(0, 2) == 0) {
                 delete answerCard;
-                answerCard = new SnapCardNew(ishVariant(correctAnswer_), correctAnswer_, this);
+                answerCard = new SnapCard(ishVariant(correctAnswer_), correctAnswer_, this);
                 answerCard->setIsCorrect(false);
             }
         }
@@ -147,19 +147,19 @@ void SnapGameNew::nextCard()
     if (speech.isVoiceAvailable(verb->locale))
         speech.speak(prompt, verb->locale);
 
-    setStatus(SnapCardAnswerStateNew::unanswered);
+    setStatus(SnapAnswerState::unanswered);
     setCanClick(true);
     setTimeLeft(baseTime() + timeBonus_);
     timeBonus_ = 0;
 
-    QPointer<SnapGameNew> self(this);
+    QPointer<SnapGame> self(this);
     timer_ = services().mainQueue().every(tickMs, [self] {
         if (self)
             self->fireTimer();
     });
 }
 
-QString SnapGameNew::ishVariant(const QString &text)
+QString SnapGame::ishVariant(const QString &text)
 {
     QStringList words = text.split(u' ', Qt::SkipEmptyParts);
     if (words.isEmpty())
@@ -169,7 +169,7 @@ QString SnapGameNew::ishVariant(const QString &text)
     return words.join(u' ');
 }
 
-void SnapGameNew::fireTimer()
+void SnapGame::fireTimer()
 {
     if (timeLeft_ > 0) {
         setTimeLeft(timeLeft_ - tickDecrement);
@@ -178,22 +178,22 @@ void SnapGameNew::fireTimer()
     setCanClick(false);
     stopTimer();
     timeUp();
-    later(pauseAfterTimeUpMs, &SnapGameNew::nextCard);
+    later(pauseAfterTimeUpMs, &SnapGame::nextCard);
 }
 
-void SnapGameNew::timeUp()
+void SnapGame::timeUp()
 {
     if (snapCards_.size() >= 2) {
-        const SnapCardStatusNew shown =
-            snapCards_.at(1)->isCorrect() ? SnapCardStatusNew::correct : SnapCardStatusNew::incorrect;
-        for (SnapCardNew *card : std::as_const(snapCards_))
+        const SnapPairStatus shown =
+            snapCards_.at(1)->isCorrect() ? SnapPairStatus::correct : SnapPairStatus::incorrect;
+        for (SnapCard *card : std::as_const(snapCards_))
             card->setStatus(shown);
     }
     registerMistake();
-    setStatus(SnapCardAnswerStateNew::incorrect);
+    setStatus(SnapAnswerState::incorrect);
 }
 
-void SnapGameNew::answerMatch()
+void SnapGame::answerMatch()
 {
     if (!canClick_ || !inPlay())
         return;
@@ -203,16 +203,16 @@ void SnapGameNew::answerMatch()
         return;
     if (snapCards_.at(1)->isCorrect()) {
         qCDebug(lcGames).noquote() << QStringLiteral("correct");
-        for (SnapCardNew *card : std::as_const(snapCards_))
-            card->setStatus(SnapCardStatusNew::correct);
-        setStatus(SnapCardAnswerStateNew::correct);
+        for (SnapCard *card : std::as_const(snapCards_))
+            card->setStatus(SnapPairStatus::correct);
+        setStatus(SnapAnswerState::correct);
         registerRight();
         SoundEffects::shared().playSound(QStringLiteral("ding"));
     } else {
         qCDebug(lcGames).noquote() << QStringLiteral("incorrect");
-        for (SnapCardNew *card : std::as_const(snapCards_))
-            card->setStatus(SnapCardStatusNew::incorrect);
-        setStatus(SnapCardAnswerStateNew::incorrect);
+        for (SnapCard *card : std::as_const(snapCards_))
+            card->setStatus(SnapPairStatus::incorrect);
+        setStatus(SnapAnswerState::incorrect);
         setTimeLeft(0);
         registerMistake();
         SoundEffects::shared().playSound(QStringLiteral("wrong"));
@@ -220,7 +220,7 @@ void SnapGameNew::answerMatch()
     afterAnswer();
 }
 
-void SnapGameNew::answerNoMatch()
+void SnapGame::answerNoMatch()
 {
     if (!canClick_ || !inPlay())
         return;
@@ -231,17 +231,17 @@ void SnapGameNew::answerNoMatch()
     const bool right = !snapCards_.at(1)->isCorrect();
     if (!right) {
         qCDebug(lcGames).noquote() << QStringLiteral("incorrect");
-        for (SnapCardNew *card : std::as_const(snapCards_))
-            card->setStatus(SnapCardStatusNew::correct);
-        setStatus(SnapCardAnswerStateNew::incorrect);
+        for (SnapCard *card : std::as_const(snapCards_))
+            card->setStatus(SnapPairStatus::correct);
+        setStatus(SnapAnswerState::incorrect);
         setTimeLeft(0);
         registerMistake();
         SoundEffects::shared().playSound(QStringLiteral("wrong"));
     } else {
         qCDebug(lcGames).noquote() << QStringLiteral("correct");
-        for (SnapCardNew *card : std::as_const(snapCards_))
-            card->setStatus(SnapCardStatusNew::incorrect);
-        setStatus(SnapCardAnswerStateNew::correct);
+        for (SnapCard *card : std::as_const(snapCards_))
+            card->setStatus(SnapPairStatus::incorrect);
+        setStatus(SnapAnswerState::correct);
         registerRight();
         SoundEffects::shared().playSound(QStringLiteral("ding"));
     }
@@ -249,15 +249,15 @@ void SnapGameNew::answerNoMatch()
     afterAnswer();
 }
 
-void SnapGameNew::afterAnswer()
+void SnapGame::afterAnswer()
 {
     // After the tenth star the end is already on its way.
     if (correctTaps_ > 9)
         return;
-    later(pauseAfterAnswerMs, &SnapGameNew::nextCard);
+    later(pauseAfterAnswerMs, &SnapGame::nextCard);
 }
 
-void SnapGameNew::registerRight()
+void SnapGame::registerRight()
 {
     if (correctTaps_ <= 9) {
         correctTaps_ += 1;
@@ -269,10 +269,10 @@ void SnapGameNew::registerRight()
     }
     refreshStars();
     if (correctTaps_ >= 10)
-        later(finishPauseMs, &SnapGameNew::finishGame);
+        later(finishPauseMs, &SnapGame::finishGame);
 }
 
-void SnapGameNew::registerMistake()
+void SnapGame::registerMistake()
 {
     if (correctTaps_ > 0)
         correctTaps_ -= 1;
@@ -281,13 +281,13 @@ void SnapGameNew::registerMistake()
     refreshStars();
 }
 
-void SnapGameNew::refreshStars()
+void SnapGame::refreshStars()
 {
     for (qsizetype i = 0; i < scoreNodes_.size(); ++i)
         scoreNodes_.at(i)->setStatus(i < correctTaps_);
 }
 
-void SnapGameNew::finishGame()
+void SnapGame::finishGame()
 {
     const double accuracy =
         correctTaps_ >= 1 ? double(correctTaps_) / double(correctTaps_ + incorrectTaps_) * 100.0 : 0.0;
@@ -310,7 +310,7 @@ void SnapGameNew::finishGame()
 
 // The board leaves the screen both when the player backs out and right after a game ends; a
 // finished game keeps its result, a game left early reports the stars actually lit.
-void SnapGameNew::stopGame()
+void SnapGame::stopGame()
 {
     stopTimer();
     setCanClick(false);
@@ -319,21 +319,21 @@ void SnapGameNew::stopGame()
         setMessage(u"Well done! You reached " + QString::number(correctTaps_) + u" snaps. Want another go?");
         setInPlay(false);
     }
-    qCDebug(lcGames).noquote() << QStringLiteral("SnapGameNew >> stopGame >> Snap game stopped.");
+    qCDebug(lcGames).noquote() << QStringLiteral("SnapGame >> stopGame >> Snap game stopped.");
 }
 
-void SnapGameNew::endWithNothingToPlay()
+void SnapGame::endWithNothingToPlay()
 {
     stopTimer();
     setCanClick(false);
-    qCWarning(lcGames).noquote() << QStringLiteral("SnapGameNew >> nextCard >> no verb of the set has two drill items");
+    qCWarning(lcGames).noquote() << QStringLiteral("SnapGame >> nextCard >> no verb of the set has two drill items");
     setMessage(nothingToPlayMessage);
     setInPlay(false);
 }
 
-void SnapGameNew::later(int delayMs, void (SnapGameNew::*step)())
+void SnapGame::later(int delayMs, void (SnapGame::*step)())
 {
-    QPointer<SnapGameNew> self(this);
+    QPointer<SnapGame> self(this);
     const quint64 game = gameNumber();
     services().mainQueue().after(delayMs, [self, game, step] {
         if (self && self->gameNumber() == game && self->inPlay())
@@ -341,7 +341,7 @@ void SnapGameNew::later(int delayMs, void (SnapGameNew::*step)())
     });
 }
 
-void SnapGameNew::setFlipped(bool flipped)
+void SnapGame::setFlipped(bool flipped)
 {
     if (flipped_ == flipped)
         return;
@@ -349,7 +349,7 @@ void SnapGameNew::setFlipped(bool flipped)
     emit flippedChanged();
 }
 
-void SnapGameNew::setTimeLeft(double value)
+void SnapGame::setTimeLeft(double value)
 {
     if (timeLeft_ == value)
         return;
@@ -357,7 +357,7 @@ void SnapGameNew::setTimeLeft(double value)
     emit timeLeftChanged();
 }
 
-void SnapGameNew::setStatus(SnapCardAnswerStateNew status)
+void SnapGame::setStatus(SnapAnswerState status)
 {
     if (status_ == status)
         return;
@@ -365,7 +365,7 @@ void SnapGameNew::setStatus(SnapCardAnswerStateNew status)
     emit statusChanged();
 }
 
-void SnapGameNew::setCurrentPairIsAMatch(bool match)
+void SnapGame::setCurrentPairIsAMatch(bool match)
 {
     if (currentPairIsAMatch_ == match)
         return;
@@ -373,16 +373,16 @@ void SnapGameNew::setCurrentPairIsAMatch(bool match)
     emit currentPairIsAMatchChanged();
 }
 
-void SnapGameNew::setSnapCards(QList<SnapCardNew *> cards)
+void SnapGame::setSnapCards(QList<SnapCard *> cards)
 {
-    const QList<SnapCardNew *> old = snapCards_;
+    const QList<SnapCard *> old = snapCards_;
     snapCards_ = std::move(cards);
     emit snapCardsChanged();
-    for (SnapCardNew *card : old)
+    for (SnapCard *card : old)
         card->deleteLater();
 }
 
-void SnapGameNew::setCanClick(bool canClick)
+void SnapGame::setCanClick(bool canClick)
 {
     if (canClick_ == canClick)
         return;
@@ -390,7 +390,7 @@ void SnapGameNew::setCanClick(bool canClick)
     emit canClickChanged();
 }
 
-void SnapGameNew::stopTimer()
+void SnapGame::stopTimer()
 {
     if (timer_)
         timer_->invalidate();

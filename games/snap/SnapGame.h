@@ -1,9 +1,9 @@
 #pragma once
 
 #include "games/LearningGame.h"
-#include "games/snap/SnapCardAnswerStateNew.h"
-#include "games/snap/SnapCardNew.h"
-#include "games/snap/SnapGameScoreNodeNew.h"
+#include "games/snap/SnapAnswerState.h"
+#include "games/snap/SnapCard.h"
+#include "games/snap/SnapStar.h"
 #include "platform/MainQueue.h"
 #include "verbs/Verb.h"
 
@@ -13,22 +13,22 @@
 
 // The snap game: an Italian form and an English rendering are shown; the player says whether
 // they match before the pair's time runs out. Ten lit stars win; mistakes put one out again.
-class SnapGameNew : public LearningGame
+class SnapGame : public LearningGame
 {
     Q_OBJECT
     QML_ELEMENT
-    Q_PROPERTY(QList<SnapCardNew *> snapCards READ snapCards NOTIFY snapCardsChanged)
+    Q_PROPERTY(QList<SnapCard *> snapCards READ snapCards NOTIFY snapCardsChanged)
     Q_PROPERTY(bool flipped READ flipped WRITE setFlipped NOTIFY flippedChanged)
     Q_PROPERTY(double timeLeft READ timeLeft NOTIFY timeLeftChanged)
-    Q_PROPERTY(QList<SnapGameScoreNodeNew *> scoreNodes READ scoreNodes NOTIFY scoreNodesChanged)
-    Q_PROPERTY(SnapCardAnswerStatesNew::SnapCardAnswerStateNew status READ status NOTIFY statusChanged)
+    Q_PROPERTY(QList<SnapStar *> scoreNodes READ scoreNodes NOTIFY scoreNodesChanged)
+    Q_PROPERTY(SnapAnswerStates::SnapAnswerState status READ status NOTIFY statusChanged)
     Q_PROPERTY(bool currentPairIsAMatch READ currentPairIsAMatch NOTIFY currentPairIsAMatchChanged)
     Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY snapCardsChanged)
     Q_PROPERTY(bool canClick READ canClick NOTIFY canClickChanged)
 
 public:
-    explicit SnapGameNew(QObject *parent = nullptr);
-    ~SnapGameNew() override;
+    explicit SnapGame(QObject *parent = nullptr);
+    ~SnapGame() override;
 
     static constexpr int tickMs = 25;
     static constexpr double tickDecrement = 0.00125;
@@ -37,12 +37,12 @@ public:
     static constexpr int finishPauseMs = 1500;
     static constexpr double streakBonus = 0.5;
 
-    [[nodiscard]] const QList<SnapCardNew *> &snapCards() const { return snapCards_; }
+    [[nodiscard]] const QList<SnapCard *> &snapCards() const { return snapCards_; }
     [[nodiscard]] bool flipped() const { return flipped_; }
     void setFlipped(bool flipped);
     [[nodiscard]] double timeLeft() const { return timeLeft_; }
-    [[nodiscard]] const QList<SnapGameScoreNodeNew *> &scoreNodes() const { return scoreNodes_; }
-    [[nodiscard]] SnapCardAnswerStateNew status() const { return status_; }
+    [[nodiscard]] const QList<SnapStar *> &scoreNodes() const { return scoreNodes_; }
+    [[nodiscard]] SnapAnswerState status() const { return status_; }
     [[nodiscard]] bool currentPairIsAMatch() const { return currentPairIsAMatch_; }
     [[nodiscard]] const QList<Verb *> &verbPot() const { return verbPot_; }
     [[nodiscard]] const QString &correctAnswer() const { return correctAnswer_; }
@@ -89,22 +89,22 @@ signals:
 
 private:
     void setTimeLeft(double value);
-    void setStatus(SnapCardAnswerStateNew status);
+    void setStatus(SnapAnswerState status);
     void setCurrentPairIsAMatch(bool match);
-    void setSnapCards(QList<SnapCardNew *> cards);
+    void setSnapCards(QList<SnapCard *> cards);
     void setCanClick(bool canClick);
     void stopTimer();
     // Runs step later, only if this game is still the one in play then.
-    void later(int delayMs, void (SnapGameNew::*step)());
+    void later(int delayMs, void (SnapGame::*step)());
     // Ends the game at once when the set has no verb with two drill rows.
     void endWithNothingToPlay();
     void afterAnswer();
 
-    QList<SnapCardNew *> snapCards_;
+    QList<SnapCard *> snapCards_;
     bool flipped_ = false;
     double timeLeft_ = 1.0;
-    QList<SnapGameScoreNodeNew *> scoreNodes_;
-    SnapCardAnswerStateNew status_ = SnapCardAnswerStateNew::unanswered;
+    QList<SnapStar *> scoreNodes_;
+    SnapAnswerState status_ = SnapAnswerState::unanswered;
     bool currentPairIsAMatch_ = false;
     QList<Verb *> verbPot_;
     QString correctAnswer_;

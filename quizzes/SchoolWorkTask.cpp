@@ -1,4 +1,4 @@
-#include "quizzes/ClassKitNode.h"
+#include "quizzes/SchoolWorkTask.h"
 
 #include "platform/Logging.h"
 #include "quizzes/SchoolWork.h"
@@ -25,15 +25,15 @@ void endActivityAt(SchoolWork &store, const QStringList &path)
         context->resignActive();
         store.save(logSaveError);
         qCDebug(lcQuizzes).noquote() << u"endActivity ran for " + path.join(u'/');
-        qCDebug(lcQuizzes).noquote() << ClassKitNode::rule;
+        qCDebug(lcQuizzes).noquote() << SchoolWorkTask::rule;
     });
 }
 
 }
 
-void ClassKitNode::beginActivity() const
+void SchoolWorkTask::beginActivity() const
 {
-    qCDebug(lcQuizzes).noquote() << QStringLiteral("ClassKitNode >> beginActivity");
+    qCDebug(lcQuizzes).noquote() << QStringLiteral("SchoolWorkTask >> beginActivity");
     SchoolWork &store = SchoolWork::shared();
     const QStringList path = identifierPath();
     store.descendantMatchingIdentifierPath(store.mainAppContext(), path,
@@ -50,7 +50,7 @@ void ClassKitNode::beginActivity() const
     });
 }
 
-void ClassKitNode::reportScore(double fraction) const
+void SchoolWorkTask::reportScore(double fraction) const
 {
     SchoolWork &store = SchoolWork::shared();
     const QStringList path = identifierPath();
@@ -72,7 +72,7 @@ void ClassKitNode::reportScore(double fraction) const
     });
 }
 
-void ClassKitNode::endActivity() const
+void SchoolWorkTask::endActivity() const
 {
     endActivityAt(SchoolWork::shared(), identifierPath());
 }

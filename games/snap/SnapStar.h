@@ -5,7 +5,7 @@
 #include <QtQml/qqmlregistration.h>
 
 // One of the snap game's ten stars.
-class SnapGameScoreNodeNew : public QObject
+class SnapStar : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
@@ -14,7 +14,7 @@ class SnapGameScoreNodeNew : public QObject
     Q_PROPERTY(bool status READ status WRITE setStatus NOTIFY statusChanged)
 
 public:
-    explicit SnapGameScoreNodeNew(QObject *parent = nullptr) : QObject(parent) {}
+    explicit SnapStar(QObject *parent = nullptr) : QObject(parent) {}
 
     [[nodiscard]] const QUuid &id() const { return id_; }
     // Whether the star is lit.

@@ -14,13 +14,13 @@ class QTemporaryDir;
 // file through QSettings. Every write is synced and checked at once; QSettings replaces the file
 // atomically, so a killed process leaves the store as it was before or after the last write.
 // A file that cannot be read is renamed aside, never overwritten, and the store starts empty.
-class UserDefaults
+class LearnerStore
 {
 public:
-    explicit UserDefaults(QString filePath);
-    ~UserDefaults();
-    UserDefaults(const UserDefaults &) = delete;
-    UserDefaults &operator=(const UserDefaults &) = delete;
+    explicit LearnerStore(QString filePath);
+    ~LearnerStore();
+    LearnerStore(const LearnerStore &) = delete;
+    LearnerStore &operator=(const LearnerStore &) = delete;
 
     // The dictionary stored under key; nothing when the key is absent or holds another kind of value.
     [[nodiscard]] std::optional<QVariantMap> dictionary(const QString &key) const;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/snap/SnapCardStatusNew.h"
+#include "games/snap/SnapPairStatus.h"
 
 #include <QObject>
 #include <QString>
@@ -8,7 +8,7 @@
 #include <QtQml/qqmlregistration.h>
 
 // One card of a snap pair: the Italian prompt or the English answer card.
-class SnapCardNew : public QObject
+class SnapCard : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
@@ -17,10 +17,10 @@ class SnapCardNew : public QObject
     Q_PROPERTY(QString text READ text CONSTANT)
     Q_PROPERTY(bool isCorrect READ isCorrect CONSTANT)
     Q_PROPERTY(QString correctAnswer READ correctAnswer WRITE setCorrectAnswer NOTIFY correctAnswerChanged)
-    Q_PROPERTY(SnapCardStatusesNew::SnapCardStatusNew status READ status WRITE setStatus NOTIFY statusChanged)
+    Q_PROPERTY(SnapPairStatuses::SnapPairStatus status READ status WRITE setStatus NOTIFY statusChanged)
 
 public:
-    SnapCardNew(QString text, QString correctAnswer, QObject *parent = nullptr);
+    SnapCard(QString text, QString correctAnswer, QObject *parent = nullptr);
 
     [[nodiscard]] const QUuid &id() const { return id_; }
     [[nodiscard]] const QString &text() const { return text_; }
@@ -28,8 +28,8 @@ public:
     void setIsCorrect(bool correct) { isCorrect_ = correct; }
     [[nodiscard]] const QString &correctAnswer() const { return correctAnswer_; }
     void setCorrectAnswer(const QString &answer);
-    [[nodiscard]] SnapCardStatusNew status() const { return status_; }
-    void setStatus(SnapCardStatusNew status);
+    [[nodiscard]] SnapPairStatus status() const { return status_; }
+    void setStatus(SnapPairStatus status);
 
 signals:
     void correctAnswerChanged();
@@ -40,5 +40,5 @@ private:
     const QString text_;
     bool isCorrect_ = false;
     QString correctAnswer_;
-    SnapCardStatusNew status_ = SnapCardStatusNew::undefined;
+    SnapPairStatus status_ = SnapPairStatus::undefined;
 };

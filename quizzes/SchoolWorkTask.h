@@ -6,10 +6,10 @@
 // Something the learner works through that is reported as school work: its context is found by
 // its identifier below the app's main context, and each run of it is an activity there.
 // Every step is fire-and-forget; failures are only written to the console.
-class ClassKitNode
+class SchoolWorkTask
 {
 public:
-    virtual ~ClassKitNode() = default;
+    virtual ~SchoolWorkTask() = default;
 
     [[nodiscard]] virtual QString contextIdentifier() const = 0;
     [[nodiscard]] QStringList identifierPath() const { return {contextIdentifier()}; }

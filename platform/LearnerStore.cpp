@@ -1,4 +1,4 @@
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 
 #include "platform/Logging.h"
 
@@ -60,18 +60,18 @@ QString statusText(QSettings::Status status)
 
 }
 
-UserDefaults::UserDefaults(QString filePath) : filePath_(std::move(filePath))
+LearnerStore::LearnerStore(QString filePath) : filePath_(std::move(filePath))
 {
     QDir().mkpath(QFileInfo(filePath_).absolutePath());
     open();
 }
 
-UserDefaults::~UserDefaults() = default;
+LearnerStore::~LearnerStore() = default;
 
 // QSettings guards every read and write with "<file>.lock". A process killed between creating
 // that file and writing its owner into it leaves an empty lock that Qt only treats as stale after
 // 30 seconds, so the next start would hang. The store has one user, so such a lock is dropped.
-void UserDefaults::removeOwnerlessLock() const
+void LearnerStore::removeOwnerlessLock() const
 {
     const QString lockPath = filePath_ + QStringLiteral(".lock");
     if (!QFileInfo::exists(lockPath))
@@ -83,10 +83,10 @@ void UserDefaults::removeOwnerlessLock() const
     if (lock.getLockInfo(&pid, &hostName, &appName))
         return;
     if (QFile::remove(lockPath))
-        qCDebug(lcSettings).noquote() << u"UserDefaults >> removed the ownerless lock " + lockPath;
+        qCDebug(lcSettings).noquote() << u"LearnerStore >> removed the ownerless lock " + lockPath;
 }
 
-void UserDefaults::open()
+void LearnerStore::open()
 {
     removeOwnerlessLock();
     settings_ = std::make_unique<QSettings>(filePath_, jsonFormat());
@@ -99,11 +99,11 @@ void UserDefaults::open()
         + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     if (QFile::rename(filePath_, aside)) {
         setAsidePath_ = aside;
-        qCWarning(lcSettings).noquote() << u"UserDefaults >> could not read " + filePath_ + u" (" + statusText(status)
+        qCWarning(lcSettings).noquote() << u"LearnerStore >> could not read " + filePath_ + u" (" + statusText(status)
                        + u"), kept it as " + aside + u" and starting with defaults";
     } else {
         writable_ = false;
-        qCWarning(lcSettings).noquote() << u"UserDefaults >> could not read " + filePath_ + u" (" + statusText(status)
+        qCWarning(lcSettings).noquote() << u"LearnerStore >> could not read " + filePath_ + u" (" + statusText(status)
                        + u") nor move it aside; starting with defaults and leaving the file untouched";
     }
     // When the file could not be moved, the values live in a scratch file that is thrown away,
@@ -116,7 +116,7 @@ void UserDefaults::open()
     settings_ = std::make_unique<QSettings>(path, jsonFormat());
 }
 
-std::optional<QVariantMap> UserDefaults::dictionary(const QString &key) const
+std::optional<QVariantMap> LearnerStore::dictionary(const QString &key) const
 {
     const QVariant value = settings_->value(key);
     if (value.typeId() != QMetaType::QVariantMap)
@@ -124,7 +124,7 @@ std::optional<QVariantMap> UserDefaults::dictionary(const QString &key) const
     return value.toMap();
 }
 
-std::optional<QString> UserDefaults::text(const QString &key) const
+std::optional<QString> LearnerStore::text(const QString &key) const
 {
     const QVariant value = settings_->value(key);
     if (value.typeId() != QMetaType::QString)
@@ -132,24 +132,24 @@ std::optional<QString> UserDefaults::text(const QString &key) const
     return value.toString();
 }
 
-bool UserDefaults::contains(const QString &key) const
+bool LearnerStore::contains(const QString &key) const
 {
     return settings_->contains(key);
 }
 
-bool UserDefaults::set(const QString &key, const QVariant &value)
+bool LearnerStore::set(const QString &key, const QVariant &value)
 {
     settings_->setValue(key, value);
     return commit(key);
 }
 
-bool UserDefaults::remove(const QString &key)
+bool LearnerStore::remove(const QString &key)
 {
     settings_->remove(key);
     return commit(key);
 }
 
-bool UserDefaults::commit(const QString &key)
+bool LearnerStore::commit(const QString &key)
 {
     if (!writable_)
         return false;
@@ -157,6 +157,6 @@ bool UserDefaults::commit(const QString &key)
     const QSettings::Status status = settings_->status();
     if (status == QSettings::NoError)
         return true;
-    qCWarning(lcSettings).noquote() << u"UserDefaults >> could not write " + key + u" to " + filePath_ + u": " + statusText(status);
+    qCWarning(lcSettings).noquote() << u"LearnerStore >> could not write " + key + u" to " + filePath_ + u": " + statusText(status);
     return false;
 }

@@ -1,11 +1,11 @@
-#include "games/snap/SnapCardNew.h"
+#include "games/snap/SnapCard.h"
 
-SnapCardNew::SnapCardNew(QString text, QString correctAnswer, QObject *parent)
+SnapCard::SnapCard(QString text, QString correctAnswer, QObject *parent)
     : QObject(parent), text_(std::move(text)), correctAnswer_(std::move(correctAnswer))
 {
 }
 
-void SnapCardNew::setCorrectAnswer(const QString &answer)
+void SnapCard::setCorrectAnswer(const QString &answer)
 {
     if (correctAnswer_ == answer)
         return;
@@ -13,7 +13,7 @@ void SnapCardNew::setCorrectAnswer(const QString &answer)
     emit correctAnswerChanged();
 }
 
-void SnapCardNew::setStatus(SnapCardStatusNew status)
+void SnapCard::setStatus(SnapPairStatus status)
 {
     if (status_ == status)
         return;

@@ -10,7 +10,7 @@ ScreenPage {
     objectName: "snapGame"
     screenTitle: game.gameName
 
-    readonly property SnapGameNew game: SnapGameNew {
+    readonly property SnapGame game: SnapGame {
         onSnapCardsChanged: page.pairDealt = true
         onTimeLeftChanged: {
             if (page.pairDealt) {
@@ -25,8 +25,8 @@ ScreenPage {
     property real pairAllowance: 1
     property bool pairDealt: false
 
-    readonly property bool unanswered: game.status === SnapCardAnswerStateNew.SnapCardAnswerStateNew.unanswered
-    readonly property color answerColour: game.status === SnapCardAnswerStateNew.SnapCardAnswerStateNew.correct
+    readonly property bool unanswered: game.status === SnapAnswerState.SnapAnswerState.unanswered
+    readonly property color answerColour: game.status === SnapAnswerState.SnapAnswerState.correct
                                           ? "#27ae60" : "#e74c3c"
 
     // Leaving the screen during a game ends it; a game that ended by itself keeps its result.
@@ -55,7 +55,7 @@ ScreenPage {
                     model: page.game.scoreNodes // qmllint disable type
                     delegate: Item {
                         id: star
-                        required property SnapGameScoreNodeNew modelData
+                        required property SnapStar modelData
                         required property int index
                         objectName: "star" + index
                         readonly property bool lit: modelData.status
@@ -80,7 +80,7 @@ ScreenPage {
 
         Repeater {
             model: page.game.snapCards // qmllint disable type
-            delegate: SnapCardViewNew {
+            delegate: SnapCardView {
                 Layout.fillWidth: true
                 Layout.fillHeight: true
             }
@@ -120,7 +120,7 @@ ScreenPage {
                         TextToSpeech.speak(cards[0].text, page.game.currentVerb.locale);
                 }
             }
-            GrowingButtonNew {
+            GrowingButton {
                 objectName: "thumbsUp"
                 label: "\u{1F44D}"
                 unanswered: page.unanswered
@@ -130,7 +130,7 @@ ScreenPage {
                         page.game.answerMatch();
                 }
             }
-            GrowingButtonNew {
+            GrowingButton {
                 objectName: "thumbsDown"
                 label: "\u{1F44E}"
                 unanswered: page.unanswered
@@ -150,17 +150,17 @@ ScreenPage {
 
     // One card: grey until the pair is revealed, then green for a matching pair and red for one
     // that does not match; a wrong answer card shows its text struck through over the right one.
-    component SnapCardViewNew: Rectangle {
+    component SnapCardView: Rectangle {
         id: cardView
-        required property SnapCardNew modelData
+        required property SnapCard modelData
         required property int index
-        readonly property SnapCardNew card: modelData
-        readonly property bool struck: card.status === SnapCardStatusNew.SnapCardStatusNew.incorrect
+        readonly property SnapCard card: modelData
+        readonly property bool struck: card.status === SnapPairStatus.SnapPairStatus.incorrect
                                         && card.text !== card.correctAnswer
         objectName: "snapCard" + index
         radius: 16
-        color: card.status === SnapCardStatusNew.SnapCardStatusNew.correct ? "#27ae60"
-             : card.status === SnapCardStatusNew.SnapCardStatusNew.incorrect ? "#e74c3c" : "#8e8e93"
+        color: card.status === SnapPairStatus.SnapPairStatus.correct ? "#27ae60"
+             : card.status === SnapPairStatus.SnapPairStatus.incorrect ? "#e74c3c" : "#8e8e93"
         Accessible.name: card.text
         Behavior on color {
             ColorAnimation {
@@ -219,7 +219,7 @@ ScreenPage {
 
     // An answer button: blue while the pair waits, then green if it was the right answer and red
     // if not; it swells a little under the finger.
-    component GrowingButtonNew: AbstractButton {
+    component GrowingButton: AbstractButton {
         id: answerButton
         property string label
         property bool rightAnswer
