@@ -263,8 +263,6 @@ Verb::GameParts Verb::gameParts(bool english)
         codes = keptCodes;
     }
 
-    if (!english)
-        heSheSeed = HeSheSeedStatus::unset;
     return {english ? renderings : forms, codes};
 }
 

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "verbs/Conjugation.h"
-#include "verbs/HeSheSeedStatus.h"
 
 #include <QObject>
 #include <QStringList>
@@ -37,7 +36,6 @@ public:
     QString key;
     QString infinitive;
     QStringList tags;
-    HeSheSeedStatus heSheSeed = HeSheSeedStatus::unset;
     bool impersonal = false;
     QString englishInfinitive;
     QString englishInfinitiveExtra;
@@ -65,7 +63,6 @@ public:
                                   QStringLiteral("ci"), QStringLiteral("vi"), QStringLiteral("si")};
     const QStringList sensitiveTopics{QStringLiteral("morire")};
     const QStringList moreSenseAsImpersonalVerbs{QStringLiteral("bedeuten"), QStringLiteral("geschehen")};
-    QVariantMap miscSettingsValues;
 
     [[nodiscard]] bool learnt() const { return learnt_; }
     void setLearnt(bool learnt);

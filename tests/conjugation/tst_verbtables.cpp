@@ -61,7 +61,6 @@ private slots:
     void impersonalItemsSpeakOfIt();
     void derivedEnglishIsStoredOnFirstUse_data();
     void derivedEnglishIsStoredOnFirstUse();
-    void italianDrillResetsTheHeSheSeed();
     void tablesOfAVerb();
     void tablesOfAnImpersonalVerb();
     void tablesIgnoreTheSwitches();
@@ -185,17 +184,6 @@ void TestVerbTables::derivedEnglishIsStoredOnFirstUse()
     }
     QCOMPARE(verb.englishSimplePast, simplePast);
     QCOMPARE(verb.englishPastParticiple, participle);
-}
-
-void TestVerbTables::italianDrillResetsTheHeSheSeed()
-{
-    TestServices services;
-    Verb &verb = fixtureVerb(QStringLiteral("parlare"));
-    verb.heSheSeed = HeSheSeedStatus::she;
-    (void)verb.gameParts(true);
-    QCOMPARE(verb.heSheSeed, HeSheSeedStatus::she);
-    (void)verb.gameParts(false);
-    QCOMPARE(verb.heSheSeed, HeSheSeedStatus::unset);
 }
 
 void TestVerbTables::tablesOfAVerb()
