@@ -263,14 +263,14 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
                        [answer](const ConjugationQuizAnswer *alt) { return alt->sameAnswer(*answer); });
     if (!right) {
         speech.speak(QStringLiteral("non!"), verb->locale);
-        answer->setStatus(ConjugationQuizAnswerStatus::incorrect);
+        answer->setStatus(AnswerStatus::incorrect);
         services().progressManager().addPoints(verb->key, -1);
         return;
     }
 
     setAnswers(correctAnswersTotal_ + 1, answersTotal_);
     stopTimer();
-    answer->setStatus(ConjugationQuizAnswerStatus::correct);
+    answer->setStatus(AnswerStatus::correct);
     canClick_ = false;
     if (speech.isVoiceAvailable(verb->locale))
         speech.speak(answer->speakText(), verb->locale);

@@ -5,7 +5,7 @@ ConjugationQuizAnswer::ConjugationQuizAnswer(QString text, bool correct, QObject
 {
 }
 
-void ConjugationQuizAnswer::setStatus(ConjugationQuizAnswerStatus status)
+void ConjugationQuizAnswer::setStatus(AnswerStatus status)
 {
     if (status_ == status)
         return;

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/conjugation/ConjugationQuizAnswerStatus.h"
+#include "games/AnswerStatus.h"
 
 #include <QObject>
 #include <QString>
@@ -16,7 +16,7 @@ class ConjugationQuizAnswer : public QObject
     Q_PROPERTY(QUuid id READ id CONSTANT)
     Q_PROPERTY(QString text READ text NOTIFY textChanged)
     Q_PROPERTY(bool correct READ correct NOTIFY correctChanged)
-    Q_PROPERTY(ConjugationQuizAnswerStatuses::ConjugationQuizAnswerStatus status READ status NOTIFY statusChanged)
+    Q_PROPERTY(AnswerStatuses::AnswerStatus status READ status NOTIFY statusChanged)
     Q_PROPERTY(QString speakText READ speakText CONSTANT)
 
 public:
@@ -25,8 +25,8 @@ public:
     [[nodiscard]] const QUuid &id() const { return id_; }
     [[nodiscard]] const QString &text() const { return text_; }
     [[nodiscard]] bool correct() const { return correct_; }
-    [[nodiscard]] ConjugationQuizAnswerStatus status() const { return status_; }
-    void setStatus(ConjugationQuizAnswerStatus status);
+    [[nodiscard]] AnswerStatus status() const { return status_; }
+    void setStatus(AnswerStatus status);
     // What is said for the answer: its text, or for the right answer the pronoun and the form.
     [[nodiscard]] const QString &speakText() const { return speakText_; }
     void setSpeakText(const QString &text) { speakText_ = text; }
@@ -42,6 +42,6 @@ private:
     const QUuid id_ = QUuid::createUuid();
     QString text_;
     bool correct_;
-    ConjugationQuizAnswerStatus status_ = ConjugationQuizAnswerStatus::unanswered;
+    AnswerStatus status_ = AnswerStatus::undefined;
     QString speakText_;
 };

@@ -229,7 +229,7 @@ void GapFill::letterTapped(const QString &letter)
     const QString tapped = letter.toLower();
     const bool right = tapped == QString(phrase.at(currentLetter_)).toLower();
     if (right) {
-        markKeys(tapped, SnapCardStatus::correct);
+        markKeys(tapped, AnswerStatus::correct);
         setClicks(correctClicks_ + 1, totalClicks_ + 1);
         updateGapped(false);
         advanceLetter();
@@ -237,14 +237,14 @@ void GapFill::letterTapped(const QString &letter)
     }
     setClicks(correctClicks_, totalClicks_ + 1);
     SoundEffects::shared().playSound(QStringLiteral("wrong"));
-    markKeys(tapped, SnapCardStatus::incorrect);
+    markKeys(tapped, AnswerStatus::incorrect);
     if (wrongThisTurnCount_ < maxNegativePenaltyPerTurn_) {
         services().progressManager().addPoints(currentVerb()->key, -1);
         wrongThisTurnCount_ += 1;
     }
 }
 
-void GapFill::markKeys(const QString &letter, SnapCardStatus status)
+void GapFill::markKeys(const QString &letter, AnswerStatus status)
 {
     for (GapFillKeyboardKey *key : std::as_const(letters_)) {
         if (key->letter() == letter)
@@ -257,7 +257,7 @@ void GapFill::markKeys(const QString &letter, SnapCardStatus status)
         if (!self || self->gameNumber() != game)
             return;
         for (GapFillKeyboardKey *key : std::as_const(self->letters_))
-            key->setStatus(SnapCardStatus::undefined);
+            key->setStatus(AnswerStatus::undefined);
     });
 }
 

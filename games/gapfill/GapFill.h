@@ -3,7 +3,7 @@
 #include "games/LearningGame.h"
 #include "games/gapfill/GapFillKeyboardKey.h"
 #include "games/gapfill/GapFillTurn.h"
-#include "games/gapfill/SnapCardStatus.h"
+#include "games/AnswerStatus.h"
 #include "verbs/Verb.h"
 
 #include <QList>
@@ -93,7 +93,7 @@ private:
     void setGapped(const QString &gapped);
     void setTurnWon(bool won);
     void setClicks(int correct, int total);
-    void markKeys(const QString &letter, SnapCardStatus status);
+    void markKeys(const QString &letter, AnswerStatus status);
     [[nodiscard]] QString speechLocale() const;
 
     Verb *blankVerb_;

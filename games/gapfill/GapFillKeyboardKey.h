@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/gapfill/SnapCardStatus.h"
+#include "games/AnswerStatus.h"
 
 #include <QObject>
 #include <QString>
@@ -15,7 +15,7 @@ class GapFillKeyboardKey : public QObject
     QML_UNCREATABLE("Keys are made by the gap-fill game")
     Q_PROPERTY(QUuid id READ id CONSTANT)
     Q_PROPERTY(QString letter READ letter CONSTANT)
-    Q_PROPERTY(SnapCardStatuses::SnapCardStatus status READ status WRITE setStatus NOTIFY statusChanged)
+    Q_PROPERTY(AnswerStatuses::AnswerStatus status READ status WRITE setStatus NOTIFY statusChanged)
 
 public:
     explicit GapFillKeyboardKey(QString letter, QObject *parent = nullptr)
@@ -25,8 +25,8 @@ public:
 
     [[nodiscard]] const QUuid &id() const { return id_; }
     [[nodiscard]] const QString &letter() const { return letter_; }
-    [[nodiscard]] SnapCardStatus status() const { return status_; }
-    void setStatus(SnapCardStatus status)
+    [[nodiscard]] AnswerStatus status() const { return status_; }
+    void setStatus(AnswerStatus status)
     {
         if (status_ == status)
             return;
@@ -40,5 +40,5 @@ signals:
 private:
     const QUuid id_ = QUuid::createUuid();
     const QString letter_;
-    SnapCardStatus status_ = SnapCardStatus::undefined;
+    AnswerStatus status_ = AnswerStatus::undefined;
 };

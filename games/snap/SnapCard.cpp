@@ -13,7 +13,7 @@ void SnapCard::setCorrectAnswer(const QString &answer)
     emit correctAnswerChanged();
 }
 
-void SnapCard::setStatus(SnapPairStatus status)
+void SnapCard::setStatus(AnswerStatus status)
 {
     if (status_ == status)
         return;

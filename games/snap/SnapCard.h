@@ -1,6 +1,6 @@
 #pragma once
 
-#include "games/snap/SnapPairStatus.h"
+#include "games/AnswerStatus.h"
 
 #include <QObject>
 #include <QString>
@@ -17,7 +17,7 @@ class SnapCard : public QObject
     Q_PROPERTY(QString text READ text CONSTANT)
     Q_PROPERTY(bool isCorrect READ isCorrect CONSTANT)
     Q_PROPERTY(QString correctAnswer READ correctAnswer WRITE setCorrectAnswer NOTIFY correctAnswerChanged)
-    Q_PROPERTY(SnapPairStatuses::SnapPairStatus status READ status WRITE setStatus NOTIFY statusChanged)
+    Q_PROPERTY(AnswerStatuses::AnswerStatus status READ status WRITE setStatus NOTIFY statusChanged)
 
 public:
     SnapCard(QString text, QString correctAnswer, QObject *parent = nullptr);
@@ -28,8 +28,8 @@ public:
     void setIsCorrect(bool correct) { isCorrect_ = correct; }
     [[nodiscard]] const QString &correctAnswer() const { return correctAnswer_; }
     void setCorrectAnswer(const QString &answer);
-    [[nodiscard]] SnapPairStatus status() const { return status_; }
-    void setStatus(SnapPairStatus status);
+    [[nodiscard]] AnswerStatus status() const { return status_; }
+    void setStatus(AnswerStatus status);
 
 signals:
     void correctAnswerChanged();
@@ -40,5 +40,5 @@ private:
     const QString text_;
     bool isCorrect_ = false;
     QString correctAnswer_;
-    SnapPairStatus status_ = SnapPairStatus::undefined;
+    AnswerStatus status_ = AnswerStatus::undefined;
 };

@@ -184,8 +184,8 @@ void SnapGame::fireTimer()
 void SnapGame::timeUp()
 {
     if (snapCards_.size() >= 2) {
-        const SnapPairStatus shown =
-            snapCards_.at(1)->isCorrect() ? SnapPairStatus::correct : SnapPairStatus::incorrect;
+        const AnswerStatus shown =
+            snapCards_.at(1)->isCorrect() ? AnswerStatus::correct : AnswerStatus::incorrect;
         for (SnapCard *card : std::as_const(snapCards_))
             card->setStatus(shown);
     }
@@ -204,14 +204,14 @@ void SnapGame::answerMatch()
     if (snapCards_.at(1)->isCorrect()) {
         qCDebug(lcGames).noquote() << QStringLiteral("correct");
         for (SnapCard *card : std::as_const(snapCards_))
-            card->setStatus(SnapPairStatus::correct);
+            card->setStatus(AnswerStatus::correct);
         setStatus(SnapAnswerState::correct);
         registerRight();
         SoundEffects::shared().playSound(QStringLiteral("ding"));
     } else {
         qCDebug(lcGames).noquote() << QStringLiteral("incorrect");
         for (SnapCard *card : std::as_const(snapCards_))
-            card->setStatus(SnapPairStatus::incorrect);
+            card->setStatus(AnswerStatus::incorrect);
         setStatus(SnapAnswerState::incorrect);
         setTimeLeft(0);
         registerMistake();
@@ -232,7 +232,7 @@ void SnapGame::answerNoMatch()
     if (!right) {
         qCDebug(lcGames).noquote() << QStringLiteral("incorrect");
         for (SnapCard *card : std::as_const(snapCards_))
-            card->setStatus(SnapPairStatus::correct);
+            card->setStatus(AnswerStatus::correct);
         setStatus(SnapAnswerState::incorrect);
         setTimeLeft(0);
         registerMistake();
@@ -240,7 +240,7 @@ void SnapGame::answerNoMatch()
     } else {
         qCDebug(lcGames).noquote() << QStringLiteral("correct");
         for (SnapCard *card : std::as_const(snapCards_))
-            card->setStatus(SnapPairStatus::incorrect);
+            card->setStatus(AnswerStatus::incorrect);
         setStatus(SnapAnswerState::correct);
         registerRight();
         SoundEffects::shared().playSound(QStringLiteral("ding"));

@@ -119,9 +119,9 @@ ScreenPage {
         onClicked: (answerButton.ListView.view as ScreenList).chosen(answerButton.answer)
         background: Rectangle {
             radius: 14
-            color: answerButton.answer.status === ConjugationQuizAnswerStatus.ConjugationQuizAnswerStatus.correct
+            color: answerButton.answer.status === AnswerStatus.AnswerStatus.correct
                    ? "#27ae60"
-                   : answerButton.answer.status === ConjugationQuizAnswerStatus.ConjugationQuizAnswerStatus.incorrect
+                   : answerButton.answer.status === AnswerStatus.AnswerStatus.incorrect
                      ? "#e74c3c" : "#0984e3"
             opacity: answerButton.down ? 0.8 : 1
         }

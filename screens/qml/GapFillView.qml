@@ -151,8 +151,8 @@ ScreenPage {
         onClicked: (keyView.GridView.view as GapFillKeyboard).keyTapped(keyView.key.letter)
         background: Rectangle {
             radius: 10
-            color: keyView.key.status === SnapCardStatus.SnapCardStatus.correct ? "#27ae60"
-                 : keyView.key.status === SnapCardStatus.SnapCardStatus.incorrect ? "#e74c3c" : "#0984e3"
+            color: keyView.key.status === AnswerStatus.AnswerStatus.correct ? "#27ae60"
+                 : keyView.key.status === AnswerStatus.AnswerStatus.incorrect ? "#e74c3c" : "#0984e3"
             opacity: keyView.down ? 0.8 : 1
         }
         contentItem: Text {

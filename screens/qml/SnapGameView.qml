@@ -155,12 +155,12 @@ ScreenPage {
         required property SnapCard modelData
         required property int index
         readonly property SnapCard card: modelData
-        readonly property bool struck: card.status === SnapPairStatus.SnapPairStatus.incorrect
+        readonly property bool struck: card.status === AnswerStatus.AnswerStatus.incorrect
                                         && card.text !== card.correctAnswer
         objectName: "snapCard" + index
         radius: 16
-        color: card.status === SnapPairStatus.SnapPairStatus.correct ? "#27ae60"
-             : card.status === SnapPairStatus.SnapPairStatus.incorrect ? "#e74c3c" : "#8e8e93"
+        color: card.status === AnswerStatus.AnswerStatus.correct ? "#27ae60"
+             : card.status === AnswerStatus.AnswerStatus.incorrect ? "#e74c3c" : "#8e8e93"
         Accessible.name: card.text
         Behavior on color {
             ColorAnimation {

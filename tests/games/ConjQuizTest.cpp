@@ -143,7 +143,7 @@ void ConjQuizTest::rightTapScoresSpeaksAndWaits()
     QCOMPARE(right->text(), game.currentQuestion().correctAnswer);
     services_->recording().said.clear();
     game.answerTapped(right);
-    QCOMPARE(right->status(), ConjugationQuizAnswerStatus::correct);
+    QCOMPARE(right->status(), AnswerStatus::correct);
     QCOMPARE(GameServices::score(verb->key), 1);
     QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{right->speakText(), "it-IT"}));
 
@@ -172,7 +172,7 @@ void ConjQuizTest::wrongTapsScoreDownEveryTime()
     services_->recording().said.clear();
     for (int i = 0; i < 3; ++i)
         game.answerTapped(wrong);
-    QCOMPARE(wrong->status(), ConjugationQuizAnswerStatus::incorrect);
+    QCOMPARE(wrong->status(), AnswerStatus::incorrect);
     QCOMPARE(game.answersTotal(), 3.0);
     QCOMPARE(game.correctAnswersTotal(), 0.0);
     QCOMPARE(GameServices::score(verb->key), -3);

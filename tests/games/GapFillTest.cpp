@@ -127,10 +127,10 @@ void GapFillTest::pronounShownFromTheStart()
     QCOMPARE(game.letterTexts(), (QStringList{"a", "l", "o", "p", "r"}));
     game.letterTapped(QStringLiteral("P"));
     QCOMPARE(game.gapped(), QStringLiteral("io p----"));
-    QCOMPARE(game.letters().at(3)->status(), SnapCardStatus::correct);
-    QCOMPARE(game.letters().at(0)->status(), SnapCardStatus::undefined);
+    QCOMPARE(game.letters().at(3)->status(), AnswerStatus::correct);
+    QCOMPARE(game.letters().at(0)->status(), AnswerStatus::undefined);
     services_->queue().advance(GapFill::keyResetMs);
-    QCOMPARE(game.letters().at(3)->status(), SnapCardStatus::undefined);
+    QCOMPARE(game.letters().at(3)->status(), AnswerStatus::undefined);
     QCOMPARE(game.currentGapFillTurn()->tags().size(), 3);
     QCOMPARE(game.currentGapFillTurn()->tags().first(), QStringLiteral("PRES"));
 }
@@ -150,7 +150,7 @@ void GapFillTest::fourWrongTapsCostThreePoints()
     QCOMPARE(services_->recording().played.size(), 4);
     QVERIFY(services_->recording().played.constLast().endsWith(QStringLiteral("wrong.mp3")));
     for (const GapFillKeyboardKey *key : game.letters())
-        QCOMPARE(key->status(), key->letter() == wrong ? SnapCardStatus::incorrect : SnapCardStatus::undefined);
+        QCOMPARE(key->status(), key->letter() == wrong ? AnswerStatus::incorrect : AnswerStatus::undefined);
 
     spellTurn(game);
     QCOMPARE(GameServices::score(QStringLiteral("parlottare")), -2);
@@ -343,11 +343,11 @@ void GapFillTest::pausesOfAnEarlierGameDoNothing()
     services_->queue().advance(250);
     bool marked = false;
     for (const GapFillKeyboardKey *key : other.letters())
-        marked = marked || key->status() == SnapCardStatus::incorrect;
+        marked = marked || key->status() == AnswerStatus::incorrect;
     QVERIFY(marked);
     services_->queue().advance(250);
     for (const GapFillKeyboardKey *key : other.letters())
-        QCOMPARE(key->status(), SnapCardStatus::undefined);
+        QCOMPARE(key->status(), AnswerStatus::undefined);
 }
 
 QTEST_GUILESS_MAIN(GapFillTest)

@@ -144,8 +144,8 @@ void SnapGameTest::timeOutIsAMistake()
     QCOMPARE(game.correctTaps(), 0);
     QCOMPARE(game.incorrectTaps(), 1);
     QCOMPARE(litStars(game), 0);
-    const SnapPairStatus revealed =
-        answerCard->isCorrect() ? SnapPairStatus::correct : SnapPairStatus::incorrect;
+    const AnswerStatus revealed =
+        answerCard->isCorrect() ? AnswerStatus::correct : AnswerStatus::incorrect;
     QCOMPARE(game.snapCards().at(0)->status(), revealed);
     QCOMPARE(game.snapCards().at(1)->status(), revealed);
     // A late tap on the revealed pair counts for nothing.
