@@ -51,7 +51,10 @@ TestCase {
         const ids = ["irregular-present", "essere-or-avere", "irregular-participles", "participle-agreement",
                      "reflexive-past", "imperfetto-or-passato-prossimo", "future-tense", "polite-conditional",
                      "modal-verbs", "piacere-and-similar", "verbs-with-a-or-di", "stare-gerund",
-                     "imperative-pronouns", "present-subjunctive", "if-clauses", "passato-remoto"]
+                     "imperative-pronouns", "present-subjunctive", "if-clauses", "passato-remoto",
+                     "subjunctive-or-indicative", "subjunctive-after-conjunctions", "sequence-of-tenses", "ci-and-ne",
+                     "pronominal-verbs", "si-impersonale", "real-and-mixed-if-clauses", "future-in-the-past",
+                     "da-fare-and-changing-meanings", "isc-verbs-and-spelling"]
         const list = findChild(page, "quizEntries")
         compare(list.count, ids.length)
         for (let i = 0; i < ids.length; ++i) {
