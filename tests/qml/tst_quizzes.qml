@@ -185,6 +185,32 @@ TestCase {
         verify(!findChild(entryAt(page, 1), "gradeSeal").visible)
     }
 
+    // The clue stays hidden until asked for, on every question, and asking costs nothing.
+    function test_hintRevealsTheClueOfEachQuestion() {
+        const quizPage = openQuizMenu().openQuiz(entryAt(stack.currentItem, 0).quiz)
+        tryCompare(stack, "busy", false)
+        const game = quizPage.game
+        game.startQuiz(quizPage.quiz)
+        for (let turn = 0; turn < 2; ++turn) {
+            settle(quizPage)
+            const button = findChild(quizPage, "hintButton")
+            const hint = findChild(quizPage, "hintText")
+            verify(button.visible)
+            verify(!hint.visible)
+            compare(hint.text, "")
+            compare(button.Accessible.name, "Hint")
+            tap(button)
+            verify(!button.visible)
+            verify(hint.visible)
+            compare(hint.text, game.currentQuestion.clue)
+            compare(hint.Accessible.name, "Hint: " + game.currentQuestion.clue)
+            tap(answerButtons(quizPage).filter(b => b.answer.correct)[0])
+            compare(findChild(quizPage, "runningPercentage").text, "100%")
+            settle(quizPage)
+            tap(findChild(quizPage, "nextButton"))
+        }
+    }
+
     // The seal follows a new score while the menu shows.
     function test_sealFollowsANewScoreAtOnce() {
         const page = openQuizMenu()
