@@ -189,21 +189,15 @@ TestCase {
     function test_hintRevealsTheClueOfEachQuestion() {
         const quizPage = openQuizMenu().openQuiz(entryAt(stack.currentItem, 0).quiz)
         tryCompare(stack, "busy", false)
-        const game = quizPage.game
-        game.startQuiz(quizPage.quiz)
+        quizPage.game.startQuiz(quizPage.quiz)
         for (let turn = 0; turn < 2; ++turn) {
             settle(quizPage)
-            const button = findChild(quizPage, "hintButton")
-            const hint = findChild(quizPage, "hintText")
-            verify(button.visible)
-            verify(!hint.visible)
-            compare(hint.text, "")
-            compare(button.Accessible.name, "Hint")
+            const button = findChild(quizPage, "hintButton"), hint = findChild(quizPage, "hintText")
+            verify(button.visible && !hint.visible && button.Accessible.name === "Hint", "hidden at first")
             tap(button)
-            verify(!button.visible)
-            verify(hint.visible)
-            compare(hint.text, game.currentQuestion.clue)
-            compare(hint.Accessible.name, "Hint: " + game.currentQuestion.clue)
+            const clue = quizPage.game.currentQuestion.clue
+            verify(!button.visible && hint.visible, "shown once asked for")
+            compare([hint.text, hint.Accessible.name], [clue, "Hint: " + clue])
             tap(answerButtons(quizPage).filter(b => b.answer.correct)[0])
             compare(findChild(quizPage, "runningPercentage").text, "100%")
             settle(quizPage)
