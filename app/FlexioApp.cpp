@@ -6,6 +6,7 @@
 #include "games/LearningGame.h"
 #include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
+#include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
 #include "screens/Symbols.h"
@@ -60,8 +61,9 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
 const QStringList gameScreens{QStringLiteral("match"), QStringLiteral("conjugation"), QStringLiteral("snap"),
                               QStringLiteral("gapfill")};
 
-// Pushes the quiz menu ("quizzes") and, for "quiz:ID", the screen of that quiz over it.
-bool openQuizScreen(QQuickItem *menu, const QString &name)
+// Pushes the quiz menu ("quizzes") and, for "quiz:ID", the screen of that quiz over it; with
+// play, that quiz is started.
+bool openQuizScreen(QQuickItem *menu, const QString &name, bool play = false)
 {
     Quiz *quiz = nullptr;
     if (name.startsWith(u"quiz:")) {
@@ -78,6 +80,12 @@ bool openQuizScreen(QQuickItem *menu, const QString &name)
         return quizMenu != nullptr;
     QQuickItem *quizPage = nullptr;
     QMetaObject::invokeMethod(quizMenu, "openQuiz", Q_RETURN_ARG(QQuickItem *, quizPage), Q_ARG(Quiz *, quiz));
+    if (quizPage && play) {
+        auto *game = qvariant_cast<QuizGame *>(quizPage->property("game"));
+        if (!game)
+            return false;
+        game->startQuiz(quiz);
+    }
     return quizPage != nullptr;
 }
 
@@ -102,9 +110,9 @@ QStringList linkArguments(const QStringList &arguments)
 }
 
 // Pushes the named screen onto the menu's navigation stack: "menu" (nothing), "dictionary",
-// "progress", "settings", "info", "table:VERB", "quizzes", "quiz:ID", or a game's screen with its
-// set-up sheet ("sheet:GAME") or with a game dealt at the medium level ("play:GAME"). False when
-// the name is not a screen.
+// "progress", "settings", "info", "table:VERB", "quizzes", "quiz:ID", a quiz in play
+// ("play:quiz:ID"), or a game's screen with its set-up sheet ("sheet:GAME") or with a game dealt at
+// the medium level ("play:GAME"). False when the name is not a screen.
 bool openScreen(QQuickWindow *window, const QString &name)
 {
     if (name == u"menu")
@@ -116,6 +124,8 @@ bool openScreen(QQuickWindow *window, const QString &name)
     Verb *verb = nullptr;
     if (name == u"quizzes" || name.startsWith(u"quiz:"))
         return openQuizScreen(menu, name);
+    if (name.startsWith(u"play:quiz:"))
+        return openQuizScreen(menu, name.mid(5), true);
     if (name.startsWith(u"table:")) {
         screen = QStringLiteral("table");
         const QString wanted = name.mid(6).toLower();

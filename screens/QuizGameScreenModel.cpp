@@ -16,6 +16,10 @@ void QuizGameScreenModel::setGame(QuizGame *game)
         for (auto signal : {&QuizGame::currentTurnChanged, &QuizGame::questionsInPlayChanged, &QuizGame::inPlayChanged,
                             &QuizGame::turnStateChanged, &QuizGame::clicksChanged})
             connect(game_, signal, this, &QuizGameScreenModel::turnChanged);
+        connect(game_, &QuizGame::turnStateChanged, this, &QuizGameScreenModel::hintChanged);
+        // A new turn or a new game hides the clue, even when the same question comes up again.
+        for (auto signal : {&QuizGame::currentTurnChanged, &QuizGame::inPlayChanged})
+            connect(game_, signal, this, &QuizGameScreenModel::hideHint);
         connect(game_, &QuizGame::currentQuestionChanged, this, &QuizGameScreenModel::followQuestion);
     }
     followQuestion();
@@ -32,6 +36,13 @@ void QuizGameScreenModel::followQuestion()
         connect(question_, &QuizQuestion::allAnswersChanged, this, &QuizGameScreenModel::answersChanged);
     emit answersChanged();
     emit turnChanged();
+    hideHint();
+}
+
+void QuizGameScreenModel::hideHint()
+{
+    hintShown_ = false;
+    emit hintChanged();
 }
 
 QString QuizGameScreenModel::counterText() const
@@ -65,4 +76,23 @@ bool QuizGameScreenModel::explaining() const
 QString QuizGameScreenModel::explanationText() const
 {
     return explaining() ? QuizScreens::explanationText(question_->explanation) : QString();
+}
+
+bool QuizGameScreenModel::hintAvailable() const
+{
+    return !hintShown_ && game_ && game_->inPlay() && game_->turnState() != QuizQuestionAnswerState::correct
+        && question_ && !question_->clue.isEmpty();
+}
+
+QString QuizGameScreenModel::hintText() const
+{
+    return hintShown_ && question_ ? question_->clue : QString();
+}
+
+void QuizGameScreenModel::showHint()
+{
+    if (!hintAvailable())
+        return;
+    hintShown_ = true;
+    emit hintChanged();
 }

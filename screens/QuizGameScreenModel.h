@@ -11,7 +11,8 @@ class QuizQuestion;
 
 // What the quiz screen shows of its game in play: the question counter, the running score,
 // the answers of the question on screen and, once a question with an explanation is answered,
-// the explanation.
+// the explanation. The clue of the question stays hidden until the learner asks for a hint; asking
+// costs nothing in the score.
 class QuizGameScreenModel : public QObject
 {
     Q_OBJECT
@@ -22,6 +23,9 @@ class QuizGameScreenModel : public QObject
     Q_PROPERTY(QVariantList answers READ answers NOTIFY answersChanged)
     Q_PROPERTY(bool explaining READ explaining NOTIFY turnChanged)
     Q_PROPERTY(QString explanationText READ explanationText NOTIFY turnChanged)
+    Q_PROPERTY(bool hintAvailable READ hintAvailable NOTIFY hintChanged)
+    Q_PROPERTY(bool hintShown READ hintShown NOTIFY hintChanged)
+    Q_PROPERTY(QString hintText READ hintText NOTIFY hintChanged)
 
 public:
     explicit QuizGameScreenModel(QObject *parent = nullptr);
@@ -39,14 +43,25 @@ public:
     // "Yes! " and the explanation while explaining; empty otherwise.
     [[nodiscard]] QString explanationText() const;
 
+    // The question on screen has a clue that is not shown yet and is still to be answered.
+    [[nodiscard]] bool hintAvailable() const;
+    [[nodiscard]] bool hintShown() const { return hintShown_; }
+    // The clue once shown; empty while hidden.
+    [[nodiscard]] QString hintText() const;
+    // Reveals the clue of the question on screen, until the next question comes up.
+    Q_INVOKABLE void showHint();
+
 signals:
     void gameChanged();
     void turnChanged();
     void answersChanged();
+    void hintChanged();
 
 private:
     void followQuestion();
+    void hideHint();
 
     QPointer<QuizGame> game_;
     QPointer<QuizQuestion> question_;
+    bool hintShown_ = false;
 };

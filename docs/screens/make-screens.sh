@@ -44,4 +44,4 @@ shoot play:snap play-snap
 shoot play:conjugation play-conjugation
 shoot play:gapfill play-gapfill
 shoot quizzes quizzes
-shoot quiz:essere-or-avere quiz
+shoot play:quiz:essere-or-avere quiz

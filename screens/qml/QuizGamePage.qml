@@ -4,9 +4,9 @@ import QtQuick.Layouts
 import Flexio
 
 // One grammar quiz. Before and after a game: the title, the description or the last result,
-// "Play Quiz" and "Return to Menu". In play: the header, the question with its blank, the four
-// answers coloured by state and, after a right answer with an explanation, the explanation and
-// the next button.
+// "Play Quiz" and "Return to Menu". In play: the header, the question with its blank, the Hint
+// button that reveals the question's clue, the four answers coloured by state and, after a right
+// answer with an explanation, the explanation and the next button.
 ScreenPage {
     id: page
     objectName: "quizScreen"
@@ -104,6 +104,30 @@ ScreenPage {
                 color: Colours.dark
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
+            }
+            QuizScreenButton {
+                objectName: "hintButton"
+                visible: screen.hintAvailable
+                Layout.alignment: Qt.AlignHCenter
+                implicitWidth: 140
+                implicitHeight: 40
+                text: qsTr("Hint")
+                fill: Colours.dark
+                Accessible.description: qsTr("Shows a clue for this question")
+                onClicked: screen.showHint()
+            }
+            Text {
+                objectName: "hintText"
+                visible: screen.hintShown
+                Layout.fillWidth: true
+                text: screen.hintText
+                font.pixelSize: 17
+                font.italic: true
+                color: Colours.dark
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+                Accessible.role: Accessible.StaticText
+                Accessible.name: qsTr("Hint: %1").arg(text)
             }
             Repeater {
                 objectName: "answers"

@@ -91,6 +91,7 @@ void AppTest::savesEachScreen_data()
     QTest::newRow("gap-fill in play") << "play:gapfill";
     QTest::newRow("quiz menu") << "quizzes";
     QTest::newRow("one quiz") << "quiz:future-tense";
+    QTest::newRow("a quiz in play") << "play:quiz:future-tense";
 }
 
 void AppTest::savesEachScreen()

@@ -93,7 +93,7 @@ void DeepLinksTest::destinationIsTheMatchingOrFirstQuiz()
     QFETCH(QString, opened);
     // The shipped quiz file.
     TestServices services(TestServices::fixture(QStringLiteral("screens")));
-    QCOMPARE(QuizGamesParser::shared().quizzes().size(), 16);
+    QCOMPARE(QuizGamesParser::shared().quizzes().size(), 26);
     Quiz *quiz = DeepLinkModel::shared().destination(quizID);
     QVERIFY(quiz);
     QCOMPARE(quiz->quizID, opened);

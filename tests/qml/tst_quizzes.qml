@@ -51,7 +51,10 @@ TestCase {
         const ids = ["irregular-present", "essere-or-avere", "irregular-participles", "participle-agreement",
                      "reflexive-past", "imperfetto-or-passato-prossimo", "future-tense", "polite-conditional",
                      "modal-verbs", "piacere-and-similar", "verbs-with-a-or-di", "stare-gerund",
-                     "imperative-pronouns", "present-subjunctive", "if-clauses", "passato-remoto"]
+                     "imperative-pronouns", "present-subjunctive", "if-clauses", "passato-remoto",
+                     "subjunctive-or-indicative", "subjunctive-after-conjunctions", "sequence-of-tenses", "ci-and-ne",
+                     "pronominal-verbs", "si-impersonale", "real-and-mixed-if-clauses", "future-in-the-past",
+                     "da-fare-and-changing-meanings", "isc-verbs-and-spelling"]
         const list = findChild(page, "quizEntries")
         compare(list.count, ids.length)
         for (let i = 0; i < ids.length; ++i) {
@@ -180,6 +183,26 @@ TestCase {
         verify(Qt.colorEqual(seal.color, "#e74c3c"))
         // The other quizzes are still unplayed.
         verify(!findChild(entryAt(page, 1), "gradeSeal").visible)
+    }
+
+    // The clue stays hidden until asked for, on every question, and asking costs nothing.
+    function test_hintRevealsTheClueOfEachQuestion() {
+        const quizPage = openQuizMenu().openQuiz(entryAt(stack.currentItem, 0).quiz)
+        tryCompare(stack, "busy", false)
+        quizPage.game.startQuiz(quizPage.quiz)
+        for (let turn = 0; turn < 2; ++turn) {
+            settle(quizPage)
+            const button = findChild(quizPage, "hintButton"), hint = findChild(quizPage, "hintText")
+            verify(button.visible && !hint.visible && button.Accessible.name === "Hint", "hidden at first")
+            tap(button)
+            const clue = quizPage.game.currentQuestion.clue
+            verify(!button.visible && hint.visible, "shown once asked for")
+            compare([hint.text, hint.Accessible.name], [clue, "Hint: " + clue])
+            tap(answerButtons(quizPage).filter(b => b.answer.correct)[0])
+            compare(findChild(quizPage, "runningPercentage").text, "100%")
+            settle(quizPage)
+            tap(findChild(quizPage, "nextButton"))
+        }
     }
 
     // The seal follows a new score while the menu shows.

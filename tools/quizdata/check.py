@@ -12,10 +12,9 @@ enforces the rules the data has to follow for that to work:
     keys), every quiz has a title and a description;
   * every question holds exactly one blank of five underscores, a non-empty
     answer, a clue, an explanation and a linked verb;
-  * a question has either all three wrong alternatives or none (the game then
-    draws them from the other answers of the quiz, so the quiz must have at
-    least three other distinct answers); alternatives differ from the answer
-    and from each other;
+  * every question has three wrong alternatives, each non-empty, none equal
+    to the answer and no two alike, so the four answer buttons always show
+    four different choices;
   * no two questions share the same text;
   * no leaf text starts or ends with white space or holds a line break;
   * every linked verb is a key of resources/verbs.xml (when that file exists).
@@ -40,10 +39,10 @@ BLANK = "_____"
 SLUG = re.compile(r"^[a-z0-9]+(-[a-z0-9]+)*$")
 
 QUIZ_LEAVES = ("id", "title", "description")
+ALTS = ("alt1", "alt2", "alt3")
 ITEM_LEAVES = ("question", "answer", "alt1", "alt2", "alt3", "clue",
                "image_named", "explanation", "linked_verb")
 ITEM_REQUIRED = ("question", "answer", "clue", "explanation", "linked_verb")
-ALTS = ("alt1", "alt2", "alt3")
 
 
 def verb_key(infinitive, reflexive):
@@ -123,18 +122,17 @@ def check_item(report, where, item, seen_questions):
     else:
         seen_questions[question] = where
 
+    # Options that differ only in capitals read as the same choice on a button.
     answer = fields.get("answer", "")
-    present = [name for name in ALTS if name in fields]
-    if present and len(present) != len(ALTS):
-        report.error(where, "give all three alternatives or none")
-    alts = [fields[name] for name in present]
-    for name in present:
-        if not fields[name]:
-            report.error(where, f"<{name}> is empty")
-        elif fields[name] == answer:
+    alts = [fields[name] for name in ALTS if fields.get(name)]
+    for name in ALTS:
+        if fields.get(name) and fields[name].casefold() == answer.casefold():
             report.error(where, f"<{name}> equals the answer {answer!r}")
-    if len(set(alts)) != len(alts):
+    distinct = {alt.casefold() for alt in alts}
+    if len(distinct) != len(alts):
         report.error(where, f"alternatives repeat: {alts}")
+    if len(distinct - {answer.casefold()}) < len(ALTS):
+        report.error(where, "needs three distinct non-empty wrong alternatives")
     if "image_named" in fields:
         report.error(where, "<image_named> is not used by this data")
 
@@ -174,14 +172,6 @@ def check_quiz(report, index, quiz, seen_ids, seen_questions):
     for number, item in enumerate(items, 1):
         parsed.append(check_item(report, f"{where} item {number}", item, seen_questions))
 
-    answers = [p.get("answer", "") for p in parsed]
-    for number, p in enumerate(parsed, 1):
-        if "alt1" in p:
-            continue
-        others = {a for a in answers if a and a != p.get("answer")}
-        if len(others) < 3:
-            report.error(f"{where} item {number}",
-                         "no alternatives given and fewer than three other answers to draw from")
     return quiz_id, fields, parsed
 
 
@@ -222,7 +212,6 @@ def main(argv=None):
     seen_ids = set()
     seen_questions = {}
     linked = {}
-    no_alts = []
     summary = []
     for index, quiz in enumerate(quizzes):
         quiz_id, fields, items = check_quiz(report, index, quiz, seen_ids, seen_questions)
@@ -231,8 +220,6 @@ def main(argv=None):
             verb = item.get("linked_verb", "")
             if verb:
                 linked.setdefault(verb, []).append(f"{quiz_id} item {number}")
-            if "alt1" not in item:
-                no_alts.append(f"{quiz_id} item {number}: {item.get('question', '')}")
 
     if os.path.exists(args.verbs):
         try:
@@ -252,9 +239,6 @@ def main(argv=None):
     if args.summary:
         for quiz_id, title, count in summary:
             print(f"{quiz_id:32} {count:3}  {title}")
-        print("questions without alternatives:")
-        for line in no_alts:
-            print("  " + line)
     if args.list_verbs:
         for verb, places in sorted(linked.items()):
             print(f"{verb} {len(places)}")
@@ -265,8 +249,7 @@ def main(argv=None):
             print(line)
         print(f"FAILED: {len(report.errors)} problem(s)")
         return 1
-    print(f"OK: {len(quizzes)} quizzes, {total} questions, "
-          f"{len(linked)} linked verbs, {len(no_alts)} without alternatives")
+    print(f"OK: {len(quizzes)} quizzes, {total} questions, {len(linked)} linked verbs")
     return 0
 
 

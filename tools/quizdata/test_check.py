@@ -21,11 +21,10 @@ VERBS = """<?xml version="1.0" encoding="UTF-8"?>
 """
 
 
-def item(q, n, alts=True, verb="parlare"):
-    alt_xml = (f"<alt1>x{q}a{n}</alt1><alt2>x{q}b{n}</alt2><alt3>x{q}c{n}</alt3>"
-               if alts else "")
+def item(q, n, verb="parlare"):
     return (f"<item><question>Frase {q}-{n} con _____ qui.</question>"
-            f"<answer>r{q}n{n}</answer>{alt_xml}<clue>a clue</clue>"
+            f"<answer>r{q}n{n}</answer><alt1>x{q}a{n}</alt1><alt2>x{q}b{n}</alt2>"
+            f"<alt3>x{q}c{n}</alt3><clue>a clue</clue>"
             f"<explanation>Why it is so.</explanation>"
             f"<linked_verb>{verb}</linked_verb></item>\n")
 
@@ -37,7 +36,7 @@ def document(quizzes=15, items=12):
                      f"<description>About point {q}.</description>\n")
         for n in range(items):
             verb = ("lavarsi", "ricordare", "parlare")[n % 3]
-            parts.append(item(q, n, alts=(n != 5), verb=verb))
+            parts.append(item(q, n, verb=verb))
         parts.append("</quiz>\n")
     parts.append("</quizzes>\n")
     return "".join(parts)
@@ -60,8 +59,11 @@ FAULTS = [
     ("six underscores", lambda d: d.replace("Frase 0-0 con _____ qui.", "Frase 0-0 ______."), "exactly one blank"),
     ("empty answer", lambda d: d.replace("<answer>r0n0</answer>", "<answer></answer>"), "<answer>"),
     ("alternative equals answer", lambda d: d.replace("<alt2>x0b0</alt2>", "<alt2>r0n0</alt2>"), "equals the answer"),
-    ("alternatives repeat", lambda d: d.replace("<alt2>x0b0</alt2>", "<alt2>x0a0</alt2>"), "alternatives repeat"),
-    ("only some alternatives", lambda d: d.replace("<alt3>x0c0</alt3>", ""), "all three alternatives or none"),
+    ("alternative is the answer in capitals", lambda d: d.replace("<alt2>x0b0</alt2>", "<alt2>R0N0</alt2>"), "equals the answer"),
+    ("alternatives repeat", lambda d: d.replace("<alt2>x0b0</alt2>", "<alt2>x0a0</alt2>"), "three distinct"),
+    ("no alternatives", lambda d: d.replace("<alt1>x0a0</alt1><alt2>x0b0</alt2><alt3>x0c0</alt3>", ""), "three distinct"),
+    ("a missing alternative", lambda d: d.replace("<alt3>x0c0</alt3>", ""), "three distinct"),
+    ("an empty alternative", lambda d: d.replace("<alt1>x0a0</alt1>", "<alt1></alt1>"), "three distinct"),
     ("duplicate question", lambda d: d.replace("Frase 1-1 con", "Frase 0-0 con"), "repeats"),
     ("blank at end of leaf", lambda d: d.replace("<answer>r0n0</answer>", "<answer>r0n0 </answer>"), "white space"),
     ("line break in leaf", lambda d: d.replace("<clue>a clue</clue>", "<clue>\n  a clue\n</clue>", 1), "white space"),
@@ -102,15 +104,6 @@ class CheckTest(unittest.TestCase):
                 status, out = self.run_check(text)
                 self.assertEqual(status, 1, out)
                 self.assertIn(expected, out)
-
-    def test_missing_alternatives_need_three_other_answers(self):
-        # A quiz where every question shares one answer leaves nothing to draw.
-        text = VALID
-        for n in range(12):
-            text = text.replace(f"<answer>r0n{n}</answer>", "<answer>same</answer>")
-        status, out = self.run_check(text)
-        self.assertEqual(status, 1, out)
-        self.assertIn("fewer than three other answers", out)
 
     def test_verb_keys(self):
         cases = [
