@@ -5,6 +5,8 @@
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +57,8 @@ private slots:
     void missingData();
     void theAppPrintsTables();
     void theAppRejectsAnUnknownVerb();
+    void drillLeavesTheStoreAlone_data();
+    void drillLeavesTheStoreAlone();
 };
 
 void TestConjugateCommand::tablesOfOneVerb_data()
@@ -243,6 +247,40 @@ void TestConjugateCommand::theAppRejectsAnUnknownVerb()
     QCOMPARE(outcome.err.first(), QStringLiteral("no verb nonesiste"));
     for (const QString &suggestion : outcome.err.mid(1))
         QVERIFY2(!suggestion.isEmpty() && !suggestion.contains(u' '), qPrintable(suggestion));
+}
+
+void TestConjugateCommand::drillLeavesTheStoreAlone_data()
+{
+    QTest::addColumn<QByteArray>("store"); // empty: no store file
+    QTest::addColumn<QString>("firstItem");
+    QTest::newRow("no store") << QByteArray() << "PRES|1PS|SING\tparlo\tI speak";
+    QTest::newRow("stored switches") << QByteArray(R"({"flagDictionary": {"Future": true}, "learntDictionary": {}})")
+                                     << "FUT|1PS|SING\tparlerò\tI will speak";
+    QTest::newRow("unreadable store") << QByteArray("{not json") << "PRES|1PS|SING\tparlo\tI speak";
+}
+
+void TestConjugateCommand::drillLeavesTheStoreAlone()
+{
+    QFETCH(QByteArray, store);
+    QFETCH(QString, firstItem);
+    QTemporaryDir home;
+    const QString folder = home.filePath(QStringLiteral("data/flexio"));
+    QVERIFY(QDir().mkpath(folder));
+    QFile file(folder + QStringLiteral("/defaults.json"));
+    if (!store.isEmpty()) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(store);
+        file.close();
+    }
+    const Outcome outcome = runApp({QStringLiteral("--drill"), QStringLiteral("parlare")}, home);
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out.first(), firstItem);
+    QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             store.isEmpty() ? QStringList() : QStringList{"defaults.json"});
+    if (!store.isEmpty()) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), store);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestConjugateCommand)
