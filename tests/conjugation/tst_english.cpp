@@ -126,6 +126,7 @@ void TestEnglish::simplePast_data()
     QTest::newRow("play") << "play" << "played";
     QTest::newRow("try") << "try" << "tried";
     QTest::newRow("bake") << "bake" << "baked";
+    QTest::newRow("prefer doubles its stressed r") << "prefer" << "preferred";
     QTest::newRow("short head") << "ax" << "axed";
     QTest::newRow("be") << "be" << "was";
     QTest::newRow("be late") << "be late" << "was late";
@@ -162,6 +163,7 @@ void TestEnglish::ingForm_data()
     QTest::newRow("listen") << "listen" << "listening";
     QTest::newRow("sharpen is an -ing exception") << "sharpen" << "sharpening";
     QTest::newRow("travel") << "travel" << "travelling";
+    QTest::newRow("occur doubles its stressed r") << "occur" << "occurring";
     QTest::newRow("bar phrase") << "look| at" << "looking at";
     QTest::newRow("can") << "can" << "able to";
     QTest::newRow("be able to") << "be able to" << "able to";

@@ -338,7 +338,8 @@ void SnapGameTest::decoyDraws()
         game.nextCard();
         const SnapCard *answer = game.snapCards().at(1);
         QCOMPARE(answer->correctAnswer(), game.correctAnswer());
-        QCOMPARE(game.currentPairIsAMatch(), answer->text() == game.correctAnswer());
+        if (answer->text() == game.correctAnswer())
+            QVERIFY(game.currentPairIsAMatch());
         QCOMPARE(answer->isCorrect(), game.currentPairIsAMatch());
         if (!game.currentPairIsAMatch()) {
             ++nonMatching;

@@ -27,8 +27,8 @@ MIN_VERBS = 600
 
 LEAVES = ['infinitive', 'reflexive', 'preposition', 'english_inf', 'english_simple_past',
           'english_past_participle', 'english_inf_extra', 'notes', 'tags', 'past_participle',
-          'gerund', 'impersonal', 'perfect_essere']
-BOOLEANS = ['reflexive', 'impersonal', 'perfect_essere']
+          'gerund', 'impersonal', 'perfect_essere', 'stative']
+BOOLEANS = ['reflexive', 'impersonal', 'perfect_essere', 'stative']
 TENSES = ['ind_pres', 'imp', 'pret', 'fut', 'cond', 'sub_pres', 'sub_imp', 'imperative']
 PERSONS = ['fps', 'sps', 'tps', 'fpp', 'spp', 'tpp']
 
@@ -132,12 +132,18 @@ DOUBLING_ACCEPTED = set('''
 admit ban bet chat commit control drag drop enrol equip fit get grab hug jog kidnap log marvel nag plan
 quit regret rob rub run set ship shop sip sit skip slip snap spit split stop swim tap travel trim
 upset win wrap unwrap cancel beg dig hit cut put shut let forget begin knit spin step stir sob
+spot
+'''.split())
+
+# Heads stressed on a last syllable in -r: the rules double the r (preferring, preferred).
+STRESSED_FINAL_R = set('''
+prefer refer occur transfer confer infer deter recur incur concur defer
 '''.split())
 
 # Heads whose last syllable is stressed and ends in a consonant the rules never
 # double: their -ing and -ed forms would be misspelt (forbiding, prefered).
 UNDOUBLED_STRESSED = set('''
-prefer refer occur transfer confer infer deter recur incur concur defer forbid outbid
+forbid outbid
 '''.split())
 
 
@@ -151,6 +157,8 @@ def split_infinitive(s):
 
 
 def doubles(head, exceptions):
+    if head in STRESSED_FINAL_R:
+        return True
     if len(head) < 3:
         return False
     last, penult = head[-1], head[-2]
@@ -229,7 +237,7 @@ def present(infinitive):
                 verb = head + 's'
             elif last == 'y' and penult not in VOWELS:
                 verb = head[:-1] + 'ies'
-            elif last in ('o', 'x') or head.endswith('sh') or head.endswith('ss'):
+            elif last in ('o', 'x') or head.endswith('sh') or head.endswith('ss') or head.endswith('ch'):
                 verb = head + 'es'
             else:
                 verb = head + 's'
@@ -312,7 +320,7 @@ def english_problems(v, irregular):
     head, rest = split_infinitive(eng)[:2]
     renderings = {
         'present': present(eng),
-        'imperfect': imperfect(eng),
+        'imperfect': past_historic(past) if v['stative'] == 'true' else imperfect(eng),
         'past historic': past_historic(past),
         'future': future(eng),
         'conditional': conditional(eng),
@@ -352,14 +360,14 @@ def english_problems(v, irregular):
     # Spelling traps of the rules themselves.
     slot2 = renderings['present'][2]
     if eng not in ('can', 'must') and head not in ('be', 'have'):
-        if head.endswith('ch') or head.endswith('z') or (head.endswith('s') and not head.endswith('ss')):
-            p.append(f'present "{slot2}" is misspelt: the rules add only -s to a final ch, s or z')
+        if head.endswith('z') or (head.endswith('s') and not head.endswith('ss')):
+            p.append(f'present "{slot2}" is misspelt: the rules add only -s to a final s or z')
     if head != 'be' and eng not in ('see', 'agree') and re.search(r'(ee|ye|oe)$', head):
         p.append(f'-ing form "{ing_form(eng)}" is misspelt: the rules drop the final e')
     if head != 'be' and eng not in ('can', 'must'):
         doubled_ing = doubles(head, ING_EXCEPTIONS) and len(head) >= 3 and head[-1] != 'e'
         doubled_past = not v['english_simple_past'] and doubles(head, PAST_EXCEPTIONS) and head[-1] != 'e'
-        if (doubled_ing or doubled_past) and head not in DOUBLING_ACCEPTED:
+        if (doubled_ing or doubled_past) and head not in DOUBLING_ACCEPTED | STRESSED_FINAL_R:
             p.append(f'"{head}" gets a doubled final consonant ({ing_form(eng)}, {simple_past(eng)}); '
                      f'check the spelling and add the head to DOUBLING_ACCEPTED if it is right')
     if head != 'be' and re.search(r'(^|[^aeiou])[aeiou][dfrvcz]$', head):

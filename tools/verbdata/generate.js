@@ -364,6 +364,7 @@ function verbXml(v) {
   leaf('gerund', v.gerund);
   leaf('impersonal', String(v.impersonal));
   leaf('perfect_essere', String(v.perfect_essere));
+  leaf('stative', String(v.stative));
   for (const tense of ['ind_pres', 'imp', 'pret', 'fut', 'cond', 'sub_pres', 'sub_imp', 'imperative']) {
     lines.push(`    <${tense}>`);
     v.tenses[tense].forEach((form, i) => lines.push(`      <${PERSONS[i]}>${xmlText(form)}</${PERSONS[i]}>`));
@@ -400,11 +401,12 @@ function main() {
   table.forEach((row, index) => {
     const inf = row.infinitive;
     const where = `verbs.tsv line ${index + 2} (${inf})`;
-    let reflexive, perfectEssere, impersonal;
+    let reflexive, perfectEssere, impersonal, stative;
     try {
       reflexive = yesNo(row.reflexive, `${where} reflexive`);
       perfectEssere = yesNo(row.perfect_essere, `${where} perfect_essere`);
       impersonal = yesNo(row.impersonal, `${where} impersonal`);
+      stative = yesNo(row.stative, `${where} stative`);
     } catch (e) {
       problems.push(e.message);
       return;
@@ -543,6 +545,7 @@ function main() {
       gerund: f.gerund,
       impersonal,
       perfect_essere: perfectEssere,
+      stative,
       tenses: {
         ind_pres: f.ind_pres, imp: f.imp, pret: f.pret, fut: f.fut, cond: f.cond,
         sub_pres: f.sub_pres, sub_imp: f.sub_imp, imperative,
