@@ -107,11 +107,17 @@ QList<ProgressDictionaryEntry *> ProgressManager::buildProgressEntries()
     for (auto it = scores.begin(); it != scores.end(); ++it)
         entries.append(new ProgressDictionaryEntry(dictionary.verbForKey(it.key()), it.value(), this));
 
-    std::sort(entries.begin(), entries.end(), [](const auto *a, const auto *b) {
-        return QString::compare(a->verb()->displayInfinitive(), b->verb()->displayInfinitive()) < 0;
-    });
-    std::stable_sort(entries.begin(), entries.end(),
-                     [](const auto *a, const auto *b) { return a->score() > b->score(); });
+    // Each shown name is made once, not once per comparison.
+    QList<std::pair<QString, ProgressDictionaryEntry *>> named;
+    named.reserve(entries.size());
+    for (ProgressDictionaryEntry *entry : std::as_const(entries))
+        named.append({entry->verb()->displayInfinitive(), entry});
+    std::sort(named.begin(), named.end(),
+              [](const auto &a, const auto &b) { return QString::compare(a.first, b.first) < 0; });
+    std::stable_sort(named.begin(), named.end(),
+                     [](const auto &a, const auto &b) { return a.second->score() > b.second->score(); });
+    for (qsizetype i = 0; i < named.size(); ++i)
+        entries[i] = named.at(i).second;
     publish(entries);
     return entries;
 }

@@ -58,14 +58,12 @@ public:
     QString gerund;
     bool perfectWithEssere = false;
     QString preposition;
-    QStringList pronouns{QStringLiteral("io"), QStringLiteral("tu"), QStringLiteral("lui/lei"),
-                         QStringLiteral("noi"), QStringLiteral("voi"), QStringLiteral("loro")};
-    QStringList pronounsEnglish{QStringLiteral("I"), QStringLiteral("you (sng.)"), QStringLiteral("he/she"),
-                                QStringLiteral("we"), QStringLiteral("you (pl.)"), QStringLiteral("they")};
-    QStringList reflexivePronouns{QStringLiteral("mi"), QStringLiteral("ti"), QStringLiteral("si"),
-                                  QStringLiteral("ci"), QStringLiteral("vi"), QStringLiteral("si")};
-    const QStringList sensitiveTopics{QStringLiteral("morire")};
-    const QStringList moreSenseAsImpersonalVerbs{QStringLiteral("bedeuten"), QStringLiteral("geschehen")};
+    // Every verb starts with the same lists; sharing one copy of each keeps a verb small.
+    QStringList pronouns = defaultLists().pronouns;
+    QStringList pronounsEnglish = defaultLists().pronounsEnglish;
+    QStringList reflexivePronouns = defaultLists().reflexivePronouns;
+    const QStringList sensitiveTopics = defaultLists().sensitiveTopics;
+    const QStringList moreSenseAsImpersonalVerbs = defaultLists().moreSenseAsImpersonalVerbs;
 
     [[nodiscard]] bool learnt() const { return learnt_; }
     void setLearnt(bool learnt);
@@ -127,6 +125,23 @@ signals:
     void learntChanged();
 
 private:
+    struct DefaultLists
+    {
+        QStringList pronouns{QStringLiteral("io"), QStringLiteral("tu"), QStringLiteral("lui/lei"),
+                             QStringLiteral("noi"), QStringLiteral("voi"), QStringLiteral("loro")};
+        QStringList pronounsEnglish{QStringLiteral("I"), QStringLiteral("you (sng.)"), QStringLiteral("he/she"),
+                                    QStringLiteral("we"), QStringLiteral("you (pl.)"), QStringLiteral("they")};
+        QStringList reflexivePronouns{QStringLiteral("mi"), QStringLiteral("ti"), QStringLiteral("si"),
+                                      QStringLiteral("ci"), QStringLiteral("vi"), QStringLiteral("si")};
+        QStringList sensitiveTopics{QStringLiteral("morire")};
+        QStringList moreSenseAsImpersonalVerbs{QStringLiteral("bedeuten"), QStringLiteral("geschehen")};
+    };
+    static const DefaultLists &defaultLists()
+    {
+        static const DefaultLists lists;
+        return lists;
+    }
+
     [[nodiscard]] QStringList simpleForms(const QStringList &tense) const;
     [[nodiscard]] QStringList compoundForms(const QStringList &avere, const QStringList &essere);
     [[nodiscard]] QString withPreposition(const QString &form) const;

@@ -10,6 +10,7 @@
 #include "settings/SettingsManager.h"
 #include "settings/TenseSetting.h"
 #include "verbs/VerbDataReader.h"
+#include "verbs/VerbPack.h"
 
 #include <QFile>
 #include <QJSEngine>
@@ -39,6 +40,8 @@ VerbDictionary *VerbDictionary::create(QQmlEngine *, QJSEngine *)
 
 void VerbDictionary::readFile()
 {
+    if (readPack())
+        return;
     dataPath_ = services_.resources().path(QStringLiteral("verbs"), QStringLiteral("xml"));
     QFile file(dataPath_);
     if (dataPath_.isEmpty() || !file.open(QIODevice::ReadOnly)) {
@@ -59,6 +62,22 @@ void VerbDictionary::readFile()
     finishReading();
 }
 
+bool VerbDictionary::readPack()
+{
+    const QString path = services_.resources().path(QStringLiteral("verbs"), QStringLiteral("pack"));
+    if (path.isEmpty())
+        return false;
+    bool ok = false;
+    QList<Verb *> verbs = VerbPack::unpack(VerbPack::retain(path), this, &ok);
+    if (!ok)
+        return false;
+    // Packed in dictionary order: nothing to sort.
+    dataPath_ = path;
+    verbs_ = std::move(verbs);
+    publish();
+    return true;
+}
+
 void VerbDictionary::append(Verb *verb)
 {
     verb->setParent(this);
@@ -67,12 +86,23 @@ void VerbDictionary::append(Verb *verb)
     emit verbsChanged();
 }
 
-void VerbDictionary::finishReading()
+void VerbDictionary::sortVerbs(QList<Verb *> &verbs)
 {
     const Collation &italian = Collation::italian();
-    std::stable_sort(verbs_.begin(), verbs_.end(),
+    std::stable_sort(verbs.begin(), verbs.end(),
                      [&italian](const Verb *a, const Verb *b) { return italian.lessThan(a->infinitive, b->infinitive); });
+}
+
+void VerbDictionary::finishReading()
+{
+    sortVerbs(verbs_);
+    publish();
+}
+
+void VerbDictionary::publish()
+{
     byKey_.clear();
+    byKey_.reserve(verbs_.size());
     for (Verb *verb : std::as_const(verbs_)) {
         if (!byKey_.contains(verb->key))
             byKey_.insert(verb->key, verb);

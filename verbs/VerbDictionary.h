@@ -55,6 +55,9 @@ public:
     // main queue once the file has been read.
     void loadLearntAndTenseFlags();
 
+    // Dictionary order: by infinitive in Italian collation, ignoring diacritics; stable.
+    static void sortVerbs(QList<Verb *> &verbs);
+
     static inline const QString allVerbs = QStringLiteral("All Verbs");
     static inline const QString learntVerbsName = QStringLiteral("Learnt Verbs");
 
@@ -63,8 +66,12 @@ signals:
 
 private:
     void readFile();
+    // Reads the compact form made at build time, when the resources hold one.
+    bool readPack();
     void append(Verb *verb);
     void finishReading();
+    // Indexes the sorted verbs and queues the copy of the stored flags.
+    void publish();
     [[nodiscard]] bool eligibleForAllVerbs(const Verb *verb) const { return !verb->isSensitive(); }
 
     Services &services_;

@@ -1,0 +1,187 @@
+// The model work of each tap, over the shipped verbs with 1,000 scored verbs in the store.
+// Taps that change what can be tapped next are measured together with a fresh deal; the deal on
+// its own is measured too, so the tap is the difference.
+
+#include "games/conjugation/ConjQuiz.h"
+#include "games/conjugation/ConjugationQuizAnswer.h"
+#include "games/gapfill/GapFill.h"
+#include "games/gapfill/GapFillTurn.h"
+#include "games/match/VerbMatch.h"
+#include "games/match/VerbMatchButton.h"
+#include "games/snap/SnapGameNew.h"
+#include "platform/Console.h"
+#include "platform/ManualMainQueue.h"
+#include "platform/UserDefaults.h"
+#include "progress/ProgressManager.h"
+#include "screens/VerbDictionaryModel.h"
+#include "screens/VerbTableModel.h"
+#include "speech/AudioEngines.h"
+#include "support/TestServices.h"
+#include "verbs/VerbDictionary.h"
+
+#include <QTest>
+
+#include <memory>
+
+class TapBench : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void initTestCase();
+    void cleanupTestCase();
+    void conjugationAnswer();
+    void gapFillDeal();
+    void gapFillWrongLetter();
+    void snapDeal();
+    void snapAnswer();
+    void matchDeal();
+    void matchPair();
+    void learntToggle();
+    void searchKeystroke();
+    void openVerbTable();
+
+private:
+    template <typename Game>
+    void deal(Game &game)
+    {
+        game.setDifficultyLevel(LearningGameDifficultyLevel::medium);
+        game.startGame();
+    }
+
+    std::unique_ptr<TestServices> services_;
+    Console::Sink previousSink_;
+};
+
+void TapBench::initTestCase()
+{
+    previousSink_ = Console::setSink([](const QString &) {});
+    TestServices::Options options;
+    options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
+    services_ = std::make_unique<TestServices>(options);
+    AudioEngines::shared().useRecorders();
+    QVariantMap scores;
+    const QList<Verb *> &verbs = VerbDictionary::shared().verbs();
+    for (int i = 0; i < 1000; ++i)
+        scores.insert(i < verbs.size() ? verbs.at(i)->key : QStringLiteral("verb%1").arg(i), (i % 9) - 4);
+    QVERIFY(services_->services().userDefaults().set(ProgressManager::shared().progressDictionary, scores));
+    services_->queue().runPending();
+    QCOMPARE(ProgressManager::shared().progressScores().size(), 1000);
+}
+
+void TapBench::cleanupTestCase()
+{
+    services_.reset();
+    Console::setSink(previousSink_);
+}
+
+void TapBench::conjugationAnswer()
+{
+    ConjQuiz game;
+    deal(game);
+    ConjugationQuizAnswer *wrong = nullptr;
+    for (ConjugationQuizAnswer *answer : game.currentQuestion().alts) {
+        if (!answer->correct())
+            wrong = answer;
+    }
+    QVERIFY(wrong);
+    // A wrong answer leaves the turn open, so the same tap can be repeated.
+    QBENCHMARK {
+        game.answerTapped(wrong);
+    }
+}
+
+void TapBench::gapFillDeal()
+{
+    GapFill game;
+    QBENCHMARK {
+        deal(game);
+    }
+}
+
+void TapBench::gapFillWrongLetter()
+{
+    GapFill game;
+    QBENCHMARK {
+        deal(game);
+        const QChar right = game.currentGapFillTurn()->phrase().at(game.currentLetter()).toLower();
+        game.letterTapped(right == u'z' ? QStringLiteral("q") : QStringLiteral("z"));
+    }
+    QCOMPARE(game.wrongThisTurnCount(), 1);
+}
+
+void TapBench::snapDeal()
+{
+    SnapGameNew game;
+    QBENCHMARK {
+        deal(game);
+    }
+}
+
+void TapBench::snapAnswer()
+{
+    SnapGameNew game;
+    QBENCHMARK {
+        deal(game);
+        game.answerMatch();
+    }
+    QVERIFY(!game.canClick());
+}
+
+void TapBench::matchDeal()
+{
+    VerbMatch game;
+    QBENCHMARK {
+        deal(game);
+    }
+}
+
+void TapBench::matchPair()
+{
+    VerbMatch game;
+    QBENCHMARK {
+        deal(game);
+        VerbMatchButton *first = game.verbButtons().constFirst();
+        game.cardTapped(first);
+        for (VerbMatchButton *other : game.verbButtons()) {
+            if (other != first && other->tag() == first->tag()) {
+                game.cardTapped(other);
+                break;
+            }
+        }
+    }
+    QCOMPARE(game.correctAnswers(), 1);
+}
+
+void TapBench::learntToggle()
+{
+    VerbDictionaryModel model;
+    QBENCHMARK {
+        model.toggleLearnt(3);
+    }
+}
+
+void TapBench::searchKeystroke()
+{
+    VerbDictionaryModel model;
+    int at = 0;
+    const QStringList typed{QStringLiteral("p"), QStringLiteral("pa"), QStringLiteral("par"), QStringLiteral("pa")};
+    QBENCHMARK {
+        model.setSearchText(typed.at(at++ % typed.size()));
+    }
+    QVERIFY(model.count() > 0);
+}
+
+void TapBench::openVerbTable()
+{
+    Verb *verb = VerbDictionary::shared().verbForKey(QStringLiteral("parlare"));
+    QVERIFY(verb);
+    QBENCHMARK {
+        VerbTableModel model;
+        model.setVerb(verb);
+        QVERIFY(!model.tables().isEmpty());
+    }
+}
+
+QTEST_GUILESS_MAIN(TapBench)
+#include "TapBench.moc"

@@ -1,0 +1,107 @@
+#!/usr/bin/env bash
+# Start-up, memory and tap figures, side by side in one run (Release build in build-bench/).
+#
+#   bench/run.sh            # 10 runs of each start-up
+#   RUNS=20 bench/run.sh
+#
+# Start-up is `flexio --self-test` (the main menu's first frame, then exit) against an empty Qt
+# Quick window of the same size that quits after its first frame, both offscreen with software
+# rendering, run interleaved. Wall time is the whole process; memory is its peak resident set.
+set -euo pipefail
+
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=${BUILD_DIR:-$root/build-bench}
+runs=${RUNS:-10}
+export CCACHE_BASEDIR=${CCACHE_BASEDIR:-$(dirname "$root")}
+
+launcher=()
+command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
+cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
+cmake --build "$build" --parallel "${JOBS:-2}" \
+  --target flexio flexio-empty-window flexio-verbpack flexio-tap-bench >/dev/null
+
+scratch=$(mktemp -d)
+trap 'rm -rf "$scratch"' EXIT
+# Learner files go to a scratch home, never the real one.
+export HOME=$scratch/home XDG_DATA_HOME=$scratch/home/.local/share XDG_CONFIG_HOME=$scratch/home/.config
+export XDG_RUNTIME_DIR=$scratch/run QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8
+mkdir -p "$HOME" "$XDG_RUNTIME_DIR" && chmod 700 "$XDG_RUNTIME_DIR"
+
+# Ten times the verbs: the shipped file repeated with altered infinitives, packed like the shipped
+# data, in a resource folder that otherwise holds the shipped files.
+big=$scratch/ten-times
+mkdir -p "$big"
+cp -r "$root"/resources/. "$big"/
+python3 - "$root/resources/verbs.xml" "$big/verbs.xml" <<'PY'
+import re, sys
+text = open(sys.argv[1], encoding="utf-8").read()
+start, end = text.index("<verb>"), text.rindex("</verb>") + len("</verb>")
+verbs = text[start:end]
+copies = [verbs] + [re.sub(r"<infinitive>", "<infinitive>" + chr(ord("a") + k) + "x", verbs) for k in range(1, 10)]
+open(sys.argv[2], "w", encoding="utf-8").write(text[:start] + "\n".join(copies) + text[end:])
+PY
+"$build/flexio-verbpack" "$big/verbs.xml" "$big/verbs.pack"
+verbs_shipped=$(grep -c "<verb>" "$root/resources/verbs.xml")
+verbs_big=$(grep -c "<verb>" "$big/verbs.xml")
+
+# One run: "wall-microseconds peak-KiB cpu-seconds" of the command, output dropped. CPU time
+# (user + system) is given beside wall time because it varies less on a busy machine.
+measure() {
+  local start end
+  start=$(date +%s%N)
+  /usr/bin/time -f '%M %U %S' -o "$scratch/usage" "$@" >/dev/null 2>&1 || { echo "failed: $*" >&2; exit 1; }
+  end=$(date +%s%N)
+  echo "$(((end - start) / 1000)) $(awk '{ print $1, $2 + $3 }' "$scratch/usage")"
+}
+
+median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
+
+declare -A time mem cpu
+kinds=(window shipped big)
+for kind in "${kinds[@]}"; do : >"$scratch/$kind"; done
+# A first run of each warms the file cache; it is not counted.
+measure "$build/bench/flexio-empty-window" >/dev/null
+measure "$build/flexio" --self-test >/dev/null
+for ((i = 0; i < runs; i++)); do
+  measure "$build/bench/flexio-empty-window" >>"$scratch/window"
+  measure "$build/flexio" --self-test >>"$scratch/shipped"
+  FLEXIO_RESOURCE_ROOT=$big measure "$build/flexio" --self-test >>"$scratch/big"
+done
+for kind in "${kinds[@]}"; do
+  time[$kind]=$(cut -d' ' -f1 "$scratch/$kind" | median)
+  mem[$kind]=$(cut -d' ' -f2 "$scratch/$kind" | median)
+  cpu[$kind]=$(cut -d' ' -f3 "$scratch/$kind" | median)
+done
+
+conjugate_all() {
+  local start end
+  start=$(date +%s%N)
+  "$build/flexio" conjugate --all >/dev/null 2>&1
+  end=$(date +%s%N)
+  echo $(((end - start) / 1000))
+}
+conj_shipped=$(for i in 1 2 3; do conjugate_all; done | median)
+conj_big=$(for i in 1 2 3; do FLEXIO_RESOURCE_ROOT=$big conjugate_all; done | median)
+
+echo "Flexio benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
+echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); $runs interleaved runs, medians"
+echo
+awk -v w="${time[window]}" -v s="${time[shipped]}" -v b="${time[big]}" \
+    -v mw="${mem[window]}" -v ms="${mem[shipped]}" -v mb="${mem[big]}" \
+    -v cw="${cpu[window]}" -v cs="${cpu[shipped]}" -v cb="${cpu[big]}" -v n1="$verbs_shipped" -v n2="$verbs_big" 'BEGIN {
+  f = "%-32s %9.1f %6.2f %9.1f %6.2f %9.0f %6.2f\n"
+  printf "%-32s %9s %6s %9s %6s %9s %6s\n", "start-up to the first frame", "wall ms", "ratio", "peak MiB", "ratio", "cpu ms", "ratio"
+  printf f, "empty Qt Quick window", w / 1000, 1, mw / 1024, 1, cw * 1000, 1
+  printf f, "flexio --self-test, " n1 " verbs", s / 1000, s / w, ms / 1024, ms / mw, cs * 1000, cs / cw
+  printf f, "flexio --self-test, " n2 " verbs", b / 1000, b / w, mb / 1024, mb / mw, cb * 1000, cb / cw
+}'
+awk -v a="$conj_shipped" -v b="$conj_big" -v n1="$verbs_shipped" -v n2="$verbs_big" 'BEGIN {
+  printf "\nflexio conjugate --all: %.0f ms for %d verbs (%.1f us per verb), %.0f ms for %d verbs (%.1f us per verb)\n",
+    a / 1000, n1, a / n1, b / 1000, n2, b / n2
+}'
+echo
+echo "model work per tap (QBENCHMARK, shipped verbs, 1,000 scored verbs in the store): wall ms, cpu ms"
+taps() { "$build/bench/flexio-tap-bench" "$@" 2>&1 | awk '/^RESULT/ { name = $3 } /per iteration/ { gsub(",", "", $1); print name, $1 }'; }
+# Wall time includes waiting for the disk; CPU time (the thread's task clock) does not.
+join <(taps -median 3 | sort) <(taps -perf -perfcounter task-clock | sort) |
+  awk '{ printf "  %-40s %9.3f %9.3f\n", $1, $2, $3 / 1e6 }'

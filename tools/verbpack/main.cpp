@@ -1,0 +1,51 @@
+// Makes the compact verb data the app loads at start: reads verbs.xml with the app's own verb
+// reader, sorts the verbs into dictionary order and writes them packed.
+//
+//   flexio-verbpack IN.xml OUT.pack
+
+#include "platform/Console.h"
+#include "verbs/Verb.h"
+#include "verbs/VerbDataReader.h"
+#include "verbs/VerbDictionary.h"
+#include "verbs/VerbPack.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QSaveFile>
+
+#include <cstdio>
+
+int main(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    const QStringList arguments = app.arguments();
+    if (arguments.size() != 3) {
+        std::fputs("usage: flexio-verbpack IN.xml OUT.pack\n", stderr);
+        return 2;
+    }
+    // The reader's trace lines are not wanted in a build log.
+    Console::setSink([](const QString &) {});
+    QFile in(arguments.at(1));
+    if (!in.open(QIODevice::ReadOnly)) {
+        std::fprintf(stderr, "flexio-verbpack: cannot read %s\n", qPrintable(arguments.at(1)));
+        return 1;
+    }
+    QObject owner;
+    QList<Verb *> verbs;
+    VerbDataReader reader([&](Verb *verb) {
+        verb->setParent(&owner);
+        verbs.append(verb);
+    });
+    if (!reader.read(in.readAll())) {
+        std::fprintf(stderr, "flexio-verbpack: %s:%lld:%lld: %s\n", qPrintable(arguments.at(1)),
+                     reader.errorLine(), reader.errorColumn(), qPrintable(reader.errorText()));
+        return 1;
+    }
+    VerbDictionary::sortVerbs(verbs);
+    QSaveFile out(arguments.at(2));
+    if (!out.open(QIODevice::WriteOnly) || out.write(VerbPack::pack(verbs)) < 0 || !out.commit()) {
+        std::fprintf(stderr, "flexio-verbpack: cannot write %s\n", qPrintable(arguments.at(2)));
+        return 1;
+    }
+    return 0;
+}

@@ -1,0 +1,204 @@
+#include "verbs/VerbPack.h"
+
+#include "verbs/Verb.h"
+
+#include <QFile>
+#include <QHash>
+#include <QMutex>
+#include <QResource>
+#include <QtEndian>
+
+#include <cstring>
+
+namespace {
+
+constexpr quint32 packMagic = 0x50565846; // "FXVP" read as a little-endian word
+constexpr quint32 packVersion = 2;
+constexpr qsizetype headerWords = 4;
+
+}
+
+template <typename Visitor>
+void VerbPack::fields(Verb &verb, Visitor &visit)
+{
+    visit(verb.key);
+    visit(verb.infinitive);
+    visit(verb.reflexive);
+    visit(verb.preposition);
+    visit(verb.englishInfinitive);
+    visit(verb.englishSimplePast);
+    visit(verb.englishPastParticiple);
+    visit(verb.englishInfinitiveExtra);
+    visit(verb.notes);
+    visit(verb.tags);
+    visit(verb.pastParticiple);
+    visit(verb.gerund);
+    visit(verb.impersonal);
+    visit(verb.perfectWithEssere);
+    visit(verb.stative);
+    visit(verb.presentTense);
+    visit(verb.imperfectTense);
+    visit(verb.preteriteTense);
+    visit(verb.futureTense);
+    visit(verb.conditionalTense);
+    visit(verb.subjunctivePresentTense);
+    visit(verb.subjunctivePastTense);
+    visit(verb.imperativeTense);
+}
+
+// Appends fields to the records; equal texts share one place in the pool.
+class VerbPack::Writer
+{
+public:
+    void operator()(bool value) { words.append(value ? 1 : 0); }
+    void operator()(const QString &text)
+    {
+        auto found = offsets.constFind(text);
+        if (found == offsets.cend())
+            found = offsets.insert(text, add(text));
+        words.append(*found);
+        words.append(quint32(text.size()));
+    }
+    void operator()(const QStringList &texts)
+    {
+        words.append(quint32(texts.size()));
+        for (const QString &text : texts)
+            (*this)(text);
+    }
+
+    QList<quint32> words;
+    QList<char16_t> pool;
+
+private:
+    quint32 add(const QString &text)
+    {
+        const auto offset = quint32(pool.size());
+        for (QChar c : text)
+            pool.append(c.unicode());
+        return offset;
+    }
+
+    QHash<QString, quint32> offsets;
+};
+
+// Reads fields back; a record that points outside the data marks the whole pack as bad.
+class VerbPack::Reader
+{
+public:
+    Reader(const quint32 *words, qsizetype wordCount, const char16_t *pool, qsizetype poolSize)
+        : words_(words), wordCount_(wordCount), pool_(pool), poolSize_(poolSize)
+    {
+    }
+
+    void operator()(bool &value) { value = next() != 0; }
+    void operator()(QString &text)
+    {
+        const quint32 offset = next();
+        const quint32 size = next();
+        if (size == 0)
+            text = QString();
+        else if (qsizetype(offset) + qsizetype(size) <= poolSize_)
+            text = QString::fromRawData(reinterpret_cast<const QChar *>(pool_ + offset), size);
+        else
+            bad = true;
+    }
+    void operator()(QStringList &texts)
+    {
+        const quint32 count = next();
+        if (bad || count > quint32(wordCount_ - at_) / 2) {
+            bad = true;
+            return;
+        }
+        texts.resize(count);
+        for (QString &text : texts)
+            (*this)(text);
+    }
+
+    [[nodiscard]] bool atEnd() const { return at_ == wordCount_; }
+    bool bad = false;
+
+private:
+    quint32 next()
+    {
+        if (at_ >= wordCount_) {
+            bad = true;
+            return 0;
+        }
+        return qFromLittleEndian(words_[at_++]);
+    }
+
+    const quint32 *words_;
+    qsizetype wordCount_;
+    const char16_t *pool_;
+    qsizetype poolSize_;
+    qsizetype at_ = 0;
+};
+
+QByteArray VerbPack::pack(const QList<Verb *> &verbs)
+{
+    Writer writer;
+    for (Verb *verb : verbs)
+        fields(*verb, writer);
+    QList<quint32> header{packMagic, packVersion, quint32(verbs.size()), quint32(writer.words.size())};
+    QByteArray data;
+    data.reserve((header.size() + writer.words.size()) * 4 + writer.pool.size() * 2);
+    for (const QList<quint32> *part : {&header, &writer.words}) {
+        for (quint32 word : *part) {
+            const quint32 stored = qToLittleEndian(word);
+            data.append(reinterpret_cast<const char *>(&stored), sizeof stored);
+        }
+    }
+    for (char16_t unit : std::as_const(writer.pool)) {
+        const char16_t stored = qToLittleEndian(unit);
+        data.append(reinterpret_cast<const char *>(&stored), sizeof stored);
+    }
+    return data;
+}
+
+QList<Verb *> VerbPack::unpack(QByteArrayView data, QObject *parent, bool *ok)
+{
+    *ok = false;
+    const auto *words = reinterpret_cast<const quint32 *>(data.data());
+    // Texts are referred to in place, so the pool must be read as host-order, aligned UTF-16.
+    if (QSysInfo::ByteOrder != QSysInfo::LittleEndian || data.size() < headerWords * 4 ||
+        reinterpret_cast<quintptr>(words) % alignof(quint32) != 0 || words[0] != packMagic || words[1] != packVersion)
+        return {};
+    const qsizetype verbCount = words[2];
+    const qsizetype recordWords = words[3];
+    const qsizetype poolBytes = data.size() - (headerWords + recordWords) * 4;
+    if (recordWords > data.size() / 4 || poolBytes < 0 || poolBytes % 2 != 0)
+        return {};
+    Reader reader(words + headerWords, recordWords,
+                  reinterpret_cast<const char16_t *>(words + headerWords + recordWords), poolBytes / 2);
+    QList<Verb *> verbs;
+    verbs.reserve(verbCount);
+    for (qsizetype i = 0; i < verbCount && !reader.bad; ++i) {
+        auto *verb = new Verb(parent);
+        fields(*verb, reader);
+        verbs.append(verb);
+    }
+    if (reader.bad || !reader.atEnd()) {
+        qDeleteAll(verbs);
+        return {};
+    }
+    *ok = true;
+    return verbs;
+}
+
+QByteArrayView VerbPack::retain(const QString &path)
+{
+    static QMutex mutex;
+    static QHash<QString, QByteArray> kept;
+    const QMutexLocker lock(&mutex);
+    if (const auto found = kept.constFind(path); found != kept.cend())
+        return *found;
+    const QResource resource(path);
+    // An uncompressed resource is already in memory for the whole process.
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression &&
+        reinterpret_cast<quintptr>(resource.data()) % alignof(quint32) == 0)
+        return QByteArrayView(resource.data(), resource.size());
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return {};
+    return *kept.insert(path, file.readAll());
+}
