@@ -8,10 +8,9 @@
 #include "games/gapfill/GapFillTurn.h"
 #include "games/match/VerbMatch.h"
 #include "games/match/VerbMatchButton.h"
-#include "games/snap/SnapGameNew.h"
-#include "platform/Console.h"
+#include "games/snap/SnapGame.h"
 #include "platform/ManualMainQueue.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 #include "progress/ProgressManager.h"
 #include "screens/VerbDictionaryModel.h"
 #include "screens/VerbTableModel.h"
@@ -50,12 +49,10 @@ private:
     }
 
     std::unique_ptr<TestServices> services_;
-    Console::Sink previousSink_;
 };
 
 void TapBench::initTestCase()
 {
-    previousSink_ = Console::setSink([](const QString &) {});
     TestServices::Options options;
     options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
     services_ = std::make_unique<TestServices>(options);
@@ -64,7 +61,7 @@ void TapBench::initTestCase()
     const QList<Verb *> &verbs = VerbDictionary::shared().verbs();
     for (int i = 0; i < 1000; ++i)
         scores.insert(i < verbs.size() ? verbs.at(i)->key : QStringLiteral("verb%1").arg(i), (i % 9) - 4);
-    QVERIFY(services_->services().userDefaults().set(ProgressManager::shared().progressDictionary, scores));
+    QVERIFY(services_->services().learnerStore().set(ProgressManager::shared().progressDictionary, scores));
     services_->queue().runPending();
     QCOMPARE(ProgressManager::shared().progressScores().size(), 1000);
 }
@@ -72,7 +69,6 @@ void TapBench::initTestCase()
 void TapBench::cleanupTestCase()
 {
     services_.reset();
-    Console::setSink(previousSink_);
 }
 
 void TapBench::conjugationAnswer()
@@ -112,7 +108,7 @@ void TapBench::gapFillWrongLetter()
 
 void TapBench::snapDeal()
 {
-    SnapGameNew game;
+    SnapGame game;
     QBENCHMARK {
         deal(game);
     }
@@ -120,7 +116,7 @@ void TapBench::snapDeal()
 
 void TapBench::snapAnswer()
 {
-    SnapGameNew game;
+    SnapGame game;
     QBENCHMARK {
         deal(game);
         game.answerMatch();

@@ -3,7 +3,6 @@
 //
 //   flexio-verbpack IN.xml OUT.pack
 
-#include "platform/Console.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDataReader.h"
 #include "verbs/VerbDictionary.h"
@@ -23,8 +22,6 @@ int main(int argc, char **argv)
         std::fputs("usage: flexio-verbpack IN.xml OUT.pack\n", stderr);
         return 2;
     }
-    // The reader's trace lines are not wanted in a build log.
-    Console::setSink([](const QString &) {});
     QFile in(arguments.at(1));
     if (!in.open(QIODevice::ReadOnly)) {
         std::fprintf(stderr, "flexio-verbpack: cannot read %s\n", qPrintable(arguments.at(1)));
