@@ -6,6 +6,7 @@
 #include "games/snap/SnapGameScoreNodeNew.h"
 #include "platform/Console.h"
 #include "platform/Random.h"
+#include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Verb.h"
@@ -115,6 +116,7 @@ void SnapGameNew::nextCard()
 
     const int k = random.uniform(1, int(n) - 1);
     const QString prompt = italian.at(k);
+    currentCode_ = verb->gameParts(true).codes.value(k);
     correctAnswer_ = english.at(k);
     auto *promptCard = new SnapCardNew(prompt, prompt, this);
     auto *answerCard = new SnapCardNew(correctAnswer_, correctAnswer_, this);
@@ -259,6 +261,7 @@ void SnapGameNew::afterAnswer()
 
 void SnapGameNew::registerRight()
 {
+    services().object<MistakeLog>().record(currentVerb()->key, currentCode_, shownAnswer(), true);
     if (correctTaps_ <= 9) {
         correctTaps_ += 1;
         streakCount_ += 1;
@@ -274,11 +277,17 @@ void SnapGameNew::registerRight()
 
 void SnapGameNew::registerMistake()
 {
+    services().object<MistakeLog>().record(currentVerb()->key, currentCode_, shownAnswer(), false);
     if (correctTaps_ > 0)
         correctTaps_ -= 1;
     incorrectTaps_ += 1;
     streakCount_ = 0;
     refreshStars();
+}
+
+QString SnapGameNew::shownAnswer() const
+{
+    return snapCards_.size() < 2 ? QString() : snapCards_.at(1)->text();
 }
 
 void SnapGameNew::refreshStars()

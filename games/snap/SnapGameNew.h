@@ -69,6 +69,8 @@ public:
     void timeUp();
     void registerRight();
     void registerMistake();
+    // The English card the learner judged, as logged with the answer.
+    [[nodiscard]] QString shownAnswer() const;
     void refreshStars();
     void finishGame();
     // The text with "-ish" appended to one of its words, chosen at random.
@@ -108,6 +110,7 @@ private:
     bool currentPairIsAMatch_ = false;
     QList<Verb *> verbPot_;
     QString correctAnswer_;
+    QString currentCode_;
     Verb *blankVerb_;
     QPointer<Verb> currentVerb_;
     const int scoreNodesGoal_ = 10;

@@ -1,0 +1,3 @@
+#include "platform/ReviewLogging.h"
+
+Q_LOGGING_CATEGORY(lcReview, "flexio.review", QtInfoMsg)
