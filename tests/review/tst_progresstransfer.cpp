@@ -81,10 +81,9 @@ private slots:
                 file[edit] = ProgressTransfer::formatVersion + 1;
             else
                 file[edit] = "something else";
-            // Merged in first, a good part would change the store before the bad one
-            // is seen.
-            store["progressDictionary"]
-                = edit == u"progressDictionary" ? store["progressDictionary"] : QJsonObject{{"essere", 50}};
+            // Merged in first, a good part would change the store before the bad one is seen.
+            if (edit != u"progressDictionary")
+                store["progressDictionary"] = QJsonObject{{"essere", 50}};
             file["store"] = store;
             bytes = QJsonDocument(file).toJson();
         }
