@@ -46,10 +46,12 @@ ScreenPage {
         z: 1
         TabButton {
             text: "Verbs"
+            Accessible.name: text
         }
         TabButton {
             objectName: "gridTab"
             text: "Tenses"
+            Accessible.name: text
         }
     }
 

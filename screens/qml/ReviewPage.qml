@@ -19,15 +19,6 @@ ScreenPage {
     Component.onCompleted: page.cellTense.length > 0 ? page.drill.startCell(page.cellTense, page.cellPerson)
                                                       : page.drill.start()
 
-    trailing: Switch {
-        objectName: "choiceSwitch"
-        focusPolicy: Qt.NoFocus
-        text: "Choices"
-        checked: page.drill.choiceMode
-        onToggled: page.drill.choiceMode = checked
-        Accessible.name: qsTr("Choose from four")
-    }
-
     Label {
         objectName: "reviewQuiet"
         visible: page.drill.total === 0
@@ -74,6 +65,15 @@ ScreenPage {
             event.accepted = true;
         }
 
+        Switch {
+            objectName: "choiceSwitch"
+            Layout.alignment: Qt.AlignHCenter
+            focusPolicy: Qt.NoFocus
+            text: "Choose from four"
+            Accessible.name: text
+            checked: page.drill.choiceMode
+            onToggled: page.drill.choiceMode = checked
+        }
         Label {
             Layout.fillWidth: true
             text: (page.drill.position + 1) + " of " + page.drill.total
@@ -152,6 +152,7 @@ ScreenPage {
                 focusPolicy: Qt.NoFocus
                 Layout.fillWidth: true
                 text: modelData
+                Accessible.name: modelData
                 font.pixelSize: 18
                 onClicked: page.drill.choose(modelData)
             }
@@ -209,6 +210,7 @@ ScreenPage {
                 focusPolicy: Qt.NoFocus
                 visible: !page.drill.choiceMode || page.drill.answered
                 text: page.drill.answered ? "Next" : "Check"
+                Accessible.name: text
                 highlighted: true
                 onClicked: page.drill.answered ? page.drill.next() : page.drill.submit()
             }
