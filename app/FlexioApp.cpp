@@ -4,6 +4,7 @@
 #include "app/LinkForwarder.h"
 #include "app/Services.h"
 #include "games/LearningGame.h"
+#include "games/review/ReviewDrill.h"
 #include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
 #include "quizzes/QuizGame.h"
@@ -112,10 +113,23 @@ QStringList linkArguments(const QStringList &arguments)
     return links;
 }
 
+// Opens the review drill ("review") and, for "review:ANSWER", answers its first form with ANSWER.
+bool openReviewScreen(QQuickItem *menu, const QString &name)
+{
+    QQuickItem *page = nullptr;
+    QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page),
+                              Q_ARG(QString, QStringLiteral("review")), Q_ARG(Verb *, nullptr));
+    auto *drill = page ? qvariant_cast<ReviewDrill *>(page->property("drill")) : nullptr;
+    if (drill && name.startsWith(u"review:"))
+        drill->answer(name.mid(7));
+    return drill != nullptr;
+}
+
 // Pushes the named screen onto the menu's navigation stack: "menu" (nothing), "dictionary",
-// "progress", "settings", "info", "table:VERB", "quizzes", "quiz:ID", a quiz in play
-// ("play:quiz:ID"), or a game's screen with its set-up sheet ("sheet:GAME") or with a game dealt at
-// the medium level ("play:GAME"). False when the name is not a screen.
+// "progress", "progress:grid" (its accuracy grid), "settings", "info", "table:VERB", "quizzes",
+// "quiz:ID", a quiz in play ("play:quiz:ID"), "review", "review:ANSWER", or a game's screen with its
+// set-up sheet ("sheet:GAME") or with a game dealt at the medium level ("play:GAME"). False when the
+// name is not a screen.
 bool openScreen(QQuickWindow *window, const QString &name)
 {
     if (name == u"menu")
@@ -129,6 +143,14 @@ bool openScreen(QQuickWindow *window, const QString &name)
         return openQuizScreen(menu, name);
     if (name.startsWith(u"play:quiz:"))
         return openQuizScreen(menu, name.mid(5), true);
+    if (name == u"review" || name.startsWith(u"review:"))
+        return openReviewScreen(menu, name);
+    if (name == u"progress:grid") {
+        QQuickItem *progress = nullptr;
+        QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, progress),
+                                  Q_ARG(QString, QStringLiteral("progress")), Q_ARG(Verb *, nullptr));
+        return progress && progress->setProperty("tab", 1);
+    }
     if (name.startsWith(u"table:")) {
         screen = QStringLiteral("table");
         const QString wanted = name.mid(6).toLower();
@@ -288,8 +310,9 @@ int FlexioApp::runWindow(const QStringList &arguments)
         afterFirstFrame(window, [window, screenshotName, screenshotPath] {
             if (!openScreen(window, screenshotName)) {
                 qCWarning(lcApp).noquote() << u"no screen named " + screenshotName +
-                               u"; screens: menu, dictionary, table:VERB, progress, settings, info, quizzes, quiz:ID, "
-                               u"sheet:GAME, play:GAME (GAME: match, conjugation, snap, gapfill)";
+                               u"; screens: menu, dictionary, table:VERB, progress, progress:grid, settings, info, "
+                               u"quizzes, quiz:ID, play:quiz:ID, review, review:ANSWER, sheet:GAME, play:GAME "
+                               u"(GAME: match, conjugation, snap, gapfill)";
                 QCoreApplication::exit(2);
                 return;
             }

@@ -1,7 +1,7 @@
 # Every subsystem folder contributes its sources and headers to flexio_core; new files are
 # picked up at the next configure.
 set(FLEXIO_SOURCE_DIRS app platform verbs settings progress games games/match games/snap
-    games/conjugation games/gapfill quizzes speech screens)
+    games/conjugation games/gapfill games/review quizzes speech screens)
 set(FLEXIO_CORE_SOURCES)
 foreach(dir IN LISTS FLEXIO_SOURCE_DIRS)
   file(GLOB _files CONFIGURE_DEPENDS

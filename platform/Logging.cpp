@@ -7,6 +7,7 @@ Q_LOGGING_CATEGORY(lcProgress, "flexio.progress", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcGames, "flexio.games", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcQuizzes, "flexio.quizzes", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSpeech, "flexio.speech", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcReview, "flexio.review", QtWarningMsg)
 
 QString Logging::quotedList(const QStringList &items)
 {

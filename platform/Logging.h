@@ -13,6 +13,7 @@ Q_DECLARE_LOGGING_CATEGORY(lcProgress)
 Q_DECLARE_LOGGING_CATEGORY(lcGames)
 Q_DECLARE_LOGGING_CATEGORY(lcQuizzes)
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)
+Q_DECLARE_LOGGING_CATEGORY(lcReview)
 
 namespace Logging {
 [[nodiscard]] inline QString boolText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }

@@ -1,5 +1,6 @@
 #include "platform/QtMainQueue.h"
 
+#include <QDateTime>
 #include <QPointer>
 #include <QTimer>
 
@@ -42,7 +43,7 @@ QueueHandlePtr schedule(int intervalMs, bool repeating, std::function<void()> wo
 
 }
 
-QtMainQueue::QtMainQueue()
+QtMainQueue::QtMainQueue() : startedAt_(QDateTime::currentMSecsSinceEpoch())
 {
     clock_.start();
 }
@@ -59,5 +60,5 @@ QueueHandlePtr QtMainQueue::every(int intervalMs, std::function<void()> tick)
 
 qint64 QtMainQueue::now() const
 {
-    return clock_.elapsed();
+    return startedAt_ + clock_.elapsed();
 }

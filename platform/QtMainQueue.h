@@ -15,5 +15,8 @@ public:
     [[nodiscard]] qint64 now() const override;
 
 private:
+    // Wall-clock time at start plus a steady clock, so times stored in one run mean the same in
+    // the next and never run backwards within a run.
+    qint64 startedAt_;
     QElapsedTimer clock_;
 };

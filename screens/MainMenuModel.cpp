@@ -1,5 +1,8 @@
 #include "screens/MainMenuModel.h"
 
+#include "app/Services.h"
+#include "platform/MainQueue.h"
+#include "progress/ReviewSchedule.h"
 #include "screens/Colours.h"
 #include "verbs/VerbDictionary.h"
 
@@ -8,6 +11,7 @@
 MainMenuModel::MainMenuModel(QObject *parent) : QObject(parent), randomVerb_(VerbDictionary::shared().randomVerb())
 {
     connect(&VerbDictionary::shared(), &VerbDictionary::verbsChanged, this, &MainMenuModel::entriesChanged);
+    connect(&ReviewSchedule::shared(), &ReviewSchedule::changed, this, &MainMenuModel::entriesChanged);
 }
 
 void MainMenuModel::pickRandomVerb()
@@ -32,6 +36,23 @@ QList<QColor> MainMenuModel::textColours()
     const QColor white(Qt::white);
     return {light, light, light, light, light, light, dark,  light, light, dark,  dark,
             dark,  dark,  light, light, white, white, white, white, white, white, white};
+}
+
+namespace {
+
+QString reviewDescription(int due)
+{
+    if (due == 0)
+        return QStringLiteral("Nothing due. Forms you miss in the games come back here, spaced over days.");
+    return due == 1 ? QStringLiteral("1 form you missed is due for review")
+                    : QString::number(due) + QStringLiteral(" forms you missed are due for review");
+}
+
+}
+
+int MainMenuModel::reviewDue() const
+{
+    return int(ReviewSchedule::shared().dueForms(Services::current().mainQueue().now()).size());
 }
 
 QVariantList MainMenuModel::entries() const
@@ -67,6 +88,8 @@ QVariantList MainMenuModel::entries() const
          QStringLiteral("Which ") + language +
              QStringLiteral(" verbs have you found trickiest? Which are you acing? Check here."),
          QStringLiteral("mountain.2.fill"), QStringLiteral("progress")},
+        {QStringLiteral("Review"), reviewDescription(reviewDue()), QStringLiteral("clock.fill"),
+         QStringLiteral("review")},
     };
     const QList<QColor> background = colours();
     const QList<QColor> text = textColours();
@@ -78,7 +101,8 @@ QVariantList MainMenuModel::entries() const
                                   {QStringLiteral("symbol"), entry.symbol},
                                   {QStringLiteral("colour"), background[i]},
                                   {QStringLiteral("textColour"), text[i]},
-                                  {QStringLiteral("page"), entry.page}});
+                                  {QStringLiteral("page"), entry.page},
+                                  {QStringLiteral("quiet"), entry.page == u"review" && reviewDue() == 0}});
     }
     return result;
 }

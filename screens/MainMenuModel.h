@@ -20,6 +20,7 @@ class MainMenuModel : public QObject
     Q_PROPERTY(QVariantList entries READ entries NOTIFY entriesChanged)
     Q_PROPERTY(QList<QColor> colours READ colours CONSTANT)
     Q_PROPERTY(QList<QColor> textColours READ textColours CONSTANT)
+    Q_PROPERTY(int reviewDue READ reviewDue NOTIFY entriesChanged)
 
 public:
     explicit MainMenuModel(QObject *parent = nullptr);
@@ -29,15 +30,19 @@ public:
     [[nodiscard]] Verb *randomVerb() const { return randomVerb_; }
     [[nodiscard]] QString title() const { return language + QStringLiteral(" Flexio"); }
 
-    // One map per entry: title, description, symbol, colour, textColour and page, the name of
-    // the screen it opens ("dictionary", "match", "conjugation", "snap", "gapfill", "quizzes",
-    // "progress").
+    // One map per entry: title, description, symbol, colour, textColour, page, the name of the
+    // screen it opens ("dictionary", "match", "conjugation", "snap", "gapfill", "quizzes",
+    // "progress", "review"), and quiet, true for the review entry while nothing is due.
     [[nodiscard]] QVariantList entries() const;
     // 19 background and 22 text colours; the entries use the first seven of each.
     [[nodiscard]] static QList<QColor> colours();
     [[nodiscard]] static QList<QColor> textColours();
 
     Q_INVOKABLE void pickRandomVerb();
+    // The number of missed forms due for review now.
+    [[nodiscard]] int reviewDue() const;
+    // Time moves forms into due; the menu counts again each time it is shown.
+    Q_INVOKABLE void refreshReview() { emit entriesChanged(); }
 
 signals:
     void randomVerbChanged();

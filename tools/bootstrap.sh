@@ -11,7 +11,7 @@ packages=(
   # Qt Quick modules the screens and the Qt Quick tests import
   qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
   qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtquick-window
-  qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qtcore
+  qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qtcore qml6-module-qtquick-dialogs
   # speech and sound
   qt6-speech-dev libqt6texttospeech6 qt6-speech-speechd-plugin
   qt6-multimedia-dev qml6-module-qtmultimedia

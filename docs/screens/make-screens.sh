@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Renders the README's screen pictures with the app's own --screenshot mode, over the shipped
-# verb and quiz data. The progress screen and the quiz menu show a sample learner's scores, written
-# into a throw-away store; the learner's own files are never touched.
+# verb and quiz data. The progress screen, the quiz menu and the review drill show a sample
+# learner's scores, answers and missed forms, written into a throw-away store; the learner's own
+# files are never touched.
 # Usage: docs/screens/make-screens.sh [BUILD_DIR]   (default: build)
 set -euo pipefail
 
@@ -21,7 +22,71 @@ cat > "$home/data/flexio/defaults.json" <<'JSON'
         "venire": 0, "sapere": -1, "potere": -2, "volere": -3, "dovere": -4, "uscire": -5
     },
     "learntDictionary": { "abbracciare": true, "abitare": true, "essere": true, "parlare": true },
-    "quizScoresDictionary": { "irregular-present": 93, "essere-or-avere": 67, "irregular-participles": 33 }
+    "quizScoresDictionary": { "irregular-present": 93, "essere-or-avere": 67, "irregular-participles": 33 },
+    "mistakeLog": {
+        "andare#PRES#0": {"right":6,"wrong":2,"answers":[]},
+        "venire#PRES#1": {"right":8,"wrong":1,"answers":[]},
+        "fare#PRES#2": {"right":2,"wrong":1,"answers":[]},
+        "andare#PRES#3": {"right":9,"wrong":0,"answers":[]},
+        "mangiare#PRES#4": {"right":12,"wrong":0,"answers":[]},
+        "parlare#PRES#5": {"right":7,"wrong":1,"answers":[]},
+        "fare#IMP#0": {"right":12,"wrong":1,"answers":[]},
+        "venire#IMP#1": {"right":11,"wrong":2,"answers":[]},
+        "prendere#IMP#2": {"right":8,"wrong":1,"answers":[]},
+        "essere#IMP#3": {"right":11,"wrong":2,"answers":[]},
+        "avere#IMP#4": {"right":10,"wrong":4,"answers":[]},
+        "essere#IMP#5": {"right":9,"wrong":1,"answers":[]},
+        "essere#PASTHIST#0": {"right":8,"wrong":5,"answers":[]},
+        "prendere#PASTHIST#1": {"right":4,"wrong":7,"answers":[]},
+        "avere#PASTHIST#2": {"right":2,"wrong":3,"answers":[]},
+        "parlare#PASTHIST#3": {"right":3,"wrong":3,"answers":[]},
+        "prendere#PASTHIST#4": {"right":3,"wrong":4,"answers":[]},
+        "parlare#PASTHIST#5": {"right":4,"wrong":0,"answers":[]},
+        "prendere#FUT#0": {"right":7,"wrong":3,"answers":[]},
+        "andare#FUT#1": {"right":2,"wrong":2,"answers":[]},
+        "andare#FUT#2": {"right":11,"wrong":3,"answers":[]},
+        "essere#FUT#3": {"right":8,"wrong":3,"answers":[]},
+        "venire#FUT#4": {"right":2,"wrong":1,"answers":[]},
+        "parlare#FUT#5": {"right":8,"wrong":3,"answers":[]},
+        "andare#COND#0": {"right":6,"wrong":2,"answers":[]},
+        "avere#COND#1": {"right":8,"wrong":3,"answers":[]},
+        "andare#COND#2": {"right":10,"wrong":4,"answers":[]},
+        "mangiare#COND#3": {"right":4,"wrong":1,"answers":[]},
+        "venire#COND#4": {"right":4,"wrong":2,"answers":[]},
+        "andare#COND#5": {"right":10,"wrong":1,"answers":[]},
+        "fare#PERF#0": {"right":1,"wrong":3,"answers":[]},
+        "fare#PERF#1": {"right":4,"wrong":3,"answers":[]},
+        "parlare#PERF#2": {"right":6,"wrong":3,"answers":[]},
+        "andare#PERF#3": {"right":8,"wrong":5,"answers":[]},
+        "avere#PERF#4": {"right":3,"wrong":2,"answers":[]},
+        "avere#PERF#5": {"right":4,"wrong":3,"answers":[]},
+        "prendere#PLUP#0": {"right":6,"wrong":5,"answers":[]},
+        "essere#PLUP#1": {"right":4,"wrong":2,"answers":[]},
+        "essere#PLUP#2": {"right":2,"wrong":1,"answers":[]},
+        "fare#PLUP#3": {"right":1,"wrong":2,"answers":[]},
+        "prendere#PLUP#4": {"right":9,"wrong":3,"answers":[]},
+        "parlare#PLUP#5": {"right":5,"wrong":0,"answers":[]},
+        "parlare#SUBJ|PRES#0": {"right":4,"wrong":0,"answers":[]},
+        "venire#SUBJ|PRES#1": {"right":2,"wrong":5,"answers":[]},
+        "venire#SUBJ|PRES#2": {"right":2,"wrong":6,"answers":[]},
+        "prendere#SUBJ|PRES#3": {"right":3,"wrong":11,"answers":[]},
+        "avere#SUBJ|PRES#4": {"right":3,"wrong":1,"answers":[]},
+        "fare#SUBJ|PRES#5": {"right":3,"wrong":7,"answers":[]},
+        "mangiare#SUBJ|IMP#0": {"right":1,"wrong":5,"answers":[]},
+        "andare#SUBJ|IMP#1": {"right":4,"wrong":9,"answers":[]},
+        "mangiare#SUBJ|IMP#2": {"right":5,"wrong":9,"answers":[]},
+        "prendere#SUBJ|IMP#3": {"right":3,"wrong":4,"answers":[]},
+        "mangiare#SUBJ|IMP#4": {"right":2,"wrong":3,"answers":[]},
+        "prendere#SUBJ|IMP#5": {"right":2,"wrong":8,"answers":[]},
+        "andare#PERF#0": {"right":1,"wrong":2,"answers":[{"at":0,"right":false,"given":"ho andato"}]},
+        "prendere#PASTHIST#0": {"right":0,"wrong":1,"answers":[{"at":0,"right":false,"given":"prendei"}]},
+        "parlare#PRES#3": {"right":2,"wrong":1,"answers":[{"at":0,"right":false,"given":"parlaimo"}]}
+    },
+    "reviewSchedule": {
+        "andare#PERF#0": {"due":1000,"stability":0.212,"difficulty":6.4133,"state":1,"step":0,"reps":1,"lapses":0,"lastReview":0},
+        "prendere#PASTHIST#0": {"due":2000,"stability":0.212,"difficulty":6.4133,"state":1,"step":0,"reps":1,"lapses":0,"lastReview":0},
+        "parlare#PRES#3": {"due":3000,"stability":0.212,"difficulty":6.4133,"state":1,"step":0,"reps":1,"lapses":0,"lastReview":0}
+    }
 }
 JSON
 
@@ -45,3 +110,6 @@ shoot play:conjugation play-conjugation
 shoot play:gapfill play-gapfill
 shoot quizzes quizzes
 shoot play:quiz:essere-or-avere quiz
+shoot review review
+shoot "review:ho andato" review-mistake
+shoot progress:grid accuracy-grid

@@ -4,6 +4,7 @@
 #include "games/conjugation/ConjugationQuizAnswer.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
+#include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Verb.h"
@@ -261,6 +262,7 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
         answer->correct()
         && std::any_of(currentQuestion_.alts.begin(), currentQuestion_.alts.end(),
                        [answer](const ConjugationQuizAnswer *alt) { return alt->sameAnswer(*answer); });
+    services().object<MistakeLog>().record(verb->key, currentQuestion_.tags.join(u'|'), answer->text(), right);
     if (!right) {
         speech.speak(QStringLiteral("non!"), verb->locale);
         answer->setStatus(AnswerStatus::incorrect);

@@ -7,6 +7,7 @@
 #include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
+#include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Verb.h"
@@ -238,6 +239,8 @@ void GapFill::letterTapped(const QString &letter)
     setClicks(correctClicks_, totalClicks_ + 1);
     SoundEffects::shared().playSound(QStringLiteral("wrong"));
     markKeys(tapped, AnswerStatus::incorrect);
+    services().object<MistakeLog>().record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'),
+                                           phrase.left(currentLetter_) + tapped, false);
     if (wrongThisTurnCount_ < maxNegativePenaltyPerTurn_) {
         services().progressManager().addPoints(currentVerb()->key, -1);
         wrongThisTurnCount_ += 1;
@@ -274,6 +277,9 @@ void GapFill::advanceLetter()
     setTurnWon(true);
     TextToSpeech::shared().speak(phrase, speechLocale());
     services().progressManager().addPoints(currentVerb()->key, 1);
+    // A turn spelled after a miss was already logged wrong, letter by letter.
+    if (wrongThisTurnCount_ == 0)
+        services().object<MistakeLog>().record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase, true);
     QPointer<GapFill> self(this);
     const quint64 game = gameNumber();
     const int turn = currentTurn_;

@@ -4,6 +4,7 @@
 #include "games/match/VerbMatchButton.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
+#include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Verb.h"
@@ -103,6 +104,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
         }
         progress.addPoints(a->verb()->key, -1);
         progress.addPoints(b->verb()->key, -1);
+        services().object<MistakeLog>().recordInfinitive(a->verb()->key, b->word(), false);
         QPointer<VerbMatch> self(this);
         const quint64 game = gameNumber();
         services().mainQueue().after(wrongPairPauseMs, [self, game] {
@@ -113,7 +115,9 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
     }
 
     qCDebug(lcGames).noquote() << QStringLiteral("it's a match!");
-    progress.addPoints((a->targetLanguage() ? a : b)->verb()->key, 1);
+    VerbMatchButton *italian = a->targetLanguage() ? a : b;
+    progress.addPoints(italian->verb()->key, 1);
+    services().object<MistakeLog>().recordInfinitive(italian->verb()->key, (italian == a ? b : a)->word(), true);
     for (VerbMatchButton *matched : {a, b}) {
         matched->setCorrect(true);
         matched->setHighlighted(false);

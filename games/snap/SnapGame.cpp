@@ -6,6 +6,7 @@
 #include "games/snap/SnapStar.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
+#include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Verb.h"
@@ -115,6 +116,7 @@ void SnapGame::nextCard()
 
     const int k = random.uniform(1, int(n) - 1);
     const QString prompt = italian.at(k);
+    currentCode_ = verb->gameParts(true).codes.value(k);
     correctAnswer_ = english.at(k);
     auto *promptCard = new SnapCard(prompt, prompt, this);
     auto *answerCard = new SnapCard(correctAnswer_, correctAnswer_, this);
@@ -269,6 +271,7 @@ void SnapGame::afterAnswer()
 
 void SnapGame::registerRight()
 {
+    services().object<MistakeLog>().record(currentVerb()->key, currentCode_, shownAnswer(), true);
     if (correctTaps_ <= 9) {
         correctTaps_ += 1;
         streakCount_ += 1;
@@ -284,11 +287,17 @@ void SnapGame::registerRight()
 
 void SnapGame::registerMistake()
 {
+    services().object<MistakeLog>().record(currentVerb()->key, currentCode_, shownAnswer(), false);
     if (correctTaps_ > 0)
         correctTaps_ -= 1;
     incorrectTaps_ += 1;
     streakCount_ = 0;
     refreshStars();
+}
+
+QString SnapGame::shownAnswer() const
+{
+    return snapCards_.size() < 2 ? QString() : snapCards_.at(1)->text();
 }
 
 void SnapGame::refreshStars()

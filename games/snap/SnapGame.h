@@ -69,6 +69,8 @@ public:
     void timeUp();
     void registerRight();
     void registerMistake();
+    // The English card the learner judged, as logged with the answer.
+    [[nodiscard]] QString shownAnswer() const;
     void refreshStars();
     void finishGame();
     // True when shown is the English of a drill item whose Italian is prompt. One Italian form
@@ -113,6 +115,7 @@ private:
     bool currentPairIsAMatch_ = false;
     QList<Verb *> verbPot_;
     QString correctAnswer_;
+    QString currentCode_;
     Verb *blankVerb_;
     QPointer<Verb> currentVerb_;
     const int scoreNodesGoal_ = 10;

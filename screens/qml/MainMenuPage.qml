@@ -42,11 +42,16 @@ Page {
             return view.push(snapPage);
         case "gapfill":
             return view.push(gapFillPage);
+        case "review":
+            return view.push(reviewPage);
         }
         return null;
     }
 
-    StackView.onActivating: page.menu.pickRandomVerb()
+    StackView.onActivating: {
+        page.menu.pickRandomVerb();
+        page.menu.refreshReview();
+    }
 
     Component {
         id: dictionaryPage
@@ -91,6 +96,11 @@ Page {
     Component {
         id: gapFillPage
         GapFillView {
+        }
+    }
+    Component {
+        id: reviewPage
+        ReviewPage {
         }
     }
     Component {
@@ -260,6 +270,8 @@ Page {
                     Accessible.role: Accessible.Button
                     onClicked: (entry.ListView.view as ScreenList).chosen(entry.modelData.page)
 
+                    // The review entry is quiet (faded) while no form is due.
+                    opacity: entry.modelData.quiet ? 0.55 : 1
                     background: Rectangle {
                         radius: 14
                         color: entry.modelData.colour

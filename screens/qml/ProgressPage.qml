@@ -1,15 +1,19 @@
 import QtQuick
 import QtQuick.Controls
+import QtQuick.Dialogs
 import QtQuick.Layouts
 import Flexio
 
-// The verbs ranked by score, best first, each with its coloured dot; a tap opens the verb.
+// The verbs ranked by score, best first, each with its coloured dot; a tap opens the verb. A
+// second tab shows accuracy by tense and person, and saves or loads the learner's progress.
 ScreenPage {
     id: page
     objectName: "progressViewer"
     screenTitle: "Performance"
 
     readonly property ProgressViewerModel progress: ProgressViewerModel {}
+    // 0: the ranked verbs, 1: the accuracy grid.
+    property alias tab: tabs.currentIndex
 
     StackView.onActivating: page.progress.printScores()
 
@@ -17,10 +21,92 @@ ScreenPage {
         id: tablePage
         VerbTablePage {}
     }
+    Component {
+        id: reviewPage
+        ReviewPage {}
+    }
+    FileDialog {
+        id: exportDialog
+        fileMode: FileDialog.SaveFile
+        defaultSuffix: "json"
+        nameFilters: ["Progress files (*.json)"]
+        onAccepted: ProgressTransfer.exportToFile(selectedFile)
+    }
+    FileDialog {
+        id: importDialog
+        fileMode: FileDialog.OpenFile
+        nameFilters: ["Progress files (*.json)"]
+        onAccepted: ProgressTransfer.importFromFile(selectedFile)
+    }
+
+    TabBar {
+        id: tabs
+        objectName: "progressTabs"
+        width: parent.width
+        z: 1
+        TabButton {
+            text: "Verbs"
+            Accessible.name: text
+        }
+        TabButton {
+            objectName: "gridTab"
+            text: "Tenses"
+            Accessible.name: text
+        }
+    }
+
+    Flickable {
+        visible: tabs.currentIndex === 1
+        anchors.fill: parent
+        anchors.topMargin: tabs.height
+        contentHeight: gridColumn.implicitHeight + 24
+        clip: true
+        ColumnLayout {
+            id: gridColumn
+            width: parent.width - 24
+            x: 12
+            y: 12
+            spacing: 12
+            AccuracyGridView {
+                Layout.fillWidth: true
+                onCellChosen: (tense, person) => page.StackView.view.push(reviewPage, {cellTense: tense, cellPerson: person})
+            }
+            Label {
+                Layout.fillWidth: true
+                text: "Each cell: your share of right answers for that tense and person, and how many answers it counts. Tap a cell to review the forms you missed there."
+                wrapMode: Text.WordWrap
+                font.pixelSize: 12
+                color: Colours.secondary
+            }
+            RowLayout {
+                Layout.fillWidth: true
+                Button {
+                    objectName: "exportButton"
+                    Layout.fillWidth: true
+                    text: "Save progress…"
+                    onClicked: exportDialog.open()
+                }
+                Button {
+                    objectName: "importButton"
+                    Layout.fillWidth: true
+                    text: "Load progress…"
+                    onClicked: importDialog.open()
+                }
+            }
+            Label {
+                objectName: "transferMessage"
+                Layout.fillWidth: true
+                text: ProgressTransfer.message
+                wrapMode: Text.WordWrap
+                font.pixelSize: 13
+                color: Colours.dark
+            }
+        }
+    }
 
     Label {
         objectName: "emptyCaption"
-        visible: page.progress.empty
+        visible: page.progress.empty && tabs.currentIndex === 0
         anchors.centerIn: parent
         width: parent.width - 40
         text: page.progress.emptyCaption
@@ -31,8 +117,9 @@ ScreenPage {
     }
 
     ColumnLayout {
-        visible: !page.progress.empty
+        visible: !page.progress.empty && tabs.currentIndex === 0
         anchors.fill: parent
+        anchors.topMargin: tabs.height
         spacing: 0
 
         Label {

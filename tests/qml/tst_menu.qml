@@ -34,7 +34,7 @@ TestCase {
         tryCompare(stack, "busy", false)
     }
 
-    function test_sevenEntriesWithTheirTexts_data() {
+    function test_entriesWithTheirTexts_data() {
         return [
             {tag: "dictionary", index: 0, title: "Verb Dictionary",
              description: "Browse and revise 22 essential Italian verbs", colour: "#e74c3c", text: "#ecf0f1"},
@@ -57,9 +57,9 @@ TestCase {
         ]
     }
 
-    function test_sevenEntriesWithTheirTexts(data) {
+    function test_entriesWithTheirTexts(data) {
         const list = findChild(menuPage(), "menuEntries")
-        compare(list.count, 7)
+        compare(list.count, 8)
         const entry = findChild(list, "menuEntry" + data.index)
         verify(entry, "entry " + data.index + " is drawn")
         compare(entry.Accessible.name, data.title)

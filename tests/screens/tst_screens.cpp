@@ -166,7 +166,7 @@ void ScreensTest::menuCountsNoVerbs()
     TestServices services(empty.path());
     MainMenuModel menu;
     const QVariantList entries = menu.entries();
-    QCOMPARE(entries.size(), 7);
+    QCOMPARE(entries.size(), 8);
     QCOMPARE(entries.first().toMap().value(QStringLiteral("description")).toString(),
              QStringLiteral("Browse and revise 0 essential Italian verbs"));
     // The card shows a blank verb rather than nothing at all.

@@ -1,4 +1,3 @@
-#include "platform/Console.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDataReader.h"
 #include "verbs/VerbDictionary.h"
@@ -51,7 +50,7 @@ class VerbPackTest : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase() { Console::setSink([](const QString &) {}); }
+
     void shippedPackAgreesWithXml();
     void damagedPackIsRefused_data();
     void damagedPackIsRefused();

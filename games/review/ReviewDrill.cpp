@@ -1,0 +1,192 @@
+#include "games/review/ReviewDrill.h"
+
+#include "app/Services.h"
+#include "games/review/MistakeClassifier.h"
+#include "games/review/VerbForms.h"
+#include "platform/MainQueue.h"
+#include "platform/Random.h"
+#include "platform/LearnerStore.h"
+#include "progress/MistakeLog.h"
+#include "progress/ReviewSchedule.h"
+#include "verbs/Verb.h"
+#include "verbs/VerbDictionary.h"
+
+ReviewDrill::ReviewDrill(QObject *parent) : QObject(parent), services_(Services::current())
+{
+}
+
+void ReviewDrill::start()
+{
+    startWith(services_.object<ReviewSchedule>().dueForms(services_.mainQueue().now()));
+}
+
+void ReviewDrill::startCell(const QString &tense, int person)
+{
+    QList<DrilledForm> missed;
+    const QMap<QString, MistakeRecord> records = services_.object<MistakeLog>().records();
+    for (auto it = records.begin(); it != records.end(); ++it) {
+        const auto form = DrilledForm::fromId(it.key());
+        if (form && form->tense == tense && form->person == person && it.value().wrong > 0)
+            missed.append(*form);
+    }
+    startWith(missed);
+}
+
+void ReviewDrill::startWith(const QList<DrilledForm> &forms)
+{
+    // Forms of verbs no longer in the verb data cannot be asked.
+    forms_.clear();
+    for (const DrilledForm &form : forms) {
+        Verb *verb = services_.verbDictionary().verbForKey(form.verbKey);
+        if (verb && !VerbForms(*verb).form(form).isEmpty())
+            forms_.append(form);
+    }
+    current_ = 0;
+    rightCount_ = 0;
+    showForm();
+}
+
+Verb *ReviewDrill::currentVerb() const
+{
+    return finished() ? nullptr : services_.verbDictionary().verbForKey(forms_.at(current_).verbKey);
+}
+
+void ReviewDrill::showForm()
+{
+    answered_ = false;
+    mistake_ = MistakeKind::none;
+    rightForm_.clear();
+    english_.clear();
+    choices_.clear();
+    if (Verb *verb = currentVerb()) {
+        const VerbForms forms(*verb);
+        rightForm_ = forms.form(forms_.at(current_));
+        english_ = forms.english(forms_.at(current_));
+        choices_ = makeChoices(*verb, forms_.at(current_));
+    }
+    setTyped({});
+    emit formChanged();
+    emit answerChanged();
+}
+
+// The right form and three of the verb's own forms a learner confuses with it:
+// other persons of the tense, the same person in other tenses, and for a
+// compound tense the other auxiliary.
+QStringList ReviewDrill::makeChoices(Verb &verb, const DrilledForm &form) const
+{
+    const VerbForms forms(verb);
+    const QString right = forms.form(form);
+    QStringList candidates;
+    const QStringList sameTense = forms.forms(form.tense);
+    for (qsizetype person = 0; person < sameTense.size(); ++person)
+        candidates.append(sameTense.at(person));
+    for (const QString &tense : DrilledForm::tenseCodes())
+        candidates.append(forms.forms(tense).value(std::max(0, form.person)));
+    Random &random = services_.random();
+    random.shuffle(candidates);
+    QStringList chosen{right};
+    for (const QString &candidate : std::as_const(candidates)) {
+        if (chosen.size() == 4)
+            break;
+        const bool taken = std::any_of(
+            chosen.begin(), chosen.end(), [&candidate](const QString &c) { return VerbForms::accepts(c, candidate); });
+        if (!candidate.isEmpty() && !taken)
+            chosen.append(candidate);
+    }
+    random.shuffle(chosen);
+    return chosen;
+}
+
+QString ReviewDrill::verbName() const
+{
+    Verb *verb = currentVerb();
+    return verb ? verb->displayInfinitive() : QString();
+}
+
+QString ReviewDrill::formLabel() const
+{
+    return finished() ? QString() : forms_.at(current_).label();
+}
+
+QStringList ReviewDrill::keys()
+{
+    return {"a", "b", "c", "d", "e", "f", "g", "h", "i", "l", "m", "n", "o", "p", "q", "r", "s", "t", "u", "v", "z",
+        "à", "è", "é", "ì", "ò", "ù", "'", " "};
+}
+
+bool ReviewDrill::choiceMode() const
+{
+    return services_.learnerStore().dictionary(choicePreferenceKey).value_or(QVariantMap()).value("choices").toBool();
+}
+
+void ReviewDrill::setChoiceMode(bool choices)
+{
+    if (choices == choiceMode())
+        return;
+    services_.learnerStore().set(choicePreferenceKey, QVariantMap{{"choices", choices}});
+    emit choiceModeChanged();
+}
+
+void ReviewDrill::setTyped(const QString &typed)
+{
+    if (typed_ == typed)
+        return;
+    typed_ = typed;
+    emit typedChanged();
+}
+
+void ReviewDrill::typeKey(const QString &key)
+{
+    if (answered_ || finished() || key.size() != 1)
+        return;
+    const QString letter = key.toLower();
+    if (keys().contains(letter))
+        setTyped(typed_ + letter);
+}
+
+void ReviewDrill::backspace()
+{
+    if (!answered_ && !typed_.isEmpty())
+        setTyped(typed_.chopped(1));
+}
+
+void ReviewDrill::submit()
+{
+    if (!typed_.trimmed().isEmpty())
+        answer(typed_);
+}
+
+void ReviewDrill::choose(const QString &choice)
+{
+    if (choices_.contains(choice))
+        answer(choice);
+}
+
+void ReviewDrill::answer(const QString &given)
+{
+    Verb *verb = currentVerb();
+    if (answered_ || !verb)
+        return;
+    const DrilledForm &form = forms_.at(current_);
+    mistake_ = MistakeClassifier(*verb).classify(form, given);
+    answered_ = true;
+    if (mistake_ == MistakeKind::none)
+        ++rightCount_;
+    services_.object<MistakeLog>().recordForm(form, given.simplified(), mistake_ == MistakeKind::none);
+    emit answerChanged();
+}
+
+void ReviewDrill::next()
+{
+    if (finished() || !answered_)
+        return;
+    ++current_;
+    showForm();
+}
+
+QString ReviewDrill::explanation() const
+{
+    if (!answered_ || mistake_ == MistakeKind::none)
+        return {};
+    return MistakeClassifier::describe(mistake_);
+}

@@ -1,0 +1,120 @@
+#include "games/review/VerbForms.h"
+
+#include "verbs/Verb.h"
+
+#include <QRegularExpression>
+
+namespace {
+
+// The table title of each drilled tense in the verb's conjugation tables.
+QString tableTitle(const QString &tense)
+{
+    static const QMap<QString, QString> titles{{"PRES", "Present Tense"}, {"IMP", "Imperfect"},
+        {"PASTHIST", "Past Historic"}, {"PERF", "Perfect Tense"}, {"PLUP", "Pluperfect Tense"}, {"FUT", "Future Tense"},
+        {"FUT|PERF", "Future Perfect Tense"}, {"COND", "Conditional Mood"}, {"COND|PERF", "Conditional Perfect Tense"},
+        {"SUBJ|PRES", "Present Subjunctive"}, {"SUBJ|IMP", "Past Subjunctive"}};
+    return titles.value(tense);
+}
+
+const QStringList subjectPronouns{"io", "tu", "lui", "lei", "noi", "voi", "loro"};
+
+} // namespace
+
+VerbForms::VerbForms(Verb &verb) : verb_(verb)
+{
+}
+
+QStringList VerbForms::forms(const QString &tense) const
+{
+    if (tense == u"PRES")
+        return verb_.presentForms();
+    if (tense == u"IMP")
+        return verb_.imperfectForms();
+    if (tense == u"PASTHIST")
+        return verb_.pastHistoricForms();
+    if (tense == u"FUT")
+        return verb_.futureForms();
+    if (tense == u"COND")
+        return verb_.conditionalForms();
+    if (tense == u"PERF")
+        return verb_.perfectForms();
+    if (tense == u"FUT|PERF")
+        return verb_.futurePerfectForms();
+    if (tense == u"COND|PERF")
+        return verb_.conditionalPerfectForms();
+    if (tense == u"PLUP")
+        return verb_.pluperfectForms();
+    if (tense == u"SUBJ|PRES")
+        return verb_.presentSubjunctiveForms();
+    if (tense == u"SUBJ|IMP")
+        return verb_.pastSubjunctiveForms();
+    if (tense == DrilledForm::infinitive)
+        return {verb_.displayInfinitive()};
+    return {};
+}
+
+QString VerbForms::form(const DrilledForm &form) const
+{
+    return forms(form.tense).value(std::max(0, form.person));
+}
+
+QString VerbForms::english(const DrilledForm &form) const
+{
+    if (form.tense == DrilledForm::infinitive)
+        return u"to " + verb_.englishDisplay();
+    const QString title = tableTitle(form.tense);
+    for (const Conjugation &table : verb_.conjugationTables()) {
+        if (table.title != title)
+            continue;
+        // Impersonal verbs keep only the third person singular row.
+        const qsizetype row = table.parts.size() == 1 ? 0 : form.person;
+        return table.parts.value(row).translation;
+    }
+    return {};
+}
+
+QStringList VerbForms::otherForms() const
+{
+    verb_.fillPastParticipleIfMissing();
+    QStringList result{verb_.pastParticiple, verb_.gerund};
+    result += verb_.imperativeForms();
+    result.removeAll(QString());
+    return result;
+}
+
+QString VerbForms::normalised(const QString &answer)
+{
+    QString text = answer.toLower().simplified();
+    text.replace(u'\u2019', u'\'');
+    const qsizetype space = text.indexOf(u' ');
+    if (space > 0 && subjectPronouns.contains(text.left(space)))
+        text = text.mid(space + 1);
+    return text;
+}
+
+QStringList VerbForms::variants(const QString &form)
+{
+    const QString plain = form.toLower().simplified();
+    QStringList result{plain};
+    // "andato/a" and "andati/e": either ending agrees.
+    static const QRegularExpression pair(QStringLiteral("(\\w)/(\\w)\\b"));
+    const QRegularExpressionMatch match = pair.match(plain);
+    if (match.hasMatch()) {
+        result.append(QString(plain).remove(match.capturedStart(0) + 1, 2));
+        result.append(QString(plain).remove(match.capturedStart(0), 2));
+    }
+    return result;
+}
+
+bool VerbForms::accepts(const QString &form, const QString &answer)
+{
+    const QString typed = normalised(answer);
+    return !typed.isEmpty() && variants(form).contains(typed);
+}
+
+QString VerbForms::withoutAccents(const QString &text)
+{
+    QString decomposed = text.normalized(QString::NormalizationForm_D);
+    decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
+    return decomposed;
+}

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QString>
+#include <QStringList>
+
+#include <optional>
+
+// One form a game or the review drill asks for: a verb, a tense code such as
+// "PRES" or "FUT|PERF" (as in the drill codes, or "INF" for the infinitive) and
+// a person slot 0..5
+// (-1 where the form has no person).
+class DrilledForm {
+public:
+    QString verbKey;
+    QString tense;
+    int person = -1;
+
+    // A drill code such as "COND|PERF|2PS|PLUR" for the given verb.
+    static std::optional<DrilledForm> fromCode(const QString &verbKey, const QString &code);
+    // The form's stored identity, as made by id().
+    static std::optional<DrilledForm> fromId(const QString &id);
+    [[nodiscard]] QString id() const;
+
+    // The tenses the games drill, in the order screens list them.
+    static const QStringList &tenseCodes();
+    static QString tenseName(const QString &tense);
+    static QString personName(int person);
+    // "Future Perfect, we" or "Infinitive".
+    [[nodiscard]] QString label() const;
+
+    static inline const QString infinitive = QStringLiteral("INF");
+
+    friend bool operator==(const DrilledForm &, const DrilledForm &) = default;
+};

@@ -1,0 +1,62 @@
+#include "progress/MistakeLog.h"
+
+#include "app/Services.h"
+#include "platform/MainQueue.h"
+#include "platform/Logging.h"
+#include "platform/LearnerStore.h"
+#include "progress/ReviewSchedule.h"
+
+MistakeLog::MistakeLog(Services &services) : services_(services)
+{
+}
+
+MistakeLog &MistakeLog::shared()
+{
+    return Services::current().object<MistakeLog>();
+}
+
+void MistakeLog::record(const QString &verbKey, const QString &code, const QString &given, bool right)
+{
+    if (const auto form = DrilledForm::fromCode(verbKey, code))
+        recordForm(*form, given, right);
+    else
+        qCDebug(lcReview) << "no form for" << verbKey << code;
+}
+
+void MistakeLog::recordInfinitive(const QString &verbKey, const QString &given, bool right)
+{
+    if (!verbKey.isEmpty())
+        recordForm({verbKey, DrilledForm::infinitive, -1}, given, right);
+}
+
+void MistakeLog::recordForm(const DrilledForm &form, const QString &given, bool right)
+{
+    const qint64 now = services_.mainQueue().now();
+    QMap<QString, MistakeRecord> all = records();
+    all[form.id()].add({now, right, given});
+    store(all);
+    qCDebug(lcReview) << "answer to" << form.id() << given << (right ? "right" : "wrong");
+    services_.object<ReviewSchedule>().rate(form, right, now);
+}
+
+QMap<QString, MistakeRecord> MistakeLog::records() const
+{
+    QMap<QString, MistakeRecord> result;
+    const QVariantMap stored = services_.learnerStore().dictionary(storeKey).value_or(QVariantMap());
+    for (auto it = stored.begin(); it != stored.end(); ++it) {
+        if (!DrilledForm::fromId(it.key()))
+            continue;
+        if (const auto record = MistakeRecord::fromVariant(it.value()))
+            result.insert(it.key(), *record);
+    }
+    return result;
+}
+
+void MistakeLog::store(const QMap<QString, MistakeRecord> &records)
+{
+    QVariantMap stored;
+    for (auto it = records.begin(); it != records.end(); ++it)
+        stored.insert(it.key(), it.value().toVariant());
+    services_.learnerStore().set(storeKey, stored);
+    emit changed();
+}

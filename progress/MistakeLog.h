@@ -1,0 +1,40 @@
+#pragma once
+
+#include "progress/DrilledForm.h"
+#include "progress/MistakeRecord.h"
+
+#include <QMap>
+#include <QObject>
+
+class Services;
+
+// Every answer the learner gives to a form in the games and the review drill,
+// kept in the learner's store under "mistakeLog" (form id -> record). Each
+// answer is also passed on to the review schedule, which makes a missed form a
+// card.
+class MistakeLog : public QObject {
+    Q_OBJECT
+
+public:
+    explicit MistakeLog(Services &services);
+
+    static MistakeLog &shared();
+    static inline const QString storeKey = QStringLiteral("mistakeLog");
+
+    // One answer to the form of the verb given by a drill code such as
+    // "PRES|1PS|SING"; an answer to a code that names no form is not recorded.
+    void record(const QString &verbKey, const QString &code, const QString &given, bool right);
+    // One answer to the verb's infinitive.
+    void recordInfinitive(const QString &verbKey, const QString &given, bool right);
+    void recordForm(const DrilledForm &form, const QString &given, bool right);
+
+    // The stored records by form id; entries that cannot be read are skipped.
+    [[nodiscard]] QMap<QString, MistakeRecord> records() const;
+    void store(const QMap<QString, MistakeRecord> &records);
+
+signals:
+    void changed();
+
+private:
+    Services &services_;
+};

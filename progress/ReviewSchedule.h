@@ -1,0 +1,40 @@
+#pragma once
+
+#include "progress/DrilledForm.h"
+#include "progress/Fsrs.h"
+#include "progress/FsrsCard.h"
+
+#include <QList>
+#include <QMap>
+#include <QObject>
+
+class Services;
+
+// The forms the learner has missed, each a card of the scheduler, kept in the
+// learner's store under "reviewSchedule" (form id -> card). A wrong answer
+// makes a form a card and rates it Again; a right answer rates an existing card
+// Good.
+class ReviewSchedule : public QObject {
+    Q_OBJECT
+
+public:
+    explicit ReviewSchedule(Services &services);
+
+    static ReviewSchedule &shared();
+    static inline const QString storeKey = QStringLiteral("reviewSchedule");
+
+    void rate(const DrilledForm &form, bool right, qint64 nowMs);
+
+    [[nodiscard]] QMap<QString, FsrsCard> cards() const;
+    void store(const QMap<QString, FsrsCard> &cards);
+    [[nodiscard]] std::optional<FsrsCard> card(const DrilledForm &form) const;
+    // The forms due at nowMs, the longest overdue first.
+    [[nodiscard]] QList<DrilledForm> dueForms(qint64 nowMs) const;
+
+signals:
+    void changed();
+
+private:
+    Services &services_;
+    Fsrs scheduler_;
+};

@@ -1,0 +1,222 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Flexio
+
+// The review drill: each due form (or each missed form of one grid cell) asked once, typed on
+// the keyboard or chosen from four; after a wrong answer, the right form, its English and the
+// kind of mistake.
+ScreenPage {
+    id: page
+    objectName: "reviewPage"
+    screenTitle: "Review"
+
+    // Set by the accuracy grid to review one tense and person instead of the due forms.
+    property string cellTense
+    property int cellPerson: -1
+    readonly property ReviewDrill drill: ReviewDrill {}
+
+    Component.onCompleted: page.cellTense.length > 0 ? page.drill.startCell(page.cellTense, page.cellPerson)
+                                                      : page.drill.start()
+
+    Label {
+        objectName: "reviewQuiet"
+        visible: page.drill.total === 0
+        anchors.centerIn: parent
+        width: parent.width - 48
+        text: "Nothing to review right now.\nForms you miss in the games come back here when they are due."
+        wrapMode: Text.WordWrap
+        horizontalAlignment: Text.AlignHCenter
+        font.pixelSize: 15
+        color: Colours.secondary
+    }
+
+    Label {
+        objectName: "reviewDone"
+        visible: page.drill.total > 0 && page.drill.finished
+        anchors.centerIn: parent
+        width: parent.width - 48
+        text: "Review done: " + page.drill.rightCount + " of " + page.drill.total + " right."
+        wrapMode: Text.WordWrap
+        horizontalAlignment: Text.AlignHCenter
+        font.pixelSize: 20
+        color: Colours.dark
+    }
+
+    ColumnLayout {
+        id: board
+        objectName: "reviewBoard"
+        anchors.fill: parent
+        anchors.margins: 16
+        spacing: 10
+        visible: !page.drill.finished
+        focus: visible
+
+        Keys.onPressed: event => {
+            if (event.key === Qt.Key_Backspace) {
+                page.drill.backspace();
+            } else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter) {
+                page.drill.answered ? page.drill.next() : page.drill.submit();
+            } else if (event.text.length === 1) {
+                page.drill.typeKey(event.text);
+            } else {
+                return;
+            }
+            event.accepted = true;
+        }
+
+        Switch {
+            objectName: "choiceSwitch"
+            Layout.alignment: Qt.AlignHCenter
+            focusPolicy: Qt.NoFocus
+            text: "Choose from four"
+            Accessible.name: text
+            checked: page.drill.choiceMode
+            onToggled: page.drill.choiceMode = checked
+        }
+        Label {
+            Layout.fillWidth: true
+            text: (page.drill.position + 1) + " of " + page.drill.total
+            horizontalAlignment: Text.AlignHCenter
+            color: Colours.secondary
+        }
+        Label {
+            objectName: "reviewVerb"
+            Layout.fillWidth: true
+            text: page.drill.verbName + " \u2014 " + page.drill.formLabel
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            font.pixelSize: 17
+            color: Colours.dark
+        }
+        Label {
+            objectName: "reviewPrompt"
+            Layout.fillWidth: true
+            text: page.drill.prompt
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            font.pixelSize: 26
+            font.weight: Font.DemiBold
+            color: "black"
+        }
+
+        // The typed answer, or the verdict once answered.
+        Rectangle {
+            Layout.fillWidth: true
+            Layout.preferredHeight: verdict.implicitHeight + 24
+            radius: 12
+            color: !page.drill.answered ? "white" : page.drill.answeredRight ? "#d5f5e3" : "#fadbd8"
+            ColumnLayout {
+                id: verdict
+                anchors.fill: parent
+                anchors.margins: 12
+                spacing: 4
+                Label {
+                    objectName: "reviewTyped"
+                    visible: !page.drill.choiceMode || page.drill.answered
+                    Layout.fillWidth: true
+                    text: page.drill.answered ? (page.drill.answeredRight ? "Right!" : "Not quite.")
+                                              : page.drill.typed + "\u2502"
+                    font.pixelSize: 22
+                    horizontalAlignment: Text.AlignHCenter
+                }
+                Label {
+                    objectName: "reviewRightForm"
+                    visible: page.drill.answered && !page.drill.answeredRight
+                    Layout.fillWidth: true
+                    text: page.drill.rightForm + "  (" + page.drill.english + ")"
+                    font.pixelSize: 18
+                    font.weight: Font.DemiBold
+                    wrapMode: Text.WordWrap
+                    horizontalAlignment: Text.AlignHCenter
+                }
+                Label {
+                    objectName: "reviewExplanation"
+                    visible: text.length > 0
+                    Layout.fillWidth: true
+                    text: page.drill.explanation
+                    wrapMode: Text.WordWrap
+                    horizontalAlignment: Text.AlignHCenter
+                    color: Colours.dark
+                }
+            }
+        }
+
+        // A choice of four.
+        Repeater {
+            model: page.drill.choiceMode && !page.drill.answered ? page.drill.choices : []
+            delegate: Button {
+                required property string modelData
+                required property int index
+                objectName: "choice" + index
+                focusPolicy: Qt.NoFocus
+                Layout.fillWidth: true
+                text: modelData
+                Accessible.name: modelData
+                font.pixelSize: 18
+                onClicked: page.drill.choose(modelData)
+            }
+        }
+
+        // The keyboard of the spelling game, with the accented vowels and a space.
+        GapFillKeyboard {
+            objectName: "reviewKeyboard"
+            visible: !page.drill.choiceMode && !page.drill.answered
+            Layout.fillWidth: true
+            Layout.preferredHeight: Math.ceil(count / Math.max(1, Math.floor(width / cellWidth))) * cellHeight
+            cellWidth: 44
+            cellHeight: 48
+            model: page.drill.keys
+            onKeyTapped: letter => page.drill.typeKey(letter)
+            delegate: AbstractButton {
+                id: keyView
+                required property string modelData
+                focusPolicy: Qt.NoFocus
+                width: 40
+                height: 44
+                Accessible.name: modelData === " " ? qsTr("space") : modelData
+                onClicked: (keyView.GridView.view as GapFillKeyboard).keyTapped(keyView.modelData)
+                background: Rectangle {
+                    radius: 8
+                    color: "#0984e3"
+                    opacity: keyView.down ? 0.8 : 1
+                }
+                contentItem: Text {
+                    text: keyView.modelData === " " ? "\u2423" : keyView.modelData
+                    color: "white"
+                    font.pixelSize: 20
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                }
+            }
+        }
+
+        RowLayout {
+            Layout.fillWidth: true
+            spacing: 12
+            Button {
+                objectName: "reviewBackspace"
+                focusPolicy: Qt.NoFocus
+                visible: !page.drill.choiceMode && !page.drill.answered
+                text: "\u232b"
+                Accessible.name: qsTr("Delete a letter")
+                onClicked: page.drill.backspace()
+            }
+            Item {
+                Layout.fillWidth: true
+            }
+            Button {
+                objectName: "reviewSubmit"
+                focusPolicy: Qt.NoFocus
+                visible: !page.drill.choiceMode || page.drill.answered
+                text: page.drill.answered ? "Next" : "Check"
+                Accessible.name: text
+                highlighted: true
+                onClicked: page.drill.answered ? page.drill.next() : page.drill.submit()
+            }
+        }
+        Item {
+            Layout.fillHeight: true
+        }
+    }
+}

@@ -1,0 +1,182 @@
+#include "games/conjugation/ConjQuiz.h"
+#include "games/review/MistakeClassifier.h"
+#include "games/review/ReviewDrill.h"
+#include "platform/ManualMainQueue.h"
+#include "progress/Fsrs.h"
+#include "progress/MistakeLog.h"
+#include "progress/ReviewSchedule.h"
+#include "screens/AccuracyGrid.h"
+#include "speech/AudioEngines.h"
+#include "support/TestServices.h"
+#include "verbs/VerbDictionary.h"
+
+#include <QFile>
+#include <QJsonArray>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QTest>
+
+namespace {
+
+QJsonObject fixture()
+{
+    QFile file(TestServices::fixture(QStringLiteral("fsrs/ts-fsrs-cases.json")));
+    file.open(QIODevice::ReadOnly);
+    return QJsonDocument::fromJson(file.readAll()).object();
+}
+
+QJsonArray history(int index)
+{
+    return fixture().value("histories").toArray().at(index).toObject().value("reviews").toArray();
+}
+
+} // namespace
+
+class ReviewTest : public QObject {
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        services_ = std::make_unique<TestServices>(QStringLiteral(FLEXIO_SOURCE_DIR "/resources"));
+        AudioEngines::shared().useRecorders();
+        services_->queue().runPending();
+    }
+    void cleanup() { services_.reset(); }
+
+    void schedulerMatchesReference_data()
+    {
+        QTest::addColumn<QJsonArray>("reviews");
+        for (const QJsonValue &h : fixture().value("histories").toArray())
+            QTest::newRow(qPrintable(h["name"].toString())) << h["reviews"].toArray();
+    }
+    void schedulerMatchesReference()
+    {
+        QFETCH(QJsonArray, reviews);
+        const Fsrs scheduler;
+        FsrsCard card;
+        for (const QJsonValue &review : reviews) {
+            const bool good = review["rating"].toString() == u"good";
+            card = scheduler.review(
+                card, good ? Fsrs::Rating::good : Fsrs::Rating::again, qint64(review["at"].toDouble()));
+            QCOMPARE(card.due, qint64(review["due"].toDouble()));
+            QVERIFY(qAbs(card.stability - review["stability"].toDouble()) < 1e-7);
+            QVERIFY(qAbs(card.difficulty - review["difficulty"].toDouble()) < 1e-7);
+            QCOMPARE(int(card.state), review["state"].toInt());
+            QCOMPARE(card.step, review["step"].toInt());
+            QCOMPARE(card.lapses, review["lapses"].toInt());
+        }
+    }
+
+    void mistakeKinds_data()
+    {
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("answer");
+        QTest::addColumn<MistakeKind>("kind");
+        const QList<std::tuple<const char *, const char *, const char *, MistakeKind>> rows{
+            {"andare", "PERF|1PS|SING", "ho andato", MistakeKind::auxiliary},
+            {"parlare", "PERF|1PS|SING", "sono parlato", MistakeKind::auxiliary},
+            {"andare", "PERF|1PS|PLUR", "siamo andato", MistakeKind::agreement},
+            {"parlare", "PERF|1PS|SING", "ho parlata", MistakeKind::agreement},
+            {"andare", "PRES|2PS|PLUR", "andiamo", MistakeKind::person},
+            {"andare", "PASTHIST|1PS|SING", "andavo", MistakeKind::tense},
+            {"andare", "PERF|1PS|SING", "ero andato", MistakeKind::tense},
+            {"prendere", "PASTHIST|1PS|SING", "prendei", MistakeKind::stem},
+            {"prendere", "PASTHIST|1PS|PLUR", "presemmo", MistakeKind::stem},
+            {"andare", "FUT|1PS|SING", "anderò", MistakeKind::stem},
+            {"parlare", "PASTHIST|3PS|SING", "parlo", MistakeKind::accent},
+            {"parlare", "PRES|1PS|PLUR", "parlaimo", MistakeKind::spelling},
+            {"parlare", "PRES|1PS|PLUR", "mangiamo", MistakeKind::other},
+            {"andare", "PERF|1PS|PLUR", "siamo andate", MistakeKind::none},
+            {"andare", "PRES|1PS|SING", "io vado", MistakeKind::none},
+        };
+        for (const auto &[verb, code, answer, kind] : rows)
+            QTest::addRow("%s %s", verb, answer) << verb << code << answer << kind;
+    }
+    void mistakeKinds()
+    {
+        QFETCH(QString, verb);
+        QFETCH(QString, code);
+        QFETCH(QString, answer);
+        QFETCH(MistakeKind, kind);
+        Verb *found = VerbDictionary::shared().verbForKey(verb);
+        QVERIFY(found);
+        QCOMPARE(MistakeClassifier(*found).classify(*DrilledForm::fromCode(verb, code), answer), kind);
+    }
+
+    // Three forms missed in a game are exactly the review; a right review moves
+    // the form out as the reference scheduler does, a wrong one brings it back
+    // the same day.
+    void gameMissesComeBackForReview()
+    {
+        QSet<QString> missed;
+        {
+            ConjQuiz game;
+            game.startGame();
+            for (int turn = 0; turn < 3; ++turn) {
+                const ConjugationQuestion question = game.currentQuestion();
+                missed.insert(DrilledForm::fromCode(game.currentVerb()->key, question.tags.join(u'|'))->id());
+                for (bool right : {false, true}) {
+                    for (ConjugationQuizAnswer *answer : question.alts) {
+                        if (answer->correct() == right) {
+                            game.answerTapped(answer);
+                            break;
+                        }
+                    }
+                }
+                services_->queue().advance(ConjQuiz::pauseAfterRightAnswerMs);
+            }
+        }
+        ReviewDrill drill;
+        drill.start();
+        QCOMPARE(drill.total(), 0); // still in their first learning step
+        services_->queue().advance(10 * Fsrs::minuteMs);
+        drill.start();
+        QSet<QString> offered;
+        for (const DrilledForm &form : drill.forms())
+            offered.insert(form.id());
+        QCOMPARE(offered, missed);
+
+        const QJsonObject graduated = history(0).at(2).toObject();
+        const DrilledForm first = drill.forms().at(0);
+        drill.answer(VerbForms::variants(drill.rightForm()).last());
+        QVERIFY(drill.answeredRight());
+        const qint64 now = services_->queue().now();
+        const FsrsCard card = *ReviewSchedule::shared().card(first);
+        QCOMPARE(card.due - now, qint64(graduated["due"].toDouble() - graduated["at"].toDouble()));
+        QVERIFY(qAbs(card.stability - graduated["stability"].toDouble()) < 1e-7);
+
+        drill.next();
+        const DrilledForm second = drill.forms().at(1);
+        drill.answer(QStringLiteral("zzz"));
+        QCOMPARE(drill.mistake(), MistakeKind::other);
+        QVERIFY(!drill.explanation().isEmpty());
+        const qint64 due = ReviewSchedule::shared().card(second)->due;
+        QVERIFY(due > now && Fsrs::calendarDaysBetween(now, due) == 0);
+        QCOMPARE(ReviewSchedule::shared().dueForms(due).size(), 2);
+    }
+
+    void logIsBoundedAndSurvivesRestart()
+    {
+        const DrilledForm form{QStringLiteral("parlare"), QStringLiteral("PRES"), 0};
+        for (int i = 0; i < 20; ++i)
+            MistakeLog::shared().recordForm(form, QString::number(i), i % 4 == 0);
+        services_->restart();
+        const MistakeRecord record = MistakeLog::shared().records().value(form.id());
+        QCOMPARE(record.right + record.wrong, 20);
+        QCOMPARE(record.right, 5);
+        QCOMPARE(record.answers.size(), MistakeRecord::keptAnswers);
+        QCOMPARE(record.answers.last().given, QStringLiteral("19"));
+
+        const QVariantMap cell = AccuracyGrid().rows().at(0).toMap()["cells"].toList().at(0).toMap();
+        QCOMPARE(cell["total"].toInt(), 20);
+        QCOMPARE(cell["percent"].toInt(), 25);
+    }
+
+private:
+    std::unique_ptr<TestServices> services_;
+};
+
+QTEST_GUILESS_MAIN(ReviewTest)
+#include "tst_review.moc"
