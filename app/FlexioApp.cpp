@@ -10,10 +10,12 @@
 #include "screens/DeepLinkModel.h"
 #include "screens/Symbols.h"
 #include "speech/AudioEngines.h"
+#include "speech/TextToSpeech.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -24,6 +26,8 @@
 #include <memory>
 
 namespace {
+
+Q_LOGGING_CATEGORY(lcApp, "flexio.app")
 
 constexpr int selfTestTimeoutMs = 20000;
 // Time for a pushed screen to finish its transition and settle before it is captured.
@@ -36,6 +40,33 @@ bool loadVerbData()
     if (dictionary.loaded())
         return true;
     Console::write(u"Flexio cannot start: " + dictionary.loadError());
+    return false;
+}
+
+// True when another process of this learner runs the app and has taken the links; otherwise
+// this process listens for later launches (when it can).
+bool handOverToRunningApp(LinkForwarder &forwarder, const QStringList &links)
+{
+    // Two launches at once: the one that does not get to listen hands over to the one that does.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (LinkForwarder::handOver(forwarder.serverName(), links)) {
+            Console::write(links.isEmpty() ? QStringLiteral("the app runs already; it was asked to show its window")
+                                           : QString(u"handed " + Console::quotedList(links) + u" to the running app"));
+            return true;
+        }
+        if (forwarder.listen())
+            return false;
+    }
+    return false;
+}
+
+// The quizzes are read at start too, so that a faulty quiz file stops the app before any screen.
+bool loadQuizData()
+{
+    const QString &error = QuizGamesParser::shared().loadError();
+    if (error.isEmpty())
+        return true;
+    Console::write(u"Flexio cannot start: " + error);
     return false;
 }
 
@@ -210,19 +241,18 @@ int FlexioApp::runWindow(const QStringList &arguments)
     if (screenshotAt >= 0)
         AudioEngines::shared().useRecorders();
 
-    // A link given to a second launch goes to the app that already runs, which opens it.
+    // One app per learner: a launch while the app runs hands its links to it, asks it to show
+    // its window, and ends.
     const QStringList links = linkArguments(arguments);
     const bool interactive = !selfTest && screenshotAt < 0;
     std::unique_ptr<LinkForwarder> forwarder;
     if (interactive) {
         forwarder = std::make_unique<LinkForwarder>(LinkForwarder::defaultServerName());
-        if (!links.isEmpty() && LinkForwarder::handOver(forwarder->serverName(), links)) {
-            Console::write(u"handed " + Console::quotedList(links) + u" to the running app");
+        if (handOverToRunningApp(*forwarder, links))
             return 0;
-        }
     }
 
-    if (!loadVerbData())
+    if (!loadVerbData() || !loadQuizData())
         return 1;
 
     Symbols::installFonts();
@@ -240,10 +270,12 @@ int FlexioApp::runWindow(const QStringList &arguments)
         window->resize(size);
 
     if (forwarder) {
-        if (forwarder->listen())
+        if (forwarder->isListening())
             Console::write(u"listening for links on " + forwarder->serverName());
-        QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window, [window](const QString &link) {
-            DeepLinkModel::shared().openDeepLink(link);
+        QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window,
+                         [](const QString &link) { DeepLinkModel::shared().openDeepLink(link); });
+        QObject::connect(forwarder.get(), &LinkForwarder::raiseRequested, window, [window] {
+            qCDebug(lcApp) << "raising the window";
             window->show();
             window->raise();
             window->requestActivate();
@@ -251,6 +283,10 @@ int FlexioApp::runWindow(const QStringList &arguments)
     }
     for (const QString &link : links)
         DeepLinkModel::shared().openDeepLink(link);
+
+    // The voices are listed in the background while the learner looks at the menu.
+    if (interactive)
+        afterFirstFrame(window, [] { TextToSpeech::shared(); });
 
     if (selfTest) {
         afterFirstFrame(window, [] {
