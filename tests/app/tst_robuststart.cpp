@@ -59,22 +59,25 @@ void RobustStartTest::refusesAFaultyDataFile_data()
     QTest::addColumn<QString>("file");
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("expected");
+    QByteArray nested;
+    for (int i = 0; i < 100000; ++i)
+        nested += "<e" + QByteArray::number(i) + '>';
     const QByteArray verb = "<verb><infinitive>amare</infinitive><ind_pres><fps>amo</fps></ind_pres></verb>";
     QTest::newRow("verb in a verb") << "verbs.xml" << QByteArray("<verbs>\n<verb><infinitive>a</infinitive>\n <verb/></verb></verbs>")
                                     << "verb data: a <verb> inside another <verb> (line 3, column 8)";
     QTest::newRow("no infinitive") << "verbs.xml" << "<verbs>" + verb + "\n<verb><ind_pres/></verb></verbs>"
                                    << "verb data: a verb without an infinitive (line 2, column 24)";
     QTest::newRow("no tables") << "verbs.xml" << QByteArray("<verbs><verb><infinitive>dire</infinitive></verb></verbs>")
-                               << "verb data: the verb dire has no tense tables (line 1, column 50)";
+                               << "verb data: the verb dire has no tense tables (line 1, column 49)";
     QTest::newRow("no verbs") << "verbs.xml" << QByteArray("<verbs/>\n") << "verb data: the file holds no verbs (line 2, column 0)";
-    QTest::newRow("deep verbs") << "verbs.xml" << "<verbs>" + QByteArray(100000 * 3, 'x').replace("xxx", "<a>")
-                                << "verb data: elements are nested more than 16 deep (line 1, column 55)";
+    QTest::newRow("deep verbs") << "verbs.xml" << "<verbs>" + nested
+                                << "verb data: elements are nested more than 16 deep (line 1, column 77)";
     QTest::newRow("quiz in a quiz") << "quizzes.xml" << QByteArray("<quizzes><quiz>\n<quiz></quiz></quiz></quizzes>")
                                     << "quiz data: a <quiz> inside another <quiz> (line 2, column 6)";
     QTest::newRow("no quizzes") << "quizzes.xml" << QByteArray("<quizzes></quizzes>")
-                                << "quiz data: the file holds no quizzes (line 1, column 20)";
-    QTest::newRow("deep quizzes") << "quizzes.xml" << "<quizzes>" + QByteArray(100000 * 3, 'x').replace("xxx", "<a>")
-                                  << "quiz data: elements are nested more than 16 deep (line 1, column 57)";
+                                << "quiz data: the file holds no quizzes (line 1, column 19)";
+    QTest::newRow("deep quizzes") << "quizzes.xml" << "<quizzes>" + nested
+                                  << "quiz data: elements are nested more than 16 deep (line 1, column 79)";
 }
 
 void RobustStartTest::refusesAFaultyDataFile()
@@ -114,6 +117,7 @@ void RobustStartTest::aSecondLaunchRaisesTheRunningApp()
     QProcess running;
     running.setProcessEnvironment(appEnvironment(home));
     running.start(QStringLiteral(FLEXIO_APP), {});
+    QVERIFY(running.waitForStarted());
     const auto waitFor = [&running](QString &console, const QString &text) {
         QDeadlineTimer deadline(30000);
         while (!console.contains(text) && !deadline.hasExpired() && running.state() == QProcess::Running) {

@@ -35,6 +35,7 @@ TestCase {
         tryCompare(stack, "busy", false)
         mouseClick(findChild(page.sheet, "levelMedium"))
         verify(page.game.inPlay)
+        tryCompare(page.sheet, "visible", false)
         for (let turn = 1; turn <= 3; ++turn) {
             compare(findChild(page, "turnCounter").text, turn + "/10")
             const alts = page.game.currentQuestion.alts
