@@ -49,6 +49,9 @@ void UserDefaults::removeOwnerlessLock() const
     QString appName;
     if (lock.getLockInfo(&pid, &hostName, &appName))
         return;
+    // A lock this young may be another process's, between making the file and writing into it.
+    if (QFileInfo(lockPath).lastModified().msecsTo(QDateTime::currentDateTime()) < staleLockMs)
+        return;
     if (QFile::remove(lockPath))
         Console::write(u"UserDefaults >> removed the ownerless lock " + lockPath);
 }
