@@ -39,16 +39,17 @@ TestCase {
         for (let turn = 1; turn <= 3; ++turn) {
             compare(findChild(page, "turnCounter").text, turn + "/10")
             const alts = page.game.currentQuestion.alts
-            mouseClick(findChild(page, "answer" + alts.findIndex(answer => !answer.correct)))
-            mouseClick(findChild(page, "answer" + alts.findIndex(answer => answer.correct)))
+            mouseClick(findChild(page, "answer" + alts.indexOf(alts.find(answer => !answer.correct))))
+            mouseClick(findChild(page, "answer" + alts.indexOf(alts.find(answer => answer.correct))))
             probe.advance(1500)
         }
         compare(findChild(page, "turnCounter").text, "4/10")
         probe.advance(5000)
-        page.StackView.view.pop()
+        stack.pop()
         tryCompare(stack, "busy", false)
         compare(stack.depth, 1)
-        (stack.get(0) as MainMenuPage).openScreen("dictionary", null)
+        const menu = stack.get(0) as MainMenuPage
+        menu.openScreen("dictionary", null)
         tryCompare(stack, "busy", false)
         compare(stack.depth, 2)
         // The engine's first call alone hangs for five seconds.
