@@ -12,12 +12,14 @@
 #include "screens/DeepLinkModel.h"
 #include "screens/Symbols.h"
 #include "speech/AudioEngines.h"
+#include "speech/TextToSpeech.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
+#include <QLoggingCategory>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
@@ -41,6 +43,33 @@ bool loadVerbData()
     if (dictionary.loaded())
         return true;
     qCWarning(lcApp).noquote() << u"Flexio cannot start: " + dictionary.loadError();
+    return false;
+}
+
+// True when another process of this learner runs the app and has taken the links; otherwise
+// this process listens for later launches (when it can).
+bool handOverToRunningApp(LinkForwarder &forwarder, const QStringList &links)
+{
+    // Two launches at once: the one that does not get to listen hands over to the one that does.
+    for (int attempt = 0; attempt < 2; ++attempt) {
+        if (LinkForwarder::handOver(forwarder.serverName(), links)) {
+            qCDebug(lcApp).noquote() << QString(links.isEmpty() ? QStringLiteral("the app runs already; it was asked to show its window")
+                                           : QString(u"handed " + Logging::quotedList(links) + u" to the running app"));
+            return true;
+        }
+        if (forwarder.listen())
+            return false;
+    }
+    return false;
+}
+
+// The quizzes are read at start too, so that a faulty quiz file stops the app before any screen.
+bool loadQuizData()
+{
+    const QString &error = QuizGamesParser::shared().loadError();
+    if (error.isEmpty())
+        return true;
+    qCWarning(lcApp).noquote() << QString(u"Flexio cannot start: " + error);
     return false;
 }
 
@@ -255,19 +284,18 @@ int FlexioApp::runWindow(const QStringList &arguments)
     if (screenshotAt >= 0)
         AudioEngines::shared().useRecorders();
 
-    // A link given to a second launch goes to the app that already runs, which opens it.
+    // One app per learner: a launch while the app runs hands its links to it, asks it to show
+    // its window, and ends.
     const QStringList links = linkArguments(arguments);
     const bool interactive = !selfTest && screenshotAt < 0;
     std::unique_ptr<LinkForwarder> forwarder;
     if (interactive) {
         forwarder = std::make_unique<LinkForwarder>(LinkForwarder::defaultServerName());
-        if (!links.isEmpty() && LinkForwarder::handOver(forwarder->serverName(), links)) {
-            qCDebug(lcApp).noquote() << u"handed " + Logging::quotedList(links) + u" to the running app";
+        if (handOverToRunningApp(*forwarder, links))
             return 0;
-        }
     }
 
-    if (!loadVerbData())
+    if (!loadVerbData() || !loadQuizData())
         return 1;
 
     Symbols::installFonts();
@@ -285,10 +313,12 @@ int FlexioApp::runWindow(const QStringList &arguments)
         window->resize(size);
 
     if (forwarder) {
-        if (forwarder->listen())
-            qCDebug(lcApp).noquote() << u"listening for links on " + forwarder->serverName();
-        QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window, [window](const QString &link) {
-            DeepLinkModel::shared().openDeepLink(link);
+        if (forwarder->isListening())
+            qCDebug(lcApp).noquote() << QString(u"listening for links on " + forwarder->serverName());
+        QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window,
+                         [](const QString &link) { DeepLinkModel::shared().openDeepLink(link); });
+        QObject::connect(forwarder.get(), &LinkForwarder::raiseRequested, window, [window] {
+            qCDebug(lcApp) << "raising the window";
             window->show();
             window->raise();
             window->requestActivate();
@@ -296,6 +326,10 @@ int FlexioApp::runWindow(const QStringList &arguments)
     }
     for (const QString &link : links)
         DeepLinkModel::shared().openDeepLink(link);
+
+    // The voices are listed in the background while the learner looks at the menu.
+    if (interactive)
+        afterFirstFrame(window, [] { TextToSpeech::shared(); });
 
     if (selfTest) {
         afterFirstFrame(window, [] {

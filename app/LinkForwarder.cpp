@@ -5,12 +5,13 @@
 #include <QDir>
 #include <QLocalServer>
 #include <QLocalSocket>
+#include <QLoggingCategory>
 #include <QStandardPaths>
 
 namespace {
 
-// More than any handed-over links could need; a longer message is cut off there.
-constexpr qint64 maxMessageBytes = 64 * 1024;
+
+const QByteArray raiseLine = QByteArrayLiteral("raise");
 
 }
 
@@ -39,8 +40,9 @@ bool LinkForwarder::handOver(const QString &serverName, const QStringList &links
     if (!socket.waitForConnected(timeoutMs))
         return false;
     QByteArray message;
-    for (const QString &link : links)
+    for (const QString &link : links.mid(0, maxLinksPerMessage))
         message += link.toUtf8() + '\n';
+    message += raiseLine + '\n';
     socket.write(message);
     if (!socket.waitForBytesWritten(timeoutMs) && socket.bytesToWrite() > 0) {
         qCWarning(lcApp).noquote() << u"LinkForwarder >> handOver >> could not write to " + serverName + u": " + socket.errorString();
@@ -80,29 +82,48 @@ bool LinkForwarder::isListening() const
 void LinkForwarder::acceptConnections()
 {
     while (QLocalSocket *socket = server_->nextPendingConnection()) {
-        socket->setParent(this);
-        auto buffer = std::make_shared<QByteArray>();
-        auto readAll = [this, socket, buffer] {
-            buffer->append(socket->readAll());
-            if (buffer->size() > maxMessageBytes) {
-                qCWarning(lcApp).noquote() << QStringLiteral("LinkForwarder >> a handed-over message is too long; it is dropped");
-                buffer->clear();
-                socket->abort();
-                return;
-            }
-            qsizetype newline;
-            while ((newline = buffer->indexOf('\n')) >= 0) {
-                const QString link = QString::fromUtf8(buffer->left(newline)).trimmed();
-                buffer->remove(0, newline + 1);
-                if (!link.isEmpty())
-                    emit linkReceived(link);
-            }
-        };
-        connect(socket, &QLocalSocket::readyRead, this, readAll);
-        connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
-        // Lines may already be waiting, and the sender may be gone already.
-        readAll();
-        if (socket->state() == QLocalSocket::UnconnectedState)
+        if (connections_ >= maxConnections) {
+            qCDebug(lcLinks) << "too many senders at once; one is turned away";
+            socket->abort();
             socket->deleteLater();
+            continue;
+        }
+        serve(socket);
     }
+}
+
+void LinkForwarder::serve(QLocalSocket *socket)
+{
+    ++connections_;
+    socket->setParent(this);
+    connect(socket, &QObject::destroyed, this, [this] { --connections_; });
+    auto buffer = std::make_shared<QByteArray>();
+    auto linksTaken = std::make_shared<int>(0);
+    auto readAll = [this, socket, buffer, linksTaken] {
+        buffer->append(socket->read(maxMessageBytes + 1 - buffer->size()));
+        qsizetype newline;
+        while ((newline = buffer->indexOf('\n')) >= 0) {
+            const QByteArray line = buffer->left(newline).trimmed();
+            buffer->remove(0, newline + 1);
+            if (line == raiseLine) {
+                qCDebug(lcLinks) << "another launch asks for the window";
+                emit raiseRequested();
+            } else if (!line.isEmpty() && (*linksTaken)++ < maxLinksPerMessage) {
+                emit linkReceived(QString::fromUtf8(line));
+            } else if (!line.isEmpty()) {
+                qCDebug(lcLinks) << "a link beyond the first" << maxLinksPerMessage << "of a message is dropped";
+            }
+        }
+        if (buffer->size() > maxMessageBytes) {
+            qCWarning(lcApp).noquote() << QString(QStringLiteral("LinkForwarder >> a handed-over message is too long; it is dropped"));
+            buffer->clear();
+            socket->abort();
+        }
+    };
+    connect(socket, &QLocalSocket::readyRead, this, readAll);
+    connect(socket, &QLocalSocket::disconnected, socket, &QObject::deleteLater);
+    // Lines may already be waiting, and the sender may be gone already.
+    readAll();
+    if (socket->state() == QLocalSocket::UnconnectedState)
+        socket->deleteLater();
 }

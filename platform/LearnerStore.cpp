@@ -2,60 +2,27 @@
 
 #include "platform/Logging.h"
 
-#include <QDateTime>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QLockFile>
-#include <QSettings>
-#include <QTemporaryDir>
+#include <QLoggingCategory>
+#include <QSaveFile>
 
 namespace {
 
-bool readJson(QIODevice &device, QSettings::SettingsMap &map)
+
+// Writes take milliseconds; a lock this old belongs to a process that is gone.
+constexpr int staleLockMs = 5000;
+constexpr int lockWaitMs = 10000;
+
+bool sameValue(const QVariant &a, const QVariant &b)
 {
-    const QByteArray bytes = device.readAll();
-    if (bytes.trimmed().isEmpty())
-        return true;
-    QJsonParseError error{};
-    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
-    if (error.error != QJsonParseError::NoError || !document.isObject())
+    if (a.isValid() != b.isValid())
         return false;
-    const QJsonObject object = document.object();
-    for (auto it = object.begin(); it != object.end(); ++it)
-        map.insert(it.key(), it.value().toVariant());
-    return true;
-}
-
-bool writeJson(QIODevice &device, const QSettings::SettingsMap &map)
-{
-    QJsonObject object;
-    for (auto it = map.begin(); it != map.end(); ++it)
-        object.insert(it.key(), QJsonValue::fromVariant(it.value()));
-    const QByteArray bytes = QJsonDocument(object).toJson(QJsonDocument::Indented);
-    return device.write(bytes) == bytes.size();
-}
-
-QSettings::Format jsonFormat()
-{
-    static const QSettings::Format format =
-        QSettings::registerFormat(QStringLiteral("json"), readJson, writeJson, Qt::CaseSensitive);
-    return format;
-}
-
-QString statusText(QSettings::Status status)
-{
-    switch (status) {
-    case QSettings::NoError:
-        return QStringLiteral("no error");
-    case QSettings::AccessError:
-        return QStringLiteral("access error");
-    case QSettings::FormatError:
-        return QStringLiteral("format error");
-    }
-    return QStringLiteral("unknown error");
+    return !a.isValid() || QJsonValue::fromVariant(a) == QJsonValue::fromVariant(b);
 }
 
 }
@@ -68,9 +35,8 @@ LearnerStore::LearnerStore(QString filePath) : filePath_(std::move(filePath))
 
 LearnerStore::~LearnerStore() = default;
 
-// QSettings guards every read and write with "<file>.lock". A process killed between creating
-// that file and writing its owner into it leaves an empty lock that Qt only treats as stale after
-// 30 seconds, so the next start would hang. The store has one user, so such a lock is dropped.
+// A process killed between creating the lock file and writing its owner into it leaves an empty
+// lock that would only count as stale after a while. The store has one user, so it is dropped.
 void LearnerStore::removeOwnerlessLock() const
 {
     const QString lockPath = filePath_ + QStringLiteral(".lock");
@@ -82,43 +48,99 @@ void LearnerStore::removeOwnerlessLock() const
     QString appName;
     if (lock.getLockInfo(&pid, &hostName, &appName))
         return;
+    // A lock this young may be another process's, between making the file and writing into it.
+    if (QFileInfo(lockPath).lastModified().msecsTo(QDateTime::currentDateTime()) < staleLockMs)
+        return;
     if (QFile::remove(lockPath))
-        qCDebug(lcSettings).noquote() << u"LearnerStore >> removed the ownerless lock " + lockPath;
+        qCDebug(lcSettings).noquote() << QString(u"LearnerStore >> removed the ownerless lock " + lockPath);
 }
 
 void LearnerStore::open()
 {
     removeOwnerlessLock();
-    settings_ = std::make_unique<QSettings>(filePath_, jsonFormat());
-    const QSettings::Status status = settings_->status();
-    if (status == QSettings::NoError)
+    if (readFile(values_, stamp_))
         return;
-
-    settings_.reset();
-    const QString aside = filePath_ + u".unreadable-"
-        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    values_.clear();
+    const QString aside =
+        filePath_ + u".unreadable-" + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     if (QFile::rename(filePath_, aside)) {
         setAsidePath_ = aside;
-        qCWarning(lcSettings).noquote() << u"LearnerStore >> could not read " + filePath_ + u" (" + statusText(status)
-                       + u"), kept it as " + aside + u" and starting with defaults";
-    } else {
-        writable_ = false;
-        qCWarning(lcSettings).noquote() << u"LearnerStore >> could not read " + filePath_ + u" (" + statusText(status)
-                       + u") nor move it aside; starting with defaults and leaving the file untouched";
+        stamp_ = currentStamp();
+        qCWarning(lcSettings).noquote() << QString(u"LearnerStore >> could not read " + filePath_ + u" (format error), kept it as " + aside
+                       + u" and starting with defaults");
+        return;
     }
-    // When the file could not be moved, the values live in a scratch file that is thrown away,
-    // so the learner's unreadable file is never replaced.
-    QString path = filePath_;
-    if (!writable_) {
-        scratch_ = std::make_unique<QTemporaryDir>();
-        path = scratch_->filePath(QStringLiteral("defaults.json"));
+    // The values then live in memory only, so the learner's unreadable file is never replaced.
+    writable_ = false;
+    qCWarning(lcSettings).noquote() << QString(u"LearnerStore >> could not read " + filePath_
+                   + u" (format error) nor move it aside; starting with defaults and leaving the file untouched");
+}
+
+LearnerStore::Stamp LearnerStore::currentStamp() const
+{
+    const QFileInfo info(filePath_);
+    if (!info.exists())
+        return {};
+    return {info.size(), info.lastModified()};
+}
+
+bool LearnerStore::readFile(QVariantMap &values, Stamp &stamp) const
+{
+    values.clear();
+    stamp = currentStamp();
+    QFile file(filePath_);
+    if (!file.exists())
+        return true;
+    if (!file.open(QIODevice::ReadOnly))
+        return false;
+    const QByteArray bytes = file.readAll();
+    if (bytes.trimmed().isEmpty())
+        return true;
+    QJsonParseError error{};
+    const QJsonDocument document = QJsonDocument::fromJson(bytes, &error);
+    if (error.error != QJsonParseError::NoError || !document.isObject())
+        return false;
+    values = document.object().toVariantMap();
+    return true;
+}
+
+bool LearnerStore::writeFile(const QVariantMap &values)
+{
+    QSaveFile file(filePath_);
+    const QByteArray bytes = QJsonDocument(QJsonObject::fromVariantMap(values)).toJson(QJsonDocument::Indented);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        reportFailure(u"could not write " + filePath_ + u": " + file.errorString());
+        return false;
     }
-    settings_ = std::make_unique<QSettings>(path, jsonFormat());
+    ++writeCount_;
+    return true;
+}
+
+// Another process may have written the file since it was last read.
+void LearnerStore::refresh() const
+{
+    if (!writable_ || currentStamp() == stamp_)
+        return;
+    QVariantMap values;
+    Stamp stamp;
+    if (readFile(values, stamp)) {
+        values_ = values;
+        stamp_ = stamp;
+    }
+}
+
+void LearnerStore::reportFailure(const QString &what) const
+{
+    if (failureReported_)
+        return;
+    failureReported_ = true;
+    qCWarning(lcStore).noquote() << "LearnerStore >>" << what << "(later failures are not reported)";
 }
 
 std::optional<QVariantMap> LearnerStore::dictionary(const QString &key) const
 {
-    const QVariant value = settings_->value(key);
+    refresh();
+    const QVariant value = values_.value(key);
     if (value.typeId() != QMetaType::QVariantMap)
         return std::nullopt;
     return value.toMap();
@@ -126,7 +148,8 @@ std::optional<QVariantMap> LearnerStore::dictionary(const QString &key) const
 
 std::optional<QString> LearnerStore::text(const QString &key) const
 {
-    const QVariant value = settings_->value(key);
+    refresh();
+    const QVariant value = values_.value(key);
     if (value.typeId() != QMetaType::QString)
         return std::nullopt;
     return value.toString();
@@ -134,29 +157,72 @@ std::optional<QString> LearnerStore::text(const QString &key) const
 
 bool LearnerStore::contains(const QString &key) const
 {
-    return settings_->contains(key);
+    refresh();
+    return values_.contains(key);
 }
 
 bool LearnerStore::set(const QString &key, const QVariant &value)
 {
-    settings_->setValue(key, value);
-    return commit(key);
+    return update(key, [&value](const QVariant &) { return value; });
 }
 
 bool LearnerStore::remove(const QString &key)
 {
-    settings_->remove(key);
-    return commit(key);
+    return update(key, [](const QVariant &) { return QVariant(); });
 }
 
-bool LearnerStore::commit(const QString &key)
+bool LearnerStore::updateEntry(const QString &key, const QString &entry, const Change &change)
 {
-    if (!writable_)
-        return false;
-    settings_->sync();
-    const QSettings::Status status = settings_->status();
-    if (status == QSettings::NoError)
+    return update(key, [&](const QVariant &stored) {
+        QVariantMap map = stored.typeId() == QMetaType::QVariantMap ? stored.toMap() : QVariantMap();
+        const QVariant value = change(map.value(entry));
+        if (value.isValid())
+            map.insert(entry, value);
+        else
+            map.remove(entry);
+        return QVariant(map);
+    });
+}
+
+bool LearnerStore::update(const QString &key, const Change &change)
+{
+    const auto apply = [&](QVariantMap &values) {
+        const QVariant stored = values.value(key);
+        const QVariant changed = change(stored);
+        if (sameValue(stored, changed))
+            return false;
+        if (changed.isValid())
+            values.insert(key, changed);
+        else
+            values.remove(key);
         return true;
-    qCWarning(lcSettings).noquote() << u"LearnerStore >> could not write " + key + u" to " + filePath_ + u": " + statusText(status);
-    return false;
+    };
+    if (!writable_) {
+        apply(values_);
+        return false;
+    }
+    QLockFile lock(filePath_ + QStringLiteral(".lock"));
+    lock.setStaleLockTime(staleLockMs);
+    if (!lock.tryLock(lockWaitMs)) {
+        reportFailure(u"could not lock " + filePath_);
+        apply(values_);
+        return false;
+    }
+    QVariantMap values;
+    Stamp stamp;
+    if (!readFile(values, stamp)) {
+        // Someone put an unreadable file in place meanwhile: it is not overwritten.
+        reportFailure(u"could not read " + filePath_ + u" before writing; the change stays in memory");
+        apply(values_);
+        return false;
+    }
+    if (!apply(values)) {
+        values_ = values;
+        stamp_ = stamp;
+        return true;
+    }
+    const bool written = writeFile(values);
+    values_ = values;
+    stamp_ = written ? currentStamp() : stamp;
+    return written;
 }

@@ -8,6 +8,8 @@ Q_LOGGING_CATEGORY(lcGames, "flexio.games", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcQuizzes, "flexio.quizzes", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcSpeech, "flexio.speech", QtWarningMsg)
 Q_LOGGING_CATEGORY(lcReview, "flexio.review", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcStore, "flexio.store", QtWarningMsg)
+Q_LOGGING_CATEGORY(lcLinks, "flexio.links", QtWarningMsg)
 
 QString Logging::quotedList(const QStringList &items)
 {

@@ -14,6 +14,8 @@ Q_DECLARE_LOGGING_CATEGORY(lcGames)
 Q_DECLARE_LOGGING_CATEGORY(lcQuizzes)
 Q_DECLARE_LOGGING_CATEGORY(lcSpeech)
 Q_DECLARE_LOGGING_CATEGORY(lcReview)
+Q_DECLARE_LOGGING_CATEGORY(lcStore)
+Q_DECLARE_LOGGING_CATEGORY(lcLinks)
 
 namespace Logging {
 [[nodiscard]] inline QString boolText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }

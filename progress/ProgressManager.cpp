@@ -39,12 +39,22 @@ void ProgressManager::store(const QString &key, const QVariantMap &value)
     services_.learnerStore().set(key, value);
 }
 
+// One entry changes; the other entries stay as they are on disk, whoever wrote them.
+void ProgressManager::storeEntry(const QString &key, const QString &entry, const QVariant &value)
+{
+    services_.learnerStore().updateEntry(key, entry, [&value](const QVariant &) { return value; });
+}
+
 QVariantMap ProgressManager::readDictionary(const QString &key)
 {
     if (const auto stored = services_.learnerStore().dictionary(key))
         return *stored;
-    store(key, {});
-    return {};
+    // Only where the file on disk holds no dictionary either: another process may have just
+    // stored one.
+    services_.learnerStore().update(key, [](const QVariant &stored) {
+        return stored.typeId() == QMetaType::QVariantMap ? stored : QVariant(QVariantMap());
+    });
+    return services_.learnerStore().dictionary(key).value_or(QVariantMap());
 }
 
 QMap<QString, qint64> ProgressManager::progressScores()
@@ -66,19 +76,18 @@ void ProgressManager::addPoints(const QString &verbKey, qint64 points)
 {
     if (verbKey.isEmpty())
         return;
-    QMap<QString, qint64> scores = progressScores();
-    const qint64 score = scores.value(verbKey, 0) + points;
-    scores.insert(verbKey, score);
-    store(progressDictionary, StoredMaps::toVariantMap(scores));
-    qCDebug(lcProgress).noquote() << u"points for " + verbKey + u" now set at " + QString::number(score);
+    // Added to the score on disk, so that points another process saved meanwhile are kept.
+    services_.learnerStore().updateEntry(progressDictionary, verbKey, [points](const QVariant &stored) {
+        return QVariant(StoredMaps::integer(stored).value_or(0) + points);
+    });
+    const qint64 score = progressScores().value(verbKey, 0);
+    qCDebug(lcProgress).noquote() << QString(u"points for " + verbKey + u" now set at " + QString::number(score));
     buildProgressEntries();
 }
 
 void ProgressManager::setLearnt(const QString &verbKey, bool learnt)
 {
-    QMap<QString, bool> flags = learntFlags();
-    flags.insert(verbKey, learnt);
-    store(learntDictionary, StoredMaps::toVariantMap(flags));
+    storeEntry(learntDictionary, verbKey, learnt);
 }
 
 void ProgressManager::toggleLearnt(Verb *verb)
@@ -92,10 +101,8 @@ void ProgressManager::toggleLearnt(Verb *verb)
 
 void ProgressManager::setQuizScore(const QString &quizKey, qint64 score)
 {
-    QMap<QString, qint64> scores = quizScores();
-    scores.insert(quizKey, score);
-    store(quizScoresDictionary, StoredMaps::toVariantMap(scores));
-    qCDebug(lcProgress).noquote() << u"score for " + quizKey + u" now set at " + QString::number(score);
+    storeEntry(quizScoresDictionary, quizKey, score);
+    qCDebug(lcProgress).noquote() << QString(u"score for " + quizKey + u" now set at " + QString::number(score));
 }
 
 QList<ProgressDictionaryEntry *> ProgressManager::buildProgressEntries()
@@ -188,9 +195,8 @@ QMap<QString, bool> ProgressManager::createFlagDictionary()
 
 void ProgressManager::setTenseFlag(const QString &tenseName, bool status)
 {
-    QMap<QString, bool> flags = getFlagDictionary();
-    flags.insert(tenseName, status);
-    store(flagDictionary, StoredMaps::toVariantMap(flags));
+    getFlagDictionary();
+    storeEntry(flagDictionary, tenseName, status);
 }
 
 QMap<QString, bool> ProgressManager::getMiscSettingsDictionary()
@@ -218,8 +224,7 @@ QMap<QString, bool> ProgressManager::getMiscSettingsDictionary()
 
 void ProgressManager::setMiscSetting(const QString &name, bool status)
 {
-    QMap<QString, bool> flags = getMiscSettingsDictionary();
-    flags.insert(name, status);
-    store(miscSettingsDictionary, StoredMaps::toVariantMap(flags));
-    qCDebug(lcProgress).noquote() << u"ProgressManager >> setting for " + name + u" now set as " + Logging::boolText(status);
+    getMiscSettingsDictionary();
+    storeEntry(miscSettingsDictionary, name, status);
+    qCDebug(lcProgress).noquote() << QString(u"ProgressManager >> setting for " + name + u" now set as " + Logging::boolText(status));
 }

@@ -14,7 +14,8 @@ class QJSEngine;
 
 // Everything the learner earns, kept in the user-defaults store: per-verb scores, learnt flags,
 // last quiz scores and the tense and language switches. Nothing is cached: every read goes to
-// the store and every change writes its whole dictionary back at once.
+// the store, and every change is made to one entry of the dictionary as it is on disk (points
+// are added to the stored score), so that two processes on one store lose nothing.
 class ProgressManager : public QObject
 {
     Q_OBJECT
@@ -60,6 +61,7 @@ signals:
 
 private:
     void store(const QString &key, const QVariantMap &value);
+    void storeEntry(const QString &key, const QString &entry, const QVariant &value);
     QMap<QString, bool> rebuildFlagDictionary(const QMap<QString, bool> &stored);
     QMap<QString, bool> createFlagDictionary();
     void publish(QList<ProgressDictionaryEntry *> entries);

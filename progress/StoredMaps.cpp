@@ -50,6 +50,11 @@ QString renderSettings(const QList<Setting *> &settings, Name name)
 
 }
 
+std::optional<qint64> StoredMaps::integer(const QVariant &value)
+{
+    return storedInteger(value);
+}
+
 QMap<QString, bool> StoredMaps::boolMap(const QVariantMap &stored)
 {
     QMap<QString, bool> map;

@@ -5,6 +5,8 @@
 #include <QString>
 #include <QVariantMap>
 
+#include <optional>
+
 class TenseSetting;
 class LanguageSetting;
 
@@ -13,6 +15,8 @@ class LanguageSetting;
 class StoredMaps
 {
 public:
+    // A stored whole number; nothing for texts, fractions and other kinds.
+    static std::optional<qint64> integer(const QVariant &value);
     static QMap<QString, bool> boolMap(const QVariantMap &stored);
     static QMap<QString, qint64> integerMap(const QVariantMap &stored);
 

@@ -4,18 +4,17 @@
 #include "platform/Logging.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
+#include "platform/LearnerStore.h"
 #include "progress/ProgressManager.h"
+#include "progress/StoredMaps.h"
+#include "quizzes/QuizDataReader.h"
 #include "quizzes/SchoolWork.h"
 
 #include <QFile>
 #include <QJSEngine>
 #include <QUrl>
-#include <QXmlStreamReader>
 
-QuizGamesParser::QuizGamesParser(Services &services)
-    : services_(services),
-      currentQuiz_(std::make_unique<Quiz>()),
-      currentQuestion_(std::make_unique<QuizQuestion>(services.random()))
+QuizGamesParser::QuizGamesParser(Services &services) : services_(services)
 {
     readFile();
 }
@@ -51,12 +50,14 @@ void QuizGamesParser::readFile()
 {
     dataPath_ = services_.resources().path(QStringLiteral("quizzes"), QStringLiteral("xml"));
     if (dataPath_.isEmpty()) {
-        qCWarning(lcQuizzes).noquote() << QStringLiteral("QuizGamesParser >> the quiz data file quizzes.xml was not found");
+        loadError_ = QStringLiteral("the quiz data file quizzes.xml was not found");
+        qCWarning(lcQuizzes).noquote() << QString(u"QuizGamesParser >> " + loadError_);
         return;
     }
     QFile file(dataPath_);
     if (!file.open(QIODevice::ReadOnly)) {
-        qCWarning(lcQuizzes).noquote() << u"QuizGamesParser >> the quiz data file " + dataPath_ + u" cannot be read: " + file.errorString();
+        loadError_ = u"the quiz data file " + dataPath_ + u" cannot be read: " + file.errorString();
+        qCWarning(lcQuizzes).noquote() << QString(u"QuizGamesParser >> " + loadError_);
         return;
     }
     readWhole_ = parse(file.readAll());
@@ -66,90 +67,25 @@ void QuizGamesParser::readFile()
 
 bool QuizGamesParser::parse(const QByteArray &xml)
 {
-    QXmlStreamReader reader(xml);
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            elementStarted(reader.name().toString());
-            break;
-        case QXmlStreamReader::Characters:
-            if (!reader.isCDATA())
-                str_ += reader.text();
-            break;
-        case QXmlStreamReader::EndElement:
-            elementEnded(reader.name().toString());
-            break;
-        default:
-            break;
-        }
-    }
-    if (!reader.hasError())
+    QuizDataReader reader(services_.random(), [this](Quiz *quiz) {
+        quiz->setParent(this);
+        quizzes_.append(quiz);
+    });
+    if (reader.read(xml))
         return true;
-    qCWarning(lcQuizzes).noquote() << QStringLiteral("QuizGamesParser >> the quiz data file %1 is not well-formed: %2 at line %3, column %4")
-                       .arg(dataPath_, reader.errorString())
-                       .arg(reader.lineNumber())
-                       .arg(reader.columnNumber());
+    QString reason = reader.errorText();
+    if (reason.endsWith(u'.'))
+        reason.chop(1);
+    loadError_ = QStringLiteral("%1 is not valid %2: %3 (line %4, column %5)")
+                     .arg(dataPath_, reader.structureError() ? QStringLiteral("quiz data") : QStringLiteral("XML"),
+                          reason)
+                     .arg(reader.errorLine())
+                     .arg(reader.errorColumn());
+    qCWarning(lcQuizzes).noquote() << QString(QStringLiteral("QuizGamesParser >> the quiz data file %1 is not well-formed: %2 at line %3, column %4")
+                       .arg(dataPath_, reader.errorText())
+                       .arg(reader.errorLine())
+                       .arg(reader.errorColumn()));
     return false;
-}
-
-void QuizGamesParser::elementStarted(const QString &name)
-{
-    str_.clear();
-    if (name == u"quiz") {
-        currentQuiz_ = std::make_unique<Quiz>();
-        qCDebug(lcQuizzes).noquote() << QStringLiteral("quiz found");
-    } else if (name == u"item") {
-        currentQuestion_ = std::make_unique<QuizQuestion>(services_.random());
-    }
-}
-
-void QuizGamesParser::elementEnded(const QString &name)
-{
-    Quiz &quiz = *currentQuiz_;
-    QuizQuestion &question = *currentQuestion_;
-    if (name == u"id") {
-        quiz.quizID = str_;
-        quiz.identifier = str_;
-    } else if (name == u"title") {
-        quiz.title = str_;
-    } else if (name == u"description") {
-        quiz.description = str_;
-    } else if (name == u"question") {
-        question.question = str_;
-    } else if (name == u"clue") {
-        question.clue = str_;
-    } else if (name == u"image_named") {
-        question.image_named = str_;
-    } else if (name == u"explanation") {
-        question.explanation = str_;
-    } else if (name == u"linked_verb") {
-        question.linkedVerb = str_;
-    } else if (name == u"answer") {
-        question.setAnswer(new QuizQuestionAnswer(str_, true));
-    } else if (name == u"alt1") {
-        question.setAlt1(new QuizQuestionAnswer(str_, false));
-    } else if (name == u"alt2") {
-        question.setAlt2(new QuizQuestionAnswer(str_, false));
-    } else if (name == u"alt3") {
-        question.setAlt3(new QuizQuestionAnswer(str_, false));
-    } else if (name == u"item") {
-        QuizQuestion *finished = currentQuestion_.release();
-        finished->setParent(&quiz);
-        quiz.questions.append(finished);
-        // Stray elements after an item must not change the question already handed over.
-        currentQuestion_ = std::make_unique<QuizQuestion>(services_.random());
-    } else if (name == u"quiz") {
-        if (quiz.quizID.isEmpty())
-            quiz.quizID = quiz.title;
-        quiz.order = currentOrder_;
-        currentOrder_ += 1;
-        qCDebug(lcQuizzes).noquote() << u"adding quiz " + QString::number(currentOrder_) + u" \"" + quiz.title + u"\" with id "
-                       + quiz.id.toString(QUuid::WithoutBraces);
-        Quiz *finished = currentQuiz_.release();
-        finished->setParent(this);
-        quizzes_.append(finished);
-        currentQuiz_ = std::make_unique<Quiz>();
-    }
 }
 
 void QuizGamesParser::documentEnded()
@@ -160,9 +96,13 @@ void QuizGamesParser::documentEnded()
 
 void QuizGamesParser::readLastScores()
 {
-    ProgressManager &progress = services_.progressManager();
+    // A faulty file stops the app: then the scores are only read, so the store is left untouched.
+    QMap<QString, qint64> scores;
+    if (readWhole_)
+        scores = services_.progressManager().quizScores();
+    else if (const auto stored = services_.learnerStore().dictionary(QStringLiteral("quizScoresDictionary")))
+        scores = StoredMaps::integerMap(*stored);
     for (Quiz *quiz : std::as_const(quizzes_)) {
-        const QMap<QString, qint64> scores = progress.quizScores();
         const auto stored = scores.constFind(quiz->quizID);
         if (stored == scores.cend())
             qCDebug(lcQuizzes).noquote() << QStringLiteral("record is not found, so returning zero");

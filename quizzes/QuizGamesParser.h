@@ -18,6 +18,8 @@ class Services;
 // Reads the quiz data file once, on first use, into the list of quizzes, gives each quiz its
 // last stored score and registers the quizzes as school-work contexts, whose missing contexts
 // it then makes on request.
+// A file that cannot be read whole (see QuizDataReader) keeps the quizzes read before the fault
+// and names the fault in loadError().
 class QuizGamesParser : public QObject, public SchoolWorkDelegate
 {
     Q_OBJECT
@@ -40,6 +42,8 @@ public:
     // Where the quiz file was read from, and whether it was read to its end.
     [[nodiscard]] const QString &dataPath() const { return dataPath_; }
     [[nodiscard]] bool readWhole() const { return readWhole_; }
+    // Why the file could not be read whole, naming the file, line and column; empty when it was.
+    [[nodiscard]] const QString &loadError() const { return loadError_; }
 
     std::unique_ptr<SchoolWorkContext> createContext(const QString &identifier, SchoolWorkContext &parentContext,
                                                      const QStringList &parentIdentifierPath) override;
@@ -51,8 +55,6 @@ public:
 private:
     void readFile();
     bool parse(const QByteArray &xml);
-    void elementStarted(const QString &name);
-    void elementEnded(const QString &name);
     void documentEnded();
     void readLastScores();
     void registerQuizzes();
@@ -60,10 +62,7 @@ private:
     Services &services_;
     SchoolWork *schoolWork_ = nullptr;
     QList<Quiz *> quizzes_;
-    std::unique_ptr<Quiz> currentQuiz_;
-    std::unique_ptr<QuizQuestion> currentQuestion_;
-    int currentOrder_ = 0;
-    QString str_;
     QString dataPath_;
+    QString loadError_;
     bool readWhole_ = false;
 };

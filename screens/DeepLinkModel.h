@@ -1,17 +1,20 @@
 #pragma once
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
-class Quiz;
+#include "quizzes/Quiz.h"
+
 class Services;
 class QQmlEngine;
 class QJSEngine;
 
 // The main menu's deep links: a "tavelo-italian://ID" link names a quiz by its ID. Opening one
-// records the ID and asks the window to push the quiz screen for it.
+// records the ID and asks the window to show the quiz screen for it: a link to the quiz on show
+// does nothing, and a quiz screen on show is replaced rather than stacked upon.
 class DeepLinkModel : public QObject
 {
     Q_OBJECT
@@ -20,6 +23,13 @@ class DeepLinkModel : public QObject
     Q_PROPERTY(QStringList quizIDs READ quizIDs NOTIFY quizIDsChanged)
 
 public:
+    // How the window shows a linked quiz.
+    enum class Placement { none, push, replace };
+    Q_ENUM(Placement)
+
+    // Only the latest IDs are remembered, so that a flood of links cannot grow memory.
+    static constexpr qsizetype maxRememberedIDs = 64;
+
     explicit DeepLinkModel(Services &services);
 
     static DeepLinkModel &shared();
@@ -28,7 +38,7 @@ public:
     // "tavelo-" and the language name in lower case.
     static QString scheme();
 
-    // Every quiz ID a link has opened, oldest first.
+    // The quiz IDs links have opened, oldest first (the latest maxRememberedIDs).
     [[nodiscard]] const QStringList &quizIDs() const { return quizIDs_; }
 
     // Pushes the link's percent-decoded host as a quiz ID when its scheme is exactly this app's
@@ -42,10 +52,19 @@ public:
     // nullptr, with a console line, when no quizzes are loaded.
     Q_INVOKABLE [[nodiscard]] Quiz *destination(const QString &quizID) const;
 
+    // How to show quiz, given the quiz screen on show (if any).
+    [[nodiscard]] Placement placement(Quiz *quiz) const;
+    // The same by name ("none", "push", "replace"), for the window.
+    Q_INVOKABLE [[nodiscard]] QString placementName(Quiz *quiz) const;
+    // The quiz screens report when they come on show and when they leave.
+    Q_INVOKABLE void quizShown(Quiz *quiz);
+    Q_INVOKABLE void quizHidden(Quiz *quiz);
+
 signals:
     void quizIDsChanged();
     void quizIDPushed(const QString &quizID);
 
 private:
     QStringList quizIDs_;
+    QPointer<Quiz> shownQuiz_;
 };

@@ -6,10 +6,11 @@
 #include "speech/QtSpeechSynthesizer.h"
 #include "speech/RecordingAudioPlayer.h"
 #include "speech/RecordingSpeechSynthesizer.h"
+#include "speech/ThreadedSpeechSynthesizer.h"
 
 #include <QStandardPaths>
 
-AudioEngines::AudioEngines(Services &)
+AudioEngines::AudioEngines(Services &services) : services_(services)
 {
     if (QStandardPaths::isTestModeEnabled())
         useRecorders();
@@ -24,9 +25,12 @@ AudioEngines &AudioEngines::shared()
 
 std::unique_ptr<SpeechSynthesizer> AudioEngines::makeSynthesizer()
 {
+    if (synthesizerFactory_)
+        return std::make_unique<ThreadedSpeechSynthesizer>(synthesizerFactory_, services_.mainQueue());
     if (recording_)
         return std::make_unique<RecordingSpeechSynthesizer>(recording_);
-    return std::make_unique<QtSpeechSynthesizer>();
+    return std::make_unique<ThreadedSpeechSynthesizer>([] { return std::make_unique<QtSpeechSynthesizer>(); },
+                                                       services_.mainQueue());
 }
 
 std::unique_ptr<AudioPlayer> AudioEngines::makePlayer()
@@ -52,4 +56,10 @@ AudioRecording &AudioEngines::useRecorders()
 void AudioEngines::usePlatform()
 {
     recording_.reset();
+    synthesizerFactory_ = nullptr;
+}
+
+void AudioEngines::useSynthesizer(std::function<std::unique_ptr<SpeechSynthesizer>()> factory)
+{
+    synthesizerFactory_ = std::move(factory);
 }

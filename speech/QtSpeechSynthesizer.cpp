@@ -45,3 +45,11 @@ void QtSpeechSynthesizer::speak(const QString &text, const QString &locale)
         engine_->setLocale(wanted);
     engine_->say(text);
 }
+
+void QtSpeechSynthesizer::onSpeakingChanged(std::function<void(bool speaking)> listener)
+{
+    QObject::connect(engine_.get(), &QTextToSpeech::stateChanged, engine_.get(),
+                     [listener = std::move(listener)](QTextToSpeech::State state) {
+                         listener(state == QTextToSpeech::Speaking);
+                     });
+}

@@ -19,6 +19,7 @@ public:
     [[nodiscard]] QStringList voiceLanguages() override;
     void stop() override;
     void speak(const QString &text, const QString &locale) override;
+    void onSpeakingChanged(std::function<void(bool speaking)> listener) override;
 
     [[nodiscard]] QTextToSpeech &engine() { return *engine_; }
 

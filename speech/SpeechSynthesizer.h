@@ -3,6 +3,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // The platform's speech synthesiser with its built-in voices.
 class SpeechSynthesizer
 {
@@ -15,4 +17,7 @@ public:
     virtual void stop() = 0;
     // Starts saying text with the built-in voice of locale at the default rate, pitch and volume.
     virtual void speak(const QString &text, const QString &locale) = 0;
+    // listener is told when the synthesiser starts and stops speaking (on the synthesiser's
+    // thread); a synthesiser that cannot tell never calls it.
+    virtual void onSpeakingChanged(std::function<void(bool speaking)> listener) { (void)listener; }
 };

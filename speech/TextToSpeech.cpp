@@ -4,6 +4,7 @@
 #include "platform/Logging.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioPlayer.h"
+#include "speech/ClipAnswer.h"
 #include "speech/SpeechSynthesizer.h"
 
 #include <QDir>
@@ -11,7 +12,6 @@
 #include <QFileInfo>
 #include <QQmlEngine>
 #include <QSaveFile>
-#include <QStringDecoder>
 
 namespace {
 
@@ -25,25 +25,6 @@ const QByteArray queryValueCharacters = QByteArrayLiteral("!$'()*,/:;?@");
 QString fileUrlText(const QString &path)
 {
     return QUrl::fromLocalFile(path).toString();
-}
-
-bool isWebUrl(const QUrl &url)
-{
-    return url.isValid() && (url.scheme() == u"https" || url.scheme() == u"http") && !url.host().isEmpty();
-}
-
-// The clip URL in a service answer: one line of UTF-8 text without control characters.
-QString soundUrlText(const QByteArray &body)
-{
-    QStringDecoder decoder(QStringDecoder::Utf8);
-    const QString text = QString(decoder(body)).trimmed();
-    if (decoder.hasError() || text.isEmpty())
-        return {};
-    for (const QChar c : text) {
-        if (c.category() == QChar::Other_Control)
-            return {};
-    }
-    return text;
 }
 
 }
@@ -108,11 +89,7 @@ QString TextToSpeech::serviceName(const QString &locale)
 
 QString TextToSpeech::clipFileName(const QString &text)
 {
-    QString name = text;
-    for (const QChar c : {u' ', u'!', u'?', u'.'})
-        name.replace(c, u'_');
-    name.replace(u'/', QStringLiteral("__"));
-    return name;
+    return ClipAnswer::clipFileName(text);
 }
 
 QString TextToSpeech::clipsFolder() const
@@ -144,7 +121,7 @@ QUrl TextToSpeech::serviceRequest(const QString &locale, const QString &text) co
                                QUrl::toPercentEncoding(token_, queryValueCharacters) + "&str=" +
                                QUrl::toPercentEncoding(clipFileName(text), queryValueCharacters);
     const QUrl url = QUrl::fromEncoded(encoded, QUrl::StrictMode);
-    return isWebUrl(url) ? url : QUrl();
+    return ClipAnswer::isWebUrl(url) ? url : QUrl();
 }
 
 bool TextToSpeech::isVoiceAvailable(const QString &locale)
@@ -247,7 +224,7 @@ void TextToSpeech::soundUrlAnswered(const ClipFetcher::Result &result, const QSt
         setDownloadDone(true);
         return;
     }
-    const QString text = soundUrlText(result.body);
+    const QString text = ClipAnswer::soundUrlText(result.body);
     if (text.isEmpty()) {
         qCWarning(lcSpeech).noquote() << handler + QStringLiteral("the answer is not a sound URL");
         setDownloadDone(true);
@@ -255,8 +232,8 @@ void TextToSpeech::soundUrlAnswered(const ClipFetcher::Result &result, const QSt
     }
     qCDebug(lcSpeech).noquote() << (preload ? handler : prefix) + QStringLiteral("sound URL is ") + text;
     const QUrl clipUrl(text, QUrl::TolerantMode);
-    if (!isWebUrl(clipUrl)) {
-        qCWarning(lcSpeech).noquote() << handler + QStringLiteral("the sound URL was bad");
+    if (!ClipAnswer::isWebUrl(clipUrl)) {
+        qCWarning(lcSpeech).noquote() << QString(handler + QStringLiteral("the sound URL was bad"));
         setDownloadDone(true);
         return;
     }
@@ -306,9 +283,7 @@ void TextToSpeech::fetchClip(const QUrl &clipUrl, const QString &clipName, bool 
 QString TextToSpeech::storeClip(const QByteArray &data, const QString &destination) const
 {
     const QString folder = clipsFolder();
-    const QFileInfo target(destination);
-    if (folder.isEmpty() || target.absolutePath() != QFileInfo(folder).absoluteFilePath() ||
-        target.fileName().contains(u'\\'))
+    if (!ClipAnswer::isInside(destination, folder))
         return QStringLiteral("The clip name is not a file name in the clips folder.");
     if (!QDir().mkpath(folder))
         return QStringLiteral("Cannot make the folder ") + folder;

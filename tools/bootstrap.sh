@@ -19,6 +19,8 @@ packages=(
   gstreamer1.0-plugins-base gstreamer1.0-plugins-good
   # rendering without a display, fonts
   libgl1-mesa-dri xvfb xauth fonts-noto-color-emoji fontconfig
+  # fuzzing: clang and its libFuzzer and sanitizer runtimes
+  clang libclang-rt-14-dev
   # desktop install checks, sound recipe, tools
   desktop-file-utils appstream sox lame python3
 )

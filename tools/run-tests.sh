@@ -1,7 +1,9 @@
 #!/usr/bin/env bash
 # Builds and runs every test: once plain, once under AddressSanitizer and
-# UndefinedBehaviorSanitizer. Installs the Debian packages it needs first.
-# FLEXIO_TEST_BUILDS="plain" (or "sanitized") runs one of the two builds only.
+# UndefinedBehaviorSanitizer, then fuzzes the readers of untrusted input for a bounded time
+# (tools/run-fuzz.sh). Installs the Debian packages it needs first.
+# FLEXIO_TEST_BUILDS="plain" (or "sanitized") runs one of the two builds only;
+# FLEXIO_FUZZ=0 skips the fuzzing.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 
@@ -32,4 +34,8 @@ for build in $builds; do
     *) echo "run-tests: unknown build '$build' (plain or sanitized)" >&2; exit 2 ;;
   esac
 done
+if [ "${FLEXIO_FUZZ:-1}" != 0 ]; then
+  echo "== fuzzing"
+  tools/run-fuzz.sh
+fi
 echo "run-tests: every test passed"

@@ -21,23 +21,47 @@ bool VerbDataReader::read(const QByteArray &xml)
     currentVerb_ = std::make_unique<Verb>();
     currentConjugation_.clear();
     str_.clear();
+    openElements_.clear();
+    verbCount_ = 0;
     QXmlStreamReader reader(xml);
+    const auto fail = [&reader, this](const QString &fault) {
+        structureError_ = true;
+        reader.raiseError(fault);
+    };
     while (!reader.atEnd()) {
         switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement:
-            elementStarted(reader.name().toString());
+        case QXmlStreamReader::StartElement: {
+            const QString name = reader.name().toString();
+            if (const QString fault = startFault(name); !fault.isEmpty()) {
+                fail(fault);
+                break;
+            }
+            openElements_.append(name);
+            elementStarted(name);
             break;
+        }
         case QXmlStreamReader::Characters:
             if (!reader.isCDATA())
                 characters(reader.text().toString());
             break;
-        case QXmlStreamReader::EndElement:
-            elementEnded(reader.name().toString());
+        case QXmlStreamReader::EndElement: {
+            const QString name = reader.name().toString();
+            openElements_.removeLast();
+            if (name == u"verb") {
+                if (const QString fault = verbFault(); !fault.isEmpty()) {
+                    fail(fault);
+                    break;
+                }
+            }
+            elementEnded(name);
             break;
+        }
         default:
             break;
         }
     }
+    if (!reader.hasError() && verbCount_ == 0)
+        fail(QStringLiteral("the file holds no verbs"));
     currentVerb_.reset();
     if (reader.hasError()) {
         errorText_ = reader.errorString();
@@ -48,20 +72,42 @@ bool VerbDataReader::read(const QByteArray &xml)
     return true;
 }
 
+QString VerbDataReader::startFault(const QString &name) const
+{
+    if (openElements_.size() >= maxDepth)
+        return QStringLiteral("elements are nested more than %1 deep").arg(maxDepth);
+    if (openElements_.contains(name))
+        return u"a <" + name + u"> inside another <" + name + u'>';
+    return {};
+}
+
+QString VerbDataReader::verbFault() const
+{
+    if (currentVerb_->infinitive.trimmed().isEmpty())
+        return QStringLiteral("a verb without an infinitive");
+    if (tablesInVerb_ == 0)
+        return u"the verb " + currentVerb_->infinitive + u" has no tense tables";
+    return {};
+}
+
 void VerbDataReader::elementStarted(const QString &name)
 {
     str_.clear();
-    if (name == u"verb")
+    if (name == u"verb") {
         currentVerb_ = std::make_unique<Verb>();
-    else if (tenseElements.contains(name))
+        tablesInVerb_ = 0;
+    } else if (tenseElements.contains(name)) {
         currentConjugation_ = QStringList(6);
+        ++tablesInVerb_;
+    }
 }
 
 void VerbDataReader::elementEnded(const QString &name)
 {
     if (name == u"verb") {
         currentVerb_->computeKey();
-        qCDebug(lcVerbs).noquote() << u"adding verb " + currentVerb_->infinitive;
+        qCDebug(lcVerbs).noquote() << QString(u"adding verb " + currentVerb_->infinitive);
+        ++verbCount_;
         onVerb_(currentVerb_.release());
         // Stray elements after a verb must not change the verb already handed over.
         currentVerb_ = std::make_unique<Verb>();

@@ -53,8 +53,9 @@ void VerbDictionary::readFile()
         QString reason = reader.errorText();
         if (reason.endsWith(u'.'))
             reason.chop(1);
-        loadError_ = QStringLiteral("%1 is not valid XML: %2 (line %3, column %4)")
-                         .arg(dataPath_, reason)
+        const QString kind = reader.structureError() ? QStringLiteral("verb data") : QStringLiteral("XML");
+        loadError_ = QStringLiteral("%1 is not valid %2: %3 (line %4, column %5)")
+                         .arg(dataPath_, kind, reason)
                          .arg(reader.errorLine())
                          .arg(reader.errorColumn());
         return;

@@ -24,13 +24,21 @@ ApplicationWindow {
         focus: true
     }
 
-    // A deep link pushes the quiz it names (or the first quiz) over whatever is showing.
+    // A deep link shows the quiz it names (or the first quiz) where the model places it.
     function openQuiz(quizID: string) {
         const quiz = DeepLinkModel.destination(quizID);
-        if (quiz)
+        switch (DeepLinkModel.placementName(quiz)) {
+        case "push":
             stack.push(quizPage, {
                     "quiz": quiz
                 });
+            break;
+        case "replace":
+            stack.replace(quizPage, {
+                    "quiz": quiz
+                });
+            break;
+        }
     }
     Component.onCompleted: DeepLinkModel.quizIDPushed.connect(window.openQuiz)
     Component.onDestruction: DeepLinkModel.quizIDPushed.disconnect(window.openQuiz)

@@ -18,6 +18,9 @@ ScreenPage {
     QuizGame {
         id: quizGame
     }
+    StackView.onActivating: DeepLinkModel.quizShown(quizGame.quiz)
+    StackView.onDeactivating: DeepLinkModel.quizHidden(quizGame.quiz)
+    StackView.onRemoved: DeepLinkModel.quizHidden(quizGame.quiz)
     QuizGameScreenModel {
         id: screen
         game: quizGame

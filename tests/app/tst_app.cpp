@@ -133,7 +133,7 @@ void AppTest::refusesToStartOnABadVerbFile_data()
 {
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QString>("expected");
-    QTest::newRow("malformed") << QByteArray("<verbs>\n<verb><infinitive>amare</infinitive></verb>\n<verb>\n")
+    QTest::newRow("malformed") << QByteArray("<verbs>\n<verb><infinitive>amare</infinitive><ind_pres/></verb>\n<verb>\n")
                                << "verbs.xml is not valid XML: Premature end of document (line 4, column 0)";
     QTest::newRow("missing") << QByteArray() << "the verb data file verbs.xml was not found";
 }

@@ -5,6 +5,8 @@
 #include "platform/LearnerStore.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioRecording.h"
+#include "speech/SpeechSynthesizer.h"
+#include "speech/TextToSpeech.h"
 
 #include <QVariantMap>
 
@@ -41,4 +43,21 @@ void ScreenProbe::advance(int ms)
 QString ScreenProbe::storedText(const QString &key) const
 {
     return Services::current().learnerStore().text(key).value_or(QString());
+}
+
+void ScreenProbe::hangSpeech()
+{
+    AudioEngines::shared().useSynthesizer([hang = hang_] { return std::make_unique<HangingSynthesizer>(hang); });
+    // Made now, so that the voices are listed before the first tap.
+    TextToSpeech::shared();
+}
+
+bool ScreenProbe::speechReady() const
+{
+    return !TextToSpeech::shared().speakTalk().voiceLanguages().isEmpty();
+}
+
+void ScreenProbe::releaseSpeech()
+{
+    hang_->release.release(1000);
 }

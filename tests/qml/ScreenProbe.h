@@ -4,6 +4,8 @@
 #include <QStringList>
 #include <QVariant>
 
+#include "support/HangingSynthesizer.h"
+
 // What the screen tests read behind the screens: the stored values and what was said.
 class ScreenProbe : public QObject
 {
@@ -21,6 +23,15 @@ public:
     Q_INVOKABLE void setVoices(const QStringList &locales);
     // Moves the manual main queue's clock forward, running the timers and delayed work due.
     Q_INVOKABLE void advance(int ms);
+    // From now on the speech engine hangs in every call, until releaseSpeech(); call it before
+    // anything speaks.
+    Q_INVOKABLE void hangSpeech();
+    Q_INVOKABLE void releaseSpeech();
+    // Whether the speech engine has listed its voices (an Italian one among them).
+    Q_INVOKABLE bool speechReady() const;
     // The stored text for a store key ("LastSelectedVerbSet"); empty when none is stored.
     Q_INVOKABLE QString storedText(const QString &key) const;
+
+private:
+    std::shared_ptr<HangingSynthesizer::Hang> hang_ = std::make_shared<HangingSynthesizer::Hang>();
 };

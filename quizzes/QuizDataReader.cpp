@@ -1,0 +1,126 @@
+#include "quizzes/QuizDataReader.h"
+
+#include "platform/Logging.h"
+#include "platform/Random.h"
+
+#include <QXmlStreamReader>
+
+QuizDataReader::QuizDataReader(Random &random, QuizSink onQuiz)
+    : random_(random),
+      onQuiz_(std::move(onQuiz)),
+      currentQuiz_(std::make_unique<Quiz>()),
+      currentQuestion_(std::make_unique<QuizQuestion>(random))
+{
+}
+
+QuizDataReader::~QuizDataReader() = default;
+
+bool QuizDataReader::read(const QByteArray &xml)
+{
+    QXmlStreamReader reader(xml);
+    const auto fail = [&reader, this](const QString &fault) {
+        structureError_ = true;
+        reader.raiseError(fault);
+    };
+    while (!reader.atEnd()) {
+        switch (reader.readNext()) {
+        case QXmlStreamReader::StartElement: {
+            const QString name = reader.name().toString();
+            if (const QString fault = startFault(name); !fault.isEmpty()) {
+                fail(fault);
+                break;
+            }
+            openElements_.append(name);
+            elementStarted(name);
+            break;
+        }
+        case QXmlStreamReader::Characters:
+            if (!reader.isCDATA())
+                str_ += reader.text();
+            break;
+        case QXmlStreamReader::EndElement:
+            openElements_.removeLast();
+            elementEnded(reader.name().toString());
+            break;
+        default:
+            break;
+        }
+    }
+    if (!reader.hasError() && currentOrder_ == 0)
+        fail(QStringLiteral("the file holds no quizzes"));
+    if (!reader.hasError())
+        return true;
+    errorText_ = reader.errorString();
+    errorLine_ = reader.lineNumber();
+    errorColumn_ = reader.columnNumber();
+    return false;
+}
+
+QString QuizDataReader::startFault(const QString &name) const
+{
+    if (openElements_.size() >= maxDepth)
+        return QStringLiteral("elements are nested more than %1 deep").arg(maxDepth);
+    if (openElements_.contains(name))
+        return u"a <" + name + u"> inside another <" + name + u'>';
+    return {};
+}
+
+void QuizDataReader::elementStarted(const QString &name)
+{
+    str_.clear();
+    if (name == u"quiz") {
+        currentQuiz_ = std::make_unique<Quiz>();
+        qCDebug(lcQuizzes).noquote() << QString(QStringLiteral("quiz found"));
+    } else if (name == u"item") {
+        currentQuestion_ = std::make_unique<QuizQuestion>(random_);
+    }
+}
+
+void QuizDataReader::elementEnded(const QString &name)
+{
+    Quiz &quiz = *currentQuiz_;
+    QuizQuestion &question = *currentQuestion_;
+    if (name == u"id") {
+        quiz.quizID = str_;
+        quiz.identifier = str_;
+    } else if (name == u"title") {
+        quiz.title = str_;
+    } else if (name == u"description") {
+        quiz.description = str_;
+    } else if (name == u"question") {
+        question.question = str_;
+    } else if (name == u"clue") {
+        question.clue = str_;
+    } else if (name == u"image_named") {
+        question.image_named = str_;
+    } else if (name == u"explanation") {
+        question.explanation = str_;
+    } else if (name == u"linked_verb") {
+        question.linkedVerb = str_;
+    } else if (name == u"answer") {
+        question.setAnswer(new QuizQuestionAnswer(str_, true));
+    } else if (name == u"alt1") {
+        question.setAlt1(new QuizQuestionAnswer(str_, false));
+    } else if (name == u"alt2") {
+        question.setAlt2(new QuizQuestionAnswer(str_, false));
+    } else if (name == u"alt3") {
+        question.setAlt3(new QuizQuestionAnswer(str_, false));
+    } else if (name == u"item") {
+        QuizQuestion *finished = currentQuestion_.release();
+        finished->setParent(&quiz);
+        quiz.questions.append(finished);
+        // Stray elements after an item must not change the question already handed over.
+        currentQuestion_ = std::make_unique<QuizQuestion>(random_);
+    } else if (name == u"quiz") {
+        if (quiz.quizID.isEmpty())
+            quiz.quizID = quiz.title;
+        quiz.order = currentOrder_;
+        currentOrder_ += 1;
+        qCDebug(lcQuizzes).noquote() << QString(u"adding quiz " + QString::number(currentOrder_) + u" \"" + quiz.title + u"\" with id "
+                       + quiz.id.toString(QUuid::WithoutBraces));
+        Quiz *finished = currentQuiz_.release();
+        onQuiz_(finished);
+        currentQuiz_ = std::make_unique<Quiz>();
+    }
+}
+
