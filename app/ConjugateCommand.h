@@ -10,7 +10,7 @@ class VerbDictionary;
 
 // The command-line mode "flexio conjugate": prints a verb's conjugation tables or drill items as
 // plain text, without a window.
-//   flexio conjugate VERB          the 13 tables: title and gloss, then pronoun, form, English
+//   flexio conjugate VERB          the tables: title and gloss, then pronoun, form, English
 //   flexio conjugate --drill VERB  the drill items of the stored tense switches: code, Italian, English
 //   flexio conjugate --all         every verb's tables, in dictionary order
 // VERB is a verb's key or the infinitive as the dictionary shows it. An unknown verb prints

@@ -12,11 +12,14 @@
 #include "speech/AudioEngines.h"
 #include "verbs/VerbDictionary.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QGuiApplication>
 #include <QIcon>
 #include <QQmlApplicationEngine>
 #include <QQuickItem>
 #include <QQuickWindow>
+#include <QTemporaryDir>
 #include <QTextStream>
 #include <QTimer>
 
@@ -168,6 +171,16 @@ int FlexioApp::runConjugate(int argc, char **argv)
     // loading is dropped with the registry instead of waiting on timers that never fire.
     ServicesConfig config = ServicesConfig::forApp();
     config.mainQueue = std::make_unique<ManualMainQueue>();
+    // The command reads the learner's store and must never change it: loading the switches
+    // fills in defaults and stores them back, so it works on a scratch copy.
+    QTemporaryDir scratch;
+    const QString copy = scratch.filePath(QFileInfo(config.storePath).fileName());
+    if (!scratch.isValid() || (QFile::exists(config.storePath) && !QFile::copy(config.storePath, copy))) {
+        QTextStream(stderr) << "Flexio cannot start: no scratch copy of the store could be made" << Qt::endl;
+        return ConjugateCommand::noData;
+    }
+    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
+    config.storePath = copy;
     Services::install(std::make_unique<Services>(std::move(config)));
     QTextStream out(stdout);
     QTextStream err(stderr);

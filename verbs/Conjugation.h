@@ -7,8 +7,9 @@
 #include <QString>
 #include <QUuid>
 
-// One titled table of a verb's conjugation: normally six rows in person order, one row for the
-// past participle, with an English gloss shown beside the title.
+// One titled table of a verb's conjugation: normally six rows in person order, five for the
+// imperative (no io row), one for the past participle and for each tense of an impersonal verb,
+// with an English gloss shown beside the title.
 struct Conjugation
 {
     Q_GADGET

@@ -12,6 +12,9 @@ const QStringList simplePastExceptions{"open",     "lighten", "develop", "listen
 const QStringList ingExceptions{"open",   "lighten", "develop", "listen",  "happen",
                                 "iron",   "threaten", "awaken", "loosen",  "exit",
                                 "visit",  "abandon", "ruin",    "glisten", "sharpen"};
+// Heads stressed on a last syllable in -r double it: "preferring", "occurred".
+const QStringList stressedFinalR{"prefer", "refer", "occur",  "transfer", "confer", "infer",
+                                 "deter",  "recur", "incur",  "concur",   "defer"};
 const QStringList complementPhrases{"be late",  "be thirsty", "be hungry",
                                     "be sorry", "be dizzy",   "be unjust"};
 const QStringList perfectAuxiliaries{"have", "have", "has", "have", "have", "have"};
@@ -34,6 +37,8 @@ struct Head
     // The final consonant doubles before -ed and -ing: "stop" gives "stopped", "travel" "travelled".
     [[nodiscard]] bool doublesLast(const QStringList &exceptions) const
     {
+        if (stressedFinalR.contains(word))
+            return true;
         if (word.size() < 3)
             return false;
         const QString beforeLast = word.mid(word.size() - 3, 2);
@@ -282,4 +287,16 @@ QStringList English::presentSubjunctiveRenderings(const QString &infinitive, con
 QStringList English::pastSubjunctiveRenderings(const QString &infinitive, const QStringList &pronouns)
 {
     return joined(pronouns, QStringLiteral(" might "), modalPhrase(infinitive, ShouldForm::Kept));
+}
+
+QString English::imperativeGloss(const QString &infinitive)
+{
+    return withoutBars(infinitive) + u'!';
+}
+
+QStringList English::imperativeRenderings(const QString &infinitive)
+{
+    const QString command = imperativeGloss(infinitive);
+    return {QString(),           command,          command + u" (formal)", u"let's " + command,
+            command + u" (pl.)", command + u" (formal pl.)"};
 }

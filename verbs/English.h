@@ -34,4 +34,10 @@ public:
                                                                   const QStringList &pronouns);
     [[nodiscard]] static QStringList pastSubjunctiveRenderings(const QString &infinitive,
                                                                const QStringList &pronouns);
+
+    // The command an imperative table is titled with: "speak!".
+    [[nodiscard]] static QString imperativeGloss(const QString &infinitive);
+    // One command per person ("speak!", "let's speak!", "speak! (formal pl.)"); slot 0 stays
+    // empty, as Italian has no first-person singular imperative.
+    [[nodiscard]] static QStringList imperativeRenderings(const QString &infinitive);
 };

@@ -5,6 +5,7 @@
 #include "verbs/English.h"
 #include "verbs/VerbDictionary.h"
 
+#include <algorithm>
 #include <functional>
 
 namespace {
@@ -86,7 +87,14 @@ QString Verb::englishDisplay() const
 
 QString Verb::withPreposition(const QString &form) const
 {
-    return preposition.isEmpty() ? form : form + u' ' + preposition;
+    return preposition.isEmpty() || form.isEmpty() ? form : form + u' ' + preposition;
+}
+
+QStringList Verb::englishImperfect(const QStringList &englishPronouns)
+{
+    if (stative)
+        return English::pastHistoricRenderings(englishSimplePastOrDerived(), englishPronouns);
+    return English::imperfectRenderings(englishInfinitive, englishPronouns);
 }
 
 QStringList Verb::simpleForms(const QStringList &tense) const
@@ -124,16 +132,17 @@ QStringList Verb::compoundForms(const QStringList &avere, const QStringList &ess
     forms.reserve(6);
     for (int i = 0; i < 6; ++i) {
         QString form = auxiliaries[i] + u' ' + pastParticiple;
-        if (withEssere) {
+        // An impersonal verb's subject is no person, so its participle takes no agreement.
+        if (withEssere && !isImpersonalLike()) {
             if (i >= 3) {
                 form.chop(1);
                 form += QStringLiteral("i/e");
             } else {
                 form += QStringLiteral("/a");
             }
-            if (reflexive)
-                form = reflexivePronouns.value(i) + u' ' + form;
         }
+        if (withEssere && reflexive)
+            form = reflexivePronouns.value(i) + u' ' + form;
         forms.append(withPreposition(form));
     }
     return forms;
@@ -157,6 +166,11 @@ QStringList Verb::futurePerfectForms()
 QStringList Verb::conditionalPerfectForms()
 {
     return compoundForms(avereConditional, essereConditional);
+}
+
+bool Verb::hasImperative() const
+{
+    return std::any_of(imperativeTense.begin(), imperativeTense.end(), [](const QString &form) { return !form.isEmpty(); });
 }
 
 QStringList Verb::imperativeForms() const
@@ -204,7 +218,7 @@ Verb::GameParts Verb::gameParts(bool english)
         {"Present", "PRES|", noTenseOn || impersonalLike, [this] { return presentForms(); },
          [&] { return English::presentRenderings(englishInfinitive, englishPronouns); }},
         {"Imperfect", "IMP|", impersonalLike, [this] { return imperfectForms(); },
-         [&] { return English::imperfectRenderings(englishInfinitive, englishPronouns); }},
+         [&] { return englishImperfect(englishPronouns); }},
         {"Past Historic", "PASTHIST|", impersonalLike, [this] { return pastHistoricForms(); },
          [&] { return English::pastHistoricRenderings(simplePast, englishPronouns); }},
         {"Future", "FUT|", impersonalLike, [this] { return futureForms(); },
@@ -282,7 +296,8 @@ QList<Conjugation> Verb::conjugationTables()
         Conjugation conjugation;
         conjugation.title = title;
         conjugation.gloss = gloss;
-        for (qsizetype slot = 0; slot < 6; ++slot) {
+        // Italian has no first-person singular imperative, so that row is left out.
+        for (qsizetype slot = kind == RowKind::imperative ? 1 : 0; slot < 6; ++slot) {
             ConjugationPart part;
             part.locale = locale;
             part.text = forms.value(slot);
@@ -297,7 +312,7 @@ QList<Conjugation> Verb::conjugationTables()
                 part.ttsPhrase = spokenWithMasculine(part.text);
                 break;
             case RowKind::imperative:
-                part.ttsPhrase = spokenWithMasculine(pronouns.value(slot) + u' ' + part.text);
+                part.ttsPhrase = part.text;
                 part.isVerbFirst = true;
                 part.pronounNeeded = false;
                 part.pronounIncorporated = true;
@@ -323,8 +338,8 @@ QList<Conjugation> Verb::conjugationTables()
         participleTable,
         table(QStringLiteral("Present Tense"), glossOf(English::presentRenderings(englishInfinitive, blanks)),
               presentForms(), English::presentRenderings(englishInfinitive, english), RowKind::simple),
-        table(QStringLiteral("Imperfect"), glossOf(English::imperfectRenderings(englishInfinitive, blanks)),
-              imperfectForms(), English::imperfectRenderings(englishInfinitive, english), RowKind::simple),
+        table(QStringLiteral("Imperfect"), glossOf(englishImperfect(blanks)), imperfectForms(),
+              englishImperfect(english), RowKind::simple),
         table(QStringLiteral("Past Historic"), glossOf(English::pastHistoricRenderings(simplePast, blanks)),
               pastHistoricForms(), English::pastHistoricRenderings(simplePast, english), RowKind::simple),
         table(QStringLiteral("Perfect Tense"), glossOf(English::perfectRenderings(participle, blanks)),
@@ -346,21 +361,22 @@ QList<Conjugation> Verb::conjugationTables()
         table(QStringLiteral("Past Subjunctive"),
               glossOf(English::pastSubjunctiveRenderings(englishInfinitive, blanks)), pastSubjunctiveForms(),
               English::pastSubjunctiveRenderings(englishInfinitive, english), RowKind::simple),
-        // The learner sees the gloss, so the bar of a phrase such as "look| at" is dropped.
-        table(QStringLiteral("Imperative"), withoutBars(englishInfinitive) + u" !", imperativeForms(),
-              English::presentRenderings(englishInfinitive, english), RowKind::imperative),
     };
 
     if (isImpersonalLike()) {
+        // One row, said of "it", with no pronoun beside the form; an impersonal verb gives no
+        // commands.
         for (Conjugation &conjugation : tables) {
             if (conjugation.parts.size() != 6)
                 continue;
-            Conjugation single;
-            single.title = conjugation.title;
-            single.gloss = conjugation.gloss;
-            single.parts.append(conjugation.parts.at(thirdPersonSingular));
-            conjugation = single;
+            ConjugationPart row = conjugation.parts.at(thirdPersonSingular);
+            row.pronoun.clear();
+            row.translation = u"it" + row.translation.mid(english.value(thirdPersonSingular).size());
+            conjugation.parts = {row};
         }
+    } else if (hasImperative()) {
+        tables.append(table(QStringLiteral("Imperative"), English::imperativeGloss(englishInfinitive),
+                            imperativeForms(), English::imperativeRenderings(englishInfinitive), RowKind::imperative));
     }
     return tables;
 }

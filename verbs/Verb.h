@@ -39,6 +39,9 @@ public:
     QStringList tags;
     HeSheSeedStatus heSheSeed = HeSheSeedStatus::unset;
     bool impersonal = false;
+    // A verb of state (know, want, cost): its English has no natural progressive, so the
+    // imperfect reads as the simple past ("sapevo": "I knew").
+    bool stative = false;
     QString englishInfinitive;
     QString englishInfinitiveExtra;
     QString englishSimplePast;
@@ -101,6 +104,8 @@ public:
     [[nodiscard]] QStringList futurePerfectForms();
     [[nodiscard]] QStringList conditionalPerfectForms();
     [[nodiscard]] QStringList imperativeForms() const;
+    // False for verbs such as potere, whose imperative slots are all empty.
+    [[nodiscard]] bool hasImperative() const;
 
     // Sets pastParticiple from the infinitive when the data gave none.
     void fillPastParticipleIfMissing();
@@ -118,7 +123,8 @@ public:
     QString englishPastParticipleOrDerived();
     // The drill items of the tenses switched on in the verb dictionary's tense switches.
     GameParts gameParts(bool english);
-    // The whole conjugation as 13 titled tables, whatever the tense switches say.
+    // The whole conjugation as titled tables, whatever the tense switches say: 13, or 12 for a
+    // verb that has no imperative or is impersonal.
     QList<Conjugation> conjugationTables();
 
 signals:
@@ -128,6 +134,7 @@ private:
     [[nodiscard]] QStringList simpleForms(const QStringList &tense) const;
     [[nodiscard]] QStringList compoundForms(const QStringList &avere, const QStringList &essere);
     [[nodiscard]] QString withPreposition(const QString &form) const;
+    [[nodiscard]] QStringList englishImperfect(const QStringList &englishPronouns);
     // The English simple past, derived from the English infinitive and stored when missing.
     const QString &englishSimplePastOrDerived();
 

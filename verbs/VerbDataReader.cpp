@@ -103,6 +103,8 @@ bool VerbDataReader::storeLeaf(const QString &name)
         verb.impersonal = isTrue;
     else if (name == u"perfect_essere")
         verb.perfectWithEssere = isTrue;
+    else if (name == u"stative")
+        verb.stative = isTrue;
     else
         return false;
     return true;

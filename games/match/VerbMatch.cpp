@@ -44,7 +44,7 @@ void VerbMatch::startGame()
         Verb *verb = pot.at(left.at(position));
         const QString italian = verb->displayInfinitive();
         cards.append(new VerbMatchButton(this, verb, italian, verb->locale, cardNumber++, pair, true));
-        const QString english = QString(verb->englishInfinitive).remove(u'|');
+        const QString english = verb->englishDisplay();
         cards.append(new VerbMatchButton(this, verb, english, QStringLiteral("en-GB"), cardNumber++, pair, false));
         left.removeAt(position);
         TextToSpeech::shared().preloadExtenalSound(italian, verb->locale);
@@ -96,7 +96,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
     VerbMatchButton *a = tappedCards_.at(0);
     VerbMatchButton *b = tappedCards_.at(1);
     ProgressManager &progress = services().progressManager();
-    if (a->tag() != b->tag()) {
+    if (!isRightPair(*a, *b)) {
         for (VerbMatchButton *wrong : {a, b}) {
             wrong->setHighlighted(false);
             wrong->setWrong(true);
@@ -113,7 +113,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
     }
 
     Console::write(QStringLiteral("it's a match!"));
-    progress.addPoints(a->verb()->key, 1);
+    progress.addPoints((a->targetLanguage() ? a : b)->verb()->key, 1);
     for (VerbMatchButton *matched : {a, b}) {
         matched->setCorrect(true);
         matched->setHighlighted(false);
@@ -130,6 +130,18 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
                 self->finishWon(game);
         });
     }
+}
+
+bool VerbMatch::isRightPair(const VerbMatchButton &a, const VerbMatchButton &b)
+{
+    if (a.tag() == b.tag())
+        return true;
+    // Verbs with the same English (sapere and conoscere, "know") each pair with either card.
+    if (a.targetLanguage() == b.targetLanguage())
+        return false;
+    const VerbMatchButton &italian = a.targetLanguage() ? a : b;
+    const VerbMatchButton &english = a.targetLanguage() ? b : a;
+    return italian.verb() && italian.verb()->englishDisplay() == english.word();
 }
 
 // The pause belongs to the deal it was started in; a new deal has emptied or refilled the held

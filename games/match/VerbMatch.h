@@ -40,6 +40,9 @@ public:
     Q_INVOKABLE void startGame() override;
     void fireTimer();
     void cardTapped(VerbMatchButton *card);
+    // Two held cards pair up when they are a verb's two cards, or an Italian card and an English
+    // card that reads the same as that verb's English.
+    [[nodiscard]] static bool isRightPair(const VerbMatchButton &a, const VerbMatchButton &b);
 
     // The cards in display order, cut into rows of ceil(verbsPerPlay / columns) cards (at least one).
     [[nodiscard]] QList<QList<VerbMatchButton *>> cardRows(int columns) const;

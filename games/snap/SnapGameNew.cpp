@@ -128,7 +128,7 @@ void SnapGameNew::nextCard()
         const int j = random.uniform(1, int(n) - 1);
         delete answerCard;
         answerCard = new SnapCardNew(english.at(j), correctAnswer_, this);
-        if (english.at(j) == correctAnswer_) {
+        if (isMatch(italian, english, prompt, english.at(j))) {
             answerCard->setIsCorrect(true);
         } else {
             answerCard->setIsCorrect(false);
@@ -157,6 +157,16 @@ void SnapGameNew::nextCard()
         if (self)
             self->fireTimer();
     });
+}
+
+bool SnapGameNew::isMatch(const QStringList &italian, const QStringList &english, const QString &prompt,
+                          const QString &shown)
+{
+    for (qsizetype i = 0; i < english.size(); ++i) {
+        if (english.at(i) == shown && italian.value(i) == prompt)
+            return true;
+    }
+    return false;
 }
 
 QString SnapGameNew::ishVariant(const QString &text)

@@ -5,6 +5,8 @@
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
+#include <QDir>
+#include <QFile>
 #include <QProcess>
 #include <QTemporaryDir>
 #include <QTest>
@@ -55,6 +57,8 @@ private slots:
     void missingData();
     void theAppPrintsTables();
     void theAppRejectsAnUnknownVerb();
+    void drillLeavesTheStoreAlone_data();
+    void drillLeavesTheStoreAlone();
 };
 
 void TestConjugateCommand::tablesOfOneVerb_data()
@@ -66,7 +70,7 @@ void TestConjugateCommand::tablesOfOneVerb_data()
     QTest::newRow("capitals") << "Parlare" << "parlare (speak)" << "lui/lei\tha parlato\the/she has spoken";
     QTest::newRow("reflexive by its shown infinitive") << "alzarsi" << "alzarsi (get up)"
                                                        << "lui/lei\tsi è alzato/a\the/she has got up";
-    QTest::newRow("impersonal") << "piovere" << "piovere (rain)" << "lui/lei\tpiove\the/she rains";
+    QTest::newRow("impersonal") << "piovere" << "piovere (rain)" << "\tpiove\tit rains";
 }
 
 void TestConjugateCommand::tablesOfOneVerb()
@@ -160,7 +164,7 @@ void TestConjugateCommand::allVerbs()
     QCOMPARE(headings, expected);
     // The sensitive verb is in the dictionary, so it is printed too.
     QVERIFY(outcome.out.contains(QStringLiteral("morire (die)")));
-    QCOMPARE(outcome.out.count(QStringLiteral("Imperative: speak !")), 1);
+    QCOMPARE(outcome.out.count(QStringLiteral("Imperative: speak!")), 1);
 }
 
 void TestConjugateCommand::badArguments_data()
@@ -243,6 +247,40 @@ void TestConjugateCommand::theAppRejectsAnUnknownVerb()
     QCOMPARE(outcome.err.first(), QStringLiteral("no verb nonesiste"));
     for (const QString &suggestion : outcome.err.mid(1))
         QVERIFY2(!suggestion.isEmpty() && !suggestion.contains(u' '), qPrintable(suggestion));
+}
+
+void TestConjugateCommand::drillLeavesTheStoreAlone_data()
+{
+    QTest::addColumn<QByteArray>("store"); // empty: no store file
+    QTest::addColumn<QString>("firstItem");
+    QTest::newRow("no store") << QByteArray() << "PRES|1PS|SING\tparlo\tI speak";
+    QTest::newRow("stored switches") << QByteArray(R"({"flagDictionary": {"Future": true}, "learntDictionary": {}})")
+                                     << "FUT|1PS|SING\tparlerò\tI will speak";
+    QTest::newRow("unreadable store") << QByteArray("{not json") << "PRES|1PS|SING\tparlo\tI speak";
+}
+
+void TestConjugateCommand::drillLeavesTheStoreAlone()
+{
+    QFETCH(QByteArray, store);
+    QFETCH(QString, firstItem);
+    QTemporaryDir home;
+    const QString folder = home.filePath(QStringLiteral("data/flexio"));
+    QVERIFY(QDir().mkpath(folder));
+    QFile file(folder + QStringLiteral("/defaults.json"));
+    if (!store.isEmpty()) {
+        QVERIFY(file.open(QIODevice::WriteOnly));
+        file.write(store);
+        file.close();
+    }
+    const Outcome outcome = runApp({QStringLiteral("--drill"), QStringLiteral("parlare")}, home);
+    QCOMPARE(outcome.status, 0);
+    QCOMPARE(outcome.out.first(), firstItem);
+    QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+             store.isEmpty() ? QStringList() : QStringList{"defaults.json"});
+    if (!store.isEmpty()) {
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll(), store);
+    }
 }
 
 QTEST_GUILESS_MAIN(TestConjugateCommand)

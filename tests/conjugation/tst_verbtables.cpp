@@ -158,7 +158,7 @@ void TestVerbTables::impersonalItemsSpeakOfIt()
     verb.presentTense[2] = QStringLiteral("lui/lei piove");
     const Verb::GameParts italian = verb.gameParts(false);
     const Verb::GameParts english = verb.gameParts(true);
-    QCOMPARE(italian.texts, (QStringList{" piove", "pioveva", "piovve", "pioverà", "pioverebbe", "è piovuto/a"}));
+    QCOMPARE(italian.texts, (QStringList{" piove", "pioveva", "piovve", "pioverà", "pioverebbe", "è piovuto"}));
     QCOMPARE(english.texts, (QStringList{"it rains", "it was raining", "it rained", "it will rain",
                                          "it would rain", "it has rained"}));
     for (const QString &code : english.codes)
@@ -221,12 +221,12 @@ void TestVerbTables::tablesOfAVerb()
     for (const Conjugation &table : tables) {
         titles.append(table.title);
         ids.insert(table.id);
-        QCOMPARE(table.parts.size(), table.title == u"Past Participle" ? 1 : 6);
+        QCOMPARE(table.parts.size(), table.title == u"Past Participle" ? 1 : table.title == u"Imperative" ? 5 : 6);
         for (const ConjugationPart &row : table.parts)
             ids.insert(row.id);
     }
     QCOMPARE(titles, tableTitles);
-    QCOMPARE(ids.size(), 13 + 1 + 12 * 6);
+    QCOMPARE(ids.size(), 13 + 1 + 11 * 6 + 5);
 
     QCOMPARE(tables.at(1).parts.at(0).pronoun, QStringLiteral("io"));
     QCOMPARE(tables.at(1).parts.at(0).text, QStringLiteral("parlo"));
@@ -234,8 +234,8 @@ void TestVerbTables::tablesOfAVerb()
     QCOMPARE(tables.at(3).parts.at(4).translation, QStringLiteral("you (pl.) spoke"));
     QCOMPARE(tables.at(5).parts.at(3).text, QStringLiteral("avevamo parlato"));
     QCOMPARE(tables.at(5).parts.at(3).translation, QStringLiteral("we had spoken"));
-    QCOMPARE(tables.at(12).parts.at(1).text, QStringLiteral("parla"));
-    QCOMPARE(tables.at(12).parts.at(1).translation, QStringLiteral("you (sng.) speak"));
+    QCOMPARE(tables.at(12).parts.at(0).text, QStringLiteral("parla"));
+    QCOMPARE(tables.at(12).parts.at(0).translation, QStringLiteral("speak!"));
 
     // Every call builds new tables.
     QVERIFY(verb.conjugationTables().first().id != tables.first().id);
@@ -246,19 +246,18 @@ void TestVerbTables::tablesOfAnImpersonalVerb()
     TestServices services;
     Verb &verb = fixtureVerb(QStringLiteral("piovere"));
     const QList<Conjugation> tables = verb.conjugationTables();
-    QCOMPARE(tables.size(), 13);
+    QCOMPARE(tables.size(), 12);
     QCOMPARE(tables.first().parts.size(), 1);
     QCOMPARE(tables.first().parts.first().text, QStringLiteral("piovuto"));
     for (qsizetype i = 1; i < tables.size(); ++i) {
         QCOMPARE(tables.at(i).title, tableTitles.at(i));
         QCOMPARE(tables.at(i).parts.size(), 1);
-        // The kept row is the third person singular; imperative rows carry no pronoun.
-        QCOMPARE(tables.at(i).parts.first().pronoun, i == 12 ? QString() : QStringLiteral("lui/lei"));
+        QCOMPARE(tables.at(i).parts.first().pronoun, QString());
     }
     QCOMPARE(tables.at(1).parts.first().text, QStringLiteral("piove"));
-    QCOMPARE(tables.at(1).parts.first().translation, QStringLiteral("he/she rains"));
+    QCOMPARE(tables.at(1).parts.first().translation, QStringLiteral("it rains"));
     QCOMPARE(tables.at(1).gloss, QStringLiteral(" rains"));
-    QCOMPARE(tables.at(4).parts.first().text, QStringLiteral("è piovuto/a"));
+    QCOMPARE(tables.at(4).parts.first().text, QStringLiteral("è piovuto"));
     QCOMPARE(tables.at(4).parts.first().ttsPhrase, QStringLiteral("è piovuto"));
 }
 
@@ -306,9 +305,9 @@ void TestVerbTables::rowFields_data()
         << "they would have washed" << false;
     QTest::newRow("perfect with avere") << "parlare" << 4 << 1 << "tu" << "hai parlato" << "hai parlato"
                                         << "you (sng.) have spoken" << false;
-    QTest::newRow("imperative, empty slot") << "parlare" << 12 << 0 << "" << "" << "io " << "I speak" << true;
-    QTest::newRow("imperative") << "parlare" << 12 << 4 << "" << "parlate" << "voi parlate"
-                                << "you (pl.) speak" << true;
+    QTest::newRow("imperative noi") << "parlare" << 12 << 2 << "" << "parliamo" << "parliamo" << "let's speak!" << true;
+    QTest::newRow("imperative loro") << "parlare" << 12 << 4 << "" << "parlino" << "parlino"
+                                     << "speak! (formal pl.)" << true;
 }
 
 void TestVerbTables::rowFields()
@@ -343,16 +342,16 @@ void TestVerbTables::glosses_data()
                              << QStringList{"spoken",          " speaks",     " was speaking",      " spoke",
                                             " has spoken",     " had spoken", " will speak",        " will have spoken",
                                             " would speak",    " would have spoken", " may speak",  " might speak",
-                                            "speak !"};
+                                            "speak!"};
     QTest::newRow("a bar phrase") << "alzarsi"
                                   << QStringList{"got up",     " gets up",     " was getting up", " got up",
                                                  " has got up", " had got up", " will get up",    " will have got up",
                                                  " would get up", " would have got up", " may get up", " might get up",
-                                                 "get up !"};
+                                                 "get up!"};
     QTest::newRow("be") << "essere"
                         << QStringList{"been",        " is",          " was",    " was",     " has been",
                                        " had been",   " will be",     " will have been", " would be",
-                                       " would have been", " may be", " might be", "be !"};
+                                       " would have been", " may be", " might be", "be!"};
 }
 
 void TestVerbTables::glosses()

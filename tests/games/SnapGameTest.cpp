@@ -355,7 +355,8 @@ void SnapGameTest::decoyDraws()
 
         const SnapCardNew *answer = game.snapCards().at(1);
         QCOMPARE(answer->correctAnswer(), game.correctAnswer());
-        QCOMPARE(game.currentPairIsAMatch(), answer->text() == game.correctAnswer());
+        if (answer->text() == game.correctAnswer())
+            QVERIFY(game.currentPairIsAMatch());
         QCOMPARE(answer->isCorrect(), game.currentPairIsAMatch());
         if (drawn < threshold)
             QVERIFY(game.currentPairIsAMatch());
