@@ -87,9 +87,8 @@ public:
         return impersonal || moreSenseAsImpersonalVerbs.contains(infinitive);
     }
     [[nodiscard]] bool isBlank() const { return infinitive.isEmpty(); }
-    // Equality of verbs is equality of keys: a plain and a reflexive verb (lavare, lavarsi) share
-    // an infinitive but are two verbs.
-    [[nodiscard]] bool sameVerb(const Verb &other) const { return key == other.key; }
+    // Equality of verbs is equality of infinitives.
+    [[nodiscard]] bool sameVerb(const Verb &other) const { return infinitive == other.infinitive; }
 
     [[nodiscard]] QStringList presentForms() const;
     [[nodiscard]] QStringList imperfectForms() const { return simpleForms(imperfectTense); }
