@@ -282,16 +282,13 @@ void TestVerbData::learnerEnglish()
     QHash<QString, QStringList> english;
     for (const Conjugation &table : v.conjugationTables()) {
         for (const ConjugationPart &part : table.parts) {
-            const QString where = table.title + u": " + part.text + u" - " + part.translation;
+            const QByteArray where = (table.title + u": " + part.text + u" - " + part.translation).toUtf8();
             english[table.title].append(part.translation);
-            if (table.title == u"Imperative") {
-                QVERIFY2(!sentence.match(part.translation).hasMatch() && part.translation.contains(u'!'), qPrintable(where));
-                QCOMPARE(part.ttsPhrase, part.text);
-            }
-            if (v.isImpersonalLike()) {
-                QVERIFY2(part.pronoun.isEmpty() && !part.translation.contains(u"he/she"), qPrintable(where));
-                QVERIFY2(!part.text.contains(u'/'), qPrintable(where));
-            }
+            const bool command = !sentence.match(part.translation).hasMatch() && part.translation.contains(u'!');
+            QVERIFY2(table.title != u"Imperative" || (command && part.ttsPhrase == part.text), where.constData());
+            QVERIFY2(!v.isImpersonalLike() || (part.pronoun.isEmpty() && !part.translation.contains(u"he/she")
+                                               && !part.text.contains(u'/')),
+                     where.constData());
         }
     }
     const Verb::GameParts drill = v.gameParts(true);
