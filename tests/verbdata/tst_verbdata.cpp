@@ -18,9 +18,9 @@ namespace {
 const QString dataFile = QStringLiteral(FLEXIO_SOURCE_DIR "/resources/verbs.xml");
 const QStringList themes{"Holiday Verbs", "Senses", "Education", "Travel",  "Feelings",
                          "Health",        "Daily Routine", "Communication", "Hobbies", "Work"};
-const QStringList otherTags{"Irregular", "Reflexive", "Top 100"};
-constexpr int minimumVerbs = 600;
-constexpr int minimumPerTheme = 20;
+const QStringList otherTags{"Irregular", "Reflexive", "Top 100", "Top 500"};
+constexpr int minimumVerbs = 1500;
+constexpr int minimumPerTheme = 40;
 // Italian has no imperative for these; their six imperative slots are all empty.
 const QStringList withoutImperative{"potere", "dovere"};
 

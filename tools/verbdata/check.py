@@ -21,9 +21,10 @@ DEFAULT_XML = os.path.join(HERE, '..', '..', 'resources', 'verbs.xml')
 
 THEMES = ['Holiday Verbs', 'Senses', 'Education', 'Travel', 'Feelings',
           'Health', 'Daily Routine', 'Communication', 'Hobbies', 'Work']
-GRAMMAR_SETS = ['Irregular', 'Reflexive', 'Top 100']
-MIN_PER_THEME = 20
-MIN_VERBS = 600
+GRAMMAR_SETS = ['Irregular', 'Reflexive', 'Top 100', 'Top 500']
+TOP_SETS = [('Top 100', 100), ('Top 500', 500)]
+MIN_PER_THEME = 40
+MIN_VERBS = 1500
 
 LEAVES = ['infinitive', 'reflexive', 'preposition', 'english_inf', 'english_simple_past',
           'english_past_participle', 'english_inf_extra', 'notes', 'tags', 'past_participle',
@@ -85,9 +86,9 @@ KNOWN_FORMS = {
     ('togliere', 'ind_pres'): 'tolgo togli toglie togliamo togliete tolgono',
     ('sedere', 'ind_pres'): 'siedo siedi siede sediamo sedete siedono',
     ('sedere', 'imp'): 'sedevo sedevi sedeva sedevamo sedevate sedevano',
-    ('sedere', 'imperative'): '- siediti si sieda sediamoci sedetevi si siedano',
+    ('sedersi', 'imperative'): '- siediti si sieda sediamoci sedetevi si siedano',
     ('lavare', 'ind_pres'): 'lavo lavi lava laviamo lavate lavano',
-    ('lavare', 'imperative'): '- lavati si lavi laviamoci lavatevi si lavino',
+    ('lavarsi', 'imperative'): '- lavati si lavi laviamoci lavatevi si lavino',
     ('potere', 'ind_pres'): 'posso puoi può possiamo potete possono',
     ('potere', 'imperative'): '- - - - - -',
     ('dovere', 'ind_pres'): 'devo devi deve dobbiamo dovete devono',
@@ -132,7 +133,7 @@ DOUBLING_ACCEPTED = set('''
 admit ban bet chat commit control drag drop enrol equip fit get grab hug jog kidnap log marvel nag plan
 quit regret rob rub run set ship shop sip sit skip slip snap spit split stop swim tap travel trim
 upset win wrap unwrap cancel beg dig hit cut put shut let forget begin knit spin step stir sob
-spot
+spot rip wet drug slam pop grip
 '''.split())
 
 # Heads stressed on a last syllable in -r: the rules double the r (preferring, preferred).
@@ -451,9 +452,11 @@ def check(path, show):
         if key in keys:
             problems.append(f'{where}: key {key} also used by verb {keys[key]}')
         keys[key] = i + 1
-        if inf in infinitives:
-            problems.append(f'{where}: infinitive also used by verb {infinitives[inf]}')
-        infinitives[inf] = i + 1
+        v['key'] = key
+        # A plain and a reflexive verb may share an infinitive (lavare, lavarsi); their keys differ.
+        if (inf, refl) in infinitives:
+            problems.append(f'{where}: infinitive also used by verb {infinitives[(inf, refl)]}')
+        infinitives[(inf, refl)] = i + 1
 
         # ---- Italian forms
         for t in TENSES[:-1]:
@@ -524,8 +527,9 @@ def check(path, show):
             problems.append(f'{where}: no theme tag')
         if ('Reflexive' in tags) != refl:
             problems.append(f'{where}: the Reflexive tag must match <reflexive>')
-        if ('Top 100' in tags) != (i < 100):
-            problems.append(f'{where}: Top 100 must tag exactly the first 100 verbs of the file')
+        for name, size in TOP_SETS:
+            if (name in tags) != (i < size):
+                problems.append(f'{where}: {name} must tag exactly the first {size} verbs of the file')
 
         # ---- English
         eng_problems, renderings = english_problems(v, irregular)
@@ -537,7 +541,10 @@ def check(path, show):
                 print(f'  {name}: ' + ' / '.join(rows))
 
     # ---- known forms
-    by_inf = {v['infinitive']: v for v in verbs}
+    # Looked up by key (lavarsi) or by infinitive (lavare: the plain verb where there is one).
+    by_inf = {v['key']: v for v in verbs}
+    for v in verbs:
+        by_inf.setdefault(v['infinitive'], v)
     for (inf, tense), expected in KNOWN_FORMS.items():
         if inf not in by_inf:
             continue

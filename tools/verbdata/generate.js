@@ -20,6 +20,7 @@
 
 const fs = require('fs');
 const path = require('path');
+const { rankVerbs, listVersion } = require('./frequency');
 
 const HERE = __dirname;
 const ROOT = path.resolve(HERE, '..', '..');
@@ -36,9 +37,10 @@ const THEMES = [
   'Holiday Verbs', 'Senses', 'Education', 'Travel', 'Feelings',
   'Health', 'Daily Routine', 'Communication', 'Hobbies', 'Work',
 ];
-const GRAMMAR_SETS = ['Irregular', 'Reflexive', 'Top 100'];
-const MIN_PER_THEME = 20;
-const MIN_VERBS = 600;
+const GRAMMAR_SETS = ['Irregular', 'Reflexive', 'Top 100', 'Top 500'];
+const TOP_SETS = [['Top 100', 100], ['Top 500', 500]];
+const MIN_PER_THEME = 40;
+const MIN_VERBS = 1500;
 
 const PERSONS = ['fps', 'sps', 'tps', 'fpp', 'spp', 'tpp'];
 const LEX_PERSONS = ['S1', 'S2', 'S3', 'P1', 'P2', 'P3'];
@@ -310,6 +312,73 @@ function paradigmProblems(inf, f, impersonal) {
   return p;
 }
 
+// ---------------------------------------------------------------- checking corrections
+
+const FUT_ENDINGS = ['ò', 'ai', 'à', 'emo', 'ete', 'anno'];
+const COND_ENDINGS = ['ei', 'esti', 'ebbe', 'emmo', 'este', 'ebbero'];
+const IMP_ENDINGS = ['vo', 'vi', 'va', 'vamo', 'vate', 'vano'];
+const SUB_IMP_ENDINGS = ['ssi', 'ssi', 'sse', 'ssimo', 'ste', 'ssero'];
+
+// The forms the other persons of the same tense (or the tenses built on the same stem) predict
+// for one slot of a finished paradigm.
+function ownPattern(inf, f, el, i) {
+  const other = (list, endings) => {
+    const j = i === 1 ? 2 : 1;
+    return list[j].endsWith(endings[j]) ? [list[j].slice(0, -endings[j].length) + endings[i]] : [];
+  };
+  const y = f.pret[1].slice(0, -3);
+  switch (el) {
+    case 'fut': return [...other(f.fut, FUT_ENDINGS), f.cond[0].slice(0, -2) + FUT_ENDINGS[i]];
+    case 'cond': return [...other(f.cond, COND_ENDINGS), f.fut[1].slice(0, -2) + COND_ENDINGS[i]];
+    case 'imp': return other(f.imp, IMP_ENDINGS);
+    case 'sub_imp': return [y + SUB_IMP_ENDINGS[i]];
+    case 'sub_pres': return [[f.sub_pres[1]], [f.sub_pres[2]], [f.sub_pres[0]], [f.ind_pres[3]],
+      [f.ind_pres[3].slice(0, -3) + 'ate'], [f.sub_pres[2] + 'no']][i];
+    case 'ind_pres': return i === 3 ? [f.sub_pres[3]] : i === 4 ? [inf.slice(0, -2) + 'te'] : [];
+    case 'pret': {
+      const s1 = f.pret[0];
+      const s3 = f.pret[2];
+      if (i === 3) return [y + 'mmo'];
+      if (i === 4) return [y + 'ste'];
+      if (i === 0) return s3.endsWith('ette') ? [s3.slice(0, -4) + 'etti'] : [s3.slice(0, -1) + 'i'];
+      if (i === 2) return s1.endsWith('etti') ? [s1.slice(0, -4) + 'ette'] : s1.endsWith('ei') ? [s1.slice(0, -2) + 'é'] : [s1.slice(0, -1) + 'e'];
+      if (i === 5) return s1.endsWith('etti') ? [s1.slice(0, -4) + 'ettero'] : [s1.slice(0, -1) + 'ero', s1.slice(0, -2) + 'erono'];
+      return [];
+    }
+    case 'imperative': return i === 4 ? [f.ind_pres[4], f.sub_pres[4]] : i === 1 ? [inf.endsWith('are') ? f.ind_pres[2] : f.ind_pres[1]] : [];
+    case 'gerund': return [gerundFromImperfect(inf, f.imp[0])];
+    // A strong past historic in -si gives its participle (concessi, concesso; discussi, discusso).
+    case 'past_participle': return f.pret[0].endsWith('si') ? [f.pret[0].slice(0, -1) + 'o'] : [];
+    default: return [];
+  }
+}
+
+// How a corrected form was checked: against the regular model of its conjugation, against the
+// other forms of its paradigm, or against the same form of the verb it is built on (prevedere on
+// vedere). Forms none of these confirm are irregular forms taken from the reviewed corrections.
+function verification(inf, slot, value, finished) {
+  const f = finished.get(inf);
+  if (!f) return 'verb not written';
+  if (slot === 'imperative') return value === '' ? 'no imperative (modal verb)' : 'regular imperative: tu and voi from the present indicative';
+  const [el, person] = slot.split('.');
+  const i = PERSONS.indexOf(person);
+  const cls = infinitiveClass(inf);
+  if (cls !== 'contracted') {
+    const model = REGULAR_ENDINGS[cls];
+    const spec = el === 'past_participle' ? model.pp[0] : el === 'imperative' && i === 1 ? model.tu[0] : el === 'imperative' ? null : (model[el] || [])[i];
+    if (spec && regularCandidates(cls, inf.slice(0, -3), spec).includes(value)) return `regular -${cls} pattern`;
+  }
+  if (ownPattern(inf, f, el, i).includes(value)) return 'the pattern of its own paradigm';
+  if (el === 'imperative' && i === 1 && SPECIAL_TU_IMPERATIVES.has(value)) return `one of the short imperatives of the grammars (${[...SPECIAL_TU_IMPERATIVES].join(' ')})`;
+  for (const [base, g] of finished) {
+    if (base === inf || !inf.endsWith(base)) continue;
+    const prefix = inf.slice(0, -base.length);
+    const baseForm = el === 'past_participle' ? g.pp : el === 'gerund' ? g.gerund : el === 'imperative' ? (i === 1 ? g.tu : g.voi) : (g[el] || [])[i];
+    if (baseForm && prefix + baseForm === value) return `as ${base} (${baseForm})`;
+  }
+  return 'irregular form, reviewed';
+}
+
 // ---------------------------------------------------------------- English checks
 
 function splitEnglish(s) {
@@ -377,10 +446,16 @@ function verbXml(v) {
 // ---------------------------------------------------------------- main
 
 function main() {
-  const table = readTsv(path.join(HERE, 'verbs.tsv'));
+  const rows = readTsv(path.join(HERE, 'verbs.tsv'));
   const corrections = readTsv(path.join(HERE, 'corrections.tsv'));
   const irregular = readIrregularEnglish(path.join(HERE, 'irregular_english.txt'));
   const lexicon = loadLexicon();
+  rows.forEach((row, i) => {
+    row.line = i + 2;
+    row.key = row.reflexive === 'yes' ? row.infinitive.slice(0, -1) + 'si' : row.infinitive;
+  });
+  const ranks = rankVerbs(HERE, (lemma) => lexicon.lookup(lemma), rows);
+  const table = [...rows].sort((a, b) => ranks.get(a.key).rank - ranks.get(b.key).rank || a.line - b.line);
   const versions = { 'italian-verbs-dict': packageVersion('italian-verbs-dict'), 'italian-verbs': packageVersion('italian-verbs') };
 
   const correctionsByVerb = new Map();
@@ -394,13 +469,13 @@ function main() {
   const problems = []; // table-level problems
   const derivedGerunds = [];
   const repairs = [];
+  const finished = new Map(); // infinitive -> its forms, for checking corrections
   const verbs = [];
   const seenKeys = new Map();
-  const seenInfinitives = new Map();
 
   table.forEach((row, index) => {
     const inf = row.infinitive;
-    const where = `verbs.tsv line ${index + 2} (${inf})`;
+    const where = `verbs.tsv line ${row.line} (${inf})`;
     let reflexive, perfectEssere, impersonal, stative;
     try {
       reflexive = yesNo(row.reflexive, `${where} reflexive`);
@@ -416,9 +491,7 @@ function main() {
     if (reflexive && !perfectEssere) problems.push(`${where}: a reflexive verb takes essere`);
     const key = (reflexive ? inf.slice(0, -1) + 'si' : inf).replace(/\|/g, '').toLowerCase();
     if (seenKeys.has(key)) problems.push(`${where}: key ${key} already used on line ${seenKeys.get(key)}`);
-    seenKeys.set(key, index + 2);
-    if (seenInfinitives.has(inf)) problems.push(`${where}: infinitive ${inf} already used on line ${seenInfinitives.get(inf)} (the app treats verbs with equal infinitives as equal)`);
-    seenInfinitives.set(inf, index + 2);
+    seenKeys.set(key, row.line);
 
     const themes = row.themes.split(',');
     if (row.themes === '' || themes.some((t) => !THEMES.includes(t))) problems.push(`${where}: themes "${row.themes}" must be a comma-separated list of ${THEMES.join(', ')}`);
@@ -447,7 +520,7 @@ function main() {
     f.noImperative = false;
 
     // ---- repairs of the lexicon's systematic slips, each reported
-    const repair = (slot, from, to, why) => { repairs.push(`${inf} ${slot}: ${from || '(empty)'} -> ${to} (${why})`); };
+    const repair = (slot, from, to, why) => { repairs.push({ inf, slot, from, to, why }); };
     if (f.fut[0] !== '' && f.fut[0] === f.fut[2] && f.fut[0].endsWith('à')) {
       const to = f.fut[0].slice(0, -1) + 'ò';
       repair('fut.fps', f.fut[0], to, 'the lexicon repeats the third person');
@@ -490,6 +563,7 @@ function main() {
       else { problems.push(`corrections.tsv: unknown slot "${c.slot}" for ${inf}`); continue; }
       if (old === value) problems.push(`corrections.tsv: ${inf} ${c.slot} is already "${value}" in the lexicon; drop the line`);
       usedCorrections.add(c);
+      c.old = old;
       if (c.slot === 'ind_pres.fpp') f.lexNoi = ''; // the lexicon's imperative repeats its own (corrected) form
       if (c.slot === 'gerund') f.gerundReviewed = true;
     }
@@ -528,8 +602,9 @@ function main() {
     const irregularVerb = isIrregular(inf, f);
     if (irregularVerb) tags.push('Irregular');
     if (reflexive) tags.push('Reflexive');
-    if (index < 100) tags.push('Top 100');
+    for (const [name, size] of TOP_SETS) if (index < size) tags.push(name);
 
+    finished.set(inf, f);
     verbs.push({
       infinitive: inf,
       key,
@@ -572,6 +647,7 @@ function main() {
   r.push('================');
   r.push('');
   r.push(`Lexicon: italian-verbs-dict ${versions['italian-verbs-dict']} (morph-it), essere and avere from italian-verbs ${versions['italian-verbs']}`);
+  r.push(`Order: word-form frequencies of @zxcvbn-ts/language-it ${listVersion(HERE)} (OpenSubtitles 2018 list, then the Wikipedia list); see frequency.js`);
   r.push(`Verbs in the table: ${table.length}`);
   r.push(`Verbs written: ${verbs.length}`);
   r.push('');
@@ -589,14 +665,24 @@ function main() {
   r.push('');
   r.push(`Lexicon corrections applied: ${usedCorrections.size}`);
   for (const c of corrections) {
-    if (usedCorrections.has(c)) r.push(`  ${c.verb} ${c.slot} -> ${c.form === '-' ? '(empty)' : c.form}: ${c.reason}`);
+    if (usedCorrections.has(c)) r.push(`  ${c.verb} ${c.slot}: ${c.old || '(empty)'} -> ${c.form === '-' ? '(empty)' : c.form}: ${c.reason}; checked: ${verification(c.verb, c.slot, c.form === '-' ? '' : c.form, finished)}`);
   }
   r.push('');
   r.push(`Systematic lexicon slips repaired: ${repairs.length}`);
-  for (const m of repairs) r.push(`  ${m}`);
+  for (const m of repairs) r.push(`  ${m.inf} ${m.slot}: ${m.from || '(empty)'} -> ${m.to} (${m.why}); checked: ${verification(m.inf, m.slot, m.to, finished)}`);
   r.push('');
   r.push(`Gerunds taken from the imperfect (the lexicon's gerund was not a gerund): ${derivedGerunds.length}`);
   for (const m of derivedGerunds) r.push(`  ${m}`);
+  r.push('');
+  r.push('Frequency order (rank, key, tier, score; tiers: 0 subtitles, 1 Wikipedia, 2 and 3 the same');
+  r.push('with noun and adjective homographs at half weight, 4 not reached, by key):');
+  const tiers = [0, 0, 0, 0, 0];
+  for (const row of table) tiers[ranks.get(row.key).tier] += 1;
+  r.push(`  verbs per tier: ${tiers.join(', ')}`);
+  for (const row of table) {
+    const k = ranks.get(row.key);
+    r.push(`  ${k.rank} ${row.key} ${k.tier} ${k.score.toExponential(3)}`);
+  }
   r.push('');
   const report = r.join('\n') + '\n';
   fs.writeFileSync(REPORT_PATH, report);

@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
 # Regenerates resources/verbs.xml from verbs.tsv, corrections.tsv and the
-# pinned lexicon packages, then checks the result.
-# Needs node (20 or later), npm and python3; fetches the two lexicon packages
-# from the npm registry on the first run.
+# pinned lexicon and frequency-list packages, then checks the result.
+# Needs node (20 or later), npm and python3; fetches the pinned packages from
+# the npm registry on the first run.
 set -euo pipefail
 here="$(cd "$(dirname "${BASH_SOURCE[0]}")" && pwd)"
 cd "$here"
