@@ -1,5 +1,6 @@
 #include "platform/LearnerStore.h"
 
+#include "platform/FileLock.h"
 #include "platform/Logging.h"
 
 #include <QDir>
@@ -7,16 +8,10 @@
 #include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QLockFile>
 #include <QLoggingCategory>
 #include <QSaveFile>
 
 namespace {
-
-
-// Writes take milliseconds; a lock this old belongs to a process that is gone.
-constexpr int staleLockMs = 5000;
-constexpr int lockWaitMs = 10000;
 
 bool sameValue(const QVariant &a, const QVariant &b)
 {
@@ -35,29 +30,8 @@ LearnerStore::LearnerStore(QString filePath) : filePath_(std::move(filePath))
 
 LearnerStore::~LearnerStore() = default;
 
-// A process killed between creating the lock file and writing its owner into it leaves an empty
-// lock that would only count as stale after a while. The store has one user, so it is dropped.
-void LearnerStore::removeOwnerlessLock() const
-{
-    const QString lockPath = filePath_ + QStringLiteral(".lock");
-    if (!QFileInfo::exists(lockPath))
-        return;
-    QLockFile lock(lockPath);
-    qint64 pid = 0;
-    QString hostName;
-    QString appName;
-    if (lock.getLockInfo(&pid, &hostName, &appName))
-        return;
-    // A lock this young may be another process's, between making the file and writing into it.
-    if (QFileInfo(lockPath).lastModified().msecsTo(QDateTime::currentDateTime()) < staleLockMs)
-        return;
-    if (QFile::remove(lockPath))
-        qCDebug(lcSettings).noquote() << QString(u"LearnerStore >> removed the ownerless lock " + lockPath);
-}
-
 void LearnerStore::open()
 {
-    removeOwnerlessLock();
     if (readFile(values_, stamp_))
         return;
     values_.clear();
@@ -201,9 +175,8 @@ bool LearnerStore::update(const QString &key, const Change &change)
         apply(values_);
         return false;
     }
-    QLockFile lock(filePath_ + QStringLiteral(".lock"));
-    lock.setStaleLockTime(staleLockMs);
-    if (!lock.tryLock(lockWaitMs)) {
+    const FileLock lock(filePath_ + QStringLiteral(".lock"));
+    if (!lock.locked()) {
         reportFailure(u"could not lock " + filePath_);
         apply(values_);
         return false;

@@ -57,7 +57,6 @@ private:
     };
 
     void open();
-    void removeOwnerlessLock() const;
     // Reads the file into values; false when it exists but is not a JSON object.
     bool readFile(QVariantMap &values, Stamp &stamp) const;
     bool writeFile(const QVariantMap &values);
