@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   # build
-  cmake ninja-build g++ pkg-config libicu-dev
+  cmake ninja-build g++ pkg-config libicu-dev ccache
   qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
   qt6-tools-dev-tools qt6-qpa-plugins qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   # Qt Quick modules the screens and the Qt Quick tests import

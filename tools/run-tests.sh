@@ -10,6 +10,8 @@ cd "$(dirname "$0")/.."
 tools/bootstrap.sh
 
 jobs=$(nproc)
+# Paths relative to the checkout, so that every clone of the repository shares the compiler cache.
+export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1
 builds=${FLEXIO_TEST_BUILDS:-plain sanitized}
 
 run_build() {
