@@ -69,6 +69,7 @@ void SnapGameNew::startGame()
     incorrectTaps_ = 0;
     streakCount_ = 0;
     timeBonus_ = 0;
+    setStreakBonusShown(false);
 
     setSnapCards({});
     const QList<SnapGameScoreNodeNew *> oldStars = scoreNodes_;
@@ -88,6 +89,7 @@ void SnapGameNew::nextCard()
     if (!inPlay())
         return;
     stopTimer();
+    setStreakBonusShown(false);
     Random &random = services().random();
 
     // Verbs with fewer than two drill rows have nothing to offer (row 0 is never asked); they
@@ -264,12 +266,21 @@ void SnapGameNew::registerRight()
         streakCount_ += 1;
         if (streakCount_ % 3 == 0) {
             timeBonus_ += streakBonus;
-            setMessage(QStringLiteral("Streak Bonus! +0.5s"));
+            setMessage(u"Streak Bonus! " + streakBonusText());
+            setStreakBonusShown(true);
         }
     }
     refreshStars();
     if (correctTaps_ >= 10)
         later(finishPauseMs, &SnapGameNew::finishGame);
+}
+
+void SnapGameNew::setStreakBonusShown(bool shown)
+{
+    if (streakBonusShown_ == shown)
+        return;
+    streakBonusShown_ = shown;
+    emit streakBonusShownChanged();
 }
 
 void SnapGameNew::registerMistake()

@@ -36,9 +36,9 @@ ScreenPage {
             width: parent.width
             text: quizGame.quiz.title
             font.family: Symbols.roundedFamily
-            font.pixelSize: 26
+            font.pixelSize: Theme.title1 - 2
             font.weight: Font.Black
-            color: Colours.dark
+            color: Theme.title
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             Accessible.role: Accessible.Heading
@@ -49,8 +49,8 @@ ScreenPage {
             width: parent.width
             bottomPadding: 8
             text: quizGame.played ? quizGame.feedbackStr : quizGame.quiz.description
-            font.pixelSize: 16
-            color: Colours.dark
+            font.pixelSize: Theme.body
+            color: Theme.title
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
         }
@@ -77,7 +77,7 @@ ScreenPage {
         anchors.fill: parent
         contentHeight: playColumn.implicitHeight + 32
         clip: true
-        ScrollIndicator.vertical: ScrollIndicator {}
+        ScrollBar.vertical: ScrollCue {}
 
         ColumnLayout {
             id: playColumn
@@ -99,9 +99,9 @@ ScreenPage {
                 Layout.topMargin: 10
                 Layout.bottomMargin: 10
                 text: quizGame.currentQuestionText
-                font.pixelSize: 22
+                font.pixelSize: Theme.title2
                 font.weight: Font.DemiBold
-                color: Colours.dark
+                color: Theme.title
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
             }
@@ -121,8 +121,8 @@ ScreenPage {
                 Layout.fillWidth: true
                 Layout.topMargin: 6
                 text: screen.explanationText
-                font.pixelSize: 16
-                color: Colours.dark
+                font.pixelSize: Theme.body
+                color: Theme.title
                 wrapMode: Text.WordWrap
             }
             Item {
