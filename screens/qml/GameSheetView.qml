@@ -14,6 +14,8 @@ Item {
     required property LearningGame gameObject
     readonly property bool showing: !gameObject.inPlay
     readonly property bool asCard: Theme.isWide(width) || height < 420 && width > height
+    // A short window (a phone on its side) gets the whole height.
+    readonly property bool compact: height < 500
 
     // The banner's colour for each way a game can end.
     function bannerColour(state: int): color {
@@ -63,9 +65,9 @@ Item {
         id: panel
         objectName: "sheetPanel"
         width: sheet.asCard ? Math.min(sheet.width - 2 * Theme.wideMargin, 520) : sheet.width
-        height: sheet.asCard ? Math.min(sheet.height - 2 * Theme.wideMargin, 720) : sheet.height
+        height: sheet.asCard && !sheet.compact ? Math.min(sheet.height - 2 * Theme.wideMargin, 720) : sheet.height
         anchors.centerIn: parent
-        radius: sheet.asCard ? Theme.cardRadius : 0
+        radius: sheet.asCard && !sheet.compact ? Theme.cardRadius : 0
         color: Theme.surface
         clip: true
 
@@ -110,33 +112,13 @@ Item {
                 }
             }
 
-            Label {
-                objectName: "sheetMessage"
-                Layout.fillWidth: true
-                Layout.margins: Theme.margin
-                Layout.bottomMargin: Theme.spacing
-                text: sheet.gameObject.message
-                wrapMode: Text.WordWrap
-                maximumLineCount: 6
-                elide: Text.ElideRight
-                font.pixelSize: Theme.body
-                color: Theme.text
-            }
-
-            SheetLabel {
-                text: "Pick a verb set to play with below:"
-                symbol: "list.triangle"
-            }
-
-            ListView {
+            SetList {
                 id: setPicker
+                message: sheet.gameObject.message
                 objectName: "verbSetPicker"
                 Layout.fillWidth: true
                 Layout.fillHeight: true
-                Layout.minimumHeight: 2 * Theme.tapSize
-                Layout.preferredHeight: 5 * Theme.tapSize
-                Layout.leftMargin: Theme.margin
-                Layout.rightMargin: Theme.margin
+                Layout.minimumHeight: Theme.tapSize
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
                 model: sheetModel.verbSetRows
@@ -160,12 +142,38 @@ Item {
                     radius: Theme.smallRadius
                 }
 
+                // The message and the list's label scroll with the sets, so that a long message
+                // on a short window pushes nothing out of reach.
+                header: Column {
+                    id: head
+                    readonly property string message: (ListView.view as SetList)?.message ?? ""
+                    width: ListView.view.width
+                    topPadding: Theme.margin
+                    Label {
+                        objectName: "sheetMessage"
+                        width: parent.width
+                        leftPadding: Theme.margin
+                        rightPadding: Theme.margin
+                        bottomPadding: Theme.spacing
+                        text: head.message
+                        wrapMode: Text.WordWrap
+                        font.pixelSize: Theme.body
+                        color: Theme.text
+                    }
+                    SheetLabel {
+                        width: parent.width
+                        text: "Pick a verb set to play with below:"
+                        symbol: "list.triangle"
+                    }
+                }
+
                 delegate: AbstractButton {
                     id: setRow
                     required property var modelData
                     required property int index
                     objectName: "verbSet:" + modelData.name
-                    width: ListView.view.width - 12
+                    x: Theme.margin
+                    width: ListView.view.width - 2 * Theme.margin
                     height: Theme.tapSize
                     activeFocusOnTab: false
                     Accessible.name: modelData.name
@@ -260,26 +268,29 @@ Item {
         }
     }
 
-    component SheetLabel: RowLayout {
+    component SheetLabel: Item {
         property alias text: label.text
         property alias symbol: icon.symbol
         Layout.fillWidth: true
-        Layout.leftMargin: Theme.margin
-        Layout.rightMargin: Theme.margin
-        Layout.topMargin: Theme.spacing
-        Layout.bottomMargin: Theme.gap
-        spacing: 6
-        SymbolIcon {
-            id: icon
-            size: 18
-            color: Theme.secondaryText
-        }
-        Label {
-            id: label
-            Layout.fillWidth: true
-            color: Theme.secondaryText
-            font.pixelSize: Theme.subhead
-            wrapMode: Text.WordWrap
+        implicitHeight: labelRow.implicitHeight + Theme.spacing + Theme.gap
+        RowLayout {
+            id: labelRow
+            x: Theme.margin
+            y: Theme.spacing
+            width: parent.width - 2 * Theme.margin
+            spacing: 6
+            SymbolIcon {
+                id: icon
+                size: 18
+                color: Theme.secondaryText
+            }
+            Label {
+                id: label
+                Layout.fillWidth: true
+                color: Theme.secondaryText
+                font.pixelSize: Theme.subhead
+                wrapMode: Text.WordWrap
+            }
         }
     }
 }
