@@ -11,6 +11,7 @@
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
 #include "screens/Symbols.h"
+#include "screens/Theme.h"
 #include "speech/AudioEngines.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/VerbDictionary.h"
@@ -29,6 +30,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 
 namespace {
 
@@ -132,7 +134,7 @@ QStringList linkArguments(const QStringList &arguments)
             i += 2;
             continue;
         }
-        if (argument == u"--size") {
+        if (argument == u"--size" || argument == u"--appearance") {
             i += 1;
             continue;
         }
@@ -273,6 +275,17 @@ int FlexioApp::runWindow(const QStringList &arguments)
         }
     }
 
+    // "--appearance light|dark" shows this run in that appearance, without storing it.
+    std::optional<Theme::Appearance> appearance;
+    if (const qsizetype at = arguments.indexOf(QStringLiteral("--appearance")); at >= 0) {
+        const QString name = arguments.value(at + 1);
+        if (name != u"light" && name != u"dark") {
+            Console::write(QStringLiteral("usage: --appearance light|dark"));
+            return 2;
+        }
+        appearance = name == u"dark" ? Theme::Appearance::alwaysDark : Theme::Appearance::alwaysLight;
+    }
+
     // A game dealt for a screenshot is dealt the same way every time.
     if (screenshotName.startsWith(u"play:")) {
         ServicesConfig config = ServicesConfig::forApp();
@@ -299,6 +312,8 @@ int FlexioApp::runWindow(const QStringList &arguments)
         return 1;
 
     Symbols::installFonts();
+    if (appearance)
+        Theme::shared().useAppearance(*appearance);
     auto engine = std::make_unique<QQmlApplicationEngine>();
     engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));

@@ -1,7 +1,7 @@
 #include "screens/GameSheetModel.h"
 
 #include "games/LearningGame.h"
-#include "screens/Colours.h"
+#include "screens/Theme.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QHash>
@@ -37,11 +37,11 @@ QVariantList GameSheetModel::levels()
                                {QStringLiteral("level"), int(value)}};
         };
         return QVariantList{
-            level(QStringLiteral("Easy"), Colours::hex(QStringLiteral("2ecc71")), QColor(Qt::white),
+            level(QStringLiteral("Easy"), Theme::hex(QStringLiteral("2ecc71")), QColor(Qt::white),
                   LearningGameDifficultyLevel::easy),
-            level(QStringLiteral("Medium"), Colours::hex(QStringLiteral("f1c40f")), QColor(Qt::black),
+            level(QStringLiteral("Medium"), Theme::hex(QStringLiteral("f1c40f")), QColor(Qt::black),
                   LearningGameDifficultyLevel::medium),
-            level(QStringLiteral("Hard"), Colours::hex(QStringLiteral("#e74c3c")), QColor(Qt::white),
+            level(QStringLiteral("Hard"), Theme::hex(QStringLiteral("#e74c3c")), QColor(Qt::white),
                   LearningGameDifficultyLevel::hard),
         };
     }();

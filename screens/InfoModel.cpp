@@ -18,7 +18,14 @@ QVariantMap section(const QString &heading, const QList<Link> &links)
         const QUrl url = InfoModel::linkTarget(link.address);
         if (!url.isValid())
             continue;
+        // The label shown: the address without its scheme, "www." or trailing "/".
+        QString shortLabel = url.host() + url.path();
+        if (shortLabel.startsWith(u"www."))
+            shortLabel.remove(0, 4);
+        if (shortLabel.endsWith(u'/'))
+            shortLabel.chop(1);
         valid.append(QVariantMap{{QStringLiteral("label"), link.address},
+                                 {QStringLiteral("shortLabel"), shortLabel},
                                  {QStringLiteral("url"), url},
                                  {QStringLiteral("note"), link.note}});
     }

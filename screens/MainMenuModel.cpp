@@ -3,7 +3,7 @@
 #include "app/Services.h"
 #include "platform/MainQueue.h"
 #include "progress/ReviewSchedule.h"
-#include "screens/Colours.h"
+#include "screens/Theme.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QVariantMap>
@@ -22,17 +22,17 @@ void MainMenuModel::pickRandomVerb()
 
 QList<QColor> MainMenuModel::colours()
 {
-    const QColor red = Colours::red();
-    const QColor green = Colours::green();
-    const QColor light = Colours::light();
+    const QColor red = Theme::red();
+    const QColor green = Theme::green();
+    const QColor light = Theme::light();
     return {red,   green, green, green, green, red,   light, green, green, light,
             light, light, light, red,   green, light, light, light, light};
 }
 
 QList<QColor> MainMenuModel::textColours()
 {
-    const QColor light = Colours::light();
-    const QColor dark = Colours::dark();
+    const QColor light = Theme::light();
+    const QColor dark = Theme::navy();
     const QColor white(Qt::white);
     return {light, light, light, light, light, light, dark,  light, light, dark,  dark,
             dark,  dark,  light, light, white, white, white, white, white, white, white};

@@ -2,7 +2,7 @@
 
 #include "platform/Logging.h"
 #include "progress/ProgressManager.h"
-#include "screens/Colours.h"
+#include "screens/Theme.h"
 
 #include <QVariantMap>
 
@@ -48,7 +48,7 @@ QString ProgressViewerModel::caption()
 QColor ProgressViewerModel::scoreColour(qint64 score, int min, int max)
 {
     if (score == 0 || max <= min)
-        return Colours::yellow();
+        return Theme::yellow();
     const double t = std::clamp((double(score) - min) / (double(max) - min), 0.0, 1.0);
     if (score < 0)
         return QColor::fromRgbF(1.0f, float(t), float(t));

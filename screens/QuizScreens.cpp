@@ -4,7 +4,7 @@
 #include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesMenu.h"
 #include "quizzes/QuizQuestionAnswer.h"
-#include "screens/Colours.h"
+#include "screens/Theme.h"
 
 #include <QQmlEngine>
 
@@ -32,22 +32,22 @@ QString QuizScreens::menuText()
 
 QColor QuizScreens::playColour()
 {
-    return Colours::hex(QStringLiteral("27ae60"));
+    return Theme::hex(QStringLiteral("27ae60"));
 }
 
 QColor QuizScreens::returnColour()
 {
-    return Colours::hex(QStringLiteral("9b59b6"));
+    return Theme::hex(QStringLiteral("9b59b6"));
 }
 
 QColor QuizScreens::entryText()
 {
-    return Colours::hex(QStringLiteral("2c3e50"));
+    return Theme::hex(QStringLiteral("2c3e50"));
 }
 
 QColor QuizScreens::entryBackground()
 {
-    return Colours::hex(QStringLiteral("ecf0f1"));
+    return Theme::hex(QStringLiteral("ecf0f1"));
 }
 
 bool QuizScreens::showsSeal(qint64 lastScore)
@@ -59,11 +59,11 @@ QColor QuizScreens::gradeColour(qint64 lastScore)
 {
     switch (QuizGame::grade(lastScore)) {
     case QuizGame::Grade::red:
-        return Colours::red();
+        return Theme::red();
     case QuizGame::Grade::amber:
-        return Colours::yellow();
+        return Theme::yellow();
     case QuizGame::Grade::green:
-        return Colours::green();
+        return Theme::green();
     case QuizGame::Grade::none:
         break;
     }
@@ -73,12 +73,12 @@ QColor QuizScreens::gradeColour(qint64 lastScore)
 QColor QuizScreens::answerFill(const QString &stateName)
 {
     if (stateName == QuizQuestionAnswer::nameOf(QuizQuestionAnswerState::correct))
-        return Colours::hex(QStringLiteral("05c46b"));
+        return Theme::hex(QStringLiteral("05c46b"));
     if (stateName == QuizQuestionAnswer::nameOf(QuizQuestionAnswerState::incorrect))
-        return Colours::hex(QStringLiteral("ff3f34"));
+        return Theme::hex(QStringLiteral("ff3f34"));
     if (stateName == QuizQuestionAnswer::nameOf(QuizQuestionAnswerState::discarded))
         return QColor(Qt::transparent);
-    return Colours::hex(QStringLiteral("0984e3"));
+    return Theme::hex(QStringLiteral("0984e3"));
 }
 
 QString QuizScreens::explanationText(const QString &explanation)

@@ -62,6 +62,13 @@ const QHash<QString, char32_t> &symbolTable()
         {QStringLiteral("square.and.pencil.circle.fill"), 0xe3c9},       // edit
         {QStringLiteral("checkmark.seal.fill"), 0xef76},                 // verified
         {QStringLiteral("arrow.forward.circle"), 0xeaaa},                // arrow_circle_right
+        {QStringLiteral("building.columns.fill"), 0xe84f},               // account_balance
+        {QStringLiteral("hand.thumbsup.fill"), 0xe8dc},                  // thumb_up
+        {QStringLiteral("hand.thumbsdown.fill"), 0xe8db},                // thumb_down
+        {QStringLiteral("bolt.fill"), 0xea0b},                           // bolt
+        {QStringLiteral("party.popper.fill"), 0xea65},                   // celebration
+        {QStringLiteral("face.dashed"), 0xe811},                         // sentiment_dissatisfied
+        {QStringLiteral("chart.bar.fill"), 0xe26b},                      // insert_chart
     };
     return table;
 }

@@ -1,7 +1,7 @@
 #include "screens/VerbTableModel.h"
 
 #include "screens/MainMenuModel.h"
-#include "screens/Colours.h"
+#include "screens/Theme.h"
 #include "speech/TextToSpeech.h"
 
 VerbTableModel::VerbTableModel(QObject *parent) : QObject(parent) {}
@@ -56,7 +56,7 @@ QString VerbTableModel::caption()
 
 QColor VerbTableModel::cardColour(const Conjugation &table)
 {
-    return Colours::hex(table.parts.size() < 2 ? QStringLiteral("4a69bd") : QStringLiteral("4b7bec"));
+    return Theme::hex(table.parts.size() < 2 ? QStringLiteral("4a69bd") : QStringLiteral("4b7bec"));
 }
 
 QVariantMap VerbTableModel::row(const ConjugationPart &part)

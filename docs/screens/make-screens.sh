@@ -90,12 +90,18 @@ cat > "$home/data/flexio/defaults.json" <<'JSON'
 }
 JSON
 
+# shoot SCREEN NAME [OPTIONS...]: OPTIONS such as --size 1024x1366 or --appearance dark.
 shoot() {
+    local screen="$1" name="$2"
+    shift 2
     QT_QPA_PLATFORM=offscreen QT_QUICK_BACKEND=software LANG=C.UTF-8 \
         HOME="$home" XDG_DATA_HOME="$home/data" XDG_CONFIG_HOME="$home/config" \
-        "$app" --screenshot "$1" "$here/$2.png" 2>/dev/null
-    echo "docs/screens/$2.png"
+        "$app" --screenshot "$screen" "$here/$name.png" "$@" 2>/dev/null
+    echo "docs/screens/$name.png"
 }
+
+tablet=(--size 1024x1366)
+landscape=(--size 844x390)
 
 shoot menu menu
 shoot dictionary dictionary
@@ -113,3 +119,14 @@ shoot play:quiz:essere-or-avere quiz
 shoot review review
 shoot "review:ho andato" review-mistake
 shoot progress:grid accuracy-grid
+
+# Tablet, landscape and the dark appearance.
+shoot dictionary tablet-dictionary "${tablet[@]}"
+shoot table:essere tablet-verb-table "${tablet[@]}"
+shoot menu tablet-menu "${tablet[@]}"
+shoot sheet:snap tablet-game-sheet "${tablet[@]}"
+shoot dictionary landscape-dictionary "${landscape[@]}"
+shoot sheet:conjugation landscape-game-sheet "${landscape[@]}"
+shoot menu dark-menu --appearance dark
+shoot table:parlare dark-verb-table --appearance dark
+shoot dictionary dark-tablet-dictionary --appearance dark "${tablet[@]}"

@@ -33,6 +33,8 @@ void VerbMatch::startGame()
     TextToSpeech::shared().speak(QString(), QStringLiteral("en-GB"));
     qCDebug(lcGames).noquote() << QStringLiteral("Starting a new game!");
     correctAnswers_ = 0;
+    wrongPairs_.clear();
+    startedAt_ = services().mainQueue().now();
 
     const QList<Verb *> pot = services().verbDictionary().verbsInSet(verbSet());
     QList<qsizetype> left(pot.size());
@@ -102,6 +104,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
             wrong->setHighlighted(false);
             wrong->setWrong(true);
         }
+        wrongPairs_.append(a->word() + u" / " + b->word());
         progress.addPoints(a->verb()->key, -1);
         progress.addPoints(b->verb()->key, -1);
         services().object<MistakeLog>().recordInfinitive(a->verb()->key, b->word(), false);
@@ -163,9 +166,18 @@ void VerbMatch::finishWon(quint64 game)
 {
     if (game != gameNumber() || !inPlay())
         return;
-    setMessage(QStringLiteral("Great work!"));
+    setMessage(wonMessage(services().mainQueue().now() - startedAt_, wrongPairs_));
     setButtonMessage(QStringLiteral("Click to play again!"));
     setInPlay(false);
+}
+
+QString VerbMatch::wonMessage(qint64 elapsedMs, const QStringList &wrongPairs)
+{
+    const QString time = u"All pairs matched in " + QString::number(double(elapsedMs) / 1000.0, 'f', 1) + u" seconds";
+    if (wrongPairs.isEmpty())
+        return u"Great work! " + time + u", with no wrong pairs.";
+    const QString count = wrongPairs.size() == 1 ? QStringLiteral("1 wrong pair") : QString::number(wrongPairs.size()) + u" wrong pairs";
+    return u"Great work! " + time + u", with " + count + u": " + wrongPairs.join(QStringLiteral("; ")) + u".";
 }
 
 QList<QList<VerbMatchButton *>> VerbMatch::cardRows(int columns) const

@@ -5,6 +5,7 @@
 #include "platform/MainQueue.h"
 
 #include <QList>
+#include <QStringList>
 #include <QString>
 #include <QVariantList>
 
@@ -36,6 +37,10 @@ public:
     [[nodiscard]] const QList<VerbMatchButton *> &tappedCards() const { return tappedCards_; }
     [[nodiscard]] int correctAnswers() const { return correctAnswers_; }
     [[nodiscard]] bool timerRunning() const { return timer_ && timer_->isValid(); }
+    // The wrong pairs tapped in this deal, each as "first / second" in tap order.
+    [[nodiscard]] const QStringList &wrongPairs() const { return wrongPairs_; }
+    // The closing message of a won deal: the time it took and the wrong pairs tapped on the way.
+    [[nodiscard]] static QString wonMessage(qint64 elapsedMs, const QStringList &wrongPairs);
 
     Q_INVOKABLE void startGame() override;
     void fireTimer();
@@ -67,5 +72,7 @@ private:
     int verbsPerPlay_;
     QList<VerbMatchButton *> tappedCards_;
     int correctAnswers_ = 0;
+    QStringList wrongPairs_;
+    qint64 startedAt_ = 0;
     QueueHandlePtr timer_;
 };

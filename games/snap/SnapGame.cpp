@@ -70,6 +70,7 @@ void SnapGame::startGame()
     incorrectTaps_ = 0;
     streakCount_ = 0;
     timeBonus_ = 0;
+    setStreakBonusShown(false);
 
     setSnapCards({});
     const QList<SnapStar *> oldStars = scoreNodes_;
@@ -89,6 +90,7 @@ void SnapGame::nextCard()
     if (!inPlay())
         return;
     stopTimer();
+    setStreakBonusShown(false);
     Random &random = services().random();
 
     // Verbs with fewer than two drill rows have nothing to offer (row 0 is never asked); they
@@ -277,12 +279,21 @@ void SnapGame::registerRight()
         streakCount_ += 1;
         if (streakCount_ % 3 == 0) {
             timeBonus_ += streakBonus;
-            setMessage(QStringLiteral("Streak Bonus! +0.5s"));
+            setMessage(u"Streak Bonus! " + streakBonusText());
+            setStreakBonusShown(true);
         }
     }
     refreshStars();
     if (correctTaps_ >= 10)
         later(finishPauseMs, &SnapGame::finishGame);
+}
+
+void SnapGame::setStreakBonusShown(bool shown)
+{
+    if (streakBonusShown_ == shown)
+        return;
+    streakBonusShown_ = shown;
+    emit streakBonusShownChanged();
 }
 
 void SnapGame::registerMistake()

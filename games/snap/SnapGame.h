@@ -25,6 +25,8 @@ class SnapGame : public LearningGame
     Q_PROPERTY(bool currentPairIsAMatch READ currentPairIsAMatch NOTIFY currentPairIsAMatchChanged)
     Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY snapCardsChanged)
     Q_PROPERTY(bool canClick READ canClick NOTIFY canClickChanged)
+    Q_PROPERTY(bool streakBonusShown READ streakBonusShown NOTIFY streakBonusShownChanged)
+    Q_PROPERTY(QString streakBonusText READ streakBonusText CONSTANT)
 
 public:
     explicit SnapGame(QObject *parent = nullptr);
@@ -53,6 +55,9 @@ public:
     [[nodiscard]] int incorrectTaps() const { return incorrectTaps_; }
     [[nodiscard]] int streakCount() const { return streakCount_; }
     [[nodiscard]] double timeBonus() const { return timeBonus_; }
+    // True from the answer that earns a streak bonus until the next pair is dealt.
+    [[nodiscard]] bool streakBonusShown() const { return streakBonusShown_; }
+    [[nodiscard]] static QString streakBonusText() { return QStringLiteral("+0.5s"); }
 
     // The level's decoy threshold: a draw from 1 to 9 at or above it makes a decoy attempt.
     [[nodiscard]] int decoyThreshold() const;
@@ -93,6 +98,7 @@ signals:
     void statusChanged();
     void currentPairIsAMatchChanged();
     void canClickChanged();
+    void streakBonusShownChanged();
 
 private:
     void setTimeLeft(double value);
@@ -100,6 +106,7 @@ private:
     void setCurrentPairIsAMatch(bool match);
     void setSnapCards(QList<SnapCard *> cards);
     void setCanClick(bool canClick);
+    void setStreakBonusShown(bool shown);
     void stopTimer();
     // Runs step later, only if this game is still the one in play then.
     void later(int delayMs, void (SnapGame::*step)());
@@ -125,5 +132,6 @@ private:
     int incorrectTaps_ = 0;
     int streakCount_ = 0;
     double timeBonus_ = 0;
+    bool streakBonusShown_ = false;
     qint64 gameStartTime_ = 0;
 };

@@ -28,8 +28,8 @@ ColumnLayout {
                 Layout.preferredWidth: 40
                 text: modelData
                 horizontalAlignment: Text.AlignHCenter
-                font.pixelSize: 11
-                color: Colours.secondary
+                font.pixelSize: Theme.caption
+                color: Theme.secondaryText
             }
         }
     }
@@ -45,9 +45,9 @@ ColumnLayout {
             Label {
                 Layout.preferredWidth: view.nameWidth
                 text: row.modelData.name
-                font.pixelSize: 11
+                font.pixelSize: Theme.caption
                 elide: Text.ElideRight
-                color: Colours.dark
+                color: Theme.text
             }
             Repeater {
                 model: row.modelData.cells
@@ -56,7 +56,7 @@ ColumnLayout {
                     required property var modelData
                     Layout.fillWidth: true
                     Layout.preferredWidth: 40
-                    Layout.preferredHeight: 34
+                    Layout.preferredHeight: 2 * Theme.caption + 14
                     enabled: modelData.missed > 0
                     Accessible.name: row.modelData.name + ", " + view.grid.persons[modelData.person] + ": "
                                      + (modelData.total > 0 ? modelData.percent + "% of " + modelData.total
@@ -64,8 +64,8 @@ ColumnLayout {
                     Accessible.role: Accessible.Button
                     onClicked: view.cellChosen(row.modelData.tense, modelData.person)
                     background: Rectangle {
-                        radius: 4
-                        color: cell.modelData.colour
+                        radius: Theme.smallRadius
+                        color: Theme.readableFill(cell.modelData.colour, cell.modelData.textColour)
                         opacity: cell.down ? 0.8 : 1
                     }
                     contentItem: Column {
@@ -73,7 +73,7 @@ ColumnLayout {
                             width: parent.width
                             text: cell.modelData.total > 0 ? cell.modelData.percent + "%" : "\u2013"
                             color: cell.modelData.textColour
-                            font.pixelSize: 12
+                            font.pixelSize: Theme.caption
                             font.weight: Font.DemiBold
                             horizontalAlignment: Text.AlignHCenter
                         }
@@ -82,7 +82,7 @@ ColumnLayout {
                             visible: cell.modelData.total > 0
                             text: cell.modelData.total
                             color: cell.modelData.textColour
-                            font.pixelSize: 9
+                            font.pixelSize: Theme.caption
                             horizontalAlignment: Text.AlignHCenter
                         }
                     }

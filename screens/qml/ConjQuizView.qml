@@ -8,7 +8,8 @@ import Flexio
 ScreenPage {
     id: page
     objectName: "conjugationQuiz"
-    screenTitle: game.gameName
+    // The sheet's banner carries the title while it shows.
+    screenTitle: sheet.showing ? "" : game.gameName
 
     readonly property ConjQuiz game: ConjQuiz {
     }
@@ -17,8 +18,9 @@ ScreenPage {
     ColumnLayout {
         id: board
         objectName: "board"
-        anchors.fill: parent
-        anchors.margins: 16
+        width: Theme.contentWidth(parent.width) - 2 * Theme.margin
+        height: parent.height - 2 * Theme.margin
+        anchors.centerIn: parent
         spacing: 14
         visible: page.game.inPlay
 
@@ -28,8 +30,8 @@ ScreenPage {
             Label {
                 objectName: "turnCounter"
                 text: (page.game.currentTurn + 1) + "/" + page.game.verbsPerPlay
-                color: Colours.secondary
-                font.pixelSize: 13
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
             }
             Item {
                 Layout.fillWidth: true
@@ -37,8 +39,8 @@ ScreenPage {
             Label {
                 objectName: "accuracy"
                 text: "Accuracy: " + page.game.accuracy + "%"
-                color: Colours.secondary
-                font.pixelSize: 13
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
             }
         }
 
@@ -48,8 +50,8 @@ ScreenPage {
             Layout.preferredHeight: 40
             radius: 20
             fraction: page.game.timeElapsed
-            barColour: "#e74c3c"
-            outlineColour: "black"
+            barColour: Theme.red
+            outlineColour: Theme.text
             outlineWidth: 2.5
         }
 
@@ -62,9 +64,9 @@ ScreenPage {
                 objectName: "prompt"
                 Layout.fillWidth: true
                 text: page.game.currentQuestion.question
-                font.pixelSize: 30
+                font.pixelSize: Theme.display
                 font.weight: Font.DemiBold
-                color: "black"
+                color: Theme.text
                 wrapMode: Text.WordWrap
                 horizontalAlignment: Text.AlignHCenter
             }
@@ -73,8 +75,8 @@ ScreenPage {
                 Layout.fillWidth: true
                 visible: text.length > 0
                 text: page.game.currentQuestion.questionHint
-                font.pixelSize: 18
-                color: Colours.secondary
+                font.pixelSize: Theme.title3 - 2
+                color: Theme.secondaryText
                 horizontalAlignment: Text.AlignHCenter
             }
         }
@@ -118,20 +120,24 @@ ScreenPage {
         Accessible.name: answer.text
         onClicked: (answerButton.ListView.view as ScreenList).chosen(answerButton.answer)
         background: Rectangle {
-            radius: 14
-            color: answerButton.answer.status === AnswerStatus.AnswerStatus.correct
-                   ? "#27ae60"
+            radius: Theme.radius + 2
+            color: Theme.readableFill(answerButton.answer.status === AnswerStatus.AnswerStatus.correct
+                   ? Theme.green
                    : answerButton.answer.status === AnswerStatus.AnswerStatus.incorrect
-                     ? "#e74c3c" : "#0984e3"
+                     ? Theme.red : Theme.blue, Theme.onColour)
             opacity: answerButton.down ? 0.8 : 1
+            FocusRing {
+                shown: answerButton.visualFocus
+                radius: Theme.radius + 4
+            }
         }
         contentItem: Text {
             text: answerButton.answer.text
-            color: "white"
-            font.pixelSize: 22
+            color: Theme.onColour
+            font.pixelSize: Theme.title2
             font.weight: Font.DemiBold
             fontSizeMode: Text.HorizontalFit
-            minimumPixelSize: 12
+            minimumPixelSize: Theme.caption
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter
         }

@@ -9,7 +9,8 @@ import Flexio
 ScreenPage {
     id: page
     objectName: "gapFill"
-    screenTitle: game.gameName
+    // The sheet's banner carries the title while it shows.
+    screenTitle: sheet.showing ? "" : game.gameName
 
     readonly property GapFill game: GapFill {
     }
@@ -18,8 +19,9 @@ ScreenPage {
     ColumnLayout {
         id: board
         objectName: "board"
-        anchors.fill: parent
-        anchors.margins: 16
+        width: Theme.contentWidth(parent.width) - 2 * Theme.margin
+        height: parent.height - 2 * Theme.margin
+        anchors.centerIn: parent
         spacing: 12
         visible: page.game.inPlay
         focus: page.game.inPlay
@@ -46,8 +48,8 @@ ScreenPage {
             Label {
                 objectName: "turnCounter"
                 text: (page.game.currentTurn + 1) + "/" + page.game.questionsPerGame
-                color: Colours.secondary
-                font.pixelSize: 13
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
             }
             Item {
                 Layout.fillWidth: true
@@ -55,8 +57,8 @@ ScreenPage {
             Label {
                 objectName: "accuracy"
                 text: "Accuracy: " + page.game.accuracy + "%"
-                color: Colours.secondary
-                font.pixelSize: 13
+                color: Theme.secondaryText
+                font.pixelSize: Theme.caption
             }
         }
 
@@ -64,9 +66,9 @@ ScreenPage {
             objectName: "hint"
             Layout.fillWidth: true
             text: page.game.currentGapFillTurn.hint
-            font.pixelSize: 30
+            font.pixelSize: Theme.display
             font.weight: Font.DemiBold
-            color: "black"
+            color: Theme.text
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
         }
@@ -80,12 +82,12 @@ ScreenPage {
                 delegate: Label {
                     required property string modelData
                     text: modelData
-                    color: Colours.dark
-                    font.pixelSize: 12
+                    color: Theme.title
+                    font.pixelSize: Theme.caption
                     padding: 5
                     background: Rectangle {
-                        radius: 6
-                        color: "#e5e5ea"
+                        radius: Theme.gap + 2
+                        color: Theme.pressed
                     }
                 }
             }
@@ -98,9 +100,9 @@ ScreenPage {
                 objectName: "gapped"
                 Layout.fillWidth: true
                 text: page.game.gapped
-                font.pixelSize: 32
+                font.pixelSize: Theme.display + 2
                 font.letterSpacing: 2
-                color: Colours.dark
+                color: Theme.title
                 wrapMode: Text.WrapAnywhere
                 horizontalAlignment: Text.AlignHCenter
             }
@@ -109,7 +111,7 @@ ScreenPage {
                 visible: page.game.turnWon
                 symbol: "checkmark.circle.fill"
                 size: 40
-                color: "#27ae60"
+                color: Theme.green
                 Layout.preferredWidth: 40
                 Layout.preferredHeight: 40
             }
@@ -150,15 +152,19 @@ ScreenPage {
         Accessible.name: key.letter
         onClicked: (keyView.GridView.view as GapFillKeyboard).keyTapped(keyView.key.letter)
         background: Rectangle {
-            radius: 10
-            color: keyView.key.status === AnswerStatus.AnswerStatus.correct ? "#27ae60"
-                 : keyView.key.status === AnswerStatus.AnswerStatus.incorrect ? "#e74c3c" : "#0984e3"
+            radius: Theme.smallRadius + 2
+            color: Theme.readableFill(keyView.key.status === AnswerStatus.AnswerStatus.correct ? Theme.green
+                 : keyView.key.status === AnswerStatus.AnswerStatus.incorrect ? Theme.red : Theme.blue, Theme.onColour)
             opacity: keyView.down ? 0.8 : 1
+            FocusRing {
+                shown: keyView.visualFocus
+                radius: Theme.radius + 2
+            }
         }
         contentItem: Text {
             text: keyView.key.letter
-            color: "white"
-            font.pixelSize: 24
+            color: Theme.onColour
+            font.pixelSize: Theme.title2 + 2
             font.weight: Font.DemiBold
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter

@@ -16,17 +16,21 @@ ScreenPage {
     }
 
     Flickable {
+        id: flick
         anchors.fill: parent
         contentHeight: column.implicitHeight + 100
         clip: true
-        ScrollIndicator.vertical: ScrollIndicator {}
+        ScrollBar.vertical: ScrollCue {}
+        FocusFollower {
+            flickable: flick
+        }
 
         ColumnLayout {
             id: column
             objectName: "creditsColumn"
-            x: 50
+            width: Math.min(Theme.contentWidth(parent.width), parent.width - 2 * Theme.wideMargin) - 60
+            x: (parent.width - width) / 2
             y: 50
-            width: parent.width - 100
             spacing: 12
 
             Repeater {
@@ -41,11 +45,11 @@ ScreenPage {
                         Layout.fillWidth: true
                         text: section.modelData.heading
                         font.family: Symbols.roundedFamily
-                        font.pixelSize: 16
+                        font.pixelSize: Theme.body
                         font.weight: Font.Bold
                         horizontalAlignment: Text.AlignHCenter
                         wrapMode: Text.WordWrap
-                        color: "black"
+                        color: Theme.text
                         Accessible.role: Accessible.Heading
                         Accessible.name: text
                     }
@@ -59,16 +63,22 @@ ScreenPage {
                             spacing: 2
 
                             AbstractButton {
+                                id: linkButton
                                 Layout.fillWidth: true
-                                Accessible.name: link.modelData.label
+                                Accessible.name: link.modelData.shortLabel
+                                Accessible.description: link.modelData.label
                                 Accessible.role: Accessible.Link
+                                FocusRing {
+                                    shown: linkButton.visualFocus
+                                    radius: Theme.smallRadius
+                                }
                                 contentItem: Text {
-                                    text: link.modelData.label
+                                    text: link.modelData.shortLabel
                                     font.family: Symbols.roundedFamily
-                                    font.pixelSize: 14
-                                    color: "#0a84ff"
+                                    font.pixelSize: Theme.subhead
+                                    color: Theme.link
                                     horizontalAlignment: Text.AlignHCenter
-                                    wrapMode: Text.WrapAnywhere
+                                    wrapMode: Text.WrapAtWordBoundaryOrAnywhere
                                 }
                                 onClicked: Qt.openUrlExternally(link.modelData.url)
                             }
@@ -76,8 +86,8 @@ ScreenPage {
                                 Layout.fillWidth: true
                                 visible: link.modelData.note.length > 0
                                 text: link.modelData.note
-                                font.pixelSize: 12
-                                color: Colours.secondary
+                                font.pixelSize: Theme.caption
+                                color: Theme.secondaryText
                                 horizontalAlignment: Text.AlignHCenter
                                 wrapMode: Text.WordWrap
                             }

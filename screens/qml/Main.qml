@@ -11,7 +11,7 @@ ApplicationWindow {
     minimumHeight: 480
     visible: true
     title: menuPage.menu.title
-    color: Colours.background
+    color: Theme.background
 
 
     StackView {

@@ -1,6 +1,7 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Flexio
 
 // The hub: settings cog, title, the random-verb card, the seven activities and the credits link.
@@ -12,7 +13,19 @@ Page {
     }
 
     background: Rectangle {
-        color: Colours.background
+        color: Theme.background
+    }
+
+    Keys.onReturnPressed: event => event.accepted = page.activateFocused()
+    Keys.onEnterPressed: event => event.accepted = page.activateFocused()
+
+    // Presses the button that holds the keyboard focus; false when none does.
+    function activateFocused(): bool {
+        const button = page.Window.activeFocusItem as T.AbstractButton;
+        if (!button || !button.enabled)
+            return false;
+        button.clicked();
+        return true;
     }
 
     // Opens a screen by name: one of the entries' pages, "settings", "info", or "table" with a
@@ -117,12 +130,14 @@ Page {
         anchors.fill: parent
         contentHeight: menuColumn.implicitHeight + 16
         clip: true
-        ScrollIndicator.vertical: ScrollIndicator {
+        ScrollBar.vertical: ScrollCue {}
+        FocusFollower {
+            flickable: flick
         }
 
         ColumnLayout {
             id: menuColumn
-            width: Math.min(flick.width, 720)
+            width: Theme.contentWidth(flick.width)
             x: (flick.width - width) / 2
             y: 8
             spacing: 0
@@ -132,19 +147,22 @@ Page {
                 Layout.fillWidth: true
                 Layout.leftMargin: 16
                 Layout.rightMargin: 16
-                Layout.preferredHeight: 44
+                Layout.preferredHeight: Theme.tapSize
 
                 AbstractButton {
                     id: cog
                     objectName: "settingsButton"
-                    Layout.preferredWidth: 44
-                    Layout.preferredHeight: 44
+                    Layout.preferredWidth: Theme.tapSize
+                    Layout.preferredHeight: Theme.tapSize
                     Accessible.name: qsTr("Settings")
                     Accessible.role: Accessible.Button
-                    // The 25-point cog in a 44-point tap area.
-                    padding: 9.5
-                    contentItem: SvgIcon {
-                        source: "images/Cog.svg"
+                    contentItem: SymbolIcon {
+                        symbol: "gearshape.fill"
+                        size: 28
+                        color: Theme.secondaryText
+                    }
+                    FocusRing {
+                        shown: cog.visualFocus
                     }
                     onClicked: page.openScreen("settings", null)
                 }
@@ -156,9 +174,9 @@ Page {
             // Title row.
             RowLayout {
                 Layout.fillWidth: true
-                Layout.margins: 20
-                Layout.topMargin: 4
-                spacing: 12
+                Layout.margins: Theme.wideMargin
+                Layout.topMargin: Theme.gap
+                spacing: Theme.radius
 
                 SvgIcon {
                     source: "images/flag_icon.svg"
@@ -172,12 +190,12 @@ Page {
                     Layout.fillWidth: true
                     Layout.preferredHeight: 44
                     font.family: Symbols.roundedFamily
-                    font.pixelSize: 32
+                    font.pixelSize: Theme.title1 + 4
                     font.weight: Font.Black
                     fontSizeMode: Text.HorizontalFit
-                    minimumPixelSize: 16
+                    minimumPixelSize: Theme.body
                     verticalAlignment: Text.AlignVCenter
-                    color: Colours.dark
+                    color: Theme.title
                     Accessible.role: Accessible.Heading
                     Accessible.name: text
                 }
@@ -187,24 +205,14 @@ Page {
             Rectangle {
                 id: card
                 Layout.fillWidth: true
-                Layout.leftMargin: 20
-                Layout.rightMargin: 20
-                Layout.bottomMargin: 16
+                Layout.leftMargin: Theme.wideMargin
+                Layout.rightMargin: Theme.wideMargin
+                Layout.bottomMargin: Theme.margin
                 implicitHeight: cardColumn.implicitHeight + 28
-                radius: 20
-                color: "white"
+                radius: Theme.cardRadius
+                color: Theme.surface
 
-                Rectangle {
-                    // The card's shadow.
-                    z: -1
-                    anchors.fill: parent
-                    anchors.topMargin: 2
-                    anchors.bottomMargin: -4
-                    anchors.leftMargin: -1
-                    anchors.rightMargin: -1
-                    radius: 22
-                    color: Qt.rgba(0, 0, 0, 0.12)
-                }
+                SoftShadow {}
 
                 ColumnLayout {
                     id: cardColumn
@@ -216,8 +224,8 @@ Page {
                         Layout.fillWidth: true
                         horizontalAlignment: Text.AlignHCenter
                         text: "random verb"
-                        color: Colours.secondary
-                        font.pixelSize: 13
+                        color: Theme.secondaryText
+                        font.pixelSize: Theme.caption
                     }
                     AbstractButton {
                         id: randomVerbLink
@@ -227,12 +235,15 @@ Page {
                         Accessible.role: Accessible.Link
                         contentItem: Text {
                             text: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
-                            color: "#0a84ff"
-                            font.pixelSize: 28
+                            color: Theme.link
+                            font.pixelSize: Theme.title1
                             font.weight: Font.Bold
                             fontSizeMode: Text.HorizontalFit
-                            minimumPixelSize: 14
+                            minimumPixelSize: Theme.subhead
                             horizontalAlignment: Text.AlignHCenter
+                        }
+                        FocusRing {
+                            shown: randomVerbLink.visualFocus
                         }
                         onClicked: page.openScreen("table", page.menu.randomVerb)
                     }
@@ -241,8 +252,8 @@ Page {
                         Layout.fillWidth: true
                         horizontalAlignment: Text.AlignHCenter
                         text: page.menu.randomVerb ? page.menu.randomVerb.englishDisplay : ""
-                        color: Colours.dark
-                        font.pixelSize: 17
+                        color: Theme.text
+                        font.pixelSize: Theme.body
                         wrapMode: Text.WordWrap
                     }
                 }
@@ -254,6 +265,7 @@ Page {
                 Layout.fillWidth: true
                 Layout.preferredHeight: contentHeight
                 interactive: false
+                activeFocusOnTab: false
                 spacing: 10
                 model: page.menu.entries
                 onChosen: name => page.openScreen(name, null)
@@ -263,8 +275,11 @@ Page {
                     required property var modelData
                     required property int index
                     objectName: "menuEntry" + index
-                    width: ListView.view.width - 40
-                    x: 20
+                    // Text on the entry's own colour, darkened where it would not read.
+                    readonly property color fill: Theme.readableFill(modelData.colour, modelData.textColour)
+                    readonly property bool pale: Theme.contrast(fill, Theme.background) < 1.5
+                    width: ListView.view.width - 2 * Theme.wideMargin
+                    x: Theme.wideMargin
                     Accessible.name: modelData.title
                     Accessible.description: modelData.description
                     Accessible.role: Accessible.Button
@@ -273,9 +288,18 @@ Page {
                     // The review entry is quiet (faded) while no form is due.
                     opacity: entry.modelData.quiet ? 0.55 : 1
                     background: Rectangle {
-                        radius: 14
-                        color: entry.modelData.colour
-                        opacity: entry.down ? 0.8 : 1
+                        radius: Theme.radius + 2
+                        color: entry.down ? Qt.darker(entry.fill, 1.12) : entry.fill
+                        // A pale entry on the pale page keeps an edge, so it does not look disabled.
+                        border.width: entry.pale ? 1 : 0
+                        border.color: Theme.separator
+                        SoftShadow {
+                            radius: Theme.radius + 2
+                        }
+                        FocusRing {
+                            shown: entry.visualFocus
+                            radius: Theme.radius + 4
+                        }
                     }
                     contentItem: RowLayout {
                         spacing: 0
@@ -295,7 +319,7 @@ Page {
                             Text {
                                 text: entry.modelData.title
                                 color: entry.modelData.textColour
-                                font.pixelSize: 22
+                                font.pixelSize: Theme.title2
                                 font.weight: Font.DemiBold
                                 Layout.fillWidth: true
                                 wrapMode: Text.WordWrap
@@ -303,7 +327,7 @@ Page {
                             Text {
                                 text: entry.modelData.description
                                 color: entry.modelData.textColour
-                                font.pixelSize: 14
+                                font.pixelSize: Theme.subhead
                                 wrapMode: Text.WordWrap
                                 Layout.fillWidth: true
                             }
@@ -314,10 +338,11 @@ Page {
 
             // The credits link under the list.
             AbstractButton {
+                id: infoButton
                 objectName: "infoButton"
-                Layout.leftMargin: (menuColumn.width - 44) / 2
-                Layout.preferredWidth: 44
-                Layout.preferredHeight: 44
+                Layout.leftMargin: (menuColumn.width - Theme.tapSize) / 2
+                Layout.preferredWidth: Theme.tapSize
+                Layout.preferredHeight: Theme.tapSize
                 Layout.topMargin: 6
                 Layout.bottomMargin: 10
                 Accessible.name: qsTr("Credits and Attribution")
@@ -325,7 +350,11 @@ Page {
                 contentItem: SymbolIcon {
                     symbol: "info.circle.fill"
                     size: 30
-                    color: Colours.secondary
+                    color: Theme.secondaryText
+                }
+                FocusRing {
+                    shown: infoButton.visualFocus
+                    radius: Theme.tapSize / 2
                 }
                 onClicked: page.openScreen("info", null)
             }

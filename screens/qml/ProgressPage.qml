@@ -75,8 +75,8 @@ ScreenPage {
                 Layout.fillWidth: true
                 text: "Each cell: your share of right answers for that tense and person, and how many answers it counts. Tap a cell to review the forms you missed there."
                 wrapMode: Text.WordWrap
-                font.pixelSize: 12
-                color: Colours.secondary
+                font.pixelSize: Theme.caption
+                color: Theme.secondaryText
             }
             RowLayout {
                 Layout.fillWidth: true
@@ -98,28 +98,52 @@ ScreenPage {
                 Layout.fillWidth: true
                 text: ProgressTransfer.message
                 wrapMode: Text.WordWrap
-                font.pixelSize: 13
-                color: Colours.dark
+                font.pixelSize: Theme.caption
+                color: Theme.text
             }
         }
     }
 
-    Label {
-        objectName: "emptyCaption"
+    // The empty state: what will appear here, and how to make it appear.
+    ColumnLayout {
+        objectName: "emptyState"
         visible: page.progress.empty && tabs.currentIndex === 0
         anchors.centerIn: parent
-        width: parent.width - 40
-        text: page.progress.emptyCaption
-        wrapMode: Text.WordWrap
-        horizontalAlignment: Text.AlignHCenter
-        font.pixelSize: 12
-        color: Colours.secondary
+        width: Math.min(parent.width - 2 * Theme.wideMargin, 420)
+        spacing: Theme.radius
+        SymbolIcon {
+            Layout.fillWidth: true
+            symbol: "chart.bar.fill"
+            size: 64
+            color: Theme.link
+        }
+        Text {
+            Layout.fillWidth: true
+            text: qsTr("No scores yet")
+            font.pixelSize: Theme.title2
+            font.weight: Font.DemiBold
+            color: Theme.text
+            horizontalAlignment: Text.AlignHCenter
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
+        }
+        Label {
+            objectName: "emptyCaption"
+            Layout.fillWidth: true
+            text: page.progress.emptyCaption
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: Theme.body
+            color: Theme.secondaryText
+        }
     }
 
     ColumnLayout {
         visible: !page.progress.empty && tabs.currentIndex === 0
-        anchors.fill: parent
-        anchors.topMargin: tabs.height
+        width: Theme.contentWidth(parent.width)
+        y: tabs.height
+        height: parent.height - tabs.height
+        anchors.horizontalCenter: parent.horizontalCenter
         spacing: 0
 
         Label {
@@ -129,8 +153,8 @@ ScreenPage {
             text: page.progress.caption
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
-            font.pixelSize: 12
-            color: Colours.secondary
+            font.pixelSize: Theme.caption
+            color: Theme.secondaryText
         }
 
         ScreenList {
@@ -147,6 +171,7 @@ ScreenPage {
                 required property int index
                 objectName: "progressRow" + index
                 width: ListView.view.width
+                focus: ListView.isCurrentItem
                 visible: modelData.shown
                 height: visible ? implicitHeight : 0
                 leftPadding: 16
@@ -156,14 +181,19 @@ ScreenPage {
                 onClicked: (row.ListView.view as ScreenList).chosen(row.modelData.verb)
 
                 background: Rectangle {
-                    color: row.down ? "#e5e5ea" : "white"
+                    color: row.down ? Theme.pressed : Theme.surface
                     Rectangle {
                         anchors.bottom: parent.bottom
                         anchors.left: parent.left
                         anchors.leftMargin: 16
                         anchors.right: parent.right
                         height: 1
-                        color: "#e5e5ea"
+                        color: Theme.separator
+                    }
+                    FocusRing {
+                        shown: row.activeFocus && row.ListView.view.activeFocus
+                        inset: 2
+                        radius: Theme.smallRadius
                     }
                 }
                 contentItem: RowLayout {
@@ -180,23 +210,23 @@ ScreenPage {
                         Text {
                             Layout.fillWidth: true
                             text: row.modelData.displayInfinitive
-                            font.pixelSize: 17
-                            color: "black"
+                            font.pixelSize: Theme.body
+                            color: Theme.text
                             wrapMode: Text.WordWrap
                         }
                         Text {
                             Layout.fillWidth: true
                             text: row.modelData.english
-                            font.pixelSize: 11
-                            color: Colours.secondary
+                            font.pixelSize: Theme.caption
+                            color: Theme.secondaryText
                             wrapMode: Text.WordWrap
                         }
                     }
                     Text {
                         objectName: "scoreText"
                         text: row.modelData.scoreText
-                        font.pixelSize: 12
-                        color: "black"
+                        font.pixelSize: Theme.caption
+                        color: Theme.text
                     }
                 }
             }

@@ -39,9 +39,9 @@ ScreenPage {
             width: parent.width
             text: quizGame.quiz.title
             font.family: Symbols.roundedFamily
-            font.pixelSize: 26
+            font.pixelSize: Theme.title1 - 2
             font.weight: Font.Black
-            color: Colours.dark
+            color: Theme.title
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             Accessible.role: Accessible.Heading
@@ -52,8 +52,8 @@ ScreenPage {
             width: parent.width
             bottomPadding: 8
             text: quizGame.played ? quizGame.feedbackStr : quizGame.quiz.description
-            font.pixelSize: 16
-            color: Colours.dark
+            font.pixelSize: Theme.body
+            color: Theme.title
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
         }
@@ -80,7 +80,7 @@ ScreenPage {
         anchors.fill: parent
         contentHeight: playColumn.implicitHeight + 32
         clip: true
-        ScrollIndicator.vertical: ScrollIndicator {}
+        ScrollBar.vertical: ScrollCue {}
 
         ColumnLayout {
             id: playColumn
@@ -102,9 +102,9 @@ ScreenPage {
                 Layout.topMargin: 10
                 Layout.bottomMargin: 10
                 text: quizGame.currentQuestionText
-                font.pixelSize: 22
+                font.pixelSize: Theme.title2
                 font.weight: Font.DemiBold
-                color: Colours.dark
+                color: Theme.title
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
             }
@@ -115,7 +115,7 @@ ScreenPage {
                 implicitWidth: 140
                 implicitHeight: 40
                 text: qsTr("Hint")
-                fill: Colours.dark
+                fill: Theme.navy
                 Accessible.description: qsTr("Shows a clue for this question")
                 onClicked: screen.showHint()
             }
@@ -124,9 +124,9 @@ ScreenPage {
                 visible: screen.hintShown
                 Layout.fillWidth: true
                 text: screen.hintText
-                font.pixelSize: 17
+                font.pixelSize: Theme.body
                 font.italic: true
-                color: Colours.dark
+                color: Theme.text
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
                 Accessible.role: Accessible.StaticText
@@ -148,8 +148,8 @@ ScreenPage {
                 Layout.fillWidth: true
                 Layout.topMargin: 6
                 text: screen.explanationText
-                font.pixelSize: 16
-                color: Colours.dark
+                font.pixelSize: Theme.body
+                color: Theme.title
                 wrapMode: Text.WordWrap
             }
             Item {

@@ -22,8 +22,12 @@ AbstractButton {
     Accessible.role: Accessible.Button
 
     background: Rectangle {
-        radius: 14
-        color: QuizScreens.entryBackground
+        radius: Theme.radius + 2
+        color: Theme.readableFill(QuizScreens.entryBackground, QuizScreens.entryText)
+        FocusRing {
+            shown: entry.activeFocus && (entry.ListView.view?.activeFocus ?? false)
+            radius: Theme.radius + 4
+        }
         opacity: entry.down ? 0.7 : 1
     }
     contentItem: RowLayout {
@@ -46,7 +50,7 @@ AbstractButton {
                 Layout.fillWidth: true
                 text: entryModel.title
                 color: QuizScreens.entryText
-                font.pixelSize: 18
+                font.pixelSize: Theme.title3 - 2
                 font.weight: Font.DemiBold
                 wrapMode: Text.WordWrap
             }
@@ -55,7 +59,7 @@ AbstractButton {
                 Layout.fillWidth: true
                 text: entryModel.description
                 color: QuizScreens.entryText
-                font.pixelSize: 14
+                font.pixelSize: Theme.subhead
                 wrapMode: Text.WordWrap
             }
         }

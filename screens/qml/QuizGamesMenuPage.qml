@@ -41,7 +41,7 @@ ScreenPage {
                 SymbolIcon {
                     symbol: "list.bullet.clipboard.fill"
                     size: 30
-                    color: Colours.dark
+                    color: Theme.title
                     height: heading.height
                 }
                 Text {
@@ -49,9 +49,9 @@ ScreenPage {
                     objectName: "quizMenuHeading"
                     text: QuizScreens.menuHeading
                     font.family: Symbols.roundedFamily
-                    font.pixelSize: 28
+                    font.pixelSize: Theme.title1
                     font.weight: Font.Black
-                    color: Colours.dark
+                    color: Theme.title
                     Accessible.role: Accessible.Heading
                     Accessible.name: text
                 }
@@ -61,8 +61,8 @@ ScreenPage {
                 x: 20
                 width: parent.width - 40
                 text: QuizScreens.menuText
-                font.pixelSize: 15
-                color: Colours.dark
+                font.pixelSize: Theme.subhead
+                color: Theme.title
                 wrapMode: Text.WordWrap
                 horizontalAlignment: Text.AlignHCenter
             }
@@ -72,8 +72,9 @@ ScreenPage {
             id: entry
             required property int index
             objectName: "quizEntry" + index
-            width: ListView.view.width - 40
-            x: 20
+            width: Theme.contentWidth(ListView.view.width) - 2 * Theme.wideMargin
+            x: (ListView.view.width - width) / 2
+            focus: ListView.isCurrentItem
             onClicked: (entry.ListView.view as ScreenList).chosen(entry.quiz)
         }
 

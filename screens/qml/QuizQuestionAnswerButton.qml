@@ -21,16 +21,19 @@ AbstractButton {
     Accessible.role: Accessible.Button
 
     background: Rectangle {
-        radius: 12
-        color: button.fill
+        radius: Theme.radius
+        color: button.fill.a === 0 ? button.fill : Theme.readableFill(button.fill, Theme.onColour)
+        FocusRing {
+            shown: button.visualFocus
+        }
         border.width: button.fill.a === 0 ? 1 : 0
-        border.color: Colours.secondary
+        border.color: Theme.secondaryText
         opacity: button.down ? 0.8 : 1
     }
     contentItem: Text {
         text: button.text
-        color: button.fill.a === 0 ? Colours.secondary : "white"
-        font.pixelSize: 18
+        color: button.fill.a === 0 ? Theme.secondaryText : Theme.onColour
+        font.pixelSize: Theme.title3 - 2
         font.weight: Font.DemiBold
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter

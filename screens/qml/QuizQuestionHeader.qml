@@ -15,24 +15,24 @@ RowLayout {
     Text {
         objectName: "questionCounter"
         text: header.counter
-        font.pixelSize: 15
-        color: Colours.secondary
+        font.pixelSize: Theme.subhead
+        color: Theme.secondaryText
     }
     Text {
         objectName: "headerTitle"
         Layout.fillWidth: true
         text: header.title
         font.family: Symbols.roundedFamily
-        font.pixelSize: 16
+        font.pixelSize: Theme.body
         font.weight: Font.Black
-        color: Colours.dark
+        color: Theme.title
         horizontalAlignment: Text.AlignHCenter
         elide: Text.ElideRight
     }
     Text {
         objectName: "runningPercentage"
         text: header.percentage
-        font.pixelSize: 15
-        color: Colours.secondary
+        font.pixelSize: Theme.subhead
+        color: Theme.secondaryText
     }
 }

@@ -11,10 +11,14 @@ AbstractButton {
     Accessible.name: qsTr("Next question")
     Accessible.role: Accessible.Button
 
+    FocusRing {
+        shown: button.visualFocus
+        radius: width / 2
+    }
     contentItem: SymbolIcon {
         symbol: "arrow.forward.circle"
         size: 56
-        color: Colours.green
+        color: Theme.green
     }
 
     SequentialAnimation on scale {

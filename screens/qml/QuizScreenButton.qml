@@ -1,5 +1,6 @@
 import QtQuick
 import QtQuick.Controls
+import Flexio
 
 // A wide, rounded, filled button of the quiz screen.
 Button {
@@ -12,15 +13,19 @@ Button {
 
     contentItem: Text {
         text: button.text
-        color: "white"
-        font.pixelSize: 18
+        color: Theme.onColour
+        font.pixelSize: Theme.title3 - 2
         font.weight: Font.DemiBold
         horizontalAlignment: Text.AlignHCenter
         verticalAlignment: Text.AlignVCenter
     }
     background: Rectangle {
-        radius: 14
-        color: button.fill
+        radius: Theme.radius + 2
+        color: Theme.readableFill(button.fill, Theme.onColour)
+        FocusRing {
+            shown: button.visualFocus
+            radius: Theme.radius + 4
+        }
         opacity: button.down ? 0.75 : 1
     }
 }

@@ -27,8 +27,8 @@ ScreenPage {
         text: "Nothing to review right now.\nForms you miss in the games come back here when they are due."
         wrapMode: Text.WordWrap
         horizontalAlignment: Text.AlignHCenter
-        font.pixelSize: 15
-        color: Colours.secondary
+        font.pixelSize: Theme.subhead
+        color: Theme.secondaryText
     }
 
     Label {
@@ -39,8 +39,8 @@ ScreenPage {
         text: "Review done: " + page.drill.rightCount + " of " + page.drill.total + " right."
         wrapMode: Text.WordWrap
         horizontalAlignment: Text.AlignHCenter
-        font.pixelSize: 20
-        color: Colours.dark
+        font.pixelSize: Theme.title3
+        color: Theme.text
     }
 
     ColumnLayout {
@@ -78,7 +78,7 @@ ScreenPage {
             Layout.fillWidth: true
             text: (page.drill.position + 1) + " of " + page.drill.total
             horizontalAlignment: Text.AlignHCenter
-            color: Colours.secondary
+            color: Theme.secondaryText
         }
         Label {
             objectName: "reviewVerb"
@@ -86,8 +86,8 @@ ScreenPage {
             text: page.drill.verbName + " \u2014 " + page.drill.formLabel
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
-            font.pixelSize: 17
-            color: Colours.dark
+            font.pixelSize: Theme.body
+            color: Theme.text
         }
         Label {
             objectName: "reviewPrompt"
@@ -95,17 +95,22 @@ ScreenPage {
             text: page.drill.prompt
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
-            font.pixelSize: 26
+            font.pixelSize: Theme.title1
             font.weight: Font.DemiBold
-            color: "black"
+            color: Theme.text
         }
 
         // The typed answer, or the verdict once answered.
         Rectangle {
+            id: verdictCard
             Layout.fillWidth: true
             Layout.preferredHeight: verdict.implicitHeight + 24
-            radius: 12
-            color: !page.drill.answered ? "white" : page.drill.answeredRight ? "#d5f5e3" : "#fadbd8"
+            radius: Theme.cardRadius
+            // A pale wash of the verdict's colour over the card.
+            color: !page.drill.answered ? Theme.surface
+                 : Qt.tint(Theme.surface, Qt.rgba(verdictCard.verdictColour.r, verdictCard.verdictColour.g,
+                                                 verdictCard.verdictColour.b, 0.2))
+            readonly property color verdictColour: page.drill.answeredRight ? Theme.green : Theme.red
             ColumnLayout {
                 id: verdict
                 anchors.fill: parent
@@ -117,7 +122,7 @@ ScreenPage {
                     Layout.fillWidth: true
                     text: page.drill.answered ? (page.drill.answeredRight ? "Right!" : "Not quite.")
                                               : page.drill.typed + "\u2502"
-                    font.pixelSize: 22
+                    font.pixelSize: Theme.title2
                     horizontalAlignment: Text.AlignHCenter
                 }
                 Label {
@@ -125,7 +130,7 @@ ScreenPage {
                     visible: page.drill.answered && !page.drill.answeredRight
                     Layout.fillWidth: true
                     text: page.drill.rightForm + "  (" + page.drill.english + ")"
-                    font.pixelSize: 18
+                    font.pixelSize: Theme.body
                     font.weight: Font.DemiBold
                     wrapMode: Text.WordWrap
                     horizontalAlignment: Text.AlignHCenter
@@ -137,7 +142,7 @@ ScreenPage {
                     text: page.drill.explanation
                     wrapMode: Text.WordWrap
                     horizontalAlignment: Text.AlignHCenter
-                    color: Colours.dark
+                    color: Theme.text
                 }
             }
         }
@@ -153,7 +158,7 @@ ScreenPage {
                 Layout.fillWidth: true
                 text: modelData
                 Accessible.name: modelData
-                font.pixelSize: 18
+                font.pixelSize: Theme.body
                 onClicked: page.drill.choose(modelData)
             }
         }
@@ -177,14 +182,14 @@ ScreenPage {
                 Accessible.name: modelData === " " ? qsTr("space") : modelData
                 onClicked: (keyView.GridView.view as GapFillKeyboard).keyTapped(keyView.modelData)
                 background: Rectangle {
-                    radius: 8
-                    color: "#0984e3"
+                    radius: Theme.smallRadius + 2
+                    color: Theme.readableFill(Theme.blue, Theme.onColour)
                     opacity: keyView.down ? 0.8 : 1
                 }
                 contentItem: Text {
                     text: keyView.modelData === " " ? "\u2423" : keyView.modelData
-                    color: "white"
-                    font.pixelSize: 20
+                    color: Theme.onColour
+                    font.pixelSize: Theme.title3
                     horizontalAlignment: Text.AlignHCenter
                     verticalAlignment: Text.AlignVCenter
                 }

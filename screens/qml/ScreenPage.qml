@@ -1,10 +1,11 @@
 import QtQuick
 import QtQuick.Controls
 import QtQuick.Layouts
+import QtQuick.Templates as T
 import Flexio
 
 // A screen on the navigation stack: a bar with the back button and the screen's title, and an
-// optional trailing control.
+// optional trailing control. Enter and Return press the control that holds the keyboard focus.
 Page {
     id: page
 
@@ -12,38 +13,60 @@ Page {
     property alias trailing: trailingSlot.data
     property bool showsBack: true
 
+    Keys.onReturnPressed: event => event.accepted = page.activateFocused()
+    Keys.onEnterPressed: event => event.accepted = page.activateFocused()
+    Keys.onEscapePressed: event => {
+        event.accepted = page.StackView.view !== null && page.StackView.view.depth > 1;
+        if (event.accepted)
+            page.StackView.view.pop();
+    }
+
+    // Presses the button that holds the keyboard focus; false when none does.
+    function activateFocused(): bool {
+        const button = page.Window.activeFocusItem as T.AbstractButton;
+        if (!button || !button.enabled)
+            return false;
+        button.clicked();
+        return true;
+    }
+
     background: Rectangle {
-        color: Colours.background
+        color: Theme.background
     }
 
     header: ToolBar {
         id: bar
         objectName: "screenBar"
-        height: 48
+        height: Theme.barHeight
         background: Rectangle {
-            color: Colours.background
+            color: Theme.background
             Rectangle {
                 anchors.bottom: parent.bottom
                 width: parent.width
                 height: 1
-                color: "#d1d1d6"
+                color: Theme.separator
             }
         }
 
         RowLayout {
             anchors.fill: parent
-            anchors.leftMargin: 4
-            anchors.rightMargin: 8
-            spacing: 4
+            anchors.leftMargin: Theme.gap
+            anchors.rightMargin: Theme.spacing
+            spacing: Theme.gap
 
             ToolButton {
                 id: backButton
                 objectName: "backButton"
                 visible: page.showsBack
-                Layout.preferredWidth: 44
-                Layout.preferredHeight: 44
-                contentItem: SvgIcon {
-                    source: "images/BackButton.svg"
+                Layout.preferredWidth: Theme.tapSize
+                Layout.preferredHeight: Theme.tapSize
+                contentItem: SymbolIcon {
+                    symbol: "chevron.left"
+                    size: 28
+                    color: Theme.link
+                }
+                background: FocusRing {
+                    shown: backButton.visualFocus
                 }
                 Accessible.name: qsTr("Back")
                 onClicked: page.StackView.view.pop()
@@ -55,18 +78,18 @@ Page {
                 Layout.fillWidth: true
                 horizontalAlignment: Text.AlignHCenter
                 fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 11
+                minimumPixelSize: Theme.caption
                 elide: Text.ElideRight
-                font.pixelSize: 17
+                font.pixelSize: Theme.body
                 font.weight: Font.DemiBold
-                color: "black"
+                color: Theme.text
                 Accessible.role: Accessible.Heading
             }
 
             Item {
                 id: trailingSlot
-                Layout.preferredWidth: 44
-                Layout.preferredHeight: 44
+                Layout.preferredWidth: Theme.tapSize
+                Layout.preferredHeight: Theme.tapSize
             }
         }
     }

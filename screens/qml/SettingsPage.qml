@@ -2,7 +2,8 @@ import QtQuick
 import QtQuick.Controls
 import Flexio
 
-// The tense switches of the games; every tap takes effect and is stored at once.
+// The tense switches of the games, and the app's appearance; every tap takes effect and is
+// stored at once.
 ScreenPage {
     id: page
     objectName: "settings"
@@ -16,19 +17,24 @@ ScreenPage {
         anchors.fill: parent
         contentHeight: column.implicitHeight + 20
         clip: true
-        ScrollIndicator.vertical: ScrollIndicator {}
+        ScrollBar.vertical: ScrollCue {}
+
+        FocusFollower {
+            flickable: flick
+        }
 
         Column {
             id: column
-            width: flick.width
+            width: Theme.contentWidth(flick.width)
+            x: (flick.width - width) / 2
 
             Label {
                 width: column.width
                 padding: 25
                 text: page.settings.explanation
                 wrapMode: Text.WordWrap
-                font.pixelSize: 12
-                color: Colours.secondary
+                font.pixelSize: Theme.subhead
+                color: Theme.secondaryText
             }
 
             SettingsSection {
@@ -45,6 +51,42 @@ ScreenPage {
                 heading: "Language Settings"
                 settings: page.settings.languageSettings
                 onToggled: setting => page.settings.toggleLanguageSetting(setting as LanguageSetting)
+            }
+
+            // Light, dark, or whichever the system uses.
+            Column {
+                objectName: "appearanceSection"
+                width: column.width
+
+                Label {
+                    width: parent.width
+                    leftPadding: 20
+                    topPadding: 16
+                    bottomPadding: 6
+                    text: qsTr("Appearance").toUpperCase()
+                    font.pixelSize: Theme.caption
+                    color: Theme.secondaryText
+                    Accessible.role: Accessible.Heading
+                    Accessible.name: qsTr("Appearance")
+                }
+                Repeater {
+                    model: [
+                        {name: qsTr("Same as the system"), appearance: Theme.Appearance.followSystem},
+                        {name: qsTr("Light"), appearance: Theme.Appearance.alwaysLight},
+                        {name: qsTr("Dark"), appearance: Theme.Appearance.alwaysDark}
+                    ]
+                    SettingsRow {
+                        id: appearanceRow
+                        required property var modelData
+                        required property int index
+                        objectName: "appearanceRow" + appearanceRow.index
+                        width: (appearanceRow.parent as Item)?.width ?? 0
+                        name: appearanceRow.modelData.name
+                        isOn: Theme.appearance === appearanceRow.modelData.appearance
+                        Accessible.role: Accessible.RadioButton
+                        onClicked: Theme.appearance = appearanceRow.modelData.appearance
+                    }
+                }
             }
         }
     }

@@ -9,9 +9,11 @@ ItemDelegate {
 
     // A tense or a language switch.
     property var setting
-    readonly property string name: row.setting ? String(row.setting.tenseName ?? row.setting.settingName) : ""
-    readonly property bool isOn: row.setting ? row.setting.status === true : false
+    property string name: row.setting ? String(row.setting.tenseName ?? row.setting.settingName) : ""
+    property bool isOn: row.setting ? row.setting.status === true : false
 
+    implicitHeight: Math.max(Theme.rowHeight, implicitContentHeight + topPadding + bottomPadding)
+    activeFocusOnTab: true
     leftPadding: 20
     rightPadding: 20
     Accessible.name: row.name
@@ -20,14 +22,19 @@ ItemDelegate {
     Accessible.checked: row.isOn
 
     background: Rectangle {
-        color: row.down ? "#e5e5ea" : "white"
+        color: row.down ? Theme.pressed : Theme.surface
         Rectangle {
             anchors.bottom: parent.bottom
             anchors.left: parent.left
             anchors.leftMargin: 20
             anchors.right: parent.right
             height: 1
-            color: "#e5e5ea"
+            color: Theme.separator
+        }
+        FocusRing {
+            shown: row.visualFocus
+            inset: 2
+            radius: Theme.smallRadius
         }
     }
 
@@ -35,8 +42,8 @@ ItemDelegate {
         Text {
             Layout.fillWidth: true
             text: row.name
-            font.pixelSize: 17
-            color: "black"
+            font.pixelSize: Theme.body
+            color: Theme.text
             wrapMode: Text.WordWrap
         }
         SymbolIcon {
@@ -44,7 +51,7 @@ ItemDelegate {
             visible: row.isOn
             symbol: "checkmark"
             size: 22
-            color: "#0a84ff"
+            color: Theme.link
         }
     }
 }

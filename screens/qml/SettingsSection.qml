@@ -20,8 +20,8 @@ Column {
         topPadding: 16
         bottomPadding: 6
         text: section.heading.toUpperCase()
-        font.pixelSize: 13
-        color: Colours.secondary
+        font.pixelSize: Theme.caption
+        color: Theme.secondaryText
         Accessible.role: Accessible.Heading
         Accessible.name: section.heading
     }

@@ -8,7 +8,8 @@ import Flexio
 ScreenPage {
     id: page
     objectName: "snapGame"
-    screenTitle: game.gameName
+    // The sheet's banner carries the title while it shows.
+    screenTitle: sheet.showing ? "" : game.gameName
 
     readonly property SnapGame game: SnapGame {
         onSnapCardsChanged: page.pairDealt = true
@@ -27,7 +28,7 @@ ScreenPage {
 
     readonly property bool unanswered: game.status === SnapAnswerState.SnapAnswerState.unanswered
     readonly property color answerColour: game.status === SnapAnswerState.SnapAnswerState.correct
-                                          ? "#27ae60" : "#e74c3c"
+                                          ? Theme.green : Theme.red
 
     // Leaving the screen during a game ends it; a game that ended by itself keeps its result.
     StackView.onRemoved: {
@@ -38,9 +39,10 @@ ScreenPage {
     ColumnLayout {
         id: board
         objectName: "board"
-        anchors.fill: parent
-        anchors.margins: 16
-        spacing: 16
+        width: Theme.contentWidth(parent.width) - 2 * Theme.margin
+        height: parent.height - 2 * Theme.margin
+        anchors.centerIn: parent
+        spacing: Theme.margin
         visible: page.game.inPlay
 
         Item {
@@ -65,13 +67,13 @@ ScreenPage {
                             anchors.centerIn: parent
                             symbol: "star"
                             size: 22
-                            color: "white"
+                            color: Theme.surface
                         }
                         SymbolIcon {
                             anchors.centerIn: parent
                             symbol: star.lit ? "star.fill" : "star"
                             size: 20
-                            color: star.lit ? "#ffcc00" : "#8e8e93"
+                            color: star.lit ? Theme.yellow : Theme.secondaryText
                         }
                     }
                 }
@@ -86,14 +88,46 @@ ScreenPage {
             }
         }
 
-        TimeBar {
-            objectName: "timeBar"
+        RowLayout {
             Layout.fillWidth: true
-            Layout.preferredHeight: 40
-            radius: 20
-            trackColour: "#d1d1d6"
-            fraction: page.game.timeLeft / page.pairAllowance
-            barColour: page.unanswered ? "#0984e3" : page.answerColour
+            spacing: Theme.spacing
+            TimeBar {
+                objectName: "timeBar"
+                Layout.fillWidth: true
+                Layout.preferredHeight: 40
+                radius: 20
+                trackColour: Theme.track
+                fraction: page.game.timeLeft / page.pairAllowance
+                barColour: page.unanswered ? Theme.blue : page.answerColour
+            }
+            // The streak bonus, beside the bar it lengthens, while it is fresh.
+            Rectangle {
+                objectName: "streakBonus"
+                visible: page.game.streakBonusShown
+                Layout.preferredHeight: 40
+                implicitWidth: bonusRow.implicitWidth + 2 * Theme.radius
+                radius: 20
+                color: Theme.gold
+                Accessible.role: Accessible.StaticText
+                Accessible.name: "Streak bonus " + page.game.streakBonusText
+                RowLayout {
+                    id: bonusRow
+                    anchors.centerIn: parent
+                    spacing: 2
+                    SymbolIcon {
+                        symbol: "bolt.fill"
+                        size: 20
+                        color: Theme.navy
+                    }
+                    Text {
+                        objectName: "streakBonusText"
+                        text: page.game.streakBonusText
+                        font.pixelSize: Theme.body
+                        font.weight: Font.Bold
+                        color: Theme.navy
+                    }
+                }
+            }
         }
 
         RowLayout {
@@ -101,18 +135,23 @@ ScreenPage {
             spacing: 16
 
             RoundButton {
+                id: speakerButton
                 objectName: "speakerButton"
                 Layout.preferredWidth: 60
                 Layout.preferredHeight: 60
                 Accessible.name: qsTr("Say it")
                 background: Rectangle {
                     radius: 30
-                    color: Qt.rgba(0.56, 0.56, 0.58, 0.2)
+                    color: Theme.field
+                    FocusRing {
+                        shown: speakerButton.visualFocus
+                        radius: 32
+                    }
                 }
                 contentItem: SymbolIcon {
                     symbol: "speaker.wave.2"
                     size: 26
-                    color: "#0984e3"
+                    color: Theme.link
                 }
                 onClicked: {
                     const cards = page.game.snapCards; // qmllint disable type
@@ -122,7 +161,8 @@ ScreenPage {
             }
             GrowingButton {
                 objectName: "thumbsUp"
-                label: "\u{1F44D}"
+                label: qsTr("Match")
+                symbol: "hand.thumbsup.fill"
                 unanswered: page.unanswered
                 rightAnswer: page.game.currentPairIsAMatch
                 onClicked: {
@@ -132,7 +172,8 @@ ScreenPage {
             }
             GrowingButton {
                 objectName: "thumbsDown"
-                label: "\u{1F44E}"
+                label: qsTr("No match")
+                symbol: "hand.thumbsdown.fill"
                 unanswered: page.unanswered
                 rightAnswer: !page.game.currentPairIsAMatch
                 onClicked: {
@@ -158,9 +199,9 @@ ScreenPage {
         readonly property bool struck: card.status === AnswerStatus.AnswerStatus.incorrect
                                         && card.text !== card.correctAnswer
         objectName: "snapCard" + index
-        radius: 16
-        color: card.status === AnswerStatus.AnswerStatus.correct ? "#27ae60"
-             : card.status === AnswerStatus.AnswerStatus.incorrect ? "#e74c3c" : "#8e8e93"
+        radius: Theme.cardRadius
+        color: Theme.readableFill(card.status === AnswerStatus.AnswerStatus.correct ? Theme.green
+             : card.status === AnswerStatus.AnswerStatus.incorrect ? Theme.red : Theme.secondaryText, Theme.onColour)
         Accessible.name: card.text
         Behavior on color {
             ColorAnimation {
@@ -197,8 +238,8 @@ ScreenPage {
                 visible: cardView.struck
                 text: cardView.card.text
                 font.strikeout: true
-                font.pixelSize: 22
-                color: "white"
+                font.pixelSize: Theme.title2
+                color: Theme.onColour
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
             }
@@ -206,11 +247,11 @@ ScreenPage {
                 objectName: "cardText"
                 width: parent.width
                 text: cardView.struck ? cardView.card.correctAnswer : cardView.card.text
-                font.pixelSize: 34
+                font.pixelSize: Theme.largeTitle
                 font.weight: Font.DemiBold
                 fontSizeMode: Text.HorizontalFit
-                minimumPixelSize: 14
-                color: "white"
+                minimumPixelSize: Theme.subhead
+                color: Theme.onColour
                 horizontalAlignment: Text.AlignHCenter
                 wrapMode: Text.WordWrap
             }
@@ -222,6 +263,7 @@ ScreenPage {
     component GrowingButton: AbstractButton {
         id: answerButton
         property string label
+        property string symbol
         property bool rightAnswer
         property bool unanswered: true
         Layout.fillWidth: true
@@ -236,22 +278,19 @@ ScreenPage {
         background: Rectangle {
             objectName: "face"
             radius: 20
-            color: answerButton.unanswered ? "#0984e3" : answerButton.rightAnswer ? "#27ae60" : "#e74c3c"
-            Rectangle {
-                // The shadow.
-                z: -1
-                anchors.fill: parent
-                anchors.topMargin: 4
-                anchors.bottomMargin: -4
+            color: answerButton.unanswered ? Theme.blue : answerButton.rightAnswer ? Theme.green : Theme.red
+            SoftShadow {
                 radius: 20
-                color: Qt.rgba(0, 0, 0, 0.33)
+            }
+            FocusRing {
+                shown: answerButton.visualFocus
+                radius: 22
             }
         }
-        contentItem: Text {
-            text: answerButton.label
-            font.pixelSize: 30
-            horizontalAlignment: Text.AlignHCenter
-            verticalAlignment: Text.AlignVCenter
+        contentItem: SymbolIcon {
+            symbol: answerButton.symbol
+            size: 32
+            color: Theme.onColour
         }
     }
 }

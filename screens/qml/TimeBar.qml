@@ -1,11 +1,12 @@
 import QtQuick
+import Flexio
 
 // A time bar: a track with a bar that grows from the leading edge to fraction of its width.
 Item {
     id: bar
 
     property real fraction: 0
-    property color barColour: "#e74c3c"
+    property color barColour: Theme.red
     property color trackColour: "transparent"
     property color outlineColour: "transparent"
     property real outlineWidth: 0

@@ -8,14 +8,15 @@ import Flexio
 ScreenPage {
     id: page
     objectName: "verbMatch"
-    screenTitle: game.gameName
+    // The sheet's banner carries the title while it shows.
+    screenTitle: sheet.showing ? "" : game.gameName
 
     readonly property VerbMatch game: VerbMatch {
     }
     readonly property alias sheet: sheet
 
     // The accent colour of the screen.
-    palette.highlight: "#0984e3"
+    palette.highlight: Theme.blue
 
     TimeBar {
         id: timeBar
@@ -24,7 +25,7 @@ ScreenPage {
         width: parent.width
         height: 8
         fraction: page.game.timeElapsed
-        barColour: "#e74c3c"
+        barColour: Theme.red
     }
 
     Item {
@@ -82,23 +83,27 @@ ScreenPage {
         background: Rectangle {
             anchors.fill: parent
             anchors.margins: 4
-            radius: 10
-            color: cardView.card.isCorrect ? "#27ae60" : cardView.card.isWrong ? "#e74c3c"
-                 : cardView.card.isHighlighted ? "#8e44ad" : "#0984e3"
-            border.color: "#00e5ff"
+            radius: Theme.smallRadius + 2
+            color: Theme.readableFill(cardView.card.isCorrect ? Theme.green : cardView.card.isWrong ? Theme.red
+                 : cardView.card.isHighlighted ? Theme.purple : Theme.blue, Theme.onColour)
+            border.color: Theme.onColour
             border.width: cardView.card.isHighlighted ? 3 : 0
             Behavior on color {
                 ColorAnimation {
                     duration: 150
                 }
             }
+            FocusRing {
+                shown: cardView.visualFocus
+                radius: Theme.radius + 2
+            }
         }
         contentItem: Text {
             text: cardView.card.word
-            color: "white"
-            font.pixelSize: 20
+            color: Theme.onColour
+            font.pixelSize: Theme.title3
             fontSizeMode: Text.Fit
-            minimumPixelSize: 10
+            minimumPixelSize: Theme.caption
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
             verticalAlignment: Text.AlignVCenter

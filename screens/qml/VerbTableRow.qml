@@ -20,9 +20,26 @@ AbstractButton {
     onClicked: speech.speakPart()
 
     background: Rectangle {
-        radius: 8
-        color: "white"
-        opacity: row.down ? 0.95 : 0.88
+        radius: Theme.smallRadius
+        color: row.down ? Theme.pressed : Theme.surface
+    }
+    FocusRing {
+        shown: row.visualFocus
+        radius: Theme.smallRadius
+        border.color: Theme.onColour
+    }
+
+    // Rows that speak when tapped carry a speaker mark.
+    SymbolIcon {
+        id: speakable
+        objectName: "speakerMark"
+        visible: row.part.ttsEnabled === true
+        anchors.right: parent.right
+        anchors.rightMargin: 10
+        anchors.verticalCenter: parent.verticalCenter
+        symbol: "speaker.wave.2.fill"
+        size: 18
+        color: Theme.secondaryText
     }
 
     ColumnLayout {
@@ -30,7 +47,7 @@ AbstractButton {
         anchors.left: parent.left
         anchors.right: parent.right
         anchors.leftMargin: 10
-        anchors.rightMargin: 10
+        anchors.rightMargin: speakable.visible ? 36 : 10
         anchors.verticalCenter: parent.verticalCenter
         spacing: 0
 
@@ -50,8 +67,8 @@ AbstractButton {
                 objectName: "leadingPronoun"
                 visible: !row.part.isVerbFirst && row.part.pronounShown === true
                 text: row.part.pronoun ?? ""
-                font.pixelSize: 22
-                color: Colours.secondary
+                font.pixelSize: Theme.title2
+                color: Theme.secondaryText
             }
             Text {
                 id: form
@@ -60,9 +77,9 @@ AbstractButton {
                 // Its natural width, or the row's when the form is longer than a whole row.
                 width: Math.min(Math.ceil(formMetrics.advanceWidth) + 1, line.width)
                 wrapMode: Text.WrapAnywhere
-                font.pixelSize: 22
+                font.pixelSize: Theme.title2
                 font.weight: Font.DemiBold
-                color: "black"
+                color: Theme.text
             }
             Text {
                 id: trailingPronoun
@@ -70,16 +87,16 @@ AbstractButton {
                 visible: row.part.isVerbFirst === true && row.part.pronounShown === true
                 text: row.part.pronoun ?? ""
                 opacity: row.part.pronounOpacity ?? 1
-                font.pixelSize: 22
-                color: Colours.secondary
+                font.pixelSize: Theme.title2
+                color: Theme.secondaryText
             }
             SymbolIcon {
                 id: gear
                 objectName: "loadingGear"
                 visible: row.speech.gearShown
                 symbol: "gearshape.fill"
-                size: 22
-                color: Colours.secondary
+                size: Theme.title2
+                color: Theme.secondaryText
                 RotationAnimation on rotation  {
                     running: gear.visible
                     from: 0
@@ -93,8 +110,8 @@ AbstractButton {
             objectName: "translation"
             Layout.fillWidth: true
             text: row.part.translation ?? ""
-            font.pixelSize: 15
-            color: Colours.secondary
+            font.pixelSize: Theme.subhead
+            color: Theme.secondaryText
             wrapMode: Text.WordWrap
         }
     }

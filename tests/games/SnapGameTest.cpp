@@ -172,8 +172,10 @@ void SnapGameTest::streakBonusAfterThreeRightAnswers()
     QCOMPARE(game.message(), instructions);
     answerRight(game);
     QCOMPARE(game.message(), QStringLiteral("Streak Bonus! +0.5s"));
+    QVERIFY(game.streakBonusShown());
     services_->queue().advance(SnapGame::pauseAfterAnswerMs);
     QCOMPARE(game.timeLeft(), 1.5);
+    QVERIFY(!game.streakBonusShown());
     // The bonus serves one pair only, and a mistake starts the count again.
     answerWrong(game);
     QCOMPARE(game.streakCount(), 0);

@@ -51,18 +51,18 @@ TestCase {
         const alts = game.currentQuestion.alts
         verify(alts.length >= 2)
         for (const answer of alts)
-            verify(Qt.colorEqual(answerItem(page, answer).background.color, "#0984e3"))
+            verify(Qt.colorEqual(answerItem(page, answer).background.color, Theme.readableFill("#0984e3", "white")))
         const right = alts.find(answer => answer.correct)
         const wrong = alts.find(answer => !answer.correct)
         const key = game.currentVerb.key
 
         mouseClick(answerItem(page, wrong))
-        verify(Qt.colorEqual(answerItem(page, wrong).background.color, "#e74c3c"))
+        verify(Qt.colorEqual(answerItem(page, wrong).background.color, Theme.readableFill("#e74c3c", "white")))
         compare(findChild(page, "accuracy").text, "Accuracy: 0%")
         compare(probe.stored("progressDictionary", key), -1)
 
         mouseClick(answerItem(page, right))
-        verify(Qt.colorEqual(answerItem(page, right).background.color, "#27ae60"))
+        verify(Qt.colorEqual(answerItem(page, right).background.color, Theme.readableFill("#27ae60", "white")))
         compare(findChild(page, "accuracy").text, "Accuracy: 50%")
         compare(probe.stored("progressDictionary", key), 0)
 
@@ -70,7 +70,7 @@ TestCase {
         probe.advance(1500)
         compare(findChild(page, "turnCounter").text, "2/10")
         for (const answer of game.currentQuestion.alts)
-            verify(Qt.colorEqual(answerItem(page, answer).background.color, "#0984e3"))
+            verify(Qt.colorEqual(answerItem(page, answer).background.color, Theme.readableFill("#0984e3", "white")))
     }
 
     function test_timeBarAtHalfTheAllowance_data() {

@@ -117,6 +117,8 @@ TestCase {
         tryCompare(row, "swipeOffset", 0)
         verify(findChild(row, "learntMark").visible)
         verify(findChild(row, "verbRow").Accessible.name.endsWith("learnt"))
+        // The swiped row does not stay grey as if pressed.
+        verify(Qt.colorEqual(findChild(row, "verbRow").background.color, Theme.surface))
 
         row = swipeRow(index)
         tryCompare(verb, "learnt", false)

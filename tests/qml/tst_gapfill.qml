@@ -71,20 +71,20 @@ TestCase {
             const key = findChild(page, "key" + i)
             compare(key.width, 50)
             compare(key.height, 50)
-            verify(Qt.colorEqual(key.background.color, "#0984e3"))
+            verify(Qt.colorEqual(key.background.color, Theme.readableFill("#0984e3", "white")))
         }
 
         // A wrong key turns red and costs accuracy.
         const wrong = game.letters.find(key => key.letter !== nextLetter(game))
         if (wrong) {
             mouseClick(keyFor(page, wrong.letter))
-            verify(Qt.colorEqual(keyFor(page, wrong.letter).background.color, "#e74c3c"))
+            verify(Qt.colorEqual(keyFor(page, wrong.letter).background.color, Theme.readableFill("#e74c3c", "white")))
             compare(findChild(page, "accuracy").text, "Accuracy: 0%")
         }
         // A right key turns green.
         const first = nextLetter(game)
         mouseClick(keyFor(page, first))
-        verify(Qt.colorEqual(keyFor(page, first).background.color, "#27ae60"))
+        verify(Qt.colorEqual(keyFor(page, first).background.color, Theme.readableFill("#27ae60", "white")))
 
         spell(page, false)
         compare(findChild(page, "gapped").text, game.currentGapFillTurn.phrase)

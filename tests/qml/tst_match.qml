@@ -108,15 +108,18 @@ TestCase {
         compare(page.game.inPlay, false)
         verify(page.sheet.showing)
         compare(page.sheet.y, 0)
-        compare(findChild(page.sheet, "sheetTitle").text, "\u{1F3DB}\u{FE0F} " + data.title)
+        compare(findChild(page.sheet, "sheetTitle").text, data.title)
+        compare(findChild(page.sheet, "sheetSymbol").symbol, "building.columns.fill")
         compare(findChild(page.sheet, "sheetMessage").text, page.game.message)
-        verify(Qt.colorEqual(findChild(page.sheet, "sheetBanner").color, "#0984e3"))
+        verify(Qt.colorEqual(findChild(page.sheet, "sheetBanner").color, Theme.readableFill("#0984e3", "white")))
         const levels = ["Easy", "Medium", "Hard"].map(name => findChild(page.sheet, "level" + name))
-        verify(Qt.colorEqual(levels[0].background.color, "#2ecc71"))
+        verify(Qt.colorEqual(levels[0].background.color, Theme.readableFill("#2ecc71", "white")))
         verify(Qt.colorEqual(levels[1].background.color, "#f1c40f"))
         verify(Qt.colorEqual(levels[1].contentItem.color, "black"))
-        verify(Qt.colorEqual(levels[2].background.color, "#e74c3c"))
+        verify(Qt.colorEqual(levels[2].background.color, Theme.readableFill("#e74c3c", "white")))
         verify(Qt.colorEqual(levels[2].contentItem.color, "white"))
+        // The three level buttons share their row equally.
+        compare(levels[0].width, levels[2].width)
     }
 
     // The learner picks a set and "Hard"; 24 cards fill the screen; one pair is matched and one
@@ -141,7 +144,7 @@ TestCase {
             verify(item && item.visible, card.word + " is drawn")
             fuzzyCompare(item.width, board.width / 3, 0.5)
             fuzzyCompare(item.height, board.height / 8, 0.5)
-            verify(Qt.colorEqual(colourOf(item), "#0984e3"))
+            verify(Qt.colorEqual(colourOf(item), Theme.readableFill("#0984e3", "white")))
         }
 
         // A pair: both cards turn green and the verb scores a point.
@@ -153,8 +156,8 @@ TestCase {
         compare(cardItem(page, first).background.border.width, 3)
         mouseClick(cardItem(page, partner))
         verify(first.isCorrect && partner.isCorrect)
-        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, first)), "#27ae60"))
-        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, partner)), "#27ae60"))
+        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, first)), Theme.readableFill("#27ae60", "white")))
+        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, partner)), Theme.readableFill("#27ae60", "white")))
         compare(probe.stored("progressDictionary", first.verb.key), 1)
 
         // A wrong pair: both turn red and both verbs lose a point, then turn blue again.
@@ -164,13 +167,13 @@ TestCase {
         mouseClick(cardItem(page, a))
         mouseClick(cardItem(page, b))
         verify(a.isWrong && b.isWrong)
-        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, a)), "#e74c3c"))
-        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, b)), "#e74c3c"))
+        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, a)), Theme.readableFill("#e74c3c", "white")))
+        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, b)), Theme.readableFill("#e74c3c", "white")))
         compare(probe.stored("progressDictionary", a.verb.key), -1)
         compare(probe.stored("progressDictionary", b.verb.key), -1)
         probe.advance(1000)
         verify(!a.isWrong && !b.isWrong)
-        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, a)), "#0984e3"))
+        tryVerify(() => Qt.colorEqual(colourOf(cardItem(page, a)), Theme.readableFill("#0984e3", "white")))
 
         // Every tap spoke its word.
         const said = probe.said()

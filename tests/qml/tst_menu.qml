@@ -64,7 +64,8 @@ TestCase {
         verify(entry, "entry " + data.index + " is drawn")
         compare(entry.Accessible.name, data.title)
         compare(entry.Accessible.description, data.description)
-        verify(Qt.colorEqual(entry.background.color, data.colour))
+        verify(Qt.colorEqual(entry.modelData.colour, data.colour))
+        verify(Qt.colorEqual(entry.background.color, Theme.readableFill(data.colour, data.text)))
         verify(Qt.colorEqual(entry.modelData.textColour, data.text))
     }
 
@@ -85,7 +86,8 @@ TestCase {
         compare(stack.depth, 2)
         if (data.screen.length > 0)
             compare(stack.currentItem.objectName, data.screen)
-        compare(stack.currentItem.screenTitle, data.title)
+        // A game's title stands on its set-up sheet's banner.
+        compare(stack.currentItem.screenTitle || findChild(stack.currentItem, "sheetTitle").text, data.title)
         mouseClick(findChild(stack.currentItem, "backButton"))
         tryCompare(stack, "depth", 1)
         tryCompare(stack, "busy", false)

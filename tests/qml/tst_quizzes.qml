@@ -136,10 +136,10 @@ TestCase {
             compare(wrong.length, 3)
             compare(right.length, 1)
             for (const button of buttons)
-                verify(Qt.colorEqual(button.background.color, "#0984e3"))
+                verify(Qt.colorEqual(button.background.color, Theme.readableFill("#0984e3", "white")))
 
             tap(wrong[0])
-            verify(Qt.colorEqual(wrong[0].background.color, "#ff3f34"))
+            verify(Qt.colorEqual(wrong[0].background.color, Theme.readableFill("#ff3f34", "white")))
             // The same wrong answer again counts once.
             tap(wrong[0])
             tap(wrong[1])
@@ -148,7 +148,7 @@ TestCase {
             verify(!findChild(quizPage, "explanationText").visible)
 
             tap(right[0])
-            verify(Qt.colorEqual(right[0].background.color, "#05c46b"))
+            verify(Qt.colorEqual(right[0].background.color, Theme.readableFill("#05c46b", "white")))
             // Every wrong answer is set aside with no fill once the right one is found.
             for (const button of wrong)
                 verify(Qt.colorEqual(button.background.color, "transparent"), button.answer.stateName)

@@ -69,7 +69,7 @@ TestCase {
         const message = findChild(page.sheet, "sheetMessage").text
         verify(message.startsWith("You nailed 10 snaps in "), message)
         verify(message.endsWith("Accuracy: 100%. Perfect run — verb expert status achieved!"), message)
-        tryVerify(() => Qt.colorEqual(findChild(page.sheet, "sheetBanner").color, "#27ae60"))
+        tryVerify(() => Qt.colorEqual(findChild(page.sheet, "sheetBanner").color, Theme.readableFill("#27ae60", "white")))
     }
 
     // A wrong answer shows the wrong card struck through over the right one, in red.
@@ -94,7 +94,7 @@ TestCase {
         verify(struck.font.strikeout)
         compare(struck.text, game.snapCards[1].text)
         compare(findChild(answerCard, "cardText").text, game.snapCards[1].correctAnswer)
-        tryVerify(() => Qt.colorEqual(answerCard.color, "#e74c3c"))
+        tryVerify(() => Qt.colorEqual(answerCard.color, Theme.readableFill("#e74c3c", "white")))
         tryVerify(() => Qt.colorEqual(findChild(findChild(page, "timeBar"), "timeBarFill").color, "#e74c3c"))
     }
 

@@ -53,7 +53,8 @@ TestCase {
         verify(Qt.colorEqual(participle.color, "#4a69bd"))
         const present = findChild(page, "tableCard1")
         compare(present.modelData.rows.length, 6)
-        verify(Qt.colorEqual(present.color, "#4b7bec"))
+        verify(Qt.colorEqual(present.modelData.colour, "#4b7bec"))
+        verify(Qt.colorEqual(present.color, Theme.readableFill("#4b7bec", "white")))
     }
 
     function test_headerLines_data() {

@@ -1,9 +1,9 @@
 #include "progress/ProgressManager.h"
-#include "screens/Colours.h"
 #include "screens/InfoModel.h"
 #include "screens/MainMenuModel.h"
 #include "screens/ProgressViewerModel.h"
 #include "screens/Symbols.h"
+#include "screens/Theme.h"
 #include "screens/VerbDictionaryModel.h"
 #include "screens/VerbListModel.h"
 #include "screens/VerbTableModel.h"
@@ -106,7 +106,7 @@ void ScreensTest::colourFromHex()
     QFETCH(QString, text);
     QFETCH(bool, parses);
     QFETCH(QColor, colour);
-    const std::optional<QColor> parsed = Colours::colourFromHex(text);
+    const std::optional<QColor> parsed = Theme::colourFromHex(text);
     QCOMPARE(parsed.has_value(), parses);
     if (parses)
         QCOMPARE(parsed->rgba(), colour.rgba());
@@ -149,10 +149,10 @@ void ScreensTest::menuColourLists()
     const QList<QColor> text = MainMenuModel::textColours();
     QCOMPARE(colours.size(), 19);
     QCOMPARE(text.size(), 22);
-    QCOMPARE(colours.at(13), Colours::red());
-    QCOMPARE(colours.at(18), Colours::light());
-    QCOMPARE(text.at(9), Colours::dark());
-    QCOMPARE(text.at(14), Colours::light());
+    QCOMPARE(colours.at(13), Theme::red());
+    QCOMPARE(colours.at(18), Theme::light());
+    QCOMPARE(text.at(9), Theme::navy());
+    QCOMPARE(text.at(14), Theme::light());
     QCOMPARE(text.at(21), QColor(Qt::white));
 }
 

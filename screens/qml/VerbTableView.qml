@@ -1,0 +1,181 @@
+import QtQuick
+import QtQuick.Controls
+import QtQuick.Layouts
+import Flexio
+
+// One verb's table content: its infinitive (tap to hear it), English meaning, notes and every
+// conjugation table; the cards run in two columns where the width allows.
+Flickable {
+    id: flick
+    objectName: "tableFlick"
+
+    property alias verb: table.verb
+    readonly property VerbTableModel model: VerbTableModel {
+        id: table
+    }
+
+    contentHeight: column.implicitHeight + Theme.wideMargin
+    clip: true
+    boundsBehavior: Flickable.StopAtBounds
+    ScrollBar.vertical: ScrollCue {}
+
+    FocusFollower {
+        flickable: flick
+    }
+
+    ColumnLayout {
+        id: column
+        width: Theme.contentWidth(flick.width)
+        x: (flick.width - width) / 2
+        spacing: 0
+
+        AbstractButton {
+            id: titleButton
+            objectName: "verbTitle"
+            Layout.fillWidth: true
+            Layout.topMargin: 10
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            Accessible.name: table.title
+            Accessible.description: qsTr("Listen")
+            Accessible.role: Accessible.Button
+            contentItem: RowLayout {
+                spacing: Theme.spacing
+                Item {
+                    Layout.fillWidth: true
+                }
+                Text {
+                    Layout.maximumWidth: titleButton.width - 40
+                    text: table.title
+                    font.pixelSize: Theme.largeTitle
+                    font.weight: Font.Bold
+                    color: Theme.text
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: Theme.body
+                    horizontalAlignment: Text.AlignHCenter
+                }
+                SymbolIcon {
+                    symbol: "speaker.wave.2.fill"
+                    size: 24
+                    color: Theme.link
+                }
+                Item {
+                    Layout.fillWidth: true
+                }
+            }
+            FocusRing {
+                shown: titleButton.visualFocus
+            }
+            onClicked: table.speakInfinitive()
+        }
+        Text {
+            objectName: "englishLine"
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            Layout.topMargin: Theme.gap
+            horizontalAlignment: Text.AlignHCenter
+            textFormat: Text.StyledText
+            text: flick.escaped(table.english)
+                  + (table.englishExtra.length > 0 ? " <i>" + flick.escaped(table.englishExtra) + "</i>" : "")
+            font.pixelSize: Theme.title2
+            color: Theme.secondaryText
+            fontSizeMode: Text.HorizontalFit
+            minimumPixelSize: Theme.caption
+        }
+        Text {
+            objectName: "notes"
+            visible: table.notes.length > 0
+            Layout.fillWidth: true
+            Layout.margins: Theme.wideMargin
+            Layout.bottomMargin: 0
+            text: table.notes
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: Theme.subhead
+            color: Theme.text
+        }
+        Text {
+            Layout.fillWidth: true
+            Layout.margins: Theme.radius
+            text: table.caption
+            horizontalAlignment: Text.AlignHCenter
+            wrapMode: Text.WordWrap
+            font.pixelSize: Theme.caption
+            color: Theme.secondaryText
+        }
+
+        // The cards, side by side in two columns where the width allows, tops aligned.
+        Flow {
+            Layout.fillWidth: true
+            Layout.leftMargin: 10
+            Layout.rightMargin: 10
+            spacing: 10
+
+            Repeater {
+                id: cards
+                objectName: "tableCards"
+                model: table.tables
+
+                Rectangle {
+                    id: card
+                    required property var modelData
+                    required property int index
+                    // The card's own blue, darkened where white text would not read on it.
+                    readonly property color fill: Theme.readableFill(modelData.colour, Theme.onColour)
+                    objectName: "tableCard" + index
+                    // Two columns from 620 px of room.
+                    width: !parent ? 0 : parent.width >= 620 ? (parent.width - 10) / 2 : parent.width
+                    implicitHeight: cardColumn.implicitHeight + 24
+                    radius: Theme.cardRadius
+                    color: fill
+
+                    ColumnLayout {
+                        id: cardColumn
+                        anchors.left: parent.left
+                        anchors.right: parent.right
+                        anchors.top: parent.top
+                        anchors.margins: Theme.radius
+                        spacing: 6
+
+                        Text {
+                            Layout.fillWidth: true
+                            text: card.modelData.title
+                            color: Theme.onColour
+                            font.pixelSize: Theme.title2
+                            font.weight: Font.DemiBold
+                            wrapMode: Text.WordWrap
+                            Accessible.role: Accessible.Heading
+                            Accessible.name: text
+                        }
+                        Text {
+                            Layout.fillWidth: true
+                            visible: card.modelData.gloss.length > 0
+                            text: card.modelData.gloss
+                            color: Theme.onColour
+                            font.pixelSize: Theme.body
+                            font.italic: true
+                            wrapMode: Text.WordWrap
+                        }
+                        Repeater {
+                            model: card.modelData.rows
+                            VerbTableRow {
+                                id: tableRow
+                                required property var modelData
+                                required property int index
+                                objectName: "tableRow" + index
+                                Layout.fillWidth: true
+                                part: modelData
+                            }
+                        }
+                    }
+                }
+            }
+        }
+    }
+
+    // The English line is styled text; the verb data's own text is shown as it is.
+    function escaped(text: string): string {
+        return text.replace(/&/g, "&amp;").replace(/</g, "&lt;").replace(/>/g, "&gt;");
+    }
+}
