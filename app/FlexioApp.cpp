@@ -280,7 +280,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
     if (const qsizetype at = arguments.indexOf(QStringLiteral("--appearance")); at >= 0) {
         const QString name = arguments.value(at + 1);
         if (name != u"light" && name != u"dark") {
-            Console::write(QStringLiteral("usage: --appearance light|dark"));
+            qCWarning(lcApp).noquote() << QStringLiteral("usage: --appearance light|dark");
             return 2;
         }
         appearance = name == u"dark" ? Theme::Appearance::alwaysDark : Theme::Appearance::alwaysLight;

@@ -1,7 +1,7 @@
 #include "screens/Theme.h"
 
 #include "app/Services.h"
-#include "platform/UserDefaults.h"
+#include "platform/LearnerStore.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -29,7 +29,7 @@ Theme::Theme(Services &services)
     : services_(services)
     , systemDark_(systemIsDark())
 {
-    const QString stored = services_.userDefaults().text(appearanceKey).value_or(QString());
+    const QString stored = services_.learnerStore().text(appearanceKey).value_or(QString());
     for (int i = 0; i < 3; ++i) {
         if (stored == appearanceNames[i])
             appearance_ = Appearance(i);
@@ -59,7 +59,7 @@ Theme *Theme::create(QQmlEngine *, QJSEngine *)
 
 void Theme::setAppearance(Appearance appearance)
 {
-    services_.userDefaults().set(appearanceKey, appearanceNames[int(appearance)]);
+    services_.learnerStore().set(appearanceKey, appearanceNames[int(appearance)]);
     apply(appearance);
 }
 
