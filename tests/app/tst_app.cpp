@@ -21,6 +21,8 @@ Run runApp(const QTemporaryDir &home, const QStringList &arguments, const QStrin
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
+    // A session has a runtime folder; without one Qt itself warns on standard error.
+    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     if (!resourceRoot.isEmpty())
         environment.insert(QStringLiteral("FLEXIO_RESOURCE_ROOT"), resourceRoot);
@@ -59,10 +61,8 @@ void AppTest::showsTheFirstFrameAndSavesIt()
     const QString png = home.filePath(QStringLiteral("main.png"));
     const Run run = runApp(home, {QStringLiteral("--screenshot"), QStringLiteral("menu"), png});
     QCOMPARE(run.exitCode, 0);
-    const QRegularExpression added(QStringLiteral("^(\\d+) verbs added\\.$"), QRegularExpression::MultilineOption);
-    const auto match = added.match(run.errors);
-    QVERIFY2(match.hasMatch(), qPrintable(run.errors.right(2000)));
-    QVERIFY(match.captured(1).toInt() >= 20);
+    // A default start writes nothing to standard error: traces are off.
+    QVERIFY2(run.errors.isEmpty(), qPrintable(run.errors.left(2000)));
 
     QImage image(png);
     QVERIFY(!image.isNull());
@@ -154,7 +154,6 @@ void AppTest::refusesToStartOnABadVerbFile()
     const QStringList lines = run.errors.split(u'\n').filter(QStringLiteral("Flexio cannot start: "));
     QCOMPARE(lines.size(), 1);
     QVERIFY2(lines.first().endsWith(expected), qPrintable(lines.first()));
-    QVERIFY(!run.errors.contains(QStringLiteral("verbs added.")));
 }
 
 QTEST_GUILESS_MAIN(AppTest)

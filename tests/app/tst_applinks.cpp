@@ -18,6 +18,9 @@ QProcessEnvironment appEnvironment(const QTemporaryDir &home)
     // QTemporaryDir makes the folder readable by its owner only, as a runtime folder must be.
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The app's own traces are the only view of another process taking a link.
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("flexio.app.debug=true"));
+    environment.insert(QStringLiteral("QT_MESSAGE_PATTERN"), QStringLiteral("%{message}"));
     return environment;
 }
 

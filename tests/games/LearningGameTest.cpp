@@ -18,7 +18,6 @@ private slots:
     void init() { services_ = std::make_unique<GameServices>(); }
     void cleanup() { services_.reset(); }
 
-    void freshGame();
     void verbSetFallsBack_data();
     void verbSetFallsBack();
     void learntVerbsReturnOnceAVerbIsLearnt();
@@ -30,17 +29,6 @@ private slots:
 private:
     std::unique_ptr<GameServices> services_;
 };
-
-void LearningGameTest::freshGame()
-{
-    LearningGame game;
-    QVERIFY(game.message().isEmpty());
-    QVERIFY(!game.inPlay());
-    QCOMPARE(game.gameState(), LearningGameState::undefined);
-    QCOMPARE(game.difficultyLevel(), LearningGameDifficultyLevel::easy);
-    QCOMPARE(int(LearningGameDifficultyLevel::hard), 2);
-    game.startGame();
-}
 
 void LearningGameTest::verbSetFallsBack_data()
 {

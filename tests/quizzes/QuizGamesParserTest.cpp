@@ -150,6 +150,8 @@ void QuizGamesParserTest::missingFileLeavesNoQuizzes()
 
 void QuizGamesParserTest::malformedFileKeepsEarlierQuizzes()
 {
+    // The fault sits on line 15 of the fixture.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not well-formed: .* at line 15, column ")));
     TestServices services(fixture(QStringLiteral("quizzes_malformed")));
     QuizGamesParser &parser = QuizGamesParser::shared();
 
@@ -157,10 +159,6 @@ void QuizGamesParserTest::malformedFileKeepsEarlierQuizzes()
     QCOMPARE(parser.quizzes().size(), 1);
     QCOMPARE(parser.quizzes().at(0)->quizID, QStringLiteral("kept"));
     QCOMPARE(parser.quizzes().at(0)->questions.size(), 1);
-    // The fault sits on line 15 of the fixture.
-    QCOMPARE(faults.size(), 1);
-    QVERIFY2(faults.at(0).contains(QStringLiteral("at line 15, column ")), qPrintable(faults.at(0)));
-    // The kept quiz is still scored and registered.
 }
 
 QTEST_GUILESS_MAIN(QuizGamesParserTest)

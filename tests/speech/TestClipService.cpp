@@ -149,31 +149,20 @@ private slots:
     {
         QTest::addColumn<bool>("preload");
         QTest::addColumn<QString>("kind");
-        QTest::addColumn<QString>("line");
-
-        const QString loadError = QStringLiteral("TextToSpeech >> loadSound >> ERROR");
-        const QString preloadError = QStringLiteral("TextToSpeech >> preloadSound >> ERROR");
-        QTest::newRow("no network") << false << "closed port" << loadError;
-        QTest::newRow("no network, preload") << true << "closed port" << preloadError;
-        QTest::newRow("service fails") << false << "service 500" << loadError;
-        QTest::newRow("answer too long") << false << "long answer" << loadError;
-        QTest::newRow("service stalls") << false << "service stalls" << loadError;
-        QTest::newRow("service stalls, preload") << true << "service stalls" << preloadError;
-        QTest::newRow("answer not text")
-            << false << "binary answer" << "TextToSpeech >> loadSound >> the answer is not a sound URL";
-        QTest::newRow("empty answer")
-            << false << "empty answer" << "TextToSpeech >> loadSound >> the answer is not a sound URL";
-        QTest::newRow("answer not a URL")
-            << false << "not a URL" << "TextToSpeech >> loadSound >> the sound URL was bad";
-        QTest::newRow("answer a local file")
-            << true << "file URL" << "TextToSpeech >> preloadSound >> the sound URL was bad";
-        QTest::newRow("clip missing") << false << "clip 404" << "TextToSpeech >> downloadSound : ";
-        QTest::newRow("clip too large") << false << "huge clip" << "TextToSpeech >> downloadSound : ";
-        QTest::newRow("clip too large, preload")
-            << true << "huge clip" << "TextToSpeech >> downloadSoundForPreload : ";
-        QTest::newRow("clip stalls") << false << "clip stalls" << "TextToSpeech >> downloadSound : ";
-        QTest::newRow("clip empty") << false << "empty clip" << "TextToSpeech >> downloadSound : ";
-        QTest::newRow("clips folder unwritable") << false << "blocked folder" << "TextToSpeech >> downloadSound : ";
+        QTest::newRow("no network") << false << "closed port";
+        QTest::newRow("service fails") << false << "service 500";
+        QTest::newRow("answer too long") << false << "long answer";
+        QTest::newRow("service stalls") << false << "service stalls";
+        QTest::newRow("service stalls, preload") << true << "service stalls";
+        QTest::newRow("answer not text") << false << "binary answer";
+        QTest::newRow("empty answer") << false << "empty answer";
+        QTest::newRow("answer not a URL") << false << "not a URL";
+        QTest::newRow("answer a local file") << true << "file URL";
+        QTest::newRow("clip missing") << false << "clip 404";
+        QTest::newRow("clip too large, preload") << true << "huge clip";
+        QTest::newRow("clip stalls") << false << "clip stalls";
+        QTest::newRow("clip empty") << false << "empty clip";
+        QTest::newRow("clips folder unwritable") << false << "blocked folder";
     }
     void failedFetchEndsWithDownloadDone()
     {
