@@ -38,7 +38,7 @@ void VerdictTest::snapSharedItalianIsAMatch()
         const bool shared = game.currentVerb()->gameParts(false).texts.at(item) == game.snapCards().at(0)->text();
         QCOMPARE(game.currentPairIsAMatch(), shared);
         shared ? game.answerMatch() : game.answerNoMatch();
-        QCOMPARE(game.status(), SnapCardAnswerStateNew::correct);
+        QCOMPARE(game.status(), SnapAnswerState::correct);
         ++verdicts[shared];
     }
     QVERIFY(verdicts[0] > 20 && verdicts[1] > 20);
