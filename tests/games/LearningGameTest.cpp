@@ -1,133 +1,171 @@
 #include "GameTesting.h"
 
 #include "app/Services.h"
-#include "games/LearningGame.h"
+#include "games/gapfill/GapFillKeyboardKey.h"
+#include "games/snap/SnapCard.h"
 #include "platform/LearnerStore.h"
 
-#include <QQmlComponent>
-#include <QQmlEngine>
 #include <QTest>
 
-void qml_register_types_Flexio();
+#include <functional>
+
+namespace {
+
+std::unique_ptr<LearningGame> makeGame(const QString &type)
+{
+    if (type == u"ConjQuiz")
+        return std::make_unique<ConjQuiz>();
+    if (type == u"GapFill")
+        return std::make_unique<GapFill>();
+    if (type == u"SnapGame")
+        return std::make_unique<SnapGame>();
+    return std::make_unique<VerbMatch>();
+}
+
+// A game with a move that leaves one of its delayed steps pending, and what the screen shows of it.
+struct PendingStep
+{
+    std::function<void()> leave;
+    std::function<QVariantList()> shown;
+};
+
+PendingStep pendingStep(LearningGame *base, const QString &step)
+{
+    if (auto *game = qobject_cast<ConjQuiz *>(base)) {
+        return {[game] { game->answerTapped(play::answer(*game, true)); },
+                [game] { return QVariantList{game->currentTurn(), game->currentQuestion().question, game->canClick()}; }};
+    }
+    if (auto *game = qobject_cast<GapFill *>(base)) {
+        return {[game, step] { step == u"next turn" ? play::spell(*game) : game->letterTapped(play::wrongLetter(*game)); },
+                [game, step] {
+                    // Spelling marks keys that clear at their own time, so a turn is watched by its number.
+                    QVariantList shown{game->currentTurn(), play::phrase(*game)};
+                    for (const GapFillKeyboardKey *key : game->letters())
+                        shown.append(step == u"next turn" ? 0 : int(key->status()));
+                    return shown;
+                }};
+    }
+    if (auto *game = qobject_cast<SnapGame *>(base)) {
+        return {[game] { play::snap(*game, true); },
+                [game] { return QVariantList{game->snapCards().at(1)->text(), game->canClick(), game->correctTaps()}; }};
+    }
+    auto *game = qobject_cast<VerbMatch *>(base);
+    return {[game, step] {
+                const QList<VerbMatchButton *> italian = play::openItalianCards(*game);
+                if (step == u"wrong pair") {
+                    italian.at(0)->tap();
+                    play::partner(*game, italian.at(1))->tap();
+                    return;
+                }
+                for (VerbMatchButton *card : italian)
+                    play::matchPair(*game, card);
+            },
+            [game] { return QVariantList{game->inPlay(), game->message(), game->tappedCards().size()}; }};
+}
+
+} // namespace
 
 class LearningGameTest : public QObject
 {
     Q_OBJECT
 
+    std::unique_ptr<GameServices> services_;
+
 private slots:
     void init() { services_ = std::make_unique<GameServices>(); }
     void cleanup() { services_.reset(); }
 
-    void verbSetFallsBack_data();
-    void verbSetFallsBack();
-    void learntVerbsReturnOnceAVerbIsLearnt();
-    void gamesAndTheirEnumerationsReachTheScreens_data();
-    void gamesAndTheirEnumerationsReachTheScreens();
-    void accuracyBands_data();
-    void accuracyBands();
-
-private:
-    std::unique_ptr<GameServices> services_;
-};
-
-void LearningGameTest::verbSetFallsBack_data()
-{
-    QTest::addColumn<QString>("stored");
-    QTest::addColumn<QString>("read");
-    QTest::newRow("nothing stored") << QString() << "All Verbs";
-    QTest::newRow("a tag set") << "Travel" << "Travel";
-    QTest::newRow("learnt with none learnt") << "Learnt Verbs" << "All Verbs";
-    QTest::newRow("a set the data lacks") << "Gone Verbs" << "All Verbs";
-    QTest::newRow("empty name") << "" << "All Verbs";
-}
-
-void LearningGameTest::verbSetFallsBack()
-{
-    QFETCH(QString, stored);
-    QFETCH(QString, read);
-    LearningGame game;
-    if (!stored.isNull()) {
-        game.setVerbSet(stored);
+    void verbSetFallsBack_data()
+    {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("learnt");
+        QTest::addColumn<QString>("read");
+        QTest::newRow("nothing stored") << QString() << "" << "All Verbs";
+        QTest::newRow("a tag set") << "Travel" << "" << "Travel";
+        QTest::newRow("learnt with none learnt") << "Learnt Verbs" << "" << "All Verbs";
+        QTest::newRow("learnt with one learnt") << "Learnt Verbs" << "parlare" << "Learnt Verbs";
+        QTest::newRow("a set the data lacks") << "Gone Verbs" << "" << "All Verbs";
     }
-    QCOMPARE(game.verbSet(), read);
-    // A fallback read leaves the stored name alone.
-    QCOMPARE(Services::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
-             stored.isNull() ? QString() : stored);
-    // Every game shares the one remembered set.
-    QCOMPARE(LearningGame().verbSet(), read);
-}
+    void verbSetFallsBack()
+    {
+        QFETCH(QString, stored);
+        QFETCH(QString, learnt);
+        QFETCH(QString, read);
+        LearningGame game;
+        if (!stored.isNull())
+            game.setVerbSet(stored);
+        if (!learnt.isEmpty())
+            ProgressManager::shared().toggleLearnt(VerbDictionary::shared().verbForKey(learnt));
+        QCOMPARE(game.verbSet(), read);
+        // A fallback read leaves the stored name alone, and every game shares the one remembered set.
+        QCOMPARE(Services::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
+                 stored.isNull() ? QString() : stored);
+        QCOMPARE(LearningGame().verbSet(), read);
+    }
 
-void LearningGameTest::learntVerbsReturnOnceAVerbIsLearnt()
-{
-    LearningGame game;
-    game.setVerbSet(QStringLiteral("Learnt Verbs"));
-    QCOMPARE(game.verbSet(), QStringLiteral("All Verbs"));
-    ProgressManager::shared().toggleLearnt(VerbDictionary::shared().verbForKey(QStringLiteral("parlare")));
-    QCOMPARE(game.verbSet(), QStringLiteral("Learnt Verbs"));
-}
+    void setWithNothingToPlay_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("fixture");
+        QTest::addColumn<QString>("message");
+        QTest::newRow("conjugation") << "ConjQuiz" << "quizzes" << ConjQuiz::nothingToPlayMessage;
+        QTest::newRow("gap-fill") << "GapFill" << "games_blank" << GapFill::nothingToPlayMessage;
+        QTest::newRow("snap") << "SnapGame" << "quizzes" << SnapGame::nothingToPlayMessage;
+        QTest::newRow("match: an empty deal runs out of time")
+            << "VerbMatch" << "quizzes" << "Sorry, out of time! Better luck next time...";
+    }
+    void setWithNothingToPlay()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, fixture);
+        QFETCH(QString, message);
+        services_.reset();
+        services_ = std::make_unique<GameServices>(fixture);
+        std::unique_ptr<LearningGame> game = makeGame(type);
+        game->startGame();
+        if (auto *match = qobject_cast<VerbMatch *>(game.get()))
+            QVERIFY(match->inPlay() && match->verbButtons().isEmpty());
+        services_->queue().advance(40000);
+        QVERIFY(!game->inPlay());
+        QCOMPARE(game->message(), message);
+        QCOMPARE(services_->queue().pendingCount(), 0);
+    }
 
-void LearningGameTest::gamesAndTheirEnumerationsReachTheScreens_data()
-{
-    QTest::addColumn<QString>("type");
-    QTest::addColumn<QString>("name");
-    QTest::newRow("match") << "VerbMatch" << "Infinitive Quiz";
-    QTest::newRow("snap") << "SnapGame" << "Snap";
-    QTest::newRow("conjugation") << "ConjQuiz" << "Conjugation Quiz";
-    QTest::newRow("gap-fill") << "GapFill" << "Gapfill";
-}
-
-// A screen makes its game in QML, sets the level by name and colours the message by the state.
-void LearningGameTest::gamesAndTheirEnumerationsReachTheScreens()
-{
-    QFETCH(QString, type);
-    QFETCH(QString, name);
-    qml_register_types_Flexio();
-    QQmlEngine engine;
-    QQmlComponent component(&engine);
-    // Enumeration values start in lower case, so QML reaches them through the enumeration's name.
-    component.setData("import Flexio\n" + type.toUtf8()
-                          + " {\n"
-                            "  difficultyLevel: LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard\n"
-                            "  property bool undecided: gameState === LearningGameState.LearningGameState.undefined\n"
-                            "  property int won: LearningGameState.LearningGameState.won\n"
-                            "}\n",
-                      QUrl());
-    std::unique_ptr<QObject> object(component.create());
-    QVERIFY2(object, qPrintable(component.errorString()));
-    auto *game = qobject_cast<LearningGame *>(object.get());
-    QVERIFY(game);
-    QCOMPARE(game->gameName(), name);
-    QCOMPARE(game->difficultyLevel(), LearningGameDifficultyLevel::hard);
-    QCOMPARE(object->property("undecided").toBool(), true);
-    QCOMPARE(object->property("won").toInt(), int(LearningGameState::won));
-    QVERIFY(!game->message().isEmpty());
-}
-
-void LearningGameTest::accuracyBands_data()
-{
-    QTest::addColumn<int>("accuracy");
-    QTest::addColumn<int>("band");
-    QTest::addColumn<LearningGameState>("state");
-    QTest::newRow("0") << 0 << 6 << LearningGameState::lost;
-    QTest::newRow("49") << 49 << 6 << LearningGameState::lost;
-    QTest::newRow("50") << 50 << 5 << LearningGameState::complete;
-    QTest::newRow("59") << 59 << 5 << LearningGameState::complete;
-    QTest::newRow("60") << 60 << 4 << LearningGameState::complete;
-    QTest::newRow("70") << 70 << 3 << LearningGameState::complete;
-    QTest::newRow("89") << 89 << 2 << LearningGameState::complete;
-    QTest::newRow("90") << 90 << 1 << LearningGameState::won;
-    QTest::newRow("99") << 99 << 1 << LearningGameState::won;
-    QTest::newRow("100") << 100 << 0 << LearningGameState::won;
-}
-
-void LearningGameTest::accuracyBands()
-{
-    QFETCH(int, accuracy);
-    QFETCH(int, band);
-    QFETCH(LearningGameState, state);
-    QCOMPARE(LearningGame::accuracyBand(accuracy), band);
-    QCOMPARE(LearningGame::stateForAccuracy(accuracy), state);
-}
+    void earlierGamesDelayedStepDoesNothing_data()
+    {
+        QTest::addColumn<QString>("type");
+        QTest::addColumn<QString>("step");
+        QTest::addColumn<int>("delayMs");
+        QTest::newRow("conjugation") << "ConjQuiz" << "next turn" << ConjQuiz::pauseAfterRightAnswerMs;
+        QTest::newRow("gap-fill turn") << "GapFill" << "next turn" << GapFill::pauseAfterTurnMs;
+        QTest::newRow("gap-fill key") << "GapFill" << "key reset" << GapFill::keyResetMs;
+        QTest::newRow("snap") << "SnapGame" << "next pair" << SnapGame::pauseAfterAnswerMs;
+        QTest::newRow("match wrong pair") << "VerbMatch" << "wrong pair" << VerbMatch::wrongPairPauseMs;
+        QTest::newRow("match won") << "VerbMatch" << "won" << VerbMatch::winPauseMs;
+    }
+    // The same move in a game and, part way through its delay, in a new game: the new game holds
+    // still when the old step falls due and moves on only at its own.
+    void earlierGamesDelayedStepDoesNothing()
+    {
+        QFETCH(QString, type);
+        QFETCH(QString, step);
+        QFETCH(int, delayMs);
+        std::unique_ptr<LearningGame> game = makeGame(type);
+        game->setVerbSet(step == u"won" ? QStringLiteral("Reflexive") : QStringLiteral("Five"));
+        const PendingStep pending = pendingStep(game.get(), step);
+        game->startGame();
+        pending.leave();
+        services_->queue().advance(delayMs * 3 / 5);
+        game->startGame();
+        pending.leave();
+        const QVariantList shown = pending.shown();
+        services_->queue().advance(delayMs * 2 / 5 + 1);
+        QVERIFY(game->inPlay());
+        QCOMPARE(pending.shown(), shown);
+        services_->queue().advance(delayMs * 3 / 5);
+        QVERIFY(pending.shown() != shown);
+    }
+};
 
 QTEST_GUILESS_MAIN(LearningGameTest)
 #include "LearningGameTest.moc"

@@ -43,46 +43,38 @@ private slots:
 
     void badFilesAreRefusedAndChangeNothing_data()
     {
-        QTest::addColumn<QString>("edit");
+        QTest::addColumn<QString>("part");
+        QTest::addColumn<QJsonValue>("value");
         QTest::addColumn<QString>("refusal");
-        QTest::newRow("truncated") << "truncate"
-                                   << "damaged";
-        QTest::newRow("score as text") << "progressDictionary"
+        QTest::newRow("truncated") << "" << QJsonValue() << "damaged";
+        QTest::newRow("score as text") << "store/progressDictionary" << QJsonValue(QJsonObject{{"parlare", "ten"}})
                                        << "progressDictionary";
-        QTest::newRow("log of numbers") << "mistakeLog"
+        QTest::newRow("log of numbers") << "store/mistakeLog" << QJsonValue(QJsonObject{{"parlare#PRES#0", 4}})
                                         << "mistakeLog";
-        QTest::newRow("card with a text due") << "reviewSchedule"
-                                              << "reviewSchedule";
-        QTest::newRow("newer version") << "version"
-                                       << "newer version";
-        QTest::newRow("another kind of file") << "format"
-                                              << "not a progress file";
+        QTest::newRow("card with a text due")
+            << "store/reviewSchedule" << QJsonValue(QJsonObject{{"parlare#PRES#3", QJsonObject{{"due", "soon"}}}})
+            << "reviewSchedule";
+        QTest::newRow("newer version") << "version" << QJsonValue(ProgressTransfer::formatVersion + 1) << "newer version";
+        QTest::newRow("another kind of file") << "format" << QJsonValue("something else") << "not a progress file";
     }
     void badFilesAreRefusedAndChangeNothing()
     {
-        QFETCH(QString, edit);
+        QFETCH(QString, part);
+        QFETCH(QJsonValue, value);
         QFETCH(QString, refusal);
         TestServices services;
         play();
         const QByteArray before = transfer().exportJson();
         QJsonObject file = QJsonDocument::fromJson(before).object();
         QJsonObject store = file["store"].toObject();
-        QByteArray bytes;
-        if (edit == u"truncate") {
-            bytes = before.left(before.size() / 2);
-        } else {
-            if (edit == u"progressDictionary")
-                store[edit] = QJsonObject{{"parlare", "ten"}};
-            else if (edit == u"mistakeLog")
-                store[edit] = QJsonObject{{"parlare#PRES#0", 4}};
-            else if (edit == u"reviewSchedule")
-                store[edit] = QJsonObject{{"parlare#PRES#3", QJsonObject{{"due", "soon"}}}};
-            else if (edit == u"version")
-                file[edit] = ProgressTransfer::formatVersion + 1;
+        QByteArray bytes = before.left(before.size() / 2);
+        if (!part.isEmpty()) {
+            if (part.startsWith(u"store/"))
+                store[part.mid(6)] = value;
             else
-                file[edit] = "something else";
+                file[part] = value;
             // Merged in first, a good part would change the store before the bad one is seen.
-            if (edit != u"progressDictionary")
+            if (part != u"store/progressDictionary")
                 store["progressDictionary"] = QJsonObject{{"essere", 50}};
             file["store"] = store;
             bytes = QJsonDocument(file).toJson();

@@ -16,21 +16,12 @@
 #include <QJsonObject>
 #include <QTest>
 
-namespace {
-
-QJsonObject fixture()
+QJsonArray histories()
 {
     QFile file(TestServices::fixture(QStringLiteral("fsrs/ts-fsrs-cases.json")));
     file.open(QIODevice::ReadOnly);
-    return QJsonDocument::fromJson(file.readAll()).object();
+    return QJsonDocument::fromJson(file.readAll()).object().value("histories").toArray();
 }
-
-QJsonArray history(int index)
-{
-    return fixture().value("histories").toArray().at(index).toObject().value("reviews").toArray();
-}
-
-} // namespace
 
 class ReviewTest : public QObject {
     Q_OBJECT
@@ -47,7 +38,7 @@ private slots:
     void schedulerMatchesReference_data()
     {
         QTest::addColumn<QJsonArray>("reviews");
-        for (const QJsonValue &h : fixture().value("histories").toArray())
+        for (const QJsonValue &h : histories())
             QTest::newRow(qPrintable(h["name"].toString())) << h["reviews"].toArray();
     }
     void schedulerMatchesReference()
@@ -138,7 +129,7 @@ private slots:
             offered.insert(form.id());
         QCOMPARE(offered, missed);
 
-        const QJsonObject graduated = history(0).at(2).toObject();
+        const QJsonObject graduated = histories().at(0)["reviews"][2].toObject();
         const DrilledForm first = drill.forms().at(0);
         drill.answer(VerbForms::variants(drill.rightForm()).last());
         QVERIFY(drill.answeredRight());
