@@ -2,7 +2,6 @@
 #include "support/TestServices.h"
 #include "verbs/English.h"
 #include "verbs/Verb.h"
-#include "verbs/VerbDataReader.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QFile>
@@ -12,15 +11,10 @@
 
 #include <memory>
 
-// Checks of the shipped verb data file as the app reads and renders it.
+// What the app builds from every shipped verb. The file's own rules (structure, keys, tags,
+// Italian forms, stored English forms) are checked by tools/verbdata/check.py.
 namespace {
 
-const QString dataFile = QStringLiteral(FLEXIO_SOURCE_DIR "/resources/verbs.xml");
-const QStringList themes{"Holiday Verbs", "Senses", "Education", "Travel",  "Feelings",
-                         "Health",        "Daily Routine", "Communication", "Hobbies", "Work"};
-const QStringList otherTags{"Irregular", "Reflexive", "Top 100", "Top 500"};
-constexpr int minimumVerbs = 1500;
-constexpr int minimumPerTheme = 40;
 // Italian has no imperative for these; their six imperative slots are all empty.
 const QStringList withoutImperative{"potere", "dovere"};
 
@@ -48,14 +42,6 @@ QHash<QString, IrregularForms> readIrregularEnglish()
     return table;
 }
 
-QList<QPair<QString, QStringList>> tenseLists(const Verb &verb)
-{
-    return {{"ind_pres", verb.presentTense},           {"imp", verb.imperfectTense},
-            {"pret", verb.preteriteTense},             {"fut", verb.futureTense},
-            {"cond", verb.conditionalTense},           {"sub_pres", verb.subjunctivePresentTense},
-            {"sub_imp", verb.subjunctivePastTense},    {"imperative", verb.imperativeTense}};
-}
-
 // A text a learner sees: something there, no stray blanks or bar marks.
 QString textFault(const QString &text)
 {
@@ -77,14 +63,6 @@ class TestVerbData : public QObject
 private slots:
     void initTestCase();
     void cleanupTestCase();
-    void fileParsesWhole();
-    void keysAreUnique();
-    void sensitiveVerbIsThere();
-    void everyThemeHasEnoughVerbs();
-    void tags_data() { eachVerb(); }
-    void tags();
-    void forms_data() { eachVerb(); }
-    void forms();
     void renderings_data() { eachVerb(); }
     void renderings();
     void irregularEnglish_data() { eachVerb(); }
@@ -131,85 +109,6 @@ Verb &TestVerbData::verb()
     return *VerbDictionary::shared().verbs().at(index);
 }
 
-void TestVerbData::fileParsesWhole()
-{
-    QFile file(dataFile);
-    QVERIFY(file.open(QIODevice::ReadOnly));
-    int count = 0;
-    VerbDataReader reader([&count](Verb *verb) {
-        ++count;
-        delete verb;
-    });
-    QVERIFY2(reader.read(file.readAll()), qPrintable(QStringLiteral("%1 at line %2, column %3")
-                                                         .arg(reader.errorText())
-                                                         .arg(reader.errorLine())
-                                                         .arg(reader.errorColumn())));
-    QVERIFY2(count >= minimumVerbs, qPrintable(QString::number(count)));
-    QCOMPARE(VerbDictionary::shared().verbCount(), count);
-}
-
-void TestVerbData::keysAreUnique()
-{
-    QHash<QString, QString> seen;
-    for (const Verb *verb : VerbDictionary::shared().verbs()) {
-        QVERIFY2(!seen.contains(verb->key),
-                 qPrintable(verb->key + u" is the key of " + seen.value(verb->key) + u" and " + verb->infinitive));
-        seen.insert(verb->key, verb->infinitive);
-    }
-}
-
-void TestVerbData::sensitiveVerbIsThere()
-{
-    QVERIFY(VerbDictionary::shared().verbForKey(QStringLiteral("morire")));
-}
-
-void TestVerbData::everyThemeHasEnoughVerbs()
-{
-    for (const QString &theme : themes) {
-        const qsizetype size = VerbDictionary::shared().verbsInSet(theme).size();
-        QVERIFY2(size >= minimumPerTheme, qPrintable(theme + u" has " + QString::number(size) + u" verbs"));
-    }
-}
-
-void TestVerbData::tags()
-{
-    const Verb &v = verb();
-    bool hasTheme = false;
-    for (const QString &tag : v.tags) {
-        QVERIFY2(!tag.startsWith(u' '), qPrintable(u'"' + tag + u'"'));
-        QVERIFY2(themes.contains(tag) || otherTags.contains(tag), qPrintable(u"unknown tag \"" + tag + u'"'));
-        hasTheme = hasTheme || themes.contains(tag);
-    }
-    QVERIFY2(hasTheme, qPrintable(v.tags.join(u',')));
-    QCOMPARE(v.tags.contains(QStringLiteral("Reflexive")), v.reflexive);
-}
-
-void TestVerbData::forms()
-{
-    const Verb &v = verb();
-    const bool noImperative = withoutImperative.contains(v.infinitive);
-    for (const auto &[name, forms] : tenseLists(v)) {
-        QVERIFY2(forms.size() == 6, qPrintable(name + u" has " + QString::number(forms.size()) + u" slots"));
-        for (int slot = 0; slot < 6; ++slot) {
-            const QString where = name + u" slot " + QString::number(slot) + u": \"" + forms.at(slot) + u'"';
-            QVERIFY2(forms.at(slot) == forms.at(slot).trimmed(), qPrintable(where));
-            const bool mustBeEmpty = name == u"imperative" && (slot == 0 || noImperative);
-            QVERIFY2(forms.at(slot).isEmpty() == mustBeEmpty, qPrintable(where));
-        }
-    }
-    if (!v.reflexive && !noImperative) {
-        QCOMPARE(v.imperativeTense.at(2), v.subjunctivePresentTense.at(2));
-        QCOMPARE(v.imperativeTense.at(5), v.subjunctivePresentTense.at(5));
-    }
-    if (v.reflexive) {
-        static const QRegularExpression ending(QStringLiteral("(are|ere|ire)$"));
-        QVERIFY2(ending.match(v.infinitive).hasMatch(), qPrintable(v.infinitive));
-        QVERIFY(v.perfectWithEssere);
-    }
-    QVERIFY(!v.pastParticiple.isEmpty());
-    QVERIFY(!v.englishInfinitive.isEmpty());
-}
-
 void TestVerbData::renderings()
 {
     Verb &v = verb();
@@ -245,13 +144,9 @@ void TestVerbData::irregularEnglish()
     Verb &v = verb();
     const QStringList parts = English::splitInfinitive(v.englishInfinitive);
     const QString &head = parts.at(0);
-    const QString &rest = parts.at(1);
     const auto found = irregular_.constFind(head);
     if (found == irregular_.constEnd())
         return;
-
-    QCOMPARE(v.englishPastParticipleOrDerived(), found->participle + rest);
-    QCOMPARE(v.englishSimplePast, found->past + rest);
 
     // The -ed form the rules would make up for this head, as a whole word.
     const QString madeUp = English::simplePast(head);
