@@ -1,4 +1,3 @@
-#include "platform/Console.h"
 #include "support/TestServices.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
@@ -25,12 +24,10 @@ private slots:
 
 private:
     std::unique_ptr<TestServices> services_;
-    Console::Sink previousSink_;
 };
 
 void TestVerbSets::initTestCase()
 {
-    previousSink_ = Console::setSink([](const QString &) {});
     TestServices::Options options;
     options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
     services_ = std::make_unique<TestServices>(options);
@@ -40,7 +37,6 @@ void TestVerbSets::initTestCase()
 void TestVerbSets::cleanupTestCase()
 {
     services_.reset();
-    Console::setSink(std::move(previousSink_));
 }
 
 void TestVerbSets::frequencySetsAreNested()
