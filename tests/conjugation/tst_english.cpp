@@ -36,7 +36,6 @@ private slots:
     void renderings();
     void oddInfinitivesStillRender_data();
     void oddInfinitivesStillRender();
-    void perfectNeedsSixPronouns();
 };
 
 // The three derived words: third person present ("s"), simple past ("ed") and -ing form ("ing").
@@ -145,12 +144,6 @@ void TestEnglish::oddInfinitivesStillRender()
     QCOMPARE(withPronouns.size(), 6);
     for (int slot = 0; slot < 6; ++slot)
         QVERIFY2(withPronouns.at(slot).startsWith(pronouns.at(slot)), qPrintable(withPronouns.at(slot)));
-}
-
-void TestEnglish::perfectNeedsSixPronouns()
-{
-    QVERIFY(English::perfectRenderings(QStringLiteral("spoken"), pronouns.mid(0, 5)).isEmpty());
-    QVERIFY(English::perfectRenderings(QStringLiteral("spoken"), pronouns + QStringList{"it"}).isEmpty());
 }
 
 QTEST_GUILESS_MAIN(TestEnglish)
