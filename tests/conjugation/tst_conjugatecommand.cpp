@@ -1,6 +1,4 @@
 #include "app/ConjugateCommand.h"
-#include "platform/LearnerStore.h"
-#include "settings/TenseSetting.h"
 #include "support/TestServices.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
@@ -49,7 +47,6 @@ private slots:
     void tablesOfOneVerb();
     void refused_data();
     void refused();
-    void drillFollowsTheStoredSwitches();
     void allVerbs();
     void missingData();
     void drillLeavesTheStoreAlone_data();
@@ -117,27 +114,6 @@ void TestConjugateCommand::refused()
     QCOMPARE(outcome.err.size(), 6);
     if (!nearest.isEmpty())
         QCOMPARE(outcome.err.at(1), nearest);
-}
-
-void TestConjugateCommand::drillFollowsTheStoredSwitches()
-{
-    TestServices services;
-    QVariantMap flags;
-    for (const TenseSetting *setting : VerbDictionary::shared().tenseSettings()) {
-        const QString &tense = setting->tenseName();
-        flags.insert(tense, tense == u"Future" || tense == u"Pluperfect");
-    }
-    QVERIFY(services.services().learnerStore().set(QStringLiteral("flagDictionary"), flags));
-
-    const Outcome outcome = runCommand({QStringLiteral("--drill"), QStringLiteral("parlare")});
-    QCOMPARE(outcome.status, 0);
-    // Six future items, then six pluperfect ones, each as code, Italian and English.
-    QCOMPARE(outcome.out.size(), 13);
-    QCOMPARE(outcome.out.at(0), QStringLiteral("FUT|1PS|SING\tparlerò\tI will speak"));
-    QCOMPARE(outcome.out.at(5), QStringLiteral("FUT|3PS|PLUR\tparleranno\tthey will speak"));
-    QCOMPARE(outcome.out.at(6), QStringLiteral("PLUP|1PS|SING\tavevo parlato\tI had spoken"));
-    QCOMPARE(outcome.out.at(11), QStringLiteral("PLUP|3PS|PLUR\tavevano parlato\tthey had spoken"));
-    QCOMPARE(outcome.out.at(12), QString());
 }
 
 void TestConjugateCommand::allVerbs()
