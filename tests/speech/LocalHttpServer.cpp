@@ -15,48 +15,33 @@ LocalHttpServer::LocalHttpServer() : server_(new QTcpServer(this))
     });
 }
 
-LocalHttpServer::~LocalHttpServer() = default;
-
-quint16 LocalHttpServer::port() const
-{
-    return server_->serverPort();
-}
-
 QString LocalHttpServer::base() const
 {
-    return QStringLiteral("http://127.0.0.1:%1").arg(port());
+    return QStringLiteral("http://127.0.0.1:%1").arg(server_->serverPort());
 }
 
 quint16 LocalHttpServer::closedPort()
 {
     QTcpServer probe;
     probe.listen(QHostAddress::LocalHost);
-    const quint16 port = probe.serverPort();
-    probe.close();
-    return port;
+    return probe.serverPort();
 }
 
 void LocalHttpServer::serve(QTcpSocket *socket)
 {
-    QByteArray request = socket->property("request").toByteArray() + socket->readAll();
+    const QByteArray request = socket->property("request").toByteArray() + socket->readAll();
     socket->setProperty("request", request);
     if (!request.contains("\r\n\r\n") || socket->property("answered").toBool())
         return;
     socket->setProperty("answered", true);
-
-    const QByteArray requestLine = request.left(request.indexOf("\r\n"));
-    const QList<QByteArray> parts = requestLine.split(' ');
-    const QByteArray target = parts.value(1);
+    const QByteArray target = request.left(request.indexOf("\r\n")).split(' ').value(1);
     requests_.append(target);
-    const QByteArray path = target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?'));
-
-    const auto found = answers_.constFind(path);
-    const Answer answer = found != answers_.constEnd() ? *found : Answer{404, "Not Found", false};
+    const Answer answer = answers_.value(target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?')),
+                                         Answer{404, "Not Found", false});
     if (answer.stall)
         return;
-    QByteArray reply = "HTTP/1.1 " + QByteArray::number(answer.status) + " Status\r\nContent-Type: " +
-                       "application/octet-stream\r\nContent-Length: " + QByteArray::number(answer.body.size()) +
-                       "\r\nConnection: close\r\n\r\n" + answer.body;
-    socket->write(reply);
+    socket->write("HTTP/1.1 " + QByteArray::number(answer.status) + " Status\r\nContent-Type: application/octet-stream"
+                  "\r\nContent-Length: " + QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n" +
+                  answer.body);
     socket->disconnectFromHost();
 }

@@ -4,7 +4,6 @@
 #include <QHash>
 #include <QList>
 #include <QObject>
-#include <QStringList>
 
 class QTcpServer;
 class QTcpSocket;
@@ -24,15 +23,11 @@ public:
     };
 
     LocalHttpServer();
-    ~LocalHttpServer() override;
 
-    [[nodiscard]] quint16 port() const;
     [[nodiscard]] QString base() const;
     void answer(const QByteArray &path, Answer answer) { answers_[path] = std::move(answer); }
-
     // The request targets (path and query, as sent) in arrival order.
     [[nodiscard]] const QList<QByteArray> &requests() const { return requests_; }
-
     // A port on 127.0.0.1 where nothing listens.
     static quint16 closedPort();
 

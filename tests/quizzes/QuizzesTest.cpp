@@ -1,0 +1,444 @@
+#include "support/TestServices.h"
+
+#include "platform/ManualMainQueue.h"
+#include "progress/ProgressManager.h"
+#include "quizzes/QuizGame.h"
+#include "quizzes/QuizGamesParser.h"
+#include "quizzes/SchoolWork.h"
+#include "quizzes/SchoolWorkContext.h"
+
+#include <QDir>
+#include <QFile>
+#include <QRegularExpression>
+#include <QSet>
+#include <QTest>
+
+namespace {
+
+// The right answer, or the n-th wrong answer, of the question on screen.
+QuizQuestionAnswer *tapTarget(QuizGame &game, bool correct, int n = 0)
+{
+    for (QuizQuestionAnswer *answer : game.currentQuestion()->allAnswers()) {
+        if (answer->correct == correct && n-- == 0)
+            return answer;
+    }
+    return nullptr;
+}
+
+// Taps wrongTaps wrong answers, then the right one, and moves on to the next question.
+void answer(QuizGame &game, ManualMainQueue &queue, int wrongTaps)
+{
+    for (int i = 0; i < wrongTaps; ++i)
+        game.answerTapped(tapTarget(game, false, i));
+    game.answerTapped(tapTarget(game, true));
+    if (game.currentQuestion()->explanation.isEmpty())
+        queue.advance(QuizGame::pauseAfterRightAnswerMs);
+    else
+        game.nextTurn();
+}
+
+// Plays the whole game; the number of wrong taps per question, 0 for missing entries.
+int playAll(QuizGame &game, ManualMainQueue &queue, const QList<int> &wrongTaps = {})
+{
+    int turn = 0;
+    for (; game.inPlay(); ++turn)
+        answer(game, queue, wrongTaps.value(turn, 0));
+    return turn;
+}
+
+std::unique_ptr<TestServices> start(const QString &fixture)
+{
+    auto services = std::make_unique<TestServices>(TestServices::fixture(fixture));
+    QuizGamesParser::shared();
+    services->queue().runPending();
+    return services;
+}
+
+Quiz *quiz(const QString &id)
+{
+    return QuizGamesParser::shared().quizWithID(id);
+}
+
+}
+
+// The quiz reader, the quiz game and the school-work reporting of quizzes.
+class QuizzesTest : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void quizIdentity_data()
+    {
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("title");
+        QTest::addColumn<QString>("quizID");
+        QTest::addColumn<QString>("identifier");
+        QTest::newRow("id element") << 0 << "Present Tense" << "present-tense" << "present-tense";
+        QTest::newRow("id inside an item") << 1 << "Inner Id" << "inner-id" << "inner-id";
+        QTest::newRow("no id: the title") << 2 << "No Id" << "No Id" << "";
+    }
+    void quizIdentity()
+    {
+        QFETCH(int, index);
+        QFETCH(QString, title);
+        QFETCH(QString, quizID);
+        QFETCH(QString, identifier);
+        auto services = start(QStringLiteral("quizzes"));
+        QCOMPARE(QuizGamesParser::shared().quizzes().size(), 3);
+        Quiz *read = QuizGamesParser::shared().quizzes().at(index);
+        QCOMPARE(read->order, index);
+        QCOMPARE(read->title, title);
+        QCOMPARE(read->quizID, quizID);
+        QCOMPARE(read->identifier, identifier);
+        QCOMPARE(read->contextIdentifier(), identifier);
+        QCOMPARE(read->questions.size(), index == 0 ? 2 : 1);
+        QCOMPARE(quiz(quizID), read);
+    }
+
+    void questionFields()
+    {
+        auto services = start(QStringLiteral("quizzes"));
+        const Quiz *read = QuizGamesParser::shared().quizzes().at(0);
+        QCOMPARE(read->description, QStringLiteral("\n      Line one\n      line two\n    "));
+        const QuizQuestion *question = read->questions.at(0);
+        QCOMPARE(question->question, QStringLiteral("Io _____ italiano."));
+        QCOMPARE(question->answer()->text, QStringLiteral("parlo"));
+        QVERIFY(question->answer()->correct);
+        const QList<QuizQuestionAnswer *> alternatives{question->alt1(), question->alt2(), question->alt3()};
+        QStringList texts;
+        for (const QuizQuestionAnswer *alternative : alternatives) {
+            texts.append(alternative->text);
+            QVERIFY(!alternative->correct);
+            QCOMPARE(alternative->state(), QuizQuestionAnswerState::undefined);
+        }
+        QCOMPARE(texts, (QStringList{QStringLiteral("parla"), QStringLiteral("parli"), QStringLiteral("parlano")}));
+        QCOMPARE(question->clue, QStringLiteral("parlare, io"));
+        QCOMPARE(question->image_named, QStringLiteral("speech"));
+        QCOMPARE(question->explanation, QStringLiteral("The io form ends in -o."));
+        QCOMPARE(question->linkedVerb, QStringLiteral("parlare"));
+    }
+
+    // A missing alternative is an empty wrong answer; the shuffled answers keep one order.
+    void allAnswersOfAQuestionWithAGap()
+    {
+        auto services = start(QStringLiteral("quizzes"));
+        QuizQuestion *question = QuizGamesParser::shared().quizzes().at(0)->questions.at(1);
+        QVERIFY(question->alt2()->text.isEmpty());
+        QVERIFY(!question->alt2()->correct);
+        const QList<QuizQuestionAnswer *> first = question->allAnswers();
+        QCOMPARE(question->allAnswers(), first);
+        QList<QuizQuestionAnswer *> expected{question->answer(), question->alt1(), question->alt2(), question->alt3()};
+        QList<QuizQuestionAnswer *> dealt = first;
+        std::sort(expected.begin(), expected.end());
+        std::sort(dealt.begin(), dealt.end());
+        QCOMPARE(dealt, expected);
+    }
+
+    void missingFileLeavesNoQuizzes()
+    {
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("quizzes.xml was not found")));
+        auto services = start(QStringLiteral("basic"));
+        QVERIFY(QuizGamesParser::shared().quizzes().isEmpty());
+        QCOMPARE(SchoolWork::shared().mainAppContext().childCount(), 0);
+    }
+
+    // The quiz before the fault is kept, scored and registered.
+    void malformedFileKeepsEarlierQuizzes()
+    {
+        TestServices services(TestServices::fixture(QStringLiteral("quizzes_malformed")));
+        ProgressManager::shared().setQuizScore(QStringLiteral("kept"), 60);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not well-formed: .* at line 15, column ")));
+        QuizGamesParser &parser = QuizGamesParser::shared();
+        QVERIFY(!parser.readWhole());
+        QVERIFY2(parser.loadError().contains(QStringLiteral("(line 15, column ")), qPrintable(parser.loadError()));
+        QCOMPARE(parser.quizzes().size(), 1);
+        QCOMPARE(parser.quizzes().at(0)->quizID, QStringLiteral("kept"));
+        QCOMPARE(parser.quizzes().at(0)->questions.size(), 1);
+        QCOMPARE(parser.quizzes().at(0)->lastScore(), 60);
+        services.queue().runPending();
+        QVERIFY(SchoolWork::shared().mainAppContext().child(QStringLiteral("kept")));
+    }
+
+    // Ten different questions of a large quiz, all of a small one; each wrong tap costs the score,
+    // the message, the grade and the linked verb's progress (one down per wrong tap, one up per right).
+    void playThrough_data()
+    {
+        using Grade = QuizGame::Grade;
+        QTest::addColumn<QString>("quizID");
+        QTest::addColumn<QList<int>>("wrongTaps");
+        QTest::addColumn<int>("questions");
+        QTest::addColumn<int>("percentage");
+        QTest::addColumn<Grade>("grade");
+        QTest::addColumn<int>("progress");
+        QTest::addColumn<QString>("piece");
+        QTest::newRow("100") << "twelve" << QList<int>{} << 10 << 100 << Grade::green << 10
+                             << "Your accuracy was a perfect 100%.";
+        QTest::newRow("small quiz") << "four" << QList<int>{} << 4 << 100 << Grade::green << 0
+                                    << "Your accuracy was a perfect 100%.";
+        QTest::newRow("90") << "twelve" << QList<int>{1} << 10 << 90 << Grade::green << 9
+                            << "Your accuracy was 90%. A really excellent performance. Be bold and go for a "
+                               "perfect 100% next time!";
+        QTest::newRow("83") << "twelve" << QList<int>{1, 1} << 10 << 83 << Grade::amber << 8
+                            << "Your accuracy score of 83% is a great achievement, too. Try and move that up "
+                               "into the nineties next time.";
+        QTest::newRow("71") << "twelve" << QList<int>{2, 2} << 10 << 71 << Grade::amber << 6
+                            << "A solid 71% accuracy too. Try to break 80% on your next go!";
+        QTest::newRow("62") << "twelve" << QList<int>{3, 3} << 10 << 62 << Grade::amber << 4
+                            << "Your accuracy score is 62%. Not bad. Work on pushing that higher next time!";
+        QTest::newRow("50") << "twelve" << QList<int>{3, 3, 3, 1} << 10 << 50 << Grade::amber << 0
+                            << "You achieved an accuracy of 50%. A decent attempt. Nudge that a little higher "
+                               "on your next go!";
+        QTest::newRow("47") << "twelve" << QList<int>{3, 3, 3, 2} << 10 << 47 << Grade::red << -1
+                            << "Your score was 47%. Don't worry, you're learning and that is progress in itself. "
+                               "Take your time with each question and try to hit the 50% mark on your next attempt.";
+    }
+    void playThrough()
+    {
+        QFETCH(QString, quizID);
+        QFETCH(QList<int>, wrongTaps);
+        QFETCH(int, questions);
+        QFETCH(int, percentage);
+        QFETCH(QuizGame::Grade, grade);
+        QFETCH(int, progress);
+        QFETCH(QString, piece);
+        auto services = start(QStringLiteral("quizzes_game"));
+        QuizGame game;
+        game.startQuiz(quiz(quizID));
+        const QSet<QuizQuestion *> distinct(game.questionsInPlay().begin(), game.questionsInPlay().end());
+        QCOMPARE(game.questionsInPlay().size(), questions);
+        QCOMPARE(distinct.size(), questions);
+        QCOMPARE(game.currentQuestionText(), game.questionsInPlay().at(0)->question);
+
+        QCOMPARE(playAll(game, services->queue(), wrongTaps), questions);
+        QVERIFY(game.played());
+        QCOMPARE(game.correctClicks(), questions);
+        QCOMPARE(game.percentage(), percentage);
+        QCOMPARE(game.feedbackStr(), u"Well done! You worked through all 10 questions. " + piece);
+        QCOMPARE(quiz(quizID)->lastScore(), percentage);
+        QCOMPARE(ProgressManager::shared().quizScores().value(quizID), percentage);
+        QCOMPARE(QuizGame::grade(quiz(quizID)->lastScore()), grade);
+        QCOMPARE(ProgressManager::shared().progressScores().value(QStringLiteral("parlare")), progress);
+    }
+
+    // Taps after the right answer count for nothing.
+    void lateTapsDoNotCount()
+    {
+        auto services = start(QStringLiteral("quizzes_game"));
+        QuizGame game;
+        game.startQuiz(quiz(QStringLiteral("twelve")));
+        game.answerTapped(tapTarget(game, false));
+        game.answerTapped(tapTarget(game, true));
+        QuizQuestionAnswer *late = tapTarget(game, false, 1);
+        game.answerTapped(late);
+        QCOMPARE(game.totalClicks(), 2);
+        QCOMPARE(game.correctClicks(), 1);
+        QCOMPARE(late->state(), QuizQuestionAnswerState::undefined);
+        QCOMPARE(ProgressManager::shared().progressScores().value(QStringLiteral("parlare")), 0);
+    }
+
+    // The pause after a right answer moves its own game on, never a restarted or destroyed one.
+    void pauseMovesOnlyItsOwnGame()
+    {
+        auto services = start(QStringLiteral("quizzes_game"));
+        auto game = std::make_unique<QuizGame>();
+        game->startQuiz(quiz(QStringLiteral("twelve")));
+        game->answerTapped(tapTarget(*game, true));
+        services->queue().advance(QuizGame::pauseAfterRightAnswerMs - 1);
+        QCOMPARE(game->currentTurn(), 0);
+        services->queue().advance(1);
+        QCOMPARE(game->currentTurn(), 1);
+        QCOMPARE(game->currentQuestion(), game->questionsInPlay().at(1));
+
+        game->answerTapped(tapTarget(*game, true));
+        game->startQuiz(quiz(QStringLiteral("twelve")));
+        services->queue().advance(QuizGame::pauseAfterRightAnswerMs);
+        QCOMPARE(game->currentTurn(), 0);
+        QCOMPARE(game->totalClicks(), 0);
+
+        game->answerTapped(tapTarget(*game, true));
+        game.reset();
+        services->queue().advance(QuizGame::pauseAfterRightAnswerMs);
+        QVERIFY(!ProgressManager::shared().quizScores().contains(QStringLiteral("twelve")));
+    }
+
+    // Where all three alternatives are missing they are drawn from other questions' answers;
+    // where one is missing, it stays empty.
+    void missingAlternatives()
+    {
+        auto services = start(QStringLiteral("quizzes_game"));
+        QuizGame game;
+        game.startQuiz(quiz(QStringLiteral("bare")));
+        const QStringList others{QStringLiteral("uno"), QStringLiteral("due"), QStringLiteral("tre"),
+                                 QStringLiteral("quattro")};
+        while (game.inPlay()) {
+            QuizQuestion *question = game.currentQuestion();
+            QStringList texts;
+            for (const QuizQuestionAnswer *alternative : {question->alt1(), question->alt2(), question->alt3()}) {
+                QVERIFY(!alternative->correct);
+                QVERIFY(others.contains(alternative->text));
+                QVERIFY(alternative->text != question->answer()->text);
+                QVERIFY(!texts.contains(alternative->text));
+                QVERIFY(question->allAnswers().contains(alternative));
+                texts.append(alternative->text);
+            }
+            answer(game, services->queue(), 3);
+        }
+        QCOMPARE(game.totalClicks(), 20);
+
+        game.startQuiz(quiz(QStringLiteral("gap")));
+        const QuizQuestion *question = game.currentQuestion();
+        QCOMPARE(question->alt1()->text, QStringLiteral("vuoto"));
+        QVERIFY(question->alt2()->text.isEmpty());
+        QCOMPARE(question->alt3()->text, QStringLiteral("mezzo"));
+    }
+
+    void quizWithoutQuestionsDoesNotStart()
+    {
+        auto services = start(QStringLiteral("quizzes_game"));
+        QuizGame game;
+        QTest::ignoreMessage(QtWarningMsg, "QuizGame >> startQuiz >> quiz empty has no questions to play");
+        game.startQuiz(quiz(QStringLiteral("empty")));
+        services->queue().runPending();
+        QVERIFY(!game.inPlay());
+        QVERIFY(!game.played());
+        game.nextTurn();
+        QVERIFY(!ProgressManager::shared().quizScores().contains(QStringLiteral("empty")));
+        QCOMPARE(QuizGame::grade(quiz(QStringLiteral("empty"))->lastScore()), QuizGame::Grade::none);
+        QCOMPARE(QuizGame::grade(1), QuizGame::Grade::red);
+    }
+
+    void replayResetsTheAnswers()
+    {
+        auto services = start(QStringLiteral("quizzes_game"));
+        QuizGame game;
+        game.startQuiz(quiz(QStringLiteral("four")));
+        playAll(game, services->queue(), {1, 1, 1, 1});
+        QCOMPARE(game.percentage(), 50);
+        game.startQuiz(quiz(QStringLiteral("four")));
+        QVERIFY(game.inPlay());
+        QCOMPARE(game.totalClicks(), 0);
+        for (QuizQuestion *question : game.questionsInPlay()) {
+            for (const QuizQuestionAnswer *answer : question->allAnswers())
+                QCOMPARE(answer->state(), QuizQuestionAnswerState::undefined);
+        }
+        playAll(game, services->queue());
+        QCOMPARE(quiz(QStringLiteral("four"))->lastScore(), 100);
+    }
+
+    void quizzesRegisterTheirContexts()
+    {
+        auto services = start(QStringLiteral("quizzes"));
+        SchoolWorkContext &main = SchoolWork::shared().mainAppContext();
+        // The third quiz has no identifier, so no context; starting its activity fails.
+        QCOMPARE(main.childCount(), 2);
+        const QStringList identifiers{QStringLiteral("present-tense"), QStringLiteral("inner-id")};
+        const QStringList titles{QStringLiteral("Present Tense"), QStringLiteral("Inner Id")};
+        for (int order = 0; order < 2; ++order) {
+            const SchoolWorkContext *context = main.child(identifiers.at(order));
+            QVERIFY(context);
+            QCOMPARE(context->type(), SchoolWorkContext::Type::quiz);
+            QCOMPARE(context->title(), titles.at(order));
+            QCOMPARE(context->displayOrder(), order);
+            QCOMPARE(context->topic(), SchoolWorkContext::topicWorldLanguage);
+            QCOMPARE(context->universalLinkURL().toString(), u"tavelo-italian://" + identifiers.at(order));
+        }
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("beginActivity failed to start activity")));
+        QuizGamesParser::shared().quizzes().at(2)->beginActivity();
+        services->queue().runPending();
+        QCOMPARE(main.childCount(), 2);
+    }
+
+    // The finished quiz's activity carries its score and time, and is read back after a restart.
+    void finishedQuizReportsItsScore()
+    {
+        auto services = start(QStringLiteral("quizzes_game"));
+        const SchoolWorkContext *badLink = SchoolWork::shared().mainAppContext().child(QStringLiteral("bad link"));
+        QVERIFY(badLink && badLink->universalLinkURL().isEmpty());
+        QuizGame game;
+        game.startQuiz(quiz(QStringLiteral("seven")));
+        services->queue().runPending();
+        const SchoolWorkContext *context = SchoolWork::shared().mainAppContext().child(QStringLiteral("seven"));
+        QVERIFY(context && context->isActive());
+
+        // Seven questions, three of them with one wrong tap first: 7 of 10.
+        playAll(game, services->queue(), {1, 1, 1});
+        services->queue().runPending();
+        QCOMPARE(game.percentage(), 70);
+        QVERIFY(context->currentActivity() && !context->currentActivity()->isStarted());
+        for (int run = 0; run < 2; ++run) {
+            const SchoolWorkActivity *activity = context->currentActivity();
+            QVERIFY(activity && activity->primaryActivityItem());
+            QVERIFY(!context->isActive());
+            QCOMPARE(context->activityCount(), 1);
+            QCOMPARE(activity->primaryActivityItem()->identifier, QStringLiteral("score"));
+            QCOMPARE(activity->primaryActivityItem()->title, QStringLiteral("Score"));
+            QCOMPARE(activity->primaryActivityItem()->score, 0.7);
+            QCOMPARE(activity->primaryActivityItem()->maxScore, 1.0);
+            QCOMPARE(activity->progress(), 1.0);
+            // Seven pauses of 1.5 s after the right answers; the last one ends the game.
+            QCOMPARE(activity->duration(), 10.5);
+
+            services->restart();
+            QuizGamesParser::shared();
+            services->queue().runPending();
+            context = SchoolWork::shared().mainAppContext().child(QStringLiteral("seven"));
+            QVERIFY(context);
+        }
+    }
+
+    void reportingWithoutStartedActivityChangesNothing()
+    {
+        auto services = start(QStringLiteral("quizzes_game"));
+        Quiz *seven = quiz(QStringLiteral("seven"));
+        const SchoolWorkContext *context = SchoolWork::shared().mainAppContext().child(QStringLiteral("seven"));
+        // Neither before an activity starts nor after it stops.
+        for (int stopped = 0; stopped < 2; ++stopped) {
+            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed to get current activity")));
+            seven->reportScore(0.5);
+            services->queue().runPending();
+            QCOMPARE(context->activityCount(), stopped);
+            QVERIFY(stopped ? !context->currentActivity()->primaryActivityItem()
+                            : !QFile::exists(SchoolWork::shared().filePath()));
+            seven->beginActivity();
+            seven->endActivity();
+            services->queue().runPending();
+        }
+    }
+
+    void saveErrorIsReported()
+    {
+        auto services = start(QStringLiteral("quizzes_game"));
+        // A file where the app data folder should be.
+        QFile blocker(services->dataPath() + QStringLiteral("/appdata"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
+        QuizGame game;
+        game.startQuiz(quiz(QStringLiteral("seven")));
+        playAll(game, services->queue());
+        services->queue().runPending();
+    }
+
+    void unreadableRecordIsKeptAside()
+    {
+        TestServices services(TestServices::fixture(QStringLiteral("quizzes_game")));
+        const QString appData = services.dataPath() + QStringLiteral("/appdata");
+        QVERIFY(QDir().mkpath(appData));
+        QFile broken(appData + u'/' + SchoolWork::fileName);
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{ not json") == 10);
+        broken.close();
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read")));
+        QuizGamesParser::shared();
+        services.queue().runPending();
+        const QStringList aside = QDir(appData).entryList({SchoolWork::fileName + QStringLiteral(".unreadable-*")});
+        QCOMPARE(aside.size(), 1);
+        QFile kept(appData + u'/' + aside.at(0));
+        QVERIFY(kept.open(QIODevice::ReadOnly));
+        QCOMPARE(kept.readAll(), QByteArray("{ not json"));
+        QVERIFY(SchoolWork::shared().mainAppContext().child(QStringLiteral("seven")));
+    }
+};
+
+QTEST_GUILESS_MAIN(QuizzesTest)
+#include "QuizzesTest.moc"
