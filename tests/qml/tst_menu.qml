@@ -3,92 +3,77 @@ import QtQuick.Controls
 import QtTest
 import Flexio
 
-TestCase {
+ScreenCase {
     id: testCase
     name: "MainMenu"
-    width: 390
-    height: 844
-    visible: true
-    when: windowShown
-
-    StackView {
-        id: stack
-        anchors.fill: parent
-        initialItem: MainMenuPage {}
-    }
-
-    function menuPage() {
-        return stack.get(0)
-    }
 
     // Scrolls the menu so that the item is on screen.
     function reveal(item) {
-        const flick = findChild(menuPage(), "menuFlick")
+        const flick = findChild(stack.get(0), "menuFlick")
         const top = item.mapToItem(flick.contentItem, 0, 0).y
         flick.contentY = Math.max(0, Math.min(top - 20, flick.contentHeight - flick.height))
         return item
     }
 
-    function cleanup() {
-        stack.pop(null, StackView.Immediate)
-        tryCompare(stack, "busy", false)
-    }
-
-    function test_entriesWithTheirTexts_data() {
+    // Each entry with its texts and colours, and the screen it opens; a game opens under its
+    // set-up sheet.
+    function test_entriesOpenTheirScreens_data() {
         return [
-            {tag: "dictionary", index: 0, title: "Verb Dictionary",
+            {tag: "dictionary", index: 0, title: "Verb Dictionary", screen: "verbDictionary",
              description: "Browse and revise 22 essential Italian verbs", colour: "#e74c3c", text: "#ecf0f1"},
-            {tag: "match", index: 1, title: "Infinitive Quiz",
+            {tag: "match", index: 1, title: "Infinitive Quiz", screen: "verbMatch", sheet: "Infinitive Quiz",
              description: "Test yourself on the basic meaning of Italian verbs", colour: "#27ae60", text: "#ecf0f1"},
-            {tag: "conjugation", index: 2, title: "Conjugation Quiz",
-             description: "Drill indiviual verb conjugations", colour: "#27ae60", text: "#ecf0f1"},
-            {tag: "snap", index: 3, title: "Snap Game",
+            {tag: "conjugation", index: 2, title: "Conjugation Quiz", screen: "conjugationQuiz",
+             sheet: "Conjugation Quiz", description: "Drill indiviual verb conjugations", colour: "#27ae60",
+             text: "#ecf0f1"},
+            {tag: "snap", index: 3, title: "Snap Game", screen: "snapGame", sheet: "Snap",
              description: "Check your understanding of Italian conjugation with this true/false snap game",
              colour: "#27ae60", text: "#ecf0f1"},
-            {tag: "gapfill", index: 4, title: "Gapfill",
+            {tag: "gapfill", index: 4, title: "Gapfill", screen: "gapFill", sheet: "Gapfill",
              description: "Master the spelling of conjugated Italian verbs letter by letter",
              colour: "#27ae60", text: "#ecf0f1"},
-            {tag: "quizzes", index: 5, title: "Quizzes",
+            {tag: "quizzes", index: 5, title: "Quizzes", screen: "quizMenu",
              description: "Get to the heart of grammatical matters with these Italian verb pop quizzes",
              colour: "#e74c3c", text: "#ecf0f1"},
-            {tag: "progress", index: 6, title: "Performance",
+            {tag: "progress", index: 6, title: "Performance", screen: "progressViewer",
              description: "Which Italian verbs have you found trickiest? Which are you acing? Check here.",
              colour: "#ecf0f1", text: "#2c3e50"},
         ]
     }
 
-    function test_entriesWithTheirTexts(data) {
-        const list = findChild(menuPage(), "menuEntries")
+    function test_entriesOpenTheirScreens(data) {
+        const list = findChild(stack.get(0), "menuEntries")
         compare(list.count, 8)
         const entry = findChild(list, "menuEntry" + data.index)
-        verify(entry, "entry " + data.index + " is drawn")
-        compare(entry.Accessible.name, data.title)
-        compare(entry.Accessible.description, data.description)
+        compare([entry.Accessible.name, entry.Accessible.description], [data.title, data.description])
         verify(Qt.colorEqual(entry.background.color, data.colour))
         verify(Qt.colorEqual(entry.modelData.textColour, data.text))
+        mouseClick(reveal(entry))
+        tryCompare(stack, "busy", false)
+        const page = stack.currentItem
+        compare([stack.depth, page.objectName, page.screenTitle], [2, data.screen, data.sheet ?? data.title])
+        if (data.sheet) {
+            compare(page.game.inPlay, false)
+            verify(page.sheet.showing)
+            compare(page.sheet.y, 0)
+            compare(findChild(page.sheet, "sheetTitle").text, "\u{1F3DB}\u{FE0F} " + data.sheet)
+            compare(findChild(page.sheet, "sheetMessage").text, page.game.message)
+        }
+        mouseClick(findChild(page, "backButton"))
+        tryCompare(stack, "depth", 1)
     }
 
-    function test_entriesOpenTheirScreens_data() {
+    function test_buttonsOpenTheirScreens_data() {
         return [
-            {tag: "dictionary", index: 0, screen: "verbDictionary", title: "Verb Dictionary"},
-            {tag: "match", index: 1, screen: "", title: "Infinitive Quiz"},
-            {tag: "quizzes", index: 5, screen: "quizMenu", title: "Quizzes"},
-            {tag: "progress", index: 6, screen: "progressViewer", title: "Performance"},
+            {tag: "cog", button: "settingsButton", title: "App Settings"},
+            {tag: "info", button: "infoButton", title: "Credits and Attribution"},
         ]
     }
 
-    function test_entriesOpenTheirScreens(data) {
-        const list = findChild(menuPage(), "menuEntries")
-        const entry = reveal(findChild(list, "menuEntry" + data.index))
-        mouseClick(entry)
+    function test_buttonsOpenTheirScreens(data) {
+        mouseClick(reveal(findChild(stack.get(0), data.button)))
         tryCompare(stack, "busy", false)
-        compare(stack.depth, 2)
-        if (data.screen.length > 0)
-            compare(stack.currentItem.objectName, data.screen)
         compare(stack.currentItem.screenTitle, data.title)
-        mouseClick(findChild(stack.currentItem, "backButton"))
-        tryCompare(stack, "depth", 1)
-        tryCompare(stack, "busy", false)
     }
 
     SignalSpy {
@@ -97,13 +82,12 @@ TestCase {
     }
 
     function test_returningToTheMenuPicksANewRandomVerb() {
-        const menu = menuPage().menu
+        const menu = stack.get(0).menu
         picks.target = menu
         picks.clear()
         const seen = [menu.randomVerb.key]
         for (let i = 0; i < 6; ++i) {
-            menuPage().openScreen("info", null)
-            tryCompare(stack, "busy", false)
+            open("info")
             mouseClick(findChild(stack.currentItem, "backButton"))
             tryCompare(stack, "busy", false)
             seen.push(menu.randomVerb.key)
@@ -111,27 +95,11 @@ TestCase {
         // One pick per return; the seeded picks give new verbs (a repeat is allowed).
         compare(picks.count, 6)
         verify(new Set(seen).size >= 4, seen.join(", "))
-        compare(findChild(menuPage(), "randomVerbLink").Accessible.name, menu.randomVerb.displayInfinitive)
-    }
-
-    function test_randomVerbOpensItsTable() {
-        const menu = menuPage().menu
-        const verb = menu.randomVerb
-        mouseClick(reveal(findChild(menuPage(), "randomVerbLink")))
+        const link = findChild(stack.get(0), "randomVerbLink")
+        compare(link.Accessible.name, menu.randomVerb.displayInfinitive)
+        mouseClick(reveal(link))
         tryCompare(stack, "busy", false)
         compare(stack.currentItem.objectName, "verbTable")
-        compare(stack.currentItem.verb, verb)
-    }
-
-    function test_cogOpensTheSettings() {
-        mouseClick(reveal(findChild(menuPage(), "settingsButton")))
-        tryCompare(stack, "busy", false)
-        compare(stack.currentItem.screenTitle, "App Settings")
-    }
-
-    function test_infoOpensTheCredits() {
-        mouseClick(reveal(findChild(menuPage(), "infoButton")))
-        tryCompare(stack, "busy", false)
-        compare(stack.currentItem.screenTitle, "Credits and Attribution")
+        compare(stack.currentItem.verb, menu.randomVerb)
     }
 }

@@ -1,22 +1,10 @@
 import QtQuick
-import QtQuick.Controls
 import QtTest
 import Flexio
 
 // A fresh store: the settings start as a new install has them.
-TestCase {
-    id: testCase
+ScreenCase {
     name: "Settings"
-    width: 390
-    height: 844
-    visible: true
-    when: windowShown
-
-    StackView {
-        id: stack
-        anchors.fill: parent
-        initialItem: MainMenuPage {}
-    }
 
     function openSettings() {
         mouseClick(findChild(stack.get(0), "settingsButton"))
@@ -40,17 +28,13 @@ TestCase {
         const page = openSettings()
         compare(page.screenTitle, "App Settings")
         const all = rows(page)
-        compare(all.length, 11)
-        compare(all[0].name, "Present")
+        compare([all.length, all[0].name], [11, "Present"])
         compare(findChild(findChild(page, "tenseSection"), "sectionHeading").text, "TENSE SETTINGS")
-        for (let i = 0; i < all.length; ++i) {
-            compare(checked(all[i]), i === 0, all[i].name)
-            compare(all[i].Accessible.name, all[i].name)
-        }
+        for (let i = 0; i < all.length; ++i)
+            compare([checked(all[i]), all[i].Accessible.name], [i === 0, all[i].name])
         // The language list is empty, so its section is not drawn.
         compare(page.settings.languageSettings.length, 0)
         verify(!findChild(page, "languageSection").visible)
-        stack.pop(null, StackView.Immediate)
     }
 
     function test_2_tapStoresTheSwitch_data() {
@@ -62,17 +46,14 @@ TestCase {
     }
 
     function test_2_tapStoresTheSwitch(data) {
-        const page = openSettings()
-        const row = rows(page)[data.index]
+        const row = rows(openSettings())[data.index]
         compare(row.name, data.name)
         for (let i = 0; i < data.taps; ++i)
             mouseClick(row)
         compare(checked(row), data.expected)
         compare(probe.stored("flagDictionary", data.name), data.expected)
-        stack.pop(null, StackView.Immediate)
+        cleanup()
         // Reopened, the screen shows the same switches.
-        const again = rows(openSettings())[data.index]
-        compare(checked(again), data.expected)
-        stack.pop(null, StackView.Immediate)
+        compare(checked(rows(openSettings())[data.index]), data.expected)
     }
 }
