@@ -1,38 +1,21 @@
 import QtQuick
-import QtQuick.Controls
 import QtTest
 import Flexio
 
-TestCase {
-    id: testCase
+// The dictionary screen; how the model searches and sorts is tested beside it.
+ScreenCase {
     name: "VerbDictionary"
-    width: 390
-    height: 844
-    visible: true
-    when: windowShown
-
-    StackView {
-        id: stack
-        anchors.fill: parent
-        initialItem: MainMenuPage {}
-    }
 
     property var page: null
 
     function init() {
-        page = stack.get(0).openScreen("dictionary", null)
-        tryCompare(stack, "busy", false)
-    }
-
-    function cleanup() {
-        stack.pop(null, StackView.Immediate)
+        page = open("dictionary")
     }
 
     function listedKeys() {
-        const model = page.dictionary
         const keys = []
-        for (let i = 0; i < model.count; ++i)
-            keys.push(model.verbAt(i).key)
+        for (let i = 0; i < page.dictionary.count; ++i)
+            keys.push(page.dictionary.verbAt(i).key)
         return keys
     }
 
@@ -50,10 +33,7 @@ TestCase {
         return [
             {tag: "capitals", search: "PAR", keys: ["parlare", "partire"]},
             {tag: "English", search: "sLe", keys: ["dormire"]},
-            {tag: "bar kept in the stored English", search: "get|", keys: ["alzarsi"]},
-            {tag: "shown infinitive of a reflexive verb", search: "alzarsi", keys: ["alzarsi"]},
             {tag: "accented capitals", search: "CAFÉ", keys: ["uscire"]},
-            {tag: "accented capital in lower case", search: "cafÉ", keys: ["uscire"]},
             {tag: "no match", search: "xyz", keys: []},
         ]
     }
@@ -63,85 +43,56 @@ TestCase {
         compare(page.dictionary.searchText, data.search)
         compare(listedKeys(), data.keys)
         compare(findChild(page, "verbList").count, data.keys.length)
-    }
-
-    function test_clearingTheSearchListsEveryVerb() {
-        typeSearch("PAR")
         typeSearch("")
         compare(listedKeys().length, 22)
     }
 
-    function test_sortByEnglishIsStable() {
+    function test_sortMenuSwitchesTheOrder() {
         const before = listedKeys()
         compare(before[0], "alzarsi")
-        mouseClick(findChild(page, "sortButton"))
-        const english = findChild(page, "sortByEnglish")
-        tryCompare(english, "visible", true)
-        compare(english.text, "Sort by English")
-        mouseClick(english)
-        const keys = listedKeys()
-        compare(keys, ["arrivare", "essere", "potere", "venire", "morire", "fare", "mangiare", "finire",
-                       "alzarsi", "andare", "avere", "partire", "uscire", "amare", "piovere", "vedere",
-                       "dormire", "parlare", "prendere", "lavarsi", "guardare", "lavorare"])
-        compare(page.dictionary.targetLanguageFirst, false)
-
-        mouseClick(findChild(page, "sortButton"))
-        const italian = findChild(page, "sortByItalian")
-        tryCompare(italian, "visible", true)
-        compare(italian.text, "Sort by Italian")
-        mouseClick(italian)
+        for (const [item, text, first] of [["sortByEnglish", "Sort by English", "arrivare"],
+                                           ["sortByItalian", "Sort by Italian", "alzarsi"]]) {
+            mouseClick(findChild(page, "sortButton"))
+            tryCompare(findChild(page, item), "visible", true)
+            compare(findChild(page, item).text, text)
+            mouseClick(findChild(page, item))
+            compare(listedKeys()[0], first)
+            compare(page.dictionary.targetLanguageFirst, first === "alzarsi")
+        }
         compare(listedKeys(), before)
     }
 
-    function swipeRow(index) {
+    // Drags across the row from its right edge to x, in steps of the given pause.
+    function swipe(row, x, pause) {
+        mousePress(row, row.width - 5, row.height / 2)
+        for (let at = row.width - 20; at > x; at -= 20)
+            mouseMove(row, at, row.height / 2, pause)
+        mouseRelease(row, x, row.height / 2, Qt.LeftButton, Qt.NoModifier, Math.max(-1, pause * 4))
+    }
+
+    function test_fullSwipeMarksAndUnmarksLearnt() {
+        const index = listedKeys().indexOf("parlare")
+        const verb = page.dictionary.verbAt(index)
         const list = findChild(page, "verbList")
         list.positionViewAtIndex(index, ListView.Beginning)
         const row = list.itemAtIndex(index)
-        verify(row)
-        // A full swipe from the right edge across the row.
-        mousePress(row, row.width - 5, row.height / 2)
-        for (let x = row.width - 20; x > 0; x -= 30)
-            mouseMove(row, x, row.height / 2)
-        mouseRelease(row, 2, row.height / 2)
-        return row
+        for (const learnt of [true, false]) {
+            swipe(row, 2, -1)
+            tryCompare(verb, "learnt", learnt)
+            compare(probe.stored("learntDictionary", "parlare"), learnt)
+            tryCompare(row, "swipeOffset", 0)
+            compare(findChild(row, "learntMark").visible, learnt)
+            compare(findChild(row, "verbRow").Accessible.name.endsWith("learnt"), learnt)
+        }
     }
 
-    function test_swipeMarksAndUnmarksLearnt() {
-        const index = listedKeys().indexOf("parlare")
-        const verb = page.dictionary.verbAt(index)
-        compare(verb.learnt, false)
-
-        let row = swipeRow(index)
-        tryCompare(verb, "learnt", true)
-        compare(probe.stored("learntDictionary", "parlare"), true)
-        tryCompare(row, "swipeOffset", 0)
-        verify(findChild(row, "learntMark").visible)
-        verify(findChild(row, "verbRow").Accessible.name.endsWith("learnt"))
-
-        row = swipeRow(index)
-        tryCompare(verb, "learnt", false)
-        compare(probe.stored("learntDictionary", "parlare"), false)
-        tryCompare(row, "swipeOffset", 0)
-        verify(!findChild(row, "learntMark").visible)
-    }
-
-    function test_aShortSwipeDoesNothing() {
-        const list = findChild(page, "verbList")
-        const row = list.itemAtIndex(0)
-        const verb = row.verb
-        // Half way across: the row springs back, and the drag is no tap.
-        mousePress(row, row.width - 5, row.height / 2)
-        for (let x = row.width - 20; x > row.width * 0.5; x -= 20)
-            mouseMove(row, x, row.height / 2, 80)
-        mouseRelease(row, row.width * 0.5, row.height / 2, Qt.LeftButton, Qt.NoModifier, 300)
+    function test_aShortSwipeDoesNothingAndATapOpensTheTable() {
+        const row = findChild(page, "verbList").itemAtIndex(0)
+        // Half way across, slowly: the row springs back, and the drag is no tap.
+        swipe(row, row.width * 0.5, 80)
         compare(stack.depth, 2)
         tryCompare(row, "swipeOffset", 0)
-        compare(verb.learnt, false)
-    }
-
-    function test_rowOpensTheVerbTable() {
-        const list = findChild(page, "verbList")
-        const row = list.itemAtIndex(0)
+        compare(row.verb.learnt, false)
         mouseClick(findChild(row, "verbRow"))
         tryCompare(stack, "busy", false)
         compare(stack.currentItem.objectName, "verbTable")
