@@ -3,19 +3,9 @@ import QtQuick.Controls
 import QtTest
 import Flexio
 
-TestCase {
+ScreenCase {
     id: testCase
     name: "VerbTable"
-    width: 390
-    height: 844
-    visible: true
-    when: windowShown
-
-    StackView {
-        id: stack
-        anchors.fill: parent
-        initialItem: MainMenuPage {}
-    }
 
     Component {
         id: rowComponent
@@ -24,18 +14,8 @@ TestCase {
         }
     }
 
-    function verbNamed(key) {
-        for (const verb of VerbDictionary.verbs) {
-            if (verb.key === key)
-                return verb
-        }
-        return null
-    }
-
     function openTable(key) {
-        const page = stack.get(0).openScreen("table", verbNamed(key))
-        tryCompare(stack, "busy", false)
-        return page
+        return open("table", VerbDictionary.verbs.find(verb => verb.key === key))
     }
 
     function cleanup() {
@@ -45,47 +25,38 @@ TestCase {
 
     function test_thirteenCardsOnTheirBlues() {
         const page = openTable("parlare")
-        const cards = findChild(page, "tableCards")
-        compare(cards.count, 13)
-        const participle = findChild(page, "tableCard0")
-        compare(participle.modelData.title, "Past Participle")
-        compare(participle.modelData.rows.length, 1)
-        verify(Qt.colorEqual(participle.color, "#4a69bd"))
-        const present = findChild(page, "tableCard1")
-        compare(present.modelData.rows.length, 6)
-        verify(Qt.colorEqual(present.color, "#4b7bec"))
+        compare(findChild(page, "tableCards").count, 13)
+        const participle = findChild(page, "tableCard0"), present = findChild(page, "tableCard1")
+        compare([participle.modelData.title, participle.modelData.rows.length, present.modelData.rows.length],
+                ["Past Participle", 1, 6])
+        verify(Qt.colorEqual(participle.color, "#4a69bd") && Qt.colorEqual(present.color, "#4b7bec"))
     }
 
     function test_headerLines_data() {
         return [
-            {tag: "plain", key: "parlare", title: "parlare", english: "speak", notes: false},
-            {tag: "reflexive", key: "alzarsi", title: "alzarsi", english: "get up", notes: false},
-            {tag: "extra in italics", key: "uscire", title: "uscire", english: "leave <i>(go out to the café)</i>",
-             notes: false},
-            {tag: "notes", key: "piovere", title: "piovere", english: "rain", notes: true},
+            {tag: "plain", key: "parlare", english: "speak", notes: false},
+            {tag: "reflexive", key: "alzarsi", english: "get up", notes: false},
+            {tag: "extra in italics", key: "uscire", english: "leave <i>(go out to the café)</i>", notes: false},
+            {tag: "notes", key: "piovere", english: "rain", notes: true},
         ]
     }
 
     function test_headerLines(data) {
         const page = openTable(data.key)
-        compare(findChild(page, "verbTitle").Accessible.name, data.title)
+        compare(findChild(page, "verbTitle").Accessible.name, data.key)
         compare(findChild(page, "englishLine").text, data.english)
         compare(findChild(page, "notes").visible, data.notes)
     }
 
-    function test_tappingTheTitleSpeaksIt() {
-        const page = openTable("alzarsi")
-        const before = probe.said().length
+    function test_tappingTheTitleAndARowSpeaks() {
+        let page = openTable("alzarsi")
+        let before = probe.said().length
         mouseClick(findChild(page, "verbTitle"))
         compare(probe.said().slice(before), ["alzarsi"])
-    }
-
-    function test_tappingARowSpeaksItsForm() {
-        const page = openTable("parlare")
-        const cards = findChild(page, "tableCards")
-        const present = findChild(page, "tableCard1")
-        const before = probe.said().length
-        const row = findChild(present, "tableRow0")
+        cleanup()
+        page = openTable("parlare")
+        before = probe.said().length
+        const row = findChild(findChild(page, "tableCard1"), "tableRow0")
         mouseClick(row)
         compare(probe.said().slice(before), [row.part.ttsPhrase])
         verify(!findChild(row, "loadingGear").visible)
@@ -103,5 +74,4 @@ TestCase {
         verify(!findChild(row, "loadingGear").visible)
         compare(row.speech.waitingForSoundLoad, false)
     }
-
 }
