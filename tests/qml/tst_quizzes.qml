@@ -120,6 +120,8 @@ ScreenCase {
                 + "learning and that is progress in itself. Take your time with each question and try to hit "
                 + "the 50% mark on your next attempt.")
         compare([probe.stored("quizScoresDictionary", quiz.quizID), quiz.lastScore], [33, 33])
+        // The hidden menu already has the new seal, and shows it on the way back.
+        verify(entryAt(page, 0).sealShown && Qt.colorEqual(entryAt(page, 0).sealColour, "#e74c3c"))
         mouseClick(findChild(quizPage, "returnButton"))
         tryCompare(stack, "busy", false)
         compare(stack.currentItem, page)
@@ -147,27 +149,5 @@ ScreenCase {
             compare(findChild(quizPage, "runningPercentage").text, "100%")
             next(quizPage)
         }
-    }
-
-    // The seal follows a new score while the menu shows.
-    function test_sealFollowsANewScoreAtOnce() {
-        const page = openQuizMenu()
-        const quizPage = page.openQuiz(entryAt(page, 2).quiz)
-        tryCompare(stack, "busy", false)
-        const game = quizPage.game
-        game.startQuiz(quizPage.quiz)
-        for (let turn = 0; turn < game.questionsInPlay.length; ++turn) {
-            tap(answerButtons(quizPage).filter(b => b.answer.correct)[0])
-            next(quizPage)
-        }
-        compare(quizPage.quiz.lastScore, 100)
-        // The hidden menu already has the new seal...
-        verify(entryAt(page, 2).sealShown)
-        verify(Qt.colorEqual(entryAt(page, 2).sealColour, "#27ae60"))
-        // ...and shows it on the way back.
-        mouseClick(findChild(quizPage, "backButton"))
-        tryCompare(stack, "busy", false)
-        const seal = findChild(entryAt(page, 2), "gradeSeal")
-        verify(seal.visible && Qt.colorEqual(seal.color, "#27ae60"))
     }
 }
