@@ -76,6 +76,33 @@ ScreenCase {
         compare(stack.currentItem.screenTitle, data.title)
     }
 
+    // Which addresses make links is tested beside the model; here, that the screen draws what it offers.
+    function test_creditsDrawTheirLinks() {
+        const page = open("info")
+        const links = () => {
+            const found = []
+            const visit = item => {
+                for (let i = 0; i < item.children.length; ++i) {
+                    if (item.children[i].objectName === "creditLink")
+                        found.push(item.children[i].modelData.label)
+                    visit(item.children[i])
+                }
+            }
+            visit(findChild(page, "creditsColumn"))
+            return found
+        }
+        const model = page.model
+        compare(model.sections.map(section => section.heading).slice(0, 2),
+                ["Concept, Design and Programming", "Addition Icons and Imagery"])
+        for (const address of [model.makerAddress, model.iconSourceAddress, model.imagerySourceAddress])
+            verify(links().includes(address), address)
+        // An address that does not parse is left out of the drawn links.
+        const before = links().length
+        model.iconSourceAddress = "https://exa mple.com"
+        compare(links().length, before - 1)
+        verify(links().includes(model.imagerySourceAddress))
+    }
+
     SignalSpy {
         id: picks
         signalName: "randomVerbChanged"
