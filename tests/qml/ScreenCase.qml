@@ -29,4 +29,13 @@ TestCase {
         tryCompare(stack, "busy", false)
         return page
     }
+
+    // Opens the named game and starts it at the level ("levelEasy", ...) picked on its sheet.
+    function startGame(screen, level) {
+        const page = open(screen)
+        mouseClick(findChild(page.sheet, level))
+        verify(page.game.inPlay)
+        tryCompare(page.sheet, "visible", false)
+        return page
+    }
 }

@@ -18,10 +18,7 @@ ScreenCase {
     function test_tapsAnswerWhileSpeechHangs() {
         ignoreWarning("the speech engine does not answer; speech is off until it does")
         const started = Date.now()
-        const page = open("conjugation")
-        mouseClick(findChild(page.sheet, "levelMedium"))
-        verify(page.game.inPlay)
-        tryCompare(page.sheet, "visible", false)
+        const page = startGame("conjugation", "levelMedium")
         for (let turn = 1; turn <= 3; ++turn) {
             compare(findChild(page, "turnCounter").text, turn + "/10")
             const alts = page.game.currentQuestion.alts
