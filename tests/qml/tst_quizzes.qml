@@ -103,7 +103,8 @@ ScreenCase {
             // Every wrong answer is set aside with no fill once the right one is found.
             for (const button of wrong)
                 verify(Qt.colorEqual(button.background.color, "transparent"), button.answer.stateName)
-            compare(findChild(quizPage, "questionText").text, question.question.split("_____").join(right[0].answer.text))
+            compare(findChild(quizPage, "questionText").text,
+                    question.question.split("_____").join(right[0].answer.text))
             verify(question.explanation.length > 0)
             const explanation = findChild(quizPage, "explanationText")
             verify(explanation.visible)
