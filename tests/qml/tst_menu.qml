@@ -104,7 +104,8 @@ ScreenCase {
     }
 
     function test_everyControlIsNamed_data() {
-        return ["", "dictionary", "table", "progress", "settings", "info"].map(screen => ({tag: screen || "menu", screen}))
+        return ["", "dictionary", "table", "progress", "settings", "info"]
+            .map(screen => ({tag: screen || "menu", screen}))
     }
 
     function test_everyControlIsNamed(data) {
