@@ -7,6 +7,12 @@ import Flexio
 ScreenCase {
     name: "GameScreens"
 
+    // The time bar's fill is the share of its track, to the pixel.
+    function barAt(page, share) {
+        const fill = findChild(page, "timeBarFill"), track = findChild(page, "timeBarTrack")
+        verify(Math.abs(fill.width - track.width * share) <= 1, fill.width + " of " + track.width)
+    }
+
     function answerItem(page, answer) {
         return findChild(page, "answer" + page.game.currentQuestion.alts.indexOf(answer))
     }
@@ -54,11 +60,9 @@ ScreenCase {
     // The allowance is 1/increment ticks of 25 ms; a full bar ends the game and brings the sheet back.
     function test_timeBarAtHalfTheAllowance(data) {
         const page = startGame("conjugation", data.level)
-        const fill = findChild(findChild(page, "timeBar"), "timeBarFill")
-        const track = findChild(findChild(page, "timeBar"), "timeBarTrack")
-        compare(fill.width, 0)
+        compare(findChild(page, "timeBarFill").width, 0)
         probe.advance(Math.round(25 / data.increment / 2))
-        verify(Math.abs(fill.width - track.width / 2) <= 1, fill.width + " of " + track.width)
+        barAt(page, 0.5)
         probe.advance(Math.round(25 / data.increment / 2) + 100)
         verify(!page.game.inPlay)
         tryCompare(page.sheet, "y", 0)
@@ -177,7 +181,7 @@ ScreenCase {
         compare([struck.text, findChild(answerCard, "cardText").text],
                 [game.snapCards[1].text, game.snapCards[1].correctAnswer])
         tryVerify(() => Qt.colorEqual(answerCard.color, "#e74c3c"))
-        tryVerify(() => Qt.colorEqual(findChild(findChild(page, "timeBar"), "timeBarFill").color, "#e74c3c"))
+        tryVerify(() => Qt.colorEqual(findChild(page, "timeBarFill").color, "#e74c3c"))
     }
 
     // The pair's time runs down from a full bar; the speaker says the prompt; leaving the screen
@@ -185,13 +189,11 @@ ScreenCase {
     function test_timeBarSpeakerAndLeaving() {
         probe.setVoices(["it-IT", "en-GB"])
         const page = startGame("snap", "levelEasy")
-        const fill = findChild(findChild(page, "timeBar"), "timeBarFill")
-        const track = findChild(findChild(page, "timeBar"), "timeBarTrack")
-        verify(Math.abs(fill.width - track.width) <= 1)
-        verify(Qt.colorEqual(fill.color, "#0984e3"))
+        barAt(page, 1)
+        verify(Qt.colorEqual(findChild(page, "timeBarFill").color, "#0984e3"))
         // An easy pair has 1.5 units of 800 ticks of 25 ms.
         probe.advance(1.5 * 800 * 25 / 2)
-        verify(Math.abs(fill.width - track.width / 2) <= 1, fill.width + " of " + track.width)
+        barAt(page, 0.5)
 
         const before = probe.said().length
         mouseClick(findChild(page, "speakerButton"))
