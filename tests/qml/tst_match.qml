@@ -65,8 +65,7 @@ ScreenCase {
         compare(probe.storedText("LastSelectedVerbSet"), "Top 100")
         mouseClick(findChild(page.sheet, "levelHard"))
         compare(game.difficultyLevel, LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard)
-        verify(game.inPlay)
-        compare(game.verbButtons.length, 24)
+        compare([game.inPlay, game.verbButtons.length], [true, 24])
         tryCompare(page.sheet, "visible", false)
 
         const card = button => findChild(page, "card" + button.index)

@@ -85,8 +85,7 @@ ScreenCase {
             const question = game.currentQuestion
             compare(findChild(quizPage, "questionText").text, question.question)
             const buttons = answerButtons(quizPage)
-            const wrong = buttons.filter(b => !b.answer.correct)
-            const right = buttons.filter(b => b.answer.correct)
+            const wrong = buttons.filter(b => !b.answer.correct), right = buttons.filter(b => b.answer.correct)
             compare([wrong.length, right.length], [3, 1])
             verify(buttons.every(button => Qt.colorEqual(button.background.color, "#0984e3")))
 
@@ -105,9 +104,8 @@ ScreenCase {
                 verify(Qt.colorEqual(button.background.color, "transparent"), button.answer.stateName)
             compare(findChild(quizPage, "questionText").text,
                     question.question.split("_____").join(right[0].answer.text))
-            verify(question.explanation.length > 0)
             const explanation = findChild(quizPage, "explanationText")
-            verify(explanation.visible)
+            verify(explanation.visible && question.explanation.length > 0)
             compare(explanation.text, "Yes! " + question.explanation)
             // It waits for the next button, however long it takes.
             probe.advance(5000)
@@ -116,10 +114,9 @@ ScreenCase {
         }
 
         verify(!game.inPlay && findChild(quizPage, "quizIntro").visible)
-        compare(findChild(quizPage, "quizIntroText").text,
-                "Well done! You worked through all 10 questions. Your score was 33%. Don't worry, you're "
-                + "learning and that is progress in itself. Take your time with each question and try to hit "
-                + "the 50% mark on your next attempt.")
+        // The wording of the feedback is tested beside the game.
+        compare(findChild(quizPage, "quizIntroText").text, game.feedbackStr)
+        verify(game.feedbackStr.includes("Your score was 33%."), game.feedbackStr)
         compare([probe.stored("quizScoresDictionary", quiz.quizID), quiz.lastScore], [33, 33])
         // The hidden menu already has the new seal, and shows it on the way back.
         verify(entryAt(page, 0).sealShown && Qt.colorEqual(entryAt(page, 0).sealColour, "#e74c3c"))
