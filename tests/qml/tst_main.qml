@@ -1,9 +1,9 @@
 import QtQuick
-import QtQuick.Controls
 import QtTest
 import Flexio
 
-// The whole window: its navigation stack and the keys that go back.
+// The whole window: its navigation stack, the keys that go back, and deep links pushing the quiz
+// they name over whatever shows.
 TestCase {
     id: testCase
     name: "MainWindow"
@@ -16,15 +16,11 @@ TestCase {
 
     function test_escapeGoesBack() {
         const window = createTemporaryObject(mainComponent, testCase)
-        verify(window)
-        compare(window.width, 390)
-        compare(window.height, 844)
-        compare(window.title, "Italian Flexio")
+        compare([window.width, window.height, window.title], [390, 844, "Italian Flexio"])
         window.requestActivate()
         tryCompare(window, "active", true)
         const stack = findChild(window.contentItem, "navigationStack")
-        const menu = stack.get(0)
-        menu.openScreen("dictionary", null)
+        stack.get(0).openScreen("dictionary", null)
         tryCompare(stack, "busy", false)
         compare(stack.depth, 2)
         keyClick(Qt.Key_Escape)
@@ -33,5 +29,35 @@ TestCase {
         // At the root there is nothing to go back to.
         keyClick(Qt.Key_Escape)
         compare(stack.depth, 1)
+    }
+
+    // How links are read is tested beside the reader; here, what the window does with them.
+    function test_linksOpenTheirQuiz_data() {
+        return [
+            {tag: "known id", link: "tavelo-italian://modal-verbs", pushed: "modal-verbs", opens: "modal-verbs"},
+            {tag: "unknown id opens the first quiz", link: "tavelo-italian://abc", pushed: "abc",
+             opens: "irregular-present"},
+            {tag: "other scheme", link: "tavelo-spanish://modal-verbs", pushed: "", opens: ""},
+        ]
+    }
+
+    function test_linksOpenTheirQuiz(data) {
+        const stack = findChild(createTemporaryObject(mainComponent, testCase).contentItem, "navigationStack")
+        stack.get(0).openScreen("info", null)
+        tryCompare(stack, "busy", false)
+        const before = DeepLinkModel.quizIDs.length
+        compare(DeepLinkModel.openDeepLink(data.link), data.pushed)
+        tryCompare(stack, "busy", false)
+        const opened = data.opens.length > 0
+        compare(DeepLinkModel.quizIDs.length, before + (opened ? 1 : 0))
+        compare(stack.depth, opened ? 3 : 2)
+        if (!opened)
+            return compare(stack.currentItem.objectName, "info")
+        compare(DeepLinkModel.quizIDs[before], data.pushed)
+        compare(stack.currentItem.quiz.quizID, data.opens)
+        compare(findChild(stack.currentItem, "quizTitle").text, stack.currentItem.quiz.title)
+        // Back leads to where the learner was.
+        mouseClick(findChild(stack.currentItem, "backButton"))
+        tryCompare(stack, "depth", 2)
     }
 }

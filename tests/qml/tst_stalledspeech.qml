@@ -1,22 +1,10 @@
 import QtQuick
-import QtQuick.Controls
 import QtTest
 import Flexio
 
 // A speech engine that hangs in every call: taps and screen changes still answer at once.
-TestCase {
-    id: testCase
+ScreenCase {
     name: "StalledSpeech"
-    width: 390
-    height: 844
-    visible: true
-    when: windowShown
-
-    StackView {
-        id: stack
-        anchors.fill: parent
-        initialItem: MainMenuPage {}
-    }
 
     function initTestCase() {
         probe.hangSpeech()
@@ -24,23 +12,18 @@ TestCase {
     }
 
     function cleanupTestCase() {
-        stack.pop(null, StackView.Immediate)
         probe.releaseSpeech()
     }
 
     function test_tapsAnswerWhileSpeechHangs() {
         ignoreWarning("the speech engine does not answer; speech is off until it does")
         const started = Date.now()
-        const page = (stack.get(0) as MainMenuPage).openScreen("conjugation", null)
-        tryCompare(stack, "busy", false)
-        mouseClick(findChild(page.sheet, "levelMedium"))
-        verify(page.game.inPlay)
-        tryCompare(page.sheet, "visible", false)
+        const page = startGame("conjugation", "levelMedium")
         for (let turn = 1; turn <= 3; ++turn) {
             compare(findChild(page, "turnCounter").text, turn + "/10")
             const alts = page.game.currentQuestion.alts
-            mouseClick(findChild(page, "answer" + alts.indexOf(alts.find(answer => !answer.correct))))
-            mouseClick(findChild(page, "answer" + alts.indexOf(alts.find(answer => answer.correct))))
+            mouseClick(findChild(page, "answer" + alts.findIndex(answer => !answer.correct)))
+            mouseClick(findChild(page, "answer" + alts.findIndex(answer => answer.correct)))
             probe.advance(1500)
         }
         compare(findChild(page, "turnCounter").text, "4/10")
@@ -48,9 +31,7 @@ TestCase {
         stack.pop()
         tryCompare(stack, "busy", false)
         compare(stack.depth, 1)
-        const menu = stack.get(0) as MainMenuPage
-        menu.openScreen("dictionary", null)
-        tryCompare(stack, "busy", false)
+        open("dictionary")
         compare(stack.depth, 2)
         // The engine's first call alone hangs for five seconds.
         verify(Date.now() - started < 4500, "took " + (Date.now() - started) + " ms")

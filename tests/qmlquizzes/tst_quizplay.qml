@@ -5,7 +5,6 @@ import Flexio
 
 // A quiz whose questions mostly lack an explanation: those move on by themselves.
 TestCase {
-    id: testCase
     name: "QuizPlay"
     width: 390
     height: 844
@@ -18,21 +17,10 @@ TestCase {
         initialItem: QuizGamesMenuPage {}
     }
 
-    // Lets the play column lay out the question that just came up.
-    function settle(quizPage) {
-        const column = findChild(quizPage, "playColumn")
-        tryVerify(() => !isPolishScheduled(column))
-    }
-
-    function rightAnswer(quizPage) {
-        settle(quizPage)
-        for (let i = 0; i < 4; ++i) {
-            const button = findChild(quizPage, "answer" + i)
-            if (button.answer.correct)
-                return button
-        }
-        fail("no right answer is drawn")
-        return null
+    // The answer buttons once the play column has laid out the question that just came up.
+    function answers(quizPage) {
+        tryVerify(() => !isPolishScheduled(findChild(quizPage, "playColumn")))
+        return [0, 1, 2, 3].map(i => findChild(quizPage, "answer" + i))
     }
 
     function test_questionsWithoutExplanationMoveOnAfterThePause() {
@@ -48,36 +36,26 @@ TestCase {
         for (let turn = 0; turn < 3; ++turn) {
             compare(game.currentTurn, turn)
             const question = game.currentQuestion
-            const right = rightAnswer(quizPage)
+            const right = answers(quizPage).find(button => button.answer.correct)
             mouseClick(right)
-            compare(findChild(quizPage, "questionText").text,
-                    question.question.split("_____").join(right.answer.text))
-            if (question.explanation.length > 0) {
+            compare(findChild(quizPage, "questionText").text, question.question.split("_____").join(right.answer.text))
+            const hasExplanation = question.explanation.length > 0
+            const others = answers(quizPage).filter(button => !button.answer.correct)
+            compare(findChild(quizPage, "explanationText").visible, hasExplanation)
+            compare(findChild(quizPage, "nextButton").visible, hasExplanation)
+            if (hasExplanation) {
                 ++explained
-                settle(quizPage)
-                verify(findChild(quizPage, "explanationText").visible)
-                verify(findChild(quizPage, "nextButton").visible)
-                // The wrong answers are set aside.
-                for (let i = 0; i < 4; ++i) {
-                    const button = findChild(quizPage, "answer" + i)
-                    compare(button.answer.stateName, button.answer.correct ? "correct" : "discarded")
-                }
+                // The wrong answers are set aside, and the question waits for the next button.
+                verify(others.every(button => button.answer.stateName === "discarded"))
                 probe.advance(3000)
                 compare(game.currentTurn, turn)
                 mouseClick(findChild(quizPage, "nextButton"))
                 continue
             }
-            settle(quizPage)
-            verify(!findChild(quizPage, "explanationText").visible)
-            verify(!findChild(quizPage, "nextButton").visible)
             // Other answers keep their colour and take no more taps.
-            for (let i = 0; i < 4; ++i) {
-                const button = findChild(quizPage, "answer" + i)
-                if (!button.answer.correct) {
-                    compare(button.answer.stateName, "undefined")
-                    mouseClick(button)
-                    compare(button.answer.stateName, "undefined")
-                }
+            for (const button of others) {
+                mouseClick(button)
+                compare(button.answer.stateName, "undefined")
             }
             probe.advance(1499)
             compare(game.currentTurn, turn)
@@ -94,8 +72,6 @@ TestCase {
 
         // "Play Quiz" again starts a new game of the same quiz.
         mouseClick(findChild(quizPage, "playQuizButton"))
-        verify(game.inPlay)
-        compare(game.currentTurn, 0)
-        compare(findChild(quizPage, "runningPercentage").text, "0%")
+        compare([game.inPlay, game.currentTurn, findChild(quizPage, "runningPercentage").text], [true, 0, "0%"])
     }
 }

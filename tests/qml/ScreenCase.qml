@@ -1,0 +1,41 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Flexio
+
+// A phone-sized test case over the main menu; every test starts back at the menu.
+TestCase {
+    width: 390
+    height: 844
+    visible: true
+    when: windowShown
+
+    readonly property alias stack: stack
+
+    StackView {
+        id: stack
+        anchors.fill: parent
+        initialItem: MainMenuPage {}
+    }
+
+    function cleanup() {
+        stack.pop(null, StackView.Immediate)
+        tryCompare(stack, "busy", false)
+    }
+
+    // Opens the named screen (with the verb, for a verb table) from the menu.
+    function open(screen, verb) {
+        const page = stack.get(0).openScreen(screen, verb ?? null)
+        tryCompare(stack, "busy", false)
+        return page
+    }
+
+    // Opens the named game and starts it at the level ("levelEasy", ...) picked on its sheet.
+    function startGame(screen, level) {
+        const page = open(screen)
+        mouseClick(findChild(page.sheet, level))
+        verify(page.game.inPlay)
+        tryCompare(page.sheet, "visible", false)
+        return page
+    }
+}

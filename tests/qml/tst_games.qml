@@ -1,0 +1,208 @@
+import QtQuick
+import QtQuick.Controls
+import QtTest
+import Flexio
+
+// The conjugation quiz, the gap-fill game and the snap game played through their screens.
+ScreenCase {
+    name: "GameScreens"
+
+    // The time bar's fill is the share of its track, to the pixel.
+    function barAt(page, share) {
+        const fill = findChild(page, "timeBarFill"), track = findChild(page, "timeBarTrack")
+        verify(Math.abs(fill.width - track.width * share) <= 1, fill.width + " of " + track.width)
+    }
+
+    function answerItem(page, answer) {
+        return findChild(page, "answer" + page.game.currentQuestion.alts.indexOf(answer))
+    }
+
+    function allBlue(page) {
+        return page.game.currentQuestion.alts.every(answer => Qt.colorEqual(answerItem(page, answer).background.color,
+                                                                              Theme.readableFill("#0984e3", "white")))
+    }
+
+    // A wrong answer turns red and scores the verb down; the right one turns green and scores it
+    // up; the accuracy follows.
+    function test_answerWrongThenRight() {
+        const page = startGame("conjugation", "levelMedium")
+        const game = page.game
+        compare(findChild(page, "turnCounter").text, "1/10")
+        compare(findChild(page, "accuracy").text, "Accuracy: 0%")
+        compare(findChild(page, "prompt").text, game.currentQuestion.question)
+        compare(findChild(page, "hint").visible, game.currentQuestion.questionHint.length > 0)
+        const alts = game.currentQuestion.alts
+        verify(alts.length >= 2 && allBlue(page))
+        const right = alts.find(answer => answer.correct)
+        const wrong = alts.find(answer => !answer.correct)
+        const key = game.currentVerb.key
+
+        mouseClick(answerItem(page, wrong))
+        verify(Qt.colorEqual(answerItem(page, wrong).background.color, Theme.readableFill("#e74c3c", "white")))
+        compare([findChild(page, "accuracy").text, probe.stored("progressDictionary", key)], ["Accuracy: 0%", -1])
+        mouseClick(answerItem(page, right))
+        verify(Qt.colorEqual(answerItem(page, right).background.color, Theme.readableFill("#27ae60", "white")))
+        compare([findChild(page, "accuracy").text, probe.stored("progressDictionary", key)], ["Accuracy: 50%", 0])
+
+        // The next turn follows 1.5 seconds later.
+        probe.advance(1500)
+        compare(findChild(page, "turnCounter").text, "2/10")
+        verify(allBlue(page))
+    }
+
+    function test_timeBarAtHalfTheAllowance_data() {
+        return [
+            {tag: "easy", level: "levelEasy", increment: 0.000675},
+            {tag: "hard", level: "levelHard", increment: 0.0025},
+        ]
+    }
+
+    // The allowance is 1/increment ticks of 25 ms; a full bar ends the game and brings the sheet back.
+    function test_timeBarAtHalfTheAllowance(data) {
+        const page = startGame("conjugation", data.level)
+        compare(findChild(page, "timeBarFill").width, 0)
+        probe.advance(Math.round(25 / data.increment / 2))
+        barAt(page, 0.5)
+        probe.advance(Math.round(25 / data.increment / 2) + 100)
+        verify(!page.game.inPlay)
+        tryCompare(page.sheet, "y", 0)
+    }
+
+    function keyFor(page, letter) {
+        const index = page.game.letters.findIndex(key => key.letter === letter)
+        verify(index >= 0, "a key for " + letter)
+        return findChild(page, "key" + index)
+    }
+
+    // The letter that fills the first gap.
+    function nextLetter(game) {
+        return game.currentGapFillTurn.phrase.charAt(game.gapped.indexOf("-")).toLowerCase()
+    }
+
+    // Fills the gaps, typing the plain letters when asked; returns the right taps made.
+    function spell(page, typing) {
+        const game = page.game
+        const before = game.correctClicks
+        for (let taps = 0; !game.turnWon && taps < 60; ++taps) {
+            const letter = nextLetter(game)
+            if (typing && /^[a-z]$/.test(letter))
+                keyClick(letter)
+            else
+                mouseClick(keyFor(page, letter))
+        }
+        verify(game.turnWon)
+        return game.correctClicks - before
+    }
+
+    function test_spellByTappingThenTyping() {
+        const page = startGame("gapfill", "levelEasy")
+        const game = page.game
+        compare(findChild(page, "turnCounter").text, "1/10")
+        compare(findChild(page, "hint").text, game.currentGapFillTurn.hint)
+        compare(findChild(page, "gapped").text, game.gapped)
+        verify(game.gapped.indexOf("-") >= 0 && !findChild(page, "checkMark").visible)
+
+        // A wrong key turns red and costs accuracy; a right key turns green.
+        const wrong = game.letters.find(key => key.letter !== nextLetter(game))
+        if (wrong) {
+            mouseClick(keyFor(page, wrong.letter))
+            verify(Qt.colorEqual(keyFor(page, wrong.letter).background.color, Theme.readableFill("#e74c3c", "white")))
+            compare(findChild(page, "accuracy").text, "Accuracy: 0%")
+        }
+        const first = nextLetter(game)
+        mouseClick(keyFor(page, first))
+        verify(Qt.colorEqual(keyFor(page, first).background.color, Theme.readableFill("#27ae60", "white")))
+
+        spell(page, false)
+        compare(findChild(page, "gapped").text, game.currentGapFillTurn.phrase)
+        verify(findChild(page, "checkMark").visible)
+        compare(findChild(page, "accuracy").text, "Accuracy: " + game.accuracy + "%")
+        // The next verb follows two seconds later.
+        probe.advance(2000)
+        compare(findChild(page, "turnCounter").text, "2/10")
+        verify(!findChild(page, "checkMark").visible)
+
+        // The next verb by typing; a letter that is not on the keyboard is no tap.
+        const total = game.totalClicks
+        keyClick("abcdefghijklmnopqrstuvwxyz".split("").find(l => !game.letters.some(key => key.letter === l)))
+        compare(game.totalClicks, total)
+        const spelled = spell(page, true)
+        verify(spelled > 0)
+        compare(game.totalClicks, total + spelled)
+        verify(findChild(page, "checkMark").visible)
+    }
+
+    function litStars(page) {
+        return [...Array(10).keys()].filter(i => findChild(page, "star" + i).lit).length
+    }
+
+    // Ten right answers light ten stars; the sheet comes back with the result in the won colour.
+    function test_winWithTenRightAnswers() {
+        const page = startGame("snap", "levelMedium")
+        const game = page.game
+        const up = findChild(page, "thumbsUp"), down = findChild(page, "thumbsDown")
+        for (let turn = 1; turn <= 10; ++turn) {
+            verify(game.canClick)
+            compare(game.snapCards.length, 2)
+            verify(Qt.colorEqual(up.background.color, "#0984e3") && Qt.colorEqual(down.background.color, "#0984e3"))
+            const right = game.currentPairIsAMatch ? up : down, wrong = right === up ? down : up
+            mouseClick(right)
+            compare([game.status, litStars(page)], [SnapAnswerState.SnapAnswerState.correct, turn])
+            verify(Qt.colorEqual(right.background.color, "#27ae60") && Qt.colorEqual(wrong.background.color, "#e74c3c"))
+            // Taps while the answer shows are ignored.
+            mouseClick(wrong)
+            compare([game.status, litStars(page)], [SnapAnswerState.SnapAnswerState.correct, turn])
+            probe.advance(1500)
+        }
+        compare([game.inPlay, game.gameState], [false, LearningGameState.LearningGameState.won])
+        tryCompare(page.sheet, "y", 0)
+        const message = findChild(page.sheet, "sheetMessage").text
+        verify(message.startsWith("You nailed 10 snaps in "), message)
+        verify(message.endsWith("Accuracy: 100%. Perfect run — verb expert status achieved!"), message)
+        tryVerify(() => Qt.colorEqual(findChild(page.sheet, "sheetBanner").color, Theme.readableFill("#27ae60", "white")))
+    }
+
+    // A wrong answer shows the wrong card struck through over the right one, in red.
+    function test_wrongAnswerStrikesTheCardThrough() {
+        const page = startGame("snap", "levelHard")
+        const game = page.game
+        // Answer right until a pair that does not match is dealt.
+        for (let turns = 0; game.currentPairIsAMatch && turns < 50; ++turns) {
+            mouseClick(findChild(page, "thumbsUp"))
+            probe.advance(1500)
+        }
+        verify(!game.currentPairIsAMatch, "a pair that does not match was dealt")
+        mouseClick(findChild(page, "thumbsUp"))
+        compare(game.status, SnapAnswerState.SnapAnswerState.incorrect)
+        const answerCard = findChild(page, "snapCard1")
+        compare(answerCard.card, game.snapCards[1])
+        const struck = findChild(answerCard, "struckText")
+        verify(struck.visible && struck.font.strikeout)
+        compare([struck.text, findChild(answerCard, "cardText").text],
+                [game.snapCards[1].text, game.snapCards[1].correctAnswer])
+        tryVerify(() => Qt.colorEqual(answerCard.color, Theme.readableFill("#e74c3c", "white")))
+        tryVerify(() => Qt.colorEqual(findChild(page, "timeBarFill").color, "#e74c3c"))
+    }
+
+    // The pair's time runs down from a full bar; the speaker says the prompt; leaving the screen
+    // stops the game.
+    function test_timeBarSpeakerAndLeaving() {
+        probe.setVoices(["it-IT", "en-GB"])
+        const page = startGame("snap", "levelEasy")
+        barAt(page, 1)
+        verify(Qt.colorEqual(findChild(page, "timeBarFill").color, "#0984e3"))
+        // An easy pair has 1.5 units of 800 ticks of 25 ms.
+        probe.advance(1.5 * 800 * 25 / 2)
+        barAt(page, 0.5)
+
+        const before = probe.said().length
+        mouseClick(findChild(page, "speakerButton"))
+        compare(probe.said().slice(before), [page.game.snapCards[0].text])
+
+        const game = page.game
+        // Checked at once: the popped page and its game are deleted soon after.
+        stack.pop(null, StackView.Immediate)
+        verify(!game.inPlay)
+        verify(game.message.startsWith("Well done! You reached "), game.message)
+    }
+}
