@@ -1,3 +1,6 @@
+// The app binary: each screen drawn offscreen, bad arguments and data refused, and links opened
+// at launch or handed to the app that already runs.
+#include <QDeadlineTimer>
 #include <QFile>
 #include <QImage>
 #include <QProcess>
@@ -7,36 +10,48 @@
 
 namespace {
 
-struct Run
+// The app's data, settings and link socket in a temporary home, never the learner's own.
+QProcessEnvironment appEnvironment(const QTemporaryDir &home, const QString &resourceRoot = {})
 {
-    int exitCode = -1;
-    QString errors;
-};
-
-// Runs the app with its data and settings in a temporary home, never the learner's own.
-Run runApp(const QTemporaryDir &home, const QStringList &arguments, const QString &resourceRoot = {})
-{
-    QProcess app;
     QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    // A session has a runtime folder; without one Qt itself warns on standard error.
+    // QTemporaryDir makes the folder readable by its owner only, as a runtime folder must be.
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    // The app's traces are what these tests read.
+    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("flexio.app.debug=true;flexio.verbs.debug=true"));
     if (!resourceRoot.isEmpty())
         environment.insert(QStringLiteral("FLEXIO_RESOURCE_ROOT"), resourceRoot);
-    app.setProcessEnvironment(environment);
+    return environment;
+}
+
+// Runs the app to its end; the exit code (-1 when it crashed or hung) and its console.
+std::pair<int, QString> runApp(const QTemporaryDir &home, const QStringList &arguments, const QString &resources = {})
+{
+    QProcess app;
+    app.setProcessEnvironment(appEnvironment(home, resources));
     app.start(QStringLiteral(FLEXIO_APP), arguments);
-    Run run;
-    if (!app.waitForFinished(60000)) {
+    const bool ended = app.waitForFinished(60000);
+    if (!ended)
         app.kill();
-        app.waitForFinished();
-        return run;
+    app.waitForFinished();
+    const int code = ended && app.exitStatus() == QProcess::NormalExit ? app.exitCode() : -1;
+    return {code, QString::fromUtf8(app.readAllStandardError())};
+}
+
+// Reads the running app's console until it holds the text, or the time runs out.
+bool waitFor(QProcess &app, QString &console, const QString &text)
+{
+    QDeadlineTimer deadline(30000);
+    while (!console.contains(text)) {
+        if (deadline.hasExpired() || app.state() == QProcess::NotRunning)
+            return false;
+        app.waitForReadyRead(200);
+        console += QString::fromUtf8(app.readAllStandardError());
     }
-    run.exitCode = app.exitStatus() == QProcess::NormalExit ? app.exitCode() : -1;
-    run.errors = QString::fromUtf8(app.readAllStandardError());
-    return run;
+    return true;
 }
 
 }
@@ -46,28 +61,38 @@ class AppTest : public QObject
     Q_OBJECT
 
 private slots:
-    void showsTheFirstFrameAndSavesIt();
     void savesEachScreen_data();
     void savesEachScreen();
-    void refusesAnUnknownScreen_data();
-    void refusesAnUnknownScreen();
-    void refusesToStartOnABadVerbFile_data();
-    void refusesToStartOnABadVerbFile();
+    void refusesBadArguments_data();
+    void refusesBadArguments();
+    void refusesToStartWithoutVerbData();
+    void aDefaultRunPrintsNothing_data();
+    void aDefaultRunPrintsNothing();
+    void aSecondLaunchHandsItsLinkToTheRunningApp();
 };
 
-void AppTest::showsTheFirstFrameAndSavesIt()
+void AppTest::savesEachScreen_data()
 {
-    QTemporaryDir home;
-    const QString png = home.filePath(QStringLiteral("main.png"));
-    const Run run = runApp(home, {QStringLiteral("--screenshot"), QStringLiteral("menu"), png});
-    QCOMPARE(run.exitCode, 0);
-    // A default start writes nothing to standard error: traces are off.
-    QVERIFY2(run.errors.isEmpty(), qPrintable(run.errors.left(2000)));
+    QTest::addColumn<QString>("screen");
+    for (const char *screen : {"menu", "dictionary", "table:Parlare", "progress", "settings", "info", "sheet:match",
+                               "play:match", "play:snap", "play:conjugation", "play:gapfill", "quizzes",
+                               "quiz:future-tense", "play:quiz:future-tense"})
+        QTest::newRow(screen) << QString::fromLatin1(screen);
+}
 
-    QImage image(png);
-    QVERIFY(!image.isNull());
-    QVERIFY(image.height() > image.width());
-    // A drawn screen, not a blank one: the title and the card leave many distinct colours.
+void AppTest::savesEachScreen()
+{
+    QFETCH(QString, screen);
+    QTemporaryDir home;
+    const QString png = home.filePath(QStringLiteral("screen.png"));
+    const auto [code, console] = runApp(home, {QStringLiteral("--screenshot"), screen, png});
+    QVERIFY2(code == 0 && !console.contains(QStringLiteral("qrc:/")), qPrintable(console.right(2000)));
+    const auto added = QRegularExpression(QStringLiteral("\\b(\\d+) verbs added\\.$"), QRegularExpression::MultilineOption)
+                           .match(console);
+    QVERIFY2(added.hasMatch() && added.captured(1).toInt() >= 20, qPrintable(console.right(2000)));
+    const QImage image(png);
+    QCOMPARE(image.size(), QSize(390, 844));
+    // A drawn screen, not a blank one.
     QSet<QRgb> colours;
     for (int y = 0; y < image.height(); y += 3) {
         for (int x = 0; x < image.width(); x += 3)
@@ -76,84 +101,89 @@ void AppTest::showsTheFirstFrameAndSavesIt()
     QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
 }
 
-void AppTest::savesEachScreen_data()
-{
-    QTest::addColumn<QString>("screen");
-    QTest::newRow("dictionary") << "dictionary";
-    QTest::newRow("table") << "table:Parlare";
-    QTest::newRow("progress") << "progress";
-    QTest::newRow("settings") << "settings";
-    QTest::newRow("info") << "info";
-    QTest::newRow("match sheet") << "sheet:match";
-    QTest::newRow("match in play") << "play:match";
-    QTest::newRow("snap in play") << "play:snap";
-    QTest::newRow("conjugation in play") << "play:conjugation";
-    QTest::newRow("gap-fill in play") << "play:gapfill";
-    QTest::newRow("quiz menu") << "quizzes";
-    QTest::newRow("one quiz") << "quiz:future-tense";
-    QTest::newRow("a quiz in play") << "play:quiz:future-tense";
-}
-
-void AppTest::savesEachScreen()
-{
-    QFETCH(QString, screen);
-    QTemporaryDir home;
-    const QString png = home.filePath(QStringLiteral("screen.png"));
-    const Run run = runApp(home, {QStringLiteral("--screenshot"), screen, png});
-    QVERIFY2(run.exitCode == 0, qPrintable(run.errors.right(2000)));
-    QVERIFY2(!run.errors.contains(QStringLiteral("qrc:/")), qPrintable(run.errors.right(2000)));
-    const QImage image(png);
-    QCOMPARE(image.size(), QSize(390, 844));
-}
-
-void AppTest::refusesAnUnknownScreen_data()
+void AppTest::refusesBadArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("no such screen") << QStringList{"--screenshot", "games", "PNG"};
     QTest::newRow("no such verb") << QStringList{"--screenshot", "table:blorpare", "PNG"};
     QTest::newRow("no such game") << QStringList{"--screenshot", "play:chess", "PNG"};
+    QTest::newRow("no such quiz") << QStringList{"--screenshot", "quiz:no-such-quiz", "PNG"};
     QTest::newRow("no name") << QStringList{"--screenshot"};
     QTest::newRow("no path") << QStringList{"--screenshot", "menu"};
     QTest::newRow("size without a height") << QStringList{"--screenshot", "menu", "PNG", "--size", "390"};
     QTest::newRow("empty size") << QStringList{"--screenshot", "menu", "PNG", "--size", "0x844"};
 }
 
-void AppTest::refusesAnUnknownScreen()
+void AppTest::refusesBadArguments()
 {
     QFETCH(QStringList, arguments);
     QTemporaryDir home;
     const QString png = home.filePath(QStringLiteral("screen.png"));
     arguments.replaceInStrings(QStringLiteral("PNG"), png);
-    const Run run = runApp(home, arguments);
-    QCOMPARE(run.exitCode, 2);
+    QCOMPARE(runApp(home, arguments).first, 2);
     QVERIFY(!QFile::exists(png));
 }
 
-void AppTest::refusesToStartOnABadVerbFile_data()
+void AppTest::refusesToStartWithoutVerbData()
 {
-    QTest::addColumn<QByteArray>("content");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("malformed") << QByteArray("<verbs>\n<verb><infinitive>amare</infinitive><ind_pres/></verb>\n<verb>\n")
-                               << "verbs.xml is not valid XML: Premature end of document (line 4, column 0)";
-    QTest::newRow("missing") << QByteArray() << "the verb data file verbs.xml was not found";
-}
-
-void AppTest::refusesToStartOnABadVerbFile()
-{
-    QFETCH(QByteArray, content);
-    QFETCH(QString, expected);
     QTemporaryDir home;
     QTemporaryDir resources;
-    if (!content.isEmpty()) {
-        QFile file(resources.filePath(QStringLiteral("verbs.xml")));
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(content);
-    }
-    const Run run = runApp(home, {QStringLiteral("--self-test")}, resources.path());
-    QCOMPARE(run.exitCode, 1);
-    const QStringList lines = run.errors.split(u'\n').filter(QStringLiteral("Flexio cannot start: "));
+    const auto [code, console] = runApp(home, {QStringLiteral("--self-test")}, resources.path());
+    QCOMPARE(code, 1);
+    const QStringList lines = console.split(u'\n').filter(QStringLiteral("Flexio cannot start: "));
     QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines.first().endsWith(expected), qPrintable(lines.first()));
+    QVERIFY2(lines.first().endsWith(QStringLiteral("the verb data file verbs.xml was not found")), qPrintable(lines.first()));
+    QVERIFY(!console.contains(QStringLiteral("verbs added.")));
+}
+
+void AppTest::aDefaultRunPrintsNothing_data()
+{
+    QTest::addColumn<QStringList>("arguments");
+    QTest::newRow("first frame") << QStringList{QStringLiteral("--self-test")};
+    QTest::newRow("conjugate") << QStringList{QStringLiteral("conjugate"), QStringLiteral("parlare")};
+}
+
+// Traces are off unless asked for, and no session runtime folder is needed to stay quiet.
+void AppTest::aDefaultRunPrintsNothing()
+{
+    QFETCH(QStringList, arguments);
+    QTemporaryDir home;
+    QProcessEnvironment environment = appEnvironment(home);
+    environment.remove(QStringLiteral("QT_LOGGING_RULES"));
+    environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
+    QProcess app;
+    app.setProcessEnvironment(environment);
+    app.start(QStringLiteral(FLEXIO_APP), arguments);
+    QVERIFY(app.waitForFinished(60000));
+    QCOMPARE(app.exitCode(), 0);
+    const QByteArray errors = app.readAllStandardError();
+    QVERIFY2(errors.isEmpty(), errors.constData());
+}
+
+void AppTest::aSecondLaunchHandsItsLinkToTheRunningApp()
+{
+    QTemporaryDir home;
+    QProcess running;
+    running.setProcessEnvironment(appEnvironment(home));
+    running.start(QStringLiteral(FLEXIO_APP), {});
+    QString console;
+    const bool listening = waitFor(running, console, QStringLiteral("listening for links on "));
+    const QString link = QStringLiteral("tavelo-italian://essere-or-avere");
+    const auto [code, second] = listening ? runApp(home, {link}) : std::pair<int, QString>{-1, {}};
+    const bool opened = listening && waitFor(running, console, QStringLiteral("opening quiz essere-or-avere"));
+    running.kill();
+    running.waitForFinished();
+    QVERIFY2(opened, qPrintable(console.right(2000)));
+    QCOMPARE(code, 0);
+    QVERIFY2(second.contains(u"handed [\"" + link + u"\"] to the running app"), qPrintable(second));
+    // The second launch opens no window of its own.
+    QVERIFY(!second.contains(QStringLiteral("verbs added.")));
+    QVERIFY(console.contains(u"URL to handle: " + link));
+
+    // With the app gone, a launch with a link opens it itself.
+    const auto [aloneCode, alone] = runApp(home, {QStringLiteral("--self-test"), link});
+    QVERIFY2(aloneCode == 0 && !alone.contains(QStringLiteral("qrc:/")), qPrintable(alone.right(2000)));
+    QVERIFY(alone.contains(QStringLiteral("opening quiz essere-or-avere")));
 }
 
 QTEST_GUILESS_MAIN(AppTest)
