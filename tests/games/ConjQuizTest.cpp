@@ -32,25 +32,13 @@ private slots:
         QTest::addColumn<int>("accuracy");
         QTest::addColumn<LearningGameState>("state");
         QTest::addColumn<QString>("piece");
-        QTest::newRow("every first tap right") << QList<int>{} << 100 << LearningGameState::won
-                                               << "Your accuracy was 100% - fantastic work!";
-        QTest::newRow("one wrong tap") << QList<int>{1} << 90 << LearningGameState::won
-                                       << "Your accuracy was 90%. Great work. Can you go for the 100 next time?";
-        QTest::newRow("two wrong taps") << QList<int>{0, 2} << 83 << LearningGameState::complete
-                                        << "Your accuracy score of 83% is pretty good, too. Can you edge into the "
-                                           "nineties next time?";
-        QTest::newRow("four wrong taps") << QList<int>{1, 1, 1, 1} << 71 << LearningGameState::complete
-                                         << "A solid 71% accuracy too. Try to break 80% on your next go!";
-        QTest::newRow("six wrong taps") << QList<int>{3, 3} << 62 << LearningGameState::complete
-                                        << "Your accuracy score is 62%. Not bad. Let's work on pushing that higher "
-                                           "next time!";
-        QTest::newRow("nine wrong taps") << QList<int>{3, 3, 3} << 52 << LearningGameState::complete
-                                         << "You tapped with an accuracy of 52%. A good attempt - try to nudge that a "
-                                            "little higher on your next go!";
-        QTest::newRow("three wrong taps every turn")
-            << QList<int>(10, 3) << 25 << LearningGameState::lost
-            << "Your accuracy was 25%. Take your time with the questions and try to hit that 50% threshold on your "
-               "next attempt.";
+        QTest::newRow("every first tap right") << QList<int>{} << 100 << LearningGameState::won << "Your accuracy was 100% - fantastic work!";
+        QTest::newRow("one wrong tap") << QList<int>{1} << 90 << LearningGameState::won << "Your accuracy was 90%. Great work. Can you go for the 100 next time?";
+        QTest::newRow("two wrong taps") << QList<int>{0, 2} << 83 << LearningGameState::complete << "Your accuracy score of 83% is pretty good, too. Can you edge into the nineties next time?";
+        QTest::newRow("four wrong taps") << QList<int>{1, 1, 1, 1} << 71 << LearningGameState::complete << "A solid 71% accuracy too. Try to break 80% on your next go!";
+        QTest::newRow("six wrong taps") << QList<int>{3, 3} << 62 << LearningGameState::complete << "Your accuracy score is 62%. Not bad. Let's work on pushing that higher next time!";
+        QTest::newRow("nine wrong taps") << QList<int>{3, 3, 3} << 52 << LearningGameState::complete << "You tapped with an accuracy of 52%. A good attempt - try to nudge that a little higher on your next go!";
+        QTest::newRow("three wrong taps every turn") << QList<int>(10, 3) << 25 << LearningGameState::lost << "Your accuracy was 25%. Take your time with the questions and try to hit that 50% threshold on your next attempt.";
     }
     void wholeGame()
     {

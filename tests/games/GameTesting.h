@@ -24,10 +24,8 @@ class GameServices
 {
 public:
     explicit GameServices(const QString &fixture = QStringLiteral("games"))
+        : services_(std::make_unique<TestServices>(TestServices::fixture(fixture)))
     {
-        TestServices::Options options;
-        options.resourceRoot = TestServices::fixture(fixture);
-        services_ = std::make_unique<TestServices>(options);
         recording_ = &AudioEngines::shared().useRecorders();
         services_->queue().runPending();
     }

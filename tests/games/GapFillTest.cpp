@@ -28,13 +28,8 @@ private slots:
         QTest::addColumn<LearningGameState>("state");
         QTest::addColumn<QString>("closing");
         QTest::addColumn<int>("score");
-        QTest::newRow("four verbs, no mistake") << "Travel" << 0 << 4 << LearningGameState::won
-                                                << "Your accuracy was 100% - that's phenomenal!" << 1;
-        QTest::newRow("twenty wrong taps a turn")
-            << "Three" << 20 << 3 << LearningGameState::lost
-            << "Your spelling accuracy was {accuracy}%. Take your time with each question and try to hit that 50% "
-               "threshold on your next attempt."
-            << -2;
+        QTest::newRow("four verbs, no mistake") << "Travel" << 0 << 4 << LearningGameState::won << "Your accuracy was 100% - that's phenomenal!" << 1;
+        QTest::newRow("twenty wrong taps a turn") << "Three" << 20 << 3 << LearningGameState::lost << "Your spelling accuracy was {accuracy}%. Take your time with each question and try to hit that 50% threshold on your next attempt." << -2;
     }
     // A set of fewer verbs than turns plays each verb once; the message still counts ten.
     void wholeGame()
@@ -67,8 +62,7 @@ private slots:
         const int accuracy = game.accuracy();
         QCOMPARE(accuracy, game.correctClicks() * 100 / game.totalClicks());
         QCOMPARE(game.gameState(), state);
-        QCOMPARE(game.message(), u"Well done! You worked through all 10 spellings. "
-                                     + closing.replace(QStringLiteral("{accuracy}"), QString::number(accuracy)));
+        QCOMPARE(game.message(), u"Well done! You worked through all 10 spellings. " + closing.replace(QStringLiteral("{accuracy}"), QString::number(accuracy)));
         for (const Verb *verb : game.verbs())
             QCOMPARE(GameServices::score(verb->key), score);
     }
@@ -141,9 +135,7 @@ private slots:
                     ownLetters.insert(QString(c).toLower());
             }
             const QStringList keys = game.letterTexts();
-            QStringList sorted = keys;
-            std::sort(sorted.begin(), sorted.end());
-            QCOMPARE(keys, sorted);
+            QVERIFY(std::is_sorted(keys.begin(), keys.end()));
             const QSet<QString> keySet(keys.begin(), keys.end());
             QCOMPARE(keySet.size(), keys.size());
             QVERIFY(keySet.contains(ownLetters));
@@ -163,11 +155,9 @@ private slots:
         // avere, shortest first: ho, ha, hai, avete, hanno, abbiamo. The first of a band is never asked.
         QTest::newRow("easy") << "Doubles" << LearningGameDifficultyLevel::easy << QStringList{"ha", "hai"} << 2;
         QTest::newRow("medium") << "Doubles" << LearningGameDifficultyLevel::medium << QStringList{"avete"} << 1;
-        QTest::newRow("hard") << "Doubles" << LearningGameDifficultyLevel::hard
-                              << QStringList{"ho", "ha", "hai", "avete", "hanno", "abbiamo"} << 5;
+        QTest::newRow("hard") << "Doubles" << LearningGameDifficultyLevel::hard << QStringList{"ho", "ha", "hai", "avete", "hanno", "abbiamo"} << 5;
         // piovere has one item per simple tense: its medium band of one widens to all but the first.
-        QTest::newRow("short band widens") << "Rain" << LearningGameDifficultyLevel::medium
-                                           << QStringList{"pioveva", "piovve", "pioverà", "pioverebbe"} << 4;
+        QTest::newRow("short band widens") << "Rain" << LearningGameDifficultyLevel::medium << QStringList{"pioveva", "piovve", "pioverà", "pioverebbe"} << 4;
         QTest::newRow("single item, easy") << "Single" << LearningGameDifficultyLevel::easy << QStringList{"zitto"} << 1;
         QTest::newRow("single item, hard") << "Single" << LearningGameDifficultyLevel::hard << QStringList{"zitto"} << 1;
     }

@@ -98,8 +98,7 @@ private slots:
             ProgressManager::shared().toggleLearnt(VerbDictionary::shared().verbForKey(learnt));
         QCOMPARE(game.verbSet(), read);
         // A fallback read leaves the stored name alone, and every game shares the one remembered set.
-        QCOMPARE(Services::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
-                 stored.isNull() ? QString() : stored);
+        QCOMPARE(Services::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()), stored.isNull() ? QString() : stored);
         QCOMPARE(LearningGame().verbSet(), read);
     }
 
@@ -111,8 +110,7 @@ private slots:
         QTest::newRow("conjugation") << "ConjQuiz" << "quizzes" << ConjQuiz::nothingToPlayMessage;
         QTest::newRow("gap-fill") << "GapFill" << "games_blank" << GapFill::nothingToPlayMessage;
         QTest::newRow("snap") << "SnapGame" << "quizzes" << SnapGame::nothingToPlayMessage;
-        QTest::newRow("match: an empty deal runs out of time")
-            << "VerbMatch" << "quizzes" << "Sorry, out of time! Better luck next time...";
+        QTest::newRow("match: an empty deal runs out of time") << "VerbMatch" << "quizzes" << "Sorry, out of time! Better luck next time...";
     }
     void setWithNothingToPlay()
     {

@@ -4,7 +4,6 @@
 #include "games/snap/SnapStar.h"
 #include "verbs/Verb.h"
 
-#include <QSet>
 #include <QTest>
 
 using namespace play;
@@ -42,8 +41,7 @@ private slots:
         QTest::newRow("perfect") << 0 << "100%" << "Perfect run — verb expert status achieved!" << LearningGameState::won;
         QTest::newRow("one mistake") << 1 << "91%" << "So close to flawless — keep it up!" << LearningGameState::won;
         QTest::newRow("two mistakes") << 2 << "83%" << "So close to flawless — keep it up!" << LearningGameState::won;
-        QTest::newRow("three mistakes") << 3 << "77%" << "Solid effort! Ready to crush it next time?"
-                                        << LearningGameState::complete;
+        QTest::newRow("three mistakes") << 3 << "77%" << "Solid effort! Ready to crush it next time?" << LearningGameState::complete;
     }
     // Mistakes come first, while no star is lit, so that ten right answers still finish the game.
     // Stopping the finished game keeps its result.
@@ -234,8 +232,7 @@ private slots:
         // little below the share of attempts.
         const double share = double(nonMatching) / draws;
         QVERIFY2(share < attempts + 0.02 && share > attempts * 0.7, qPrintable(QString::number(share)));
-        QVERIFY2(qAbs(double(ishCount) / nonMatching - ish) < 0.04,
-                 qPrintable(QString::number(double(ishCount) / nonMatching)));
+        QVERIFY2(qAbs(double(ishCount) / nonMatching - ish) < 0.04, qPrintable(QString::number(double(ishCount) / nonMatching)));
     }
 
 };

@@ -47,13 +47,9 @@ private slots:
         QTest::addColumn<QJsonValue>("value");
         QTest::addColumn<QString>("refusal");
         QTest::newRow("truncated") << "" << QJsonValue() << "damaged";
-        QTest::newRow("score as text") << "store/progressDictionary" << QJsonValue(QJsonObject{{"parlare", "ten"}})
-                                       << "progressDictionary";
-        QTest::newRow("log of numbers") << "store/mistakeLog" << QJsonValue(QJsonObject{{"parlare#PRES#0", 4}})
-                                        << "mistakeLog";
-        QTest::newRow("card with a text due")
-            << "store/reviewSchedule" << QJsonValue(QJsonObject{{"parlare#PRES#3", QJsonObject{{"due", "soon"}}}})
-            << "reviewSchedule";
+        QTest::newRow("score as text") << "store/progressDictionary" << QJsonValue(QJsonObject{{"parlare", "ten"}}) << "progressDictionary";
+        QTest::newRow("log of numbers") << "store/mistakeLog" << QJsonValue(QJsonObject{{"parlare#PRES#0", 4}}) << "mistakeLog";
+        QTest::newRow("card with a text due") << "store/reviewSchedule" << QJsonValue(QJsonObject{{"parlare#PRES#3", QJsonObject{{"due", "soon"}}}}) << "reviewSchedule";
         QTest::newRow("newer version") << "version" << QJsonValue(ProgressTransfer::formatVersion + 1) << "newer version";
         QTest::newRow("another kind of file") << "format" << QJsonValue("something else") << "not a progress file";
     }

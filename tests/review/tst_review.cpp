@@ -10,6 +10,8 @@
 #include "support/TestServices.h"
 #include "verbs/VerbDictionary.h"
 
+#include <algorithm>
+
 #include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -48,8 +50,7 @@ private slots:
         FsrsCard card;
         for (const QJsonValue &review : reviews) {
             const bool good = review["rating"].toString() == u"good";
-            card = scheduler.review(
-                card, good ? Fsrs::Rating::good : Fsrs::Rating::again, qint64(review["at"].toDouble()));
+            card = scheduler.review(card, good ? Fsrs::Rating::good : Fsrs::Rating::again, qint64(review["at"].toDouble()));
             QCOMPARE(card.due, qint64(review["due"].toDouble()));
             QVERIFY(qAbs(card.stability - review["stability"].toDouble()) < 1e-7);
             QVERIFY(qAbs(card.difficulty - review["difficulty"].toDouble()) < 1e-7);
@@ -108,14 +109,8 @@ private slots:
             for (int turn = 0; turn < 3; ++turn) {
                 const ConjugationQuestion question = game.currentQuestion();
                 missed.insert(DrilledForm::fromCode(game.currentVerb()->key, question.tags.join(u'|'))->id());
-                for (bool right : {false, true}) {
-                    for (ConjugationQuizAnswer *answer : question.alts) {
-                        if (answer->correct() == right) {
-                            game.answerTapped(answer);
-                            break;
-                        }
-                    }
-                }
+                for (bool right : {false, true})
+                    game.answerTapped(*std::ranges::find(question.alts, right, &ConjugationQuizAnswer::correct));
                 services_->queue().advance(ConjQuiz::pauseAfterRightAnswerMs);
             }
         }
