@@ -16,6 +16,7 @@
 #include "speech/TextToSpeech.h"
 #include "verbs/VerbDictionary.h"
 
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QGuiApplication>
@@ -30,6 +31,10 @@
 
 #include <cstdio>
 #include <memory>
+
+#if defined(Q_OS_LINUX)
+#include <unistd.h>
+#endif
 #include <optional>
 
 namespace {
@@ -73,6 +78,21 @@ bool loadQuizData()
         return true;
     qCWarning(lcApp).noquote() << QString(u"Flexio cannot start: " + error);
     return false;
+}
+
+// Where the session sets no runtime folder, Qt warns at every start and then makes one of its
+// own in the temporary folder. The app makes that private folder itself, without the warning.
+void provideRuntimeFolder()
+{
+#if defined(Q_OS_LINUX) && !defined(Q_OS_ANDROID)
+    if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
+        return;
+    const QString folder = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
+    if (!QDir().mkpath(folder) || QFileInfo(folder).ownerId() != ::getuid())
+        return;
+    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
+    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+#endif
 }
 
 void useSoftwareRenderingWithoutDisplay()
@@ -215,6 +235,7 @@ bool openScreen(QQuickWindow *window, const QString &name)
 int FlexioApp::run(int argc, char **argv)
 {
     QCoreApplication::setApplicationName(QStringLiteral("flexio"));
+    provideRuntimeFolder();
     if (argc > 1 && qstrcmp(argv[1], "conjugate") == 0)
         return runConjugate(argc, argv);
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Italian Flexio"));

@@ -8,10 +8,6 @@
 #include <QLoggingCategory>
 #include <QStandardPaths>
 
-#if defined(Q_OS_LINUX)
-#include <unistd.h>
-#endif
-
 namespace {
 
 
@@ -31,12 +27,6 @@ LinkForwarder::~LinkForwarder() = default;
 
 QString LinkForwarder::defaultServerName()
 {
-#if defined(Q_OS_LINUX) && !defined(Q_OS_ANDROID)
-    // Without a session's runtime folder Qt warns at every start before falling back to /tmp;
-    // the app goes to the temporary folder itself then, under a name of this user's own.
-    if (qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
-        return QDir::tempPath() + QStringLiteral("/flexio-links-") + QString::number(::getuid());
-#endif
     QString folder = QStandardPaths::writableLocation(QStandardPaths::RuntimeLocation);
     if (folder.isEmpty())
         folder = QDir::tempPath();

@@ -39,18 +39,31 @@ ScreenPage {
         onAccepted: ProgressTransfer.importFromFile(selectedFile)
     }
 
-    TabBar {
+    // Two tab buttons rather than a tab bar: each is one stop of the Tab key.
+    RowLayout {
         id: tabs
         objectName: "progressTabs"
+        property int currentIndex: 0
         width: parent.width
         z: 1
+        spacing: 0
         TabButton {
+            Layout.fillWidth: true
             text: "Verbs"
+            font.pixelSize: Theme.subhead
+            checkable: false
+            checked: tabs.currentIndex === 0
+            onClicked: tabs.currentIndex = 0
             Accessible.name: text
         }
         TabButton {
             objectName: "gridTab"
+            Layout.fillWidth: true
             text: "Tenses"
+            font.pixelSize: Theme.subhead
+            checkable: false
+            checked: tabs.currentIndex === 1
+            onClicked: tabs.currentIndex = 1
             Accessible.name: text
         }
     }
