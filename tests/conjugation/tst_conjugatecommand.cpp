@@ -21,10 +21,8 @@ struct Outcome
 
 Outcome runCommand(const QStringList &arguments)
 {
-    QString out;
-    QString err;
-    QTextStream outStream(&out);
-    QTextStream errStream(&err);
+    QString out, err;
+    QTextStream outStream(&out), errStream(&err);
     Outcome outcome;
     outcome.status = ConjugateCommand(outStream, errStream).run(arguments);
     outStream.flush();
@@ -36,118 +34,6 @@ Outcome runCommand(const QStringList &arguments)
 
 const QString usageLine = QStringLiteral("usage: flexio conjugate VERB | --drill VERB | --all");
 
-}
-
-class TestConjugateCommand : public QObject
-{
-    Q_OBJECT
-
-private slots:
-    void tablesOfOneVerb_data();
-    void tablesOfOneVerb();
-    void refused_data();
-    void refused();
-    void allVerbs();
-    void missingData();
-    void drillLeavesTheStoreAlone_data();
-    void drillLeavesTheStoreAlone();
-};
-
-void TestConjugateCommand::tablesOfOneVerb_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("heading");
-    QTest::addColumn<QString>("line");
-    QTest::newRow("key") << "parlare" << "parlare (speak)" << "io\tparlo\tI speak";
-    QTest::newRow("capitals") << "Parlare" << "parlare (speak)" << "lui/lei\tha parlato\the/she has spoken";
-    QTest::newRow("reflexive by its shown infinitive") << "alzarsi" << "alzarsi (get up)"
-                                                       << "lui/lei\tsi è alzato/a\the/she has got up";
-    QTest::newRow("impersonal") << "piovere" << "piovere (rain)" << "\tpiove\tit rains";
-    QTest::newRow("gloss heading") << "parlare" << "parlare (speak)" << "Present Tense: speaks";
-}
-
-void TestConjugateCommand::tablesOfOneVerb()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, heading);
-    QFETCH(QString, line);
-    TestServices services;
-    const Outcome outcome = runCommand({name});
-    QCOMPARE(outcome.status, 0);
-    QVERIFY(outcome.err.isEmpty());
-    QCOMPARE(outcome.out.first(), heading);
-    QVERIFY2(outcome.out.contains(line), qPrintable(outcome.out.join(u'\n')));
-}
-
-void TestConjugateCommand::refused_data()
-{
-    QTest::addColumn<QStringList>("arguments");
-    QTest::addColumn<QString>("error");   // the first line on the error stream
-    QTest::addColumn<QString>("nearest"); // for an unknown verb, the first suggestion when there is a clear one
-    QTest::newRow("nothing") << QStringList{} << usageLine << "";
-    QTest::newRow("drill without a verb") << QStringList{"--drill"} << usageLine << "";
-    QTest::newRow("two verbs") << QStringList{"parlare", "amare"} << usageLine << "";
-    QTest::newRow("unknown option") << QStringList{"--tables"} << usageLine << "";
-    QTest::newRow("drill with an option") << QStringList{"--drill", "--all"} << usageLine << "";
-    QTest::newRow("no such verb") << QStringList{"nonesiste"} << "no verb nonesiste" << "";
-    QTest::newRow("a letter missing") << QStringList{"parlre"} << "no verb parlre" << "parlare";
-    QTest::newRow("a letter changed") << QStringList{"mangiere"} << "no verb mangiere" << "mangiare";
-    // The stored infinitive of a reflexive verb is not how the dictionary shows it.
-    QTest::newRow("reflexive") << QStringList{"alzare"} << "no verb alzare" << "alzarsi";
-}
-
-void TestConjugateCommand::refused()
-{
-    QFETCH(QStringList, arguments);
-    QFETCH(QString, error);
-    QFETCH(QString, nearest);
-    TestServices services;
-    const Outcome outcome = runCommand(arguments);
-    QCOMPARE(outcome.status, 2);
-    QCOMPARE(outcome.out, QStringList{QString()});
-    QCOMPARE(outcome.err.value(0), error);
-    if (error == usageLine) {
-        QCOMPARE(outcome.err.size(), 1);
-        return;
-    }
-    QCOMPARE(outcome.err.mid(1), ConjugateCommand::closestInfinitives(VerbDictionary::shared(), arguments.first(), 5));
-    QCOMPARE(outcome.err.size(), 6);
-    if (!nearest.isEmpty())
-        QCOMPARE(outcome.err.at(1), nearest);
-}
-
-void TestConjugateCommand::allVerbs()
-{
-    TestServices services;
-    const Outcome outcome = runCommand({QStringLiteral("--all")});
-    QCOMPARE(outcome.status, 0);
-    QStringList headings;
-    for (const QString &line : outcome.out) {
-        if (line.endsWith(u')') && !line.contains(u'\t') && !line.contains(u':'))
-            headings.append(line);
-    }
-    QStringList expected;
-    for (const Verb *verb : VerbDictionary::shared().verbs())
-        expected.append(verb->displayInfinitive() + u" (" + verb->englishDisplay() + u')');
-    QCOMPARE(headings, expected);
-    // The sensitive verb is in the dictionary, so it is printed too.
-    QVERIFY(outcome.out.contains(QStringLiteral("morire (die)")));
-    QCOMPARE(outcome.out.count(QStringLiteral("Imperative: speak!")), 1);
-}
-
-void TestConjugateCommand::missingData()
-{
-    QTemporaryDir empty;
-    TestServices::Options options;
-    options.resourceRoot = empty.path();
-    TestServices services(options);
-    const Outcome outcome = runCommand({QStringLiteral("parlare")});
-    QCOMPARE(outcome.status, 1);
-    QCOMPARE(outcome.err, QStringList{"Flexio cannot start: the verb data file verbs.xml was not found"});
-}
-
-namespace {
-
 // Runs the built app with a home of its own, so the learner's files stay untouched.
 Outcome runApp(const QStringList &arguments, const QTemporaryDir &home)
 {
@@ -155,10 +41,8 @@ Outcome runApp(const QStringList &arguments, const QTemporaryDir &home)
     environment.insert(QStringLiteral("HOME"), home.path());
     environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
     environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    environment.remove(QStringLiteral("FLEXIO_RESOURCE_ROOT"));
-    environment.remove(QStringLiteral("QT_QPA_PLATFORM"));
-    environment.remove(QStringLiteral("DISPLAY"));
-    environment.remove(QStringLiteral("WAYLAND_DISPLAY"));
+    for (const char *name : {"FLEXIO_RESOURCE_ROOT", "QT_QPA_PLATFORM", "DISPLAY", "WAYLAND_DISPLAY"})
+        environment.remove(QString::fromLatin1(name));
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(FLEXIO_EXECUTABLE), QStringList{QStringLiteral("conjugate")} + arguments);
@@ -173,39 +57,132 @@ Outcome runApp(const QStringList &arguments, const QTemporaryDir &home)
 
 }
 
-void TestConjugateCommand::drillLeavesTheStoreAlone_data()
+class TestConjugateCommand : public QObject
 {
-    QTest::addColumn<QByteArray>("store"); // empty: no store file
-    QTest::addColumn<QString>("firstItem");
-    QTest::newRow("no store") << QByteArray() << "PRES|1PS|SING\tparlo\tI speak";
-    QTest::newRow("stored switches") << QByteArray(R"({"flagDictionary": {"Future": true}, "learntDictionary": {}})")
-                                     << "FUT|1PS|SING\tparlerò\tI will speak";
-    QTest::newRow("unreadable store") << QByteArray("{not json") << "PRES|1PS|SING\tparlo\tI speak";
-}
+    Q_OBJECT
 
-void TestConjugateCommand::drillLeavesTheStoreAlone()
-{
-    QFETCH(QByteArray, store);
-    QFETCH(QString, firstItem);
-    QTemporaryDir home;
-    const QString folder = home.filePath(QStringLiteral("data/flexio"));
-    QVERIFY(QDir().mkpath(folder));
-    QFile file(folder + QStringLiteral("/defaults.json"));
-    if (!store.isEmpty()) {
-        QVERIFY(file.open(QIODevice::WriteOnly));
-        file.write(store);
+private slots:
+    void tablesOfOneVerb_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("heading");
+        QTest::addColumn<QString>("line");
+        QTest::newRow("key") << "parlare" << "parlare (speak)" << "io\tparlo\tI speak";
+        QTest::newRow("capitals") << "Parlare" << "parlare (speak)" << "lui/lei\tha parlato\the/she has spoken";
+        QTest::newRow("reflexive by its shown infinitive") << "alzarsi" << "alzarsi (get up)"
+                                                           << "lui/lei\tsi è alzato/a\the/she has got up";
+        QTest::newRow("impersonal") << "piovere" << "piovere (rain)" << "\tpiove\tit rains";
+        QTest::newRow("gloss heading") << "parlare" << "parlare (speak)" << "Present Tense: speaks";
+    }
+
+    void tablesOfOneVerb()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, heading);
+        QFETCH(QString, line);
+        TestServices services;
+        const Outcome outcome = runCommand({name});
+        QCOMPARE(outcome.status, 0);
+        QVERIFY(outcome.err.isEmpty());
+        QCOMPARE(outcome.out.first(), heading);
+        QVERIFY2(outcome.out.contains(line), qPrintable(outcome.out.join(u'\n')));
+    }
+
+    void refused_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("error");   // the first line on the error stream
+        QTest::addColumn<QString>("nearest"); // for an unknown verb, the first suggestion when there is a clear one
+        QTest::newRow("nothing") << QStringList{} << usageLine << "";
+        QTest::newRow("drill without a verb") << QStringList{"--drill"} << usageLine << "";
+        QTest::newRow("two verbs") << QStringList{"parlare", "amare"} << usageLine << "";
+        QTest::newRow("unknown option") << QStringList{"--tables"} << usageLine << "";
+        QTest::newRow("drill with an option") << QStringList{"--drill", "--all"} << usageLine << "";
+        QTest::newRow("no such verb") << QStringList{"nonesiste"} << "no verb nonesiste" << "";
+        QTest::newRow("a letter missing") << QStringList{"parlre"} << "no verb parlre" << "parlare";
+        QTest::newRow("a letter changed") << QStringList{"mangiere"} << "no verb mangiere" << "mangiare";
+        // The stored infinitive of a reflexive verb is not how the dictionary shows it.
+        QTest::newRow("reflexive") << QStringList{"alzare"} << "no verb alzare" << "alzarsi";
+    }
+
+    void refused()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, error);
+        QFETCH(QString, nearest);
+        TestServices services;
+        const Outcome outcome = runCommand(arguments);
+        QCOMPARE(outcome.status, 2);
+        QCOMPARE(outcome.out, QStringList{QString()});
+        QCOMPARE(outcome.err.value(0), error);
+        QCOMPARE(outcome.err.size(), error == usageLine ? 1 : 6);
+        if (error != usageLine)
+            QCOMPARE(outcome.err.mid(1), ConjugateCommand::closestInfinitives(VerbDictionary::shared(), arguments.first(), 5));
+        if (!nearest.isEmpty())
+            QCOMPARE(outcome.err.at(1), nearest);
+    }
+
+    void allVerbs()
+    {
+        TestServices services;
+        const Outcome outcome = runCommand({QStringLiteral("--all")});
+        QCOMPARE(outcome.status, 0);
+        QStringList headings;
+        for (const QString &line : outcome.out) {
+            if (line.endsWith(u')') && !line.contains(u'\t') && !line.contains(u':'))
+                headings.append(line);
+        }
+        QStringList expected;
+        for (const Verb *verb : VerbDictionary::shared().verbs())
+            expected.append(verb->displayInfinitive() + u" (" + verb->englishDisplay() + u')');
+        QCOMPARE(headings, expected);
+        // The sensitive verb is in the dictionary, so it is printed too.
+        QVERIFY(outcome.out.contains(QStringLiteral("morire (die)")));
+        QCOMPARE(outcome.out.count(QStringLiteral("Imperative: speak!")), 1);
+    }
+
+    void missingData()
+    {
+        QTemporaryDir empty;
+        TestServices::Options options;
+        options.resourceRoot = empty.path();
+        TestServices services(options);
+        const Outcome outcome = runCommand({QStringLiteral("parlare")});
+        QCOMPARE(outcome.status, 1);
+        QCOMPARE(outcome.err, QStringList{"Flexio cannot start: the verb data file verbs.xml was not found"});
+    }
+
+    void drillLeavesTheStoreAlone_data()
+    {
+        QTest::addColumn<QByteArray>("store"); // empty: no store file
+        QTest::addColumn<QString>("firstItem");
+        QTest::newRow("no store") << QByteArray() << "PRES|1PS|SING\tparlo\tI speak";
+        QTest::newRow("stored switches") << QByteArray(R"({"flagDictionary": {"Future": true}, "learntDictionary": {}})")
+                                         << "FUT|1PS|SING\tparlerò\tI will speak";
+        QTest::newRow("unreadable store") << QByteArray("{not json") << "PRES|1PS|SING\tparlo\tI speak";
+    }
+
+    void drillLeavesTheStoreAlone()
+    {
+        QFETCH(QByteArray, store);
+        QFETCH(QString, firstItem);
+        QTemporaryDir home;
+        const QString folder = home.filePath(QStringLiteral("data/flexio"));
+        QVERIFY(QDir().mkpath(folder));
+        QFile file(folder + QStringLiteral("/defaults.json"));
+        QVERIFY(store.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(store) == store.size()));
         file.close();
+        const Outcome outcome = runApp({QStringLiteral("--drill"), QStringLiteral("parlare")}, home);
+        QCOMPARE(outcome.status, 0);
+        QCOMPARE(outcome.out.first(), firstItem);
+        QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
+                 store.isEmpty() ? QStringList() : QStringList{"defaults.json"});
+        if (!store.isEmpty()) {
+            QVERIFY(file.open(QIODevice::ReadOnly));
+            QCOMPARE(file.readAll(), store);
+        }
     }
-    const Outcome outcome = runApp({QStringLiteral("--drill"), QStringLiteral("parlare")}, home);
-    QCOMPARE(outcome.status, 0);
-    QCOMPARE(outcome.out.first(), firstItem);
-    QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-             store.isEmpty() ? QStringList() : QStringList{"defaults.json"});
-    if (!store.isEmpty()) {
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll(), store);
-    }
-}
+};
 
 QTEST_GUILESS_MAIN(TestConjugateCommand)
 #include "tst_conjugatecommand.moc"

@@ -30,121 +30,108 @@ class TestEnglish : public QObject
     Q_OBJECT
 
 private slots:
-    void words_data();
-    void words();
-    void renderings_data();
-    void renderings();
-    void oddInfinitivesStillRender_data();
-    void oddInfinitivesStillRender();
+    // The three derived words: third person present ("s"), simple past ("ed") and -ing form ("ing").
+    void words_data()
+    {
+        QTest::addColumn<QString>("form");
+        QTest::addColumn<QString>("infinitive");
+        QTest::addColumn<QString>("word");
+        const QList<std::array<const char *, 3>> rows{
+            {"s", "make", "he/she makes"},   {"s", "study", "he/she studies"}, {"s", "play", "he/she plays"},
+            {"s", "go", "he/she goes"},      {"s", "fix", "he/she fixes"},     {"s", "wash", "he/she washes"},
+            {"s", "pass", "he/she passes"},  {"s", "watch", "he/she watches"}, {"s", "have", "he/she has"},
+            {"s", "can", "he/she can"},      {"s", "must", "he/she must"},     {"s", "look| at", "he/she looks at"},
+            {"ed", "stop", "stopped"},       {"ed", "open", "opened"},         {"ed", "travel", "travelled"},
+            {"ed", "beat", "beated"},        {"ed", "play", "played"},         {"ed", "try", "tried"},
+            {"ed", "bake", "baked"},         {"ed", "prefer", "preferred"},    {"ed", "ax", "axed"},
+            {"ed", "be late", "was late"},   {"ed", "can", "could"},           {"ed", "must", "had to"},
+            {"ed", "get| up", "got up"},     {"ed", "go| out", "went out"},    {"ed", "become", "became"},
+            {"ed", "look| at", "looked at"}, {"ing", "run", "running"},        {"ing", "make", "making"},
+            {"ing", "die", "dying"},         {"ing", "see", "seeing"},         {"ing", "agree", "agreeing"},
+            {"ing", "listen", "listening"},  {"ing", "sharpen", "sharpening"}, {"ing", "travel", "travelling"},
+            {"ing", "occur", "occurring"},   {"ing", "look| at", "looking at"}, {"ing", "can", "able to"},
+            {"ing", "must", "obliged to"},   {"ing", "be", ""},                {"ing", "be late", "late"},
+            {"ing", "be born", "being born"},
+        };
+        for (const auto &[form, infinitive, word] : rows)
+            QTest::addRow("%s %s", form, infinitive) << form << infinitive << word;
+    }
+
+    void words()
+    {
+        QFETCH(QString, form);
+        QFETCH(QString, infinitive);
+        QFETCH(QString, word);
+        if (form == u"s") {
+            const QStringList present = English::presentRenderings(infinitive, pronouns);
+            QCOMPARE(present.size(), 6);
+            QCOMPARE(present.at(2), word);
+        } else {
+            QCOMPARE(form == u"ed" ? English::simplePast(infinitive) : English::ingForm(infinitive), word);
+        }
+    }
+
+    // The six renderings after their pronouns, separated by "/"; one text stands for all six.
+    void renderings_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("argument");
+        QTest::addColumn<QString>("expected");
+        const QList<std::array<const char *, 3>> rows{
+            {"present", "be late", "am late/are late/is late/are late/are late/are late"},
+            {"present", "have", "have/have/has/have/have/have"}, {"imperfect", "be", "was/were/was/were/were/were"},
+            {"imperfect", "run", "was running/were running/was running/were running/were running/were running"},
+            {"imperfect", "can", "was able to/were able to/was able to/were able to/were able to/were able to"},
+            {"imperfect", "must", "had to"},
+            {"pastHistoric", "was late", "was late/were late/was late/were late/were late/were late"},
+            {"pastHistoric", "spoke", "spoke"}, {"future", "can", "will be able to"}, {"future", "must", "will have to"},
+            {"future", "should", "will be supposed to"}, {"future", "look| at", "will look at"},
+            {"conditional", "must", "would have to"},
+            {"perfect", "spoken", "have spoken/have spoken/has spoken/have spoken/have spoken/have spoken"},
+            {"futurePerfect", "spoken", "will have spoken"}, {"conditionalPerfect", "spoken", "would have spoken"},
+            {"presentSubjunctive", "must", "may have to"}, {"pastSubjunctive", "can", "might be able to"},
+        };
+        for (const auto &[name, argument, expected] : rows)
+            QTest::addRow("%s %s", name, argument) << name << argument << expected;
+    }
+
+    void renderings()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, argument);
+        QFETCH(QString, expected);
+        QStringList parts = expected.split(u'/');
+        if (parts.size() == 1)
+            parts = QStringList(6, expected);
+        QStringList withPronouns;
+        for (int slot = 0; slot < 6; ++slot)
+            withPronouns.append(pronouns.at(slot) + u' ' + parts.at(slot));
+        QCOMPARE(renderingsByName.at(name)(argument, pronouns), withPronouns);
+    }
+
+    void oddInfinitivesStillRender_data()
+    {
+        // Rules that look at the last letters of the head must cope with short and empty heads.
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<QString>("argument");
+        for (const auto &entry : renderingsByName) {
+            for (const char *odd : {"", "y", "e", "|", "be ", "a|b|c"})
+                QTest::addRow("%s of '%s'", qPrintable(entry.first), odd) << entry.first << QString::fromUtf8(odd);
+        }
+    }
+
+    void oddInfinitivesStillRender()
+    {
+        QFETCH(QString, name);
+        QFETCH(QString, argument);
+        (void)English::simplePast(argument);
+        (void)English::ingForm(argument);
+        const QStringList withPronouns = renderingsByName.at(name)(argument, pronouns);
+        QCOMPARE(withPronouns.size(), 6);
+        for (int slot = 0; slot < 6; ++slot)
+            QVERIFY2(withPronouns.at(slot).startsWith(pronouns.at(slot)), qPrintable(withPronouns.at(slot)));
+    }
 };
-
-// The three derived words: third person present ("s"), simple past ("ed") and -ing form ("ing").
-void TestEnglish::words_data()
-{
-    QTest::addColumn<QString>("form");
-    QTest::addColumn<QString>("infinitive");
-    QTest::addColumn<QString>("word");
-    const QList<std::array<const char *, 3>> rows{
-        {"s", "make", "he/she makes"},   {"s", "study", "he/she studies"}, {"s", "play", "he/she plays"},
-        {"s", "go", "he/she goes"},      {"s", "fix", "he/she fixes"},     {"s", "wash", "he/she washes"},
-        {"s", "pass", "he/she passes"},  {"s", "watch", "he/she watches"}, {"s", "have", "he/she has"},
-        {"s", "can", "he/she can"},      {"s", "must", "he/she must"},     {"s", "look| at", "he/she looks at"},
-        {"ed", "stop", "stopped"},       {"ed", "open", "opened"},         {"ed", "travel", "travelled"},
-        {"ed", "beat", "beated"},        {"ed", "play", "played"},         {"ed", "try", "tried"},
-        {"ed", "bake", "baked"},         {"ed", "prefer", "preferred"},    {"ed", "ax", "axed"},
-        {"ed", "be late", "was late"},   {"ed", "can", "could"},           {"ed", "must", "had to"},
-        {"ed", "get| up", "got up"},     {"ed", "go| out", "went out"},    {"ed", "become", "became"},
-        {"ed", "look| at", "looked at"}, {"ing", "run", "running"},        {"ing", "make", "making"},
-        {"ing", "die", "dying"},         {"ing", "see", "seeing"},         {"ing", "agree", "agreeing"},
-        {"ing", "listen", "listening"},  {"ing", "sharpen", "sharpening"}, {"ing", "travel", "travelling"},
-        {"ing", "occur", "occurring"},   {"ing", "look| at", "looking at"}, {"ing", "can", "able to"},
-        {"ing", "must", "obliged to"},   {"ing", "be", ""},                {"ing", "be late", "late"},
-        {"ing", "be born", "being born"},
-    };
-    for (const auto &[form, infinitive, word] : rows)
-        QTest::addRow("%s %s", form, infinitive) << form << infinitive << word;
-}
-
-void TestEnglish::words()
-{
-    QFETCH(QString, form);
-    QFETCH(QString, infinitive);
-    QFETCH(QString, word);
-    if (form == u"s") {
-        const QStringList present = English::presentRenderings(infinitive, pronouns);
-        QCOMPARE(present.size(), 6);
-        QCOMPARE(present.at(2), word);
-    } else {
-        QCOMPARE(form == u"ed" ? English::simplePast(infinitive) : English::ingForm(infinitive), word);
-    }
-}
-
-// The six renderings after their pronouns, separated by "/"; one text stands for all six.
-void TestEnglish::renderings_data()
-{
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("argument");
-    QTest::addColumn<QString>("expected");
-    const QList<std::array<const char *, 3>> rows{
-        {"present", "be late", "am late/are late/is late/are late/are late/are late"},
-        {"present", "have", "have/have/has/have/have/have"},
-        {"imperfect", "be", "was/were/was/were/were/were"},
-        {"imperfect", "run", "was running/were running/was running/were running/were running/were running"},
-        {"imperfect", "can", "was able to/were able to/was able to/were able to/were able to/were able to"},
-        {"imperfect", "must", "had to"},
-        {"pastHistoric", "was late", "was late/were late/was late/were late/were late/were late"},
-        {"pastHistoric", "spoke", "spoke"},
-        {"future", "can", "will be able to"},
-        {"future", "must", "will have to"},
-        {"future", "should", "will be supposed to"},
-        {"future", "look| at", "will look at"},
-        {"conditional", "must", "would have to"},
-        {"perfect", "spoken", "have spoken/have spoken/has spoken/have spoken/have spoken/have spoken"},
-        {"futurePerfect", "spoken", "will have spoken"},
-        {"conditionalPerfect", "spoken", "would have spoken"},
-        {"presentSubjunctive", "must", "may have to"},
-        {"pastSubjunctive", "can", "might be able to"},
-    };
-    for (const auto &[name, argument, expected] : rows)
-        QTest::addRow("%s %s", name, argument) << name << argument << expected;
-}
-
-void TestEnglish::renderings()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, argument);
-    QFETCH(QString, expected);
-    QStringList parts = expected.split(u'/');
-    if (parts.size() == 1)
-        parts = QStringList(6, expected);
-    QStringList withPronouns;
-    for (int slot = 0; slot < 6; ++slot)
-        withPronouns.append(pronouns.at(slot) + u' ' + parts.at(slot));
-    QCOMPARE(renderingsByName.at(name)(argument, pronouns), withPronouns);
-}
-
-void TestEnglish::oddInfinitivesStillRender_data()
-{
-    // Rules that look at the last letters of the head must cope with short and empty heads.
-    QTest::addColumn<QString>("name");
-    QTest::addColumn<QString>("argument");
-    for (const auto &entry : renderingsByName) {
-        for (const char *odd : {"", "y", "e", "|", "be ", "a|b|c"})
-            QTest::addRow("%s of '%s'", qPrintable(entry.first), odd) << entry.first << QString::fromUtf8(odd);
-    }
-}
-
-void TestEnglish::oddInfinitivesStillRender()
-{
-    QFETCH(QString, name);
-    QFETCH(QString, argument);
-    (void)English::simplePast(argument);
-    (void)English::ingForm(argument);
-    const QStringList withPronouns = renderingsByName.at(name)(argument, pronouns);
-    QCOMPARE(withPronouns.size(), 6);
-    for (int slot = 0; slot < 6; ++slot)
-        QVERIFY2(withPronouns.at(slot).startsWith(pronouns.at(slot)), qPrintable(withPronouns.at(slot)));
-}
 
 QTEST_GUILESS_MAIN(TestEnglish)
 #include "tst_english.moc"

@@ -134,11 +134,8 @@ private:
         // Into a file: a pipe nobody reads while a test waits on the server would stall the server.
         speechServer_.setStandardOutputFile(output);
         speechServer_.setStandardErrorFile(output, QIODevice::Append);
-        speechServer_.start(program, {QStringLiteral("--run-single"), QStringLiteral("--timeout"), QStringLiteral("0"),
-                                      QStringLiteral("--log-level"), QStringLiteral("1"),
-                                      QStringLiteral("--communication-method"), QStringLiteral("unix_socket"),
-                                      QStringLiteral("--socket-path"), socket, QStringLiteral("--config-dir"), conf,
-                                      QStringLiteral("--log-dir"), speechDir_.filePath(QStringLiteral("log"))});
+        speechServer_.start(program, {"--run-single", "--timeout", "0", "--log-level", "1", "--communication-method", "unix_socket",
+                                      "--socket-path", socket, "--config-dir", conf, "--log-dir", speechDir_.filePath("log")});
         if (!speechServer_.waitForStarted(10000))
             return "speech-dispatcher did not start";
         QElapsedTimer waited;

@@ -50,11 +50,7 @@ private slots:
         server_.emplace();
         TextToSpeech::shared().setServiceEndpoint(server_->base());
     }
-    void cleanup()
-    {
-        server_.reset();
-        services_.reset();
-    }
+    void cleanup() { server_.reset(); services_.reset(); }
 
     // A built-in voice cuts off the utterance under way; a locale with neither a voice nor the
     // service says nothing, and speak still cuts off.
@@ -68,8 +64,7 @@ private slots:
         tts.speak(QStringLiteral("parlo"), QStringLiteral("it-IT"));
         tts.preloadExternalSound(QStringLiteral("parlo"), QStringLiteral("it-IT"));
         tts.speak(QStringLiteral("to speak"), QStringLiteral("en-GB"));
-        const QList<AudioRecording::Utterance> said{{QStringLiteral("parlo"), QStringLiteral("it-IT")},
-                                                    {QStringLiteral("to speak"), QStringLiteral("en-GB")}};
+        const QList<AudioRecording::Utterance> said{{"parlo", "it-IT"}, {"to speak", "en-GB"}};
         QCOMPARE(recording_->said, said);
         QCOMPARE(recording_->interrupted, QStringList{QStringLiteral("parlo")});
         tts.preloadExternalSound(QStringLiteral("bonjour"), QStringLiteral("fr-FR"));
@@ -118,12 +113,7 @@ private slots:
         server_->answer(clipPath, {200, clip});
         auto &tts = TextToSpeech::shared();
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
-        const auto say = [&] {
-            if (preload)
-                tts.preloadExternalSound(text, QStringLiteral("cy-GB"));
-            else
-                tts.speak(text, QStringLiteral("cy-GB"));
-        };
+        const auto say = [&] { preload ? tts.preloadExternalSound(text, "cy-GB") : tts.speak(text, "cy-GB"); };
         say();
         QVERIFY(!tts.downloadDone());
         QTRY_VERIFY(tts.downloadDone());
@@ -202,10 +192,7 @@ private slots:
         }
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
 
-        if (preload)
-            tts.preloadExternalSound(QStringLiteral("diolch"), QStringLiteral("cy-GB"));
-        else
-            tts.speak(QStringLiteral("diolch"), QStringLiteral("cy-GB"));
+        preload ? tts.preloadExternalSound("diolch", "cy-GB") : tts.speak("diolch", "cy-GB");
         if (status < 0) {
             QTRY_COMPARE(server_->requests().size(), where == "service" ? 1 : 2);
             QTest::qWait(50);
@@ -243,8 +230,7 @@ private slots:
         QFETCH(bool, inClips);
         recording_->playersAvailable = playersAvailable;
         auto &tts = TextToSpeech::shared();
-        const QString path = inClips ? tts.clipPath(QStringLiteral("drwg"))
-                                     : QDir(services_->services().appDataPath()).filePath(QStringLiteral("drwg.mp3"));
+        const QString path = inClips ? tts.clipPath("drwg") : QDir(services_->services().appDataPath()).filePath("drwg.mp3");
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());

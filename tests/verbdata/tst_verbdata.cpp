@@ -57,112 +57,95 @@ class TestVerbData : public QObject
     Q_OBJECT
 
 private slots:
-    void initTestCase();
-    void cleanupTestCase();
-    void renderings_data() { eachVerb(); }
-    void renderings();
+    void initTestCase()
+    {
+        TestServices::Options options;
+        options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
+        services_ = std::make_unique<TestServices>(options);
+        QVERIFY2(VerbDictionary::shared().loaded(), qPrintable(VerbDictionary::shared().loadError()));
+        for (TenseSetting *setting : VerbDictionary::shared().tenseSettings())
+            setting->setStatus(true);
+        irregular_ = readIrregularEnglish();
+        QVERIFY(irregular_.size() > 100);
+    }
+
+    void cleanupTestCase() { services_.reset(); }
+
+    void renderings_data()
+    {
+        QTest::addColumn<int>("index");
+        const QList<Verb *> &verbs = VerbDictionary::shared().verbs();
+        for (int i = 0; i < verbs.size(); ++i)
+            QTest::newRow(verbs.at(i)->key.toUtf8().constData()) << i;
+    }
+
+    // Every text a learner sees is there and clean, and irregular heads keep their own forms. Commands
+    // in the imperative, "it" for impersonal verbs, the simple past for verbs of state, in the tables
+    // and in the drill items alike.
+    void renderings()
+    {
+        QFETCH(int, index);
+        Verb &v = *VerbDictionary::shared().verbs().at(index);
+        static const QRegularExpression sentence(QStringLiteral("^(I|you \\(sng\\.\\)|he/she|we|you \\(pl\\.\\)|they) "));
+        static const QRegularExpression progressive(QStringLiteral("\\b(was|were) \\w+ing\\b"));
+        QHash<QString, QStringList> byTense;
+        const QList<Conjugation> tables = v.conjugationTables();
+        QCOMPARE(tables.size(), v.isImpersonalLike() || withoutImperative.contains(v.infinitive) ? 12 : 13);
+        for (const Conjugation &table : tables) {
+            QVERIFY2(textFault(table.gloss).isEmpty(), qPrintable(table.title + u" gloss \"" + table.gloss + u'"'));
+            byTense[QStringLiteral("glosses")].append(table.gloss);
+            QCOMPARE(table.parts.size(), table.title == u"Past Participle" || v.isImpersonalLike() ? 1
+                                         : table.title == u"Imperative"                          ? 5 : 6);
+            for (const ConjugationPart &part : table.parts) {
+                const QByteArray where = (table.title + u": \"" + part.text + u"\" / \"" + part.ttsPhrase + u"\" / \""
+                                          + part.translation + u'"').toUtf8();
+                QVERIFY2(textFault(part.text).isEmpty(), where.constData());
+                QVERIFY2(textFault(part.ttsPhrase).isEmpty(), where.constData());
+                QVERIFY2(textFault(part.translation).isEmpty(), where.constData());
+                byTense[table.title].append(part.translation);
+                const bool command = !sentence.match(part.translation).hasMatch() && part.translation.contains(u'!');
+                QVERIFY2(table.title != u"Imperative" || (command && part.ttsPhrase == part.text), where.constData());
+                QVERIFY2(!v.isImpersonalLike() || (part.pronoun.isEmpty() && !part.translation.contains(u"he/she")
+                                                   && !part.text.contains(u'/')),
+                         where.constData());
+            }
+        }
+
+        const Verb::GameParts italian = v.gameParts(false);
+        const Verb::GameParts english = v.gameParts(true);
+        QCOMPARE(italian.codes.size(), v.isImpersonalLike() ? 11 : 66);
+        QCOMPARE(english.codes, italian.codes);
+        for (qsizetype i = 0; i < italian.texts.size(); ++i) {
+            const QString where = italian.codes.at(i) + u": \"" + italian.texts.at(i) + u"\" / \"" + english.texts.at(i) + u'"';
+            QVERIFY2(textFault(italian.texts.at(i)).isEmpty(), qPrintable(where));
+            QVERIFY2(textFault(english.texts.at(i)).isEmpty(), qPrintable(where));
+            QVERIFY2(!v.isImpersonalLike() || !italian.texts.at(i).contains(u'/'), qPrintable(where));
+            byTense[english.codes.at(i).section(u'|', 0, 0)].append(english.texts.at(i));
+        }
+
+        // An irregular head never shows the -ed form the rules would make up for it, as a whole word.
+        const QString head = English::splitInfinitive(v.englishInfinitive).at(0);
+        const auto found = irregular_.constFind(head);
+        const QString madeUp = English::simplePast(head);
+        if (found != irregular_.constEnd() && madeUp != found->past && madeUp != found->participle) {
+            const QRegularExpression word(u"\\b" + QRegularExpression::escape(madeUp) + u"\\b");
+            for (const QStringList &texts : std::as_const(byTense)) {
+                for (const QString &text : texts)
+                    QVERIFY2(!word.match(text).hasMatch(), qPrintable(u'"' + text + u'"'));
+            }
+        }
+        if (!v.stative)
+            return;
+        QCOMPARE(byTense.value(QStringLiteral("Imperfect")), byTense.value(QStringLiteral("Past Historic")));
+        QCOMPARE(byTense.value(QStringLiteral("IMP")), byTense.value(QStringLiteral("PASTHIST")));
+        if (!v.englishInfinitive.startsWith(u"be "))
+            QVERIFY(!progressive.match(byTense.value(QStringLiteral("IMP")).join(u'\n')).hasMatch());
+    }
 
 private:
-    void eachVerb();
-    Verb &verb();
-
     std::unique_ptr<TestServices> services_;
     QHash<QString, IrregularForms> irregular_;
 };
-
-void TestVerbData::initTestCase()
-{
-    TestServices::Options options;
-    options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
-    services_ = std::make_unique<TestServices>(options);
-    QVERIFY2(VerbDictionary::shared().loaded(), qPrintable(VerbDictionary::shared().loadError()));
-    for (TenseSetting *setting : VerbDictionary::shared().tenseSettings())
-        setting->setStatus(true);
-    irregular_ = readIrregularEnglish();
-    QVERIFY(irregular_.size() > 100);
-}
-
-void TestVerbData::cleanupTestCase()
-{
-    services_.reset();
-}
-
-void TestVerbData::eachVerb()
-{
-    QTest::addColumn<int>("index");
-    const QList<Verb *> &verbs = VerbDictionary::shared().verbs();
-    for (int i = 0; i < verbs.size(); ++i)
-        QTest::newRow(verbs.at(i)->key.toUtf8().constData()) << i;
-}
-
-Verb &TestVerbData::verb()
-{
-    QFETCH(int, index);
-    return *VerbDictionary::shared().verbs().at(index);
-}
-
-// Every text a learner sees is there and clean, and irregular heads keep their own forms. Commands
-// in the imperative, "it" for impersonal verbs, the simple past for verbs of state, in the tables
-// and in the drill items alike.
-void TestVerbData::renderings()
-{
-    Verb &v = verb();
-    static const QRegularExpression sentence(QStringLiteral("^(I|you \\(sng\\.\\)|he/she|we|you \\(pl\\.\\)|they) "));
-    static const QRegularExpression progressive(QStringLiteral("\\b(was|were) \\w+ing\\b"));
-    QHash<QString, QStringList> byTense;
-    const QList<Conjugation> tables = v.conjugationTables();
-    QCOMPARE(tables.size(), v.isImpersonalLike() || withoutImperative.contains(v.infinitive) ? 12 : 13);
-    for (const Conjugation &table : tables) {
-        QVERIFY2(textFault(table.gloss).isEmpty(), qPrintable(table.title + u" gloss \"" + table.gloss + u'"'));
-        byTense[QStringLiteral("glosses")].append(table.gloss);
-        QCOMPARE(table.parts.size(), table.title == u"Past Participle" || v.isImpersonalLike() ? 1
-                                     : table.title == u"Imperative"                          ? 5
-                                                                                             : 6);
-        for (const ConjugationPart &part : table.parts) {
-            const QByteArray where = (table.title + u": \"" + part.text + u"\" / \"" + part.ttsPhrase + u"\" / \""
-                                      + part.translation + u'"').toUtf8();
-            QVERIFY2(textFault(part.text).isEmpty(), where.constData());
-            QVERIFY2(textFault(part.ttsPhrase).isEmpty(), where.constData());
-            QVERIFY2(textFault(part.translation).isEmpty(), where.constData());
-            byTense[table.title].append(part.translation);
-            const bool command = !sentence.match(part.translation).hasMatch() && part.translation.contains(u'!');
-            QVERIFY2(table.title != u"Imperative" || (command && part.ttsPhrase == part.text), where.constData());
-            QVERIFY2(!v.isImpersonalLike() || (part.pronoun.isEmpty() && !part.translation.contains(u"he/she")
-                                               && !part.text.contains(u'/')),
-                     where.constData());
-        }
-    }
-
-    const Verb::GameParts italian = v.gameParts(false);
-    const Verb::GameParts english = v.gameParts(true);
-    QCOMPARE(italian.codes.size(), v.isImpersonalLike() ? 11 : 66);
-    QCOMPARE(english.codes, italian.codes);
-    for (qsizetype i = 0; i < italian.texts.size(); ++i) {
-        const QString where = italian.codes.at(i) + u": \"" + italian.texts.at(i) + u"\" / \"" + english.texts.at(i) + u'"';
-        QVERIFY2(textFault(italian.texts.at(i)).isEmpty(), qPrintable(where));
-        QVERIFY2(textFault(english.texts.at(i)).isEmpty(), qPrintable(where));
-        QVERIFY2(!v.isImpersonalLike() || !italian.texts.at(i).contains(u'/'), qPrintable(where));
-        byTense[english.codes.at(i).section(u'|', 0, 0)].append(english.texts.at(i));
-    }
-
-    // An irregular head never shows the -ed form the rules would make up for it, as a whole word.
-    const QString head = English::splitInfinitive(v.englishInfinitive).at(0);
-    const auto found = irregular_.constFind(head);
-    const QString madeUp = English::simplePast(head);
-    if (found != irregular_.constEnd() && madeUp != found->past && madeUp != found->participle) {
-        const QRegularExpression word(u"\\b" + QRegularExpression::escape(madeUp) + u"\\b");
-        for (const QStringList &texts : std::as_const(byTense)) {
-            for (const QString &text : texts)
-                QVERIFY2(!word.match(text).hasMatch(), qPrintable(u'"' + text + u'"'));
-        }
-    }
-    if (!v.stative)
-        return;
-    QCOMPARE(byTense.value(QStringLiteral("Imperfect")), byTense.value(QStringLiteral("Past Historic")));
-    QCOMPARE(byTense.value(QStringLiteral("IMP")), byTense.value(QStringLiteral("PASTHIST")));
-    if (!v.englishInfinitive.startsWith(u"be "))
-        QVERIFY(!progressive.match(byTense.value(QStringLiteral("IMP")).join(u'\n')).hasMatch());
-}
 
 QTEST_GUILESS_MAIN(TestVerbData)
 #include "tst_verbdata.moc"

@@ -16,8 +16,7 @@ QStringList shown(Verb &verb)
     const QMetaObject &meta = Verb::staticMetaObject;
     for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
         const QVariant value = meta.property(i).read(&verb);
-        lines.append(QString::fromLatin1(meta.property(i).name()) + u'=' + value.toString() +
-                     value.toStringList().join(u'|'));
+        lines.append(QString::fromLatin1(meta.property(i).name()) + u'=' + value.toString() + value.toStringList().join(u'|'));
     }
     for (const Conjugation &table : verb.conjugationTables()) {
         lines.append(table.title + u" / " + table.gloss);
@@ -33,10 +32,7 @@ QList<Verb *> readXml(const QString &path, QObject *owner)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QList<Verb *> verbs;
-    VerbDataReader reader([&](Verb *verb) {
-        verb->setParent(owner);
-        verbs.append(verb);
-    });
+    VerbDataReader reader([&](Verb *verb) { verb->setParent(owner); verbs.append(verb); });
     if (!reader.read(file.readAll()))
         return {};
     VerbDictionary::sortVerbs(verbs);
@@ -50,51 +46,46 @@ class VerbPackTest : public QObject
     Q_OBJECT
 
 private slots:
+    void shippedPackAgreesWithXml()
+    {
+        QObject owner;
+        const QList<Verb *> fromXml = readXml(QStringLiteral(FLEXIO_SOURCE_DIR "/resources/verbs.xml"), &owner);
+        QVERIFY(fromXml.size() > 500);
+        bool ok = false;
+        const QList<Verb *> fromPack = VerbPack::unpack(VerbPack::retain(QStringLiteral(FLEXIO_VERB_PACK)), &owner, &ok);
+        QVERIFY(ok);
+        QCOMPARE(fromPack.size(), fromXml.size());
+        for (qsizetype i = 0; i < fromXml.size(); ++i)
+            QCOMPARE(shown(*fromPack.at(i)), shown(*fromXml.at(i)));
+    }
 
-    void shippedPackAgreesWithXml();
-    void damagedPackIsRefused_data();
-    void damagedPackIsRefused();
+    void damagedPackIsRefused_data()
+    {
+        QTest::addColumn<int>("cut");
+        QTest::addColumn<int>("flipAt");
+        QTest::newRow("header only") << 16 << -1;
+        QTest::newRow("cut inside the records") << 200 << -1;
+        QTest::newRow("cut inside the texts") << -2 << -1;
+        QTest::newRow("another version") << 0 << 4;
+        QTest::newRow("a text out of the pool") << 0 << 27;
+    }
+
+    void damagedPackIsRefused()
+    {
+        QFETCH(int, cut);
+        QFETCH(int, flipAt);
+        QObject owner;
+        QByteArray data = VerbPack::retain(QStringLiteral(FLEXIO_VERB_PACK)).toByteArray();
+        if (cut != 0)
+            data.truncate(cut > 0 ? cut : data.size() + cut);
+        if (flipAt >= 0)
+            data[flipAt] = char(0x7f);
+        bool ok = true;
+        QVERIFY(VerbPack::unpack(data, &owner, &ok).isEmpty());
+        QVERIFY(!ok);
+        QVERIFY(owner.children().isEmpty());
+    }
 };
-
-void VerbPackTest::shippedPackAgreesWithXml()
-{
-    QObject owner;
-    const QList<Verb *> fromXml = readXml(QStringLiteral(FLEXIO_SOURCE_DIR "/resources/verbs.xml"), &owner);
-    QVERIFY(fromXml.size() > 500);
-    bool ok = false;
-    const QList<Verb *> fromPack = VerbPack::unpack(VerbPack::retain(QStringLiteral(FLEXIO_VERB_PACK)), &owner, &ok);
-    QVERIFY(ok);
-    QCOMPARE(fromPack.size(), fromXml.size());
-    for (qsizetype i = 0; i < fromXml.size(); ++i)
-        QCOMPARE(shown(*fromPack.at(i)), shown(*fromXml.at(i)));
-}
-
-void VerbPackTest::damagedPackIsRefused_data()
-{
-    QTest::addColumn<int>("cut");
-    QTest::addColumn<int>("flipAt");
-    QTest::newRow("header only") << 16 << -1;
-    QTest::newRow("cut inside the records") << 200 << -1;
-    QTest::newRow("cut inside the texts") << -2 << -1;
-    QTest::newRow("another version") << 0 << 4;
-    QTest::newRow("a text out of the pool") << 0 << 27;
-}
-
-void VerbPackTest::damagedPackIsRefused()
-{
-    QFETCH(int, cut);
-    QFETCH(int, flipAt);
-    QObject owner;
-    QByteArray data = VerbPack::retain(QStringLiteral(FLEXIO_VERB_PACK)).toByteArray();
-    if (cut != 0)
-        data.truncate(cut > 0 ? cut : data.size() + cut);
-    if (flipAt >= 0)
-        data[flipAt] = char(0x7f);
-    bool ok = true;
-    QVERIFY(VerbPack::unpack(data, &owner, &ok).isEmpty());
-    QVERIFY(!ok);
-    QVERIFY(owner.children().isEmpty());
-}
 
 QTEST_GUILESS_MAIN(VerbPackTest)
 #include "tst_verbpack.moc"

@@ -40,20 +40,14 @@ QStringList infinitives(const QList<Verb *> &verbs)
 }
 
 // A resource folder holding one verbs.xml, for a dictionary built over it.
-class VerbFolder
+std::unique_ptr<QTemporaryDir> verbFolder(const QByteArray &xml)
 {
-public:
-    explicit VerbFolder(const QByteArray &xml)
-    {
-        QFile file(dir_.filePath(QStringLiteral("verbs.xml")));
-        if (file.open(QIODevice::WriteOnly))
-            file.write(xml);
-    }
-    QString path() const { return dir_.path(); }
-
-private:
-    QTemporaryDir dir_;
-};
+    auto dir = std::make_unique<QTemporaryDir>();
+    QFile file(dir->filePath(QStringLiteral("verbs.xml")));
+    if (file.open(QIODevice::WriteOnly))
+        file.write(xml);
+    return dir;
+}
 
 }
 
@@ -62,232 +56,203 @@ class VerbsTest : public QObject
     Q_OBJECT
 
 private slots:
-    void formRules_data();
-    void formRules();
-    void readerFillsFields_data();
-    void readerFillsFields();
-    void dictionaryStopsOnMalformedFile();
-    void dictionarySortsIgnoringDiacriticsStably();
-    void dictionaryLoadsFlagsOnTheQueue();
-    void verbSets();
-    void randomVerbSkipsSensitiveAndFallsBackToBlank();
+    // The Italian forms a verb shows. "given" is the stored tense (comma separated), or the stored
+    // participle for the compound rule; a compound row lists the perfect and then the conditional
+    // perfect of loro.
+    void formRules_data()
+    {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("infinitive");
+        QTest::addColumn<bool>("reflexive");
+        QTest::addColumn<bool>("essere");
+        QTest::addColumn<QString>("preposition");
+        QTest::addColumn<QString>("given");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("given forms") << "simple" << "parlare" << false << false << "" << "a,b,c,d,e,f" << "a,b,c,d,e,f";
+        QTest::newRow("infinitive fallback without bars")
+            << "simple" << "par|lare" << false << false << "" << "" << "parlare,parlare,parlare,parlare,parlare,parlare";
+        QTest::newRow("reflexive fallback") << "simple" << "lavare" << true << false << "" << ""
+                                            << "mi lavare,ti lavare,si lavare,ci lavare,vi lavare,si lavare";
+        QTest::newRow("reflexive with preposition")
+            << "simple" << "pentire" << true << false << "di" << "pento,penti,pente,pentiamo,pentite,pentono"
+            << "mi pento di,ti penti di,si pente di,ci pentiamo di,vi pentite di,si pentono di";
+        QTest::newRow("empty slot keeps its place") << "simple" << "x" << false << false << "a" << "a,,c,d,e,f"
+                                                    << "a a,,c a,d a,e a,f a";
+        QTest::newRow("avere") << "compound" << "parlare" << false << false << "" << "parlato"
+                               << "ho parlato,hai parlato,ha parlato,abbiamo parlato,avete parlato,hanno parlato,avrebbero parlato";
+        QTest::newRow("essere agrees") << "compound" << "nascere" << false << true << "" << "nato"
+                                       << "sono nato/a,sei nato/a,è nato/a,siamo nati/e,siete nati/e,sono nati/e,sarebbero nati/e";
+        QTest::newRow("reflexive takes essere") << "compound" << "lavare" << true << false << "" << "lavato"
+            << "mi sono lavato/a,ti sei lavato/a,si è lavato/a,ci siamo lavati/e,vi siete lavati/e,si sono lavati/e,"
+               "si sarebbero lavati/e";
+        QTest::newRow("preposition last") << "compound" << "andare" << false << true << "a" << "andato"
+            << "sono andato/a a,sei andato/a a,è andato/a a,siamo andati/e a,siete andati/e a,sono andati/e a,sarebbero andati/e a";
+        QTest::newRow("empty imperative gives empty slots") << "imperative" << "andare" << false << false << "" << "" << ",,,,,";
+        QTest::newRow("no reflexive pronoun added")
+            << "imperative" << "andare" << true << false << "" << ",lavati,si lavi,laviamoci,lavatevi,si lavino"
+            << ",lavati,si lavi,laviamoci,lavatevi,si lavino";
+        QTest::newRow("preposition after empty slot") << "imperative" << "andare" << false << false << "a"
+                                                      << ",va,vada,andiamo,andate,vadano"
+                                                      << ",va a,vada a,andiamo a,andate a,vadano a";
+    }
+
+    void formRules()
+    {
+        QFETCH(QString, rule);
+        QFETCH(QString, infinitive);
+        QFETCH(bool, reflexive);
+        QFETCH(bool, essere);
+        QFETCH(QString, preposition);
+        QFETCH(QString, given);
+        QFETCH(QString, expected);
+        const QStringList tense = given.isEmpty() ? QStringList() : given.split(u',');
+        const QStringList forms = expected.split(u',');
+        Verb verb;
+        verb.infinitive = infinitive;
+        verb.reflexive = reflexive;
+        verb.perfectWithEssere = essere;
+        verb.preposition = preposition;
+        if (rule == u"simple") {
+            verb.presentTense = verb.futureTense = verb.subjunctivePastTense = tense;
+            QCOMPARE(verb.presentForms(), forms);
+            QCOMPARE(verb.futureForms(), forms);
+            QCOMPARE(verb.pastSubjunctiveForms(), forms);
+        } else if (rule == u"imperative") {
+            verb.imperativeTense = tense;
+            QCOMPARE(verb.imperativeForms(), forms);
+        } else {
+            verb.pastParticiple = given;
+            QCOMPARE(verb.perfectForms() + QStringList{verb.conditionalPerfectForms().at(5)}, forms);
+            const bool withEssere = essere || reflexive;
+            QVERIFY(verb.pluperfectForms().at(0).contains(withEssere ? QStringLiteral("ero ") : QStringLiteral("avevo ")));
+            QVERIFY(verb.futurePerfectForms().at(1).contains(withEssere ? u"sarai " : u"avrai "));
+        }
+    }
+
+    void readerFillsFields_data()
+    {
+        QTest::addColumn<QString>("body");
+        QTest::addColumn<QString>("field");
+        QTest::addColumn<QVariant>("expected");
+
+        QTest::newRow("tags split, empty pieces dropped")
+            << "<tags>Travel,,Work,</tags>" << "tags" << QVariant(QStringList{"Travel", "Work"});
+        QTest::newRow("impersonal capital") << "<impersonal>True</impersonal>" << "impersonal" << QVariant(false);
+        QTest::newRow("character references decoded")
+            << "<notes>a &amp; b &#232;</notes>" << "notes" << QVariant(QStringLiteral("a & b è"));
+        QTest::newRow("unknown and differently cased elements ignored")
+            << "<Notes>x</Notes><colour>red</colour><notes>kept</notes>" << "notes" << QVariant(QStringLiteral("kept"));
+        QTest::newRow("tense with only tps") << "<imp><tps>parlava</tps></imp>" << "imperfectTense"
+            << QVariant(QStringList{"", "", "parlava", "", "", ""});
+        QTest::newRow("absent tense stays empty") << "" << "futureTense" << QVariant(QStringList());
+    }
+
+    void readerFillsFields()
+    {
+        QFETCH(QString, body);
+        QFETCH(QString, field);
+        QFETCH(QVariant, expected);
+        const QList<Verb *> verbs = readAll(document(verbElement("parlare", body)));
+        QCOMPARE(verbs.size(), 1);
+        std::unique_ptr<Verb> verb(verbs.first());
+
+        const std::map<QString, QVariant> fields{{"tags", verb->tags}, {"impersonal", verb->impersonal}, {"notes", verb->notes},
+                                                 {"imperfectTense", verb->imperfectTense}, {"futureTense", verb->futureTense}};
+        QVERIFY2(fields.count(field), qPrintable(field));
+        QCOMPARE(fields.at(field), expected);
+    }
+
+    void dictionaryStopsOnMalformedFile()
+    {
+        const auto folder = verbFolder(document(verbElement("zappare") + verbElement("amare") + u"<verb><infinitive>rotto</infinitive>"));
+        TestServices services(folder->path());
+        VerbDictionary &dictionary = VerbDictionary::shared();
+        QVERIFY(!dictionary.loaded());
+        QCOMPARE(infinitives(dictionary.verbs()), QStringList({"zappare", "amare"}));
+        QVERIFY(dictionary.loadError().contains(QStringLiteral("verbs.xml")));
+        QVERIFY(dictionary.loadError().contains(QStringLiteral("(line 5, column ")));
+        QCOMPARE(services.queue().pendingCount(), 0);
+
+        TestServices missing(QDir::tempPath() + u"/no-such-flexio-folder");
+        QVERIFY(!VerbDictionary::shared().loaded());
+        QVERIFY(VerbDictionary::shared().loadError().contains(QStringLiteral("not found")));
+    }
+
+    void dictionarySortsIgnoringDiacriticsStably()
+    {
+        const auto folder = verbFolder(document(verbElement("zappare") + verbElement("perché") + verbElement("àbaco")
+                                                  + verbElement("perche") + verbElement("abate")));
+        TestServices services(folder->path());
+        VerbDictionary &dictionary = VerbDictionary::shared();
+        QVERIFY(dictionary.loaded());
+        QCOMPARE(infinitives(dictionary.verbs()), QStringList({"àbaco", "abate", "perché", "perche", "zappare"}));
+    }
+
+    void dictionaryLoadsFlagsOnTheQueue()
+    {
+        QTemporaryDir store;
+        const QString storePath = store.filePath(QStringLiteral("defaults.json"));
+        {
+            TestServices first(TestServices::fixture(QStringLiteral("basic")), storePath);
+            first.queue().runPending();
+            ProgressManager::shared().setLearnt(QStringLiteral("lavarsi"), true);
+            ProgressManager::shared().setTenseFlag(QStringLiteral("Future"), true);
+        }
+        TestServices second(TestServices::fixture(QStringLiteral("basic")), storePath);
+        VerbDictionary &dictionary = VerbDictionary::shared();
+        QVERIFY(dictionary.learntVerbs().isEmpty());
+        QCOMPARE(dictionary.enabledTenseCount(), 1);
+        QCOMPARE(second.queue().pendingCount(), 1);
+        second.queue().runPending();
+        QCOMPARE(infinitives(dictionary.learntVerbs()), QStringList({"lavare"}));
+        QCOMPARE(dictionary.enabledTenseCount(), 2);
+        QVERIFY(dictionary.tenseSettings().at(5)->status());
+    }
+
+    void verbSets()
+    {
+        const auto folder = verbFolder(document(verbElement("zappare", "<tags>Work,All Verbs</tags>") + verbElement("morire", "<tags>Health</tags>")
+                                   + verbElement("amare", "<tags>Feelings,Work</tags>")
+                                   + verbElement("bere", "<tags>health</tags>")));
+        TestServices services(folder->path());
+        services.queue().runPending();
+        VerbDictionary &dictionary = VerbDictionary::shared();
+
+        QCOMPARE(dictionary.verbSetNames(), QStringList({"All Verbs", "All Verbs", "Feelings", "Health", "Work", "health"}));
+        QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("All Verbs"))), QStringList({"amare", "bere", "zappare"}));
+        QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Health"))), QStringList({"morire"}));
+        QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Work"))), QStringList({"amare", "zappare"}));
+        QVERIFY(dictionary.verbsInSet(QStringLiteral("Nothing")).isEmpty());
+        QVERIFY(dictionary.verbsInSet(QStringLiteral("Learnt Verbs")).isEmpty());
+
+        Verb *bere = dictionary.verbForKey(QStringLiteral("bere"));
+        QVERIFY(bere);
+        ProgressManager::shared().toggleLearnt(bere);
+        QCOMPARE(dictionary.verbSetNames().last(), QStringLiteral("Learnt Verbs"));
+        QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Learnt Verbs"))), QStringList({"bere"}));
+        ProgressManager::shared().toggleLearnt(bere);
+        QVERIFY(!dictionary.verbSetNames().contains(QStringLiteral("Learnt Verbs")));
+    }
+
+    void randomVerbSkipsSensitiveAndFallsBackToBlank()
+    {
+        {
+            const auto folder = verbFolder(document(verbElement("morire") + verbElement("amare") + verbElement("bere")));
+            TestServices services(folder->path());
+            QSet<QString> seen;
+            for (int i = 0; i < 100; ++i)
+                seen.insert(VerbDictionary::shared().randomVerb()->infinitive);
+            QCOMPARE(seen, QSet<QString>({"amare", "bere"}));
+        }
+        for (const QString &verbs : {QString(), verbElement("morire")}) {
+            const auto folder = verbFolder(document(verbs));
+            TestServices services(folder->path());
+            Verb *verb = VerbDictionary::shared().randomVerb();
+            QVERIFY(verb && verb->isBlank());
+            QCOMPARE(verb->presentForms(), QStringList(6));
+        }
+    }
 };
-
-// The Italian forms a verb shows. "given" is the stored tense (comma separated), or the stored
-// participle for the compound rule; a compound row lists the perfect and then the conditional
-// perfect of loro.
-void VerbsTest::formRules_data()
-{
-    QTest::addColumn<QString>("rule");
-    QTest::addColumn<QString>("infinitive");
-    QTest::addColumn<bool>("reflexive");
-    QTest::addColumn<bool>("essere");
-    QTest::addColumn<QString>("preposition");
-    QTest::addColumn<QString>("given");
-    QTest::addColumn<QString>("expected");
-    QTest::newRow("given forms") << "simple" << "parlare" << false << false << "" << "a,b,c,d,e,f" << "a,b,c,d,e,f";
-    QTest::newRow("infinitive fallback without bars")
-        << "simple" << "par|lare" << false << false << "" << "" << "parlare,parlare,parlare,parlare,parlare,parlare";
-    QTest::newRow("reflexive fallback") << "simple" << "lavare" << true << false << "" << ""
-                                        << "mi lavare,ti lavare,si lavare,ci lavare,vi lavare,si lavare";
-    QTest::newRow("reflexive with preposition")
-        << "simple" << "pentire" << true << false << "di" << "pento,penti,pente,pentiamo,pentite,pentono"
-        << "mi pento di,ti penti di,si pente di,ci pentiamo di,vi pentite di,si pentono di";
-    QTest::newRow("empty slot keeps its place") << "simple" << "x" << false << false << "a" << "a,,c,d,e,f"
-                                                << "a a,,c a,d a,e a,f a";
-    QTest::newRow("avere") << "compound" << "parlare" << false << false << "" << "parlato"
-                           << "ho parlato,hai parlato,ha parlato,abbiamo parlato,avete parlato,hanno parlato,"
-                              "avrebbero parlato";
-    QTest::newRow("essere agrees") << "compound" << "nascere" << false << true << "" << "nato"
-                                   << "sono nato/a,sei nato/a,è nato/a,siamo nati/e,siete nati/e,sono nati/e,"
-                                      "sarebbero nati/e";
-    QTest::newRow("reflexive takes essere")
-        << "compound" << "lavare" << true << false << "" << "lavato"
-        << "mi sono lavato/a,ti sei lavato/a,si è lavato/a,ci siamo lavati/e,vi siete lavati/e,si sono lavati/e,"
-           "si sarebbero lavati/e";
-    QTest::newRow("preposition last")
-        << "compound" << "andare" << false << true << "a" << "andato"
-        << "sono andato/a a,sei andato/a a,è andato/a a,siamo andati/e a,siete andati/e a,sono andati/e a,"
-           "sarebbero andati/e a";
-    QTest::newRow("empty imperative gives empty slots") << "imperative" << "andare" << false << false << "" << ""
-                                                        << ",,,,,";
-    QTest::newRow("no reflexive pronoun added")
-        << "imperative" << "andare" << true << false << "" << ",lavati,si lavi,laviamoci,lavatevi,si lavino"
-        << ",lavati,si lavi,laviamoci,lavatevi,si lavino";
-    QTest::newRow("preposition after empty slot") << "imperative" << "andare" << false << false << "a"
-                                                  << ",va,vada,andiamo,andate,vadano"
-                                                  << ",va a,vada a,andiamo a,andate a,vadano a";
-}
-
-void VerbsTest::formRules()
-{
-    QFETCH(QString, rule);
-    QFETCH(QString, infinitive);
-    QFETCH(bool, reflexive);
-    QFETCH(bool, essere);
-    QFETCH(QString, preposition);
-    QFETCH(QString, given);
-    QFETCH(QString, expected);
-    const QStringList tense = given.isEmpty() ? QStringList() : given.split(u',');
-    const QStringList forms = expected.split(u',');
-    Verb verb;
-    verb.infinitive = infinitive;
-    verb.reflexive = reflexive;
-    verb.perfectWithEssere = essere;
-    verb.preposition = preposition;
-    if (rule == u"simple") {
-        verb.presentTense = verb.futureTense = verb.subjunctivePastTense = tense;
-        QCOMPARE(verb.presentForms(), forms);
-        QCOMPARE(verb.futureForms(), forms);
-        QCOMPARE(verb.pastSubjunctiveForms(), forms);
-    } else if (rule == u"imperative") {
-        verb.imperativeTense = tense;
-        QCOMPARE(verb.imperativeForms(), forms);
-    } else {
-        verb.pastParticiple = given;
-        QCOMPARE(verb.perfectForms() + QStringList{verb.conditionalPerfectForms().at(5)}, forms);
-        const bool withEssere = essere || reflexive;
-        QVERIFY(verb.pluperfectForms().at(0).contains(withEssere ? QStringLiteral("ero ") : QStringLiteral("avevo ")));
-        QVERIFY(verb.futurePerfectForms().at(1).contains(withEssere ? u"sarai " : u"avrai "));
-    }
-}
-
-void VerbsTest::readerFillsFields_data()
-{
-    QTest::addColumn<QString>("body");
-    QTest::addColumn<QString>("field");
-    QTest::addColumn<QVariant>("expected");
-
-    QTest::newRow("tags split, empty pieces dropped")
-        << "<tags>Travel,,Work,</tags>" << "tags" << QVariant(QStringList{"Travel", "Work"});
-    QTest::newRow("impersonal capital") << "<impersonal>True</impersonal>" << "impersonal" << QVariant(false);
-    QTest::newRow("character references decoded")
-        << "<notes>a &amp; b &#232;</notes>" << "notes" << QVariant(QStringLiteral("a & b è"));
-    QTest::newRow("unknown and differently cased elements ignored")
-        << "<Notes>x</Notes><colour>red</colour><notes>kept</notes>" << "notes" << QVariant(QStringLiteral("kept"));
-    QTest::newRow("tense with only tps")
-        << "<imp><tps>parlava</tps></imp>" << "imperfectTense"
-        << QVariant(QStringList{"", "", "parlava", "", "", ""});
-    QTest::newRow("absent tense stays empty") << "" << "futureTense" << QVariant(QStringList());
-}
-
-void VerbsTest::readerFillsFields()
-{
-    QFETCH(QString, body);
-    QFETCH(QString, field);
-    QFETCH(QVariant, expected);
-    const QList<Verb *> verbs = readAll(document(verbElement(QStringLiteral("parlare"), body)));
-    QCOMPARE(verbs.size(), 1);
-    std::unique_ptr<Verb> verb(verbs.first());
-
-    const std::map<QString, QVariant> fields{
-        {"tags", verb->tags},
-        {"impersonal", verb->impersonal},
-        {"notes", verb->notes},
-        {"imperfectTense", verb->imperfectTense},
-        {"futureTense", verb->futureTense},
-    };
-    QVERIFY2(fields.count(field), qPrintable(field));
-    QCOMPARE(fields.at(field), expected);
-}
-
-void VerbsTest::dictionaryStopsOnMalformedFile()
-{
-    VerbFolder folder(document(verbElement(QStringLiteral("zappare")) + verbElement(QStringLiteral("amare"))
-                               + u"<verb><infinitive>rotto</infinitive>"));
-    TestServices services(folder.path());
-    VerbDictionary &dictionary = VerbDictionary::shared();
-    QVERIFY(!dictionary.loaded());
-    QCOMPARE(infinitives(dictionary.verbs()), QStringList({"zappare", "amare"}));
-    QVERIFY(dictionary.loadError().contains(QStringLiteral("verbs.xml")));
-    QVERIFY(dictionary.loadError().contains(QStringLiteral("(line 5, column ")));
-    QCOMPARE(services.queue().pendingCount(), 0);
-
-    TestServices missing(QDir::tempPath() + u"/no-such-flexio-folder");
-    QVERIFY(!VerbDictionary::shared().loaded());
-    QVERIFY(VerbDictionary::shared().loadError().contains(QStringLiteral("not found")));
-}
-
-void VerbsTest::dictionarySortsIgnoringDiacriticsStably()
-{
-    VerbFolder folder(document(verbElement(QStringLiteral("zappare")) + verbElement(QStringLiteral("perché"))
-                               + verbElement(QStringLiteral("àbaco")) + verbElement(QStringLiteral("perche"))
-                               + verbElement(QStringLiteral("abate"))));
-    TestServices services(folder.path());
-    VerbDictionary &dictionary = VerbDictionary::shared();
-    QVERIFY(dictionary.loaded());
-    QCOMPARE(infinitives(dictionary.verbs()), QStringList({"àbaco", "abate", "perché", "perche", "zappare"}));
-}
-
-void VerbsTest::dictionaryLoadsFlagsOnTheQueue()
-{
-    QTemporaryDir store;
-    const QString storePath = store.filePath(QStringLiteral("defaults.json"));
-    {
-        TestServices first(TestServices::fixture(QStringLiteral("basic")), storePath);
-        first.queue().runPending();
-        ProgressManager::shared().setLearnt(QStringLiteral("lavarsi"), true);
-        ProgressManager::shared().setTenseFlag(QStringLiteral("Future"), true);
-    }
-    TestServices second(TestServices::fixture(QStringLiteral("basic")), storePath);
-    VerbDictionary &dictionary = VerbDictionary::shared();
-    QVERIFY(dictionary.learntVerbs().isEmpty());
-    QCOMPARE(dictionary.enabledTenseCount(), 1);
-    QCOMPARE(second.queue().pendingCount(), 1);
-    second.queue().runPending();
-    QCOMPARE(infinitives(dictionary.learntVerbs()), QStringList({"lavare"}));
-    QCOMPARE(dictionary.enabledTenseCount(), 2);
-    QVERIFY(dictionary.tenseSettings().at(5)->status());
-}
-
-void VerbsTest::verbSets()
-{
-    VerbFolder folder(document(verbElement(QStringLiteral("zappare"), QStringLiteral("<tags>Work,All Verbs</tags>"))
-                               + verbElement(QStringLiteral("morire"), QStringLiteral("<tags>Health</tags>"))
-                               + verbElement(QStringLiteral("amare"), QStringLiteral("<tags>Feelings,Work</tags>"))
-                               + verbElement(QStringLiteral("bere"), QStringLiteral("<tags>health</tags>"))));
-    TestServices services(folder.path());
-    services.queue().runPending();
-    VerbDictionary &dictionary = VerbDictionary::shared();
-
-    QCOMPARE(dictionary.verbSetNames(),
-             QStringList({"All Verbs", "All Verbs", "Feelings", "Health", "Work", "health"}));
-    QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("All Verbs"))),
-             QStringList({"amare", "bere", "zappare"}));
-    QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Health"))), QStringList({"morire"}));
-    QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Work"))), QStringList({"amare", "zappare"}));
-    QVERIFY(dictionary.verbsInSet(QStringLiteral("Nothing")).isEmpty());
-    QVERIFY(dictionary.verbsInSet(QStringLiteral("Learnt Verbs")).isEmpty());
-
-    Verb *bere = dictionary.verbForKey(QStringLiteral("bere"));
-    QVERIFY(bere);
-    ProgressManager::shared().toggleLearnt(bere);
-    QCOMPARE(dictionary.verbSetNames().last(), QStringLiteral("Learnt Verbs"));
-    QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Learnt Verbs"))), QStringList({"bere"}));
-    ProgressManager::shared().toggleLearnt(bere);
-    QVERIFY(!dictionary.verbSetNames().contains(QStringLiteral("Learnt Verbs")));
-}
-
-void VerbsTest::randomVerbSkipsSensitiveAndFallsBackToBlank()
-{
-    {
-        VerbFolder folder(document(verbElement(QStringLiteral("morire")) + verbElement(QStringLiteral("amare"))
-                                   + verbElement(QStringLiteral("bere"))));
-        TestServices services(folder.path());
-        QSet<QString> seen;
-        for (int i = 0; i < 100; ++i)
-            seen.insert(VerbDictionary::shared().randomVerb()->infinitive);
-        QCOMPARE(seen, QSet<QString>({"amare", "bere"}));
-    }
-    for (const QString &verbs : {QString(), verbElement(QStringLiteral("morire"))}) {
-        VerbFolder folder(document(verbs));
-        TestServices services(folder.path());
-        Verb *verb = VerbDictionary::shared().randomVerb();
-        QVERIFY(verb);
-        QVERIFY(verb->isBlank());
-        QCOMPARE(verb->presentForms(), QStringList(6));
-    }
-}
 
 QTEST_GUILESS_MAIN(VerbsTest)
 #include "tst_verbs.moc"
