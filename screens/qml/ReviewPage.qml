@@ -140,6 +140,7 @@ ScreenPage {
                     visible: text.length > 0
                     Layout.fillWidth: true
                     text: page.drill.explanation
+                    font.pixelSize: Theme.subhead
                     wrapMode: Text.WordWrap
                     horizontalAlignment: Text.AlignHCenter
                     color: Theme.text
