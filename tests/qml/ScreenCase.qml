@@ -21,6 +21,7 @@ TestCase {
     function cleanup() {
         stack.pop(null, StackView.Immediate)
         tryCompare(stack, "busy", false)
+        probe.setVoices(["it-IT", "en-GB"])
     }
 
     // Opens the named screen (with the verb, for a verb table) from the menu.
@@ -28,6 +29,17 @@ TestCase {
         const page = stack.get(0).openScreen(screen, verb ?? null)
         tryCompare(stack, "busy", false)
         return page
+    }
+
+    // Every item under root that accept takes, depth first.
+    function itemsUnder(root, accept) {
+        const found = []
+        for (let i = 0; i < root.children.length; ++i) {
+            if (accept(root.children[i]))
+                found.push(root.children[i])
+            found.push(...itemsUnder(root.children[i], accept))
+        }
+        return found
     }
 
     // Opens the named game and starts it at the level ("levelEasy", ...) picked on its sheet.

@@ -10,41 +10,33 @@ ScreenCase {
     function test_1_freshStoreShowsOnlyTheEmptyCaptionAndAQuietReview() {
         let page = open("progress")
         const empty = findChild(page, "emptyCaption")
-        verify(empty.visible)
         compare(empty.text, "As you work through activities, your performance stats will appear here.")
-        verify(!findChild(page, "caption").visible)
-        verify(!findChild(page, "progressList").visible)
+        compare([empty.visible, findChild(page, "caption").visible, findChild(page, "progressList").visible],
+                [true, false, false])
         page.tab = 1
         const grid = findChild(page, "accuracyGrid")
-        verify(grid.visible)
-        compare([grid.grid.rows.length, grid.grid.answerCount], [11, 0])
+        compare([grid.visible, grid.grid.rows.length, grid.grid.answerCount], [true, 11, 0])
         cleanup()
 
         const entry = findChild(findChild(stack.get(0), "menuEntries"), "menuEntry7")
-        compare(entry.modelData.page, "review")
-        verify(entry.modelData.quiet)
+        compare([entry.modelData.page, entry.modelData.quiet], ["review", true])
         page = open("review")
-        verify(findChild(page, "reviewQuiet").visible)
-        verify(!findChild(page, "reviewBoard").visible)
+        compare([findChild(page, "reviewQuiet").visible, findChild(page, "reviewBoard").visible], [true, false])
     }
 
     function test_2_rankedRowsWithTheirDots() {
         for (const [key, points] of [["dormire", -3], ["parlare", 2], ["guardare", 0], ["amare", 0]])
             ProgressManager.addPoints(key, points)
-        const page = open("progress")
-        verify(!findChild(page, "emptyCaption").visible)
-        compare(findChild(page, "caption").text,
-                "Verbs are assigned a score weighting as you play the games - see your ranked verbs below.")
-        const list = findChild(page, "progressList")
-        compare(list.count, 4)
-        const expected = [["parlare", "2", Qt.rgba(0.3, 1, 0.3, 1)], ["amare", "0", Qt.rgba(1, 0.8, 0, 1)],
-                          ["guardare", "0", Qt.rgba(1, 0.8, 0, 1)], ["dormire", "-3", Qt.rgba(1, 0.2, 0.2, 1)]]
-        for (let i = 0; i < expected.length; ++i) {
+        const page = open("progress"), list = findChild(page, "progressList")
+        compare([findChild(page, "emptyCaption").visible, list.count, findChild(page, "caption").text],
+                [false, 4, "Verbs are assigned a score weighting as you play the games - see your ranked verbs below."])
+        const green = Qt.rgba(0.3, 1, 0.3, 1), yellow = Qt.rgba(1, 0.8, 0, 1), red = Qt.rgba(1, 0.2, 0.2, 1)
+        for (const [i, key, score, colour] of [[0, "parlare", "2", green], [1, "amare", "0", yellow],
+                                               [2, "guardare", "0", yellow], [3, "dormire", "-3", red]]) {
             const row = findChild(list, "progressRow" + i)
-            compare([row.modelData.verb.key, findChild(row, "scoreText").text], expected[i].slice(0, 2))
-            const dot = findChild(row, "scoreDot").color
-            for (const channel of ["r", "g", "b"])
-                fuzzyCompare(dot[channel], expected[i][2][channel], 0.01)
+            compare([row.modelData.verb.key, findChild(row, "scoreText").text], [key, score])
+            for (const channel of "rgb")
+                fuzzyCompare(findChild(row, "scoreDot").color[channel], colour[channel], 0.01)
         }
     }
 
@@ -56,8 +48,7 @@ ScreenCase {
         ProgressManager.addPoints("vedere", 4)
         mouseClick(findChild(list, "progressRow0"))
         tryCompare(stack, "busy", false)
-        compare(stack.currentItem.objectName, "verbTable")
-        compare(stack.currentItem.verb.key, "vedere")
+        compare([stack.currentItem.objectName, stack.currentItem.verb.key], ["verbTable", "vedere"])
     }
 
     function openSettings() {
@@ -67,28 +58,19 @@ ScreenCase {
     }
 
     function rows(page) {
-        const section = findChild(page, "tenseSection")
-        const found = []
-        for (let i = 0; findChild(section, "settingRow" + i); ++i)
-            found.push(findChild(section, "settingRow" + i))
-        return found
+        return itemsUnder(findChild(page, "tenseSection"), item => item.objectName.startsWith("settingRow"))
     }
 
-    function checked(row) {
-        return findChild(row, "checkmark").visible
-    }
+    function checked(row) { return findChild(row, "checkmark").visible }
 
     function test_1_freshInstallChecksOnlyPresent() {
-        const page = openSettings()
-        compare(page.screenTitle, "App Settings")
-        const all = rows(page)
-        compare([all.length, all[0].name], [11, "Present"])
-        compare(findChild(findChild(page, "tenseSection"), "sectionHeading").text, "TENSE SETTINGS")
+        const page = openSettings(), all = rows(page)
+        const heading = findChild(findChild(page, "tenseSection"), "sectionHeading").text
+        compare([page.screenTitle, heading, all.length, all[0].name], ["App Settings", "TENSE SETTINGS", 11, "Present"])
         for (let i = 0; i < all.length; ++i)
             compare([checked(all[i]), all[i].Accessible.name], [i === 0, all[i].name])
         // The language list is empty, so its section is not drawn.
-        compare(page.settings.languageSettings.length, 0)
-        verify(!findChild(page, "languageSection").visible)
+        compare([page.settings.languageSettings.length, findChild(page, "languageSection").visible], [0, false])
     }
 
     function test_2_tapStoresTheSwitch_data() {
@@ -104,8 +86,7 @@ ScreenCase {
         compare(row.name, data.name)
         for (let i = 0; i < data.taps; ++i)
             mouseClick(row)
-        compare(checked(row), data.expected)
-        compare(probe.stored("flagDictionary", data.name), data.expected)
+        compare([checked(row), probe.stored("flagDictionary", data.name)], [data.expected, data.expected])
         cleanup()
         // Reopened, the screen shows the same switches.
         compare(checked(rows(openSettings())[data.index]), data.expected)

@@ -13,35 +13,36 @@ ScreenCase {
         verify(Math.abs(fill.width - track.width * share) <= 1, fill.width + " of " + track.width)
     }
 
+    // The control is filled with the readable form of the colour.
+    function filled(item, colour) {
+        return Qt.colorEqual(item.background.color, Theme.readableFill(colour, "white"))
+    }
+
     function answerItem(page, answer) {
         return findChild(page, "answer" + page.game.currentQuestion.alts.indexOf(answer))
     }
 
     function allBlue(page) {
-        return page.game.currentQuestion.alts.every(answer => Qt.colorEqual(answerItem(page, answer).background.color,
-                                                                              Theme.readableFill("#0984e3", "white")))
+        return page.game.currentQuestion.alts.every(answer => filled(answerItem(page, answer), "#0984e3"))
     }
 
     // A wrong answer turns red and scores the verb down; the right one turns green and scores it
     // up; the accuracy follows.
     function test_answerWrongThenRight() {
-        const page = startGame("conjugation", "levelMedium")
-        const game = page.game
-        compare(findChild(page, "turnCounter").text, "1/10")
-        compare(findChild(page, "accuracy").text, "Accuracy: 0%")
-        compare(findChild(page, "prompt").text, game.currentQuestion.question)
-        compare(findChild(page, "hint").visible, game.currentQuestion.questionHint.length > 0)
+        const page = startGame("conjugation", "levelMedium"), game = page.game
+        compare([findChild(page, "turnCounter").text, findChild(page, "accuracy").text, findChild(page, "prompt").text,
+                 findChild(page, "hint").visible],
+                ["1/10", "Accuracy: 0%", game.currentQuestion.question, game.currentQuestion.questionHint.length > 0])
         const alts = game.currentQuestion.alts
         verify(alts.length >= 2 && allBlue(page))
-        const right = alts.find(answer => answer.correct)
-        const wrong = alts.find(answer => !answer.correct)
+        const right = alts.find(answer => answer.correct), wrong = alts.find(answer => !answer.correct)
         const key = game.currentVerb.key
 
         mouseClick(answerItem(page, wrong))
-        verify(Qt.colorEqual(answerItem(page, wrong).background.color, Theme.readableFill("#e74c3c", "white")))
+        verify(filled(answerItem(page, wrong), "#e74c3c"))
         compare([findChild(page, "accuracy").text, probe.stored("progressDictionary", key)], ["Accuracy: 0%", -1])
         mouseClick(answerItem(page, right))
-        verify(Qt.colorEqual(answerItem(page, right).background.color, Theme.readableFill("#27ae60", "white")))
+        verify(filled(answerItem(page, right), "#27ae60"))
         compare([findChild(page, "accuracy").text, probe.stored("progressDictionary", key)], ["Accuracy: 50%", 0])
 
         // The next turn follows 1.5 seconds later.
@@ -51,10 +52,8 @@ ScreenCase {
     }
 
     function test_timeBarAtHalfTheAllowance_data() {
-        return [
-            {tag: "easy", level: "levelEasy", increment: 0.000675},
-            {tag: "hard", level: "levelHard", increment: 0.0025},
-        ]
+        return [{tag: "easy", level: "levelEasy", increment: 0.000675},
+                {tag: "hard", level: "levelHard", increment: 0.0025}]
     }
 
     // The allowance is 1/increment ticks of 25 ms; a full bar ends the game and brings the sheet back.
@@ -70,8 +69,7 @@ ScreenCase {
 
     function keyFor(page, letter) {
         const index = page.game.letters.findIndex(key => key.letter === letter)
-        verify(index >= 0, "a key for " + letter)
-        return findChild(page, "key" + index)
+        return findChild(page, "key" + index) ?? fail("no key for " + letter)
     }
 
     // The letter that fills the first gap.
@@ -81,8 +79,7 @@ ScreenCase {
 
     // Fills the gaps, typing the plain letters when asked; returns the right taps made.
     function spell(page, typing) {
-        const game = page.game
-        const before = game.correctClicks
+        const game = page.game, before = game.correctClicks
         for (let taps = 0; !game.turnWon && taps < 60; ++taps) {
             const letter = nextLetter(game)
             if (typing && /^[a-z]$/.test(letter))
@@ -95,40 +92,36 @@ ScreenCase {
     }
 
     function test_spellByTappingThenTyping() {
-        const page = startGame("gapfill", "levelEasy")
-        const game = page.game
-        compare(findChild(page, "turnCounter").text, "1/10")
-        compare(findChild(page, "hint").text, game.currentGapFillTurn.hint)
-        compare(findChild(page, "gapped").text, game.gapped)
+        const page = startGame("gapfill", "levelEasy"), game = page.game
+        compare([findChild(page, "turnCounter").text, findChild(page, "hint").text, findChild(page, "gapped").text],
+                ["1/10", game.currentGapFillTurn.hint, game.gapped])
         verify(game.gapped.indexOf("-") >= 0 && !findChild(page, "checkMark").visible)
 
         // A wrong key turns red and costs accuracy; a right key turns green.
         const wrong = game.letters.find(key => key.letter !== nextLetter(game))
         if (wrong) {
             mouseClick(keyFor(page, wrong.letter))
-            verify(Qt.colorEqual(keyFor(page, wrong.letter).background.color, Theme.readableFill("#e74c3c", "white")))
+            verify(filled(keyFor(page, wrong.letter), "#e74c3c"))
             compare(findChild(page, "accuracy").text, "Accuracy: 0%")
         }
         const first = nextLetter(game)
         mouseClick(keyFor(page, first))
-        verify(Qt.colorEqual(keyFor(page, first).background.color, Theme.readableFill("#27ae60", "white")))
+        verify(filled(keyFor(page, first), "#27ae60"))
 
         spell(page, false)
-        compare(findChild(page, "gapped").text, game.currentGapFillTurn.phrase)
-        verify(findChild(page, "checkMark").visible)
-        compare(findChild(page, "accuracy").text, "Accuracy: " + game.accuracy + "%")
+        compare([findChild(page, "gapped").text, findChild(page, "checkMark").visible,
+                 findChild(page, "accuracy").text],
+                [game.currentGapFillTurn.phrase, true, "Accuracy: " + game.accuracy + "%"])
         // The next verb follows two seconds later.
         probe.advance(2000)
-        compare(findChild(page, "turnCounter").text, "2/10")
-        verify(!findChild(page, "checkMark").visible)
+        compare([findChild(page, "turnCounter").text, findChild(page, "checkMark").visible], ["2/10", false])
 
         // The next verb by typing; a letter that is not on the keyboard is no tap.
         const total = game.totalClicks
         keyClick("abcdefghijklmnopqrstuvwxyz".split("").find(l => !game.letters.some(key => key.letter === l)))
         compare(game.totalClicks, total)
         const spelled = spell(page, true)
-        verify(spelled > 0)
-        compare(game.totalClicks, total + spelled)
+        verify(spelled > 0 && game.totalClicks === total + spelled, spelled + " of " + (game.totalClicks - total))
         verify(findChild(page, "checkMark").visible)
     }
 
@@ -138,12 +131,10 @@ ScreenCase {
 
     // Ten right answers light ten stars; the sheet comes back with the result in the won colour.
     function test_winWithTenRightAnswers() {
-        const page = startGame("snap", "levelMedium")
-        const game = page.game
+        const page = startGame("snap", "levelMedium"), game = page.game
         const up = findChild(page, "thumbsUp"), down = findChild(page, "thumbsDown")
         for (let turn = 1; turn <= 10; ++turn) {
-            verify(game.canClick)
-            compare(game.snapCards.length, 2)
+            compare([game.canClick, game.snapCards.length], [true, 2])
             verify(Qt.colorEqual(up.background.color, "#0984e3") && Qt.colorEqual(down.background.color, "#0984e3"))
             const right = game.currentPairIsAMatch ? up : down, wrong = right === up ? down : up
             mouseClick(right)
@@ -164,8 +155,7 @@ ScreenCase {
 
     // A wrong answer shows the wrong card struck through over the right one, in red.
     function test_wrongAnswerStrikesTheCardThrough() {
-        const page = startGame("snap", "levelHard")
-        const game = page.game
+        const page = startGame("snap", "levelHard"), game = page.game
         // Answer right until a pair that does not match is dealt.
         for (let turns = 0; game.currentPairIsAMatch && turns < 50; ++turns) {
             mouseClick(findChild(page, "thumbsUp"))
@@ -173,13 +163,11 @@ ScreenCase {
         }
         verify(!game.currentPairIsAMatch, "a pair that does not match was dealt")
         mouseClick(findChild(page, "thumbsUp"))
-        compare(game.status, SnapAnswerState.SnapAnswerState.incorrect)
         const answerCard = findChild(page, "snapCard1")
-        compare(answerCard.card, game.snapCards[1])
+        compare([game.status, answerCard.card], [SnapAnswerState.SnapAnswerState.incorrect, game.snapCards[1]])
         const struck = findChild(answerCard, "struckText")
-        verify(struck.visible && struck.font.strikeout)
-        compare([struck.text, findChild(answerCard, "cardText").text],
-                [game.snapCards[1].text, game.snapCards[1].correctAnswer])
+        compare([struck.visible, struck.font.strikeout, struck.text, findChild(answerCard, "cardText").text],
+                [true, true, game.snapCards[1].text, game.snapCards[1].correctAnswer])
         tryVerify(() => Qt.colorEqual(answerCard.color, Theme.readableFill("#e74c3c", "white")))
         tryVerify(() => Qt.colorEqual(findChild(page, "timeBarFill").color, "#e74c3c"))
     }
@@ -188,7 +176,7 @@ ScreenCase {
     // stops the game.
     function test_timeBarSpeakerAndLeaving() {
         probe.setVoices(["it-IT", "en-GB"])
-        const page = startGame("snap", "levelEasy")
+        const page = startGame("snap", "levelEasy"), game = page.game
         barAt(page, 1)
         verify(Qt.colorEqual(findChild(page, "timeBarFill").color, "#0984e3"))
         // An easy pair has 1.5 units of 800 ticks of 25 ms.
@@ -197,12 +185,9 @@ ScreenCase {
 
         const before = probe.said().length
         mouseClick(findChild(page, "speakerButton"))
-        compare(probe.said().slice(before), [page.game.snapCards[0].text])
-
-        const game = page.game
+        compare(probe.said().slice(before), [game.snapCards[0].text])
         // Checked at once: the popped page and its game are deleted soon after.
         stack.pop(null, StackView.Immediate)
-        verify(!game.inPlay)
-        verify(game.message.startsWith("Well done! You reached "), game.message)
+        verify(!game.inPlay && game.message.startsWith("Well done! You reached "), game.message)
     }
 }

@@ -4,7 +4,7 @@ import QtTest
 import Flexio
 
 // Every screen at phone, tablet and landscape size: its texts read against their backgrounds in
-// both appearances, and the keyboard alone reaches every row and control.
+// both appearances, and the keyboard alone reaches every row and named control.
 TestCase {
     id: testCase
     name: "Looks"
@@ -48,8 +48,7 @@ TestCase {
         if (!node.visible)
             return
         work(node)
-        for (let i = 0; i < node.children.length; ++i)
-            visit(node.children[i], work)
+        for (let i = 0; i < node.children.length; ++i) visit(node.children[i], work)
     }
 
     // The colour behind a text: the filled rectangles and control backgrounds it sits in, each
@@ -71,12 +70,9 @@ TestCase {
     }
 
     function test_textContrast_data() {
-        const rows = []
-        for (const screen of screens.concat(["sheet:match", "play:snap", "play:match", "play:conjugation"])) {
-            rows.push({tag: (screen || "menu") + " light", screen: screen, appearance: Theme.Appearance.alwaysLight})
-            rows.push({tag: (screen || "menu") + " dark", screen: screen, appearance: Theme.Appearance.alwaysDark})
-        }
-        return rows
+        return [].concat(...screens.concat(["sheet:match", "play:snap", "play:match", "play:conjugation"]).map(screen =>
+            [["light", Theme.Appearance.alwaysLight], ["dark", Theme.Appearance.alwaysDark]].map(([name, appearance]) =>
+                ({tag: (screen || "menu") + " " + name, screen, appearance}))))
     }
 
     function test_textContrast(data) {
@@ -105,45 +101,41 @@ TestCase {
     }
 
     function test_keyboardReachesEverything_data() {
-        const rows = []
-        for (const size of [[390, 844], [1024, 1366], [844, 390]]) {
-            for (const screen of screens)
-                rows.push({tag: (screen || "menu") + " " + size.join("x"), screen: screen, size: size})
-        }
-        return rows
+        return [].concat(...[[390, 844], [1024, 1366], [844, 390]].map(size =>
+            screens.map(screen => ({tag: (screen || "menu") + " " + size.join("x"), screen, size}))))
     }
 
     // Tab walks the controls and stops once on each list, whose rows the arrow keys walk.
     function test_keyboardReachesEverything(data) {
         const page = open(data.screen, data.size)
         page.forceActiveFocus()
-        const reached = new Set()
-        const walkedLists = new Set()
+        const reached = new Set(), walkedLists = new Set()
         for (let press = 0; press < 80; ++press) {
             keyClick(Qt.Key_Tab)
-            let item = stack.Window.activeFocusItem
-            reached.add(item)
-            let list = item
+            let list = stack.Window.activeFocusItem
+            reached.add(list)
             while (list && !(list instanceof ListView))
                 list = list.parent
             if (!list || walkedLists.has(list))
                 continue
             walkedLists.add(list)
-            for (let row = 0; row < list.count; ++row)
-                keyClick(Qt.Key_Up)
+            for (let row = 0; row < list.count; ++row) keyClick(Qt.Key_Up)
             compare(list.currentIndex, 0)
-            for (let row = 1; row < list.count; ++row)
-                keyClick(Qt.Key_Down)
+            for (let row = 1; row < list.count; ++row) keyClick(Qt.Key_Down)
             compare(list.currentIndex, list.count - 1)
         }
+        // Every control also carries a name a screen reader can say.
         const missed = []
         visit(page, node => {
-            if (!(isButton(node) || node instanceof TextField) || !node.enabled || node.objectName === "clearSearch")
+            if (!(isButton(node) || node instanceof TextField))
                 return
-            let seen = false
-            for (let p = node; p && !seen; p = p.parent)
-                seen = reached.has(p) || walkedLists.has(p)
-            if (!seen)
+            if ((node.Accessible.name ?? "").length === 0)
+                missed.push("unnamed " + (node.objectName || node.text || "?"))
+            if (!node.enabled || node.objectName === "clearSearch")
+                return
+            let p = node
+            while (p && !reached.has(p) && !walkedLists.has(p)) p = p.parent
+            if (!p)
                 missed.push(node.objectName || node.Accessible.name)
         })
         compare(missed, [])
@@ -151,10 +143,8 @@ TestCase {
 
     // Enter opens what holds the focus and Escape comes back.
     function test_enterOpensAndEscapeReturns_data() {
-        return [
-            {tag: "menu entry", screen: "", target: "menuEntry0"},
-            {tag: "verb row", screen: "progress", target: "progressRow0"},
-        ]
+        return [{tag: "menu entry", screen: "", target: "menuEntry0"},
+                {tag: "verb row", screen: "progress", target: "progressRow0"}]
     }
 
     function test_enterOpensAndEscapeReturns(data) {

@@ -9,10 +9,7 @@ TestCase {
     name: "MainWindow"
     when: windowShown
 
-    Component {
-        id: mainComponent
-        Main {}
-    }
+    Component { id: mainComponent; Main {} }
 
     function test_escapeGoesBack() {
         const window = createTemporaryObject(mainComponent, testCase)
@@ -49,13 +46,12 @@ TestCase {
         compare(DeepLinkModel.openDeepLink(data.link), data.pushed)
         tryCompare(stack, "busy", false)
         const opened = data.opens.length > 0
-        compare(DeepLinkModel.quizIDs.length, before + (opened ? 1 : 0))
-        compare(stack.depth, opened ? 3 : 2)
+        compare([DeepLinkModel.quizIDs.length, stack.depth], [before + (opened ? 1 : 0), opened ? 3 : 2])
         if (!opened)
             return compare(stack.currentItem.objectName, "info")
-        compare(DeepLinkModel.quizIDs[before], data.pushed)
-        compare(stack.currentItem.quiz.quizID, data.opens)
-        compare(findChild(stack.currentItem, "quizTitle").text, stack.currentItem.quiz.title)
+        const quiz = stack.currentItem.quiz
+        compare([DeepLinkModel.quizIDs[before], quiz.quizID, findChild(stack.currentItem, "quizTitle").text],
+                [data.pushed, data.opens, quiz.title])
         // Back leads to where the learner was.
         mouseClick(findChild(stack.currentItem, "backButton"))
         tryCompare(stack, "depth", 2)

@@ -42,15 +42,13 @@ ScreenCase {
         compare(sheetModel.verbSetSymbol(data.set), data.symbol)
     }
 
-    GameSheetModel {
-        id: sheetModel
-    }
+    GameSheetModel { id: sheetModel }
 
     // A stored set that is no longer offered reads back as "All Verbs", and the wheel shows it.
     function test_aSetNoLongerOfferedShowsAllVerbs() {
-        const page = open("match")
-        page.game.verbSet = "Learnt Verbs"
-        compare(page.game.verbSet, "All Verbs")
+        const game = open("match").game
+        game.verbSet = "Learnt Verbs"
+        compare(game.verbSet, "All Verbs")
         cleanup()
         compare(shownSet(open("conjugation")), ["All Verbs", "list.clipboard.fill"])
     }
@@ -61,11 +59,10 @@ ScreenCase {
         const page = open("match")
         const game = page.game
         pickSet(page, "Top 100")
-        compare(game.verbSet, "Top 100")
-        compare(probe.storedText("LastSelectedVerbSet"), "Top 100")
+        compare([game.verbSet, probe.storedText("LastSelectedVerbSet")], ["Top 100", "Top 100"])
         mouseClick(findChild(page.sheet, "levelHard"))
-        compare(game.difficultyLevel, LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard)
-        compare([game.inPlay, game.verbButtons.length], [true, 24])
+        compare([game.difficultyLevel, game.inPlay, game.verbButtons.length],
+                [LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard, true, 24])
         tryCompare(page.sheet, "visible", false)
 
         const card = button => findChild(page, "card" + button.index)
@@ -83,26 +80,21 @@ ScreenCase {
         const first = game.verbButtons[0]
         const partner = game.verbButtons.find(button => button !== first && button.tag === first.tag)
         mouseClick(card(first))
-        verify(first.isHighlighted)
         turns(first, "#8e44ad")
-        compare(card(first).background.border.width, 3)
+        compare([first.isHighlighted, card(first).background.border.width], [true, 3])
         mouseClick(card(partner))
         verify(first.isCorrect && partner.isCorrect)
-        turns(first, "#27ae60")
-        turns(partner, "#27ae60")
+        for (const button of [first, partner]) turns(button, "#27ae60")
         compare(probe.stored("progressDictionary", first.verb.key), 1)
 
         // A wrong pair: both turn red and both verbs lose a point, then turn blue again.
         const rest = game.verbButtons.filter(button => !button.isCorrect)
-        const a = rest[0]
-        const b = rest.find(button => button.tag !== a.tag)
+        const a = rest[0], b = rest.find(button => button.tag !== a.tag)
         mouseClick(card(a))
         mouseClick(card(b))
         verify(a.isWrong && b.isWrong)
-        turns(a, "#e74c3c")
-        turns(b, "#e74c3c")
-        compare([probe.stored("progressDictionary", a.verb.key), probe.stored("progressDictionary", b.verb.key)],
-                [-1, -1])
+        for (const button of [a, b]) turns(button, "#e74c3c")
+        compare([a, b].map(button => probe.stored("progressDictionary", button.verb.key)), [-1, -1])
         probe.advance(1000)
         verify(!a.isWrong && !b.isWrong)
         turns(a, "#0984e3")
@@ -114,7 +106,6 @@ ScreenCase {
         // The next game starts on the remembered set.
         cleanup()
         const next = open("match")
-        compare(next.game.verbSet, "Top 100")
-        compare(shownSet(next), ["Top 100", "list.clipboard.fill"])
+        compare([next.game.verbSet, shownSet(next)], ["Top 100", ["Top 100", "list.clipboard.fill"]])
     }
 }

@@ -7,19 +7,11 @@ import Flexio
 ScreenCase {
     name: "Quizzes"
 
-    function openQuizMenu() {
-        const page = open("quizzes")
-        compare(page.objectName, "quizMenu")
-        return page
-    }
-
     // Scrolls the list to the entry and returns it.
     function entryAt(menuPage, index) {
         const list = findChild(menuPage, "quizEntries")
         list.positionViewAtIndex(index, ListView.Contain)
-        const entry = findChild(list, "quizEntry" + index)
-        verify(entry, "entry " + index + " is drawn")
-        return entry
+        return findChild(list, "quizEntry" + index) ?? fail("entry " + index + " is not drawn")
     }
 
     // Lets the play column lay out what just changed.
@@ -34,28 +26,20 @@ ScreenCase {
         return buttons
     }
 
-    // The play column scrolls; tap the button where it is.
-    function tap(item) {
-        mouseClick(item, item.width / 2, item.height / 2)
-    }
-
     function next(quizPage) {
         settle(quizPage)
-        tap(findChild(quizPage, "nextButton"))
+        mouseClick(findChild(quizPage, "nextButton"))
     }
 
     function test_menuListsTheShippedQuizzesInFileOrder() {
-        const page = openQuizMenu()
-        compare(findChild(page, "quizMenuHeading").text, "Quizzes")
-        const list = findChild(page, "quizEntries")
-        compare(list.count, 26)
+        const page = open("quizzes"), list = findChild(page, "quizEntries")
+        compare([page.objectName, findChild(page, "quizMenuHeading").text, list.count], ["quizMenu", "Quizzes", 26])
         for (let i = 0; i < list.count; ++i) {
-            const entry = entryAt(page, i)
-            compare(findChild(entry, "quizTitle").text, entry.quiz.title)
-            compare(findChild(entry, "quizDescription").text, entry.quiz.description)
-            verify(entry.quiz.description.length > 0)
+            const entry = entryAt(page, i), quiz = entry.quiz
             // Nothing is played yet: no seal.
-            verify(!findChild(entry, "gradeSeal").visible)
+            compare([findChild(entry, "quizTitle").text, findChild(entry, "quizDescription").text,
+                     quiz.description.length > 0, findChild(entry, "gradeSeal").visible],
+                    [quiz.title, quiz.description, true, false])
         }
         compare([0, 1, 15, 25].map(i => entryAt(page, i).quiz.quizID),
                 ["irregular-present", "essere-or-avere", "passato-remoto", "isc-verbs-and-spelling"])
@@ -64,40 +48,37 @@ ScreenCase {
 
     // Two wrong answers then the right one on each question: 10 right of 30 taps.
     function test_playThroughWithTwoWrongTapsEach() {
-        const page = openQuizMenu()
+        const page = open("quizzes")
         const entry = entryAt(page, 0)
         mouseClick(entry)
         tryCompare(stack, "busy", false)
         const quizPage = stack.currentItem
-        const game = quizPage.game
-        const quiz = quizPage.quiz
+        const game = quizPage.game, quiz = quizPage.quiz
         compare([quizPage.objectName, quiz, findChild(quizPage, "quizTitle").text],
                 ["quizScreen", entry.quiz, "Irregular Verbs in the Present"])
-        compare(findChild(quizPage, "quizIntroText").text, quiz.description)
-        verify(!findChild(quizPage, "quizPlay").visible)
+        compare([findChild(quizPage, "quizIntroText").text, findChild(quizPage, "quizPlay").visible],
+                [quiz.description, false])
         mouseClick(findChild(quizPage, "playQuizButton"))
-        verify(game.inPlay && findChild(quizPage, "quizPlay").visible)
-        compare(game.questionsInPlay.length, 10)
+        compare([game.inPlay, findChild(quizPage, "quizPlay").visible, game.questionsInPlay.length], [true, true, 10])
 
         for (let turn = 0; turn < 10; ++turn) {
-            compare(findChild(quizPage, "questionCounter").text, (turn + 1) + "/10")
-            compare(findChild(quizPage, "headerTitle").text, quiz.title)
             const question = game.currentQuestion
-            compare(findChild(quizPage, "questionText").text, question.question)
+            compare([findChild(quizPage, "questionCounter").text, findChild(quizPage, "headerTitle").text,
+                     findChild(quizPage, "questionText").text], [(turn + 1) + "/10", quiz.title, question.question])
             const buttons = answerButtons(quizPage)
             const wrong = buttons.filter(b => !b.answer.correct), right = buttons.filter(b => b.answer.correct)
             compare([wrong.length, right.length], [3, 1])
             verify(buttons.every(button => Qt.colorEqual(button.background.color, Theme.readableFill("#0984e3", "white"))))
 
-            tap(wrong[0])
+            mouseClick(wrong[0])
             verify(Qt.colorEqual(wrong[0].background.color, Theme.readableFill("#ff3f34", "white")))
             // The same wrong answer again counts once.
-            tap(wrong[0])
-            tap(wrong[1])
-            compare(findChild(quizPage, "runningPercentage").text, Math.trunc(turn * 100 / (turn * 3 + 2)) + "%")
-            verify(!findChild(quizPage, "explanationText").visible)
+            mouseClick(wrong[0])
+            mouseClick(wrong[1])
+            compare([findChild(quizPage, "runningPercentage").text, findChild(quizPage, "explanationText").visible],
+                    [Math.trunc(turn * 100 / (turn * 3 + 2)) + "%", false])
 
-            tap(right[0])
+            mouseClick(right[0])
             verify(Qt.colorEqual(right[0].background.color, Theme.readableFill("#05c46b", "white")))
             // Every wrong answer is set aside with no fill once the right one is found.
             for (const button of wrong)
@@ -105,8 +86,8 @@ ScreenCase {
             compare(findChild(quizPage, "questionText").text,
                     question.question.split("_____").join(right[0].answer.text))
             const explanation = findChild(quizPage, "explanationText")
-            verify(explanation.visible && question.explanation.length > 0)
-            compare(explanation.text, "Yes! " + question.explanation)
+            compare([explanation.visible, question.explanation.length > 0, explanation.text],
+                    [true, true, "Yes! " + question.explanation])
             // It waits for the next button, however long it takes.
             probe.advance(5000)
             compare(game.currentTurn, turn)
@@ -124,26 +105,25 @@ ScreenCase {
         tryCompare(stack, "busy", false)
         compare(stack.currentItem, page)
         const seal = findChild(entryAt(page, 0), "gradeSeal")
-        verify(seal.visible)
-        verify(Qt.colorEqual(seal.color, "#e74c3c"))
+        verify(seal.visible && Qt.colorEqual(seal.color, "#e74c3c"))
         // The other quizzes are still unplayed.
         verify(!findChild(entryAt(page, 1), "gradeSeal").visible)
     }
 
     // The clue stays hidden until asked for, on every question, and asking costs nothing.
     function test_hintRevealsTheClueOfEachQuestion() {
-        const quizPage = openQuizMenu().openQuiz(entryAt(stack.currentItem, 0).quiz)
+        const quizPage = open("quizzes").openQuiz(entryAt(stack.currentItem, 0).quiz)
         tryCompare(stack, "busy", false)
         quizPage.game.startQuiz(quizPage.quiz)
         for (let turn = 0; turn < 2; ++turn) {
             settle(quizPage)
             const button = findChild(quizPage, "hintButton"), hint = findChild(quizPage, "hintText")
             verify(button.visible && !hint.visible && button.Accessible.name === "Hint", "hidden at first")
-            tap(button)
+            mouseClick(button)
             const clue = quizPage.game.currentQuestion.clue
             verify(!button.visible && hint.visible, "shown once asked for")
             compare([hint.text, hint.Accessible.name], [clue, "Hint: " + clue])
-            tap(answerButtons(quizPage).filter(b => b.answer.correct)[0])
+            mouseClick(answerButtons(quizPage).filter(b => b.answer.correct)[0])
             compare(findChild(quizPage, "runningPercentage").text, "100%")
             next(quizPage)
         }

@@ -35,14 +35,13 @@ TestCase {
         let explained = 0
         for (let turn = 0; turn < 3; ++turn) {
             compare(game.currentTurn, turn)
-            const question = game.currentQuestion
-            const right = answers(quizPage).find(button => button.answer.correct)
+            const question = game.currentQuestion, right = answers(quizPage).find(button => button.answer.correct)
             mouseClick(right)
             compare(findChild(quizPage, "questionText").text, question.question.split("_____").join(right.answer.text))
             const hasExplanation = question.explanation.length > 0
             const others = answers(quizPage).filter(button => !button.answer.correct)
-            compare(findChild(quizPage, "explanationText").visible, hasExplanation)
-            compare(findChild(quizPage, "nextButton").visible, hasExplanation)
+            compare([findChild(quizPage, "explanationText").visible, findChild(quizPage, "nextButton").visible],
+                    [hasExplanation, hasExplanation])
             if (hasExplanation) {
                 ++explained
                 // The wrong answers are set aside, and the question waits for the next button.
@@ -63,12 +62,11 @@ TestCase {
             if (turn < 2)
                 compare(game.currentTurn, turn + 1)
         }
-        compare(explained, 1)
-        verify(!game.inPlay)
+        compare([explained, game.inPlay], [1, false])
+        compare([probe.stored("quizScoresDictionary", "plain"), probe.stored("progressDictionary", "parlare")],
+                [100, 1])
         compare(findChild(quizPage, "quizIntroText").text,
                 "Well done! You worked through all 10 questions. Your accuracy was a perfect 100%.")
-        compare(probe.stored("quizScoresDictionary", "plain"), 100)
-        compare(probe.stored("progressDictionary", "parlare"), 1)
 
         // "Play Quiz" again starts a new game of the same quiz.
         mouseClick(findChild(quizPage, "playQuizButton"))
