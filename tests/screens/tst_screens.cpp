@@ -44,8 +44,6 @@ class ScreensTest : public QObject
     Q_OBJECT
 
 private slots:
-    void scoreColour_data();
-    void scoreColour();
     void menuCountsNoVerbs();
     void searchMatches_data();
     void searchMatches();
@@ -62,27 +60,7 @@ private slots:
     void progressRowsHideVerbsNoLongerInTheData();
 };
 
-void ScreensTest::scoreColour_data()
-{
-    QTest::addColumn<qint64>("score");
-    QTest::addColumn<QColor>("colour");
-    QTest::newRow("-5 pure red") << qint64(-5) << QColor::fromRgbF(1, 0, 0);
-    QTest::newRow("-3") << qint64(-3) << QColor::fromRgbF(1, 0.2f, 0.2f);
-    QTest::newRow("0 yellow") << qint64(0) << QColor::fromRgbF(1, 0.8f, 0);
-    QTest::newRow("2") << qint64(2) << QColor::fromRgbF(0.3f, 1, 0.3f);
-    QTest::newRow("-12 held at red") << qint64(-12) << QColor::fromRgbF(1, 0, 0);
-    QTest::newRow("40 held at green") << qint64(40) << QColor::fromRgbF(0, 1, 0);
-}
 
-void ScreensTest::scoreColour()
-{
-    QFETCH(qint64, score);
-    QFETCH(QColor, colour);
-    const QColor got = ProgressViewerModel::scoreColour(score);
-    QVERIFY2(qAbs(got.redF() - colour.redF()) < 0.01 && qAbs(got.greenF() - colour.greenF()) < 0.01
-                 && qAbs(got.blueF() - colour.blueF()) < 0.01 && got.alphaF() == 1.0f,
-             qPrintable(got.name()));
-}
 
 void ScreensTest::menuCountsNoVerbs()
 {
@@ -291,7 +269,6 @@ void ScreensTest::linkTargets()
 {
     QFETCH(QString, address);
     QFETCH(bool, valid);
-    QCOMPARE(InfoModel::linkTarget(address).isValid(), valid);
     InfoModel model;
     model.setProperty("imagerySourceAddress", address);
     QCOMPARE(model.sections().at(1).toMap().value(QStringLiteral("links")).toList().size(), valid ? 2 : 1);
