@@ -1,60 +1,12 @@
-// The app binary: each screen drawn offscreen, bad arguments and data refused, and links opened
+// The app binary: each screen drawn offscreen, bad arguments refused, and links opened
 // at launch or handed to the app that already runs.
-#include <QDeadlineTimer>
+#include "support/AppProcess.h"
+
 #include <QFile>
 #include <QImage>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QtTest>
-
-namespace {
-
-// The app's data, settings and link socket in a temporary home, never the learner's own.
-QProcessEnvironment appEnvironment(const QTemporaryDir &home, const QString &resourceRoot = {})
-{
-    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
-    environment.insert(QStringLiteral("HOME"), home.path());
-    environment.insert(QStringLiteral("XDG_DATA_HOME"), home.filePath(QStringLiteral("data")));
-    environment.insert(QStringLiteral("XDG_CONFIG_HOME"), home.filePath(QStringLiteral("config")));
-    // QTemporaryDir makes the folder readable by its owner only, as a runtime folder must be.
-    environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
-    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    // The app's traces are what these tests read.
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("flexio.app.debug=true;flexio.verbs.debug=true"));
-    if (!resourceRoot.isEmpty())
-        environment.insert(QStringLiteral("FLEXIO_RESOURCE_ROOT"), resourceRoot);
-    return environment;
-}
-
-// Runs the app to its end; the exit code (-1 when it crashed or hung) and its console.
-std::pair<int, QString> runApp(const QTemporaryDir &home, const QStringList &arguments, const QString &resources = {})
-{
-    QProcess app;
-    app.setProcessEnvironment(appEnvironment(home, resources));
-    app.start(QStringLiteral(FLEXIO_APP), arguments);
-    const bool ended = app.waitForFinished(60000);
-    if (!ended)
-        app.kill();
-    app.waitForFinished();
-    const int code = ended && app.exitStatus() == QProcess::NormalExit ? app.exitCode() : -1;
-    return {code, QString::fromUtf8(app.readAllStandardError())};
-}
-
-// Reads the running app's console until it holds the text, or the time runs out.
-bool waitFor(QProcess &app, QString &console, const QString &text)
-{
-    QDeadlineTimer deadline(30000);
-    while (!console.contains(text)) {
-        if (deadline.hasExpired() || app.state() == QProcess::NotRunning)
-            return false;
-        app.waitForReadyRead(200);
-        console += QString::fromUtf8(app.readAllStandardError());
-    }
-    return true;
-}
-
-}
 
 class AppTest : public QObject
 {
@@ -65,7 +17,6 @@ private slots:
     void savesEachScreen();
     void refusesBadArguments_data();
     void refusesBadArguments();
-    void refusesToStartWithoutVerbData();
     void aDefaultRunPrintsNothing_data();
     void aDefaultRunPrintsNothing();
     void aSecondLaunchHandsItsLinkToTheRunningApp();
@@ -85,7 +36,7 @@ void AppTest::savesEachScreen()
     QFETCH(QString, screen);
     QTemporaryDir home;
     const QString png = home.filePath(QStringLiteral("screen.png"));
-    const auto [code, console] = runApp(home, {QStringLiteral("--screenshot"), screen, png});
+    const auto [code, console] = AppProcess::run(home, {QStringLiteral("--screenshot"), screen, png});
     QVERIFY2(code == 0 && !console.contains(QStringLiteral("qrc:/")), qPrintable(console.right(2000)));
     const auto added = QRegularExpression(QStringLiteral("\\b(\\d+) verbs added\\.$"), QRegularExpression::MultilineOption)
                            .match(console);
@@ -120,20 +71,8 @@ void AppTest::refusesBadArguments()
     QTemporaryDir home;
     const QString png = home.filePath(QStringLiteral("screen.png"));
     arguments.replaceInStrings(QStringLiteral("PNG"), png);
-    QCOMPARE(runApp(home, arguments).first, 2);
+    QCOMPARE(AppProcess::run(home, arguments).first, 2);
     QVERIFY(!QFile::exists(png));
-}
-
-void AppTest::refusesToStartWithoutVerbData()
-{
-    QTemporaryDir home;
-    QTemporaryDir resources;
-    const auto [code, console] = runApp(home, {QStringLiteral("--self-test")}, resources.path());
-    QCOMPARE(code, 1);
-    const QStringList lines = console.split(u'\n').filter(QStringLiteral("Flexio cannot start: "));
-    QCOMPARE(lines.size(), 1);
-    QVERIFY2(lines.first().endsWith(QStringLiteral("the verb data file verbs.xml was not found")), qPrintable(lines.first()));
-    QVERIFY(!console.contains(QStringLiteral("verbs added.")));
 }
 
 void AppTest::aDefaultRunPrintsNothing_data()
@@ -148,12 +87,11 @@ void AppTest::aDefaultRunPrintsNothing()
 {
     QFETCH(QStringList, arguments);
     QTemporaryDir home;
-    QProcessEnvironment environment = appEnvironment(home);
+    QProcessEnvironment environment = AppProcess::environment(home);
     environment.remove(QStringLiteral("QT_LOGGING_RULES"));
     environment.remove(QStringLiteral("XDG_RUNTIME_DIR"));
     QProcess app;
-    app.setProcessEnvironment(environment);
-    app.start(QStringLiteral(FLEXIO_APP), arguments);
+    AppProcess::start(app, environment, arguments);
     QVERIFY(app.waitForFinished(60000));
     QCOMPARE(app.exitCode(), 0);
     const QByteArray errors = app.readAllStandardError();
@@ -164,13 +102,12 @@ void AppTest::aSecondLaunchHandsItsLinkToTheRunningApp()
 {
     QTemporaryDir home;
     QProcess running;
-    running.setProcessEnvironment(appEnvironment(home));
-    running.start(QStringLiteral(FLEXIO_APP), {});
+    AppProcess::start(running, AppProcess::environment(home), {});
     QString console;
-    const bool listening = waitFor(running, console, QStringLiteral("listening for links on "));
+    const bool listening = AppProcess::waitFor(running, console, QStringLiteral("listening for links on "));
     const QString link = QStringLiteral("tavelo-italian://essere-or-avere");
-    const auto [code, second] = listening ? runApp(home, {link}) : std::pair<int, QString>{-1, {}};
-    const bool opened = listening && waitFor(running, console, QStringLiteral("opening quiz essere-or-avere"));
+    const auto [code, second] = listening ? AppProcess::run(home, {link}) : std::pair<int, QString>{-1, {}};
+    const bool opened = listening && AppProcess::waitFor(running, console, QStringLiteral("opening quiz essere-or-avere"));
     running.kill();
     running.waitForFinished();
     QVERIFY2(opened, qPrintable(console.right(2000)));
@@ -181,7 +118,7 @@ void AppTest::aSecondLaunchHandsItsLinkToTheRunningApp()
     QVERIFY(console.contains(u"URL to handle: " + link));
 
     // With the app gone, a launch with a link opens it itself.
-    const auto [aloneCode, alone] = runApp(home, {QStringLiteral("--self-test"), link});
+    const auto [aloneCode, alone] = AppProcess::run(home, {QStringLiteral("--self-test"), link});
     QVERIFY2(aloneCode == 0 && !alone.contains(QStringLiteral("qrc:/")), qPrintable(alone.right(2000)));
     QVERIFY(alone.contains(QStringLiteral("opening quiz essere-or-avere")));
 }

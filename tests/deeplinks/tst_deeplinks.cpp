@@ -1,7 +1,6 @@
 #include "app/LinkForwarder.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
-#include "screens/QuizScreens.h"
 #include "support/TestServices.h"
 
 #include <QLocalSocket>
@@ -20,8 +19,6 @@ private slots:
     void destinationIsTheMatchingOrFirstQuiz();
     void argumentsThatAreLinks_data();
     void argumentsThatAreLinks();
-    void gradeSealsByLastScore_data();
-    void gradeSealsByLastScore();
     void handedOverLinksArriveInOrder();
 };
 
@@ -95,26 +92,7 @@ void DeepLinksTest::argumentsThatAreLinks()
     QCOMPARE(DeepLinkModel::looksLikeLink(argument), link);
 }
 
-void DeepLinksTest::gradeSealsByLastScore_data()
-{
-    QTest::addColumn<qint64>("score");
-    QTest::addColumn<QString>("colour");
-    QTest::newRow("never played") << qint64(0) << "";
-    QTest::newRow("1") << qint64(1) << "#ffe74c3c";
-    QTest::newRow("49") << qint64(49) << "#ffe74c3c";
-    QTest::newRow("50") << qint64(50) << "#ffffcc00";
-    QTest::newRow("89") << qint64(89) << "#ffffcc00";
-    QTest::newRow("90") << qint64(90) << "#ff27ae60";
-}
 
-void DeepLinksTest::gradeSealsByLastScore()
-{
-    QFETCH(qint64, score);
-    QFETCH(QString, colour);
-    QCOMPARE(QuizScreens::showsSeal(score), !colour.isEmpty());
-    QCOMPARE(QuizScreens::gradeColour(score).alpha() == 0 ? QString() : QuizScreens::gradeColour(score).name(QColor::HexArgb),
-             colour);
-}
 
 void DeepLinksTest::handedOverLinksArriveInOrder()
 {
