@@ -122,25 +122,6 @@ private slots:
             QCOMPARE(outcome.err.at(1), nearest);
     }
 
-    void allVerbs()
-    {
-        TestServices services;
-        const Outcome outcome = runCommand({QStringLiteral("--all")});
-        QCOMPARE(outcome.status, 0);
-        QStringList headings;
-        for (const QString &line : outcome.out) {
-            if (line.endsWith(u')') && !line.contains(u'\t') && !line.contains(u':'))
-                headings.append(line);
-        }
-        QStringList expected;
-        for (const Verb *verb : VerbDictionary::shared().verbs())
-            expected.append(verb->displayInfinitive() + u" (" + verb->englishDisplay() + u')');
-        QCOMPARE(headings, expected);
-        // The sensitive verb is in the dictionary, so it is printed too.
-        QVERIFY(outcome.out.contains(QStringLiteral("morire (die)")));
-        QCOMPARE(outcome.out.count(QStringLiteral("Imperative: speak!")), 1);
-    }
-
     void missingData()
     {
         QTemporaryDir empty;

@@ -102,33 +102,6 @@ private slots:
         QCOMPARE(LearningGame().verbSet(), read);
     }
 
-    void setWithNothingToPlay_data()
-    {
-        QTest::addColumn<QString>("type");
-        QTest::addColumn<QString>("fixture");
-        QTest::addColumn<QString>("message");
-        QTest::newRow("conjugation") << "ConjQuiz" << "quizzes" << ConjQuiz::nothingToPlayMessage;
-        QTest::newRow("gap-fill") << "GapFill" << "games_blank" << GapFill::nothingToPlayMessage;
-        QTest::newRow("snap") << "SnapGame" << "quizzes" << SnapGame::nothingToPlayMessage;
-        QTest::newRow("match: an empty deal runs out of time") << "VerbMatch" << "quizzes" << "Sorry, out of time! Better luck next time...";
-    }
-    void setWithNothingToPlay()
-    {
-        QFETCH(QString, type);
-        QFETCH(QString, fixture);
-        QFETCH(QString, message);
-        services_.reset();
-        services_ = std::make_unique<GameServices>(fixture);
-        std::unique_ptr<LearningGame> game = makeGame(type);
-        game->startGame();
-        if (auto *match = qobject_cast<VerbMatch *>(game.get()))
-            QVERIFY(match->inPlay() && match->verbButtons().isEmpty());
-        services_->queue().advance(40000);
-        QVERIFY(!game->inPlay());
-        QCOMPARE(game->message(), message);
-        QCOMPARE(services_->queue().pendingCount(), 0);
-    }
-
     void earlierGamesDelayedStepDoesNothing_data()
     {
         QTest::addColumn<QString>("type");

@@ -1,7 +1,6 @@
 #include "platform/Collation.h"
 #include "platform/LearnerStore.h"
 #include "platform/ManualMainQueue.h"
-#include "platform/Random.h"
 
 #include <QFile>
 #include <QTemporaryDir>
@@ -16,7 +15,6 @@ private slots:
     void unreadableStoreIsKeptAside_data();
     void unreadableStoreIsKeptAside();
     void manualQueueRunsDueWorkInTimeOrder();
-    void randomIsRepeatableAndInRange();
     void collationIgnoresDiacritics_data();
     void collationIgnoresDiacritics();
 };
@@ -94,25 +92,6 @@ void PlatformTest::manualQueueRunsDueWorkInTimeOrder()
     QCOMPARE(ran, QStringList({"a100", "b100", "p100", "d105", "t120", "t240", "c300"}));
     QCOMPARE(queue.now(), 1099);
     QCOMPARE(queue.pendingCount(), 0);
-}
-
-void PlatformTest::randomIsRepeatableAndInRange()
-{
-    Random first(42);
-    Random second(42);
-    QList<int> a, b;
-    for (int i = 0; i < 200; ++i) {
-        a << first.uniform(-2, 5);
-        b << second.uniform(-2, 5);
-    }
-    QCOMPARE(a, b);
-    QCOMPARE(*std::min_element(a.begin(), a.end()), -2);
-    QCOMPARE(*std::max_element(a.begin(), a.end()), 5);
-    QCOMPARE(first.uniform(3, 1), 3);
-    QCOMPARE(first.index(0), 0);
-    QList<int> shuffled = first.shuffled(QList<int>{1, 2, 3, 4, 5, 6, 7, 8});
-    std::sort(shuffled.begin(), shuffled.end());
-    QCOMPARE(shuffled, (QList<int>{1, 2, 3, 4, 5, 6, 7, 8}));
 }
 
 void PlatformTest::collationIgnoresDiacritics_data()

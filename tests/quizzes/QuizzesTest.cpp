@@ -365,24 +365,6 @@ private slots:
         }
     }
 
-    void reportingWithoutStartedActivityChangesNothing()
-    {
-        auto services = start(QStringLiteral("quizzes_game"));
-        Quiz *seven = quiz(QStringLiteral("seven"));
-        const SchoolWorkContext *context = SchoolWork::shared().mainAppContext().child(QStringLiteral("seven"));
-        // Neither before an activity starts nor after it stops.
-        for (int stopped = 0; stopped < 2; ++stopped) {
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("failed to get current activity")));
-            seven->reportScore(0.5);
-            services->queue().runPending();
-            QCOMPARE(context->activityCount(), stopped);
-            QVERIFY(stopped ? !context->currentActivity()->primaryActivityItem() : !QFile::exists(SchoolWork::shared().filePath()));
-            seven->beginActivity();
-            seven->endActivity();
-            services->queue().runPending();
-        }
-    }
-
     void saveErrorIsReported()
     {
         auto services = start(QStringLiteral("quizzes_game"));

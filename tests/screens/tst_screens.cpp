@@ -44,7 +44,6 @@ class ScreensTest : public QObject
     Q_OBJECT
 
 private slots:
-    void menuCountsNoVerbs();
     void searchMatches_data();
     void searchMatches();
     void sortingKeepsSearchesInDictionaryOrder();
@@ -61,24 +60,6 @@ private slots:
 };
 
 
-
-void ScreensTest::menuCountsNoVerbs()
-{
-    QTemporaryDir empty;
-    QFile file(empty.filePath(QStringLiteral("verbs.xml")));
-    QVERIFY(file.open(QIODevice::WriteOnly));
-    file.write("<?xml version=\"1.0\"?>\n<verbs>\n</verbs>\n");
-    file.close();
-    TestServices services(empty.path());
-    MainMenuModel menu;
-    const QVariantList entries = menu.entries();
-    QCOMPARE(entries.size(), 8);
-    QCOMPARE(entries.first().toMap().value(QStringLiteral("description")).toString(),
-             QStringLiteral("Browse and revise 0 essential Italian verbs"));
-    // The card shows a blank verb rather than nothing at all.
-    QVERIFY(menu.randomVerb());
-    QCOMPARE(menu.randomVerb()->displayInfinitive(), QString());
-}
 
 void ScreensTest::searchMatches_data()
 {

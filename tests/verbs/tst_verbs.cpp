@@ -188,27 +188,6 @@ private slots:
         QCOMPARE(infinitives(dictionary.verbs()), QStringList({"àbaco", "abate", "perché", "perche", "zappare"}));
     }
 
-    void dictionaryLoadsFlagsOnTheQueue()
-    {
-        QTemporaryDir store;
-        const QString storePath = store.filePath(QStringLiteral("defaults.json"));
-        {
-            TestServices first(TestServices::fixture(QStringLiteral("basic")), storePath);
-            first.queue().runPending();
-            ProgressManager::shared().setLearnt(QStringLiteral("lavarsi"), true);
-            ProgressManager::shared().setTenseFlag(QStringLiteral("Future"), true);
-        }
-        TestServices second(TestServices::fixture(QStringLiteral("basic")), storePath);
-        VerbDictionary &dictionary = VerbDictionary::shared();
-        QVERIFY(dictionary.learntVerbs().isEmpty());
-        QCOMPARE(dictionary.enabledTenseCount(), 1);
-        QCOMPARE(second.queue().pendingCount(), 1);
-        second.queue().runPending();
-        QCOMPARE(infinitives(dictionary.learntVerbs()), QStringList({"lavare"}));
-        QCOMPARE(dictionary.enabledTenseCount(), 2);
-        QVERIFY(dictionary.tenseSettings().at(5)->status());
-    }
-
     void verbSets()
     {
         const auto folder = verbFolder(document(verbElement("zappare", "<tags>Work,All Verbs</tags>") + verbElement("morire", "<tags>Health</tags>")
