@@ -329,8 +329,12 @@ int FlexioApp::runWindow(const QStringList &arguments)
             return 0;
     }
 
-    if (!loadVerbData() || !loadQuizData())
+    if (!loadVerbData() || !loadQuizData()) {
+        // Work the loading queued never runs: it goes with the shared objects, while the
+        // application object still exists.
+        Services::install(nullptr);
         return 1;
+    }
 
     Symbols::installFonts();
     if (appearance)
@@ -342,6 +346,8 @@ int FlexioApp::runWindow(const QStringList &arguments)
         engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine->rootObjects().first());
     if (!window) {
         qCWarning(lcApp).noquote() << QStringLiteral("Flexio cannot start: the main window did not load");
+        engine.reset();
+        Services::install(nullptr);
         return 1;
     }
 

@@ -26,9 +26,9 @@ private:
     QPointer<QTimer> timer_;
 };
 
-QueueHandlePtr schedule(int intervalMs, bool repeating, std::function<void()> work)
+QueueHandlePtr schedule(QObject *owner, int intervalMs, bool repeating, std::function<void()> work)
 {
-    auto *timer = new QTimer;
+    auto *timer = new QTimer(owner);
     timer->setTimerType(Qt::PreciseTimer);
     timer->setSingleShot(!repeating);
     timer->setInterval(std::max(0, intervalMs));
@@ -50,12 +50,12 @@ QtMainQueue::QtMainQueue() : startedAt_(QDateTime::currentMSecsSinceEpoch())
 
 QueueHandlePtr QtMainQueue::after(int delayMs, std::function<void()> work)
 {
-    return schedule(delayMs, false, std::move(work));
+    return schedule(&timers_, delayMs, false, std::move(work));
 }
 
 QueueHandlePtr QtMainQueue::every(int intervalMs, std::function<void()> tick)
 {
-    return schedule(intervalMs, true, std::move(tick));
+    return schedule(&timers_, intervalMs, true, std::move(tick));
 }
 
 qint64 QtMainQueue::now() const

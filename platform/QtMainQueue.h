@@ -3,6 +3,7 @@
 #include "platform/MainQueue.h"
 
 #include <QElapsedTimer>
+#include <QObject>
 
 // The app's main queue: QTimer on the thread that created it.
 class QtMainQueue final : public MainQueue
@@ -19,4 +20,7 @@ private:
     // the next and never run backwards within a run.
     qint64 startedAt_;
     QElapsedTimer clock_;
+    // Parent of every pending timer, so that work still queued when the queue goes is dropped
+    // with it instead of outliving it.
+    QObject timers_;
 };
