@@ -5,6 +5,7 @@
 #include "app/Services.h"
 #include "games/LearningGame.h"
 #include "games/review/ReviewDrill.h"
+#include "platform/LearnerStore.h"
 #include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
 #include "quizzes/QuizGame.h"
@@ -353,6 +354,12 @@ int FlexioApp::runWindow(const QStringList &arguments)
 
     if (size.isValid())
         window->resize(size);
+    // A phone may end a suspended app without notice: changes still gathered are written as it
+    // leaves the screen.
+    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, window, [](Qt::ApplicationState state) {
+        if (state != Qt::ApplicationActive)
+            Services::current().learnerStore().flush();
+    });
 
     if (forwarder) {
         if (forwarder->isListening())

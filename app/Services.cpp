@@ -33,6 +33,7 @@ ServicesConfig ServicesConfig::forApp()
     // A data folder to try out edited data files without rebuilding.
     const QString resourceOverride = qEnvironmentVariable("FLEXIO_RESOURCE_ROOT");
     config.resourceRoot = resourceOverride.isEmpty() ? Resources::defaultRoot() : resourceOverride;
+    config.storeWriteDelayMs = LearnerStore::defaultWriteDelayMs;
     return config;
 }
 
@@ -79,7 +80,9 @@ bool Services::isInstalled()
 LearnerStore &Services::learnerStore()
 {
     if (!learnerStore_)
-        learnerStore_ = std::make_unique<LearnerStore>(config_.storePath);
+        learnerStore_ = config_.storeWriteDelayMs < 0
+                            ? std::make_unique<LearnerStore>(config_.storePath)
+                            : std::make_unique<LearnerStore>(config_.storePath, mainQueue_.get(), config_.storeWriteDelayMs);
     return *learnerStore_;
 }
 

@@ -29,6 +29,8 @@ struct ServicesConfig
     QString appDataPath;
     std::unique_ptr<MainQueue> mainQueue; // a QTimer queue when empty
     std::optional<std::uint64_t> randomSeed;
+    // How long the store gathers changes before it writes them; negative: each change at once.
+    int storeWriteDelayMs = -1;
 
     // The learner's own files under the platform's app data folder, the compiled-in resources.
     static ServicesConfig forApp();

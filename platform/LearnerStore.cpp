@@ -2,6 +2,7 @@
 
 #include "platform/FileLock.h"
 #include "platform/Logging.h"
+#include "platform/MainQueue.h"
 
 #include <QDir>
 #include <QFile>
@@ -22,13 +23,19 @@ bool sameValue(const QVariant &a, const QVariant &b)
 
 }
 
-LearnerStore::LearnerStore(QString filePath) : filePath_(std::move(filePath))
+LearnerStore::LearnerStore(QString filePath, MainQueue *queue, int writeDelayMs)
+    : filePath_(std::move(filePath)), queue_(queue), writeDelayMs_(writeDelayMs)
 {
     QDir().mkpath(QFileInfo(filePath_).absolutePath());
     open();
 }
 
-LearnerStore::~LearnerStore() = default;
+LearnerStore::~LearnerStore()
+{
+    // A last attempt, with no retry scheduled on a queue that may outlive the store.
+    queue_ = nullptr;
+    flush();
+}
 
 void LearnerStore::open()
 {
@@ -98,6 +105,9 @@ void LearnerStore::refresh() const
     QVariantMap values;
     Stamp stamp;
     if (readFile(values, stamp)) {
+        // What this process has not written yet stays on top of what another one wrote.
+        for (const auto &[key, change] : pending_)
+            apply(values, key, change);
         values_ = values;
         stamp_ = stamp;
     }
@@ -137,7 +147,7 @@ bool LearnerStore::contains(const QString &key) const
 
 bool LearnerStore::set(const QString &key, const QVariant &value)
 {
-    return update(key, [&value](const QVariant &) { return value; });
+    return update(key, [value](const QVariant &) { return value; });
 }
 
 bool LearnerStore::remove(const QString &key)
@@ -147,7 +157,7 @@ bool LearnerStore::remove(const QString &key)
 
 bool LearnerStore::updateEntry(const QString &key, const QString &entry, const Change &change)
 {
-    return update(key, [&](const QVariant &stored) {
+    return update(key, [entry, change](const QVariant &stored) {
         QVariantMap map = stored.typeId() == QMetaType::QVariantMap ? stored.toMap() : QVariantMap();
         const QVariant value = change(map.value(entry));
         if (value.isValid())
@@ -158,27 +168,72 @@ bool LearnerStore::updateEntry(const QString &key, const QString &entry, const C
     });
 }
 
+bool LearnerStore::apply(QVariantMap &values, const QString &key, const Change &change)
+{
+    const QVariant stored = values.value(key);
+    const QVariant changed = change(stored);
+    if (sameValue(stored, changed))
+        return false;
+    if (changed.isValid())
+        values.insert(key, changed);
+    else
+        values.remove(key);
+    return true;
+}
+
 bool LearnerStore::update(const QString &key, const Change &change)
 {
-    const auto apply = [&](QVariantMap &values) {
-        const QVariant stored = values.value(key);
-        const QVariant changed = change(stored);
-        if (sameValue(stored, changed))
-            return false;
-        if (changed.isValid())
-            values.insert(key, changed);
-        else
-            values.remove(key);
-        return true;
-    };
-    if (!writable_) {
-        apply(values_);
+    if (!queue_ || !writable_) {
+        if (writeChanges({{key, change}}))
+            return true;
+        // What could not be written still reads back while the app runs.
+        apply(values_, key, change);
         return false;
     }
+    refresh();
+    if (!apply(values_, key, change))
+        return true;
+    pending_.emplace_back(key, change);
+    scheduleFlush();
+    return true;
+}
+
+void LearnerStore::scheduleFlush()
+{
+    if (scheduledFlush_ && scheduledFlush_->isValid())
+        return;
+    scheduledFlush_ = queue_->after(writeDelayMs_, [this] {
+        scheduledFlush_.reset();
+        flush();
+    });
+}
+
+bool LearnerStore::flush()
+{
+    if (scheduledFlush_) {
+        scheduledFlush_->invalidate();
+        scheduledFlush_.reset();
+    }
+    if (pending_.empty())
+        return true;
+    auto changes = std::exchange(pending_, {});
+    if (writeChanges(changes))
+        return true;
+    // Kept, in order, for the next attempt; they are in the values read already.
+    changes.insert(changes.end(), std::make_move_iterator(pending_.begin()), std::make_move_iterator(pending_.end()));
+    pending_ = std::move(changes);
+    if (queue_ && writable_)
+        scheduleFlush();
+    return false;
+}
+
+bool LearnerStore::writeChanges(const std::vector<std::pair<QString, Change>> &changes)
+{
+    if (!writable_)
+        return false;
     const FileLock lock(filePath_ + QStringLiteral(".lock"));
     if (!lock.locked()) {
         reportFailure(u"could not lock " + filePath_);
-        apply(values_);
         return false;
     }
     QVariantMap values;
@@ -186,16 +241,15 @@ bool LearnerStore::update(const QString &key, const Change &change)
     if (!readFile(values, stamp)) {
         // Someone put an unreadable file in place meanwhile: it is not overwritten.
         reportFailure(u"could not read " + filePath_ + u" before writing; the change stays in memory");
-        apply(values_);
         return false;
     }
-    if (!apply(values)) {
+    bool changed = false;
+    for (const auto &[key, change] : changes)
+        changed = apply(values, key, change) || changed;
+    const bool written = !changed || writeFile(values);
+    if (written) {
         values_ = values;
-        stamp_ = stamp;
-        return true;
+        stamp_ = changed ? currentStamp() : stamp;
     }
-    const bool written = writeFile(values);
-    values_ = values;
-    stamp_ = written ? currentStamp() : stamp;
     return written;
 }

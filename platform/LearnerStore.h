@@ -6,7 +6,13 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <memory>
 #include <optional>
+#include <utility>
+#include <vector>
+
+class MainQueue;
+class QueueHandle;
 
 // The per-user key-value store: one whole value (a dictionary, a text) per key, kept in a JSON
 // file. Reads come from a copy that is read again whenever the file changes on disk.
@@ -16,13 +22,20 @@
 // as it is writes nothing. The file is replaced atomically, so a killed process leaves the store
 // as it was before or after the last write. A file that cannot be read is renamed aside, never
 // overwritten, and the store starts empty. A store that cannot be written is reported once.
+//
+// Given a queue, changes are seen by reads at once and written together writeDelayMs later (or
+// by flush(), or when the store goes), so a burst of taps costs one write; each change is then
+// made again against the file as it is at that moment, which keeps the two-process merge.
+// Without a queue, every change is written before the call returns.
 class LearnerStore
 {
 public:
-    // Gets the value on disk (invalid when absent) and returns the value to store (invalid to remove).
+    // Gets the value on disk (invalid when absent) and returns the value to store (invalid to
+    // remove). A deferred change runs later, so it holds copies, never references.
     using Change = std::function<QVariant(const QVariant &stored)>;
+    static constexpr int defaultWriteDelayMs = 1000;
 
-    explicit LearnerStore(QString filePath);
+    explicit LearnerStore(QString filePath, MainQueue *queue = nullptr, int writeDelayMs = defaultWriteDelayMs);
     ~LearnerStore();
     LearnerStore(const LearnerStore &) = delete;
     LearnerStore &operator=(const LearnerStore &) = delete;
@@ -33,7 +46,8 @@ public:
     [[nodiscard]] std::optional<QString> text(const QString &key) const;
     [[nodiscard]] bool contains(const QString &key) const;
 
-    // Stores value under key and writes the file. False on failure.
+    // Stores value under key and writes the file (now, or with the next batch when deferred).
+    // False when the change could not be or will not be written.
     bool set(const QString &key, const QVariant &value);
     bool remove(const QString &key);
     // Applies change to the value of key as it is on disk now, under the store's lock.
@@ -41,6 +55,10 @@ public:
     // The same for one entry of the dictionary under key (an absent or other value counts as an
     // empty dictionary).
     bool updateEntry(const QString &key, const QString &entry, const Change &change);
+
+    // Writes the changes made since the last write now. False when they could not be written.
+    bool flush();
+    [[nodiscard]] bool hasPendingChanges() const { return !pending_.empty(); }
 
     [[nodiscard]] const QString &filePath() const { return filePath_; }
     // Where an unreadable file was moved at start, or empty.
@@ -57,6 +75,11 @@ private:
     };
 
     void open();
+    // Applies change to values; false when it leaves them as they were.
+    static bool apply(QVariantMap &values, const QString &key, const Change &change);
+    // Writes the file with the changes applied to what is on disk, under the lock.
+    bool writeChanges(const std::vector<std::pair<QString, Change>> &changes);
+    void scheduleFlush();
     // Reads the file into values; false when it exists but is not a JSON object.
     bool readFile(QVariantMap &values, Stamp &stamp) const;
     bool writeFile(const QVariantMap &values);
@@ -71,4 +94,9 @@ private:
     bool writable_ = true;
     mutable bool failureReported_ = false;
     int writeCount_ = 0;
+    MainQueue *queue_ = nullptr;
+    int writeDelayMs_ = 0;
+    // Changes made in memory and not yet written, in the order they were made.
+    std::vector<std::pair<QString, Change>> pending_;
+    std::shared_ptr<QueueHandle> scheduledFlush_;
 };

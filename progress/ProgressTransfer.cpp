@@ -185,6 +185,9 @@ QString ProgressTransfer::importJson(const QByteArray &json)
     }
     schedule.store(cards);
     refreshAfterImport();
+    // An import is written at once rather than with the next batch of changes.
+    if (!store.flush())
+        return QStringLiteral("The progress was read but could not be saved on this device.");
     return {};
 }
 

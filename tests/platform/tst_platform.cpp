@@ -12,6 +12,7 @@ class PlatformTest : public QObject
 
 private slots:
     void storeKeepsValuesAcrossInstances();
+    void gatheredChangesAreWrittenOnceAndMerged();
     void unreadableStoreIsKeptAside_data();
     void unreadableStoreIsKeptAside();
     void manualQueueRunsDueWorkInTimeOrder();
@@ -39,6 +40,35 @@ void PlatformTest::storeKeepsValuesAcrossInstances()
     // Only the kind asked for is read.
     QVERIFY(!reopened.dictionary(QStringLiteral("name")) && !reopened.text(QStringLiteral("scores")));
     QVERIFY(!reopened.contains(QStringLiteral("gone")));
+}
+
+void PlatformTest::gatheredChangesAreWrittenOnceAndMerged()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("defaults.json"));
+    const auto points = [](const LearnerStore &store) {
+        return store.dictionary(QStringLiteral("scores")).value_or(QVariantMap{}).value("parlare").toLongLong();
+    };
+    const auto add = [](qint64 n) { return [n](const QVariant &stored) { return stored.toLongLong() + n; }; };
+    ManualMainQueue queue;
+    {
+        LearnerStore store(path, &queue, 1000);
+        store.updateEntry(QStringLiteral("scores"), QStringLiteral("parlare"), add(2));
+        store.updateEntry(QStringLiteral("scores"), QStringLiteral("parlare"), add(3));
+        QCOMPARE(points(store), 5);
+        // Another process adds its points meanwhile: both stay.
+        LearnerStore(path).updateEntry(QStringLiteral("scores"), QStringLiteral("parlare"), add(10));
+        QCOMPARE(points(store), 15);
+        queue.advance(999);
+        QCOMPARE(store.writeCount(), 0);
+        queue.advance(1);
+        QCOMPARE(store.writeCount(), 1);
+        QCOMPARE(points(LearnerStore(path)), 15);
+        store.set(QStringLiteral("late"), QStringLiteral("kept"));
+    }
+    // What was still gathered is written as the store goes.
+    QCOMPARE(LearnerStore(path).text(QStringLiteral("late")), std::optional<QString>(QStringLiteral("kept")));
+    QCOMPARE(queue.pendingCount(), 0);
 }
 
 void PlatformTest::unreadableStoreIsKeptAside_data()

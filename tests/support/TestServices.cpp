@@ -39,6 +39,7 @@ void TestServices::installFresh()
     config.appDataPath = dir_.filePath(QStringLiteral("appdata"));
     config.mainQueue = std::move(queue);
     config.randomSeed = options_.seed;
+    config.storeWriteDelayMs = options_.storeWriteDelayMs;
     Services::install(std::make_unique<Services>(std::move(config)));
 }
 
