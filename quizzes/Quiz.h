@@ -6,7 +6,6 @@
 
 #include <QList>
 #include <QObject>
-#include <QUuid>
 #include <QtQml/qqmlregistration.h>
 
 // One grammar quiz of the quiz data file, with the score of its last completed run. It is
@@ -27,7 +26,6 @@ class Quiz : public QObject, public SchoolWorkTask
 public:
     explicit Quiz(QObject *parent = nullptr) : QObject(parent) {}
 
-    const QUuid id = QUuid::createUuid();
     QString identifier;
     SchoolWorkContext::Type contextType = SchoolWorkContext::Type::quiz;
     QString title;

@@ -116,8 +116,7 @@ void QuizDataReader::elementEnded(const QString &name)
             quiz.quizID = quiz.title;
         quiz.order = currentOrder_;
         currentOrder_ += 1;
-        qCDebug(lcQuizzes).noquote() << QString(u"adding quiz " + QString::number(currentOrder_) + u" \"" + quiz.title + u"\" with id "
-                       + quiz.id.toString(QUuid::WithoutBraces));
+        qCDebug(lcQuizzes) << "adding quiz" << currentOrder_ << quiz.title << "with id" << quiz.quizID;
         Quiz *finished = currentQuiz_.release();
         onQuiz_(finished);
         currentQuiz_ = std::make_unique<Quiz>();

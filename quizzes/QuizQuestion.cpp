@@ -30,10 +30,12 @@ void QuizQuestion::replace(QuizQuestionAnswer *&slot, QuizQuestionAnswer *fresh)
     fresh->setParent(this);
     QuizQuestionAnswer *old = std::exchange(slot, fresh);
     const qsizetype dealt = allAnswers_.indexOf(old);
-    if (dealt >= 0) {
-        allAnswers_[dealt] = fresh;
-        emit allAnswersChanged();
+    if (dealt < 0) {
+        delete old;
+        return;
     }
+    allAnswers_[dealt] = fresh;
+    emit allAnswersChanged();
     // A screen may still show the old answer until it rebinds.
     old->deleteLater();
 }

@@ -3,7 +3,6 @@
 #include "quizzes/QuizQuestionAnswerState.h"
 
 #include <QObject>
-#include <QUuid>
 #include <QtQml/qqmlregistration.h>
 
 // One of the four answers of a quiz question.
@@ -23,7 +22,6 @@ public:
     {
     }
 
-    const QUuid id = QUuid::createUuid();
     QString text;
     bool correct = false;
 

@@ -4,7 +4,6 @@
 
 #include <QObject>
 #include <QStringList>
-#include <QUuid>
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
@@ -31,7 +30,6 @@ class Verb : public QObject
 public:
     explicit Verb(QObject *parent = nullptr);
 
-    QUuid id = QUuid::createUuid();
     const QString locale = QStringLiteral("it-IT");
     QString key;
     QString infinitive;

@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import Flexio
 
 // The one window: a navigation stack with the main menu at its root.
@@ -29,12 +29,12 @@ ApplicationWindow {
         const quiz = DeepLinkModel.destination(quizID);
         switch (DeepLinkModel.placementName(quiz)) {
         case "push":
-            stack.push(quizPage, {
+            stack.push(Qt.resolvedUrl("QuizGamePage.qml"), {
                     "quiz": quiz
                 });
             break;
         case "replace":
-            stack.replace(quizPage, {
+            stack.replace(Qt.resolvedUrl("QuizGamePage.qml"), {
                     "quiz": quiz
                 });
             break;
@@ -42,12 +42,6 @@ ApplicationWindow {
     }
     Component.onCompleted: DeepLinkModel.quizIDPushed.connect(window.openQuiz)
     Component.onDestruction: DeepLinkModel.quizIDPushed.disconnect(window.openQuiz)
-
-    Component {
-        id: quizPage
-        QuizGamePage {
-        }
-    }
 
     Shortcut {
         sequences: ["Esc", "Back"]

@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import QtQuick.Layouts
 import QtQuick.Templates as T
 import Flexio
@@ -28,98 +28,36 @@ Page {
         return true;
     }
 
+    // The screens by name, each compiled when first opened so that the menu's first frame waits
+    // for none of them.
+    readonly property var screenFiles: ({
+            "dictionary": "VerbDictionaryPage.qml",
+            "progress": "ProgressPage.qml",
+            "settings": "SettingsPage.qml",
+            "info": "InfoPage.qml",
+            "quizzes": "QuizGamesMenuPage.qml",
+            "table": "VerbTablePage.qml",
+            "match": "VerbMatchView.qml",
+            "conjugation": "ConjQuizView.qml",
+            "snap": "SnapGameView.qml",
+            "gapfill": "GapFillView.qml",
+            "review": "ReviewPage.qml"
+        })
+
     // Opens a screen by name: one of the entries' pages, "settings", "info", or "table" with a
     // verb. Returns the pushed page.
     function openScreen(name: string, verb: Verb): Item {
-        const view = page.StackView.view;
-        switch (name) {
-        case "dictionary":
-            return view.push(dictionaryPage);
-        case "progress":
-            return view.push(progressPage);
-        case "settings":
-            return view.push(settingsPage);
-        case "info":
-            return view.push(infoPage);
-        case "quizzes":
-            return view.push(quizMenuPage);
-        case "table":
-            return view.push(tablePage, {
-                    "verb": verb
-                });
-        case "match":
-            return view.push(matchPage);
-        case "conjugation":
-            return view.push(conjugationPage);
-        case "snap":
-            return view.push(snapPage);
-        case "gapfill":
-            return view.push(gapFillPage);
-        case "review":
-            return view.push(reviewPage);
-        }
-        return null;
+        const file = page.screenFiles[name];
+        if (!file)
+            return null;
+        return page.StackView.view.push(Qt.resolvedUrl(file), name === "table" ? {
+                "verb": verb
+            } : {});
     }
 
     StackView.onActivating: {
         page.menu.pickRandomVerb();
         page.menu.refreshReview();
-    }
-
-    Component {
-        id: dictionaryPage
-        VerbDictionaryPage {
-        }
-    }
-    Component {
-        id: progressPage
-        ProgressPage {
-        }
-    }
-    Component {
-        id: settingsPage
-        SettingsPage {
-        }
-    }
-    Component {
-        id: infoPage
-        InfoPage {
-        }
-    }
-    Component {
-        id: tablePage
-        VerbTablePage {
-        }
-    }
-    Component {
-        id: matchPage
-        VerbMatchView {
-        }
-    }
-    Component {
-        id: conjugationPage
-        ConjQuizView {
-        }
-    }
-    Component {
-        id: snapPage
-        SnapGameView {
-        }
-    }
-    Component {
-        id: gapFillPage
-        GapFillView {
-        }
-    }
-    Component {
-        id: reviewPage
-        ReviewPage {
-        }
-    }
-    Component {
-        id: quizMenuPage
-        QuizGamesMenuPage {
-        }
     }
 
     // The whole menu scrolls, so that nothing is cut off on a small or turned screen; on a

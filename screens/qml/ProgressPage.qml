@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import QtQuick.Dialogs
 import QtQuick.Layouts
 import Flexio
@@ -47,24 +47,16 @@ ScreenPage {
         width: parent.width
         z: 1
         spacing: 0
-        TabButton {
-            Layout.fillWidth: true
+        PageTab {
             text: "Verbs"
-            font.pixelSize: Theme.subhead
-            checkable: false
             checked: tabs.currentIndex === 0
             onClicked: tabs.currentIndex = 0
-            Accessible.name: text
         }
-        TabButton {
+        PageTab {
             objectName: "gridTab"
-            Layout.fillWidth: true
             text: "Tenses"
-            font.pixelSize: Theme.subhead
-            checkable: false
             checked: tabs.currentIndex === 1
             onClicked: tabs.currentIndex = 1
-            Accessible.name: text
         }
     }
 

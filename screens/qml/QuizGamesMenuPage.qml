@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import Flexio
 
 // The quiz menu: a heading, what the quizzes are for, and one entry per quiz with the seal of

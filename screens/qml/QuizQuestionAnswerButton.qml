@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import Flexio
 
 // One answer of the question in play, filled by its state: blue before a tap, green when right,

@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import Flexio
 
 // Moves on to the next question; pulses gently while it waits.

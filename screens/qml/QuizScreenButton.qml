@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 import Flexio
 
 // A wide, rounded, filled button of the quiz screen.

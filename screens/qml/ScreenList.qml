@@ -1,5 +1,5 @@
 import QtQuick
-import QtQuick.Controls
+import QtQuick.Controls.Basic
 
 // A screen's scrolling list. Its rows report taps and swipes through the list's signals, which
 // the screen that owns the list handles. Tab stops once on the list; the arrow keys move between
