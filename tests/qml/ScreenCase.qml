@@ -3,10 +3,11 @@ import QtQuick.Controls
 import QtTest
 import Flexio
 
-// A phone-sized test case over the main menu; every test starts back at the menu.
+// A test case over the main menu, phone-sized unless the run names another size; every test
+// starts back at the menu.
 TestCase {
-    width: 390
-    height: 844
+    width: probe.screenSize.width
+    height: probe.screenSize.height
     visible: true
     when: windowShown
 

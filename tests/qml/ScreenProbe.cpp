@@ -61,3 +61,10 @@ void ScreenProbe::releaseSpeech()
 {
     hang_->release.release(1000);
 }
+
+QSize ScreenProbe::screenSize()
+{
+    const QStringList parts = qEnvironmentVariable("FLEXIO_SCREEN_SIZE").split(u'x');
+    const QSize size(parts.value(0).toInt(), parts.value(1).toInt());
+    return size.isEmpty() ? QSize(390, 844) : size;
+}

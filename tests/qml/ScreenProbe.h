@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QObject>
+#include <QSize>
 #include <QStringList>
 #include <QVariant>
 
@@ -10,6 +11,8 @@
 class ScreenProbe : public QObject
 {
     Q_OBJECT
+    // The test window's size: FLEXIO_SCREEN_SIZE ("1024x1366"), a phone's when unset.
+    Q_PROPERTY(QSize screenSize READ screenSize CONSTANT)
 
 public:
     using QObject::QObject;
@@ -31,6 +34,7 @@ public:
     Q_INVOKABLE bool speechReady() const;
     // The stored text for a store key ("LastSelectedVerbSet"); empty when none is stored.
     Q_INVOKABLE QString storedText(const QString &key) const;
+    [[nodiscard]] static QSize screenSize();
 
 private:
     std::shared_ptr<HangingSynthesizer::Hang> hang_ = std::make_shared<HangingSynthesizer::Hang>();

@@ -92,7 +92,9 @@ ScreenCase {
         compare([stack.depth, row.verb.learnt], [2, false])
         mouseClick(findChild(row, "verbRow"))
         tryCompare(stack, "busy", false)
-        compare([stack.currentItem.objectName, stack.currentItem.verb.key], ["verbTable", "alzarsi"])
+        // On a wide window the table shows beside the list instead.
+        const table = page.twoPane ? findChild(page, "verbDetail") : stack.currentItem
+        compare([table.objectName, table.verb.key], [page.twoPane ? "verbDetail" : "verbTable", "alzarsi"])
     }
 
     function openTable(key) {

@@ -143,14 +143,6 @@ private slots:
         QCOMPARE(dealt, expected);
     }
 
-    void missingFileLeavesNoQuizzes()
-    {
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("quizzes.xml was not found")));
-        auto services = start(QStringLiteral("basic"));
-        QVERIFY(QuizGamesParser::shared().quizzes().isEmpty());
-        QCOMPARE(SchoolWork::shared().mainAppContext().childCount(), 0);
-    }
-
     // The quiz before the fault is kept, scored and registered.
     void malformedFileKeepsEarlierQuizzes()
     {

@@ -50,7 +50,6 @@ private slots:
     void verbListFollowsLearntMarks();
     void tableRowLayout_data();
     void tableRowLayout();
-    void cardForAVerb();
     void gearOnlyWhileAClipIsFetched_data();
     void gearOnlyWhileAClipIsFetched();
     void linkTargets_data();
@@ -175,18 +174,6 @@ void ScreensTest::tableRowLayout()
     // A row without a pronoun never draws one.
     part.pronoun.clear();
     QVERIFY(!VerbTableModel::row(part).value(QStringLiteral("pronounShown")).toBool());
-}
-
-void ScreensTest::cardForAVerb()
-{
-    TestServices services(screensFixture());
-    VerbTableModel model;
-    model.setVerb(VerbDictionary::shared().verbForKey(QStringLiteral("piovere")));
-    QCOMPARE(model.tables().size(), 12);
-    QCOMPARE(model.notes(), QStringLiteral("Also with avere in everyday speech."));
-    model.setVerb(nullptr);
-    QVERIFY(model.tables().isEmpty());
-    QCOMPARE(model.title(), QString());
 }
 
 void ScreensTest::gearOnlyWhileAClipIsFetched_data()
