@@ -50,7 +50,14 @@ Item {
 
     // The list forwards its choice once the sheet is built, so that building it writes nothing.
     property bool built: false
-    Component.onCompleted: built = true
+    Component.onCompleted: {
+        built = true;
+        Qt.callLater(setPicker.revealCurrent);
+    }
+    onShowingChanged: {
+        if (showing)
+            Qt.callLater(setPicker.revealCurrent);
+    }
 
     // Taps on the sheet never reach the board underneath; on a wide window the board is dimmed.
     Rectangle {
