@@ -14,11 +14,13 @@
 
 namespace {
 
+// Numbers compare by value whatever their type (3 read back from the file equals the 3 stored),
+// and maps and lists entry by entry, without converting them to JSON first.
 bool sameValue(const QVariant &a, const QVariant &b)
 {
     if (a.isValid() != b.isValid())
         return false;
-    return !a.isValid() || QJsonValue::fromVariant(a) == QJsonValue::fromVariant(b);
+    return !a.isValid() || a == b;
 }
 
 }

@@ -15,10 +15,7 @@ namespace {
 const QString flagLog = QStringLiteral("ProgressManager >> getFlagDictionary >> ");
 }
 
-ProgressManager::ProgressManager(Services &services) : services_(services)
-{
-    buildProgressEntries();
-}
+ProgressManager::ProgressManager(Services &services) : services_(services) {}
 
 ProgressManager::~ProgressManager() = default;
 
@@ -42,7 +39,7 @@ void ProgressManager::store(const QString &key, const QVariantMap &value)
 // One entry changes; the other entries stay as they are on disk, whoever wrote them.
 void ProgressManager::storeEntry(const QString &key, const QString &entry, const QVariant &value)
 {
-    services_.learnerStore().updateEntry(key, entry, [&value](const QVariant &) { return value; });
+    services_.learnerStore().updateEntry(key, entry, [value](const QVariant &) { return value; });
 }
 
 QVariantMap ProgressManager::readDictionary(const QString &key)
@@ -80,9 +77,21 @@ void ProgressManager::addPoints(const QString &verbKey, qint64 points)
     services_.learnerStore().updateEntry(progressDictionary, verbKey, [points](const QVariant &stored) {
         return QVariant(StoredMaps::integer(stored).value_or(0) + points);
     });
-    const qint64 score = progressScores().value(verbKey, 0);
-    qCDebug(lcProgress).noquote() << QString(u"points for " + verbKey + u" now set at " + QString::number(score));
-    buildProgressEntries();
+    qCDebug(lcProgress) << points << "points for" << verbKey;
+    scoresReplaced();
+}
+
+void ProgressManager::scoresReplaced()
+{
+    entriesStale_ = true;
+    emit progressDictionaryEntriesChanged();
+}
+
+const QList<ProgressDictionaryEntry *> &ProgressManager::progressDictionaryEntries()
+{
+    if (entriesStale_)
+        buildProgressEntries();
+    return entries_;
 }
 
 void ProgressManager::setLearnt(const QString &verbKey, bool learnt)
@@ -105,7 +114,7 @@ void ProgressManager::setQuizScore(const QString &quizKey, qint64 score)
     qCDebug(lcProgress).noquote() << QString(u"score for " + quizKey + u" now set at " + QString::number(score));
 }
 
-QList<ProgressDictionaryEntry *> ProgressManager::buildProgressEntries()
+void ProgressManager::buildProgressEntries()
 {
     const QMap<QString, qint64> scores = progressScores();
     const VerbDictionary &dictionary = services_.verbDictionary();
@@ -125,23 +134,12 @@ QList<ProgressDictionaryEntry *> ProgressManager::buildProgressEntries()
                      [](const auto &a, const auto &b) { return a.second->score() > b.second->score(); });
     for (qsizetype i = 0; i < named.size(); ++i)
         entries[i] = named.at(i).second;
-    publish(entries);
-    return entries;
-}
-
-void ProgressManager::publish(QList<ProgressDictionaryEntry *> entries)
-{
     // Screens may still hold the old rows until they rebind, so they go on the next event loop turn.
     for (ProgressDictionaryEntry *old : std::as_const(entries_))
         old->deleteLater();
     entries_ = std::move(entries);
-    emit progressDictionaryEntriesChanged();
-
-    QStringList rows;
-    rows.reserve(entries_.size());
-    for (const ProgressDictionaryEntry *entry : std::as_const(entries_))
-        rows.append(entry->verb()->displayInfinitive() + u": " + QString::number(entry->score()));
-    qCDebug(lcProgress).noquote() << u"ProgressManager >> progress entries [" + rows.join(QStringLiteral(", ")) + u']';
+    entriesStale_ = false;
+    qCDebug(lcProgress) << "progress entries made for" << entries_.size() << "verbs";
 }
 
 QMap<QString, bool> ProgressManager::getFlagDictionary()

@@ -37,7 +37,8 @@ public:
     const QString miscSettingsDictionary = QStringLiteral("miscSettingsDictionary");
     const QString quizScoresDictionary = QStringLiteral("quizScoresDictionary");
 
-    [[nodiscard]] const QList<ProgressDictionaryEntry *> &progressDictionaryEntries() const { return entries_; }
+    // The scored verbs, best first; made when first read after a change, not at every point.
+    [[nodiscard]] const QList<ProgressDictionaryEntry *> &progressDictionaryEntries();
 
     // The dictionary stored under key; an empty one is stored first when there is none.
     QVariantMap readDictionary(const QString &key);
@@ -49,7 +50,8 @@ public:
     void setLearnt(const QString &verbKey, bool learnt);
     Q_INVOKABLE void toggleLearnt(Verb *verb);
     void setQuizScore(const QString &quizKey, qint64 score);
-    QList<ProgressDictionaryEntry *> buildProgressEntries();
+    // The scores changed behind the manager's back (an import): the entries are made again.
+    void scoresReplaced();
 
     QMap<QString, bool> getFlagDictionary();
     void setTenseFlag(const QString &tenseName, bool status);
@@ -64,8 +66,9 @@ private:
     void storeEntry(const QString &key, const QString &entry, const QVariant &value);
     QMap<QString, bool> rebuildFlagDictionary(const QMap<QString, bool> &stored);
     QMap<QString, bool> createFlagDictionary();
-    void publish(QList<ProgressDictionaryEntry *> entries);
+    void buildProgressEntries();
 
     Services &services_;
     QList<ProgressDictionaryEntry *> entries_;
+    bool entriesStale_ = true;
 };

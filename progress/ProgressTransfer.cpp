@@ -197,7 +197,7 @@ void ProgressTransfer::refreshAfterImport()
     const QMap<QString, bool> learnt = progress.learntFlags();
     for (Verb *verb : services_.verbDictionary().verbs())
         verb->setLearnt(learnt.value(verb->key, false));
-    progress.buildProgressEntries();
+    progress.scoresReplaced();
 }
 
 bool ProgressTransfer::exportToFile(const QUrl &file)
