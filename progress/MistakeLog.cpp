@@ -32,9 +32,15 @@ void MistakeLog::recordInfinitive(const QString &verbKey, const QString &given, 
 void MistakeLog::recordForm(const DrilledForm &form, const QString &given, bool right)
 {
     const qint64 now = services_.mainQueue().now();
-    QMap<QString, MistakeRecord> all = records();
-    all[form.id()].add({now, right, given});
-    store(all);
+    // Only this form's record changes, made on the record as stored, so the answers another
+    // process logs meanwhile stay.
+    const MistakeRecord::Answer answer{now, right, given};
+    services_.learnerStore().updateEntry(storeKey, form.id(), [answer](const QVariant &stored) {
+        MistakeRecord record = MistakeRecord::fromVariant(stored).value_or(MistakeRecord());
+        record.add(answer);
+        return QVariant(record.toVariant());
+    });
+    emit changed();
     qCDebug(lcReview) << "answer to" << form.id() << given << (right ? "right" : "wrong");
     services_.object<ReviewSchedule>().rate(form, right, now);
 }

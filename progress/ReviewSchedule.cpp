@@ -17,15 +17,21 @@ ReviewSchedule &ReviewSchedule::shared()
 
 void ReviewSchedule::rate(const DrilledForm &form, bool right, qint64 nowMs)
 {
-    QMap<QString, FsrsCard> all = cards();
-    const auto found = all.constFind(form.id());
-    if (found == all.cend() && right)
+    // A form answered right before it was ever missed has no card. The card as stored is the one
+    // reviewed, so the reviews another process makes meanwhile stay.
+    LearnerStore &store = services_.learnerStore();
+    if (right && !FsrsCard::fromVariant(store.dictionary(storeKey).value_or(QVariantMap()).value(form.id())))
         return;
-    const FsrsCard before = found == all.cend() ? FsrsCard{} : *found;
-    const FsrsCard after = scheduler_.review(before, right ? Fsrs::Rating::good : Fsrs::Rating::again, nowMs);
-    all.insert(form.id(), after);
-    store(all);
-    qCDebug(lcReview) << form.id() << "due at" << after.due << "stability" << after.stability;
+    const Fsrs scheduler = scheduler_;
+    const auto rating = right ? Fsrs::Rating::good : Fsrs::Rating::again;
+    store.updateEntry(storeKey, form.id(), [scheduler, rating, nowMs](const QVariant &stored) {
+        const std::optional<FsrsCard> before = FsrsCard::fromVariant(stored);
+        if (!before && rating == Fsrs::Rating::good)
+            return stored;
+        return QVariant(scheduler.review(before.value_or(FsrsCard{}), rating, nowMs).toVariant());
+    });
+    emit changed();
+    qCDebug(lcReview) << form.id() << (right ? "right" : "wrong") << "at" << nowMs;
 }
 
 QMap<QString, FsrsCard> ReviewSchedule::cards() const
