@@ -23,6 +23,9 @@ bool sameValue(const QVariant &a, const QVariant &b)
     return !a.isValid() || a == b;
 }
 
+// How often the main thread looks whether a background write is done.
+constexpr int writePollMs = 20;
+
 }
 
 LearnerStore::LearnerStore(QString filePath, MainQueue *queue, int writeDelayMs)
@@ -41,14 +44,14 @@ LearnerStore::~LearnerStore()
 
 void LearnerStore::open()
 {
-    if (readFile(values_, stamp_))
+    if (readFile(filePath_, values_, stamp_))
         return;
     values_.clear();
     const QString aside =
         filePath_ + u".unreadable-" + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     if (QFile::rename(filePath_, aside)) {
         setAsidePath_ = aside;
-        stamp_ = currentStamp();
+        stamp_ = stampOf(filePath_);
         qCWarning(lcSettings).noquote() << QString(u"LearnerStore >> could not read " + filePath_ + u" (format error), kept it as " + aside
                        + u" and starting with defaults");
         return;
@@ -59,19 +62,19 @@ void LearnerStore::open()
                    + u" (format error) nor move it aside; starting with defaults and leaving the file untouched");
 }
 
-LearnerStore::Stamp LearnerStore::currentStamp() const
+LearnerStore::Stamp LearnerStore::stampOf(const QString &path)
 {
-    const QFileInfo info(filePath_);
+    const QFileInfo info(path);
     if (!info.exists())
         return {};
     return {info.size(), info.lastModified()};
 }
 
-bool LearnerStore::readFile(QVariantMap &values, Stamp &stamp) const
+bool LearnerStore::readFile(const QString &path, QVariantMap &values, Stamp &stamp)
 {
     values.clear();
-    stamp = currentStamp();
-    QFile file(filePath_);
+    stamp = stampOf(path);
+    QFile file(path);
     if (!file.exists())
         return true;
     if (!file.open(QIODevice::ReadOnly))
@@ -87,29 +90,17 @@ bool LearnerStore::readFile(QVariantMap &values, Stamp &stamp) const
     return true;
 }
 
-bool LearnerStore::writeFile(const QVariantMap &values)
-{
-    QSaveFile file(filePath_);
-    const QByteArray bytes = QJsonDocument(QJsonObject::fromVariantMap(values)).toJson(QJsonDocument::Indented);
-    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
-        reportFailure(u"could not write " + filePath_ + u": " + file.errorString());
-        return false;
-    }
-    ++writeCount_;
-    return true;
-}
-
-// Another process may have written the file since it was last read.
+// Another process may have written the file since it was last read. While a background write is
+// under way the file may or may not hold its changes yet, so it is read again once that is done.
 void LearnerStore::refresh() const
 {
-    if (!writable_ || currentStamp() == stamp_)
+    if (!writable_ || backgroundWrite_.valid() || stampOf(filePath_) == stamp_)
         return;
     QVariantMap values;
     Stamp stamp;
-    if (readFile(values, stamp)) {
+    if (readFile(filePath_, values, stamp)) {
         // What this process has not written yet stays on top of what another one wrote.
-        for (const auto &[key, change] : pending_)
-            apply(values, key, change);
+        applyAll(values, pending_);
         values_ = values;
         stamp_ = stamp;
     }
@@ -183,10 +174,17 @@ bool LearnerStore::apply(QVariantMap &values, const QString &key, const Change &
     return true;
 }
 
+void LearnerStore::applyAll(QVariantMap &values, const Changes &changes)
+{
+    for (const auto &[key, change] : changes)
+        apply(values, key, change);
+}
+
 bool LearnerStore::update(const QString &key, const Change &change)
 {
     if (!queue_ || !writable_) {
-        if (writeChanges({{key, change}}))
+        Changes changes{{key, change}};
+        if (writable_ && adopt(writeChanges(filePath_, changes), {}, false))
             return true;
         // What could not be written still reads back while the app runs.
         apply(values_, key, change);
@@ -206,8 +204,38 @@ void LearnerStore::scheduleFlush()
         return;
     scheduledFlush_ = queue_->after(writeDelayMs_, [this] {
         scheduledFlush_.reset();
-        flush();
+        startBackgroundWrite();
     });
+}
+
+void LearnerStore::startBackgroundWrite()
+{
+    if (backgroundWrite_.valid()) {
+        // One write at a time: these changes go with the next.
+        scheduleFlush();
+        return;
+    }
+    if (pending_.empty())
+        return;
+    writing_ = std::exchange(pending_, {});
+    backgroundWrite_ = std::async(std::launch::async, &LearnerStore::writeChanges, filePath_, writing_);
+    writePoll_ = queue_->after(writePollMs, [this] { collectBackgroundWrite(false); });
+}
+
+void LearnerStore::collectBackgroundWrite(bool wait)
+{
+    if (!backgroundWrite_.valid())
+        return;
+    if (!wait && backgroundWrite_.wait_for(std::chrono::seconds(0)) != std::future_status::ready) {
+        writePoll_ = queue_->after(writePollMs, [this] { collectBackgroundWrite(false); });
+        return;
+    }
+    if (writePoll_) {
+        writePoll_->invalidate();
+        writePoll_.reset();
+    }
+    const Written written = backgroundWrite_.get();
+    adopt(written, std::exchange(writing_, {}), true);
 }
 
 bool LearnerStore::flush()
@@ -216,42 +244,59 @@ bool LearnerStore::flush()
         scheduledFlush_->invalidate();
         scheduledFlush_.reset();
     }
+    collectBackgroundWrite(true);
     if (pending_.empty())
         return true;
-    auto changes = std::exchange(pending_, {});
-    if (writeChanges(changes))
-        return true;
-    // Kept, in order, for the next attempt; they are in the values read already.
-    changes.insert(changes.end(), std::make_move_iterator(pending_.begin()), std::make_move_iterator(pending_.end()));
-    pending_ = std::move(changes);
-    if (queue_ && writable_)
-        scheduleFlush();
-    return false;
+    Changes changes = std::exchange(pending_, {});
+    const Written written = writeChanges(filePath_, changes);
+    return adopt(written, std::move(changes), true);
 }
 
-bool LearnerStore::writeChanges(const std::vector<std::pair<QString, Change>> &changes)
+bool LearnerStore::adopt(const Written &written, Changes changes, bool retry)
 {
-    if (!writable_)
+    if (!written.failure.isEmpty()) {
+        reportFailure(written.failure);
+        if (retry) {
+            // Kept, in order, for the next attempt; they are in the values read already.
+            changes.insert(changes.end(), std::make_move_iterator(pending_.begin()),
+                           std::make_move_iterator(pending_.end()));
+            pending_ = std::move(changes);
+            if (queue_)
+                scheduleFlush();
+        }
         return false;
-    const FileLock lock(filePath_ + QStringLiteral(".lock"));
+    }
+    if (written.changedFile)
+        ++writeCount_;
+    values_ = written.values;
+    applyAll(values_, pending_);
+    stamp_ = written.stamp;
+    return true;
+}
+
+LearnerStore::Written LearnerStore::writeChanges(const QString &path, const Changes &changes)
+{
+    Written written;
+    const FileLock lock(path + QStringLiteral(".lock"));
     if (!lock.locked()) {
-        reportFailure(u"could not lock " + filePath_);
-        return false;
+        written.failure = u"could not lock " + path;
+        return written;
     }
-    QVariantMap values;
-    Stamp stamp;
-    if (!readFile(values, stamp)) {
+    if (!readFile(path, written.values, written.stamp)) {
         // Someone put an unreadable file in place meanwhile: it is not overwritten.
-        reportFailure(u"could not read " + filePath_ + u" before writing; the change stays in memory");
-        return false;
+        written.failure = u"could not read " + path + u" before writing; the change stays in memory";
+        return written;
     }
-    bool changed = false;
     for (const auto &[key, change] : changes)
-        changed = apply(values, key, change) || changed;
-    const bool written = !changed || writeFile(values);
-    if (written) {
-        values_ = values;
-        stamp_ = changed ? currentStamp() : stamp;
+        written.changedFile = apply(written.values, key, change) || written.changedFile;
+    if (!written.changedFile)
+        return written;
+    QSaveFile file(path);
+    const QByteArray bytes = QJsonDocument(QJsonObject::fromVariantMap(written.values)).toJson(QJsonDocument::Indented);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.commit()) {
+        written.failure = u"could not write " + path + u": " + file.errorString();
+        return written;
     }
+    written.stamp = stampOf(path);
     return written;
 }

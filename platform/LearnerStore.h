@@ -6,6 +6,7 @@
 #include <QVariantMap>
 
 #include <functional>
+#include <future>
 #include <memory>
 #include <optional>
 #include <utility>
@@ -23,10 +24,11 @@ class QueueHandle;
 // as it was before or after the last write. A file that cannot be read is renamed aside, never
 // overwritten, and the store starts empty. A store that cannot be written is reported once.
 //
-// Given a queue, changes are seen by reads at once and written together writeDelayMs later (or
-// by flush(), or when the store goes), so a burst of taps costs one write; each change is then
-// made again against the file as it is at that moment, which keeps the two-process merge.
-// Without a queue, every change is written before the call returns.
+// Given a queue, changes are seen by reads at once and written together writeDelayMs later on a
+// worker thread (or at once by flush(), and when the store goes), so a burst of taps costs one
+// write and no tap waits for the disk; each change is then made again against the file as it is
+// at that moment, which keeps the two-process merge. Without a queue, every change is written
+// before the call returns.
 class LearnerStore
 {
 public:
@@ -56,9 +58,10 @@ public:
     // empty dictionary).
     bool updateEntry(const QString &key, const QString &entry, const Change &change);
 
-    // Writes the changes made since the last write now. False when they could not be written.
+    // Writes the changes made since the last write now, after any write under way. False when
+    // they could not be written.
     bool flush();
-    [[nodiscard]] bool hasPendingChanges() const { return !pending_.empty(); }
+    [[nodiscard]] bool hasPendingChanges() const { return !pending_.empty() || !writing_.empty(); }
 
     [[nodiscard]] const QString &filePath() const { return filePath_; }
     // Where an unreadable file was moved at start, or empty.
@@ -73,17 +76,33 @@ private:
         QDateTime modified;
         bool operator==(const Stamp &) const = default;
     };
+    using Changes = std::vector<std::pair<QString, Change>>;
+    // What one read-merge-write of the file left: the values on disk after it, or why it failed.
+    struct Written
+    {
+        bool changedFile = false;
+        QString failure;
+        QVariantMap values;
+        Stamp stamp;
+    };
 
     void open();
     // Applies change to values; false when it leaves them as they were.
     static bool apply(QVariantMap &values, const QString &key, const Change &change);
-    // Writes the file with the changes applied to what is on disk, under the lock.
-    bool writeChanges(const std::vector<std::pair<QString, Change>> &changes);
+    static void applyAll(QVariantMap &values, const Changes &changes);
+    // Under the lock: reads the file, applies changes and writes it when they changed it. Touches
+    // no member, so it can run on a worker thread.
+    static Written writeChanges(const QString &path, const Changes &changes);
+    // Takes over the outcome of a write of changes; a failed batch is kept for the next attempt
+    // when retry is set.
+    bool adopt(const Written &written, Changes changes, bool retry);
     void scheduleFlush();
-    // Reads the file into values; false when it exists but is not a JSON object.
-    bool readFile(QVariantMap &values, Stamp &stamp) const;
-    bool writeFile(const QVariantMap &values);
-    [[nodiscard]] Stamp currentStamp() const;
+    void startBackgroundWrite();
+    // Takes over the background write's outcome once it is done (at once when wait is set).
+    void collectBackgroundWrite(bool wait);
+    // Reads the file at path into values; false when it exists but is not a JSON object.
+    static bool readFile(const QString &path, QVariantMap &values, Stamp &stamp);
+    static Stamp stampOf(const QString &path);
     void refresh() const;
     void reportFailure(const QString &what) const;
 
@@ -97,6 +116,10 @@ private:
     MainQueue *queue_ = nullptr;
     int writeDelayMs_ = 0;
     // Changes made in memory and not yet written, in the order they were made.
-    std::vector<std::pair<QString, Change>> pending_;
+    Changes pending_;
+    // The changes the background write is making, and its outcome.
+    Changes writing_;
+    std::future<Written> backgroundWrite_;
     std::shared_ptr<QueueHandle> scheduledFlush_;
+    std::shared_ptr<QueueHandle> writePoll_;
 };
