@@ -4,6 +4,7 @@
 #include "settings/TenseSetting.h"
 #include "verbs/English.h"
 #include "verbs/VerbDictionary.h"
+#include "verbs/VerbPack.h"
 
 #include <algorithm>
 #include <functional>
@@ -97,8 +98,16 @@ QStringList Verb::englishImperfect(const QStringList &englishPronouns)
     return English::imperfectRenderings(englishInfinitive, englishPronouns);
 }
 
+void Verb::readPackedTenses() const
+{
+    // Verbs are only ever made as non-const objects, so filling their lists from here is sound.
+    if (packedTenses_)
+        VerbPack::readTenses(*const_cast<Verb *>(this));
+}
+
 QStringList Verb::simpleForms(const QStringList &tense) const
 {
+    readPackedTenses();
     const QString fallback = withoutBars(infinitive);
     QStringList forms;
     forms.reserve(6);
@@ -113,6 +122,7 @@ QStringList Verb::simpleForms(const QStringList &tense) const
 
 QStringList Verb::presentForms() const
 {
+    readPackedTenses();
     qCDebug(lcVerbs).noquote() << u"present tense for " + infinitive + u" is " + Logging::quotedList(presentTense);
     return simpleForms(presentTense);
 }
@@ -170,11 +180,13 @@ QStringList Verb::conditionalPerfectForms()
 
 bool Verb::hasImperative() const
 {
+    readPackedTenses();
     return std::any_of(imperativeTense.begin(), imperativeTense.end(), [](const QString &form) { return !form.isEmpty(); });
 }
 
 QStringList Verb::imperativeForms() const
 {
+    readPackedTenses();
     QStringList forms;
     forms.reserve(6);
     for (int i = 0; i < 6; ++i)

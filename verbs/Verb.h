@@ -7,6 +7,10 @@
 #include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
+#include <memory>
+
+struct VerbPackSource;
+
 // One Italian verb, filled from the verb data file and shared by reference between the
 // dictionary, the games and the screens. Persons are six slots: io, tu, lui/lei, noi, voi, loro.
 class Verb : public QObject
@@ -44,6 +48,8 @@ public:
     QString englishPastParticiple;
     QString notes;
     bool reflexive = false;
+    // The forms of each simple tense as the data gives them. A verb from the packed data fills
+    // these on first use (readPackedTenses()); read them through the *Forms() functions.
     QStringList presentTense;
     QStringList imperfectTense;
     QStringList preteriteTense;
@@ -123,6 +129,11 @@ signals:
     void learntChanged();
 
 private:
+    friend class VerbPack;
+
+    // Fills the tense lists from the packed data the first time they are needed.
+    void readPackedTenses() const;
+
     struct DefaultLists
     {
         QStringList pronouns{QStringLiteral("io"), QStringLiteral("tu"), QStringLiteral("lui/lei"),
@@ -148,4 +159,7 @@ private:
     const QString &englishSimplePastOrDerived();
 
     bool learnt_ = false;
+    // Where a verb from the packed data finds its tense lists until they are read.
+    std::shared_ptr<const VerbPackSource> packedTenses_;
+    qsizetype packedTensesAt_ = 0;
 };

@@ -13,7 +13,7 @@
 namespace {
 
 constexpr quint32 packMagic = 0x50565846; // "FXVP" read as a little-endian word
-constexpr quint32 packVersion = 2;
+constexpr quint32 packVersion = 3;
 constexpr qsizetype headerWords = 4;
 
 }
@@ -36,6 +36,11 @@ void VerbPack::fields(Verb &verb, Visitor &visit)
     visit(verb.impersonal);
     visit(verb.perfectWithEssere);
     visit(verb.stative);
+}
+
+template <typename Visitor>
+void VerbPack::tenses(Verb &verb, Visitor &visit)
+{
     visit(verb.presentTense);
     visit(verb.imperfectTense);
     visit(verb.preteriteTense);
@@ -85,8 +90,8 @@ private:
 class VerbPack::Reader
 {
 public:
-    Reader(const quint32 *words, qsizetype wordCount, const char16_t *pool, qsizetype poolSize)
-        : words_(words), wordCount_(wordCount), pool_(pool), poolSize_(poolSize)
+    Reader(const VerbPackSource &source, qsizetype at = 0)
+        : words_(source.words), wordCount_(source.wordCount), pool_(source.pool), poolSize_(source.poolSize), at_(at)
     {
     }
 
@@ -95,12 +100,10 @@ public:
     {
         const quint32 offset = next();
         const quint32 size = next();
-        if (size == 0)
-            text = QString();
-        else if (qsizetype(offset) + qsizetype(size) <= poolSize_)
-            text = QString::fromRawData(reinterpret_cast<const QChar *>(pool_ + offset), size);
-        else
+        if (qsizetype(offset) + qsizetype(size) > poolSize_)
             bad = true;
+        else if (keep)
+            text = size == 0 ? QString() : QString::fromRawData(reinterpret_cast<const QChar *>(pool_ + offset), size);
     }
     void operator()(QStringList &texts)
     {
@@ -109,13 +112,22 @@ public:
             bad = true;
             return;
         }
+        if (!keep) {
+            QString unused;
+            for (quint32 i = 0; i < count; ++i)
+                (*this)(unused);
+            return;
+        }
         texts.resize(count);
         for (QString &text : texts)
             (*this)(text);
     }
 
     [[nodiscard]] bool atEnd() const { return at_ == wordCount_; }
+    [[nodiscard]] qsizetype at() const { return at_; }
     bool bad = false;
+    // Off: texts are only checked, and nothing is filled in.
+    bool keep = true;
 
 private:
     quint32 next()
@@ -137,8 +149,11 @@ private:
 QByteArray VerbPack::pack(const QList<Verb *> &verbs)
 {
     Writer writer;
-    for (Verb *verb : verbs)
+    for (Verb *verb : verbs) {
+        verb->readPackedTenses();
         fields(*verb, writer);
+        tenses(*verb, writer);
+    }
     QList<quint32> header{packMagic, packVersion, quint32(verbs.size()), quint32(writer.words.size())};
     QByteArray data;
     data.reserve((header.size() + writer.words.size()) * 4 + writer.pool.size() * 2);
@@ -168,13 +183,20 @@ QList<Verb *> VerbPack::unpack(QByteArrayView data, QObject *parent, bool *ok)
     const qsizetype poolBytes = data.size() - (headerWords + recordWords) * 4;
     if (recordWords > data.size() / 4 || poolBytes < 0 || poolBytes % 2 != 0)
         return {};
-    Reader reader(words + headerWords, recordWords,
-                  reinterpret_cast<const char16_t *>(words + headerWords + recordWords), poolBytes / 2);
+    const auto source = std::make_shared<const VerbPackSource>(VerbPackSource{
+        words + headerWords, recordWords, reinterpret_cast<const char16_t *>(words + headerWords + recordWords),
+        poolBytes / 2});
+    Reader reader(*source);
     QList<Verb *> verbs;
     verbs.reserve(verbCount);
     for (qsizetype i = 0; i < verbCount && !reader.bad; ++i) {
         auto *verb = new Verb(parent);
         fields(*verb, reader);
+        verb->packedTenses_ = source;
+        verb->packedTensesAt_ = reader.at();
+        reader.keep = false;
+        tenses(*verb, reader);
+        reader.keep = true;
         verbs.append(verb);
     }
     if (reader.bad || !reader.atEnd()) {
@@ -183,6 +205,16 @@ QList<Verb *> VerbPack::unpack(QByteArrayView data, QObject *parent, bool *ok)
     }
     *ok = true;
     return verbs;
+}
+
+void VerbPack::readTenses(Verb &verb)
+{
+    const std::shared_ptr<const VerbPackSource> source = std::exchange(verb.packedTenses_, nullptr);
+    if (!source)
+        return;
+    // The whole record was checked when it was unpacked.
+    Reader reader(*source, verb.packedTensesAt_);
+    tenses(verb, reader);
 }
 
 QByteArrayView VerbPack::retain(const QString &path)
