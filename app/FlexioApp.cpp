@@ -330,7 +330,9 @@ int FlexioApp::runWindow(const QStringList &arguments)
             return 0;
     }
 
-    if (!loadVerbData() || !loadQuizData()) {
+    // The quiz file is read on a worker thread while the verbs and the screens load.
+    QuizGamesParser::shared();
+    if (!loadVerbData()) {
         // Work the loading queued never runs: it goes with the shared objects, while the
         // application object still exists.
         Services::install(nullptr);
@@ -347,6 +349,12 @@ int FlexioApp::runWindow(const QStringList &arguments)
         engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine->rootObjects().first());
     if (!window) {
         qCWarning(lcApp).noquote() << QStringLiteral("Flexio cannot start: the main window did not load");
+        engine.reset();
+        Services::install(nullptr);
+        return 1;
+    }
+
+    if (!loadQuizData()) {
         engine.reset();
         Services::install(nullptr);
         return 1;

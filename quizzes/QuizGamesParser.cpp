@@ -12,15 +12,21 @@
 
 #include <QFile>
 #include <QJSEngine>
+#include <QThread>
 #include <QUrl>
 
-QuizGamesParser::QuizGamesParser(Services &services) : services_(services)
+QuizGamesParser::QuizGamesParser(Services &services)
+    : services_(services),
+      // Made first, so that the registry destroys it after this parser, which unhooks itself.
+      schoolWork_(&services.object<SchoolWork>())
 {
-    readFile();
+    startReading();
 }
 
 QuizGamesParser::~QuizGamesParser()
 {
+    if (reading_.valid())
+        qDeleteAll(reading_.get().quizzes);
     if (schoolWork_ && schoolWork_->delegate() == this)
         schoolWork_->setDelegate(nullptr);
 }
@@ -39,14 +45,14 @@ QuizGamesParser *QuizGamesParser::create(QQmlEngine *, QJSEngine *)
 
 Quiz *QuizGamesParser::quizWithID(const QString &quizID) const
 {
-    for (Quiz *quiz : quizzes_) {
+    for (Quiz *quiz : quizzes()) {
         if (quiz->quizID == quizID)
             return quiz;
     }
     return nullptr;
 }
 
-void QuizGamesParser::readFile()
+void QuizGamesParser::startReading()
 {
     dataPath_ = services_.resources().path(QStringLiteral("quizzes"), QStringLiteral("xml"));
     if (dataPath_.isEmpty()) {
@@ -54,38 +60,62 @@ void QuizGamesParser::readFile()
         qCWarning(lcQuizzes).noquote() << QString(u"QuizGamesParser >> " + loadError_);
         return;
     }
-    QFile file(dataPath_);
-    if (!file.open(QIODevice::ReadOnly)) {
-        loadError_ = u"the quiz data file " + dataPath_ + u" cannot be read: " + file.errorString();
-        qCWarning(lcQuizzes).noquote() << QString(u"QuizGamesParser >> " + loadError_);
-        return;
-    }
-    readWhole_ = parse(file.readAll());
-    // The quizzes read before a fault are kept, and are scored and registered like the rest.
-    documentEnded();
+    reading_ = std::async(std::launch::async, &QuizGamesParser::read, dataPath_, std::ref(services_.random()), thread());
 }
 
-bool QuizGamesParser::parse(const QByteArray &xml)
+QuizGamesParser::Reading QuizGamesParser::read(const QString &path, Random &random, QThread *home)
 {
-    QuizDataReader reader(services_.random(), [this](Quiz *quiz) {
-        quiz->setParent(this);
-        quizzes_.append(quiz);
+    Reading reading;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        reading.error = u"the quiz data file " + path + u" cannot be read: " + file.errorString();
+        reading.warning = u"QuizGamesParser >> " + reading.error;
+        return reading;
+    }
+    reading.opened = true;
+    QuizDataReader reader(random, [&reading, home](Quiz *quiz) {
+        quiz->moveToThread(home);
+        reading.quizzes.append(quiz);
     });
-    if (reader.read(xml))
-        return true;
+    reading.whole = reader.read(file.readAll());
+    if (reading.whole)
+        return reading;
     QString reason = reader.errorText();
     if (reason.endsWith(u'.'))
         reason.chop(1);
-    loadError_ = QStringLiteral("%1 is not valid %2: %3 (line %4, column %5)")
-                     .arg(dataPath_, reader.structureError() ? QStringLiteral("quiz data") : QStringLiteral("XML"),
-                          reason)
-                     .arg(reader.errorLine())
-                     .arg(reader.errorColumn());
-    qCWarning(lcQuizzes).noquote() << QString(QStringLiteral("QuizGamesParser >> the quiz data file %1 is not well-formed: %2 at line %3, column %4")
-                       .arg(dataPath_, reader.errorText())
-                       .arg(reader.errorLine())
-                       .arg(reader.errorColumn()));
-    return false;
+    reading.error = QStringLiteral("%1 is not valid %2: %3 (line %4, column %5)")
+                        .arg(path, reader.structureError() ? QStringLiteral("quiz data") : QStringLiteral("XML"), reason)
+                        .arg(reader.errorLine())
+                        .arg(reader.errorColumn());
+    reading.warning = QStringLiteral("QuizGamesParser >> the quiz data file %1 is not well-formed: %2 at line %3, column %4")
+                          .arg(path, reader.errorText())
+                          .arg(reader.errorLine())
+                          .arg(reader.errorColumn());
+    return reading;
+}
+
+void QuizGamesParser::finishReading() const
+{
+    // The parser is only ever made as a non-const object, so taking the reading over from a
+    // const question is sound.
+    if (reading_.valid())
+        const_cast<QuizGamesParser *>(this)->takeOver(const_cast<QuizGamesParser *>(this)->reading_.get());
+}
+
+void QuizGamesParser::takeOver(Reading reading)
+{
+    if (!reading.warning.isEmpty())
+        qCWarning(lcQuizzes).noquote() << reading.warning;
+    loadError_ = reading.error;
+    if (!reading.opened)
+        return;
+    readWhole_ = reading.whole;
+    for (Quiz *quiz : std::as_const(reading.quizzes)) {
+        quiz->setParent(this);
+        quizzes_.append(quiz);
+    }
+    // The quizzes read before a fault are kept, and are scored and registered like the rest.
+    documentEnded();
 }
 
 void QuizGamesParser::documentEnded()
@@ -113,7 +143,6 @@ void QuizGamesParser::readLastScores()
 
 void QuizGamesParser::registerQuizzes()
 {
-    schoolWork_ = &services_.object<SchoolWork>();
     SchoolWork &store = *schoolWork_;
     store.setDelegate(this);
     for (const Quiz *quiz : std::as_const(quizzes_)) {
@@ -130,7 +159,7 @@ QString QuizGamesParser::universalLinkText(const QString &identifier)
 std::unique_ptr<SchoolWorkContext> QuizGamesParser::createContext(const QString &identifier, SchoolWorkContext &,
                                                                   const QStringList &)
 {
-    if (quizzes_.isEmpty())
+    if (quizzes().isEmpty())
         return nullptr;
     const Quiz *quiz = quizWithID(identifier);
     if (!quiz)

@@ -8,16 +8,20 @@
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
+#include <future>
 #include <memory>
 
 class QQmlEngine;
 class QJSEngine;
+class QThread;
+class Random;
 class SchoolWork;
 class Services;
 
-// Reads the quiz data file once, on first use, into the list of quizzes, gives each quiz its
-// last stored score and registers the quizzes as school-work contexts, whose missing contexts
-// it then makes on request.
+// Reads the quiz data file into the list of quizzes, gives each quiz its last stored score and
+// registers the quizzes as school-work contexts, whose missing contexts it then makes on request.
+// The file is read on a worker thread from construction on; the first question asked of the
+// parser waits for that reading and takes it over.
 // A file that cannot be read whole (see QuizDataReader) keeps the quizzes read before the fault
 // and names the fault in loadError().
 class QuizGamesParser : public QObject, public SchoolWorkDelegate
@@ -34,16 +38,32 @@ public:
     static QuizGamesParser &shared();
     static QuizGamesParser *create(QQmlEngine *, QJSEngine *);
 
+    // Waits for the reading and takes it over: the quizzes are then scored and registered. Every
+    // question below does this first.
+    void finishReading() const;
+
     // In file order.
-    [[nodiscard]] const QList<Quiz *> &quizzes() const { return quizzes_; }
+    [[nodiscard]] const QList<Quiz *> &quizzes() const
+    {
+        finishReading();
+        return quizzes_;
+    }
     // The first quiz whose quizID is the given one, or nullptr.
     Q_INVOKABLE [[nodiscard]] Quiz *quizWithID(const QString &quizID) const;
 
     // Where the quiz file was read from, and whether it was read to its end.
     [[nodiscard]] const QString &dataPath() const { return dataPath_; }
-    [[nodiscard]] bool readWhole() const { return readWhole_; }
+    [[nodiscard]] bool readWhole() const
+    {
+        finishReading();
+        return readWhole_;
+    }
     // Why the file could not be read whole, naming the file, line and column; empty when it was.
-    [[nodiscard]] const QString &loadError() const { return loadError_; }
+    [[nodiscard]] const QString &loadError() const
+    {
+        finishReading();
+        return loadError_;
+    }
 
     std::unique_ptr<SchoolWorkContext> createContext(const QString &identifier, SchoolWorkContext &parentContext,
                                                      const QStringList &parentIdentifierPath) override;
@@ -53,8 +73,20 @@ public:
     static QString universalLinkText(const QString &identifier);
 
 private:
-    void readFile();
-    bool parse(const QByteArray &xml);
+    // What the worker thread read: the quizzes (already handed to home's thread) and any fault.
+    struct Reading
+    {
+        bool opened = false;
+        bool whole = false;
+        QList<Quiz *> quizzes;
+        QString error;
+        QString warning;
+    };
+
+    void startReading();
+    // Touches no member, so that it can run on a worker thread.
+    static Reading read(const QString &path, Random &random, QThread *home);
+    void takeOver(Reading reading);
     void documentEnded();
     void readLastScores();
     void registerQuizzes();
@@ -65,4 +97,5 @@ private:
     QString dataPath_;
     QString loadError_;
     bool readWhole_ = false;
+    std::future<Reading> reading_;
 };

@@ -49,7 +49,7 @@ int playAll(QuizGame &game, ManualMainQueue &queue, const QList<int> &wrongTaps 
 std::unique_ptr<TestServices> start(const QString &fixture)
 {
     auto services = std::make_unique<TestServices>(TestServices::fixture(fixture));
-    QuizGamesParser::shared();
+    QuizGamesParser::shared().finishReading();
     services->queue().runPending();
     return services;
 }
@@ -350,7 +350,7 @@ private slots:
             QCOMPARE(activity->duration(), 10.5);
 
             services->restart();
-            QuizGamesParser::shared();
+            QuizGamesParser::shared().finishReading();
             services->queue().runPending();
             context = SchoolWork::shared().mainAppContext().child(QStringLiteral("seven"));
             QVERIFY(context);
@@ -381,7 +381,7 @@ private slots:
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{ not json") == 10);
         broken.close();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read")));
-        QuizGamesParser::shared();
+        QuizGamesParser::shared().finishReading();
         services.queue().runPending();
         const QStringList aside = QDir(appData).entryList({SchoolWork::fileName + QStringLiteral(".unreadable-*")});
         QCOMPARE(aside.size(), 1);
