@@ -3,7 +3,6 @@
 #include "platform/Logging.h"
 #include "verbs/Verb.h"
 
-#include <QXmlStreamReader>
 
 namespace {
 
@@ -16,69 +15,27 @@ VerbDataReader::VerbDataReader(VerbSink onVerb) : onVerb_(std::move(onVerb)) {}
 
 VerbDataReader::~VerbDataReader() = default;
 
-bool VerbDataReader::read(const QByteArray &xml)
+void VerbDataReader::begin()
 {
     currentVerb_ = std::make_unique<Verb>();
     currentConjugation_.clear();
     str_.clear();
-    openElements_.clear();
     verbCount_ = 0;
-    QXmlStreamReader reader(xml);
-    const auto fail = [&reader, this](const QString &fault) {
-        structureError_ = true;
-        reader.raiseError(fault);
-    };
-    while (!reader.atEnd()) {
-        switch (reader.readNext()) {
-        case QXmlStreamReader::StartElement: {
-            const QString name = reader.name().toString();
-            if (const QString fault = startFault(name); !fault.isEmpty()) {
-                fail(fault);
-                break;
-            }
-            openElements_.append(name);
-            elementStarted(name);
-            break;
-        }
-        case QXmlStreamReader::Characters:
-            if (!reader.isCDATA())
-                characters(reader.text().toString());
-            break;
-        case QXmlStreamReader::EndElement: {
-            const QString name = reader.name().toString();
-            openElements_.removeLast();
-            if (name == u"verb") {
-                if (const QString fault = verbFault(); !fault.isEmpty()) {
-                    fail(fault);
-                    break;
-                }
-            }
-            elementEnded(name);
-            break;
-        }
-        default:
-            break;
-        }
-    }
-    if (!reader.hasError() && verbCount_ == 0)
-        fail(QStringLiteral("the file holds no verbs"));
-    currentVerb_.reset();
-    if (reader.hasError()) {
-        errorText_ = reader.errorString();
-        errorLine_ = reader.lineNumber();
-        errorColumn_ = reader.columnNumber();
-        return false;
-    }
-    return true;
 }
 
-QString VerbDataReader::startFault(const QString &name) const
+void VerbDataReader::end()
 {
-    if (openElements_.size() >= maxDepth)
-        return QStringLiteral("elements are nested more than %1 deep").arg(maxDepth);
-    if (openElements_.contains(name))
-        return u"a <" + name + u"> inside another <" + name + u'>';
-    return {};
+    currentVerb_.reset();
+}
+
+QString VerbDataReader::endFault(const QString &name) const
+{
+    return name == u"verb" ? verbFault() : QString();
+}
+
+QString VerbDataReader::documentFault() const
+{
+    return verbCount_ == 0 ? QStringLiteral("the file holds no verbs") : QString();
 }
 
 QString VerbDataReader::verbFault() const
