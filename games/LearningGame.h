@@ -41,6 +41,20 @@ public:
     [[nodiscard]] const QString &gameName() const { return gameName_; }
     [[nodiscard]] LearningGameDifficultyLevel difficultyLevel() const { return difficultyLevel_; }
     [[nodiscard]] int level() const { return int(difficultyLevel_); }
+    // Of one value per level, the given level's.
+    template <typename T>
+    [[nodiscard]] static T forLevel(LearningGameDifficultyLevel level, T easy, T medium, T hard)
+    {
+        switch (level) {
+        case LearningGameDifficultyLevel::medium:
+            return medium;
+        case LearningGameDifficultyLevel::hard:
+            return hard;
+        case LearningGameDifficultyLevel::easy:
+            break;
+        }
+        return easy;
+    }
     void setDifficultyLevel(LearningGameDifficultyLevel level);
 
     // The stored set name when that set still has verbs, otherwise "All Verbs".

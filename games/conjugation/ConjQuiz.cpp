@@ -30,15 +30,7 @@ ConjQuiz::~ConjQuiz()
 
 double ConjQuiz::timeIncrementFor(LearningGameDifficultyLevel level)
 {
-    switch (level) {
-    case LearningGameDifficultyLevel::easy:
-        return 0.000675;
-    case LearningGameDifficultyLevel::medium:
-        return 0.0015;
-    case LearningGameDifficultyLevel::hard:
-        return 0.0025;
-    }
-    return 0.000675;
+    return forLevel(level, 0.000675, 0.0015, 0.0025);
 }
 
 Verb *ConjQuiz::currentVerb() const

@@ -34,28 +34,12 @@ Verb *SnapGame::currentVerb() const
 
 int SnapGame::decoyThreshold() const
 {
-    switch (difficultyLevel()) {
-    case LearningGameDifficultyLevel::easy:
-        return 9;
-    case LearningGameDifficultyLevel::medium:
-        return 7;
-    case LearningGameDifficultyLevel::hard:
-        return 4;
-    }
-    return 9;
+    return forLevel(difficultyLevel(), 9, 7, 4);
 }
 
 double SnapGame::baseTime() const
 {
-    switch (difficultyLevel()) {
-    case LearningGameDifficultyLevel::easy:
-        return 1.5;
-    case LearningGameDifficultyLevel::medium:
-        return 1.0;
-    case LearningGameDifficultyLevel::hard:
-        return 0.75;
-    }
-    return 1.5;
+    return forLevel(difficultyLevel(), 1.5, 1.0, 0.75);
 }
 
 void SnapGame::startGame()
