@@ -1,5 +1,7 @@
 #include "app/ConjugateCommand.h"
 
+#include "app/Services.h"
+
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
@@ -45,7 +47,7 @@ int ConjugateCommand::run(const QStringList &arguments)
 
 int ConjugateCommand::runMode(Mode mode, const QString &name)
 {
-    VerbDictionary &dictionary = VerbDictionary::shared();
+    VerbDictionary &dictionary = Services::current().verbDictionary();
     if (!dictionary.loaded()) {
         err_ << "Flexio cannot start: " << dictionary.loadError() << Qt::endl;
         return noData;
@@ -129,8 +131,9 @@ void ConjugateCommand::printTables(Verb &verb)
 
 void ConjugateCommand::printDrill(Verb &verb)
 {
-    const Verb::GameParts italian = verb.gameParts(false);
-    const Verb::GameParts english = verb.gameParts(true);
+    const QList<TenseSetting *> &tenses = Services::current().verbDictionary().tenseSettings();
+    const Verb::GameParts italian = verb.gameParts(tenses, false);
+    const Verb::GameParts english = verb.gameParts(tenses, true);
     for (qsizetype i = 0; i < italian.codes.size(); ++i)
         out_ << italian.codes.at(i) << '\t' << italian.texts.at(i) << '\t' << english.texts.value(i) << '\n';
 }

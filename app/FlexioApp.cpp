@@ -47,7 +47,7 @@ constexpr std::uint64_t playScreenshotSeed = 20240917;
 
 bool loadVerbData()
 {
-    VerbDictionary &dictionary = VerbDictionary::shared();
+    VerbDictionary &dictionary = Services::current().verbDictionary();
     if (dictionary.loaded())
         return true;
     qCWarning(lcApp).noquote() << u"Flexio cannot start: " + dictionary.loadError();
@@ -74,7 +74,7 @@ bool handOverToRunningApp(LinkForwarder &forwarder, const QStringList &links)
 // The quizzes are read at start too, so that a faulty quiz file stops the app before any screen.
 bool loadQuizData()
 {
-    const QString &error = QuizGamesParser::shared().loadError();
+    const QString &error = Services::current().quizGamesParser().loadError();
     if (error.isEmpty())
         return true;
     qCWarning(lcApp).noquote() << QString(u"Flexio cannot start: " + error);
@@ -123,7 +123,7 @@ bool openQuizScreen(QQuickItem *menu, const QString &name, bool play = false)
 {
     Quiz *quiz = nullptr;
     if (name.startsWith(u"quiz:")) {
-        quiz = QuizGamesParser::shared().quizWithID(name.mid(5));
+        quiz = Services::current().quizGamesParser().quizWithID(name.mid(5));
         if (!quiz) {
             qCWarning(lcApp).noquote() << u"no quiz " + name.mid(5);
             return false;
@@ -206,7 +206,7 @@ bool openScreen(QQuickWindow *window, const QString &name)
     if (name.startsWith(u"table:")) {
         screen = QStringLiteral("table");
         const QString wanted = name.mid(6).toLower();
-        verb = VerbDictionary::shared().verbForKey(wanted);
+        verb = Services::current().verbDictionary().verbForKey(wanted);
         if (!verb) {
             qCWarning(lcApp).noquote() << u"no verb " + name.mid(6);
             return false;
@@ -317,7 +317,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
     // Screenshots are taken in silence: a dealt game speaks and plays sounds into recorders, not
     // through the platform's speech server.
     if (screenshotAt >= 0)
-        AudioEngines::shared().useRecorders();
+        Services::current().audioEngines().useRecorders();
 
     // One app per learner: a launch while the app runs hands its links to it, asks it to show
     // its window, and ends.
@@ -331,7 +331,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
     }
 
     // The quiz file is read on a worker thread while the verbs and the screens load.
-    QuizGamesParser::shared();
+    Services::current().quizGamesParser();
     if (!loadVerbData()) {
         // Work the loading queued never runs: it goes with the shared objects, while the
         // application object still exists.
@@ -341,8 +341,9 @@ int FlexioApp::runWindow(const QStringList &arguments)
 
     Symbols::installFonts();
     if (appearance)
-        Theme::shared().useAppearance(*appearance);
+        Services::current().theme().useAppearance(*appearance);
     auto engine = std::make_unique<QQmlApplicationEngine>();
+    Services::current().provideTo(*engine);
     engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
     auto *window =
@@ -373,7 +374,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
         if (forwarder->isListening())
             qCDebug(lcApp).noquote() << QString(u"listening for links on " + forwarder->serverName());
         QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window,
-                         [](const QString &link) { DeepLinkModel::shared().openDeepLink(link); });
+                         [](const QString &link) { Services::current().deepLinkModel().openDeepLink(link); });
         QObject::connect(forwarder.get(), &LinkForwarder::raiseRequested, window, [window] {
             qCDebug(lcApp) << "raising the window";
             window->show();
@@ -382,11 +383,11 @@ int FlexioApp::runWindow(const QStringList &arguments)
         });
     }
     for (const QString &link : links)
-        DeepLinkModel::shared().openDeepLink(link);
+        Services::current().deepLinkModel().openDeepLink(link);
 
     // The voices are listed in the background while the learner looks at the menu.
     if (interactive)
-        afterFirstFrame(window, [] { TextToSpeech::shared(); });
+        afterFirstFrame(window, [] { Services::current().textToSpeech(); });
 
     if (selfTest) {
         afterFirstFrame(window, [] {

@@ -1,12 +1,23 @@
 #include "app/Services.h"
 
+#include "games/SoundEffects.h"
+#include "platform/EngineObjects.h"
+#include "platform/LearnerStore.h"
 #include "platform/QtMainQueue.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
-#include "platform/LearnerStore.h"
+#include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
+#include "progress/ProgressTransfer.h"
+#include "progress/ReviewSchedule.h"
+#include "quizzes/QuizGamesParser.h"
+#include "quizzes/SchoolWork.h"
+#include "screens/DeepLinkModel.h"
+#include "screens/Theme.h"
 #include "settings/LanguageSetting.h"
 #include "settings/TenseSetting.h"
+#include "speech/AudioEngines.h"
+#include "speech/TextToSpeech.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QStandardPaths>
@@ -49,8 +60,16 @@ Services::Services(ServicesConfig config) : config_(std::move(config))
 Services::~Services()
 {
     // Users first, then what they use.
-    while (!objects_.empty())
-        objects_.pop_back();
+    deepLinkModel_.reset();
+    theme_.reset();
+    quizGamesParser_.reset();
+    schoolWork_.reset();
+    soundEffects_.reset();
+    textToSpeech_.reset();
+    audioEngines_.reset();
+    progressTransfer_.reset();
+    mistakeLog_.reset();
+    reviewSchedule_.reset();
     progressManager_.reset();
     verbDictionary_.reset();
     if (tenseSettings_)
@@ -90,8 +109,12 @@ const QList<TenseSetting *> &Services::tenseSettings()
 {
     if (!tenseSettings_) {
         QList<TenseSetting *> list;
-        for (const QString &name : defaultTenses)
-            list.append(new TenseSetting(name, name == u"Present"));
+        for (const QString &name : defaultTenses) {
+            auto *setting = new TenseSetting(name, name == u"Present");
+            QObject::connect(setting, &TenseSetting::statusAssigned, setting,
+                             [this](const QString &tense, bool status) { progressManager().setTenseFlag(tense, status); });
+            list.append(setting);
+        }
         tenseSettings_ = list;
     }
     return *tenseSettings_;
@@ -104,14 +127,106 @@ const QList<LanguageSetting *> &Services::languageSettings()
 
 VerbDictionary &Services::verbDictionary()
 {
-    if (!verbDictionary_)
-        verbDictionary_ = std::make_unique<VerbDictionary>(*this);
+    if (!verbDictionary_) {
+        verbDictionary_ = std::make_unique<VerbDictionary>(VerbDictionary::Sources{
+            resources(), mainQueue(), random(), learnerStore(), tenseSettings(), languageSettings(),
+            [this] { return progressManager().learntFlags(); }});
+    }
     return *verbDictionary_;
 }
 
 ProgressManager &Services::progressManager()
 {
     if (!progressManager_)
-        progressManager_ = std::make_unique<ProgressManager>(*this);
+        progressManager_ = std::make_unique<ProgressManager>(learnerStore(), verbDictionary(), tenseSettings(),
+                                                             languageSettings());
     return *progressManager_;
+}
+
+ReviewSchedule &Services::reviewSchedule()
+{
+    if (!reviewSchedule_)
+        reviewSchedule_ = std::make_unique<ReviewSchedule>(learnerStore());
+    return *reviewSchedule_;
+}
+
+MistakeLog &Services::mistakeLog()
+{
+    if (!mistakeLog_)
+        mistakeLog_ = std::make_unique<MistakeLog>(learnerStore(), mainQueue(), reviewSchedule());
+    return *mistakeLog_;
+}
+
+ProgressTransfer &Services::progressTransfer()
+{
+    if (!progressTransfer_)
+        progressTransfer_ = std::make_unique<ProgressTransfer>(learnerStore(), progressManager(), mistakeLog(),
+                                                               reviewSchedule(), verbDictionary());
+    return *progressTransfer_;
+}
+
+SchoolWork &Services::schoolWork()
+{
+    if (!schoolWork_)
+        schoolWork_ = std::make_unique<SchoolWork>(mainQueue(), appDataPath());
+    return *schoolWork_;
+}
+
+QuizGamesParser &Services::quizGamesParser()
+{
+    if (!quizGamesParser_)
+        quizGamesParser_ = std::make_unique<QuizGamesParser>(resources(), random(), progressManager(), learnerStore(),
+                                                             schoolWork());
+    return *quizGamesParser_;
+}
+
+AudioEngines &Services::audioEngines()
+{
+    if (!audioEngines_)
+        audioEngines_ = std::make_unique<AudioEngines>(mainQueue());
+    return *audioEngines_;
+}
+
+TextToSpeech &Services::textToSpeech()
+{
+    if (!textToSpeech_)
+        textToSpeech_ = std::make_unique<TextToSpeech>(audioEngines(), mainQueue(), appDataPath());
+    return *textToSpeech_;
+}
+
+SoundEffects &Services::soundEffects()
+{
+    if (!soundEffects_)
+        soundEffects_ = std::make_unique<SoundEffects>(resources(), audioEngines());
+    return *soundEffects_;
+}
+
+Theme &Services::theme()
+{
+    if (!theme_)
+        theme_ = std::make_unique<Theme>(learnerStore());
+    return *theme_;
+}
+
+DeepLinkModel &Services::deepLinkModel()
+{
+    if (!deepLinkModel_)
+        deepLinkModel_ = std::make_unique<DeepLinkModel>(quizGamesParser());
+    return *deepLinkModel_;
+}
+
+GameContext Services::gameContext()
+{
+    return {verbDictionary(), progressManager(), mistakeLog(),   reviewSchedule(), learnerStore(),
+            mainQueue(),      random(),          textToSpeech(), soundEffects()};
+}
+
+void Services::provideTo(QQmlEngine &engine)
+{
+    EngineObjects::provide(engine, VerbDictionary::staticMetaObject, [this] { return &verbDictionary(); });
+    EngineObjects::provide(engine, ProgressManager::staticMetaObject, [this] { return &progressManager(); });
+    EngineObjects::provide(engine, ProgressTransfer::staticMetaObject, [this] { return &progressTransfer(); });
+    EngineObjects::provide(engine, TextToSpeech::staticMetaObject, [this] { return &textToSpeech(); });
+    EngineObjects::provide(engine, Theme::staticMetaObject, [this] { return &theme(); });
+    EngineObjects::provide(engine, DeepLinkModel::staticMetaObject, [this] { return &deepLinkModel(); });
 }

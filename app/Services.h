@@ -1,26 +1,35 @@
 #pragma once
 
+#include "games/GameContext.h"
+
 #include <QList>
 #include <QString>
 
 #include <cstdint>
 #include <memory>
 #include <optional>
-#include <typeindex>
-#include <typeinfo>
-#include <utility>
-#include <vector>
 
+class AudioEngines;
+class DeepLinkModel;
+class QQmlEngine;
+class LanguageSetting;
+class LearnerStore;
 class MainQueue;
+class MistakeLog;
+class ProgressManager;
+class ProgressTransfer;
+class QuizGamesParser;
 class Random;
 class Resources;
-class LearnerStore;
+class ReviewSchedule;
+class SchoolWork;
+class SoundEffects;
 class TenseSetting;
-class LanguageSetting;
+class TextToSpeech;
+class Theme;
 class VerbDictionary;
-class ProgressManager;
 
-// Where the shared objects find the machine: the store file, the bundled resources, the app
+// Where the app's objects find the machine: the store file, the bundled resources, the app
 // data folder, the main queue and the random source.
 struct ServicesConfig
 {
@@ -36,8 +45,9 @@ struct ServicesConfig
     static ServicesConfig forApp();
 };
 
-// The registry behind every shared() accessor: it owns one of each shared object, creates each
-// on first use, and is replaced whole by tests that want fresh objects.
+// The app's composition root: it owns the one instance of each long-lived object, makes each on
+// first use and hands every object what it uses. Nothing outside app/ knows it; the screens reach
+// these objects through the QML singletons and ScreenModels. Tests install one of their own.
 class Services
 {
 public:
@@ -65,23 +75,20 @@ public:
 
     VerbDictionary &verbDictionary();
     ProgressManager &progressManager();
-
-    // The one T of this registry, made on first use as T(Services &). Later subsystems keep their
-    // shared objects here; they are destroyed in the reverse order of their creation, before the
-    // objects above.
-    template <typename T>
-    T &object()
-    {
-        const std::type_index type(typeid(T));
-        for (const auto &[slotType, slot] : objects_) {
-            if (slotType == type)
-                return *static_cast<T *>(slot.get());
-        }
-        auto created = std::shared_ptr<T>(new T(*this));
-        T &result = *created;
-        objects_.emplace_back(type, std::move(created));
-        return result;
-    }
+    ReviewSchedule &reviewSchedule();
+    MistakeLog &mistakeLog();
+    ProgressTransfer &progressTransfer();
+    SchoolWork &schoolWork();
+    QuizGamesParser &quizGamesParser();
+    AudioEngines &audioEngines();
+    TextToSpeech &textToSpeech();
+    SoundEffects &soundEffects();
+    Theme &theme();
+    DeepLinkModel &deepLinkModel();
+    // What every game is made with.
+    GameContext gameContext();
+    // Gives engine the objects behind the QML singletons; each is made when QML first asks.
+    void provideTo(QQmlEngine &engine);
 
 private:
     ServicesConfig config_;
@@ -93,5 +100,14 @@ private:
     QList<LanguageSetting *> languageSettings_;
     std::unique_ptr<VerbDictionary> verbDictionary_;
     std::unique_ptr<ProgressManager> progressManager_;
-    std::vector<std::pair<std::type_index, std::shared_ptr<void>>> objects_;
+    std::unique_ptr<ReviewSchedule> reviewSchedule_;
+    std::unique_ptr<MistakeLog> mistakeLog_;
+    std::unique_ptr<ProgressTransfer> progressTransfer_;
+    std::unique_ptr<SchoolWork> schoolWork_;
+    std::unique_ptr<QuizGamesParser> quizGamesParser_;
+    std::unique_ptr<AudioEngines> audioEngines_;
+    std::unique_ptr<TextToSpeech> textToSpeech_;
+    std::unique_ptr<SoundEffects> soundEffects_;
+    std::unique_ptr<Theme> theme_;
+    std::unique_ptr<DeepLinkModel> deepLinkModel_;
 };

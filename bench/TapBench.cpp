@@ -60,15 +60,15 @@ void TapBench::initTestCase()
     options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
     options.storeWriteDelayMs = LearnerStore::defaultWriteDelayMs;
     services_ = std::make_unique<TestServices>(options);
-    AudioEngines::shared().useRecorders();
+    Services::current().audioEngines().useRecorders();
     QVariantMap scores;
-    const QList<Verb *> &verbs = VerbDictionary::shared().verbs();
+    const QList<Verb *> &verbs = Services::current().verbDictionary().verbs();
     for (int i = 0; i < 1000; ++i)
         scores.insert(i < verbs.size() ? verbs.at(i)->key : QStringLiteral("verb%1").arg(i), (i % 9) - 4);
-    QVERIFY(services_->services().learnerStore().set(ProgressManager::shared().progressDictionary, scores));
+    QVERIFY(services_->services().learnerStore().set(Services::current().progressManager().progressDictionary, scores));
     QVERIFY(services_->services().learnerStore().flush());
     services_->queue().runPending();
-    QCOMPARE(ProgressManager::shared().progressScores().size(), 1000);
+    QCOMPARE(Services::current().progressManager().progressScores().size(), 1000);
 }
 
 void TapBench::cleanupTestCase()
@@ -78,7 +78,7 @@ void TapBench::cleanupTestCase()
 
 void TapBench::conjugationAnswer()
 {
-    ConjQuiz game;
+    ConjQuiz game(Services::current().gameContext());
     deal(game);
     ConjugationQuizAnswer *wrong = nullptr;
     for (ConjugationQuizAnswer *answer : game.currentQuestion().alts) {
@@ -94,7 +94,7 @@ void TapBench::conjugationAnswer()
 
 void TapBench::gapFillDeal()
 {
-    GapFill game;
+    GapFill game(Services::current().gameContext());
     QBENCHMARK {
         deal(game);
     }
@@ -102,7 +102,7 @@ void TapBench::gapFillDeal()
 
 void TapBench::gapFillWrongLetter()
 {
-    GapFill game;
+    GapFill game(Services::current().gameContext());
     QBENCHMARK {
         deal(game);
         const QChar right = game.currentGapFillTurn()->phrase().at(game.currentLetter()).toLower();
@@ -113,7 +113,7 @@ void TapBench::gapFillWrongLetter()
 
 void TapBench::snapDeal()
 {
-    SnapGame game;
+    SnapGame game(Services::current().gameContext());
     QBENCHMARK {
         deal(game);
     }
@@ -121,7 +121,7 @@ void TapBench::snapDeal()
 
 void TapBench::snapAnswer()
 {
-    SnapGame game;
+    SnapGame game(Services::current().gameContext());
     QBENCHMARK {
         deal(game);
         game.answerMatch();
@@ -131,7 +131,7 @@ void TapBench::snapAnswer()
 
 void TapBench::matchDeal()
 {
-    VerbMatch game;
+    VerbMatch game(Services::current().gameContext());
     QBENCHMARK {
         deal(game);
     }
@@ -139,7 +139,7 @@ void TapBench::matchDeal()
 
 void TapBench::matchPair()
 {
-    VerbMatch game;
+    VerbMatch game(Services::current().gameContext());
     QBENCHMARK {
         deal(game);
         VerbMatchButton *first = game.verbButtons().constFirst();
@@ -156,7 +156,7 @@ void TapBench::matchPair()
 
 void TapBench::learntToggle()
 {
-    VerbDictionaryModel model;
+    VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
     QBENCHMARK {
         model.toggleLearnt(3);
     }
@@ -164,7 +164,7 @@ void TapBench::learntToggle()
 
 void TapBench::searchKeystroke()
 {
-    VerbDictionaryModel model;
+    VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
     int at = 0;
     const QStringList typed{QStringLiteral("p"), QStringLiteral("pa"), QStringLiteral("par"), QStringLiteral("pa")};
     QBENCHMARK {
@@ -175,10 +175,10 @@ void TapBench::searchKeystroke()
 
 void TapBench::openVerbTable()
 {
-    Verb *verb = VerbDictionary::shared().verbForKey(QStringLiteral("parlare"));
+    Verb *verb = Services::current().verbDictionary().verbForKey(QStringLiteral("parlare"));
     QVERIFY(verb);
     QBENCHMARK {
-        VerbTableModel model;
+        VerbTableModel model(Services::current().textToSpeech());
         model.setVerb(verb);
         QVERIFY(!model.tables().isEmpty());
     }

@@ -1,7 +1,7 @@
 // Any bytes as the store file: reading never crashes, an unreadable file is kept aside, and a
 // score change adds exactly the points to whatever score the file held.
 #include "platform/LearnerStore.h"
-#include "progress/StoredMaps.h"
+#include "settings/StoredMaps.h"
 
 #include <QDir>
 #include <QFile>

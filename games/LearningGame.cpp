@@ -1,15 +1,19 @@
 #include "games/LearningGame.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/LearnerStore.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QMetaEnum>
 
-LearningGame::LearningGame(QObject *parent) : QObject(parent), services_(Services::current()) {}
+LearningGame::LearningGame(const GameContext &context, QObject *parent) : QObject(parent), context_(context) {}
 
 LearningGame::~LearningGame() = default;
+
+Verb::GameParts LearningGame::partsOf(Verb *verb, bool english) const
+{
+    return verb->gameParts(context_.verbs.tenseSettings(), english);
+}
 
 void LearningGame::setMessage(const QString &message)
 {
@@ -45,10 +49,10 @@ void LearningGame::setDifficultyLevel(LearningGameDifficultyLevel level)
 
 QString LearningGame::verbSet() const
 {
-    const std::optional<QString> stored = services_.learnerStore().text(lastSelectedVerbSetKey);
+    const std::optional<QString> stored = context_.store.text(lastSelectedVerbSetKey);
     if (!stored)
         return VerbDictionary::allVerbs;
-    const VerbDictionary &dictionary = services_.verbDictionary();
+    const VerbDictionary &dictionary = context_.verbs;
     if (*stored == VerbDictionary::learntVerbsName && dictionary.learntVerbs().isEmpty())
         return VerbDictionary::allVerbs;
     if (dictionary.verbsInSet(*stored).isEmpty())
@@ -58,7 +62,7 @@ QString LearningGame::verbSet() const
 
 void LearningGame::setVerbSet(const QString &name)
 {
-    services_.learnerStore().set(lastSelectedVerbSetKey, name);
+    context_.store.set(lastSelectedVerbSetKey, name);
     qCDebug(lcGames).noquote() << u"setting verbSet to " + name;
     emit verbSetChanged();
 }

@@ -1,13 +1,14 @@
 #pragma once
 
+#include "games/GameContext.h"
 #include "games/LearningGameDifficultyLevel.h"
 #include "games/LearningGameState.h"
+#include "verbs/Verb.h"
 
 #include <QObject>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class Services;
 
 // What every verb game shares: the text for the set-up sheet, whether a game runs, how the last
 // one ended, the title and the chosen level; and the verb set last chosen, kept in the store
@@ -27,7 +28,7 @@ class LearningGame : public QObject
     Q_PROPERTY(QString verbSet READ verbSet WRITE setVerbSet NOTIFY verbSetChanged)
 
 public:
-    explicit LearningGame(QObject *parent = nullptr);
+    explicit LearningGame(const GameContext &context, QObject *parent = nullptr);
     ~LearningGame() override;
 
     static inline const QString lastSelectedVerbSetKey = QStringLiteral("LastSelectedVerbSet");
@@ -61,6 +62,8 @@ public:
     [[nodiscard]] QString verbSet() const;
     void setVerbSet(const QString &name);
 
+    [[nodiscard]] const GameContext &context() const { return context_; }
+
     // Deals a new game with the current level and verb set.
     Q_INVOKABLE virtual void startGame();
 
@@ -83,14 +86,15 @@ signals:
 
 protected:
     void setGameName(const QString &name) { gameName_ = name; }
-    Services &services() const { return services_; }
+    // The verb's forms (or their English) in the tenses switched on.
+    [[nodiscard]] Verb::GameParts partsOf(Verb *verb, bool english) const;
     // Starts a new game number: delayed steps of earlier games compare theirs and stand down.
     quint64 nextGameNumber() { return ++gameNumber_; }
     [[nodiscard]] quint64 gameNumber() const { return gameNumber_; }
 
 
 private:
-    Services &services_;
+    GameContext context_;
     QString message_;
     bool inPlay_ = false;
     LearningGameState gameState_ = LearningGameState::undefined;

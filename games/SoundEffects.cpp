@@ -1,28 +1,24 @@
 #include "games/SoundEffects.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/Resources.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioPlayer.h"
 
-SoundEffects::SoundEffects(Services &services) : services_(services) {}
+SoundEffects::SoundEffects(const Resources &resources, AudioEngines &engines) : resources_(resources), engines_(engines)
+{
+}
 
 SoundEffects::~SoundEffects() = default;
 
-SoundEffects &SoundEffects::shared()
-{
-    return Services::current().object<SoundEffects>();
-}
-
 void SoundEffects::playSound(const QString &name)
 {
-    const QString path = services_.resources().path(name, QStringLiteral("mp3"));
+    const QString path = resources_.path(name, QStringLiteral("mp3"));
     if (path.isEmpty()) {
         qCWarning(lcGames).noquote() << QStringLiteral("sound ") + name + QStringLiteral(" not found");
         return;
     }
-    std::unique_ptr<AudioPlayer> player = services_.object<AudioEngines>().makePlayer();
+    std::unique_ptr<AudioPlayer> player = engines_.makePlayer();
     if (!player) {
         qCWarning(lcGames).noquote() << QStringLiteral("error playing sound");
         return;

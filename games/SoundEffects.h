@@ -5,19 +5,18 @@
 #include <memory>
 
 class AudioPlayer;
-class Services;
+class AudioEngines;
+class Resources;
 
 // Plays the bundled effect sounds ("ding" for a right answer, "wrong" for a wrong one).
 // Failures only write a console line; the game goes on without sound.
 class SoundEffects
 {
 public:
-    explicit SoundEffects(Services &services);
+    SoundEffects(const Resources &resources, AudioEngines &engines);
     ~SoundEffects();
     SoundEffects(const SoundEffects &) = delete;
     SoundEffects &operator=(const SoundEffects &) = delete;
-
-    static SoundEffects &shared();
 
     // Plays the "mp3" resource called name; returns at once.
     void playSound(const QString &name);
@@ -26,6 +25,7 @@ public:
     [[nodiscard]] AudioPlayer *audioPlayer() const { return audioPlayer_.get(); }
 
 private:
-    Services &services_;
+    const Resources &resources_;
+    AudioEngines &engines_;
     std::unique_ptr<AudioPlayer> audioPlayer_;
 };

@@ -1,18 +1,13 @@
 #include "progress/MistakeLog.h"
 
-#include "app/Services.h"
 #include "platform/MainQueue.h"
 #include "platform/Logging.h"
 #include "platform/LearnerStore.h"
 #include "progress/ReviewSchedule.h"
 
-MistakeLog::MistakeLog(Services &services) : services_(services)
+MistakeLog::MistakeLog(LearnerStore &store, MainQueue &queue, ReviewSchedule &schedule)
+    : store_(store), queue_(queue), schedule_(schedule)
 {
-}
-
-MistakeLog &MistakeLog::shared()
-{
-    return Services::current().object<MistakeLog>();
 }
 
 void MistakeLog::record(const QString &verbKey, const QString &code, const QString &given, bool right)
@@ -31,24 +26,24 @@ void MistakeLog::recordInfinitive(const QString &verbKey, const QString &given, 
 
 void MistakeLog::recordForm(const DrilledForm &form, const QString &given, bool right)
 {
-    const qint64 now = services_.mainQueue().now();
+    const qint64 now = queue_.now();
     // Only this form's record changes, made on the record as stored, so the answers another
     // process logs meanwhile stay.
     const MistakeRecord::Answer answer{now, right, given};
-    services_.learnerStore().updateEntry(storeKey, form.id(), [answer](const QVariant &stored) {
+    store_.updateEntry(storeKey, form.id(), [answer](const QVariant &stored) {
         MistakeRecord record = MistakeRecord::fromVariant(stored).value_or(MistakeRecord());
         record.add(answer);
         return QVariant(record.toVariant());
     });
     emit changed();
     qCDebug(lcReview) << "answer to" << form.id() << given << (right ? "right" : "wrong");
-    services_.object<ReviewSchedule>().rate(form, right, now);
+    schedule_.rate(form, right, now);
 }
 
 QMap<QString, MistakeRecord> MistakeLog::records() const
 {
     QMap<QString, MistakeRecord> result;
-    const QVariantMap stored = services_.learnerStore().dictionary(storeKey).value_or(QVariantMap());
+    const QVariantMap stored = store_.dictionary(storeKey).value_or(QVariantMap());
     for (auto it = stored.begin(); it != stored.end(); ++it) {
         if (!DrilledForm::fromId(it.key()))
             continue;
@@ -63,6 +58,6 @@ void MistakeLog::store(const QMap<QString, MistakeRecord> &records)
     QVariantMap stored;
     for (auto it = records.begin(); it != records.end(); ++it)
         stored.insert(it.key(), it.value().toVariant());
-    services_.learnerStore().set(storeKey, stored);
+    store_.set(storeKey, stored);
     emit changed();
 }

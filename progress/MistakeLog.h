@@ -6,7 +6,9 @@
 #include <QMap>
 #include <QObject>
 
-class Services;
+class LearnerStore;
+class MainQueue;
+class ReviewSchedule;
 
 // Every answer the learner gives to a form in the games and the review drill,
 // kept in the learner's store under "mistakeLog" (form id -> record). Each
@@ -16,9 +18,8 @@ class MistakeLog : public QObject {
     Q_OBJECT
 
 public:
-    explicit MistakeLog(Services &services);
+    MistakeLog(LearnerStore &store, MainQueue &queue, ReviewSchedule &schedule);
 
-    static MistakeLog &shared();
     static inline const QString storeKey = QStringLiteral("mistakeLog");
 
     // One answer to the form of the verb given by a drill code such as
@@ -36,5 +37,7 @@ signals:
     void changed();
 
 private:
-    Services &services_;
+    LearnerStore &store_;
+    MainQueue &queue_;
+    ReviewSchedule &schedule_;
 };

@@ -1,57 +1,47 @@
 #include "progress/ProgressManager.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/LearnerStore.h"
-#include "progress/StoredMaps.h"
+#include "settings/StoredMaps.h"
 #include "settings/LanguageSetting.h"
 #include "settings/TenseSetting.h"
 #include "verbs/VerbDictionary.h"
 
-#include <QJSEngine>
 #include <QStringList>
 
 namespace {
 const QString flagLog = QStringLiteral("ProgressManager >> getFlagDictionary >> ");
 }
 
-ProgressManager::ProgressManager(Services &services) : services_(services) {}
+ProgressManager::ProgressManager(LearnerStore &store, const VerbDictionary &verbs, const QList<TenseSetting *> &tenses,
+                                 const QList<LanguageSetting *> &languages)
+    : store_(store), verbs_(verbs), tenses_(tenses), languages_(languages)
+{
+}
 
 ProgressManager::~ProgressManager() = default;
 
-ProgressManager &ProgressManager::shared()
-{
-    return Services::current().progressManager();
-}
-
-ProgressManager *ProgressManager::create(QQmlEngine *, QJSEngine *)
-{
-    ProgressManager *manager = &shared();
-    QJSEngine::setObjectOwnership(manager, QJSEngine::CppOwnership);
-    return manager;
-}
-
 void ProgressManager::store(const QString &key, const QVariantMap &value)
 {
-    services_.learnerStore().set(key, value);
+    store_.set(key, value);
 }
 
 // One entry changes; the other entries stay as they are on disk, whoever wrote them.
 void ProgressManager::storeEntry(const QString &key, const QString &entry, const QVariant &value)
 {
-    services_.learnerStore().updateEntry(key, entry, [value](const QVariant &) { return value; });
+    store_.updateEntry(key, entry, [value](const QVariant &) { return value; });
 }
 
 QVariantMap ProgressManager::readDictionary(const QString &key)
 {
-    if (const auto stored = services_.learnerStore().dictionary(key))
+    if (const auto stored = store_.dictionary(key))
         return *stored;
     // Only where the file on disk holds no dictionary either: another process may have just
     // stored one.
-    services_.learnerStore().update(key, [](const QVariant &stored) {
+    store_.update(key, [](const QVariant &stored) {
         return stored.typeId() == QMetaType::QVariantMap ? stored : QVariant(QVariantMap());
     });
-    return services_.learnerStore().dictionary(key).value_or(QVariantMap());
+    return store_.dictionary(key).value_or(QVariantMap());
 }
 
 QMap<QString, qint64> ProgressManager::progressScores()
@@ -74,7 +64,7 @@ void ProgressManager::addPoints(const QString &verbKey, qint64 points)
     if (verbKey.isEmpty())
         return;
     // Added to the score on disk, so that points another process saved meanwhile are kept.
-    services_.learnerStore().updateEntry(progressDictionary, verbKey, [points](const QVariant &stored) {
+    store_.updateEntry(progressDictionary, verbKey, [points](const QVariant &stored) {
         return QVariant(StoredMaps::integer(stored).value_or(0) + points);
     });
     qCDebug(lcProgress) << points << "points for" << verbKey;
@@ -117,7 +107,7 @@ void ProgressManager::setQuizScore(const QString &quizKey, qint64 score)
 void ProgressManager::buildProgressEntries()
 {
     const QMap<QString, qint64> scores = progressScores();
-    const VerbDictionary &dictionary = services_.verbDictionary();
+    const VerbDictionary &dictionary = verbs_;
     QList<ProgressDictionaryEntry *> entries;
     entries.reserve(scores.size());
     for (auto it = scores.begin(); it != scores.end(); ++it)
@@ -144,13 +134,13 @@ void ProgressManager::buildProgressEntries()
 
 QMap<QString, bool> ProgressManager::getFlagDictionary()
 {
-    const auto stored = services_.learnerStore().dictionary(flagDictionary);
+    const auto stored = store_.dictionary(flagDictionary);
     if (!stored)
         return createFlagDictionary();
 
     const QMap<QString, bool> flags = StoredMaps::boolMap(*stored);
     qCDebug(lcProgress).noquote() << flagLog + u"a verb tense flag dictionary was found! " + StoredMaps::render(flags);
-    if (stored->size() == services_.tenseSettings().size())
+    if (stored->size() == tenses_.size())
         return flags;
     return rebuildFlagDictionary(flags);
 }
@@ -160,7 +150,7 @@ QMap<QString, bool> ProgressManager::getFlagDictionary()
 // map lacks take the switch's status in memory.
 QMap<QString, bool> ProgressManager::rebuildFlagDictionary(const QMap<QString, bool> &stored)
 {
-    const auto &tenses = services_.tenseSettings();
+    const auto &tenses = tenses_;
     qCDebug(lcProgress).noquote() << flagLog + u"there is a discrepancy between the stored tense settings and the default ones";
     qCDebug(lcProgress).noquote() << flagLog + u"reconstituting the dictionary from default settings";
     qCDebug(lcProgress).noquote() << flagLog + u"fetching default vals " + StoredMaps::render(tenses);
@@ -170,17 +160,17 @@ QMap<QString, bool> ProgressManager::rebuildFlagDictionary(const QMap<QString, b
         qCDebug(lcProgress).noquote() << flagLog + setting->tenseName() + u" : " + Logging::boolText(status);
         flags.insert(setting->tenseName(), status);
     }
-    services_.learnerStore().remove(flagDictionary);
+    store_.remove(flagDictionary);
     store(flagDictionary, StoredMaps::toVariantMap(flags));
     qCDebug(lcProgress).noquote() << flagLog + u"new verb tense dictionary set! " + StoredMaps::render(flags);
-    if (const auto check = services_.learnerStore().dictionary(flagDictionary))
+    if (const auto check = store_.dictionary(flagDictionary))
         qCDebug(lcProgress).noquote() << flagLog + u"to check: " + StoredMaps::render(StoredMaps::boolMap(*check));
     return flags;
 }
 
 QMap<QString, bool> ProgressManager::createFlagDictionary()
 {
-    const auto &tenses = services_.tenseSettings();
+    const auto &tenses = tenses_;
     qCDebug(lcProgress).noquote() << QStringLiteral("creating a new verb flag dictionary");
     qCDebug(lcProgress).noquote() << u"default values are " + StoredMaps::render(tenses);
     QMap<QString, bool> flags;
@@ -199,8 +189,8 @@ void ProgressManager::setTenseFlag(const QString &tenseName, bool status)
 
 QMap<QString, bool> ProgressManager::getMiscSettingsDictionary()
 {
-    const auto &settings = services_.languageSettings();
-    const auto stored = services_.learnerStore().dictionary(miscSettingsDictionary);
+    const auto &settings = languages_;
+    const auto stored = store_.dictionary(miscSettingsDictionary);
     if (stored && stored->size() == settings.size())
         return StoredMaps::boolMap(*stored);
 

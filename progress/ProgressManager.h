@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/EngineObjects.h"
+
 #include <QList>
 #include <QMap>
 #include <QObject>
@@ -7,10 +9,11 @@
 
 #include "progress/ProgressDictionaryEntry.h"
 
-class Services;
+class LanguageSetting;
+class LearnerStore;
+class TenseSetting;
 class Verb;
-class QQmlEngine;
-class QJSEngine;
+class VerbDictionary;
 
 // Everything the learner earns, kept in the user-defaults store: per-verb scores, learnt flags,
 // last quiz scores and the tense and language switches. Nothing is cached: every read goes to
@@ -25,11 +28,11 @@ class ProgressManager : public QObject
                    progressDictionaryEntriesChanged)
 
 public:
-    explicit ProgressManager(Services &services);
+    ProgressManager(LearnerStore &store, const VerbDictionary &verbs, const QList<TenseSetting *> &tenses,
+                    const QList<LanguageSetting *> &languages);
+    // QML's instance: the one its engine was given (EngineObjects).
+    static ProgressManager *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<ProgressManager>(engine); }
     ~ProgressManager() override;
-
-    static ProgressManager &shared();
-    static ProgressManager *create(QQmlEngine *, QJSEngine *);
 
     const QString progressDictionary = QStringLiteral("progressDictionary");
     const QString learntDictionary = QStringLiteral("learntDictionary");
@@ -68,7 +71,10 @@ private:
     QMap<QString, bool> createFlagDictionary();
     void buildProgressEntries();
 
-    Services &services_;
+    LearnerStore &store_;
+    const VerbDictionary &verbs_;
+    const QList<TenseSetting *> &tenses_;
+    const QList<LanguageSetting *> &languages_;
     QList<ProgressDictionaryEntry *> entries_;
     bool entriesStale_ = true;
 };

@@ -1,6 +1,5 @@
 #include "progress/ProgressTransfer.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/LearnerStore.h"
 #include "progress/MistakeLog.h"
@@ -10,7 +9,6 @@
 #include "verbs/VerbDictionary.h"
 
 #include <QFile>
-#include <QJSEngine>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QSaveFile>
@@ -105,20 +103,15 @@ QVariantMap mergedNumbers(QVariantMap current, const QVariantMap &incoming, bool
 
 } // namespace
 
-ProgressTransfer::ProgressTransfer(Services &services) : services_(services)
+ProgressTransfer::ProgressTransfer(LearnerStore &store, ProgressManager &progress, MistakeLog &log,
+                                   ReviewSchedule &schedule, const VerbDictionary &verbs)
+    : store_(store), progress_(progress), log_(log), schedule_(schedule), verbs_(verbs)
 {
-}
-
-ProgressTransfer *ProgressTransfer::create(QQmlEngine *, QJSEngine *)
-{
-    ProgressTransfer *transfer = &Services::current().object<ProgressTransfer>();
-    QJSEngine::setObjectOwnership(transfer, QJSEngine::CppOwnership);
-    return transfer;
 }
 
 QByteArray ProgressTransfer::exportJson() const
 {
-    LearnerStore &store = services_.learnerStore();
+    LearnerStore &store = store_;
     QJsonObject saved;
     for (const QString &key : dictionaryKeys) {
         if (const auto dictionary = store.dictionary(key))
@@ -156,7 +149,7 @@ QString ProgressTransfer::importJson(const QByteArray &json)
         return u"This progress file is damaged (its part \"" + *bad
             + u"\" is not as expected), so nothing was imported.";
 
-    LearnerStore &store = services_.learnerStore();
+    LearnerStore &store = store_;
     auto current = [&store](const QString &key) { return store.dictionary(key).value_or(QVariantMap()); };
     store.set(scoresKey, mergedNumbers(current(scoresKey), incoming.value(scoresKey).toMap(), false));
     store.set(learntKey, mergedNumbers(current(learntKey), incoming.value(learntKey).toMap(), true));
@@ -168,14 +161,14 @@ QString ProgressTransfer::importJson(const QByteArray &json)
     if (!store.text(verbSetKey) && incoming.contains(verbSetKey))
         store.set(verbSetKey, incoming.value(verbSetKey).toString());
 
-    MistakeLog &log = services_.object<MistakeLog>();
+    MistakeLog &log = log_;
     QMap<QString, MistakeRecord> records = log.records();
     const QVariantMap loggedAnswers = incoming.value(MistakeLog::storeKey).toMap();
     for (auto it = loggedAnswers.begin(); it != loggedAnswers.end(); ++it)
         records[it.key()] = records.value(it.key()).mergedWith(*MistakeRecord::fromVariant(it.value()));
     log.store(records);
 
-    ReviewSchedule &schedule = services_.object<ReviewSchedule>();
+    ReviewSchedule &schedule = schedule_;
     QMap<QString, FsrsCard> cards = schedule.cards();
     const QVariantMap scheduled = incoming.value(ReviewSchedule::storeKey).toMap();
     for (auto it = scheduled.begin(); it != scheduled.end(); ++it) {
@@ -193,9 +186,9 @@ QString ProgressTransfer::importJson(const QByteArray &json)
 
 void ProgressTransfer::refreshAfterImport()
 {
-    ProgressManager &progress = services_.progressManager();
+    ProgressManager &progress = progress_;
     const QMap<QString, bool> learnt = progress.learntFlags();
-    for (Verb *verb : services_.verbDictionary().verbs())
+    for (Verb *verb : verbs_.verbs())
         verb->setLearnt(learnt.value(verb->key, false));
     progress.scoresReplaced();
 }

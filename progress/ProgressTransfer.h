@@ -1,14 +1,18 @@
 #pragma once
 
+#include "platform/EngineObjects.h"
+
 #include <QByteArray>
 #include <QObject>
 #include <QString>
 #include <QUrl>
 #include <QtQml/qqmlregistration.h>
 
-class Services;
-class QJSEngine;
-class QQmlEngine;
+class LearnerStore;
+class MistakeLog;
+class ProgressManager;
+class ReviewSchedule;
+class VerbDictionary;
 
 // Writes the whole learner store (scores, learnt flags, quiz grades, mistake
 // log, review schedule and settings) as one JSON file, and reads such a file
@@ -25,9 +29,10 @@ class ProgressTransfer : public QObject {
     Q_PROPERTY(QString message READ message NOTIFY messageChanged)
 
 public:
-    explicit ProgressTransfer(Services &services);
-
-    static ProgressTransfer *create(QQmlEngine *, QJSEngine *);
+    ProgressTransfer(LearnerStore &store, ProgressManager &progress, MistakeLog &log, ReviewSchedule &schedule,
+                     const VerbDictionary &verbs);
+    // QML's instance: the one its engine was given (EngineObjects).
+    static ProgressTransfer *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<ProgressTransfer>(engine); }
 
     static constexpr int formatVersion = 1;
     static inline const QString formatName = QStringLiteral("flexio-progress");
@@ -48,6 +53,10 @@ private:
     void setMessage(const QString &message);
     void refreshAfterImport();
 
-    Services &services_;
+    LearnerStore &store_;
+    ProgressManager &progress_;
+    MistakeLog &log_;
+    ReviewSchedule &schedule_;
+    const VerbDictionary &verbs_;
     QString message_;
 };

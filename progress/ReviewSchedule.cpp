@@ -1,25 +1,17 @@
 #include "progress/ReviewSchedule.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/LearnerStore.h"
 
 #include <algorithm>
 
-ReviewSchedule::ReviewSchedule(Services &services) : services_(services)
-{
-}
-
-ReviewSchedule &ReviewSchedule::shared()
-{
-    return Services::current().object<ReviewSchedule>();
-}
+ReviewSchedule::ReviewSchedule(LearnerStore &store) : store_(store) {}
 
 void ReviewSchedule::rate(const DrilledForm &form, bool right, qint64 nowMs)
 {
     // A form answered right before it was ever missed has no card. The card as stored is the one
     // reviewed, so the reviews another process makes meanwhile stay.
-    LearnerStore &store = services_.learnerStore();
+    LearnerStore &store = store_;
     if (right && !FsrsCard::fromVariant(store.dictionary(storeKey).value_or(QVariantMap()).value(form.id())))
         return;
     const Fsrs scheduler = scheduler_;
@@ -37,7 +29,7 @@ void ReviewSchedule::rate(const DrilledForm &form, bool right, qint64 nowMs)
 QMap<QString, FsrsCard> ReviewSchedule::cards() const
 {
     QMap<QString, FsrsCard> result;
-    const QVariantMap stored = services_.learnerStore().dictionary(storeKey).value_or(QVariantMap());
+    const QVariantMap stored = store_.dictionary(storeKey).value_or(QVariantMap());
     for (auto it = stored.begin(); it != stored.end(); ++it) {
         if (!DrilledForm::fromId(it.key()))
             continue;
@@ -52,7 +44,7 @@ void ReviewSchedule::store(const QMap<QString, FsrsCard> &cards)
     QVariantMap stored;
     for (auto it = cards.begin(); it != cards.end(); ++it)
         stored.insert(it.key(), it.value().toVariant());
-    services_.learnerStore().set(storeKey, stored);
+    store_.set(storeKey, stored);
     emit changed();
 }
 

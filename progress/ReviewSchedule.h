@@ -8,7 +8,7 @@
 #include <QMap>
 #include <QObject>
 
-class Services;
+class LearnerStore;
 
 // The forms the learner has missed, each a card of the scheduler, kept in the
 // learner's store under "reviewSchedule" (form id -> card). A wrong answer
@@ -18,9 +18,8 @@ class ReviewSchedule : public QObject {
     Q_OBJECT
 
 public:
-    explicit ReviewSchedule(Services &services);
+    explicit ReviewSchedule(LearnerStore &store);
 
-    static ReviewSchedule &shared();
     static inline const QString storeKey = QStringLiteral("reviewSchedule");
 
     void rate(const DrilledForm &form, bool right, qint64 nowMs);
@@ -35,6 +34,6 @@ signals:
     void changed();
 
 private:
-    Services &services_;
+    LearnerStore &store_;
     Fsrs scheduler_;
 };

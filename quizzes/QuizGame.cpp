@@ -1,6 +1,5 @@
 #include "quizzes/QuizGame.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
@@ -8,11 +7,15 @@
 
 #include <numeric>
 
-QuizGame::QuizGame(QObject *parent)
+QuizGame::QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, SchoolWork &schoolWork,
+                   QObject *parent)
     : QObject(parent),
-      services_(Services::current()),
+      random_(random),
+      progress_(progress),
+      queue_(queue),
+      schoolWork_(schoolWork),
       emptyQuiz_(new Quiz(this)),
-      emptyQuestion_(new QuizQuestion(services_.random(), this)),
+      emptyQuestion_(new QuizQuestion(random_, this)),
       quiz_(emptyQuiz_),
       currentQuestion_(emptyQuestion_)
 {
@@ -51,7 +54,7 @@ void QuizGame::startQuiz(Quiz *quiz)
 
     QList<qsizetype> order(quiz->questions.size());
     std::iota(order.begin(), order.end(), 0);
-    services_.random().shuffle(order);
+    random_.shuffle(order);
     QList<QuizQuestion *> chosen;
     for (qsizetype i = 0; i < std::min<qsizetype>(questionsPerGame_, order.size()); ++i) {
         QuizQuestion *question = quiz->questions.at(order.at(i));
@@ -71,7 +74,7 @@ void QuizGame::startQuiz(Quiz *quiz)
     }
     setInPlay(true);
     setupTurn();
-    quiz->beginActivity();
+    quiz->beginActivity(schoolWork_);
 }
 
 void QuizGame::setupTurn()
@@ -98,7 +101,7 @@ void QuizGame::fillAlternatives(QuizQuestion *question)
         if (!text.isEmpty() && text != own && !texts.contains(text))
             texts.append(text);
     }
-    services_.random().shuffle(texts);
+    random_.shuffle(texts);
     if (texts.size() > 0)
         question->setAlt1(new QuizQuestionAnswer(texts.at(0), false));
     if (texts.size() > 1)
@@ -121,7 +124,7 @@ void QuizGame::answerTapped(QuizQuestionAnswer *answer)
         setClicks(correctClicks_, totalClicks_ + 1);
         answer->setState(QuizQuestionAnswerState::incorrect);
         if (!question->linkedVerb.isEmpty())
-            services_.progressManager().addPoints(question->linkedVerb, -1);
+            progress_.addPoints(question->linkedVerb, -1);
         return;
     }
 
@@ -130,7 +133,7 @@ void QuizGame::answerTapped(QuizQuestionAnswer *answer)
     setTurnState(QuizQuestionAnswerState::correct);
     setCurrentQuestionText(QString(currentQuestionText_).replace(blank, question->answer()->text));
     if (!question->linkedVerb.isEmpty())
-        services_.progressManager().addPoints(question->linkedVerb, 1);
+        progress_.addPoints(question->linkedVerb, 1);
     if (question->explanation.isEmpty()) {
         nextTurnLater();
         return;
@@ -148,7 +151,7 @@ void QuizGame::nextTurnLater()
     QPointer<QuizGame> self(this);
     const quint64 game = gameNumber_;
     const int turn = currentTurn_;
-    services_.mainQueue().after(pauseAfterRightAnswerMs, [self, game, turn] {
+    queue_.after(pauseAfterRightAnswerMs, [self, game, turn] {
         if (self && self->inPlay_ && self->gameNumber_ == game && self->currentTurn_ == turn)
             self->nextTurn();
     });
@@ -169,9 +172,9 @@ void QuizGame::nextTurn()
     Quiz *played = quiz();
     qCDebug(lcQuizzes).noquote() << u"QuizGame >> nextTurn >> quiz over, setting score for " + played->quizID + u" as "
                    + QString::number(score);
-    services_.progressManager().setQuizScore(played->quizID, score);
+    progress_.setQuizScore(played->quizID, score);
     played->setLastScore(score);
-    played->reportScore(score / 100.0);
+    played->reportScore(schoolWork_, score / 100.0);
 }
 
 void QuizGame::endQuiz()

@@ -7,7 +7,10 @@
 #include <QPointer>
 #include <QtQml/qqmlregistration.h>
 
-class Services;
+class MainQueue;
+class ProgressManager;
+class Random;
+class SchoolWork;
 
 // Plays one grammar quiz: up to ten of its questions in random order; the player taps answers
 // until the right one is found. The share of right taps becomes the quiz's last score, which is
@@ -16,6 +19,7 @@ class QuizGame : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get a quiz game from ScreenModels")
     Q_PROPERTY(Quiz *quiz READ quiz WRITE setQuiz NOTIFY quizChanged)
     Q_PROPERTY(bool inPlay READ inPlay NOTIFY inPlayChanged)
     Q_PROPERTY(QuizQuestion *currentQuestion READ currentQuestion NOTIFY currentQuestionChanged)
@@ -29,7 +33,8 @@ class QuizGame : public QObject
     Q_PROPERTY(QString turnStateName READ turnStateName NOTIFY turnStateChanged)
 
 public:
-    explicit QuizGame(QObject *parent = nullptr);
+    QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, SchoolWork &schoolWork,
+             QObject *parent = nullptr);
     ~QuizGame() override;
 
     // The menu seal of a quiz by its last score.
@@ -90,7 +95,10 @@ private:
     void setTurnState(QuizQuestionAnswerState state);
     void nextTurnLater();
 
-    Services &services_;
+    Random &random_;
+    ProgressManager &progress_;
+    MainQueue &queue_;
+    SchoolWork &schoolWork_;
     Quiz *emptyQuiz_;
     QuizQuestion *emptyQuestion_;
     QPointer<Quiz> quiz_;

@@ -2,4 +2,6 @@
 
 #include "quizzes/QuizGamesParser.h"
 
-QuizGamesMenu::QuizGamesMenu(QObject *parent) : QObject(parent), quizzes_(QuizGamesParser::shared().quizzes()) {}
+QuizGamesMenu::QuizGamesMenu(const QuizGamesParser &parser, QObject *parent) : QObject(parent), quizzes_(parser.quizzes())
+{
+}

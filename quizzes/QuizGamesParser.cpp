@@ -1,24 +1,21 @@
 #include "quizzes/QuizGamesParser.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
 #include "platform/LearnerStore.h"
 #include "progress/ProgressManager.h"
-#include "progress/StoredMaps.h"
+#include "settings/StoredMaps.h"
 #include "quizzes/QuizDataReader.h"
 #include "quizzes/SchoolWork.h"
 
 #include <QFile>
-#include <QJSEngine>
 #include <QThread>
 #include <QUrl>
 
-QuizGamesParser::QuizGamesParser(Services &services)
-    : services_(services),
-      // Made first, so that the registry destroys it after this parser, which unhooks itself.
-      schoolWork_(&services.object<SchoolWork>())
+QuizGamesParser::QuizGamesParser(const Resources &resources, Random &random, ProgressManager &progress,
+                                 LearnerStore &store, SchoolWork &schoolWork)
+    : resources_(resources), random_(random), progress_(progress), store_(store), schoolWork_(schoolWork)
 {
     startReading();
 }
@@ -27,20 +24,8 @@ QuizGamesParser::~QuizGamesParser()
 {
     if (reading_.valid())
         qDeleteAll(reading_.get().quizzes);
-    if (schoolWork_ && schoolWork_->delegate() == this)
-        schoolWork_->setDelegate(nullptr);
-}
-
-QuizGamesParser &QuizGamesParser::shared()
-{
-    return Services::current().object<QuizGamesParser>();
-}
-
-QuizGamesParser *QuizGamesParser::create(QQmlEngine *, QJSEngine *)
-{
-    QuizGamesParser *parser = &shared();
-    QJSEngine::setObjectOwnership(parser, QJSEngine::CppOwnership);
-    return parser;
+    if (schoolWork_.delegate() == this)
+        schoolWork_.setDelegate(nullptr);
 }
 
 Quiz *QuizGamesParser::quizWithID(const QString &quizID) const
@@ -54,13 +39,13 @@ Quiz *QuizGamesParser::quizWithID(const QString &quizID) const
 
 void QuizGamesParser::startReading()
 {
-    dataPath_ = services_.resources().path(QStringLiteral("quizzes"), QStringLiteral("xml"));
+    dataPath_ = resources_.path(QStringLiteral("quizzes"), QStringLiteral("xml"));
     if (dataPath_.isEmpty()) {
         loadError_ = QStringLiteral("the quiz data file quizzes.xml was not found");
         qCWarning(lcQuizzes).noquote() << QString(u"QuizGamesParser >> " + loadError_);
         return;
     }
-    reading_ = std::async(std::launch::async, &QuizGamesParser::read, dataPath_, std::ref(services_.random()), thread());
+    reading_ = std::async(std::launch::async, &QuizGamesParser::read, dataPath_, std::ref(random_), thread());
 }
 
 QuizGamesParser::Reading QuizGamesParser::read(const QString &path, Random &random, QThread *home)
@@ -129,8 +114,8 @@ void QuizGamesParser::readLastScores()
     // A faulty file stops the app: then the scores are only read, so the store is left untouched.
     QMap<QString, qint64> scores;
     if (readWhole_)
-        scores = services_.progressManager().quizScores();
-    else if (const auto stored = services_.learnerStore().dictionary(QStringLiteral("quizScoresDictionary")))
+        scores = progress_.quizScores();
+    else if (const auto stored = store_.dictionary(QStringLiteral("quizScoresDictionary")))
         scores = StoredMaps::integerMap(*stored);
     for (Quiz *quiz : std::as_const(quizzes_)) {
         const auto stored = scores.constFind(quiz->quizID);
@@ -143,7 +128,7 @@ void QuizGamesParser::readLastScores()
 
 void QuizGamesParser::registerQuizzes()
 {
-    SchoolWork &store = *schoolWork_;
+    SchoolWork &store = schoolWork_;
     store.setDelegate(this);
     for (const Quiz *quiz : std::as_const(quizzes_)) {
         qCDebug(lcQuizzes).noquote() << u"registering quiz named " + quiz->title + u" identifier " + quiz->identifier;

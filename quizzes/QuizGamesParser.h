@@ -11,12 +11,12 @@
 #include <future>
 #include <memory>
 
-class QQmlEngine;
-class QJSEngine;
+class LearnerStore;
+class ProgressManager;
 class QThread;
 class Random;
+class Resources;
 class SchoolWork;
-class Services;
 
 // Reads the quiz data file into the list of quizzes, gives each quiz its last stored score and
 // registers the quizzes as school-work contexts, whose missing contexts it then makes on request.
@@ -28,15 +28,17 @@ class QuizGamesParser : public QObject, public SchoolWorkDelegate
 {
     Q_OBJECT
     QML_ELEMENT
-    QML_SINGLETON
+    QML_UNCREATABLE("The app reads the one quiz file")
     Q_PROPERTY(QList<Quiz *> quizzes READ quizzes CONSTANT)
 
 public:
-    explicit QuizGamesParser(Services &services);
+    // Starts reading the quiz file of resources; the quizzes become contexts of schoolWork, which
+    // must outlive the parser.
+    QuizGamesParser(const Resources &resources, Random &random, ProgressManager &progress, LearnerStore &store,
+                    SchoolWork &schoolWork);
     ~QuizGamesParser() override;
 
-    static QuizGamesParser &shared();
-    static QuizGamesParser *create(QQmlEngine *, QJSEngine *);
+    [[nodiscard]] SchoolWork &schoolWork() const { return schoolWork_; }
 
     // Waits for the reading and takes it over: the quizzes are then scored and registered. Every
     // question below does this first.
@@ -91,8 +93,11 @@ private:
     void readLastScores();
     void registerQuizzes();
 
-    Services &services_;
-    SchoolWork *schoolWork_ = nullptr;
+    const Resources &resources_;
+    Random &random_;
+    ProgressManager &progress_;
+    LearnerStore &store_;
+    SchoolWork &schoolWork_;
     QList<Quiz *> quizzes_;
     QString dataPath_;
     QString loadError_;

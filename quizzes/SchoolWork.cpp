@@ -1,6 +1,5 @@
 #include "quizzes/SchoolWork.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "quizzes/SchoolWorkContext.h"
@@ -25,18 +24,13 @@ std::unique_ptr<SchoolWorkContext> freshMainContext()
 
 }
 
-SchoolWork::SchoolWork(Services &services)
-    : queue_(services.mainQueue()), dataPath_(services.appDataPath()), mainAppContext_(freshMainContext())
+SchoolWork::SchoolWork(MainQueue &queue, QString dataPath)
+    : queue_(queue), dataPath_(std::move(dataPath)), mainAppContext_(freshMainContext())
 {
     load();
 }
 
 SchoolWork::~SchoolWork() = default;
-
-SchoolWork &SchoolWork::shared()
-{
-    return Services::current().object<SchoolWork>();
-}
 
 QString SchoolWork::filePath() const
 {

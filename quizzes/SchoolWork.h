@@ -9,7 +9,6 @@
 class MainQueue;
 class SchoolWorkContext;
 class SchoolWorkDelegate;
-class Services;
 
 // The app's record of school work: quiz contexts under one main app context, their activities
 // and scores. It lives in memory and is saved whole, as JSON in the app data folder, when asked.
@@ -17,12 +16,11 @@ class Services;
 class SchoolWork
 {
 public:
-    explicit SchoolWork(Services &services);
+    // Loads the record saved in dataPath, if any; completions run on queue.
+    SchoolWork(MainQueue &queue, QString dataPath);
     ~SchoolWork();
     SchoolWork(const SchoolWork &) = delete;
     SchoolWork &operator=(const SchoolWork &) = delete;
-
-    static SchoolWork &shared();
 
     static inline const QString fileName = QStringLiteral("schoolwork.json");
 

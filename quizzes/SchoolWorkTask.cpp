@@ -31,10 +31,9 @@ void endActivityAt(SchoolWork &store, const QStringList &path)
 
 }
 
-void SchoolWorkTask::beginActivity() const
+void SchoolWorkTask::beginActivity(SchoolWork &store) const
 {
     qCDebug(lcQuizzes).noquote() << QStringLiteral("SchoolWorkTask >> beginActivity");
-    SchoolWork &store = SchoolWork::shared();
     const QStringList path = identifierPath();
     store.descendantMatchingIdentifierPath(store.mainAppContext(), path,
                                            [&store, path](SchoolWorkContext *context, const QString &error) {
@@ -50,9 +49,8 @@ void SchoolWorkTask::beginActivity() const
     });
 }
 
-void SchoolWorkTask::reportScore(double fraction) const
+void SchoolWorkTask::reportScore(SchoolWork &store, double fraction) const
 {
-    SchoolWork &store = SchoolWork::shared();
     const QStringList path = identifierPath();
     store.descendantMatchingIdentifierPath(store.mainAppContext(), path,
                                            [&store, path, fraction](SchoolWorkContext *context, const QString &) {
@@ -72,7 +70,7 @@ void SchoolWorkTask::reportScore(double fraction) const
     });
 }
 
-void SchoolWorkTask::endActivity() const
+void SchoolWorkTask::endActivity(SchoolWork &store) const
 {
-    endActivityAt(SchoolWork::shared(), identifierPath());
+    endActivityAt(store, identifierPath());
 }

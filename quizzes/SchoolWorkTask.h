@@ -6,6 +6,8 @@
 // Something the learner works through that is reported as school work: its context is found by
 // its identifier below the app's main context, and each run of it is an activity there.
 // Every step is fire-and-forget; failures are only written to the console.
+class SchoolWork;
+
 class SchoolWorkTask
 {
 public:
@@ -15,11 +17,11 @@ public:
     [[nodiscard]] QStringList identifierPath() const { return {contextIdentifier()}; }
 
     // Makes the context active and starts a new activity in it.
-    void beginActivity() const;
+    void beginActivity(SchoolWork &store) const;
     // Records fraction (0.0 to 1.0) as the running activity's score, completes and ends it.
-    void reportScore(double fraction) const;
+    void reportScore(SchoolWork &store, double fraction) const;
     // Stops the current activity and makes the context inactive.
-    void endActivity() const;
+    void endActivity(SchoolWork &store) const;
 
     static inline const QString rule = QStringLiteral("__________________________________________");
 };

@@ -1,6 +1,5 @@
 #include "screens/AccuracyGrid.h"
 
-#include "app/Services.h"
 #include "progress/DrilledForm.h"
 #include "progress/MistakeLog.h"
 
@@ -16,9 +15,9 @@ struct Cell {
 
 } // namespace
 
-AccuracyGrid::AccuracyGrid(QObject *parent) : QObject(parent), services_(Services::current())
+AccuracyGrid::AccuracyGrid(MistakeLog &mistakes, QObject *parent) : QObject(parent), mistakes_(mistakes)
 {
-    connect(&services_.object<MistakeLog>(), &MistakeLog::changed, this, &AccuracyGrid::rowsChanged);
+    connect(&mistakes_, &MistakeLog::changed, this, &AccuracyGrid::rowsChanged);
 }
 
 QStringList AccuracyGrid::persons()
@@ -43,7 +42,7 @@ QColor AccuracyGrid::bandColour(int percent)
 int AccuracyGrid::answerCount() const
 {
     int count = 0;
-    const QMap<QString, MistakeRecord> records = services_.object<MistakeLog>().records();
+    const QMap<QString, MistakeRecord> records = mistakes_.records();
     for (const MistakeRecord &record : records)
         count += record.right + record.wrong;
     return count;
@@ -52,7 +51,7 @@ int AccuracyGrid::answerCount() const
 QVariantList AccuracyGrid::rows() const
 {
     QMap<QString, Cell> cells;
-    const QMap<QString, MistakeRecord> records = services_.object<MistakeLog>().records();
+    const QMap<QString, MistakeRecord> records = mistakes_.records();
     for (auto it = records.begin(); it != records.end(); ++it) {
         const DrilledForm form = *DrilledForm::fromId(it.key());
         Cell &cell = cells[form.tense + u'#' + QString::number(form.person)];

@@ -6,7 +6,8 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
-class Services;
+
+class MistakeLog;
 
 // The learner's accuracy by tense and person over every logged answer: one row
 // per drilled tense, one cell per person with its right answers, its answer
@@ -14,12 +15,13 @@ class Services;
 class AccuracyGrid : public QObject {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the accuracy grid's model from ScreenModels")
     Q_PROPERTY(QVariantList rows READ rows NOTIFY rowsChanged)
     Q_PROPERTY(QStringList persons READ persons CONSTANT)
     Q_PROPERTY(int answerCount READ answerCount NOTIFY rowsChanged)
 
 public:
-    explicit AccuracyGrid(QObject *parent = nullptr);
+    explicit AccuracyGrid(MistakeLog &mistakes, QObject *parent = nullptr);
 
     // One map per tense: tense (code), name, cells; a cell holds person, right,
     // total, percent
@@ -35,5 +37,5 @@ signals:
     void rowsChanged();
 
 private:
-    Services &services_;
+    MistakeLog &mistakes_;
 };

@@ -1,26 +1,12 @@
 #include "screens/DeepLinkModel.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLink.h"
 
 #include <QMetaEnum>
-#include <QQmlEngine>
 
-DeepLinkModel::DeepLinkModel(Services &) {}
-
-DeepLinkModel &DeepLinkModel::shared()
-{
-    return Services::current().object<DeepLinkModel>();
-}
-
-DeepLinkModel *DeepLinkModel::create(QQmlEngine *, QJSEngine *)
-{
-    DeepLinkModel *instance = &shared();
-    QQmlEngine::setObjectOwnership(instance, QQmlEngine::CppOwnership);
-    return instance;
-}
+DeepLinkModel::DeepLinkModel(const QuizGamesParser &parser) : parser_(parser) {}
 
 QString DeepLinkModel::scheme()
 {
@@ -54,13 +40,13 @@ bool DeepLinkModel::looksLikeLink(const QString &argument)
 
 Quiz *DeepLinkModel::destination(const QString &quizID) const
 {
-    const QList<Quiz *> &quizzes = QuizGamesParser::shared().quizzes();
+    const QList<Quiz *> &quizzes = parser_.quizzes();
     if (quizzes.isEmpty()) {
         qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> no quizzes are loaded, so the link to " + quizID
                        + u" is ignored";
         return nullptr;
     }
-    if (Quiz *quiz = QuizGamesParser::shared().quizWithID(quizID)) {
+    if (Quiz *quiz = parser_.quizWithID(quizID)) {
         qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> opening quiz " + quiz->quizID;
         return quiz;
     }

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/EngineObjects.h"
+
 #include <QObject>
 #include <QPointer>
 #include <QString>
@@ -8,9 +10,7 @@
 
 #include "quizzes/Quiz.h"
 
-class Services;
-class QQmlEngine;
-class QJSEngine;
+class QuizGamesParser;
 
 // The main menu's deep links: a "tavelo-italian://ID" link names a quiz by its ID. Opening one
 // records the ID and asks the window to show the quiz screen for it: a link to the quiz on show
@@ -30,10 +30,10 @@ public:
     // Only the latest IDs are remembered, so that a flood of links cannot grow memory.
     static constexpr qsizetype maxRememberedIDs = 64;
 
-    explicit DeepLinkModel(Services &services);
-
-    static DeepLinkModel &shared();
-    static DeepLinkModel *create(QQmlEngine *, QJSEngine *);
+    // Links name quizzes of parser.
+    explicit DeepLinkModel(const QuizGamesParser &parser);
+    // QML's instance: the one its engine was given (EngineObjects).
+    static DeepLinkModel *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<DeepLinkModel>(engine); }
 
     // "tavelo-" and the language name in lower case.
     static QString scheme();
@@ -65,6 +65,7 @@ signals:
     void quizIDPushed(const QString &quizID);
 
 private:
+    const QuizGamesParser &parser_;
     QStringList quizIDs_;
     QPointer<Quiz> shownQuiz_;
 };

@@ -7,8 +7,8 @@
 #include <QHash>
 #include <QVariantMap>
 
-GameSheetModel::GameSheetModel(QObject *parent)
-    : QObject(parent), verbSets_(VerbDictionary::shared().verbSetNames())
+GameSheetModel::GameSheetModel(const VerbDictionary &verbs, QObject *parent)
+    : QObject(parent), verbSets_(verbs.verbSetNames())
 {
 }
 

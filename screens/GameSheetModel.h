@@ -10,12 +10,15 @@
 
 class LearningGame;
 
+class VerbDictionary;
+
 // What the game set-up sheet shows besides its game: the verb sets on offer with their symbols,
 // the three level buttons with their colour pairs, and the level tap that starts the game.
 class GameSheetModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the set-up sheet's model from ScreenModels")
     Q_PROPERTY(LearningGame *gameObject READ gameObject WRITE setGameObject NOTIFY gameObjectChanged)
     Q_PROPERTY(QStringList verbSets READ verbSets NOTIFY verbSetsChanged)
     Q_PROPERTY(QVariantList verbSetRows READ verbSetRows NOTIFY verbSetsChanged)
@@ -23,7 +26,7 @@ class GameSheetModel : public QObject
     Q_PROPERTY(int verbSetIndex READ verbSetIndex NOTIFY verbSetIndexChanged)
 
 public:
-    explicit GameSheetModel(QObject *parent = nullptr);
+    explicit GameSheetModel(const VerbDictionary &verbs, QObject *parent = nullptr);
 
     [[nodiscard]] LearningGame *gameObject() const { return gameObject_; }
     void setGameObject(LearningGame *game);

@@ -1,6 +1,5 @@
 #include "screens/MainMenuModel.h"
 
-#include "app/Services.h"
 #include "platform/MainQueue.h"
 #include "progress/ReviewSchedule.h"
 #include "screens/Theme.h"
@@ -8,15 +7,15 @@
 
 #include <QVariantMap>
 
-MainMenuModel::MainMenuModel(QObject *parent) : QObject(parent), randomVerb_(VerbDictionary::shared().randomVerb())
+MainMenuModel::MainMenuModel(VerbDictionary &verbs, ReviewSchedule &schedule, const MainQueue &clock, QObject *parent) : QObject(parent), verbs_(verbs), schedule_(schedule), clock_(clock), randomVerb_(verbs_.randomVerb())
 {
-    connect(&VerbDictionary::shared(), &VerbDictionary::verbsChanged, this, &MainMenuModel::entriesChanged);
-    connect(&ReviewSchedule::shared(), &ReviewSchedule::changed, this, &MainMenuModel::entriesChanged);
+    connect(&verbs_, &VerbDictionary::verbsChanged, this, &MainMenuModel::entriesChanged);
+    connect(&schedule_, &ReviewSchedule::changed, this, &MainMenuModel::entriesChanged);
 }
 
 void MainMenuModel::pickRandomVerb()
 {
-    randomVerb_ = VerbDictionary::shared().randomVerb();
+    randomVerb_ = verbs_.randomVerb();
     emit randomVerbChanged();
 }
 
@@ -52,7 +51,7 @@ QString reviewDescription(int due)
 
 int MainMenuModel::reviewDue() const
 {
-    return int(ReviewSchedule::shared().dueForms(Services::current().mainQueue().now()).size());
+    return int(schedule_.dueForms(clock_.now()).size());
 }
 
 QVariantList MainMenuModel::entries() const
@@ -66,7 +65,7 @@ QVariantList MainMenuModel::entries() const
     };
     const QList<Entry> list{
         {QStringLiteral("Verb Dictionary"),
-         QStringLiteral("Browse and revise ") + QString::number(VerbDictionary::shared().verbCount()) +
+         QStringLiteral("Browse and revise ") + QString::number(verbs_.verbCount()) +
              QStringLiteral(" essential ") + language + QStringLiteral(" verbs"),
          QStringLiteral("book.fill"), QStringLiteral("dictionary")},
         {QStringLiteral("Infinitive Quiz"), QStringLiteral("Test yourself on the basic meaning of Italian verbs"),

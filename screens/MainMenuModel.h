@@ -9,12 +9,17 @@
 
 #include "verbs/Verb.h"
 
+class VerbDictionary;
+class ReviewSchedule;
+class MainQueue;
+
 // The main menu's model: the verb on the random-verb card, picked anew each time the card is
 // shown, and the seven activity entries with their texts, symbols and colours.
 class MainMenuModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the main menu's model from ScreenModels")
     Q_PROPERTY(Verb *randomVerb READ randomVerb NOTIFY randomVerbChanged)
     Q_PROPERTY(QString title READ title CONSTANT)
     Q_PROPERTY(QVariantList entries READ entries NOTIFY entriesChanged)
@@ -23,7 +28,7 @@ class MainMenuModel : public QObject
     Q_PROPERTY(int reviewDue READ reviewDue NOTIFY entriesChanged)
 
 public:
-    explicit MainMenuModel(QObject *parent = nullptr);
+    MainMenuModel(VerbDictionary &verbs, ReviewSchedule &schedule, const MainQueue &clock, QObject *parent = nullptr);
 
     static inline const QString language = QStringLiteral("Italian");
 
@@ -49,5 +54,8 @@ signals:
     void entriesChanged();
 
 private:
+    VerbDictionary &verbs_;
+    ReviewSchedule &schedule_;
+    const MainQueue &clock_;
     QPointer<Verb> randomVerb_;
 };

@@ -8,16 +8,16 @@
 
 #include <algorithm>
 
-ProgressViewerModel::ProgressViewerModel(QObject *parent) : QObject(parent)
+ProgressViewerModel::ProgressViewerModel(ProgressManager &progress, QObject *parent) : QObject(parent), progress_(progress)
 {
-    connect(&ProgressManager::shared(), &ProgressManager::progressDictionaryEntriesChanged, this,
+    connect(&progress_, &ProgressManager::progressDictionaryEntriesChanged, this,
             &ProgressViewerModel::rowsChanged);
 }
 
 QVariantList ProgressViewerModel::rows() const
 {
     QVariantList result;
-    for (ProgressDictionaryEntry *entry : ProgressManager::shared().progressDictionaryEntries()) {
+    for (ProgressDictionaryEntry *entry : progress_.progressDictionaryEntries()) {
         Verb *verb = entry->verb();
         result.append(QVariantMap{{QStringLiteral("verb"), QVariant::fromValue(verb)},
                                   {QStringLiteral("displayInfinitive"), verb->displayInfinitive()},
@@ -32,7 +32,7 @@ QVariantList ProgressViewerModel::rows() const
 
 bool ProgressViewerModel::empty() const
 {
-    return ProgressManager::shared().progressDictionaryEntries().isEmpty();
+    return progress_.progressDictionaryEntries().isEmpty();
 }
 
 QString ProgressViewerModel::emptyCaption()
@@ -57,7 +57,7 @@ QColor ProgressViewerModel::scoreColour(qint64 score, int min, int max)
 
 void ProgressViewerModel::printScores()
 {
-    const QMap<QString, qint64> scores = ProgressManager::shared().progressScores();
+    const QMap<QString, qint64> scores = progress_.progressScores();
     QStringList items;
     for (auto it = scores.cbegin(); it != scores.cend(); ++it)
         items.append(u'"' + it.key() + QStringLiteral("\": ") + QString::number(it.value()));

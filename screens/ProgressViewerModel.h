@@ -5,12 +5,15 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
+class ProgressManager;
+
 // The progress screen's model: the ranked verbs of the progress store as rows with their dot
 // colour and score text, following every change of the store's list.
 class ProgressViewerModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the progress screen's model from ScreenModels")
     Q_PROPERTY(QVariantList rows READ rows NOTIFY rowsChanged)
     Q_PROPERTY(bool empty READ empty NOTIFY rowsChanged)
     Q_PROPERTY(QString emptyCaption READ emptyCaption CONSTANT)
@@ -20,7 +23,7 @@ public:
     static constexpr int minScore = -5;
     static constexpr int maxScore = 5;
 
-    explicit ProgressViewerModel(QObject *parent = nullptr);
+    explicit ProgressViewerModel(ProgressManager &progress, QObject *parent = nullptr);
 
     // One map per entry in the store's order: verb, displayInfinitive, english, score,
     // scoreText, dotColour, and shown (false for a score whose verb is not in the verb data).
@@ -38,4 +41,7 @@ public:
 
 signals:
     void rowsChanged();
+
+private:
+    ProgressManager &progress_;
 };

@@ -1,26 +1,10 @@
 #include "screens/QuizScreens.h"
 
-#include "app/Services.h"
 #include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesMenu.h"
 #include "quizzes/QuizQuestionAnswer.h"
 #include "screens/Theme.h"
 
-#include <QQmlEngine>
-
-QuizScreens::QuizScreens(Services &) {}
-
-QuizScreens &QuizScreens::shared()
-{
-    return Services::current().object<QuizScreens>();
-}
-
-QuizScreens *QuizScreens::create(QQmlEngine *, QJSEngine *)
-{
-    QuizScreens *instance = &shared();
-    QQmlEngine::setObjectOwnership(instance, QQmlEngine::CppOwnership);
-    return instance;
-}
 
 QString QuizScreens::menuText()
 {

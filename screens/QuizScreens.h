@@ -7,9 +7,6 @@
 #include <QtQml/qqmlregistration.h>
 
 class QuizGamesMenu;
-class Services;
-class QQmlEngine;
-class QJSEngine;
 
 // What the quiz menu and the quiz screen draw from the quiz model: the grade seal of a quiz,
 // the fill of an answer by its state, and the fixed texts and colours of the two screens.
@@ -26,10 +23,7 @@ class QuizScreens : public QObject
     Q_PROPERTY(QColor entryBackground READ entryBackground CONSTANT)
 
 public:
-    explicit QuizScreens(Services &services);
-
-    static QuizScreens &shared();
-    static QuizScreens *create(QQmlEngine *, QJSEngine *);
+    QuizScreens() = default;
 
     [[nodiscard]] static QString menuHeading() { return QStringLiteral("Quizzes"); }
     [[nodiscard]] static QString menuText();

@@ -1,6 +1,8 @@
 #include "screens/SettingsScreenModel.h"
 
-SettingsScreenModel::SettingsScreenModel(QObject *parent) : QObject(parent) {}
+SettingsScreenModel::SettingsScreenModel(const VerbDictionary &verbs, QObject *parent) : QObject(parent), settings_(verbs)
+{
+}
 
 QVariantList SettingsScreenModel::tenseSettings() const
 {

@@ -4,7 +4,7 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
-#include "settings/VerbSettings.h"
+#include "screens/VerbSettings.h"
 
 // The settings screen's model: a fresh VerbSettings of its own, whose switches are the very ones
 // the games read, offered to the screen as rows.
@@ -12,12 +12,13 @@ class SettingsScreenModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the settings screen's model from ScreenModels")
     Q_PROPERTY(QVariantList tenseSettings READ tenseSettings CONSTANT)
     Q_PROPERTY(QVariantList languageSettings READ languageSettings CONSTANT)
     Q_PROPERTY(QString explanation READ explanation CONSTANT)
 
 public:
-    explicit SettingsScreenModel(QObject *parent = nullptr);
+    explicit SettingsScreenModel(const VerbDictionary &verbs, QObject *parent = nullptr);
 
     [[nodiscard]] QVariantList tenseSettings() const;
     [[nodiscard]] QVariantList languageSettings() const;

@@ -1,12 +1,10 @@
 #include "screens/Symbols.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/Resources.h"
 
 #include <QFont>
 #include <QFontDatabase>
-#include <QQmlEngine>
 
 namespace {
 
@@ -86,21 +84,9 @@ bool addFont(const QString &name)
 
 }
 
-Symbols::Symbols(Services &)
+Symbols::Symbols()
 {
     installFonts();
-}
-
-Symbols &Symbols::shared()
-{
-    return Services::current().object<Symbols>();
-}
-
-Symbols *Symbols::create(QQmlEngine *, QJSEngine *)
-{
-    Symbols *instance = &shared();
-    QQmlEngine::setObjectOwnership(instance, QQmlEngine::CppOwnership);
-    return instance;
 }
 
 bool Symbols::installFonts()

@@ -5,9 +5,6 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-class Services;
-class QQmlEngine;
-class QJSEngine;
 
 // The symbols the screens name ("book.fill", "gearshape.fill", ...) drawn as glyphs of the one
 // bundled icon font, and the app's fonts: the icon font and the rounded title font, which stands
@@ -21,10 +18,8 @@ class Symbols : public QObject
     Q_PROPERTY(QString roundedFamily READ roundedFamily CONSTANT)
 
 public:
-    explicit Symbols(Services &services);
-
-    static Symbols &shared();
-    static Symbols *create(QQmlEngine *, QJSEngine *);
+    // Installs the fonts when QML first asks for the symbols.
+    Symbols();
 
     // Adds the bundled fonts to the application's font database once per process; the rounded
     // font becomes the substitute of "Arial Rounded MT Bold". False when a font could not be read.

@@ -1,12 +1,11 @@
 #include "screens/Theme.h"
 
-#include "app/Services.h"
+#include "platform/LearnerStore.h"
 #include "platform/LearnerStore.h"
 
 #include <QEvent>
 #include <QGuiApplication>
 #include <QPalette>
-#include <QQmlEngine>
 
 #include <algorithm>
 #include <cctype>
@@ -25,11 +24,11 @@ qreal luminance(const QColor &colour)
 
 }
 
-Theme::Theme(Services &services)
-    : services_(services)
+Theme::Theme(LearnerStore &store)
+    : store_(store)
     , systemDark_(systemIsDark())
 {
-    const QString stored = services_.learnerStore().text(appearanceKey).value_or(QString());
+    const QString stored = store_.text(appearanceKey).value_or(QString());
     for (int i = 0; i < 3; ++i) {
         if (stored == appearanceNames[i])
             appearance_ = Appearance(i);
@@ -45,21 +44,9 @@ Theme::~Theme()
         qApp->removeEventFilter(this);
 }
 
-Theme &Theme::shared()
-{
-    return Services::current().object<Theme>();
-}
-
-Theme *Theme::create(QQmlEngine *, QJSEngine *)
-{
-    Theme *instance = &shared();
-    QQmlEngine::setObjectOwnership(instance, QQmlEngine::CppOwnership);
-    return instance;
-}
-
 void Theme::setAppearance(Appearance appearance)
 {
-    services_.learnerStore().set(appearanceKey, appearanceNames[int(appearance)]);
+    store_.set(appearanceKey, appearanceNames[int(appearance)]);
     apply(appearance);
 }
 

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/EngineObjects.h"
+
 #include <QColor>
 #include <QObject>
 #include <QString>
@@ -7,9 +9,7 @@
 
 #include <optional>
 
-class Services;
-class QQmlEngine;
-class QJSEngine;
+class LearnerStore;
 
 // The one look of every screen: named colours for the light and the dark appearance, the type
 // scale, spacing, corner radii and component sizes, and the rules that keep text readable and
@@ -80,11 +80,12 @@ public:
     enum class Appearance { followSystem, alwaysLight, alwaysDark };
     Q_ENUM(Appearance)
 
-    explicit Theme(Services &services);
+    // The learner's chosen appearance is kept in store.
+    explicit Theme(LearnerStore &store);
+    // QML's instance: the one its engine was given (EngineObjects).
+    static Theme *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<Theme>(engine); }
     ~Theme() override;
 
-    static Theme &shared();
-    static Theme *create(QQmlEngine *, QJSEngine *);
 
     // The store key of the chosen appearance ("system", "light" or "dark").
     static inline const QString appearanceKey = QStringLiteral("appearance");
@@ -183,7 +184,7 @@ private:
     [[nodiscard]] static bool systemIsDark();
     [[nodiscard]] QColor pick(const char *lightHex, const char *darkHex) const;
 
-    Services &services_;
+    LearnerStore &store_;
     Appearance appearance_ = Appearance::followSystem;
     bool systemDark_ = false;
 };

@@ -7,9 +7,9 @@
 
 #include <algorithm>
 
-VerbDictionaryModel::VerbDictionaryModel(QObject *parent) : QObject(parent)
+VerbDictionaryModel::VerbDictionaryModel(VerbDictionary &verbs, ProgressManager &progress, QObject *parent) : QObject(parent), verbs_(verbs), progress_(progress)
 {
-    rows_.setVerbs(VerbDictionary::shared().verbs());
+    rows_.setVerbs(verbs_.verbs());
 }
 
 QString VerbDictionaryModel::language()
@@ -64,7 +64,7 @@ void VerbDictionaryModel::setSortOrder(bool targetLanguageFirst)
 
 void VerbDictionaryModel::applySearch()
 {
-    const QList<Verb *> &all = VerbDictionary::shared().verbs();
+    const QList<Verb *> &all = verbs_.verbs();
     if (searchText_.isEmpty()) {
         setFilteredVerbs(all);
         return;
@@ -80,7 +80,7 @@ void VerbDictionaryModel::applySearch()
 void VerbDictionaryModel::toggleLearnt(int row)
 {
     if (Verb *verb = verbAt(row))
-        ProgressManager::shared().toggleLearnt(verb);
+        progress_.toggleLearnt(verb);
 }
 
 Verb *VerbDictionaryModel::verbAt(int row) const

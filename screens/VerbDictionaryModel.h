@@ -9,12 +9,16 @@
 
 class Verb;
 
+class VerbDictionary;
+class ProgressManager;
+
 // The verb dictionary screen's model: every verb, narrowed by the search text and sorted by
 // either language; rows is the list the screen shows.
 class VerbDictionaryModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the dictionary's model from ScreenModels")
     Q_PROPERTY(QString searchText READ searchText WRITE setSearchText NOTIFY searchTextChanged)
     Q_PROPERTY(bool targetLanguageFirst READ targetLanguageFirst NOTIFY targetLanguageFirstChanged)
     Q_PROPERTY(int count READ count NOTIFY countChanged)
@@ -22,7 +26,7 @@ class VerbDictionaryModel : public QObject
     Q_PROPERTY(QObject *rows READ rows CONSTANT)
 
 public:
-    explicit VerbDictionaryModel(QObject *parent = nullptr);
+    VerbDictionaryModel(VerbDictionary &verbs, ProgressManager &progress, QObject *parent = nullptr);
 
     [[nodiscard]] const QString &searchText() const { return searchText_; }
     // Every change runs applySearch.
@@ -54,6 +58,8 @@ signals:
     void countChanged();
 
 private:
+    VerbDictionary &verbs_;
+    ProgressManager &progress_;
     void setFilteredVerbs(QList<Verb *> verbs);
 
     QString searchText_;

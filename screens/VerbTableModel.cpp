@@ -4,7 +4,7 @@
 #include "screens/Theme.h"
 #include "speech/TextToSpeech.h"
 
-VerbTableModel::VerbTableModel(QObject *parent) : QObject(parent) {}
+VerbTableModel::VerbTableModel(TextToSpeech &speech, QObject *parent) : QObject(parent), speech_(speech) {}
 
 void VerbTableModel::setVerb(Verb *verb)
 {
@@ -79,5 +79,5 @@ QVariantMap VerbTableModel::row(const ConjugationPart &part)
 void VerbTableModel::speakInfinitive()
 {
     if (verb_)
-        TextToSpeech::shared().speak(verb_->displayInfinitive(), verb_->locale);
+        speech_.speak(verb_->displayInfinitive(), verb_->locale);
 }

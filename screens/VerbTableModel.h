@@ -9,11 +9,14 @@
 #include "verbs/Conjugation.h"
 #include "verbs/Verb.h"
 
+class TextToSpeech;
+
 // The verb table screen's model: the verb's lines and its conjugation tables laid out as cards.
 class VerbTableModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get a verb table's model from ScreenModels")
     Q_PROPERTY(Verb *verb READ verb WRITE setVerb NOTIFY verbChanged)
     Q_PROPERTY(QString title READ title NOTIFY verbChanged)
     Q_PROPERTY(QString english READ english NOTIFY verbChanged)
@@ -23,7 +26,7 @@ class VerbTableModel : public QObject
     Q_PROPERTY(QVariantList tables READ tables NOTIFY verbChanged)
 
 public:
-    explicit VerbTableModel(QObject *parent = nullptr);
+    explicit VerbTableModel(TextToSpeech &speech, QObject *parent = nullptr);
 
     [[nodiscard]] Verb *verb() const { return verb_; }
     void setVerb(Verb *verb);
@@ -50,6 +53,7 @@ signals:
     void verbChanged();
 
 private:
+    TextToSpeech &speech_;
     QPointer<Verb> verb_;
     QVariantList tables_;
 };

@@ -3,13 +3,13 @@
 #include "speech/TextToSpeech.h"
 
 // The speech service (and the platform's synthesiser behind it) is only started by a tap.
-VerbTableRowModel::VerbTableRowModel(QObject *parent) : QObject(parent) {}
+VerbTableRowModel::VerbTableRowModel(TextToSpeech &speech, QObject *parent) : QObject(parent), speech_(speech) {}
 
 void VerbTableRowModel::speakPart()
 {
     if (!ttsEnabled_)
         return;
-    TextToSpeech &tts = TextToSpeech::shared();
+    TextToSpeech &tts = speech_;
     if (!tts.isVoiceAvailable(locale_) && !tts.clipCached(ttsPhrase_) && !loadedAlready_ && !waitingForSoundLoad_) {
         connect(&tts, &TextToSpeech::downloadDoneChanged, this, &VerbTableRowModel::downloadDoneChanged,
                 Qt::UniqueConnection);
@@ -27,7 +27,7 @@ void VerbTableRowModel::speakPart()
 
 void VerbTableRowModel::downloadDoneChanged()
 {
-    if (!TextToSpeech::shared().downloadDone() || !waitingForSoundLoad_)
+    if (!speech_.downloadDone() || !waitingForSoundLoad_)
         return;
     waitingForSoundLoad_ = false;
     loadedAlready_ = true;

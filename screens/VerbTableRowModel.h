@@ -4,12 +4,15 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
+class TextToSpeech;
+
 // One row of a verb table: speaks its form when tapped and says whether the loading gear shows
 // while a clip is fetched for a locale without a built-in voice.
 class VerbTableRowModel : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get a table row's model from ScreenModels")
     Q_PROPERTY(bool ttsEnabled MEMBER ttsEnabled_ NOTIFY partChanged)
     Q_PROPERTY(QString ttsPhrase MEMBER ttsPhrase_ NOTIFY partChanged)
     Q_PROPERTY(QString locale MEMBER locale_ NOTIFY partChanged)
@@ -18,7 +21,7 @@ class VerbTableRowModel : public QObject
     Q_PROPERTY(bool gearShown READ gearShown NOTIFY loadingChanged)
 
 public:
-    explicit VerbTableRowModel(QObject *parent = nullptr);
+    explicit VerbTableRowModel(TextToSpeech &speech, QObject *parent = nullptr);
 
     [[nodiscard]] bool waitingForSoundLoad() const { return waitingForSoundLoad_; }
     [[nodiscard]] bool loadedAlready() const { return loadedAlready_; }
@@ -34,6 +37,8 @@ signals:
 
 private:
     void downloadDoneChanged();
+
+    TextToSpeech &speech_;
 
     bool ttsEnabled_ = true;
     QString ttsPhrase_;

@@ -1,8 +1,6 @@
 #include "settings/LanguageSetting.h"
 
 #include "platform/Logging.h"
-#include "progress/ProgressManager.h"
-#include "progress/StoredMaps.h"
 
 #include <QStringList>
 
@@ -17,13 +15,6 @@ void LanguageSetting::setStatus(bool status)
         return;
     status_ = status;
     emit statusChanged();
-    statusDidChange();
-}
-
-void LanguageSetting::statusDidChange()
-{
     qCDebug(lcSettings).noquote() << u"LanguageSetting >> status didSet to " + Logging::boolText(status_);
-    ProgressManager &progress = ProgressManager::shared();
-    progress.setMiscSetting(settingName_, status_);
-    qCDebug(lcSettings).noquote() << StoredMaps::render(progress.getMiscSettingsDictionary());
+    emit statusAssigned(settingName_, status_);
 }

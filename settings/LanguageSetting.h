@@ -24,10 +24,10 @@ public:
 
 signals:
     void statusChanged();
+    // A change the app stores under the setting's name.
+    void statusAssigned(const QString &settingName, bool status);
 
 private:
-    void statusDidChange();
-
     QUuid id_ = QUuid::createUuid();
     QString settingName_;
     bool status_;

@@ -1,21 +1,21 @@
 #include "settings/SettingsManager.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/LearnerStore.h"
-#include "progress/ProgressManager.h"
-#include "progress/StoredMaps.h"
+#include "settings/StoredMaps.h"
 #include "settings/TenseSetting.h"
 
-SettingsManager::SettingsManager(Services &services) : services_(services) {}
+SettingsManager::SettingsManager(LearnerStore &store, const QList<TenseSetting *> &tenses) : store_(store), tenses_(tenses)
+{
+}
 
 QMap<QString, bool> SettingsManager::getFlagDictionary()
 {
-    LearnerStore &store = services_.learnerStore();
+    LearnerStore &store = store_;
     if (const auto stored = store.dictionary(flagDictionary))
         return StoredMaps::boolMap(*stored);
 
-    const auto &tenses = services_.tenseSettings();
+    const auto &tenses = tenses_;
     qCDebug(lcSettings).noquote() << QStringLiteral("SettingsManager >> creating a new verb flag dictionary");
     qCDebug(lcSettings).noquote() << u"SettingsManager >> default values are " + StoredMaps::render(tenses);
     QMap<QString, bool> flags;

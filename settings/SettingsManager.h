@@ -1,15 +1,17 @@
 #pragma once
 
+#include <QList>
 #include <QMap>
 #include <QString>
 
-class Services;
+class LearnerStore;
+class TenseSetting;
 
 // Reads the stored tense switches at start-up.
 class SettingsManager
 {
 public:
-    explicit SettingsManager(Services &services);
+    SettingsManager(LearnerStore &store, const QList<TenseSetting *> &tenses);
 
     const QString flagDictionary = QStringLiteral("flagDictionary");
 
@@ -19,5 +21,6 @@ public:
     bool getFlag(const QString &tenseName);
 
 private:
-    Services &services_;
+    LearnerStore &store_;
+    const QList<TenseSetting *> &tenses_;
 };

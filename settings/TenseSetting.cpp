@@ -1,7 +1,5 @@
 #include "settings/TenseSetting.h"
 
-#include "progress/ProgressManager.h"
-
 TenseSetting::TenseSetting(QString tenseName, bool status, QObject *parent)
     : QObject(parent), tenseName_(std::move(tenseName)), status_(status)
 {
@@ -13,5 +11,5 @@ void TenseSetting::setStatus(bool status)
     status_ = status;
     if (changed)
         emit statusChanged();
-    ProgressManager::shared().setTenseFlag(tenseName_, status);
+    emit statusAssigned(tenseName_, status);
 }

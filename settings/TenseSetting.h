@@ -4,7 +4,8 @@
 #include <QUuid>
 #include <QtQml/qqmlregistration.h>
 
-// One tense switch. Every assignment of status is stored at once under the tense's name.
+// One tense switch. Every assignment of status is announced (statusAssigned), and the app stores it
+// at once under the tense's name.
 class TenseSetting : public QObject
 {
     Q_OBJECT
@@ -23,6 +24,7 @@ public:
 
 signals:
     void statusChanged();
+    void statusAssigned(const QString &tenseName, bool status);
 
 private:
     QUuid id_ = QUuid::createUuid();

@@ -1,6 +1,5 @@
 #include "speech/AudioEngines.h"
 
-#include "app/Services.h"
 #include "speech/AudioRecording.h"
 #include "speech/QtAudioPlayer.h"
 #include "speech/QtSpeechSynthesizer.h"
@@ -10,7 +9,7 @@
 
 #include <QStandardPaths>
 
-AudioEngines::AudioEngines(Services &services) : services_(services)
+AudioEngines::AudioEngines(MainQueue &queue) : queue_(queue)
 {
     if (QStandardPaths::isTestModeEnabled())
         useRecorders();
@@ -18,19 +17,14 @@ AudioEngines::AudioEngines(Services &services) : services_(services)
 
 AudioEngines::~AudioEngines() = default;
 
-AudioEngines &AudioEngines::shared()
-{
-    return Services::current().object<AudioEngines>();
-}
-
 std::unique_ptr<SpeechSynthesizer> AudioEngines::makeSynthesizer()
 {
     if (synthesizerFactory_)
-        return std::make_unique<ThreadedSpeechSynthesizer>(synthesizerFactory_, services_.mainQueue());
+        return std::make_unique<ThreadedSpeechSynthesizer>(synthesizerFactory_, queue_);
     if (recording_)
         return std::make_unique<RecordingSpeechSynthesizer>(recording_);
     return std::make_unique<ThreadedSpeechSynthesizer>([] { return std::make_unique<QtSpeechSynthesizer>(); },
-                                                       services_.mainQueue());
+                                                       queue_);
 }
 
 std::unique_ptr<AudioPlayer> AudioEngines::makePlayer()

@@ -4,7 +4,7 @@
 #include <memory>
 
 class AudioPlayer;
-class Services;
+class MainQueue;
 class SpeechSynthesizer;
 struct AudioRecording;
 
@@ -17,10 +17,9 @@ struct AudioRecording;
 class AudioEngines
 {
 public:
-    explicit AudioEngines(Services &services);
+    // The threaded synthesiser answers on queue.
+    explicit AudioEngines(MainQueue &queue);
     ~AudioEngines();
-
-    static AudioEngines &shared();
 
     [[nodiscard]] std::unique_ptr<SpeechSynthesizer> makeSynthesizer();
     // A player, or none when the platform cannot play sounds.
@@ -36,7 +35,7 @@ public:
     [[nodiscard]] AudioRecording *recording() const { return recording_.get(); }
 
 private:
-    Services &services_;
+    MainQueue &queue_;
     std::shared_ptr<AudioRecording> recording_;
     std::function<std::unique_ptr<SpeechSynthesizer>()> synthesizerFactory_;
 };

@@ -1,6 +1,5 @@
 #include "speech/TextToSpeech.h"
 
-#include "app/Services.h"
 #include "platform/Logging.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioPlayer.h"
@@ -10,7 +9,6 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QQmlEngine>
 #include <QSaveFile>
 
 namespace {
@@ -29,12 +27,13 @@ QString fileUrlText(const QString &path)
 
 }
 
-TextToSpeech::TextToSpeech(Services &services)
-    : services_(services),
-      speakTalk_(services.object<AudioEngines>().makeSynthesizer()),
+TextToSpeech::TextToSpeech(AudioEngines &engines, MainQueue &queue, QString appDataPath)
+    : engines_(engines),
+      appDataPath_(std::move(appDataPath)),
+      speakTalk_(engines.makeSynthesizer()),
       endpoint_(QStringLiteral(FLEXIO_TTS_ENDPOINT)),
       token_(QStringLiteral(FLEXIO_TTS_TOKEN)),
-      fetcher_(std::make_unique<ClipFetcher>(services.mainQueue()))
+      fetcher_(std::make_unique<ClipFetcher>(queue))
 {
 }
 
@@ -42,18 +41,6 @@ TextToSpeech::~TextToSpeech()
 {
     fetcher_.reset();
     player_.reset();
-}
-
-TextToSpeech &TextToSpeech::shared()
-{
-    return Services::current().object<TextToSpeech>();
-}
-
-TextToSpeech *TextToSpeech::create(QQmlEngine *, QJSEngine *)
-{
-    TextToSpeech *instance = &shared();
-    QQmlEngine::setObjectOwnership(instance, QQmlEngine::CppOwnership);
-    return instance;
 }
 
 const QStringList &TextToSpeech::externalLocales()
@@ -94,7 +81,7 @@ QString TextToSpeech::clipFileName(const QString &text)
 
 QString TextToSpeech::clipsFolder() const
 {
-    const QString data = services_.appDataPath();
+    const QString data = appDataPath_;
     if (data.isEmpty())
         return {};
     return QDir(data).filePath(QStringLiteral("clips"));
@@ -305,7 +292,7 @@ void TextToSpeech::playSoundFromDocs(const QUrl &file)
 {
     // The platform has no audio session to set up; sounds go to the default output.
     qCDebug(lcSpeech).noquote() << QStringLiteral("VerbTable > Trying to play now!");
-    std::unique_ptr<AudioPlayer> player = services_.object<AudioEngines>().makePlayer();
+    std::unique_ptr<AudioPlayer> player = engines_.makePlayer();
     if (!player) {
         deleteUnplayableClip(file, QStringLiteral("No audio player is available."));
         return;

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/EngineObjects.h"
+
 #include "speech/ClipFetcher.h"
 
 #include <QObject>
@@ -12,9 +14,8 @@
 #include <memory>
 
 class AudioPlayer;
-class QJSEngine;
-class QQmlEngine;
-class Services;
+class AudioEngines;
+class MainQueue;
 class SpeechSynthesizer;
 
 // Says a word or phrase aloud in a locale: with a built-in voice where the platform has one for
@@ -40,11 +41,11 @@ public:
     static constexpr qint64 maxSoundUrlBytes = 2 * 1024;
     static constexpr qint64 maxClipBytes = 5 * 1024 * 1024;
 
-    explicit TextToSpeech(Services &services);
+    // Clips are cached under appDataPath; fetches complete on queue.
+    TextToSpeech(AudioEngines &engines, MainQueue &queue, QString appDataPath);
+    // QML's instance: the one its engine was given (EngineObjects).
+    static TextToSpeech *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<TextToSpeech>(engine); }
     ~TextToSpeech() override;
-
-    static TextToSpeech &shared();
-    static TextToSpeech *create(QQmlEngine *, QJSEngine *);
 
     // The locales served by the external service, in the order they are compared.
     static const QStringList &externalLocales();
@@ -94,7 +95,8 @@ private:
     void deleteUnplayableClip(const QUrl &file, const QString &error);
     void setDownloadDone(bool done);
 
-    Services &services_;
+    AudioEngines &engines_;
+    QString appDataPath_;
     std::unique_ptr<SpeechSynthesizer> speakTalk_;
     std::unique_ptr<AudioPlayer> player_;
     bool downloadDone_ = true;

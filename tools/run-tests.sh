@@ -9,6 +9,9 @@ cd "$(dirname "$0")/.."
 
 tools/bootstrap.sh
 
+# Tests stay about a third of the code.
+python3 tools/line-ratio.py
+
 jobs=$(nproc)
 # Paths relative to the checkout, so that every clone of the repository shares the compiler cache.
 export CCACHE_BASEDIR=$PWD CCACHE_NOHASHDIR=1

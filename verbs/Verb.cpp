@@ -3,7 +3,6 @@
 #include "platform/Logging.h"
 #include "settings/TenseSetting.h"
 #include "verbs/English.h"
-#include "verbs/VerbDictionary.h"
 #include "verbs/VerbPack.h"
 
 #include <algorithm>
@@ -208,12 +207,10 @@ QString Verb::englishPastParticipleOrDerived()
     return englishPastParticiple;
 }
 
-Verb::GameParts Verb::gameParts(bool english)
+Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool english)
 {
-    const VerbDictionary &dictionary = VerbDictionary::shared();
-    const QList<TenseSetting *> &settings = dictionary.tenseSettings();
     const bool impersonalLike = isImpersonalLike();
-    const bool noTenseOn = dictionary.enabledTenseCount() == 0;
+    const bool noTenseOn = std::none_of(settings.begin(), settings.end(), [](const TenseSetting *s) { return s->status(); });
     const QString participle = englishPastParticipleOrDerived();
     const QString simplePast = englishSimplePastOrDerived();
 

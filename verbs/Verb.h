@@ -9,6 +9,8 @@
 
 #include <memory>
 
+class TenseSetting;
+
 struct VerbPackSource;
 
 // One Italian verb, filled from the verb data file and shared by reference between the
@@ -120,7 +122,7 @@ public:
     // stored) when the data gave none.
     QString englishPastParticipleOrDerived();
     // The drill items of the tenses switched on in the verb dictionary's tense switches.
-    GameParts gameParts(bool english);
+    GameParts gameParts(const QList<TenseSetting *> &tenses, bool english);
     // The whole conjugation as titled tables, whatever the tense switches say: 13, or 12 for a
     // verb that has no imperative or is impersonal.
     QList<Conjugation> conjugationTables();

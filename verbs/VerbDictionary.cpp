@@ -1,24 +1,21 @@
 #include "verbs/VerbDictionary.h"
 
-#include "app/Services.h"
 #include "platform/Collation.h"
 #include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
-#include "progress/ProgressManager.h"
 #include "settings/SettingsManager.h"
 #include "settings/TenseSetting.h"
 #include "verbs/VerbDataReader.h"
 #include "verbs/VerbPack.h"
 
 #include <QFile>
-#include <QJSEngine>
 
-VerbDictionary::VerbDictionary(Services &services)
-    : services_(services),
-      tenseSettings_(services.tenseSettings()),
-      languageSettings_(services.languageSettings()),
+VerbDictionary::VerbDictionary(Sources sources)
+    : sources_(std::move(sources)),
+      tenseSettings_(sources_.tenses),
+      languageSettings_(sources_.languages),
       blankVerb_(new Verb(this))
 {
     readFile();
@@ -26,23 +23,11 @@ VerbDictionary::VerbDictionary(Services &services)
 
 VerbDictionary::~VerbDictionary() = default;
 
-VerbDictionary &VerbDictionary::shared()
-{
-    return Services::current().verbDictionary();
-}
-
-VerbDictionary *VerbDictionary::create(QQmlEngine *, QJSEngine *)
-{
-    VerbDictionary *dictionary = &shared();
-    QJSEngine::setObjectOwnership(dictionary, QJSEngine::CppOwnership);
-    return dictionary;
-}
-
 void VerbDictionary::readFile()
 {
     if (readPack())
         return;
-    dataPath_ = services_.resources().path(QStringLiteral("verbs"), QStringLiteral("xml"));
+    dataPath_ = sources_.resources.path(QStringLiteral("verbs"), QStringLiteral("xml"));
     QFile file(dataPath_);
     if (dataPath_.isEmpty() || !file.open(QIODevice::ReadOnly)) {
         loadError_ = QStringLiteral("the verb data file verbs.xml was not found");
@@ -65,7 +50,7 @@ void VerbDictionary::readFile()
 
 bool VerbDictionary::readPack()
 {
-    const QString path = services_.resources().path(QStringLiteral("verbs"), QStringLiteral("pack"));
+    const QString path = sources_.resources.path(QStringLiteral("verbs"), QStringLiteral("pack"));
     if (path.isEmpty())
         return false;
     bool ok = false;
@@ -111,17 +96,17 @@ void VerbDictionary::publish()
     loaded_ = true;
     emit verbsChanged();
     qCDebug(lcVerbs).noquote() << QString::number(verbs_.size()) + u" verbs added.";
-    services_.mainQueue().post([this] { loadLearntAndTenseFlags(); });
+    sources_.queue.post([this] { loadLearntAndTenseFlags(); });
 }
 
 void VerbDictionary::loadLearntAndTenseFlags()
 {
     // One read serves every verb: nothing writes the flags while this step runs.
-    const auto learnt = services_.progressManager().learntFlags();
+    const auto learnt = sources_.learntFlags();
     for (Verb *verb : std::as_const(verbs_))
         verb->setLearnt(learnt.value(verb->key, false));
     for (TenseSetting *setting : tenseSettings_)
-        setting->setStatus(SettingsManager(services_).getFlag(setting->tenseName()));
+        setting->setStatus(SettingsManager(sources_.store, tenseSettings_).getFlag(setting->tenseName()));
 }
 
 int VerbDictionary::enabledTenseCount() const
@@ -169,5 +154,5 @@ Verb *VerbDictionary::randomVerb() const
     const QList<Verb *> eligible = verbsInSet(allVerbs);
     if (eligible.isEmpty())
         return blankVerb_;
-    return eligible.at(services_.random().index(eligible.size()));
+    return eligible.at(sources_.random.index(eligible.size()));
 }

@@ -1,6 +1,9 @@
 #pragma once
 
+#include "platform/EngineObjects.h"
+
 #include <QHash>
+#include <QMap>
 #include <QList>
 #include <QObject>
 #include <QStringList>
@@ -8,11 +11,14 @@
 
 #include "verbs/Verb.h"
 
-class Services;
-class TenseSetting;
+#include <functional>
+
 class LanguageSetting;
-class QQmlEngine;
-class QJSEngine;
+class LearnerStore;
+class MainQueue;
+class Random;
+class Resources;
+class TenseSetting;
 
 // Every verb of the app, read once from the bundled verb data file, with the verb sets the
 // games and screens draw from and the shared tense switches.
@@ -25,12 +31,24 @@ class VerbDictionary : public QObject
     Q_PROPERTY(int verbCount READ verbCount NOTIFY verbsChanged)
 
 public:
-    // Reads the verb data file of the given services; see loaded() for the outcome.
-    explicit VerbDictionary(Services &services);
-    ~VerbDictionary() override;
+    // What the dictionary reads and where it copies the stored flags to.
+    struct Sources
+    {
+        const Resources &resources;
+        MainQueue &queue;
+        Random &random;
+        LearnerStore &store;
+        const QList<TenseSetting *> &tenses;
+        const QList<LanguageSetting *> &languages;
+        // The learner's stored learnt flags by verb key.
+        std::function<QMap<QString, bool>()> learntFlags;
+    };
 
-    static VerbDictionary &shared();
-    static VerbDictionary *create(QQmlEngine *, QJSEngine *);
+    // Reads the verb data file of the given resources; see loaded() for the outcome.
+    explicit VerbDictionary(Sources sources);
+    // QML's instance: the one its engine was given (EngineObjects).
+    static VerbDictionary *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<VerbDictionary>(engine); }
+    ~VerbDictionary() override;
 
     [[nodiscard]] const QList<Verb *> &verbs() const { return verbs_; }
     [[nodiscard]] int verbCount() const { return int(verbs_.size()); }
@@ -74,7 +92,7 @@ private:
     void publish();
     [[nodiscard]] bool eligibleForAllVerbs(const Verb *verb) const { return !verb->isSensitive(); }
 
-    Services &services_;
+    Sources sources_;
     const QList<TenseSetting *> &tenseSettings_;
     const QList<LanguageSetting *> &languageSettings_;
     QList<Verb *> verbs_;

@@ -1,6 +1,5 @@
 #include "games/conjugation/ConjQuiz.h"
 
-#include "app/Services.h"
 #include "games/conjugation/ConjugationQuizAnswer.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
@@ -15,8 +14,8 @@
 #include <array>
 #include <numeric>
 
-ConjQuiz::ConjQuiz(QObject *parent)
-    : LearningGame(parent), blankVerb_(new Verb(this)), verbDictionary_(services().verbDictionary().verbs())
+ConjQuiz::ConjQuiz(const GameContext &context, QObject *parent)
+    : LearningGame(context, parent), blankVerb_(new Verb(this)), verbDictionary_(context.verbs.verbs())
 {
     setGameName(QStringLiteral("Conjugation Quiz"));
     setMessage(QStringLiteral("For each of the ten verbs, click the correct translation for the English prompt "
@@ -40,8 +39,8 @@ Verb *ConjQuiz::currentVerb() const
 
 bool ConjQuiz::playable(Verb *verb) const
 {
-    const qsizetype forms = verb->gameParts(false).texts.size();
-    return forms > 0 && verb->gameParts(true).texts.size() == forms;
+    const qsizetype forms = partsOf(verb, false).texts.size();
+    return forms > 0 && partsOf(verb, true).texts.size() == forms;
 }
 
 void ConjQuiz::startGame()
@@ -51,10 +50,10 @@ void ConjQuiz::startGame()
     canClick_ = false;
     verbsInPlay_.clear();
     const QString setName = verbSet();
-    const QList<Verb *> pot = services().verbDictionary().verbsInSet(setName);
+    const QList<Verb *> pot = context().verbs.verbsInSet(setName);
     qCDebug(lcGames).noquote() << u"pot for " + setName + u" is " + QString::number(pot.size()) + u" long";
 
-    Random &random = services().random();
+    Random &random = context().random;
     QList<qsizetype> order(pot.size());
     std::iota(order.begin(), order.end(), 0);
     random.shuffle(order);
@@ -127,14 +126,14 @@ void ConjQuiz::setupTurn()
     emit currentVerbChanged();
     qCDebug(lcGames).noquote() << u"current verb is " + verb->key;
 
-    const QStringList forms = verb->gameParts(false).texts;
-    const Verb::GameParts english = verb->gameParts(true);
+    const QStringList forms = partsOf(verb, false).texts;
+    const Verb::GameParts english = partsOf(verb, true);
     const QStringList &prompts = english.texts;
     const QStringList &codes = english.codes;
     if (forms.isEmpty() || prompts.size() != forms.size())
         return;
 
-    Random &random = services().random();
+    Random &random = context().random;
     QList<qsizetype> pool(forms.size());
     std::iota(pool.begin(), pool.end(), 0);
     const int p = random.index(pool.size());
@@ -196,7 +195,7 @@ void ConjQuiz::setupTurn()
     stopTimer();
     setTimeElapsed(0);
     QPointer<ConjQuiz> self(this);
-    timer_ = services().mainQueue().every(tickMs, [self] {
+    timer_ = context().queue.every(tickMs, [self] {
         if (self)
             self->fireTimer();
     });
@@ -205,7 +204,7 @@ void ConjQuiz::setupTurn()
 
 QString ConjQuiz::decoyFromAnotherVerb(qsizetype index, const QStringList &candidates)
 {
-    Random &random = services().random();
+    Random &random = context().random;
     const Verb *current = currentVerb();
     QList<Verb *> others;
     QList<Verb *> sameInitial;
@@ -221,11 +220,11 @@ QString ConjQuiz::decoyFromAnotherVerb(qsizetype index, const QStringList &candi
     if (choices.isEmpty())
         return {};
     Verb *decoyVerb = choices.at(random.index(choices.size()));
-    const QStringList decoyForms = decoyVerb->gameParts(false).texts;
+    const QStringList decoyForms = partsOf(decoyVerb, false).texts;
     // A verb without drill items has no form to lend.
     if (decoyForms.isEmpty())
         return {};
-    const qsizetype own = currentVerb()->gameParts(false).texts.size();
+    const qsizetype own = partsOf(currentVerb(), false).texts.size();
     const QString form = decoyForms.size() == own ? decoyForms.at(index) : decoyForms.at(random.index(decoyForms.size()));
     return removePronouns(form, candidates).answer;
 }
@@ -249,16 +248,16 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
         return;
     setAnswers(correctAnswersTotal_, answersTotal_ + 1);
     Verb *verb = currentVerb();
-    TextToSpeech &speech = TextToSpeech::shared();
+    TextToSpeech &speech = context().speech;
     const bool right =
         answer->correct()
         && std::any_of(currentQuestion_.alts.begin(), currentQuestion_.alts.end(),
                        [answer](const ConjugationQuizAnswer *alt) { return alt->sameAnswer(*answer); });
-    services().object<MistakeLog>().record(verb->key, currentQuestion_.tags.join(u'|'), answer->text(), right);
+    context().mistakes.record(verb->key, currentQuestion_.tags.join(u'|'), answer->text(), right);
     if (!right) {
         speech.speak(QStringLiteral("non!"), verb->locale);
         answer->setStatus(AnswerStatus::incorrect);
-        services().progressManager().addPoints(verb->key, -1);
+        context().progress.addPoints(verb->key, -1);
         return;
     }
 
@@ -270,13 +269,13 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
         speech.speak(answer->speakText(), verb->locale);
     else
         speech.speak(QStringLiteral("si!"), verb->locale);
-    services().progressManager().addPoints(verb->key, 1);
+    context().progress.addPoints(verb->key, 1);
 
     // The pause moves on only the turn it was started for, in the game it was started in.
     QPointer<ConjQuiz> self(this);
     const quint64 game = gameNumber();
     const int turn = currentTurn_;
-    services().mainQueue().after(pauseAfterRightAnswerMs, [self, game, turn] {
+    context().queue.after(pauseAfterRightAnswerMs, [self, game, turn] {
         if (self && self->gameNumber() == game && self->currentTurn_ == turn && self->inPlay())
             self->nextTurn();
     });

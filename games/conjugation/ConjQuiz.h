@@ -17,6 +17,7 @@ class ConjQuiz : public LearningGame
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the conjugation quiz from ScreenModels")
     Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
     Q_PROPERTY(ConjugationQuestion currentQuestion READ currentQuestion NOTIFY currentQuestionChanged)
     Q_PROPERTY(double timeElapsed READ timeElapsed NOTIFY timeElapsedChanged)
@@ -28,7 +29,7 @@ class ConjQuiz : public LearningGame
     Q_PROPERTY(int verbsPerPlay READ verbsPerPlay CONSTANT)
 
 public:
-    explicit ConjQuiz(QObject *parent = nullptr);
+    explicit ConjQuiz(const GameContext &context, QObject *parent = nullptr);
     ~ConjQuiz() override;
 
     static constexpr int tickMs = 25;

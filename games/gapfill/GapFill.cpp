@@ -1,6 +1,5 @@
 #include "games/gapfill/GapFill.h"
 
-#include "app/Services.h"
 #include "games/SoundEffects.h"
 #include "games/gapfill/GapFillKeyboardKey.h"
 #include "games/gapfill/GapFillTurn.h"
@@ -32,12 +31,12 @@ const QStringList &defaultPronouns()
 
 }
 
-GapFill::GapFill(QObject *parent)
-    : LearningGame(parent), blankVerb_(new Verb(this)), currentGapFillTurn_(new GapFillTurn(this))
+GapFill::GapFill(const GameContext &context, QObject *parent)
+    : LearningGame(context, parent), blankVerb_(new Verb(this)), currentGapFillTurn_(new GapFillTurn(this))
 {
     setGameName(QStringLiteral("Gapfill"));
     setMessage(QStringLiteral("Fill in the gaps in each of the conjugated verb sentences."));
-    TextToSpeech::shared().speak(QStringLiteral(" "), blankVerb_->locale);
+    context.speech.speak(QStringLiteral(" "), blankVerb_->locale);
 }
 
 GapFill::~GapFill() = default;
@@ -73,10 +72,10 @@ int GapFill::startLetter(const QString &phrase, bool log)
     return cursor;
 }
 
-QList<GapFill::Item> GapFill::spellableItems(Verb *verb)
+QList<GapFill::Item> GapFill::spellableItems(Verb *verb) const
 {
-    const QStringList italian = verb->gameParts(false).texts;
-    const Verb::GameParts english = verb->gameParts(true);
+    const QStringList italian = partsOf(verb, false).texts;
+    const Verb::GameParts english = partsOf(verb, true);
     QList<Item> items;
     if (english.texts.size() != italian.size())
         return items;
@@ -94,10 +93,10 @@ void GapFill::startGame()
     nextGameNumber();
     const QString setName = verbSet();
     qCDebug(lcGames).noquote() << u"Starting a new GapFill game with the set " + setName;
-    const QList<Verb *> pot = services().verbDictionary().verbsInSet(setName);
+    const QList<Verb *> pot = context().verbs.verbsInSet(setName);
     qCDebug(lcGames).noquote() << u"pot is " + QString::number(pot.size()) + u" verbs long";
 
-    Random &random = services().random();
+    Random &random = context().random;
     verbs_.clear();
     QList<qsizetype> pool(pot.size());
     std::iota(pool.begin(), pool.end(), 0);
@@ -138,7 +137,7 @@ void GapFill::setupTurn()
                      [](const Item &a, const Item &b) { return a.italian.size() < b.italian.size(); });
     const qsizetype n = items.size();
     const qsizetype third = n / 3;
-    Random &random = services().random();
+    Random &random = context().random;
     QList<Item> band;
     switch (difficultyLevel()) {
     case LearningGameDifficultyLevel::easy:
@@ -163,7 +162,7 @@ void GapFill::setupTurn()
     old->deleteLater();
 
     qCDebug(lcGames).noquote() << phrase;
-    TextToSpeech::shared().preloadExternalSound(phrase, speechLocale());
+    context().speech.preloadExternalSound(phrase, speechLocale());
     buildKeyboard();
     setTurnWon(false);
     currentLetter_ = startLetter(phrase, true);
@@ -193,7 +192,7 @@ void GapFill::buildKeyboard()
 
     if (difficultyLevel() == LearningGameDifficultyLevel::hard && !verbs_.isEmpty()) {
         const qsizetype target = list.size() + 5;
-        Random &random = services().random();
+        Random &random = context().random;
         // Decoy letters come from the infinitives' letters only: a "|" mark is no letter to offer.
         for (int pass = 0; pass < 10 && (pass == 0 || list.size() < target); ++pass)
             add(verbs_.at(random.index(verbs_.size()))->infinitive, true);
@@ -237,12 +236,12 @@ void GapFill::letterTapped(const QString &letter)
         return;
     }
     setClicks(correctClicks_, totalClicks_ + 1);
-    SoundEffects::shared().playSound(QStringLiteral("wrong"));
+    context().sounds.playSound(QStringLiteral("wrong"));
     markKeys(tapped, AnswerStatus::incorrect);
-    services().object<MistakeLog>().record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'),
+    context().mistakes.record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'),
                                            phrase.left(currentLetter_) + tapped, false);
     if (wrongThisTurnCount_ < maxNegativePenaltyPerTurn_) {
-        services().progressManager().addPoints(currentVerb()->key, -1);
+        context().progress.addPoints(currentVerb()->key, -1);
         wrongThisTurnCount_ += 1;
     }
 }
@@ -256,7 +255,7 @@ void GapFill::markKeys(const QString &letter, AnswerStatus status)
     // The reset belongs to this game; a later game's keys are not its to clear.
     QPointer<GapFill> self(this);
     const quint64 game = gameNumber();
-    services().mainQueue().after(keyResetMs, [self, game] {
+    context().queue.after(keyResetMs, [self, game] {
         if (!self || self->gameNumber() != game)
             return;
         for (GapFillKeyboardKey *key : std::as_const(self->letters_))
@@ -275,15 +274,15 @@ void GapFill::advanceLetter()
 
     canClick_ = false;
     setTurnWon(true);
-    TextToSpeech::shared().speak(phrase, speechLocale());
-    services().progressManager().addPoints(currentVerb()->key, 1);
+    context().speech.speak(phrase, speechLocale());
+    context().progress.addPoints(currentVerb()->key, 1);
     // A turn spelled after a miss was already logged wrong, letter by letter.
     if (wrongThisTurnCount_ == 0)
-        services().object<MistakeLog>().record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase, true);
+        context().mistakes.record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase, true);
     QPointer<GapFill> self(this);
     const quint64 game = gameNumber();
     const int turn = currentTurn_;
-    services().mainQueue().after(pauseAfterTurnMs, [self, game, turn] {
+    context().queue.after(pauseAfterTurnMs, [self, game, turn] {
         if (self && self->gameNumber() == game && self->currentTurn_ == turn && self->inPlay())
             self->nextTurn();
     });

@@ -17,6 +17,7 @@ class GapFill : public LearningGame
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the gap-fill game from ScreenModels")
     Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
     Q_PROPERTY(GapFillTurn *currentGapFillTurn READ currentGapFillTurn NOTIFY currentGapFillTurnChanged)
     Q_PROPERTY(QString gapped READ gapped NOTIFY gappedChanged)
@@ -29,7 +30,7 @@ class GapFill : public LearningGame
     Q_PROPERTY(int questionsPerGame READ questionsPerGame CONSTANT)
 
 public:
-    explicit GapFill(QObject *parent = nullptr);
+    explicit GapFill(const GameContext &context, QObject *parent = nullptr);
     ~GapFill() override;
 
     static constexpr int keyResetMs = 500;
@@ -73,7 +74,7 @@ public:
         QString code;
     };
     // The verb's drill items that leave something to spell.
-    static QList<Item> spellableItems(Verb *verb);
+    [[nodiscard]] QList<Item> spellableItems(Verb *verb) const;
 
     static inline const QString nothingToPlayMessage = QStringLiteral(
         "This verb set has nothing to spell with the tenses switched on. Switch on more tenses in Settings, or "

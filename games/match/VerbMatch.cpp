@@ -1,6 +1,5 @@
 #include "games/match/VerbMatch.h"
 
-#include "app/Services.h"
 #include "games/match/VerbMatchButton.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
@@ -14,7 +13,7 @@
 
 #include <numeric>
 
-VerbMatch::VerbMatch(int verbsPerPlay, QObject *parent) : LearningGame(parent), verbsPerPlay_(verbsPerPlay)
+VerbMatch::VerbMatch(const GameContext &context, int verbsPerPlay, QObject *parent) : LearningGame(context, parent), verbsPerPlay_(verbsPerPlay)
 {
     setGameName(QStringLiteral("Infinitive Quiz"));
     setMessage(QStringLiteral(
@@ -30,16 +29,16 @@ void VerbMatch::startGame()
 {
     nextGameNumber();
     verbsPerPlay_ = 3 * level() + 6;
-    TextToSpeech::shared().speak(QString(), QStringLiteral("en-GB"));
+    context().speech.speak(QString(), QStringLiteral("en-GB"));
     qCDebug(lcGames).noquote() << QStringLiteral("Starting a new game!");
     correctAnswers_ = 0;
     wrongPairs_.clear();
-    startedAt_ = services().mainQueue().now();
+    startedAt_ = context().queue.now();
 
-    const QList<Verb *> pot = services().verbDictionary().verbsInSet(verbSet());
+    const QList<Verb *> pot = context().verbs.verbsInSet(verbSet());
     QList<qsizetype> left(pot.size());
     std::iota(left.begin(), left.end(), 0);
-    Random &random = services().random();
+    Random &random = context().random;
     QList<VerbMatchButton *> cards;
     int cardNumber = 0;
     for (int pair = 0; pair < verbsPerPlay_ && !left.isEmpty(); ++pair) {
@@ -50,7 +49,7 @@ void VerbMatch::startGame()
         const QString english = verb->englishDisplay();
         cards.append(new VerbMatchButton(this, verb, english, QStringLiteral("en-GB"), cardNumber++, pair, false));
         left.removeAt(position);
-        TextToSpeech::shared().preloadExternalSound(italian, verb->locale);
+        context().speech.preloadExternalSound(italian, verb->locale);
     }
     random.shuffle(cards);
 
@@ -66,7 +65,7 @@ void VerbMatch::startGame()
 
     stopTimer();
     QPointer<VerbMatch> self(this);
-    timer_ = services().mainQueue().every(tickMs, [self] {
+    timer_ = context().queue.every(tickMs, [self] {
         if (self)
             self->fireTimer();
     });
@@ -98,7 +97,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
 
     VerbMatchButton *a = tappedCards_.at(0);
     VerbMatchButton *b = tappedCards_.at(1);
-    ProgressManager &progress = services().progressManager();
+    ProgressManager &progress = context().progress;
     if (!isRightPair(*a, *b)) {
         for (VerbMatchButton *wrong : {a, b}) {
             wrong->setHighlighted(false);
@@ -107,10 +106,10 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
         wrongPairs_.append(a->word() + u" / " + b->word());
         progress.addPoints(a->verb()->key, -1);
         progress.addPoints(b->verb()->key, -1);
-        services().object<MistakeLog>().recordInfinitive(a->verb()->key, b->word(), false);
+        context().mistakes.recordInfinitive(a->verb()->key, b->word(), false);
         QPointer<VerbMatch> self(this);
         const quint64 game = gameNumber();
-        services().mainQueue().after(wrongPairPauseMs, [self, game] {
+        context().queue.after(wrongPairPauseMs, [self, game] {
             if (self)
                 self->endWrongPairPause(game);
         });
@@ -120,7 +119,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
     qCDebug(lcGames).noquote() << QStringLiteral("it's a match!");
     VerbMatchButton *italian = a->targetLanguage() ? a : b;
     progress.addPoints(italian->verb()->key, 1);
-    services().object<MistakeLog>().recordInfinitive(italian->verb()->key, (italian == a ? b : a)->word(), true);
+    context().mistakes.recordInfinitive(italian->verb()->key, (italian == a ? b : a)->word(), true);
     for (VerbMatchButton *matched : {a, b}) {
         matched->setCorrect(true);
         matched->setHighlighted(false);
@@ -132,7 +131,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
         stopTimer();
         QPointer<VerbMatch> self(this);
         const quint64 game = gameNumber();
-        services().mainQueue().after(winPauseMs, [self, game] {
+        context().queue.after(winPauseMs, [self, game] {
             if (self)
                 self->finishWon(game);
         });
@@ -166,7 +165,7 @@ void VerbMatch::finishWon(quint64 game)
 {
     if (game != gameNumber() || !inPlay())
         return;
-    setMessage(wonMessage(services().mainQueue().now() - startedAt_, wrongPairs_));
+    setMessage(wonMessage(context().queue.now() - startedAt_, wrongPairs_));
     setButtonMessage(QStringLiteral("Click to play again!"));
     setInPlay(false);
 }

@@ -16,13 +16,14 @@ class VerbMatch : public LearningGame
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the match game from ScreenModels")
     Q_PROPERTY(QList<VerbMatchButton *> verbButtons READ verbButtons NOTIFY verbButtonsChanged)
     Q_PROPERTY(QString buttonMessage READ buttonMessage NOTIFY buttonMessageChanged)
     Q_PROPERTY(double timeElapsed READ timeElapsed NOTIFY timeElapsedChanged)
     Q_PROPERTY(int verbsPerPlay READ verbsPerPlay NOTIFY verbButtonsChanged)
 
 public:
-    explicit VerbMatch(int verbsPerPlay = 12, QObject *parent = nullptr);
+    explicit VerbMatch(const GameContext &context, int verbsPerPlay = 12, QObject *parent = nullptr);
     ~VerbMatch() override;
 
     static constexpr int tickMs = 25;

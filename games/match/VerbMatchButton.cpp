@@ -46,5 +46,6 @@ void VerbMatchButton::tap()
         setHighlighted(!isHighlighted_);
         parent_->cardTapped(this);
     }
-    TextToSpeech::shared().speak(word_, locale_);
+    if (parent_)
+        parent_->context().speech.speak(word_, locale_);
 }

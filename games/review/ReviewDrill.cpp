@@ -1,6 +1,5 @@
 #include "games/review/ReviewDrill.h"
 
-#include "app/Services.h"
 #include "games/review/MistakeClassifier.h"
 #include "games/review/VerbForms.h"
 #include "platform/MainQueue.h"
@@ -11,19 +10,19 @@
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
-ReviewDrill::ReviewDrill(QObject *parent) : QObject(parent), services_(Services::current())
+ReviewDrill::ReviewDrill(const GameContext &context, QObject *parent) : QObject(parent), context_(context)
 {
 }
 
 void ReviewDrill::start()
 {
-    startWith(services_.object<ReviewSchedule>().dueForms(services_.mainQueue().now()));
+    startWith(context_.schedule.dueForms(context_.queue.now()));
 }
 
 void ReviewDrill::startCell(const QString &tense, int person)
 {
     QList<DrilledForm> missed;
-    const QMap<QString, MistakeRecord> records = services_.object<MistakeLog>().records();
+    const QMap<QString, MistakeRecord> records = context_.mistakes.records();
     for (auto it = records.begin(); it != records.end(); ++it) {
         const auto form = DrilledForm::fromId(it.key());
         if (form && form->tense == tense && form->person == person && it.value().wrong > 0)
@@ -37,7 +36,7 @@ void ReviewDrill::startWith(const QList<DrilledForm> &forms)
     // Forms of verbs no longer in the verb data cannot be asked.
     forms_.clear();
     for (const DrilledForm &form : forms) {
-        Verb *verb = services_.verbDictionary().verbForKey(form.verbKey);
+        Verb *verb = context_.verbs.verbForKey(form.verbKey);
         if (verb && !VerbForms(*verb).form(form).isEmpty())
             forms_.append(form);
     }
@@ -48,7 +47,7 @@ void ReviewDrill::startWith(const QList<DrilledForm> &forms)
 
 Verb *ReviewDrill::currentVerb() const
 {
-    return finished() ? nullptr : services_.verbDictionary().verbForKey(forms_.at(current_).verbKey);
+    return finished() ? nullptr : context_.verbs.verbForKey(forms_.at(current_).verbKey);
 }
 
 void ReviewDrill::showForm()
@@ -82,7 +81,7 @@ QStringList ReviewDrill::makeChoices(Verb &verb, const DrilledForm &form) const
         candidates.append(sameTense.at(person));
     for (const QString &tense : DrilledForm::tenseCodes())
         candidates.append(forms.forms(tense).value(std::max(0, form.person)));
-    Random &random = services_.random();
+    Random &random = context_.random;
     random.shuffle(candidates);
     QStringList chosen{right};
     for (const QString &candidate : std::as_const(candidates)) {
@@ -116,14 +115,14 @@ QStringList ReviewDrill::keys()
 
 bool ReviewDrill::choiceMode() const
 {
-    return services_.learnerStore().dictionary(choicePreferenceKey).value_or(QVariantMap()).value("choices").toBool();
+    return context_.store.dictionary(choicePreferenceKey).value_or(QVariantMap()).value("choices").toBool();
 }
 
 void ReviewDrill::setChoiceMode(bool choices)
 {
     if (choices == choiceMode())
         return;
-    services_.learnerStore().set(choicePreferenceKey, QVariantMap{{"choices", choices}});
+    context_.store.set(choicePreferenceKey, QVariantMap{{"choices", choices}});
     emit choiceModeChanged();
 }
 
@@ -172,7 +171,7 @@ void ReviewDrill::answer(const QString &given)
     answered_ = true;
     if (mistake_ == MistakeKind::none)
         ++rightCount_;
-    services_.object<MistakeLog>().recordForm(form, given.simplified(), mistake_ == MistakeKind::none);
+    context_.mistakes.recordForm(form, given.simplified(), mistake_ == MistakeKind::none);
     emit answerChanged();
 }
 

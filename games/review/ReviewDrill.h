@@ -1,5 +1,6 @@
 #pragma once
 
+#include "games/GameContext.h"
 #include "games/review/MistakeKind.h"
 #include "progress/DrilledForm.h"
 
@@ -9,7 +10,6 @@
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
-class Services;
 class Verb;
 
 // The review drill: the forms the learner missed that are due now (or the
@@ -20,6 +20,7 @@ class Verb;
 class ReviewDrill : public QObject {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the review drill from ScreenModels")
     Q_PROPERTY(int total READ total NOTIFY formChanged)
     Q_PROPERTY(int position READ position NOTIFY formChanged)
     Q_PROPERTY(bool finished READ finished NOTIFY formChanged)
@@ -39,7 +40,7 @@ class ReviewDrill : public QObject {
     Q_PROPERTY(int rightCount READ rightCount NOTIFY answerChanged)
 
 public:
-    explicit ReviewDrill(QObject *parent = nullptr);
+    explicit ReviewDrill(const GameContext &context, QObject *parent = nullptr);
 
     static inline const QString choicePreferenceKey = QStringLiteral("reviewPrefersChoices");
 
@@ -90,7 +91,7 @@ private:
     [[nodiscard]] Verb *currentVerb() const;
     [[nodiscard]] QStringList makeChoices(Verb &verb, const DrilledForm &form) const;
 
-    Services &services_;
+    GameContext context_;
     QList<DrilledForm> forms_;
     qsizetype current_ = 0;
     QString typed_;

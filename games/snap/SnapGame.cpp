@@ -1,6 +1,5 @@
 #include "games/snap/SnapGame.h"
 
-#include "app/Services.h"
 #include "games/SoundEffects.h"
 #include "games/snap/SnapCard.h"
 #include "games/snap/SnapStar.h"
@@ -12,9 +11,9 @@
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
-SnapGame::SnapGame(QObject *parent) : LearningGame(parent), blankVerb_(new Verb(this))
+SnapGame::SnapGame(const GameContext &context, QObject *parent) : LearningGame(context, parent), blankVerb_(new Verb(this))
 {
-    gameStartTime_ = services().mainQueue().now();
+    gameStartTime_ = context.queue.now();
     setGameName(QStringLiteral("Snap"));
     setMessage(QStringLiteral(
         "Each time the cards change, click SNAP if the prompt matches the translation. If they don't, wait for the "
@@ -47,8 +46,8 @@ void SnapGame::startGame()
     nextGameNumber();
     qCDebug(lcGames).noquote() << u"Starting a new Snap game with level " + levelName(difficultyLevel());
     stopTimer();
-    verbPot_ = services().verbDictionary().verbsInSet(verbSet());
-    gameStartTime_ = services().mainQueue().now();
+    verbPot_ = context().verbs.verbsInSet(verbSet());
+    gameStartTime_ = context().queue.now();
     setGameState(LearningGameState::undefined);
     correctTaps_ = 0;
     incorrectTaps_ = 0;
@@ -75,7 +74,7 @@ void SnapGame::nextCard()
         return;
     stopTimer();
     setStreakBonusShown(false);
-    Random &random = services().random();
+    Random &random = context().random;
 
     // Verbs with fewer than two drill rows have nothing to offer (row 0 is never asked); they
     // leave the pot when drawn, so the draw is uniform over the verbs that can be played.
@@ -85,8 +84,8 @@ void SnapGame::nextCard()
     while (!verbPot_.isEmpty()) {
         const int drawn = random.index(verbPot_.size());
         Verb *candidate = verbPot_.at(drawn);
-        italian = candidate->gameParts(false).texts;
-        english = candidate->gameParts(true).texts;
+        italian = partsOf(candidate, false).texts;
+        english = partsOf(candidate, true).texts;
         if (italian.size() >= 2 && english.size() == italian.size()) {
             verb = candidate;
             break;
@@ -102,7 +101,7 @@ void SnapGame::nextCard()
 
     const int k = random.uniform(1, int(n) - 1);
     const QString prompt = italian.at(k);
-    currentCode_ = verb->gameParts(true).codes.value(k);
+    currentCode_ = partsOf(verb, true).codes.value(k);
     correctAnswer_ = english.at(k);
     auto *promptCard = new SnapCard(prompt, prompt, this);
     auto *answerCard = new SnapCard(correctAnswer_, correctAnswer_, this);
@@ -131,7 +130,7 @@ void SnapGame::nextCard()
     setCurrentPairIsAMatch(match);
     setSnapCards({promptCard, answerCard});
 
-    TextToSpeech &speech = TextToSpeech::shared();
+    TextToSpeech &speech = context().speech;
     if (speech.isVoiceAvailable(verb->locale))
         speech.speak(prompt, verb->locale);
 
@@ -141,7 +140,7 @@ void SnapGame::nextCard()
     timeBonus_ = 0;
 
     QPointer<SnapGame> self(this);
-    timer_ = services().mainQueue().every(tickMs, [self] {
+    timer_ = context().queue.every(tickMs, [self] {
         if (self)
             self->fireTimer();
     });
@@ -162,7 +161,7 @@ QString SnapGame::ishVariant(const QString &text)
     QStringList words = text.split(u' ', Qt::SkipEmptyParts);
     if (words.isEmpty())
         return text;
-    const int chosen = services().random().index(words.size());
+    const int chosen = context().random.index(words.size());
     words[chosen] += QStringLiteral("-ish");
     return words.join(u' ');
 }
@@ -205,7 +204,7 @@ void SnapGame::answerMatch()
             card->setStatus(AnswerStatus::correct);
         setStatus(SnapAnswerState::correct);
         registerRight();
-        SoundEffects::shared().playSound(QStringLiteral("ding"));
+        context().sounds.playSound(QStringLiteral("ding"));
     } else {
         qCDebug(lcGames).noquote() << QStringLiteral("incorrect");
         for (SnapCard *card : std::as_const(snapCards_))
@@ -213,7 +212,7 @@ void SnapGame::answerMatch()
         setStatus(SnapAnswerState::incorrect);
         setTimeLeft(0);
         registerMistake();
-        SoundEffects::shared().playSound(QStringLiteral("wrong"));
+        context().sounds.playSound(QStringLiteral("wrong"));
     }
     afterAnswer();
 }
@@ -234,16 +233,16 @@ void SnapGame::answerNoMatch()
         setStatus(SnapAnswerState::incorrect);
         setTimeLeft(0);
         registerMistake();
-        SoundEffects::shared().playSound(QStringLiteral("wrong"));
+        context().sounds.playSound(QStringLiteral("wrong"));
     } else {
         qCDebug(lcGames).noquote() << QStringLiteral("correct");
         for (SnapCard *card : std::as_const(snapCards_))
             card->setStatus(AnswerStatus::incorrect);
         setStatus(SnapAnswerState::correct);
         registerRight();
-        SoundEffects::shared().playSound(QStringLiteral("ding"));
+        context().sounds.playSound(QStringLiteral("ding"));
     }
-    services().progressManager().addPoints(currentVerb()->key, right ? 1 : -1);
+    context().progress.addPoints(currentVerb()->key, right ? 1 : -1);
     afterAnswer();
 }
 
@@ -257,7 +256,7 @@ void SnapGame::afterAnswer()
 
 void SnapGame::registerRight()
 {
-    services().object<MistakeLog>().record(currentVerb()->key, currentCode_, shownAnswer(), true);
+    context().mistakes.record(currentVerb()->key, currentCode_, shownAnswer(), true);
     if (correctTaps_ <= 9) {
         correctTaps_ += 1;
         streakCount_ += 1;
@@ -282,7 +281,7 @@ void SnapGame::setStreakBonusShown(bool shown)
 
 void SnapGame::registerMistake()
 {
-    services().object<MistakeLog>().record(currentVerb()->key, currentCode_, shownAnswer(), false);
+    context().mistakes.record(currentVerb()->key, currentCode_, shownAnswer(), false);
     if (correctTaps_ > 0)
         correctTaps_ -= 1;
     incorrectTaps_ += 1;
@@ -305,7 +304,7 @@ void SnapGame::finishGame()
 {
     const double accuracy =
         correctTaps_ >= 1 ? double(correctTaps_) / double(correctTaps_ + incorrectTaps_) * 100.0 : 0.0;
-    const double seconds = double(services().mainQueue().now() - gameStartTime_) / 1000.0;
+    const double seconds = double(context().queue.now() - gameStartTime_) / 1000.0;
     QString closing;
     LearningGameState state = LearningGameState::won;
     if (incorrectTaps_ == 0) {
@@ -349,7 +348,7 @@ void SnapGame::later(int delayMs, void (SnapGame::*step)())
 {
     QPointer<SnapGame> self(this);
     const quint64 game = gameNumber();
-    services().mainQueue().after(delayMs, [self, game, step] {
+    context().queue.after(delayMs, [self, game, step] {
         if (self && self->gameNumber() == game && self->inPlay())
             (self.data()->*step)();
     });

@@ -17,6 +17,7 @@ class SnapGame : public LearningGame
 {
     Q_OBJECT
     QML_ELEMENT
+    QML_UNCREATABLE("Screens get the snap game from ScreenModels")
     Q_PROPERTY(QList<SnapCard *> snapCards READ snapCards NOTIFY snapCardsChanged)
     Q_PROPERTY(bool flipped READ flipped WRITE setFlipped NOTIFY flippedChanged)
     Q_PROPERTY(double timeLeft READ timeLeft NOTIFY timeLeftChanged)
@@ -29,7 +30,7 @@ class SnapGame : public LearningGame
     Q_PROPERTY(QString streakBonusText READ streakBonusText CONSTANT)
 
 public:
-    explicit SnapGame(QObject *parent = nullptr);
+    explicit SnapGame(const GameContext &context, QObject *parent = nullptr);
     ~SnapGame() override;
 
     static constexpr int tickMs = 25;

@@ -12,7 +12,7 @@ ColumnLayout {
 
     signal cellChosen(string tense, int person)
 
-    readonly property AccuracyGrid grid: AccuracyGrid {}
+    readonly property AccuracyGrid grid: ScreenModels.accuracyGrid(view)
     readonly property int nameWidth: 104
 
     RowLayout {

@@ -43,20 +43,28 @@ Item {
         }
     }
 
-    GameSheetModel {
-        id: sheetModel
-        gameObject: sheet.gameObject
+    readonly property GameSheetModel sheetModel: ScreenModels.gameSheet(sheet)
+    Binding {
+        target: sheet.sheetModel
+        property: "gameObject"
+        value: sheet.gameObject
     }
 
     // The list forwards its choice once the sheet is built, so that building it writes nothing.
     property bool built: false
     Component.onCompleted: {
         built = true;
-        Qt.callLater(setPicker.revealCurrent);
+        revealLater.start();
     }
     onShowingChanged: {
         if (showing)
-            Qt.callLater(setPicker.revealCurrent);
+            revealLater.start();
+    }
+    // The picker is scrolled to its choice once the sheet is laid out.
+    Timer {
+        id: revealLater
+        interval: 0
+        onTriggered: setPicker.revealCurrent()
     }
 
     // Taps on the sheet never reach the board underneath; on a wide window the board is dimmed.
@@ -128,8 +136,8 @@ Item {
                 Layout.minimumHeight: Theme.tapSize
                 clip: true
                 boundsBehavior: Flickable.StopAtBounds
-                model: sheetModel.verbSetRows
-                currentIndex: sheetModel.verbSetIndex
+                model: sheet.sheetModel.verbSetRows
+                currentIndex: sheet.sheetModel.verbSetIndex
                 activeFocusOnTab: true
                 keyNavigationEnabled: true
                 Accessible.name: "Pick a verb set"
@@ -140,7 +148,7 @@ Item {
                 }
                 onCurrentIndexChanged: {
                     if (sheet.built)
-                        sheetModel.pickVerbSet(currentIndex);
+                        sheet.sheetModel.pickVerbSet(currentIndex);
                 }
 
                 FocusRing {
@@ -231,16 +239,16 @@ Item {
                 Layout.topMargin: Theme.spacing
                 spacing: 10
                 LevelButton {
-                    pair: sheetModel.levels[0]
-                    onClicked: sheetModel.chooseLevel(LearningGameDifficultyLevel.LearningGameDifficultyLevel.easy)
+                    pair: sheet.sheetModel.levels[0]
+                    onClicked: sheet.sheetModel.chooseLevel(LearningGameDifficultyLevel.LearningGameDifficultyLevel.easy)
                 }
                 LevelButton {
-                    pair: sheetModel.levels[1]
-                    onClicked: sheetModel.chooseLevel(LearningGameDifficultyLevel.LearningGameDifficultyLevel.medium)
+                    pair: sheet.sheetModel.levels[1]
+                    onClicked: sheet.sheetModel.chooseLevel(LearningGameDifficultyLevel.LearningGameDifficultyLevel.medium)
                 }
                 LevelButton {
-                    pair: sheetModel.levels[2]
-                    onClicked: sheetModel.chooseLevel(LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard)
+                    pair: sheet.sheetModel.levels[2]
+                    onClicked: sheet.sheetModel.chooseLevel(LearningGameDifficultyLevel.LearningGameDifficultyLevel.hard)
                 }
             }
         }

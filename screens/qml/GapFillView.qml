@@ -12,8 +12,7 @@ ScreenPage {
     // The sheet's banner carries the title while it shows.
     screenTitle: sheet.showing ? "" : game.gameName
 
-    readonly property GapFill game: GapFill {
-    }
+    readonly property GapFill game: ScreenModels.gapFill(page)
     readonly property alias sheet: sheet
 
     ColumnLayout {

@@ -9,8 +9,7 @@ Page {
     id: page
     objectName: "mainMenu"
 
-    readonly property MainMenuModel menu: MainMenuModel {
-    }
+    readonly property MainMenuModel menu: ScreenModels.mainMenu(page)
 
     background: Rectangle {
         color: Theme.background

@@ -11,7 +11,7 @@ ScreenPage {
     objectName: "progressViewer"
     screenTitle: "Performance"
 
-    readonly property ProgressViewerModel progress: ProgressViewerModel {}
+    readonly property ProgressViewerModel progress: ScreenModels.progressViewer(page)
     // 0: the ranked verbs, 1: the accuracy grid.
     property alias tab: tabs.currentIndex
 

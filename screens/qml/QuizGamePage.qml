@@ -11,25 +11,28 @@ ScreenPage {
     id: page
     objectName: "quizScreen"
 
-    property alias quiz: quizGame.quiz
-    readonly property QuizGame game: quizGame
+    property Quiz quiz
+    readonly property QuizGame game: ScreenModels.quizGame(page)
     readonly property bool explaining: screen.explaining
 
-    QuizGame {
-        id: quizGame
+    Binding {
+        target: page.game
+        property: "quiz"
+        value: page.quiz
+        when: page.quiz !== null
     }
-    StackView.onActivating: DeepLinkModel.quizShown(quizGame.quiz)
-    StackView.onDeactivating: DeepLinkModel.quizHidden(quizGame.quiz)
-    StackView.onRemoved: DeepLinkModel.quizHidden(quizGame.quiz)
+    StackView.onActivating: DeepLinkModel.quizShown(page.game.quiz)
+    StackView.onDeactivating: DeepLinkModel.quizHidden(page.game.quiz)
+    StackView.onRemoved: DeepLinkModel.quizHidden(page.game.quiz)
     QuizGameScreenModel {
         id: screen
-        game: quizGame
+        game: page.game
     }
 
     // Not in play.
     Column {
         objectName: "quizIntro"
-        visible: !quizGame.inPlay
+        visible: !page.game.inPlay
         anchors.centerIn: parent
         width: Math.min(parent.width - 40, 560)
         spacing: 18
@@ -37,7 +40,7 @@ ScreenPage {
         Text {
             objectName: "quizTitle"
             width: parent.width
-            text: quizGame.quiz.title
+            text: page.game.quiz.title
             font.family: Symbols.roundedFamily
             font.pixelSize: Theme.title1 - 2
             font.weight: Font.Black
@@ -51,7 +54,7 @@ ScreenPage {
             objectName: "quizIntroText"
             width: parent.width
             bottomPadding: 8
-            text: quizGame.played ? quizGame.feedbackStr : quizGame.quiz.description
+            text: page.game.played ? page.game.feedbackStr : page.game.quiz.description
             font.pixelSize: Theme.body
             color: Theme.title
             horizontalAlignment: Text.AlignHCenter
@@ -62,7 +65,7 @@ ScreenPage {
             anchors.horizontalCenter: parent.horizontalCenter
             text: "Play Quiz"
             fill: QuizScreens.playColour
-            onClicked: quizGame.startQuiz(quizGame.quiz)
+            onClicked: page.game.startQuiz(page.game.quiz)
         }
         QuizScreenButton {
             objectName: "returnButton"
@@ -76,7 +79,7 @@ ScreenPage {
     // In play.
     Flickable {
         objectName: "quizPlay"
-        visible: quizGame.inPlay
+        visible: page.game.inPlay
         anchors.fill: parent
         contentHeight: playColumn.implicitHeight + 32
         clip: true
@@ -93,7 +96,7 @@ ScreenPage {
             QuizQuestionHeader {
                 Layout.fillWidth: true
                 counter: screen.counterText
-                title: quizGame.quiz.title
+                title: page.game.quiz.title
                 percentage: screen.percentageText
             }
             Text {
@@ -101,7 +104,7 @@ ScreenPage {
                 Layout.fillWidth: true
                 Layout.topMargin: 10
                 Layout.bottomMargin: 10
-                text: quizGame.currentQuestionText
+                text: page.game.currentQuestionText
                 font.pixelSize: Theme.title2
                 font.weight: Font.DemiBold
                 color: Theme.title

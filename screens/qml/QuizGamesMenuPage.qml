@@ -9,7 +9,7 @@ ScreenPage {
     objectName: "quizMenu"
     screenTitle: QuizScreens.menuHeading
 
-    readonly property QuizGamesMenu menu: QuizGamesMenu {}
+    readonly property QuizGamesMenu menu: ScreenModels.quizMenu(page)
 
     // Opens the quiz screen of the quiz; returns the pushed page.
     function openQuiz(quiz: Quiz): Item {

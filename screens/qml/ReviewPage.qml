@@ -14,7 +14,7 @@ ScreenPage {
     // Set by the accuracy grid to review one tense and person instead of the due forms.
     property string cellTense
     property int cellPerson: -1
-    readonly property ReviewDrill drill: ReviewDrill {}
+    readonly property ReviewDrill drill: ScreenModels.reviewDrill(page)
 
     Component.onCompleted: page.cellTense.length > 0 ? page.drill.startCell(page.cellTense, page.cellPerson)
                                                       : page.drill.start()

@@ -9,7 +9,7 @@ ScreenPage {
     objectName: "settings"
     screenTitle: "App Settings"
 
-    readonly property SettingsScreenModel settings: SettingsScreenModel {}
+    readonly property SettingsScreenModel settings: ScreenModels.settings(page)
 
     Flickable {
         id: flick

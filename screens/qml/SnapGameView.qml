@@ -11,12 +11,16 @@ ScreenPage {
     // The sheet's banner carries the title while it shows.
     screenTitle: sheet.showing ? "" : game.gameName
 
-    readonly property SnapGame game: SnapGame {
-        onSnapCardsChanged: page.pairDealt = true
-        onTimeLeftChanged: {
+    readonly property SnapGame game: ScreenModels.snapGame(page)
+    Connections {
+        target: page.game
+        function onSnapCardsChanged() {
+            page.pairDealt = true;
+        }
+        function onTimeLeftChanged() {
             if (page.pairDealt) {
                 page.pairDealt = false;
-                page.pairAllowance = Math.max(timeLeft, 0.001);
+                page.pairAllowance = Math.max(page.game.timeLeft, 0.001);
             }
         }
     }

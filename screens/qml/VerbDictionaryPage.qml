@@ -11,7 +11,7 @@ ScreenPage {
     objectName: "verbDictionary"
     screenTitle: "Verb Dictionary"
 
-    readonly property VerbDictionaryModel dictionary: VerbDictionaryModel {}
+    readonly property VerbDictionaryModel dictionary: ScreenModels.dictionary(page)
     readonly property bool twoPane: Theme.isWide(width)
 
     StackView.onActivating: page.dictionary.sortFilteredVerbs()

@@ -11,8 +11,7 @@ ScreenPage {
     // The sheet's banner carries the title while it shows.
     screenTitle: sheet.showing ? "" : game.gameName
 
-    readonly property VerbMatch game: VerbMatch {
-    }
+    readonly property VerbMatch game: ScreenModels.verbMatch(page)
     readonly property alias sheet: sheet
 
     // The accent colour of the screen.

@@ -8,10 +8,21 @@ AbstractButton {
     id: row
 
     property var part: ({})
-    readonly property VerbTableRowModel speech: VerbTableRowModel {
-        ttsEnabled: row.part.ttsEnabled === true
-        ttsPhrase: row.part.ttsPhrase ?? ""
-        locale: row.part.locale ?? ""
+    readonly property VerbTableRowModel speech: ScreenModels.verbTableRow(row)
+    Binding {
+        target: row.speech
+        property: "ttsEnabled"
+        value: row.part.ttsEnabled === true
+    }
+    Binding {
+        target: row.speech
+        property: "ttsPhrase"
+        value: row.part.ttsPhrase ?? ""
+    }
+    Binding {
+        target: row.speech
+        property: "locale"
+        value: row.part.locale ?? ""
     }
 
     implicitHeight: rowColumn.implicitHeight + 12

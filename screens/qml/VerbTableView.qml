@@ -9,9 +9,12 @@ Flickable {
     id: flick
     objectName: "tableFlick"
 
-    property alias verb: table.verb
-    readonly property VerbTableModel model: VerbTableModel {
-        id: table
+    property Verb verb
+    readonly property VerbTableModel model: ScreenModels.verbTable(flick)
+    Binding {
+        target: flick.model
+        property: "verb"
+        value: flick.verb
     }
 
     contentHeight: column.implicitHeight + Theme.wideMargin
@@ -36,7 +39,7 @@ Flickable {
             Layout.topMargin: 10
             Layout.leftMargin: 10
             Layout.rightMargin: 10
-            Accessible.name: table.title
+            Accessible.name: flick.model.title
             Accessible.description: qsTr("Listen")
             Accessible.role: Accessible.Button
             contentItem: RowLayout {
@@ -46,7 +49,7 @@ Flickable {
                 }
                 Text {
                     Layout.maximumWidth: titleButton.width - 40
-                    text: table.title
+                    text: flick.model.title
                     font.pixelSize: Theme.largeTitle
                     font.weight: Font.Bold
                     color: Theme.text
@@ -66,7 +69,7 @@ Flickable {
             FocusRing {
                 shown: titleButton.visualFocus
             }
-            onClicked: table.speakInfinitive()
+            onClicked: flick.model.speakInfinitive()
         }
         Text {
             objectName: "englishLine"
@@ -76,8 +79,8 @@ Flickable {
             Layout.topMargin: Theme.gap
             horizontalAlignment: Text.AlignHCenter
             textFormat: Text.StyledText
-            text: flick.escaped(table.english)
-                  + (table.englishExtra.length > 0 ? " <i>" + flick.escaped(table.englishExtra) + "</i>" : "")
+            text: flick.escaped(flick.model.english)
+                  + (flick.model.englishExtra.length > 0 ? " <i>" + flick.escaped(flick.model.englishExtra) + "</i>" : "")
             font.pixelSize: Theme.title2
             color: Theme.secondaryText
             fontSizeMode: Text.HorizontalFit
@@ -85,11 +88,11 @@ Flickable {
         }
         Text {
             objectName: "notes"
-            visible: table.notes.length > 0
+            visible: flick.model.notes.length > 0
             Layout.fillWidth: true
             Layout.margins: Theme.wideMargin
             Layout.bottomMargin: 0
-            text: table.notes
+            text: flick.model.notes
             wrapMode: Text.WordWrap
             horizontalAlignment: Text.AlignHCenter
             font.pixelSize: Theme.subhead
@@ -98,7 +101,7 @@ Flickable {
         Text {
             Layout.fillWidth: true
             Layout.margins: Theme.radius
-            text: table.caption
+            text: flick.model.caption
             horizontalAlignment: Text.AlignHCenter
             wrapMode: Text.WordWrap
             font.pixelSize: Theme.caption
@@ -115,7 +118,7 @@ Flickable {
             Repeater {
                 id: cards
                 objectName: "tableCards"
-                model: table.tables
+                model: flick.model.tables
 
                 Rectangle {
                     id: card

@@ -117,7 +117,7 @@ private slots:
         QCOMPARE(outcome.err.value(0), error);
         QCOMPARE(outcome.err.size(), error == usageLine ? 1 : 6);
         if (error != usageLine)
-            QCOMPARE(outcome.err.mid(1), ConjugateCommand::closestInfinitives(VerbDictionary::shared(), arguments.first(), 5));
+            QCOMPARE(outcome.err.mid(1), ConjugateCommand::closestInfinitives(Services::current().verbDictionary(), arguments.first(), 5));
         if (!nearest.isEmpty())
             QCOMPARE(outcome.err.at(1), nearest);
     }

@@ -43,7 +43,7 @@ void DeepLinksTest::openDeepLinkPushesTheDecodedHost()
     QFETCH(QString, link);
     QFETCH(QString, pushed);
     TestServices services(TestServices::fixture(QStringLiteral("quizzes")));
-    DeepLinkModel &model = DeepLinkModel::shared();
+    DeepLinkModel &model = Services::current().deepLinkModel();
     QSignalSpy pushes(&model, &DeepLinkModel::quizIDPushed);
     QCOMPARE(model.openDeepLink(link), pushed);
     QCOMPARE(model.quizIDs(), pushed.isEmpty() ? QStringList() : QStringList{pushed});
@@ -70,7 +70,7 @@ void DeepLinksTest::destinationIsTheMatchingOrFirstQuiz()
     QFETCH(QString, quizID);
     QFETCH(QString, opened);
     TestServices services(TestServices::fixture(fixture));
-    Quiz *quiz = DeepLinkModel::shared().destination(quizID);
+    Quiz *quiz = Services::current().deepLinkModel().destination(quizID);
     QCOMPARE(quiz ? quiz->quizID : QString(), opened);
 }
 

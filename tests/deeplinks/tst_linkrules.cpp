@@ -17,8 +17,8 @@ private slots:
     void aLinkedQuizReplacesTheQuizOnShow()
     {
         TestServices services(TestServices::fixture(QStringLiteral("quizzes")));
-        DeepLinkModel &model = DeepLinkModel::shared();
-        const QList<Quiz *> &quizzes = QuizGamesParser::shared().quizzes();
+        DeepLinkModel &model = Services::current().deepLinkModel();
+        const QList<Quiz *> &quizzes = Services::current().quizGamesParser().quizzes();
         Quiz *first = quizzes.at(0);
         Quiz *second = quizzes.at(1);
         using Placement = DeepLinkModel::Placement;
@@ -39,9 +39,9 @@ private slots:
     {
         TestServices services(TestServices::fixture(QStringLiteral("quizzes")));
         for (int i = 0; i < 1000; ++i)
-            DeepLinkModel::shared().openDeepLink(u"tavelo-italian://quiz-" + QString::number(i));
-        QCOMPARE(DeepLinkModel::shared().quizIDs().size(), DeepLinkModel::maxRememberedIDs);
-        QCOMPARE(DeepLinkModel::shared().quizIDs().last(), QStringLiteral("quiz-999"));
+            Services::current().deepLinkModel().openDeepLink(u"tavelo-italian://quiz-" + QString::number(i));
+        QCOMPARE(Services::current().deepLinkModel().quizIDs().size(), DeepLinkModel::maxRememberedIDs);
+        QCOMPARE(Services::current().deepLinkModel().quizIDs().last(), QStringLiteral("quiz-999"));
 
         QTemporaryDir runtime;
         LinkForwarder running(runtime.filePath(QStringLiteral("links")));

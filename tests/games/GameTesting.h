@@ -26,14 +26,14 @@ public:
     explicit GameServices(const QString &fixture = QStringLiteral("games"))
         : services_(std::make_unique<TestServices>(TestServices::fixture(fixture)))
     {
-        recording_ = &AudioEngines::shared().useRecorders();
+        recording_ = &Services::current().audioEngines().useRecorders();
         services_->queue().runPending();
     }
 
     ManualMainQueue &queue() { return services_->queue(); }
     AudioRecording &recording() { return *recording_; }
 
-    static qint64 score(const QString &verbKey) { return ProgressManager::shared().progressScores().value(verbKey); }
+    static qint64 score(const QString &verbKey) { return Services::current().progressManager().progressScores().value(verbKey); }
 
 private:
     std::unique_ptr<TestServices> services_;

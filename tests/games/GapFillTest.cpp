@@ -40,7 +40,7 @@ private slots:
         QFETCH(LearningGameState, state);
         QFETCH(QString, closing);
         QFETCH(int, score);
-        GapFill game;
+        GapFill game(Services::current().gameContext());
         QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{" ", "it-IT"}));
         game.setVerbSet(set);
         game.startGame();
@@ -71,7 +71,7 @@ private slots:
     // clears after a moment.
     void pronounShownAndWrongTapsCapped()
     {
-        GapFill game;
+        GapFill game(Services::current().gameContext());
         game.setVerbSet(QStringLiteral("Io Parlo"));
         game.startGame();
         QCOMPARE(phrase(game), QStringLiteral("io parlo"));
@@ -102,7 +102,7 @@ private slots:
 
     void doubledLetterTappedTwice()
     {
-        GapFill game;
+        GapFill game(Services::current().gameContext());
         game.setVerbSet(QStringLiteral("Doubles"));
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         for (int i = 0; i < 200 && (i == 0 || phrase(game) != u"hanno"); ++i)
@@ -119,7 +119,7 @@ private slots:
 
     void hardKeyboardHasDecoyLetters()
     {
-        GapFill game;
+        GapFill game(Services::current().gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         game.startGame();
         int turns = 0;
@@ -168,7 +168,7 @@ private slots:
         QFETCH(LearningGameDifficultyLevel, level);
         QFETCH(QStringList, phrases);
         QFETCH(int, atLeast);
-        GapFill game;
+        GapFill game(Services::current().gameContext());
         game.setVerbSet(set);
         game.setDifficultyLevel(level);
         QSet<QString> seen;

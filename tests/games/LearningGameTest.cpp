@@ -14,12 +14,12 @@ namespace {
 std::unique_ptr<LearningGame> makeGame(const QString &type)
 {
     if (type == u"ConjQuiz")
-        return std::make_unique<ConjQuiz>();
+        return std::make_unique<ConjQuiz>(Services::current().gameContext());
     if (type == u"GapFill")
-        return std::make_unique<GapFill>();
+        return std::make_unique<GapFill>(Services::current().gameContext());
     if (type == u"SnapGame")
-        return std::make_unique<SnapGame>();
-    return std::make_unique<VerbMatch>();
+        return std::make_unique<SnapGame>(Services::current().gameContext());
+    return std::make_unique<VerbMatch>(Services::current().gameContext());
 }
 
 // A game with a move that leaves one of its delayed steps pending, and what the screen shows of it.
@@ -91,15 +91,15 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, learnt);
         QFETCH(QString, read);
-        LearningGame game;
+        LearningGame game(Services::current().gameContext());
         if (!stored.isNull())
             game.setVerbSet(stored);
         if (!learnt.isEmpty())
-            ProgressManager::shared().toggleLearnt(VerbDictionary::shared().verbForKey(learnt));
+            Services::current().progressManager().toggleLearnt(Services::current().verbDictionary().verbForKey(learnt));
         QCOMPARE(game.verbSet(), read);
         // A fallback read leaves the stored name alone, and every game shares the one remembered set.
         QCOMPARE(Services::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()), stored.isNull() ? QString() : stored);
-        QCOMPARE(LearningGame().verbSet(), read);
+        QCOMPARE(LearningGame(Services::current().gameContext()).verbSet(), read);
     }
 
     void earlierGamesDelayedStepDoesNothing_data()

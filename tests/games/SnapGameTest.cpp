@@ -51,7 +51,7 @@ private slots:
         QFETCH(QString, accuracy);
         QFETCH(QString, closing);
         QFETCH(LearningGameState, state);
-        SnapGame game;
+        SnapGame game(Services::current().gameContext());
         game.setVerbSet(QStringLiteral("Five"));
         game.startGame();
         QCOMPARE(game.scoreNodes().size(), 10);
@@ -86,7 +86,7 @@ private slots:
 
     void streakBonusAfterThreeRightAnswers()
     {
-        SnapGame game;
+        SnapGame game(Services::current().gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::medium);
         game.startGame();
         const QString instructions = game.message();
@@ -118,7 +118,7 @@ private slots:
 
     void onlyThumbsDownScores()
     {
-        SnapGame game;
+        SnapGame game(Services::current().gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         game.startGame();
         QMap<QString, qint64> expected;
@@ -136,7 +136,7 @@ private slots:
             services_->queue().advance(SnapGame::pauseAfterAnswerMs);
         }
         QVERIFY(thumbsDown > 5);
-        QMap<QString, qint64> scores = ProgressManager::shared().progressScores();
+        QMap<QString, qint64> scores = Services::current().progressManager().progressScores();
         scores.removeIf([](const auto &entry) { return entry.value() == 0; });
         expected.removeIf([](const auto &entry) { return entry.value() == 0; });
         QCOMPARE(scores, expected);
@@ -144,7 +144,7 @@ private slots:
 
     void stoppedEarlyReportsTheStarsLit()
     {
-        SnapGame game;
+        SnapGame game(Services::current().gameContext());
         game.stopGame();
         QVERIFY(game.message().startsWith(QStringLiteral("Each time the cards change")));
         game.startGame();
@@ -184,7 +184,7 @@ private slots:
         QFETCH(int, threshold);
         QFETCH(double, attempts);
         QFETCH(double, ish);
-        SnapGame game;
+        SnapGame game(Services::current().gameContext());
         game.setDifficultyLevel(level);
         game.startGame();
         answer(game, true);

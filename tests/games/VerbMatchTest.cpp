@@ -34,7 +34,7 @@ private slots:
         QFETCH(LearningGameDifficultyLevel, level);
         QFETCH(QString, set);
         QFETCH(int, cards);
-        VerbMatch game(12);
+        VerbMatch game(Services::current().gameContext(), 12);
         QCOMPARE(game.buttonMessage(), QStringLiteral("Click to play!"));
         game.setVerbSet(set);
         game.setDifficultyLevel(level);
@@ -48,7 +48,7 @@ private slots:
             const VerbMatchButton *other = partner(game, card);
             QVERIFY(other && other->verb() == card->verb() && other->targetLanguage() != card->targetLanguage());
             QCOMPARE(card->locale(), card->targetLanguage() ? QStringLiteral("it-IT") : QStringLiteral("en-GB"));
-            QVERIFY(VerbDictionary::shared().verbsInSet(set).contains(card->verb()));
+            QVERIFY(Services::current().verbDictionary().verbsInSet(set).contains(card->verb()));
             verbs.insert(card->verb()->key);
         }
         QCOMPARE(verbs.size(), cards / 2);
@@ -81,7 +81,7 @@ private slots:
     // is only spoken. With that pair left open the bar runs out 37 s after the last match.
     void wrongPairThenOutOfTime()
     {
-        VerbMatch game;
+        VerbMatch game(Services::current().gameContext());
         game.startGame();
         const QList<VerbMatchButton *> italian = openItalianCards(game);
         VerbMatchButton *a = italian.at(0);
@@ -110,7 +110,7 @@ private slots:
         QVERIFY(!game.inPlay() && !game.timerRunning());
         QCOMPARE(game.message(), outOfTime);
         QCOMPARE((QList<qint64>{GameServices::score(a->verb()->key), GameServices::score(b->verb()->key)}), (QList<qint64>{-1, -1}));
-        const QList<ProgressDictionaryEntry *> &ranked = ProgressManager::shared().progressDictionaryEntries();
+        const QList<ProgressDictionaryEntry *> &ranked = Services::current().progressManager().progressDictionaryEntries();
         QVERIFY(ranked.size() >= 6);
         const QSet<QString> last{ranked.at(ranked.size() - 1)->verb()->key, ranked.at(ranked.size() - 2)->verb()->key};
         QCOMPARE(last, (QSet<QString>{a->verb()->key, b->verb()->key}));
@@ -122,7 +122,7 @@ private slots:
     // matched card is not held again.
     void reflexiveWordsAndTappingTwice()
     {
-        VerbMatch game;
+        VerbMatch game(Services::current().gameContext());
         game.setVerbSet(QStringLiteral("Reflexive"));
         game.startGame();
         QStringList words;
@@ -136,7 +136,7 @@ private slots:
         QCOMPARE(game.tappedCards().size(), 1);
         card->tap();
         QVERIFY(!card->isHighlighted() && game.tappedCards().isEmpty());
-        QVERIFY(ProgressManager::shared().progressScores().isEmpty());
+        QVERIFY(Services::current().progressManager().progressScores().isEmpty());
         matchPair(game, card->targetLanguage() ? card : partner(game, card));
         card->tap();
         QVERIFY(!card->isHighlighted() && game.tappedCards().isEmpty());

@@ -17,19 +17,19 @@ private slots:
     void snapSharedItalianIsAMatch()
     {
         GameServices services;
-        for (TenseSetting *setting : VerbDictionary::shared().tenseSettings())
+        for (TenseSetting *setting : Services::current().verbDictionary().tenseSettings())
             setting->setStatus(setting->tenseName() == u"Present" || setting->tenseName() == u"Present Subjunctive");
-        SnapGame game;
+        SnapGame game(Services::current().gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         game.startGame();
         int verdicts[2] = {0, 0}; // decoys, shared Italian
         for (int card = 0; card < 2000; ++card) {
             game.nextCard();
             const QString shown = game.snapCards().at(1)->text();
-            const qsizetype item = game.currentVerb()->gameParts(true).texts.indexOf(shown);
+            const qsizetype item = game.currentVerb()->gameParts(Services::current().verbDictionary().tenseSettings(), true).texts.indexOf(shown);
             if (shown == game.correctAnswer() || item < 0)
                 continue;
-            const bool shared = game.currentVerb()->gameParts(false).texts.at(item) == game.snapCards().at(0)->text();
+            const bool shared = game.currentVerb()->gameParts(Services::current().verbDictionary().tenseSettings(), false).texts.at(item) == game.snapCards().at(0)->text();
             QCOMPARE(game.currentPairIsAMatch(), shared);
             shared ? game.answerMatch() : game.answerNoMatch();
             QCOMPARE(game.status(), SnapAnswerState::correct);
@@ -41,8 +41,8 @@ private slots:
     void matchPairsVerbsOfEqualEnglish()
     {
         GameServices services;
-        VerbDictionary::shared().verbForKey(QStringLiteral("partire"))->englishInfinitive = QStringLiteral("sleep");
-        VerbMatch game;
+        Services::current().verbDictionary().verbForKey(QStringLiteral("partire"))->englishInfinitive = QStringLiteral("sleep");
+        VerbMatch game(Services::current().gameContext());
         game.setVerbSet(QStringLiteral("Three"));
         game.startGame();
         auto tap = [&game](const QString &key, bool italian) {

@@ -19,7 +19,7 @@ int main(int argc, char **argv)
     config.resourceRoot = arguments.at(2);
     config.mainQueue = std::make_unique<ManualMainQueue>();
     Services::install(std::make_unique<Services>(std::move(config)));
-    ProgressManager &progress = ProgressManager::shared();
+    ProgressManager &progress = Services::current().progressManager();
     const QString key = arguments.at(3);
     for (;;) {
         progress.addPoints(key, 1);

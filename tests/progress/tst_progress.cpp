@@ -4,7 +4,7 @@
 #include "progress/ProgressManager.h"
 #include "settings/SettingsManager.h"
 #include "settings/TenseSetting.h"
-#include "settings/VerbSettings.h"
+#include "screens/VerbSettings.h"
 #include "support/TestServices.h"
 #include "verbs/VerbDictionary.h"
 
@@ -33,7 +33,7 @@ QVariantMap storedDictionary(const QString &path, const QString &key)
 QStringList enabledTenses()
 {
     QStringList on;
-    for (const TenseSetting *setting : VerbDictionary::shared().tenseSettings()) {
+    for (const TenseSetting *setting : Services::current().verbDictionary().tenseSettings()) {
         if (setting->status())
             on.append(setting->tenseName());
     }
@@ -52,7 +52,7 @@ QVariantMap allTenses(const QStringList &on)
 QStringList ranking()
 {
     QStringList rows;
-    for (const ProgressDictionaryEntry *entry : ProgressManager::shared().progressDictionaryEntries())
+    for (const ProgressDictionaryEntry *entry : Services::current().progressManager().progressDictionaryEntries())
         rows.append(entry->verb()->displayInfinitive() + u'=' + QString::number(entry->score()));
     return rows;
 }
@@ -104,11 +104,11 @@ void ProgressTest::tenseSwitchesAtStartUp()
     if (!stored.isEmpty())
         seedStore(path, {{QStringLiteral("flagDictionary"), stored}});
     TestServices services(TestServices::fixture(QStringLiteral("basic")), path);
-    VerbDictionary::shared();
+    Services::current().verbDictionary();
     services.queue().runPending();
     expectedOn.sort();
     QCOMPARE(enabledTenses(), expectedOn);
-    QCOMPARE(VerbDictionary::shared().enabledTenseCount(), expectedOn.size());
+    QCOMPARE(Services::current().verbDictionary().enabledTenseCount(), expectedOn.size());
     // The stored switches are rebuilt with exactly the current tense names.
     QCOMPARE(storedDictionary(path, QStringLiteral("flagDictionary")), allTenses(expectedOn));
 }
@@ -116,7 +116,7 @@ void ProgressTest::tenseSwitchesAtStartUp()
 void ProgressTest::miscSettings()
 {
     TestServices services;
-    ProgressManager &progress = ProgressManager::shared();
+    ProgressManager &progress = Services::current().progressManager();
     LearnerStore &store = services.services().learnerStore();
     QVERIFY(progress.getMiscSettingsDictionary().isEmpty());
     QVERIFY(store.dictionary(QStringLiteral("miscSettingsDictionary")));
@@ -131,7 +131,7 @@ void ProgressTest::miscSettings()
 void ProgressTest::pointsAndRanking()
 {
     TestServices services;
-    ProgressManager &progress = ProgressManager::shared();
+    ProgressManager &progress = Services::current().progressManager();
     QSignalSpy published(&progress, &ProgressManager::progressDictionaryEntriesChanged);
 
     for (int i = 0; i < 3; ++i)
@@ -163,14 +163,14 @@ void ProgressTest::wrongTypesAreSkipped()
                      {QStringLiteral("quizScoresDictionary"), QStringLiteral("not a map")}});
 
     TestServices services(TestServices::fixture(QStringLiteral("basic")), path);
-    VerbDictionary::shared();
+    Services::current().verbDictionary();
     services.queue().runPending();
-    ProgressManager &progress = ProgressManager::shared();
+    ProgressManager &progress = Services::current().progressManager();
     QCOMPARE(progress.progressScores(), (QMap<QString, qint64>{{"bere", 3}}));
     QCOMPARE(progress.learntFlags(), (QMap<QString, bool>{{"andare", true}}));
     QVERIFY(progress.quizScores().isEmpty());
     QCOMPARE(enabledTenses(), QStringList{"Future"});
-    QCOMPARE(VerbDictionary::shared().learntVerbs().size(), 1);
+    QCOMPARE(Services::current().verbDictionary().learntVerbs().size(), 1);
 
     progress.addPoints(QStringLiteral("bere"), 1);
     QCOMPARE(progress.progressScores().value("bere"), 4);
@@ -180,22 +180,22 @@ void ProgressTest::valuesSurviveARestart()
 {
     TestServices services;
     {
-        ProgressManager &progress = ProgressManager::shared();
+        ProgressManager &progress = Services::current().progressManager();
         progress.addPoints(QStringLiteral("parlare"), 4);
         progress.setQuizScore(QStringLiteral("articles"), 90);
         progress.setQuizScore(QStringLiteral("articles"), 75);
-        Verb *parlare = VerbDictionary::shared().verbForKey(QStringLiteral("parlare"));
+        Verb *parlare = Services::current().verbDictionary().verbForKey(QStringLiteral("parlare"));
         QSignalSpy learnt(parlare, &Verb::learntChanged);
         progress.toggleLearnt(parlare);
         progress.toggleLearnt(parlare);
         QCOMPARE(learnt.count(), 2);
-        progress.toggleLearnt(VerbDictionary::shared().verbForKey(QStringLiteral("andare")));
-        VerbSettings().toggleTense(VerbDictionary::shared().tenseSettings().at(9));
+        progress.toggleLearnt(Services::current().verbDictionary().verbForKey(QStringLiteral("andare")));
+        VerbSettings(Services::current().verbDictionary()).toggleTense(Services::current().verbDictionary().tenseSettings().at(9));
     }
     services.restart();
-    VerbDictionary &dictionary = VerbDictionary::shared();
+    VerbDictionary &dictionary = Services::current().verbDictionary();
     services.queue().runPending();
-    ProgressManager &progress = ProgressManager::shared();
+    ProgressManager &progress = Services::current().progressManager();
     QCOMPARE(progress.progressScores().value("parlare"), 4);
     QCOMPARE(progress.quizScores(), (QMap<QString, qint64>{{"articles", 75}}));
     QCOMPARE(progress.learntFlags(), (QMap<QString, bool>{{"andare", true}, {"parlare", false}}));

@@ -18,7 +18,7 @@ QVariant ScreenProbe::stored(const QString &key, const QString &name) const
 QStringList ScreenProbe::said() const
 {
     QStringList texts;
-    if (const AudioRecording *recording = AudioEngines::shared().recording()) {
+    if (const AudioRecording *recording = Services::current().audioEngines().recording()) {
         for (const auto &utterance : recording->said)
             texts.append(utterance.text);
     }
@@ -27,7 +27,7 @@ QStringList ScreenProbe::said() const
 
 void ScreenProbe::setVoices(const QStringList &locales)
 {
-    if (AudioRecording *recording = AudioEngines::shared().recording())
+    if (AudioRecording *recording = Services::current().audioEngines().recording())
         recording->voiceLanguages = locales;
 }
 
@@ -47,14 +47,14 @@ QString ScreenProbe::storedText(const QString &key) const
 
 void ScreenProbe::hangSpeech()
 {
-    AudioEngines::shared().useSynthesizer([hang = hang_] { return std::make_unique<HangingSynthesizer>(hang); });
+    Services::current().audioEngines().useSynthesizer([hang = hang_] { return std::make_unique<HangingSynthesizer>(hang); });
     // Made now, so that the voices are listed before the first tap.
-    TextToSpeech::shared();
+    Services::current().textToSpeech();
 }
 
 bool ScreenProbe::speechReady() const
 {
-    return !TextToSpeech::shared().speakTalk().voiceLanguages().isEmpty();
+    return !Services::current().textToSpeech().speakTalk().voiceLanguages().isEmpty();
 }
 
 void ScreenProbe::releaseSpeech()

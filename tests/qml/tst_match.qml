@@ -5,6 +5,7 @@ import Flexio
 
 // The set-up sheet and the card match game, played through the screen.
 ScreenCase {
+    id: matchCase
     name: "VerbMatchView"
 
     // Turns the wheel row by row, tapping a visible row each time, until the named set is chosen.
@@ -39,10 +40,10 @@ ScreenCase {
     }
 
     function test_symbolsOfTheSets(data) {
-        compare(sheetModel.verbSetSymbol(data.set), data.symbol)
+        compare(matchCase.sheetModel.verbSetSymbol(data.set), data.symbol)
     }
 
-    GameSheetModel { id: sheetModel }
+    readonly property GameSheetModel sheetModel: ScreenModels.gameSheet(matchCase)
 
     // A stored set that is no longer offered reads back as "All Verbs", and the wheel shows it.
     function test_aSetNoLongerOfferedShowsAllVerbs() {

@@ -32,7 +32,7 @@ private slots:
     // answer, alternatives other than the answer and a real linked verb; no question is asked twice.
     void everyQuizAndQuestion()
     {
-        QVERIFY(QuizGamesParser::shared().readWhole());
+        QVERIFY(Services::current().quizGamesParser().readWhole());
         QVERIFY2(quizzes().size() >= 15, qPrintable(QString::number(quizzes().size())));
         const QRegularExpression slug(QStringLiteral("^[a-z0-9]+(-[a-z0-9]+)*$"));
         QStringList faults;
@@ -75,7 +75,7 @@ private:
         return faults;
     }
 
-    static const QList<Quiz *> &quizzes() { return QuizGamesParser::shared().quizzes(); }
+    static const QList<Quiz *> &quizzes() { return Services::current().quizGamesParser().quizzes(); }
 
     std::unique_ptr<TestServices> services_;
     QSet<QString> verbKeys_;

@@ -49,14 +49,14 @@ int playAll(QuizGame &game, ManualMainQueue &queue, const QList<int> &wrongTaps 
 std::unique_ptr<TestServices> start(const QString &fixture)
 {
     auto services = std::make_unique<TestServices>(TestServices::fixture(fixture));
-    QuizGamesParser::shared().finishReading();
+    Services::current().quizGamesParser().finishReading();
     services->queue().runPending();
     return services;
 }
 
 Quiz *quiz(const QString &id)
 {
-    return QuizGamesParser::shared().quizWithID(id);
+    return Services::current().quizGamesParser().quizWithID(id);
 }
 
 }
@@ -84,8 +84,8 @@ private slots:
         QFETCH(QString, quizID);
         QFETCH(QString, identifier);
         auto services = start(QStringLiteral("quizzes"));
-        QCOMPARE(QuizGamesParser::shared().quizzes().size(), 3);
-        Quiz *read = QuizGamesParser::shared().quizzes().at(index);
+        QCOMPARE(Services::current().quizGamesParser().quizzes().size(), 3);
+        Quiz *read = Services::current().quizGamesParser().quizzes().at(index);
         QCOMPARE(read->order, index);
         QCOMPARE(read->title, title);
         QCOMPARE(read->quizID, quizID);
@@ -93,12 +93,12 @@ private slots:
         QCOMPARE(read->contextIdentifier(), identifier);
         QCOMPARE(read->questions.size(), index == 0 ? 2 : 1);
         QCOMPARE(quiz(quizID), read);
-        SchoolWorkContext &main = SchoolWork::shared().mainAppContext();
+        SchoolWorkContext &main = Services::current().schoolWork().mainAppContext();
         QCOMPARE(main.childCount(), 2);
         if (identifier.isEmpty()) {
             // No identifier, so no context; starting its activity fails.
             QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("beginActivity failed to start activity")));
-            read->beginActivity();
+            read->beginActivity(Services::current().schoolWork());
             services->queue().runPending();
             QCOMPARE(main.childCount(), 2);
             return;
@@ -115,7 +115,7 @@ private slots:
     void questionFields()
     {
         auto services = start(QStringLiteral("quizzes"));
-        const Quiz *read = QuizGamesParser::shared().quizzes().at(0);
+        const Quiz *read = Services::current().quizGamesParser().quizzes().at(0);
         QCOMPARE(read->description, QStringLiteral("\n      Line one\n      line two\n    "));
         QuizQuestion *question = read->questions.at(0);
         QCOMPARE(question->question, QStringLiteral("Io _____ italiano."));
@@ -147,9 +147,9 @@ private slots:
     void malformedFileKeepsEarlierQuizzes()
     {
         TestServices services(TestServices::fixture(QStringLiteral("quizzes_malformed")));
-        ProgressManager::shared().setQuizScore(QStringLiteral("kept"), 60);
+        Services::current().progressManager().setQuizScore(QStringLiteral("kept"), 60);
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not well-formed: .* at line 15, column ")));
-        QuizGamesParser &parser = QuizGamesParser::shared();
+        QuizGamesParser &parser = Services::current().quizGamesParser();
         QVERIFY(!parser.readWhole());
         QVERIFY2(parser.loadError().contains(QStringLiteral("(line 15, column ")), qPrintable(parser.loadError()));
         QCOMPARE(parser.quizzes().size(), 1);
@@ -157,7 +157,7 @@ private slots:
         QCOMPARE(parser.quizzes().at(0)->questions.size(), 1);
         QCOMPARE(parser.quizzes().at(0)->lastScore(), 60);
         services.queue().runPending();
-        QVERIFY(SchoolWork::shared().mainAppContext().child(QStringLiteral("kept")));
+        QVERIFY(Services::current().schoolWork().mainAppContext().child(QStringLiteral("kept")));
     }
 
     // Ten different questions of a large quiz, all of a small one; each wrong tap costs the score,
@@ -197,7 +197,7 @@ private slots:
         QFETCH(int, progress);
         QFETCH(QString, piece);
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game;
+        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(quizID));
         const QSet<QuizQuestion *> distinct(game.questionsInPlay().begin(), game.questionsInPlay().end());
         QCOMPARE(game.questionsInPlay().size(), questions);
@@ -210,16 +210,16 @@ private slots:
         QCOMPARE(game.percentage(), percentage);
         QCOMPARE(game.feedbackStr(), u"Well done! You worked through all 10 questions. " + piece);
         QCOMPARE(quiz(quizID)->lastScore(), percentage);
-        QCOMPARE(ProgressManager::shared().quizScores().value(quizID), percentage);
+        QCOMPARE(Services::current().progressManager().quizScores().value(quizID), percentage);
         QCOMPARE(QuizGame::grade(quiz(quizID)->lastScore()), grade);
-        QCOMPARE(ProgressManager::shared().progressScores().value(QStringLiteral("parlare")), progress);
+        QCOMPARE(Services::current().progressManager().progressScores().value(QStringLiteral("parlare")), progress);
     }
 
     // Taps after the right answer count for nothing.
     void lateTapsDoNotCount()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game;
+        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("twelve")));
         game.answerTapped(tapTarget(game, false));
         game.answerTapped(tapTarget(game, true));
@@ -228,14 +228,14 @@ private slots:
         QCOMPARE(game.totalClicks(), 2);
         QCOMPARE(game.correctClicks(), 1);
         QCOMPARE(late->state(), QuizQuestionAnswerState::undefined);
-        QCOMPARE(ProgressManager::shared().progressScores().value(QStringLiteral("parlare")), 0);
+        QCOMPARE(Services::current().progressManager().progressScores().value(QStringLiteral("parlare")), 0);
     }
 
     // The pause after a right answer moves its own game on, never a restarted or destroyed one.
     void pauseMovesOnlyItsOwnGame()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        auto game = std::make_unique<QuizGame>();
+        auto game = std::make_unique<QuizGame>(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
         game->startQuiz(quiz(QStringLiteral("twelve")));
         game->answerTapped(tapTarget(*game, true));
         services->queue().advance(QuizGame::pauseAfterRightAnswerMs - 1);
@@ -253,7 +253,7 @@ private slots:
         game->answerTapped(tapTarget(*game, true));
         game.reset();
         services->queue().advance(QuizGame::pauseAfterRightAnswerMs);
-        QVERIFY(!ProgressManager::shared().quizScores().contains(QStringLiteral("twelve")));
+        QVERIFY(!Services::current().progressManager().quizScores().contains(QStringLiteral("twelve")));
     }
 
     // Where all three alternatives are missing they are drawn from other questions' answers;
@@ -261,7 +261,7 @@ private slots:
     void missingAlternatives()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game;
+        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("bare")));
         const QStringList others{"uno", "due", "tre", "quattro"};
         while (game.inPlay()) {
@@ -289,14 +289,14 @@ private slots:
     void quizWithoutQuestionsDoesNotStart()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game;
+        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
         QTest::ignoreMessage(QtWarningMsg, "QuizGame >> startQuiz >> quiz empty has no questions to play");
         game.startQuiz(quiz(QStringLiteral("empty")));
         services->queue().runPending();
         QVERIFY(!game.inPlay());
         QVERIFY(!game.played());
         game.nextTurn();
-        QVERIFY(!ProgressManager::shared().quizScores().contains(QStringLiteral("empty")));
+        QVERIFY(!Services::current().progressManager().quizScores().contains(QStringLiteral("empty")));
         QCOMPARE(QuizGame::grade(quiz(QStringLiteral("empty"))->lastScore()), QuizGame::Grade::none);
         QCOMPARE(QuizGame::grade(1), QuizGame::Grade::red);
     }
@@ -304,7 +304,7 @@ private slots:
     void replayResetsTheAnswers()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game;
+        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("four")));
         playAll(game, services->queue(), {1, 1, 1, 1});
         QCOMPARE(game.percentage(), 50);
@@ -323,12 +323,12 @@ private slots:
     void finishedQuizReportsItsScore()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        const SchoolWorkContext *badLink = SchoolWork::shared().mainAppContext().child(QStringLiteral("bad link"));
+        const SchoolWorkContext *badLink = Services::current().schoolWork().mainAppContext().child(QStringLiteral("bad link"));
         QVERIFY(badLink && badLink->universalLinkURL().isEmpty());
-        QuizGame game;
+        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("seven")));
         services->queue().runPending();
-        const SchoolWorkContext *context = SchoolWork::shared().mainAppContext().child(QStringLiteral("seven"));
+        const SchoolWorkContext *context = Services::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
         QVERIFY(context && context->isActive());
 
         // Seven questions, three of them with one wrong tap first: 7 of 10.
@@ -350,9 +350,9 @@ private slots:
             QCOMPARE(activity->duration(), 10.5);
 
             services->restart();
-            QuizGamesParser::shared().finishReading();
+            Services::current().quizGamesParser().finishReading();
             services->queue().runPending();
-            context = SchoolWork::shared().mainAppContext().child(QStringLiteral("seven"));
+            context = Services::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
             QVERIFY(context);
         }
     }
@@ -366,7 +366,7 @@ private slots:
         blocker.close();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
-        QuizGame game;
+        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("seven")));
         playAll(game, services->queue());
         services->queue().runPending();
@@ -381,14 +381,14 @@ private slots:
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{ not json") == 10);
         broken.close();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read")));
-        QuizGamesParser::shared().finishReading();
+        Services::current().quizGamesParser().finishReading();
         services.queue().runPending();
         const QStringList aside = QDir(appData).entryList({SchoolWork::fileName + QStringLiteral(".unreadable-*")});
         QCOMPARE(aside.size(), 1);
         QFile kept(appData + u'/' + aside.at(0));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("{ not json"));
-        QVERIFY(SchoolWork::shared().mainAppContext().child(QStringLiteral("seven")));
+        QVERIFY(Services::current().schoolWork().mainAppContext().child(QStringLiteral("seven")));
     }
 };
 

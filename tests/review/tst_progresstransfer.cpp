@@ -12,18 +12,18 @@
 class ProgressTransferTest : public QObject {
     Q_OBJECT
 
-    static ProgressTransfer &transfer() { return Services::current().object<ProgressTransfer>(); }
+    static ProgressTransfer &transfer() { return Services::current().progressTransfer(); }
 
     // A learner with a score, a learnt verb, a quiz grade, logged answers and a
     // review card.
     static void play()
     {
-        ProgressManager &progress = ProgressManager::shared();
+        ProgressManager &progress = Services::current().progressManager();
         progress.addPoints(QStringLiteral("parlare"), 3);
         progress.setLearnt(QStringLiteral("parlare"), true);
         progress.setQuizScore(QStringLiteral("modal-verbs"), 80);
-        MistakeLog::shared().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlaimo", false);
-        MistakeLog::shared().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parliamo", true);
+        Services::current().mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlaimo", false);
+        Services::current().mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parliamo", true);
     }
 
 private slots:
@@ -38,7 +38,7 @@ private slots:
         TestServices empty;
         QCOMPARE(transfer().importJson(saved), QString());
         QCOMPARE(transfer().exportJson(), saved);
-        QCOMPARE(MistakeLog::shared().records().size(), 1);
+        QCOMPARE(Services::current().mistakeLog().records().size(), 1);
     }
 
     void badFilesAreRefusedAndChangeNothing_data()
@@ -86,26 +86,26 @@ private slots:
         {
             TestServices other;
             play();
-            MistakeLog::shared().record(QStringLiteral("essere"), QStringLiteral("IMP|1PS|SING"), "sono", false);
-            ProgressManager::shared().addPoints(QStringLiteral("parlare"), 4);
+            Services::current().mistakeLog().record(QStringLiteral("essere"), QStringLiteral("IMP|1PS|SING"), "sono", false);
+            Services::current().progressManager().addPoints(QStringLiteral("parlare"), 4);
             theirs = transfer().exportJson();
         }
 
         TestServices mine;
         mine.queue().advance(5000);
-        ProgressManager::shared().addPoints(QStringLiteral("parlare"), 2);
-        ProgressManager::shared().addPoints(QStringLiteral("essere"), 9);
-        MistakeLog::shared().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlamo", false);
+        Services::current().progressManager().addPoints(QStringLiteral("parlare"), 2);
+        Services::current().progressManager().addPoints(QStringLiteral("essere"), 9);
+        Services::current().mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlamo", false);
         QCOMPARE(transfer().importJson(theirs), QString());
         QCOMPARE(transfer().importJson(theirs), QString());
-        const auto scores = ProgressManager::shared().progressScores();
+        const auto scores = Services::current().progressManager().progressScores();
         QCOMPARE(scores.value("parlare"), 7);
         QCOMPARE(scores.value("essere"), 9);
-        const auto records = MistakeLog::shared().records();
+        const auto records = Services::current().mistakeLog().records();
         QCOMPARE(records.value("parlare#PRES#3").answers.size(), 3);
         QCOMPARE(records.value("parlare#PRES#3").wrong, 2);
         QVERIFY(records.contains("essere#IMP#0"));
-        QVERIFY(ReviewSchedule::shared().card(*DrilledForm::fromId("essere#IMP#0")));
+        QVERIFY(Services::current().reviewSchedule().card(*DrilledForm::fromId("essere#IMP#0")));
     }
 };
 

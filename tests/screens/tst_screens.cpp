@@ -79,11 +79,11 @@ void ScreensTest::searchMatches()
     QFETCH(QString, search);
     QFETCH(QStringList, expected);
     TestServices services(screensFixture());
-    VerbDictionaryModel model;
+    VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
     QSignalSpy counts(&model, &VerbDictionaryModel::countChanged);
     model.setSearchText(search);
     QCOMPARE(keys(model.filteredVerbs()), expected);
-    QCOMPARE(counts.isEmpty(), expected.size() == VerbDictionary::shared().verbCount());
+    QCOMPARE(counts.isEmpty(), expected.size() == Services::current().verbDictionary().verbCount());
 }
 
 void ScreensTest::sortingKeepsSearchesInDictionaryOrder()
@@ -96,7 +96,7 @@ void ScreensTest::sortingKeepsSearchesInDictionaryOrder()
     // Equal English (bars aside) is no order either way, so a stable sort keeps the order it had.
     QVERIFY(!VerbDictionaryModel::verbOrder(leaveA, leaveB, false) && !VerbDictionaryModel::verbOrder(leaveB, leaveA, false));
 
-    VerbDictionaryModel model;
+    VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
     QAbstractItemModelTester tester(&model.listModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setSortOrder(false);
     const QStringList byEnglish = keys(model.filteredVerbs());
@@ -113,17 +113,17 @@ void ScreensTest::sortingKeepsSearchesInDictionaryOrder()
     model.setSortOrder(false);
     QCOMPARE(keys(model.filteredVerbs()), byEnglish);
     model.setSortOrder(true);
-    QCOMPARE(model.filteredVerbs(), VerbDictionary::shared().verbs());
+    QCOMPARE(model.filteredVerbs(), Services::current().verbDictionary().verbs());
 }
 
 void ScreensTest::verbListFollowsLearntMarks()
 {
     TestServices services(screensFixture());
-    VerbDictionaryModel model;
+    VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
     VerbListModel &list = model.listModel();
     QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
-    const auto rowOfAmare = [&model] { return int(model.filteredVerbs().indexOf(VerbDictionary::shared().verbForKey(QStringLiteral("amare")))); };
+    const auto rowOfAmare = [&model] { return int(model.filteredVerbs().indexOf(Services::current().verbDictionary().verbForKey(QStringLiteral("amare")))); };
     const int row = rowOfAmare();
     model.toggleLearnt(row);
     // Rows out of range do nothing; the store's side is driven from the dictionary screen.
@@ -132,7 +132,7 @@ void ScreensTest::verbListFollowsLearntMarks()
     QVERIFY(list.data(list.index(row), VerbListModel::LearntRole).toBool());
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed.first().at(0).value<QModelIndex>().row(), row);
-    QCOMPARE(ProgressManager::shared().learntFlags().value(QStringLiteral("amare")), true);
+    QCOMPARE(Services::current().progressManager().learntFlags().value(QStringLiteral("amare")), true);
 
     model.setSortOrder(false);
     const int moved = rowOfAmare();
@@ -192,13 +192,13 @@ void ScreensTest::gearOnlyWhileAClipIsFetched()
     QFETCH(bool, voices);
     QFETCH(bool, gear);
     TestServices services(screensFixture());
-    AudioRecording &recording = AudioEngines::shared().useRecorders();
+    AudioRecording &recording = Services::current().audioEngines().useRecorders();
     if (!voices)
         recording.voiceLanguages.clear();
-    TextToSpeech &tts = TextToSpeech::shared();
+    TextToSpeech &tts = Services::current().textToSpeech();
     // A closed port: the fetch fails at once, as a dead network does.
     tts.setServiceEndpoint(QStringLiteral("http://127.0.0.1:9"));
-    VerbTableRowModel row;
+    VerbTableRowModel row(Services::current().textToSpeech());
     row.setProperty("ttsPhrase", QStringLiteral("io parlo"));
     row.setProperty("locale", locale);
     row.speakPart();
@@ -261,16 +261,16 @@ void ScreensTest::symbolsAreGlyphsOfTheIconFont()
 void ScreensTest::progressRowsHideVerbsNoLongerInTheData()
 {
     TestServices services(screensFixture());
-    ProgressManager::shared().addPoints(QStringLiteral("parlare"), 1);
-    ProgressManager::shared().addPoints(QStringLiteral("gonevere"), 3);
-    ProgressViewerModel model;
+    Services::current().progressManager().addPoints(QStringLiteral("parlare"), 1);
+    Services::current().progressManager().addPoints(QStringLiteral("gonevere"), 3);
+    ProgressViewerModel model(Services::current().progressManager());
     const QVariantList rows = model.rows();
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows.at(0).toMap().value(QStringLiteral("shown")).toBool(), false);
     QCOMPARE(rows.at(1).toMap().value(QStringLiteral("displayInfinitive")).toString(), QStringLiteral("parlare"));
     QCOMPARE(rows.at(1).toMap().value(QStringLiteral("shown")).toBool(), true);
     QSignalSpy changed(&model, &ProgressViewerModel::rowsChanged);
-    ProgressManager::shared().addPoints(QStringLiteral("parlare"), -1);
+    Services::current().progressManager().addPoints(QStringLiteral("parlare"), -1);
     QCOMPARE(changed.size(), 1);
 }
 

@@ -59,7 +59,7 @@ private slots:
     void appearanceIsStoredAndFollowed()
     {
         TestServices services(TestServices::fixture(QStringLiteral("screens")));
-        Theme &theme = Theme::shared();
+        Theme &theme = Services::current().theme();
         QCOMPARE(theme.appearance(), Theme::Appearance::followSystem);
         QSignalSpy changed(&theme, &Theme::changed);
         theme.setAppearance(Theme::Appearance::alwaysDark);
@@ -67,10 +67,10 @@ private slots:
         QCOMPARE(theme.text(), QColor(Qt::white));
         QCOMPARE(changed.size(), 1);
         services.restart();
-        QCOMPARE(Theme::shared().appearance(), Theme::Appearance::alwaysDark);
-        Theme::shared().useAppearance(Theme::Appearance::alwaysLight);
+        QCOMPARE(Services::current().theme().appearance(), Theme::Appearance::alwaysDark);
+        Services::current().theme().useAppearance(Theme::Appearance::alwaysLight);
         services.restart();
-        QCOMPARE(Theme::shared().appearance(), Theme::Appearance::alwaysDark);
+        QCOMPARE(Services::current().theme().appearance(), Theme::Appearance::alwaysDark);
     }
 };
 

@@ -18,13 +18,13 @@ private slots:
     {
         auto hang = std::make_shared<HangingSynthesizer::Hang>();
         auto services = std::make_unique<GameServices>();
-        AudioEngines::shared().useSynthesizer([hang] { return std::make_unique<HangingSynthesizer>(hang); });
-        auto &speech = dynamic_cast<ThreadedSpeechSynthesizer &>(TextToSpeech::shared().speakTalk());
+        Services::current().audioEngines().useSynthesizer([hang] { return std::make_unique<HangingSynthesizer>(hang); });
+        auto &speech = dynamic_cast<ThreadedSpeechSynthesizer &>(Services::current().textToSpeech().speakTalk());
         QTRY_VERIFY(!speech.voiceLanguages().isEmpty());
 
         // The first phrase hangs; four seconds on, speech goes quiet.
         QTest::ignoreMessage(QtWarningMsg, "the speech engine does not answer; speech is off until it does");
-        ConjQuiz game;
+        ConjQuiz game(Services::current().gameContext());
         QElapsedTimer clock;
         clock.start();
         game.startGame();

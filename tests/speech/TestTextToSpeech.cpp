@@ -46,9 +46,9 @@ private slots:
     void init()
     {
         services_.emplace();
-        recording_ = &AudioEngines::shared().useRecorders();
+        recording_ = &Services::current().audioEngines().useRecorders();
         server_.emplace();
-        TextToSpeech::shared().setServiceEndpoint(server_->base());
+        Services::current().textToSpeech().setServiceEndpoint(server_->base());
     }
     void cleanup() { server_.reset(); services_.reset(); }
 
@@ -56,7 +56,7 @@ private slots:
     // service says nothing, and speak still cuts off.
     void builtInVoiceSpeaksAndNothingIsFetched()
     {
-        auto &tts = TextToSpeech::shared();
+        auto &tts = Services::current().textToSpeech();
         QVERIFY(tts.isVoiceAvailable(QStringLiteral("it-IT")));
         for (const char *locale : {"it", "it-it", "it-IT-x", "cy-GB"})
             QVERIFY2(!tts.isVoiceAvailable(QString::fromLatin1(locale)), locale);
@@ -111,7 +111,7 @@ private slots:
         const QByteArray clip = fakeClip();
         server_->answer(servicePath, {200, server_->base().toUtf8() + clipPath + "\n"});
         server_->answer(clipPath, {200, clip});
-        auto &tts = TextToSpeech::shared();
+        auto &tts = Services::current().textToSpeech();
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
         const auto say = [&] { preload ? tts.preloadExternalSound(text, "cy-GB") : tts.speak(text, "cy-GB"); };
         say();
@@ -173,7 +173,7 @@ private slots:
         QFETCH(QByteArray, where);
         QFETCH(int, status);
         QFETCH(QByteArray, body);
-        auto &tts = TextToSpeech::shared();
+        auto &tts = Services::current().textToSpeech();
         body.replace("BASE", server_->base().toUtf8());
         server_->answer(servicePath, {200, server_->base().toUtf8() + "/made/c.mp3"});
         server_->answer("/made/c.mp3", {200, fakeClip()});
@@ -229,7 +229,7 @@ private slots:
         QFETCH(bool, playersAvailable);
         QFETCH(bool, inClips);
         recording_->playersAvailable = playersAvailable;
-        auto &tts = TextToSpeech::shared();
+        auto &tts = Services::current().textToSpeech();
         const QString path = inClips ? tts.clipPath("drwg") : QDir(services_->services().appDataPath()).filePath("drwg.mp3");
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
@@ -260,8 +260,8 @@ private slots:
         QFETCH(QString, warning);
         services_.reset();
         services_.emplace(Resources::defaultRoot());
-        recording_ = &AudioEngines::shared().useRecorders();
-        auto &effects = SoundEffects::shared();
+        recording_ = &Services::current().audioEngines().useRecorders();
+        auto &effects = Services::current().soundEffects();
         effects.playSound(QStringLiteral("ding"));
         AudioPlayer *before = effects.audioPlayer();
         QCOMPARE(recording_->played, QStringList{Resources::defaultRoot() + QStringLiteral("/ding.mp3")});

@@ -62,8 +62,8 @@ private slots:
         TestServices::Options options;
         options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
         services_ = std::make_unique<TestServices>(options);
-        QVERIFY2(VerbDictionary::shared().loaded(), qPrintable(VerbDictionary::shared().loadError()));
-        for (TenseSetting *setting : VerbDictionary::shared().tenseSettings())
+        QVERIFY2(Services::current().verbDictionary().loaded(), qPrintable(Services::current().verbDictionary().loadError()));
+        for (TenseSetting *setting : Services::current().verbDictionary().tenseSettings())
             setting->setStatus(true);
         irregular_ = readIrregularEnglish();
         QVERIFY(irregular_.size() > 100);
@@ -74,7 +74,7 @@ private slots:
     void renderings_data()
     {
         QTest::addColumn<int>("index");
-        const QList<Verb *> &verbs = VerbDictionary::shared().verbs();
+        const QList<Verb *> &verbs = Services::current().verbDictionary().verbs();
         for (int i = 0; i < verbs.size(); ++i)
             QTest::newRow(verbs.at(i)->key.toUtf8().constData()) << i;
     }
@@ -85,7 +85,7 @@ private slots:
     void renderings()
     {
         QFETCH(int, index);
-        Verb &v = *VerbDictionary::shared().verbs().at(index);
+        Verb &v = *Services::current().verbDictionary().verbs().at(index);
         static const QRegularExpression sentence(QStringLiteral("^(I|you \\(sng\\.\\)|he/she|we|you \\(pl\\.\\)|they) "));
         static const QRegularExpression progressive(QStringLiteral("\\b(was|were) \\w+ing\\b"));
         QHash<QString, QStringList> byTense;
@@ -111,8 +111,8 @@ private slots:
             }
         }
 
-        const Verb::GameParts italian = v.gameParts(false);
-        const Verb::GameParts english = v.gameParts(true);
+        const Verb::GameParts italian = v.gameParts(Services::current().verbDictionary().tenseSettings(), false);
+        const Verb::GameParts english = v.gameParts(Services::current().verbDictionary().tenseSettings(), true);
         QCOMPARE(italian.codes.size(), v.isImpersonalLike() ? 11 : 66);
         QCOMPARE(english.codes, italian.codes);
         for (qsizetype i = 0; i < italian.texts.size(); ++i) {

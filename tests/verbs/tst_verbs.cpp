@@ -166,7 +166,7 @@ private slots:
     {
         const auto folder = verbFolder(document(verbElement("zappare") + verbElement("amare") + u"<verb><infinitive>rotto</infinitive>"));
         TestServices services(folder->path());
-        VerbDictionary &dictionary = VerbDictionary::shared();
+        VerbDictionary &dictionary = Services::current().verbDictionary();
         QVERIFY(!dictionary.loaded());
         QCOMPARE(infinitives(dictionary.verbs()), QStringList({"zappare", "amare"}));
         QVERIFY(dictionary.loadError().contains(QStringLiteral("verbs.xml")));
@@ -174,8 +174,8 @@ private slots:
         QCOMPARE(services.queue().pendingCount(), 0);
 
         TestServices missing(QDir::tempPath() + u"/no-such-flexio-folder");
-        QVERIFY(!VerbDictionary::shared().loaded());
-        QVERIFY(VerbDictionary::shared().loadError().contains(QStringLiteral("not found")));
+        QVERIFY(!Services::current().verbDictionary().loaded());
+        QVERIFY(Services::current().verbDictionary().loadError().contains(QStringLiteral("not found")));
     }
 
     void dictionarySortsIgnoringDiacriticsStably()
@@ -183,7 +183,7 @@ private slots:
         const auto folder = verbFolder(document(verbElement("zappare") + verbElement("perché") + verbElement("àbaco")
                                                   + verbElement("perche") + verbElement("abate")));
         TestServices services(folder->path());
-        VerbDictionary &dictionary = VerbDictionary::shared();
+        VerbDictionary &dictionary = Services::current().verbDictionary();
         QVERIFY(dictionary.loaded());
         QCOMPARE(infinitives(dictionary.verbs()), QStringList({"àbaco", "abate", "perché", "perche", "zappare"}));
     }
@@ -195,7 +195,7 @@ private slots:
                                    + verbElement("bere", "<tags>health</tags>")));
         TestServices services(folder->path());
         services.queue().runPending();
-        VerbDictionary &dictionary = VerbDictionary::shared();
+        VerbDictionary &dictionary = Services::current().verbDictionary();
 
         QCOMPARE(dictionary.verbSetNames(), QStringList({"All Verbs", "All Verbs", "Feelings", "Health", "Work", "health"}));
         QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("All Verbs"))), QStringList({"amare", "bere", "zappare"}));
@@ -206,10 +206,10 @@ private slots:
 
         Verb *bere = dictionary.verbForKey(QStringLiteral("bere"));
         QVERIFY(bere);
-        ProgressManager::shared().toggleLearnt(bere);
+        Services::current().progressManager().toggleLearnt(bere);
         QCOMPARE(dictionary.verbSetNames().last(), QStringLiteral("Learnt Verbs"));
         QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Learnt Verbs"))), QStringList({"bere"}));
-        ProgressManager::shared().toggleLearnt(bere);
+        Services::current().progressManager().toggleLearnt(bere);
         QVERIFY(!dictionary.verbSetNames().contains(QStringLiteral("Learnt Verbs")));
     }
 
@@ -220,13 +220,13 @@ private slots:
             TestServices services(folder->path());
             QSet<QString> seen;
             for (int i = 0; i < 100; ++i)
-                seen.insert(VerbDictionary::shared().randomVerb()->infinitive);
+                seen.insert(Services::current().verbDictionary().randomVerb()->infinitive);
             QCOMPARE(seen, QSet<QString>({"amare", "bere"}));
         }
         for (const QString &verbs : {QString(), verbElement("morire")}) {
             const auto folder = verbFolder(document(verbs));
             TestServices services(folder->path());
-            Verb *verb = VerbDictionary::shared().randomVerb();
+            Verb *verb = Services::current().verbDictionary().randomVerb();
             QVERIFY(verb && verb->isBlank());
             QCOMPARE(verb->presentForms(), QStringList(6));
         }

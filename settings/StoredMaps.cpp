@@ -1,4 +1,4 @@
-#include "progress/StoredMaps.h"
+#include "settings/StoredMaps.h"
 
 #include "platform/Logging.h"
 #include "settings/LanguageSetting.h"

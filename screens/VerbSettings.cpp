@@ -1,11 +1,11 @@
-#include "settings/VerbSettings.h"
+#include "screens/VerbSettings.h"
 
 #include "verbs/VerbDictionary.h"
 
-VerbSettings::VerbSettings(QObject *parent)
+VerbSettings::VerbSettings(const VerbDictionary &verbs, QObject *parent)
     : QObject(parent),
-      tenseSettings_(VerbDictionary::shared().tenseSettings()),
-      languageSettings_(VerbDictionary::shared().languageSettings())
+      tenseSettings_(verbs.tenseSettings()),
+      languageSettings_(verbs.languageSettings())
 {
 }
 

@@ -1,0 +1,98 @@
+#include "app/ScreenModels.h"
+
+#include "app/Services.h"
+#include "quizzes/QuizGamesParser.h"
+
+#include <QJSEngine>
+
+namespace {
+
+// The screen item owns what it asked for; QML's collector leaves it alone.
+template <typename T>
+T *ownedBy(T *made)
+{
+    QJSEngine::setObjectOwnership(made, QJSEngine::CppOwnership);
+    return made;
+}
+
+}
+
+ScreenModels::ScreenModels() : ScreenModels(Services::current()) {}
+
+ScreenModels::ScreenModels(Services &services) : services_(services) {}
+
+MainMenuModel *ScreenModels::mainMenu(QObject *owner)
+{
+    return ownedBy(new MainMenuModel(services_.verbDictionary(), services_.reviewSchedule(), services_.mainQueue(), owner));
+}
+
+VerbDictionaryModel *ScreenModels::dictionary(QObject *owner)
+{
+    return ownedBy(new VerbDictionaryModel(services_.verbDictionary(), services_.progressManager(), owner));
+}
+
+VerbTableModel *ScreenModels::verbTable(QObject *owner)
+{
+    return ownedBy(new VerbTableModel(services_.textToSpeech(), owner));
+}
+
+VerbTableRowModel *ScreenModels::verbTableRow(QObject *owner)
+{
+    return ownedBy(new VerbTableRowModel(services_.textToSpeech(), owner));
+}
+
+GameSheetModel *ScreenModels::gameSheet(QObject *owner)
+{
+    return ownedBy(new GameSheetModel(services_.verbDictionary(), owner));
+}
+
+ProgressViewerModel *ScreenModels::progressViewer(QObject *owner)
+{
+    return ownedBy(new ProgressViewerModel(services_.progressManager(), owner));
+}
+
+AccuracyGrid *ScreenModels::accuracyGrid(QObject *owner)
+{
+    return ownedBy(new AccuracyGrid(services_.mistakeLog(), owner));
+}
+
+SettingsScreenModel *ScreenModels::settings(QObject *owner)
+{
+    return ownedBy(new SettingsScreenModel(services_.verbDictionary(), owner));
+}
+
+QuizGamesMenu *ScreenModels::quizMenu(QObject *owner)
+{
+    return ownedBy(new QuizGamesMenu(services_.quizGamesParser(), owner));
+}
+
+QuizGame *ScreenModels::quizGame(QObject *owner)
+{
+    return ownedBy(new QuizGame(services_.random(), services_.progressManager(), services_.mainQueue(),
+                                services_.schoolWork(), owner));
+}
+
+SnapGame *ScreenModels::snapGame(QObject *owner)
+{
+    return ownedBy(new SnapGame(services_.gameContext(), owner));
+}
+
+VerbMatch *ScreenModels::verbMatch(QObject *owner)
+{
+    return ownedBy(new VerbMatch(services_.gameContext(), 12, owner));
+}
+
+GapFill *ScreenModels::gapFill(QObject *owner)
+{
+    return ownedBy(new GapFill(services_.gameContext(), owner));
+}
+
+ConjQuiz *ScreenModels::conjQuiz(QObject *owner)
+{
+    return ownedBy(new ConjQuiz(services_.gameContext(), owner));
+}
+
+ReviewDrill *ScreenModels::reviewDrill(QObject *owner)
+{
+    return ownedBy(new ReviewDrill(services_.gameContext(), owner));
+}

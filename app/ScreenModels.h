@@ -1,0 +1,56 @@
+#pragma once
+
+#include <QObject>
+#include <QtQml/qqmlregistration.h>
+
+// The returned types are whole here: QML reads their properties.
+#include "games/conjugation/ConjQuiz.h"
+#include "games/gapfill/GapFill.h"
+#include "games/match/VerbMatch.h"
+#include "games/review/ReviewDrill.h"
+#include "games/snap/SnapGame.h"
+#include "quizzes/QuizGame.h"
+#include "quizzes/QuizGamesMenu.h"
+#include "screens/AccuracyGrid.h"
+#include "screens/GameSheetModel.h"
+#include "screens/MainMenuModel.h"
+#include "screens/ProgressViewerModel.h"
+#include "screens/SettingsScreenModel.h"
+#include "screens/VerbDictionaryModel.h"
+#include "screens/VerbTableModel.h"
+#include "screens/VerbTableRowModel.h"
+
+class Services;
+
+// Makes the screens' models and games with what they use from the composition root. Each is
+// owned by the given screen item and goes with it.
+class ScreenModels : public QObject
+{
+    Q_OBJECT
+    QML_ELEMENT
+    QML_SINGLETON
+
+public:
+    ScreenModels();
+    explicit ScreenModels(Services &services);
+
+    Q_INVOKABLE MainMenuModel *mainMenu(QObject *owner);
+    Q_INVOKABLE VerbDictionaryModel *dictionary(QObject *owner);
+    Q_INVOKABLE VerbTableModel *verbTable(QObject *owner);
+    Q_INVOKABLE VerbTableRowModel *verbTableRow(QObject *owner);
+    Q_INVOKABLE GameSheetModel *gameSheet(QObject *owner);
+    Q_INVOKABLE ProgressViewerModel *progressViewer(QObject *owner);
+    Q_INVOKABLE AccuracyGrid *accuracyGrid(QObject *owner);
+    Q_INVOKABLE SettingsScreenModel *settings(QObject *owner);
+    Q_INVOKABLE QuizGamesMenu *quizMenu(QObject *owner);
+    Q_INVOKABLE QuizGame *quizGame(QObject *owner);
+
+    Q_INVOKABLE SnapGame *snapGame(QObject *owner);
+    Q_INVOKABLE VerbMatch *verbMatch(QObject *owner);
+    Q_INVOKABLE GapFill *gapFill(QObject *owner);
+    Q_INVOKABLE ConjQuiz *conjQuiz(QObject *owner);
+    Q_INVOKABLE ReviewDrill *reviewDrill(QObject *owner);
+
+private:
+    Services &services_;
+};
