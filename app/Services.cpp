@@ -18,6 +18,7 @@
 #include "settings/TenseSetting.h"
 #include "speech/AudioEngines.h"
 #include "speech/TextToSpeech.h"
+#include "verbs/Tense.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QStandardPaths>
@@ -29,10 +30,6 @@ std::unique_ptr<Services> &installed()
     static std::unique_ptr<Services> services;
     return services;
 }
-
-const QStringList defaultTenses{"Present", "Imperfect", "Past Historic", "Perfect", "Pluperfect", "Future",
-                                "Future Perfect", "Conditional", "Conditional Perfect", "Present Subjunctive",
-                                "Past Subjunctive"};
 
 }
 
@@ -109,8 +106,8 @@ const QList<TenseSetting *> &Services::tenseSettings()
 {
     if (!tenseSettings_) {
         QList<TenseSetting *> list;
-        for (const QString &name : defaultTenses) {
-            auto *setting = new TenseSetting(name, name == u"Present");
+        for (const Tense &tense : Tense::all()) {
+            auto *setting = new TenseSetting(tense.name, tense.onByDefault);
             QObject::connect(setting, &TenseSetting::statusAssigned, setting,
                              [this](const QString &tense, bool status) { progressManager().setTenseFlag(tense, status); });
             list.append(setting);

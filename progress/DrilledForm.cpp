@@ -1,29 +1,31 @@
 #include "progress/DrilledForm.h"
 
+#include "verbs/Tense.h"
+
 namespace {
 
 const QChar separator = u'#';
-
-const QStringList &names()
-{
-    static const QStringList list{"Present", "Imperfect", "Past Historic", "Future", "Conditional", "Perfect",
-        "Future Perfect", "Conditional Perfect", "Pluperfect", "Present Subjunctive", "Past Subjunctive", "Infinitive"};
-    return list;
-}
 
 } // namespace
 
 const QStringList &DrilledForm::tenseCodes()
 {
-    static const QStringList codes{"PRES", "IMP", "PASTHIST", "FUT", "COND", "PERF", "FUT|PERF", "COND|PERF", "PLUP",
-        "SUBJ|PRES", "SUBJ|IMP", "INF"};
+    static const QStringList codes = [] {
+        QStringList list;
+        for (const Tense *tense : Tense::inDrillOrder())
+            list.append(tense->code);
+        list.append(infinitive);
+        return list;
+    }();
     return codes;
 }
 
 QString DrilledForm::tenseName(const QString &tense)
 {
-    const qsizetype index = tenseCodes().indexOf(tense);
-    return index < 0 ? tense : names().at(index);
+    if (tense == infinitive)
+        return QStringLiteral("Infinitive");
+    const Tense *known = Tense::withCode(tense);
+    return known ? known->name : tense;
 }
 
 QString DrilledForm::personName(int person)

@@ -3,6 +3,7 @@
 #include "platform/Logging.h"
 #include "settings/TenseSetting.h"
 #include "verbs/English.h"
+#include "verbs/Tense.h"
 #include "verbs/VerbPack.h"
 
 #include <algorithm>
@@ -10,14 +11,6 @@
 
 namespace {
 
-const QStringList averePresent{"ho", "hai", "ha", "abbiamo", "avete", "hanno"};
-const QStringList averePast{"avevo", "avevi", "aveva", "avevamo", "avevate", "avevano"};
-const QStringList avereFuture{"avrò", "avrai", "avrà", "avremo", "avrete", "avranno"};
-const QStringList avereConditional{"avrei", "avresti", "avrebbe", "avremmo", "avreste", "avrebbero"};
-const QStringList esserePresent{"sono", "sei", "è", "siamo", "siete", "sono"};
-const QStringList esserePast{"ero", "eri", "era", "eravamo", "eravate", "erano"};
-const QStringList essereFuture{"sarò", "sarai", "sarà", "saremo", "sarete", "saranno"};
-const QStringList essereConditional{"sarei", "saresti", "sarebbe", "saremmo", "sareste", "sarebbero"};
 
 QString withoutBars(QString text)
 {
@@ -43,14 +36,6 @@ bool tenseSwitchedOn(const QList<TenseSetting *> &settings, const QString &name)
     return false;
 }
 
-QStringList pluperfectRenderings(const QString &participle, const QStringList &pronouns)
-{
-    QStringList renderings;
-    renderings.reserve(pronouns.size());
-    for (const QString &pronoun : pronouns)
-        renderings.append(pronoun + u" had " + participle);
-    return renderings;
-}
 
 }
 
@@ -157,26 +142,6 @@ QStringList Verb::compoundForms(const QStringList &avere, const QStringList &ess
     return forms;
 }
 
-QStringList Verb::perfectForms()
-{
-    return compoundForms(averePresent, esserePresent);
-}
-
-QStringList Verb::pluperfectForms()
-{
-    return compoundForms(averePast, esserePast);
-}
-
-QStringList Verb::futurePerfectForms()
-{
-    return compoundForms(avereFuture, essereFuture);
-}
-
-QStringList Verb::conditionalPerfectForms()
-{
-    return compoundForms(avereConditional, essereConditional);
-}
-
 bool Verb::hasImperative() const
 {
     readPackedTenses();
@@ -211,55 +176,19 @@ Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool engl
 {
     const bool impersonalLike = isImpersonalLike();
     const bool noTenseOn = std::none_of(settings.begin(), settings.end(), [](const TenseSetting *s) { return s->status(); });
-    const QString participle = englishPastParticipleOrDerived();
-    const QString simplePast = englishSimplePastOrDerived();
-
-    struct DrillTense
-    {
-        QString name;
-        QString code;
-        bool includedWhenOff;
-        std::function<QStringList()> forms;
-        std::function<QStringList()> renderings;
-    };
     const QStringList &englishPronouns = pronounsEnglish;
-    const QList<DrillTense> tenses{
-        {"Present", "PRES|", noTenseOn || impersonalLike, [this] { return presentForms(); },
-         [&] { return English::presentRenderings(englishInfinitive, englishPronouns); }},
-        {"Imperfect", "IMP|", impersonalLike, [this] { return imperfectForms(); },
-         [&] { return englishImperfect(englishPronouns); }},
-        {"Past Historic", "PASTHIST|", impersonalLike, [this] { return pastHistoricForms(); },
-         [&] { return English::pastHistoricRenderings(simplePast, englishPronouns); }},
-        {"Future", "FUT|", impersonalLike, [this] { return futureForms(); },
-         [&] { return English::futureRenderings(englishInfinitive, englishPronouns); }},
-        {"Conditional", "COND|", impersonalLike, [this] { return conditionalForms(); },
-         [&] { return English::conditionalRenderings(englishInfinitive, englishPronouns); }},
-        {"Perfect", "PERF|", false, [this] { return perfectForms(); },
-         [&] { return English::perfectRenderings(participle, englishPronouns); }},
-        {"Future Perfect", "FUT|PERF|", false, [this] { return futurePerfectForms(); },
-         [&] { return English::futurePerfectRenderings(participle, englishPronouns); }},
-        {"Conditional Perfect", "COND|PERF|", false, [this] { return conditionalPerfectForms(); },
-         [&] { return English::conditionalPerfectRenderings(participle, englishPronouns); }},
-        {"Pluperfect", "PLUP|", false, [this] { return pluperfectForms(); },
-         [&] { return pluperfectRenderings(participle, englishPronouns); }},
-        {"Present Subjunctive", "SUBJ|PRES|", false, [this] { return presentSubjunctiveForms(); },
-         [&] { return English::presentSubjunctiveRenderings(englishInfinitive, englishPronouns); }},
-        {"Past Subjunctive", "SUBJ|IMP|", false, [this] { return pastSubjunctiveForms(); },
-         [&] { return English::pastSubjunctiveRenderings(englishInfinitive, englishPronouns); }},
-    };
 
-    QStringList forms;
-    QStringList renderings;
+    QStringList texts;
     QStringList codes;
-    for (const DrillTense &tense : tenses) {
-        if (!tenseSwitchedOn(settings, tense.name) && !tense.includedWhenOff)
+    for (const Tense *tense : Tense::inDrillOrder()) {
+        const bool drilled = tenseSwitchedOn(settings, tense->name) || (impersonalLike && tense->drilledWhenImpersonal)
+                             || (noTenseOn && tense->drilledWhenNoneOn);
+        if (!drilled)
             continue;
-        const QStringList tenseForms = tense.forms();
-        const QStringList tenseRenderings = tense.renderings();
+        const QStringList tenseTexts = english ? tense->english(*this, englishPronouns) : tense->formsOf(*this);
         for (qsizetype slot = 0; slot < 6; ++slot) {
-            forms.append(tenseForms.value(slot));
-            renderings.append(tenseRenderings.value(slot));
-            codes.append(tense.code + personCodes[slot] + u'|' + numberCodes[slot]);
+            texts.append(tenseTexts.value(slot));
+            codes.append(tense->code + u'|' + personCodes[slot] + u'|' + numberCodes[slot]);
         }
     }
 
@@ -267,33 +196,28 @@ Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool engl
         // Only the third person singular of each tense, said of "it".
         const QString italianPronoun = pronouns.value(thirdPersonSingular);
         const QString englishPronoun = englishPronouns.value(thirdPersonSingular);
-        QStringList keptForms;
-        QStringList keptRenderings;
+        QStringList keptTexts;
         QStringList keptCodes;
         for (qsizetype i = thirdPersonSingular; i < codes.size(); i += 6) {
-            QString form = forms.at(i);
-            if (!italianPronoun.isEmpty())
-                form.remove(italianPronoun);
-            QString rendering = renderings.at(i);
-            if (!englishPronoun.isEmpty())
-                rendering.replace(englishPronoun, QStringLiteral("it"));
-            keptForms.append(form);
-            keptRenderings.append(rendering);
+            QString text = texts.at(i);
+            if (english && !englishPronoun.isEmpty())
+                text.replace(englishPronoun, QStringLiteral("it"));
+            else if (!english && !italianPronoun.isEmpty())
+                text.remove(italianPronoun);
+            keptTexts.append(text);
             keptCodes.append(codes.at(i));
         }
-        forms = keptForms;
-        renderings = keptRenderings;
+        texts = keptTexts;
         codes = keptCodes;
     }
 
-    return {english ? renderings : forms, codes};
+    return {texts, codes};
 }
 
 QList<Conjugation> Verb::conjugationTables()
 {
     fillPastParticipleIfMissing();
     const QString participle = englishPastParticipleOrDerived();
-    const QString simplePast = englishSimplePastOrDerived();
     const QStringList blanks(6);
     const QStringList &english = pronounsEnglish;
 
@@ -341,34 +265,11 @@ QList<Conjugation> Verb::conjugationTables()
     participleRow.translation = participle;
     participleTable.parts.append(participleRow);
 
-    QList<Conjugation> tables{
-        participleTable,
-        table(QStringLiteral("Present Tense"), glossOf(English::presentRenderings(englishInfinitive, blanks)),
-              presentForms(), English::presentRenderings(englishInfinitive, english), RowKind::simple),
-        table(QStringLiteral("Imperfect"), glossOf(englishImperfect(blanks)), imperfectForms(),
-              englishImperfect(english), RowKind::simple),
-        table(QStringLiteral("Past Historic"), glossOf(English::pastHistoricRenderings(simplePast, blanks)),
-              pastHistoricForms(), English::pastHistoricRenderings(simplePast, english), RowKind::simple),
-        table(QStringLiteral("Perfect Tense"), glossOf(English::perfectRenderings(participle, blanks)),
-              perfectForms(), English::perfectRenderings(participle, english), RowKind::compound),
-        table(QStringLiteral("Pluperfect Tense"), u" had " + participle, pluperfectForms(),
-              pluperfectRenderings(participle, english), RowKind::compound),
-        table(QStringLiteral("Future Tense"), glossOf(English::futureRenderings(englishInfinitive, blanks)),
-              futureForms(), English::futureRenderings(englishInfinitive, english), RowKind::simple),
-        table(QStringLiteral("Future Perfect Tense"), glossOf(English::futurePerfectRenderings(participle, blanks)),
-              futurePerfectForms(), English::futurePerfectRenderings(participle, english), RowKind::compound),
-        table(QStringLiteral("Conditional Mood"), glossOf(English::conditionalRenderings(englishInfinitive, blanks)),
-              conditionalForms(), English::conditionalRenderings(englishInfinitive, english), RowKind::simple),
-        table(QStringLiteral("Conditional Perfect Tense"),
-              glossOf(English::conditionalPerfectRenderings(participle, blanks)), conditionalPerfectForms(),
-              English::conditionalPerfectRenderings(participle, english), RowKind::compound),
-        table(QStringLiteral("Present Subjunctive"),
-              glossOf(English::presentSubjunctiveRenderings(englishInfinitive, blanks)), presentSubjunctiveForms(),
-              English::presentSubjunctiveRenderings(englishInfinitive, english), RowKind::simple),
-        table(QStringLiteral("Past Subjunctive"),
-              glossOf(English::pastSubjunctiveRenderings(englishInfinitive, blanks)), pastSubjunctiveForms(),
-              English::pastSubjunctiveRenderings(englishInfinitive, english), RowKind::simple),
-    };
+    QList<Conjugation> tables{participleTable};
+    for (const Tense &tense : Tense::all()) {
+        tables.append(table(tense.title, glossOf(tense.english(*this, blanks)), tense.formsOf(*this),
+                            tense.english(*this, english), tense.isSimple() ? RowKind::simple : RowKind::compound));
+    }
 
     if (isImpersonalLike()) {
         // One row, said of "it", with no pronoun beside the form; an impersonal verb gives no

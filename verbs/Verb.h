@@ -98,11 +98,9 @@ public:
     [[nodiscard]] QStringList conditionalForms() const { return simpleForms(conditionalTense); }
     [[nodiscard]] QStringList presentSubjunctiveForms() const { return simpleForms(subjunctivePresentTense); }
     [[nodiscard]] QStringList pastSubjunctiveForms() const { return simpleForms(subjunctivePastTense); }
-    // The compound tenses may store a participle derived from the infinitive when none was given.
-    [[nodiscard]] QStringList perfectForms();
-    [[nodiscard]] QStringList pluperfectForms();
-    [[nodiscard]] QStringList futurePerfectForms();
-    [[nodiscard]] QStringList conditionalPerfectForms();
+    // A compound tense's forms with the given auxiliary forms (see Tense); they may store a
+    // participle derived from the infinitive when none was given.
+    [[nodiscard]] QStringList compoundForms(const QStringList &avere, const QStringList &essere);
     [[nodiscard]] QStringList imperativeForms() const;
     // False for verbs such as potere, whose imperative slots are all empty.
     [[nodiscard]] bool hasImperative() const;
@@ -121,6 +119,10 @@ public:
     // The English past participle the compound tenses use; derived from the simple past (and
     // stored) when the data gave none.
     QString englishPastParticipleOrDerived();
+    // The English simple past, derived from the English infinitive and stored when missing.
+    const QString &englishSimplePastOrDerived();
+    // The imperfect's English: "was speaking", or for a verb of state "knew".
+    [[nodiscard]] QStringList englishImperfect(const QStringList &englishPronouns);
     // The drill items of the tenses switched on in the verb dictionary's tense switches.
     GameParts gameParts(const QList<TenseSetting *> &tenses, bool english);
     // The whole conjugation as titled tables, whatever the tense switches say: 13, or 12 for a
@@ -154,11 +156,7 @@ private:
     }
 
     [[nodiscard]] QStringList simpleForms(const QStringList &tense) const;
-    [[nodiscard]] QStringList compoundForms(const QStringList &avere, const QStringList &essere);
     [[nodiscard]] QString withPreposition(const QString &form) const;
-    [[nodiscard]] QStringList englishImperfect(const QStringList &englishPronouns);
-    // The English simple past, derived from the English infinitive and stored when missing.
-    const QString &englishSimplePastOrDerived();
 
     bool learnt_ = false;
     // Where a verb from the packed data finds its tense lists until they are read.

@@ -1,20 +1,11 @@
 #include "games/review/VerbForms.h"
 
+#include "verbs/Tense.h"
 #include "verbs/Verb.h"
 
 #include <QRegularExpression>
 
 namespace {
-
-// The table title of each drilled tense in the verb's conjugation tables.
-QString tableTitle(const QString &tense)
-{
-    static const QMap<QString, QString> titles{{"PRES", "Present Tense"}, {"IMP", "Imperfect"},
-        {"PASTHIST", "Past Historic"}, {"PERF", "Perfect Tense"}, {"PLUP", "Pluperfect Tense"}, {"FUT", "Future Tense"},
-        {"FUT|PERF", "Future Perfect Tense"}, {"COND", "Conditional Mood"}, {"COND|PERF", "Conditional Perfect Tense"},
-        {"SUBJ|PRES", "Present Subjunctive"}, {"SUBJ|IMP", "Past Subjunctive"}};
-    return titles.value(tense);
-}
 
 const QStringList subjectPronouns{"io", "tu", "lui", "lei", "noi", "voi", "loro"};
 
@@ -26,31 +17,10 @@ VerbForms::VerbForms(Verb &verb) : verb_(verb)
 
 QStringList VerbForms::forms(const QString &tense) const
 {
-    if (tense == u"PRES")
-        return verb_.presentForms();
-    if (tense == u"IMP")
-        return verb_.imperfectForms();
-    if (tense == u"PASTHIST")
-        return verb_.pastHistoricForms();
-    if (tense == u"FUT")
-        return verb_.futureForms();
-    if (tense == u"COND")
-        return verb_.conditionalForms();
-    if (tense == u"PERF")
-        return verb_.perfectForms();
-    if (tense == u"FUT|PERF")
-        return verb_.futurePerfectForms();
-    if (tense == u"COND|PERF")
-        return verb_.conditionalPerfectForms();
-    if (tense == u"PLUP")
-        return verb_.pluperfectForms();
-    if (tense == u"SUBJ|PRES")
-        return verb_.presentSubjunctiveForms();
-    if (tense == u"SUBJ|IMP")
-        return verb_.pastSubjunctiveForms();
     if (tense == DrilledForm::infinitive)
         return {verb_.displayInfinitive()};
-    return {};
+    const Tense *known = Tense::withCode(tense);
+    return known ? known->formsOf(verb_) : QStringList();
 }
 
 QString VerbForms::form(const DrilledForm &form) const
@@ -62,7 +32,8 @@ QString VerbForms::english(const DrilledForm &form) const
 {
     if (form.tense == DrilledForm::infinitive)
         return u"to " + verb_.englishDisplay();
-    const QString title = tableTitle(form.tense);
+    const Tense *tense = Tense::withCode(form.tense);
+    const QString title = tense ? tense->title : QString();
     for (const Conjugation &table : verb_.conjugationTables()) {
         if (table.title != title)
             continue;

@@ -1,5 +1,6 @@
 #include "settings/TenseSetting.h"
 #include "support/TestServices.h"
+#include "verbs/Tense.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
@@ -8,8 +9,12 @@
 
 namespace {
 
-const QStringList allTenses{"Present", "Imperfect", "Past Historic", "Perfect", "Pluperfect", "Future", "Future Perfect",
-                            "Conditional", "Conditional Perfect", "Present Subjunctive", "Past Subjunctive"};
+const QStringList allTenses = [] {
+    QStringList names;
+    for (const Tense &tense : Tense::all())
+        names.append(tense.name);
+    return names;
+}();
 const QStringList personCodes{"1PS|SING", "2PS|SING", "3PS|SING", "1PS|PLUR", "2PS|PLUR", "3PS|PLUR"};
 const QStringList tableTitles{"Past Participle", "Present Tense", "Imperfect", "Past Historic", "Perfect Tense",
                               "Pluperfect Tense", "Future Tense", "Future Perfect Tense", "Conditional Mood",

@@ -6,15 +6,19 @@
 #include "settings/TenseSetting.h"
 #include "screens/VerbSettings.h"
 #include "support/TestServices.h"
+#include "verbs/Tense.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QtTest>
 
 namespace {
 
-const QStringList tenseNames{"Present", "Imperfect", "Past Historic", "Perfect", "Pluperfect", "Future",
-                             "Future Perfect", "Conditional", "Conditional Perfect", "Present Subjunctive",
-                             "Past Subjunctive"};
+const QStringList tenseNames = [] {
+    QStringList names;
+    for (const Tense &tense : Tense::all())
+        names.append(tense.name);
+    return names;
+}();
 
 // Writes a store file holding the given dictionaries, as an earlier run of the app left it.
 void seedStore(const QString &path, const QVariantMap &dictionaries)
