@@ -2,13 +2,58 @@
 
 #include "platform/Logging.h"
 #include "platform/LearnerStore.h"
+#include "platform/MainQueue.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QMetaEnum>
 
-LearningGame::LearningGame(const GameContext &context, QObject *parent) : QObject(parent), context_(context) {}
+LearningGame::LearningGame(const GameContext &context, QObject *parent)
+    : QObject(parent), context_(context), blankVerb_(new Verb(this))
+{
+}
 
-LearningGame::~LearningGame() = default;
+LearningGame::~LearningGame()
+{
+    stopTicking();
+}
+
+void LearningGame::later(int delayMs, std::function<void()> step)
+{
+    QPointer<LearningGame> self(this);
+    const quint64 game = gameNumber_;
+    context_.queue.after(delayMs, [self, game, step = std::move(step)] {
+        if (self && self->gameNumber_ == game)
+            step();
+    });
+}
+
+void LearningGame::startTicking(int intervalMs)
+{
+    stopTicking();
+    QPointer<LearningGame> self(this);
+    ticker_ = context_.queue.every(intervalMs, [self] {
+        if (self)
+            self->tick();
+    });
+}
+
+void LearningGame::stopTicking()
+{
+    if (ticker_)
+        ticker_->invalidate();
+    ticker_.reset();
+}
+
+bool LearningGame::ticking() const
+{
+    return ticker_ && ticker_->isValid();
+}
+
+void LearningGame::setCurrentVerb(Verb *verb)
+{
+    currentVerb_ = verb;
+    emit currentVerbChanged();
+}
 
 Verb::GameParts LearningGame::partsOf(Verb *verb, bool english) const
 {

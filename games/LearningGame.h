@@ -6,8 +6,14 @@
 #include "verbs/Verb.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QString>
 #include <QtQml/qqmlregistration.h>
+
+#include <functional>
+#include <memory>
+
+class QueueHandle;
 
 
 // What every verb game shares: the text for the set-up sheet, whether a game runs, how the last
@@ -26,6 +32,7 @@ class LearningGame : public QObject
     Q_PROPERTY(LearningGameDifficultyLevels::LearningGameDifficultyLevel difficultyLevel READ difficultyLevel WRITE
                    setDifficultyLevel NOTIFY difficultyLevelChanged)
     Q_PROPERTY(QString verbSet READ verbSet WRITE setVerbSet NOTIFY verbSetChanged)
+    Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
 
 public:
     explicit LearningGame(const GameContext &context, QObject *parent = nullptr);
@@ -58,6 +65,9 @@ public:
     }
     void setDifficultyLevel(LearningGameDifficultyLevel level);
 
+    // The verb in play, or a blank verb when there is none.
+    [[nodiscard]] Verb *currentVerb() const { return currentVerb_ ? currentVerb_.data() : blankVerb_; }
+
     // The stored set name when that set still has verbs, otherwise "All Verbs".
     [[nodiscard]] QString verbSet() const;
     void setVerbSet(const QString &name);
@@ -83,6 +93,7 @@ signals:
     void gameStateChanged();
     void difficultyLevelChanged();
     void verbSetChanged();
+    void currentVerbChanged();
 
 protected:
     void setGameName(const QString &name) { gameName_ = name; }
@@ -91,6 +102,14 @@ protected:
     // Starts a new game number: delayed steps of earlier games compare theirs and stand down.
     quint64 nextGameNumber() { return ++gameNumber_; }
     [[nodiscard]] quint64 gameNumber() const { return gameNumber_; }
+    // Runs step after delayMs, unless the game is gone or another has been dealt by then.
+    void later(int delayMs, std::function<void()> step);
+    // Calls tick() every intervalMs until stopTicking(); starting again replaces the ticker.
+    void startTicking(int intervalMs);
+    void stopTicking();
+    [[nodiscard]] bool ticking() const;
+    virtual void tick() {}
+    void setCurrentVerb(Verb *verb);
 
 
 private:
@@ -101,4 +120,7 @@ private:
     QString gameName_;
     LearningGameDifficultyLevel difficultyLevel_ = LearningGameDifficultyLevel::easy;
     quint64 gameNumber_ = 0;
+    Verb *blankVerb_;
+    QPointer<Verb> currentVerb_;
+    std::shared_ptr<QueueHandle> ticker_;
 };

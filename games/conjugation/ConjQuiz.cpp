@@ -15,7 +15,7 @@
 #include <numeric>
 
 ConjQuiz::ConjQuiz(const GameContext &context, QObject *parent)
-    : LearningGame(context, parent), blankVerb_(new Verb(this)), verbDictionary_(context.verbs.verbs())
+    : LearningGame(context, parent), verbDictionary_(context.verbs.verbs())
 {
     setGameName(QStringLiteral("Conjugation Quiz"));
     setMessage(QStringLiteral("For each of the ten verbs, click the correct translation for the English prompt "
@@ -24,17 +24,12 @@ ConjQuiz::ConjQuiz(const GameContext &context, QObject *parent)
 
 ConjQuiz::~ConjQuiz()
 {
-    stopTimer();
+    stopTicking();
 }
 
 double ConjQuiz::timeIncrementFor(LearningGameDifficultyLevel level)
 {
     return forLevel(level, 0.000675, 0.0015, 0.0025);
-}
-
-Verb *ConjQuiz::currentVerb() const
-{
-    return currentVerb_ ? currentVerb_.data() : blankVerb_;
 }
 
 bool ConjQuiz::playable(Verb *verb) const
@@ -46,7 +41,7 @@ bool ConjQuiz::playable(Verb *verb) const
 void ConjQuiz::startGame()
 {
     nextGameNumber();
-    stopTimer();
+    stopTicking();
     canClick_ = false;
     verbsInPlay_.clear();
     const QString setName = verbSet();
@@ -122,8 +117,7 @@ void ConjQuiz::setupTurn()
     if (currentTurn_ < 0 || currentTurn_ >= verbsInPlay_.size())
         return;
     Verb *verb = verbsInPlay_.at(currentTurn_);
-    currentVerb_ = verb;
-    emit currentVerbChanged();
+    setCurrentVerb(verb);
     qCDebug(lcGames).noquote() << u"current verb is " + verb->key;
 
     const QStringList forms = partsOf(verb, false).texts;
@@ -192,13 +186,8 @@ void ConjQuiz::setupTurn()
     qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> currentQuestion is " + question.question;
 
     canClick_ = true;
-    stopTimer();
     setTimeElapsed(0);
-    QPointer<ConjQuiz> self(this);
-    timer_ = context().queue.every(tickMs, [self] {
-        if (self)
-            self->fireTimer();
-    });
+    startTicking(tickMs);
     qCDebug(lcGames).noquote() << QStringLiteral("ConjQuiz >> setupTurn >> timer has started");
 }
 
@@ -229,13 +218,13 @@ QString ConjQuiz::decoyFromAnotherVerb(qsizetype index, const QStringList &candi
     return removePronouns(form, candidates).answer;
 }
 
-void ConjQuiz::fireTimer()
+void ConjQuiz::tick()
 {
     if (timeElapsed_ < 1.0) {
         setTimeElapsed(timeElapsed_ + timeIncrement_);
         return;
     }
-    stopTimer();
+    stopTicking();
     canClick_ = false;
     qCDebug(lcGames).noquote() << QStringLiteral("game over!");
     setMessage(QStringLiteral("Sorry, time's up! Want to try again?"));
@@ -262,7 +251,7 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
     }
 
     setAnswers(correctAnswersTotal_ + 1, answersTotal_);
-    stopTimer();
+    stopTicking();
     answer->setStatus(AnswerStatus::correct);
     canClick_ = false;
     if (speech.isVoiceAvailable(verb->locale))
@@ -272,12 +261,10 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
     context().progress.addPoints(verb->key, 1);
 
     // The pause moves on only the turn it was started for, in the game it was started in.
-    QPointer<ConjQuiz> self(this);
-    const quint64 game = gameNumber();
     const int turn = currentTurn_;
-    context().queue.after(pauseAfterRightAnswerMs, [self, game, turn] {
-        if (self && self->gameNumber() == game && self->currentTurn_ == turn && self->inPlay())
-            self->nextTurn();
+    later(pauseAfterRightAnswerMs, [this, turn] {
+        if (currentTurn_ == turn && inPlay())
+            nextTurn();
     });
 }
 
@@ -293,7 +280,7 @@ void ConjQuiz::nextTurn()
 
 void ConjQuiz::endGame()
 {
-    stopTimer();
+    stopTicking();
     canClick_ = false;
     setInPlay(false);
     showFinalMessage();
@@ -352,11 +339,4 @@ void ConjQuiz::setAnswers(double correct, double total)
     correctAnswersTotal_ = correct;
     answersTotal_ = total;
     emit answersChanged();
-}
-
-void ConjQuiz::stopTimer()
-{
-    if (timer_)
-        timer_->invalidate();
-    timer_.reset();
 }

@@ -18,7 +18,6 @@ class ConjQuiz : public LearningGame
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Screens get the conjugation quiz from ScreenModels")
-    Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
     Q_PROPERTY(ConjugationQuestion currentQuestion READ currentQuestion NOTIFY currentQuestionChanged)
     Q_PROPERTY(double timeElapsed READ timeElapsed NOTIFY timeElapsedChanged)
     Q_PROPERTY(int currentTurn READ currentTurn NOTIFY currentTurnChanged)
@@ -37,7 +36,6 @@ public:
 
     [[nodiscard]] double timeIncrement() const { return timeIncrement_; }
     [[nodiscard]] static double timeIncrementFor(LearningGameDifficultyLevel level);
-    [[nodiscard]] Verb *currentVerb() const;
     [[nodiscard]] const ConjugationQuestion &currentQuestion() const { return currentQuestion_; }
     [[nodiscard]] double timeElapsed() const { return timeElapsed_; }
     [[nodiscard]] int currentTurn() const { return currentTurn_; }
@@ -50,7 +48,7 @@ public:
 
     Q_INVOKABLE void startGame() override;
     void setupTurn();
-    void fireTimer();
+    void tick() override;
     Q_INVOKABLE void answerTapped(ConjugationQuizAnswer *answer);
     void nextTurn();
     void endGame();
@@ -73,7 +71,6 @@ public:
         "choose another set.");
 
 signals:
-    void currentVerbChanged();
     void currentQuestionChanged();
     void timeElapsedChanged();
     void currentTurnChanged();
@@ -84,14 +81,11 @@ private:
     void setTimeElapsed(double value);
     void setCurrentTurn(int turn);
     void setAnswers(double correct, double total);
-    void stopTimer();
     [[nodiscard]] bool playable(Verb *verb) const;
     // A wrong answer from another verb, or an empty text when there is none to take.
     QString decoyFromAnotherVerb(qsizetype index, const QStringList &candidates);
 
     double timeIncrement_ = 0.000675;
-    Verb *blankVerb_;
-    QPointer<Verb> currentVerb_;
     ConjugationQuestion currentQuestion_;
     double timeElapsed_ = 0;
     int currentTurn_ = 0;
@@ -101,5 +95,4 @@ private:
     QList<Verb *> verbsInPlay_;
     const int verbsPerPlay_ = 10;
     bool canClick_ = false;
-    QueueHandlePtr timer_;
 };

@@ -32,19 +32,14 @@ const QStringList &defaultPronouns()
 }
 
 GapFill::GapFill(const GameContext &context, QObject *parent)
-    : LearningGame(context, parent), blankVerb_(new Verb(this)), currentGapFillTurn_(new GapFillTurn(this))
+    : LearningGame(context, parent), currentGapFillTurn_(new GapFillTurn(this))
 {
     setGameName(QStringLiteral("Gapfill"));
     setMessage(QStringLiteral("Fill in the gaps in each of the conjugated verb sentences."));
-    context.speech.speak(QStringLiteral(" "), blankVerb_->locale);
+    context.speech.speak(QStringLiteral(" "), currentVerb()->locale);
 }
 
 GapFill::~GapFill() = default;
-
-Verb *GapFill::currentVerb() const
-{
-    return currentVerb_ ? currentVerb_.data() : blankVerb_;
-}
 
 QStringList GapFill::letterTexts() const
 {
@@ -127,8 +122,7 @@ void GapFill::setupTurn()
     if (currentTurn_ < 0 || currentTurn_ >= verbs_.size())
         return;
     Verb *verb = verbs_.at(currentTurn_);
-    currentVerb_ = verb;
-    emit currentVerbChanged();
+    setCurrentVerb(verb);
 
     QList<Item> items = spellableItems(verb);
     if (items.isEmpty())
@@ -253,12 +247,8 @@ void GapFill::markKeys(const QString &letter, AnswerStatus status)
             key->setStatus(status);
     }
     // The reset belongs to this game; a later game's keys are not its to clear.
-    QPointer<GapFill> self(this);
-    const quint64 game = gameNumber();
-    context().queue.after(keyResetMs, [self, game] {
-        if (!self || self->gameNumber() != game)
-            return;
-        for (GapFillKeyboardKey *key : std::as_const(self->letters_))
+    later(keyResetMs, [this] {
+        for (GapFillKeyboardKey *key : std::as_const(letters_))
             key->setStatus(AnswerStatus::undefined);
     });
 }
@@ -279,12 +269,10 @@ void GapFill::advanceLetter()
     // A turn spelled after a miss was already logged wrong, letter by letter.
     if (wrongThisTurnCount_ == 0)
         context().mistakes.record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase, true);
-    QPointer<GapFill> self(this);
-    const quint64 game = gameNumber();
     const int turn = currentTurn_;
-    context().queue.after(pauseAfterTurnMs, [self, game, turn] {
-        if (self && self->gameNumber() == game && self->currentTurn_ == turn && self->inPlay())
-            self->nextTurn();
+    later(pauseAfterTurnMs, [this, turn] {
+        if (currentTurn_ == turn && inPlay())
+            nextTurn();
     });
 }
 
@@ -332,7 +320,7 @@ void GapFill::showFinalMessage()
 
 QString GapFill::speechLocale() const
 {
-    return verbs_.isEmpty() ? blankVerb_->locale : verbs_.first()->locale;
+    return verbs_.isEmpty() ? currentVerb()->locale : verbs_.first()->locale;
 }
 
 void GapFill::setGapped(const QString &gapped)

@@ -18,7 +18,6 @@ class GapFill : public LearningGame
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Screens get the gap-fill game from ScreenModels")
-    Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
     Q_PROPERTY(GapFillTurn *currentGapFillTurn READ currentGapFillTurn NOTIFY currentGapFillTurnChanged)
     Q_PROPERTY(QString gapped READ gapped NOTIFY gappedChanged)
     Q_PROPERTY(QList<GapFillKeyboardKey *> letters READ letters NOTIFY lettersChanged)
@@ -38,7 +37,6 @@ public:
     // Characters that are never hidden, never spelled and never keys.
     static inline const QString shownCharacters = QStringLiteral(" !?()'\"/\\");
 
-    [[nodiscard]] Verb *currentVerb() const;
     [[nodiscard]] GapFillTurn *currentGapFillTurn() const { return currentGapFillTurn_; }
     [[nodiscard]] const QString &gapped() const { return gapped_; }
     [[nodiscard]] const QList<GapFillKeyboardKey *> &letters() const { return letters_; }
@@ -81,7 +79,6 @@ public:
         "choose another set.");
 
 signals:
-    void currentVerbChanged();
     void currentGapFillTurnChanged();
     void gappedChanged();
     void lettersChanged();
@@ -97,8 +94,6 @@ private:
     void markKeys(const QString &letter, AnswerStatus status);
     [[nodiscard]] QString speechLocale() const;
 
-    Verb *blankVerb_;
-    QPointer<Verb> currentVerb_;
     GapFillTurn *currentGapFillTurn_;
     QString gapped_;
     QList<GapFillKeyboardKey *> letters_;

@@ -22,7 +22,7 @@ VerbMatch::VerbMatch(const GameContext &context, int verbsPerPlay, QObject *pare
 
 VerbMatch::~VerbMatch()
 {
-    stopTimer();
+    stopTicking();
 }
 
 void VerbMatch::startGame()
@@ -63,21 +63,16 @@ void VerbMatch::startGame()
     setTimeElapsed(0);
     setInPlay(true);
 
-    stopTimer();
-    QPointer<VerbMatch> self(this);
-    timer_ = context().queue.every(tickMs, [self] {
-        if (self)
-            self->fireTimer();
-    });
+    startTicking(tickMs);
 }
 
-void VerbMatch::fireTimer()
+void VerbMatch::tick()
 {
     if (timeElapsed_ < 1.0) {
         setTimeElapsed(timeElapsed_ + tickIncrement);
         return;
     }
-    stopTimer();
+    stopTicking();
     setInPlay(false);
     setMessage(QStringLiteral("Sorry, out of time! Better luck next time..."));
 }
@@ -107,12 +102,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
         progress.addPoints(a->verb()->key, -1);
         progress.addPoints(b->verb()->key, -1);
         context().mistakes.recordInfinitive(a->verb()->key, b->word(), false);
-        QPointer<VerbMatch> self(this);
-        const quint64 game = gameNumber();
-        context().queue.after(wrongPairPauseMs, [self, game] {
-            if (self)
-                self->endWrongPairPause(game);
-        });
+        later(wrongPairPauseMs, [this] { endWrongPairPause(); });
         return;
     }
 
@@ -128,13 +118,8 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
     correctAnswers_ += 1;
     setTimeElapsed(0);
     if (correctAnswers_ == verbsPerPlay_) {
-        stopTimer();
-        QPointer<VerbMatch> self(this);
-        const quint64 game = gameNumber();
-        context().queue.after(winPauseMs, [self, game] {
-            if (self)
-                self->finishWon(game);
-        });
+        stopTicking();
+        later(winPauseMs, [this] { finishWon(); });
     }
 }
 
@@ -152,18 +137,18 @@ bool VerbMatch::isRightPair(const VerbMatchButton &a, const VerbMatchButton &b)
 
 // The pause belongs to the deal it was started in; a new deal has emptied or refilled the held
 // cards, and those are not this pause's to release.
-void VerbMatch::endWrongPairPause(quint64 game)
+void VerbMatch::endWrongPairPause()
 {
-    if (game != gameNumber() || tappedCards_.size() < 2)
+    if (tappedCards_.size() < 2)
         return;
     tappedCards_.at(0)->setWrong(false);
     tappedCards_.at(1)->setWrong(false);
     tappedCards_.clear();
 }
 
-void VerbMatch::finishWon(quint64 game)
+void VerbMatch::finishWon()
 {
-    if (game != gameNumber() || !inPlay())
+    if (!inPlay())
         return;
     setMessage(wonMessage(context().queue.now() - startedAt_, wrongPairs_));
     setButtonMessage(QStringLiteral("Click to play again!"));
@@ -216,9 +201,3 @@ void VerbMatch::setButtonMessage(const QString &message)
     emit buttonMessageChanged();
 }
 
-void VerbMatch::stopTimer()
-{
-    if (timer_)
-        timer_->invalidate();
-    timer_.reset();
-}

@@ -37,14 +37,14 @@ public:
     [[nodiscard]] int verbsPerPlay() const { return verbsPerPlay_; }
     [[nodiscard]] const QList<VerbMatchButton *> &tappedCards() const { return tappedCards_; }
     [[nodiscard]] int correctAnswers() const { return correctAnswers_; }
-    [[nodiscard]] bool timerRunning() const { return timer_ && timer_->isValid(); }
+    [[nodiscard]] bool timerRunning() const { return ticking(); }
     // The wrong pairs tapped in this deal, each as "first / second" in tap order.
     [[nodiscard]] const QStringList &wrongPairs() const { return wrongPairs_; }
     // The closing message of a won deal: the time it took and the wrong pairs tapped on the way.
     [[nodiscard]] static QString wonMessage(qint64 elapsedMs, const QStringList &wrongPairs);
 
     Q_INVOKABLE void startGame() override;
-    void fireTimer();
+    void tick() override;
     void cardTapped(VerbMatchButton *card);
     // Two held cards pair up when they are a verb's two cards, or an Italian card and an English
     // card that reads the same as that verb's English.
@@ -63,9 +63,8 @@ signals:
 private:
     void setTimeElapsed(double value);
     void setButtonMessage(const QString &message);
-    void stopTimer();
-    void endWrongPairPause(quint64 game);
-    void finishWon(quint64 game);
+    void endWrongPairPause();
+    void finishWon();
 
     QList<VerbMatchButton *> verbButtons_;
     QString buttonMessage_ = QStringLiteral("Click to play!");
@@ -75,5 +74,4 @@ private:
     int correctAnswers_ = 0;
     QStringList wrongPairs_;
     qint64 startedAt_ = 0;
-    QueueHandlePtr timer_;
 };

@@ -11,7 +11,7 @@
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
-SnapGame::SnapGame(const GameContext &context, QObject *parent) : LearningGame(context, parent), blankVerb_(new Verb(this))
+SnapGame::SnapGame(const GameContext &context, QObject *parent) : LearningGame(context, parent)
 {
     gameStartTime_ = context.queue.now();
     setGameName(QStringLiteral("Snap"));
@@ -23,12 +23,7 @@ SnapGame::SnapGame(const GameContext &context, QObject *parent) : LearningGame(c
 
 SnapGame::~SnapGame()
 {
-    stopTimer();
-}
-
-Verb *SnapGame::currentVerb() const
-{
-    return currentVerb_ ? currentVerb_.data() : blankVerb_;
+    stopTicking();
 }
 
 int SnapGame::decoyThreshold() const
@@ -45,7 +40,7 @@ void SnapGame::startGame()
 {
     nextGameNumber();
     qCDebug(lcGames).noquote() << u"Starting a new Snap game with level " + levelName(difficultyLevel());
-    stopTimer();
+    stopTicking();
     verbPot_ = context().verbs.verbsInSet(verbSet());
     gameStartTime_ = context().queue.now();
     setGameState(LearningGameState::undefined);
@@ -72,7 +67,7 @@ void SnapGame::nextCard()
 {
     if (!inPlay())
         return;
-    stopTimer();
+    stopTicking();
     setStreakBonusShown(false);
     Random &random = context().random;
 
@@ -96,7 +91,7 @@ void SnapGame::nextCard()
         endWithNothingToPlay();
         return;
     }
-    currentVerb_ = verb;
+    setCurrentVerb(verb);
     const qsizetype n = italian.size();
 
     const int k = random.uniform(1, int(n) - 1);
@@ -139,11 +134,7 @@ void SnapGame::nextCard()
     setTimeLeft(baseTime() + timeBonus_);
     timeBonus_ = 0;
 
-    QPointer<SnapGame> self(this);
-    timer_ = context().queue.every(tickMs, [self] {
-        if (self)
-            self->fireTimer();
-    });
+    startTicking(tickMs);
 }
 
 bool SnapGame::isMatch(const QStringList &italian, const QStringList &english, const QString &prompt,
@@ -166,16 +157,16 @@ QString SnapGame::ishVariant(const QString &text)
     return words.join(u' ');
 }
 
-void SnapGame::fireTimer()
+void SnapGame::tick()
 {
     if (timeLeft_ > 0) {
         setTimeLeft(timeLeft_ - tickDecrement);
         return;
     }
     setCanClick(false);
-    stopTimer();
+    stopTicking();
     timeUp();
-    later(pauseAfterTimeUpMs, &SnapGame::nextCard);
+    laterInPlay(pauseAfterTimeUpMs, &SnapGame::nextCard);
 }
 
 void SnapGame::timeUp()
@@ -195,7 +186,7 @@ void SnapGame::answerMatch()
     if (!canClick_ || !inPlay())
         return;
     setCanClick(false);
-    stopTimer();
+    stopTicking();
     if (snapCards_.size() < 2)
         return;
     if (snapCards_.at(1)->isCorrect()) {
@@ -222,7 +213,7 @@ void SnapGame::answerNoMatch()
     if (!canClick_ || !inPlay())
         return;
     setCanClick(false);
-    stopTimer();
+    stopTicking();
     if (snapCards_.size() < 2)
         return;
     const bool right = !snapCards_.at(1)->isCorrect();
@@ -251,7 +242,7 @@ void SnapGame::afterAnswer()
     // After the tenth star the end is already on its way.
     if (correctTaps_ > 9)
         return;
-    later(pauseAfterAnswerMs, &SnapGame::nextCard);
+    laterInPlay(pauseAfterAnswerMs, &SnapGame::nextCard);
 }
 
 void SnapGame::registerRight()
@@ -268,7 +259,7 @@ void SnapGame::registerRight()
     }
     refreshStars();
     if (correctTaps_ >= 10)
-        later(finishPauseMs, &SnapGame::finishGame);
+        laterInPlay(finishPauseMs, &SnapGame::finishGame);
 }
 
 void SnapGame::setStreakBonusShown(bool shown)
@@ -325,7 +316,7 @@ void SnapGame::finishGame()
 // finished game keeps its result, a game left early reports the stars actually lit.
 void SnapGame::stopGame()
 {
-    stopTimer();
+    stopTicking();
     setCanClick(false);
     if (inPlay()) {
         nextGameNumber();
@@ -337,20 +328,18 @@ void SnapGame::stopGame()
 
 void SnapGame::endWithNothingToPlay()
 {
-    stopTimer();
+    stopTicking();
     setCanClick(false);
     qCWarning(lcGames).noquote() << QStringLiteral("SnapGame >> nextCard >> no verb of the set has two drill items");
     setMessage(nothingToPlayMessage);
     setInPlay(false);
 }
 
-void SnapGame::later(int delayMs, void (SnapGame::*step)())
+void SnapGame::laterInPlay(int delayMs, void (SnapGame::*step)())
 {
-    QPointer<SnapGame> self(this);
-    const quint64 game = gameNumber();
-    context().queue.after(delayMs, [self, game, step] {
-        if (self && self->gameNumber() == game && self->inPlay())
-            (self.data()->*step)();
+    later(delayMs, [this, step] {
+        if (inPlay())
+            (this->*step)();
     });
 }
 
@@ -403,9 +392,3 @@ void SnapGame::setCanClick(bool canClick)
     emit canClickChanged();
 }
 
-void SnapGame::stopTimer()
-{
-    if (timer_)
-        timer_->invalidate();
-    timer_.reset();
-}

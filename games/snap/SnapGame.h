@@ -24,7 +24,6 @@ class SnapGame : public LearningGame
     Q_PROPERTY(QList<SnapStar *> scoreNodes READ scoreNodes NOTIFY scoreNodesChanged)
     Q_PROPERTY(SnapAnswerStates::SnapAnswerState status READ status NOTIFY statusChanged)
     Q_PROPERTY(bool currentPairIsAMatch READ currentPairIsAMatch NOTIFY currentPairIsAMatchChanged)
-    Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY snapCardsChanged)
     Q_PROPERTY(bool canClick READ canClick NOTIFY canClickChanged)
     Q_PROPERTY(bool streakBonusShown READ streakBonusShown NOTIFY streakBonusShownChanged)
     Q_PROPERTY(QString streakBonusText READ streakBonusText CONSTANT)
@@ -49,7 +48,6 @@ public:
     [[nodiscard]] bool currentPairIsAMatch() const { return currentPairIsAMatch_; }
     [[nodiscard]] const QList<Verb *> &verbPot() const { return verbPot_; }
     [[nodiscard]] const QString &correctAnswer() const { return correctAnswer_; }
-    [[nodiscard]] Verb *currentVerb() const;
     [[nodiscard]] int scoreNodesGoal() const { return scoreNodesGoal_; }
     [[nodiscard]] bool canClick() const { return canClick_; }
     [[nodiscard]] int correctTaps() const { return correctTaps_; }
@@ -67,7 +65,7 @@ public:
 
     Q_INVOKABLE void startGame() override;
     void nextCard();
-    void fireTimer();
+    void tick() override;
     Q_INVOKABLE void answerMatch();
     Q_INVOKABLE void answerNoMatch();
     Q_INVOKABLE void stopGame();
@@ -108,9 +106,9 @@ private:
     void setSnapCards(QList<SnapCard *> cards);
     void setCanClick(bool canClick);
     void setStreakBonusShown(bool shown);
-    void stopTimer();
     // Runs step later, only if this game is still the one in play then.
-    void later(int delayMs, void (SnapGame::*step)());
+    // Runs step after delayMs if this game is still in play then.
+    void laterInPlay(int delayMs, void (SnapGame::*step)());
     // Ends the game at once when the set has no verb with two drill rows.
     void endWithNothingToPlay();
     void afterAnswer();
@@ -124,11 +122,8 @@ private:
     QList<Verb *> verbPot_;
     QString correctAnswer_;
     QString currentCode_;
-    Verb *blankVerb_;
-    QPointer<Verb> currentVerb_;
     const int scoreNodesGoal_ = 10;
     bool canClick_ = false;
-    QueueHandlePtr timer_;
     int correctTaps_ = 0;
     int incorrectTaps_ = 0;
     int streakCount_ = 0;
