@@ -3,6 +3,7 @@
 #include "app/ConjugateCommand.h"
 #include "app/LinkForwarder.h"
 #include "app/Services.h"
+#include "games/GameCatalog.h"
 #include "games/LearningGame.h"
 #include "games/review/ReviewDrill.h"
 #include "platform/LearnerStore.h"
@@ -113,10 +114,6 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
     });
 }
 
-// The game screens the screenshots can show, by their names on the menu's pages.
-const QStringList gameScreens{QStringLiteral("match"), QStringLiteral("conjugation"), QStringLiteral("snap"),
-                              QStringLiteral("gapfill")};
-
 // Pushes the quiz menu ("quizzes") and, for "quiz:ID", the screen of that quiz over it; with
 // play, that quiz is started.
 bool openQuizScreen(QQuickItem *menu, const QString &name, bool play = false)
@@ -213,7 +210,7 @@ bool openScreen(QQuickWindow *window, const QString &name)
         }
     } else if (name.startsWith(u"sheet:") || name.startsWith(u"play:")) {
         screen = name.section(u':', 1);
-        if (!gameScreens.contains(screen))
+        if (!GameCatalog::onPage(screen))
             return false;
     } else if (name != u"dictionary" && name != u"progress" && name != u"settings" && name != u"info") {
         return false;

@@ -1,6 +1,7 @@
 #include "app/ScreenModels.h"
 
 #include "app/Services.h"
+#include "games/GameCatalog.h"
 #include "quizzes/QuizGamesParser.h"
 
 #include <QJSEngine>
@@ -72,24 +73,10 @@ QuizGame *ScreenModels::quizGame(QObject *owner)
                                 services_.schoolWork(), owner));
 }
 
-SnapGame *ScreenModels::snapGame(QObject *owner)
+LearningGame *ScreenModels::game(const QString &page, QObject *owner)
 {
-    return ownedBy(new SnapGame(services_.gameContext(), owner));
-}
-
-VerbMatch *ScreenModels::verbMatch(QObject *owner)
-{
-    return ownedBy(new VerbMatch(services_.gameContext(), 12, owner));
-}
-
-GapFill *ScreenModels::gapFill(QObject *owner)
-{
-    return ownedBy(new GapFill(services_.gameContext(), owner));
-}
-
-ConjQuiz *ScreenModels::conjQuiz(QObject *owner)
-{
-    return ownedBy(new ConjQuiz(services_.gameContext(), owner));
+    const GameEntry *entry = GameCatalog::onPage(page);
+    return entry ? ownedBy(entry->make(services_.gameContext(), owner)) : nullptr;
 }
 
 ReviewDrill *ScreenModels::reviewDrill(QObject *owner)

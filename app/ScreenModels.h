@@ -4,11 +4,8 @@
 #include <QtQml/qqmlregistration.h>
 
 // The returned types are whole here: QML reads their properties.
-#include "games/conjugation/ConjQuiz.h"
-#include "games/gapfill/GapFill.h"
-#include "games/match/VerbMatch.h"
+#include "games/LearningGame.h"
 #include "games/review/ReviewDrill.h"
-#include "games/snap/SnapGame.h"
 #include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesMenu.h"
 #include "screens/AccuracyGrid.h"
@@ -45,10 +42,8 @@ public:
     Q_INVOKABLE QuizGamesMenu *quizMenu(QObject *owner);
     Q_INVOKABLE QuizGame *quizGame(QObject *owner);
 
-    Q_INVOKABLE SnapGame *snapGame(QObject *owner);
-    Q_INVOKABLE VerbMatch *verbMatch(QObject *owner);
-    Q_INVOKABLE GapFill *gapFill(QObject *owner);
-    Q_INVOKABLE ConjQuiz *conjQuiz(QObject *owner);
+    // The game of the menu page (see GameCatalog), or nullptr for another page.
+    Q_INVOKABLE LearningGame *game(const QString &page, QObject *owner);
     Q_INVOKABLE ReviewDrill *reviewDrill(QObject *owner);
 
 private:

@@ -1,7 +1,10 @@
 # Every subsystem folder contributes its sources and headers to flexio_core; new files are
 # picked up at the next configure.
-set(FLEXIO_SOURCE_DIRS app platform verbs settings progress games games/match games/snap
-    games/conjugation games/gapfill games/review quizzes speech screens)
+# Each game has a folder of its own under games/; its screen may live there too.
+file(GLOB _game_dirs LIST_DIRECTORIES true CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+     ${CMAKE_CURRENT_SOURCE_DIR}/games/*)
+list(FILTER _game_dirs EXCLUDE REGEX "\\.")
+set(FLEXIO_SOURCE_DIRS app platform verbs settings progress games ${_game_dirs} quizzes speech screens)
 set(FLEXIO_CORE_SOURCES)
 foreach(dir IN LISTS FLEXIO_SOURCE_DIRS)
   file(GLOB _files CONFIGURE_DEPENDS
@@ -12,7 +15,7 @@ endforeach()
 list(REMOVE_ITEM FLEXIO_CORE_SOURCES app/main.cpp)
 
 file(GLOB FLEXIO_QML_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
-     ${CMAKE_CURRENT_SOURCE_DIR}/screens/qml/*.qml)
+     ${CMAKE_CURRENT_SOURCE_DIR}/screens/qml/*.qml ${CMAKE_CURRENT_SOURCE_DIR}/games/*/*.qml)
 file(GLOB FLEXIO_QML_RESOURCES CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
      ${CMAKE_CURRENT_SOURCE_DIR}/screens/qml/images/*)
 file(GLOB FLEXIO_DATA_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}/resources
@@ -20,8 +23,8 @@ file(GLOB FLEXIO_DATA_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DI
      ${CMAKE_CURRENT_SOURCE_DIR}/resources/fonts/*)
 list(TRANSFORM FLEXIO_DATA_FILES PREPEND resources/)
 
-# Screens live in screens/qml/ but load as qrc:/qt/qml/Flexio/<Name>.qml.
+# Screens live in screens/qml/ (or a game's folder) but load as qrc:/qt/qml/Flexio/<Name>.qml.
 foreach(file IN LISTS FLEXIO_QML_FILES FLEXIO_QML_RESOURCES)
-  string(REPLACE "screens/qml/" "" _alias ${file})
+  string(REGEX REPLACE "^(screens/qml|games/[^/]+)/" "" _alias ${file})
   set_source_files_properties(${file} PROPERTIES QT_RESOURCE_ALIAS ${_alias})
 endforeach()

@@ -1,10 +1,12 @@
 #include "screens/MainMenuModel.h"
 
+#include "games/GameCatalog.h"
 #include "platform/MainQueue.h"
 #include "progress/ReviewSchedule.h"
 #include "screens/Theme.h"
 #include "verbs/VerbDictionary.h"
 
+#include <QHash>
 #include <QVariantMap>
 
 MainMenuModel::MainMenuModel(VerbDictionary &verbs, ReviewSchedule &schedule, const MainQueue &clock, QObject *parent) : QObject(parent), verbs_(verbs), schedule_(schedule), clock_(clock), randomVerb_(verbs_.randomVerb())
@@ -54,6 +56,22 @@ int MainMenuModel::reviewDue() const
     return int(schedule_.dueForms(clock_.now()).size());
 }
 
+QString MainMenuModel::screenFile(const QString &name)
+{
+    static const QHash<QString, QString> screens{
+        {QStringLiteral("dictionary"), QStringLiteral("VerbDictionaryPage.qml")},
+        {QStringLiteral("progress"), QStringLiteral("ProgressPage.qml")},
+        {QStringLiteral("settings"), QStringLiteral("SettingsPage.qml")},
+        {QStringLiteral("info"), QStringLiteral("InfoPage.qml")},
+        {QStringLiteral("quizzes"), QStringLiteral("QuizGamesMenuPage.qml")},
+        {QStringLiteral("table"), QStringLiteral("VerbTablePage.qml")},
+        {QStringLiteral("review"), QStringLiteral("ReviewPage.qml")},
+    };
+    if (const GameEntry *game = GameCatalog::onPage(name))
+        return game->screen;
+    return screens.value(name);
+}
+
 QVariantList MainMenuModel::entries() const
 {
     struct Entry
@@ -63,22 +81,15 @@ QVariantList MainMenuModel::entries() const
         QString symbol;
         QString page;
     };
-    const QList<Entry> list{
+    QList<Entry> list{
         {QStringLiteral("Verb Dictionary"),
          QStringLiteral("Browse and revise ") + QString::number(verbs_.verbCount()) +
              QStringLiteral(" essential ") + language + QStringLiteral(" verbs"),
          QStringLiteral("book.fill"), QStringLiteral("dictionary")},
-        {QStringLiteral("Infinitive Quiz"), QStringLiteral("Test yourself on the basic meaning of Italian verbs"),
-         QStringLiteral("square.grid.3x3"), QStringLiteral("match")},
-        {QStringLiteral("Conjugation Quiz"), QStringLiteral("Drill indiviual verb conjugations"),
-         QStringLiteral("list.bullet"), QStringLiteral("conjugation")},
-        {QStringLiteral("Snap Game"),
-         QStringLiteral("Check your understanding of ") + language +
-             QStringLiteral(" conjugation with this true/false snap game"),
-         QStringLiteral("greetingcard.fill"), QStringLiteral("snap")},
-        {QStringLiteral("Gapfill"),
-         QStringLiteral("Master the spelling of conjugated ") + language + QStringLiteral(" verbs letter by letter"),
-         QStringLiteral("rectangle.and.pencil.and.ellipsis"), QStringLiteral("gapfill")},
+    };
+    for (const GameEntry &game : GameCatalog::games())
+        list.append({game.title, game.description, game.symbol, game.page});
+    list += QList<Entry>{
         {QStringLiteral("Quizzes"),
          QStringLiteral("Get to the heart of grammatical matters with these ") + language +
              QStringLiteral(" verb pop quizzes"),

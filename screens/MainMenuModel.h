@@ -30,6 +30,11 @@ class MainMenuModel : public QObject
 public:
     MainMenuModel(VerbDictionary &verbs, ReviewSchedule &schedule, const MainQueue &clock, QObject *parent = nullptr);
 
+    // The QML file of a screen by name: a menu entry's page, "settings", "info" or "table"; empty
+    // for another name. Each screen is compiled when first opened, so the menu's first frame waits
+    // for none of them.
+    Q_INVOKABLE [[nodiscard]] static QString screenFile(const QString &name);
+
     static inline const QString language = QStringLiteral("Italian");
 
     [[nodiscard]] Verb *randomVerb() const { return randomVerb_; }

@@ -11,7 +11,7 @@ ScreenPage {
     // The sheet's banner carries the title while it shows.
     screenTitle: sheet.showing ? "" : game.gameName
 
-    readonly property ConjQuiz game: ScreenModels.conjQuiz(page)
+    readonly property ConjQuiz game: ScreenModels.game("conjugation", page) as ConjQuiz
     readonly property alias sheet: sheet
 
     ColumnLayout {

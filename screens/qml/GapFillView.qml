@@ -12,7 +12,7 @@ ScreenPage {
     // The sheet's banner carries the title while it shows.
     screenTitle: sheet.showing ? "" : game.gameName
 
-    readonly property GapFill game: ScreenModels.gapFill(page)
+    readonly property GapFill game: ScreenModels.game("gapfill", page) as GapFill
     readonly property alias sheet: sheet
 
     ColumnLayout {

@@ -27,27 +27,11 @@ Page {
         return true;
     }
 
-    // The screens by name, each compiled when first opened so that the menu's first frame waits
-    // for none of them.
-    readonly property var screenFiles: ({
-            "dictionary": "VerbDictionaryPage.qml",
-            "progress": "ProgressPage.qml",
-            "settings": "SettingsPage.qml",
-            "info": "InfoPage.qml",
-            "quizzes": "QuizGamesMenuPage.qml",
-            "table": "VerbTablePage.qml",
-            "match": "VerbMatchView.qml",
-            "conjugation": "ConjQuizView.qml",
-            "snap": "SnapGameView.qml",
-            "gapfill": "GapFillView.qml",
-            "review": "ReviewPage.qml"
-        })
-
     // Opens a screen by name: one of the entries' pages, "settings", "info", or "table" with a
     // verb. Returns the pushed page.
     function openScreen(name: string, verb: Verb): Item {
-        const file = page.screenFiles[name];
-        if (!file)
+        const file = page.menu.screenFile(name);
+        if (file.length === 0)
             return null;
         return page.StackView.view.push(Qt.resolvedUrl(file), name === "table" ? {
                 "verb": verb

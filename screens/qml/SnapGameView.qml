@@ -11,7 +11,7 @@ ScreenPage {
     // The sheet's banner carries the title while it shows.
     screenTitle: sheet.showing ? "" : game.gameName
 
-    readonly property SnapGame game: ScreenModels.snapGame(page)
+    readonly property SnapGame game: ScreenModels.game("snap", page) as SnapGame
     Connections {
         target: page.game
         function onSnapCardsChanged() {

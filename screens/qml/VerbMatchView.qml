@@ -11,7 +11,7 @@ ScreenPage {
     // The sheet's banner carries the title while it shows.
     screenTitle: sheet.showing ? "" : game.gameName
 
-    readonly property VerbMatch game: ScreenModels.verbMatch(page)
+    readonly property VerbMatch game: ScreenModels.game("match", page) as VerbMatch
     readonly property alias sheet: sheet
 
     // The accent colour of the screen.
