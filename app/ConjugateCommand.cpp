@@ -31,7 +31,10 @@ qsizetype editDistance(const QString &a, const QString &b)
 
 }
 
-ConjugateCommand::ConjugateCommand(QTextStream &out, QTextStream &err) : out_(out), err_(err) {}
+ConjugateCommand::ConjugateCommand(QTextStream &out, QTextStream &err)
+    : out_(out)
+    , err_(err)
+{}
 
 int ConjugateCommand::run(const QStringList &arguments)
 {
@@ -98,16 +101,14 @@ QList<Verb *> ConjugateCommand::matchingVerbs(const VerbDictionary &dictionary, 
     return found;
 }
 
-QStringList ConjugateCommand::closestInfinitives(const VerbDictionary &dictionary, const QString &name,
-                                                 qsizetype count)
+QStringList ConjugateCommand::closestInfinitives(const VerbDictionary &dictionary, const QString &name, qsizetype count)
 {
     const QString lowered = name.toLower();
     std::vector<std::pair<qsizetype, const Verb *>> ranked;
     for (const Verb *verb : dictionary.verbs())
         ranked.emplace_back(editDistance(lowered, verb->key), verb);
     // Equally near verbs keep the dictionary order.
-    std::stable_sort(ranked.begin(), ranked.end(),
-                     [](const auto &a, const auto &b) { return a.first < b.first; });
+    std::stable_sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     QStringList infinitives;
     for (const auto &[distance, verb] : ranked) {
         if (infinitives.size() >= count)

@@ -28,8 +28,8 @@ public:
     static constexpr int suggestionCount = 5;
 
     // Infinitives of the verbs whose keys are fewest edits away from name, nearest first.
-    [[nodiscard]] static QStringList closestInfinitives(const VerbDictionary &dictionary, const QString &name,
-                                                        qsizetype count);
+    [[nodiscard]] static QStringList closestInfinitives(
+        const VerbDictionary &dictionary, const QString &name, qsizetype count);
 
 private:
     enum class Mode { tables, drill, all };

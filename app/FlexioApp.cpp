@@ -62,8 +62,9 @@ bool handOverToRunningApp(LinkForwarder &forwarder, const QStringList &links)
     // Two launches at once: the one that does not get to listen hands over to the one that does.
     for (int attempt = 0; attempt < 2; ++attempt) {
         if (LinkForwarder::handOver(forwarder.serverName(), links)) {
-            qCDebug(lcApp).noquote() << QString(links.isEmpty() ? QStringLiteral("the app runs already; it was asked to show its window")
-                                           : QString(u"handed " + Logging::quotedList(links) + u" to the running app"));
+            qCDebug(lcApp).noquote() << QString(links.isEmpty()
+                    ? QStringLiteral("the app runs already; it was asked to show its window")
+                    : QString(u"handed " + Logging::quotedList(links) + u" to the running app"));
             return true;
         }
         if (forwarder.listen())
@@ -128,7 +129,7 @@ bool openQuizScreen(QQuickItem *menu, const QString &name, bool play = false)
     }
     QQuickItem *quizMenu = nullptr;
     QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, quizMenu),
-                              Q_ARG(QString, QStringLiteral("quizzes")), Q_ARG(Verb *, nullptr));
+        Q_ARG(QString, QStringLiteral("quizzes")), Q_ARG(Verb *, nullptr));
     if (!quizMenu || !quiz)
         return quizMenu != nullptr;
     QQuickItem *quizPage = nullptr;
@@ -167,7 +168,7 @@ bool openReviewScreen(QQuickItem *menu, const QString &name)
 {
     QQuickItem *page = nullptr;
     QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page),
-                              Q_ARG(QString, QStringLiteral("review")), Q_ARG(Verb *, nullptr));
+        Q_ARG(QString, QStringLiteral("review")), Q_ARG(Verb *, nullptr));
     auto *drill = page ? qvariant_cast<ReviewDrill *>(page->property("drill")) : nullptr;
     if (drill && name.startsWith(u"review:"))
         drill->answer(name.mid(7));
@@ -197,7 +198,7 @@ bool openScreen(QQuickWindow *window, const QString &name)
     if (name == u"progress:grid") {
         QQuickItem *progress = nullptr;
         QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, progress),
-                                  Q_ARG(QString, QStringLiteral("progress")), Q_ARG(Verb *, nullptr));
+            Q_ARG(QString, QStringLiteral("progress")), Q_ARG(Verb *, nullptr));
         return progress && progress->setProperty("tab", 1);
     }
     if (name.startsWith(u"table:")) {
@@ -216,8 +217,8 @@ bool openScreen(QQuickWindow *window, const QString &name)
         return false;
     }
     QQuickItem *page = nullptr;
-    QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page), Q_ARG(QString, screen),
-                              Q_ARG(Verb *, verb));
+    QMetaObject::invokeMethod(
+        menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page), Q_ARG(QString, screen), Q_ARG(Verb *, verb));
     if (page && name.startsWith(u"play:")) {
         auto *game = qvariant_cast<LearningGame *>(page->property("game"));
         if (!game)
@@ -371,7 +372,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
         if (forwarder->isListening())
             qCDebug(lcApp).noquote() << QString(u"listening for links on " + forwarder->serverName());
         QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window,
-                         [](const QString &link) { Services::current().deepLinkModel().openDeepLink(link); });
+            [](const QString &link) { Services::current().deepLinkModel().openDeepLink(link); });
         QObject::connect(forwarder.get(), &LinkForwarder::raiseRequested, window, [window] {
             qCDebug(lcApp) << "raising the window";
             window->show();
@@ -398,10 +399,10 @@ int FlexioApp::runWindow(const QStringList &arguments)
     } else if (screenshotAt >= 0) {
         afterFirstFrame(window, [window, screenshotName, screenshotPath] {
             if (!openScreen(window, screenshotName)) {
-                qCWarning(lcApp).noquote() << u"no screen named " + screenshotName +
-                               u"; screens: menu, dictionary, table:VERB, progress, progress:grid, settings, info, "
-                               u"quizzes, quiz:ID, play:quiz:ID, review, review:ANSWER, sheet:GAME, play:GAME "
-                               u"(GAME: match, conjugation, snap, gapfill)";
+                qCWarning(lcApp).noquote() << u"no screen named " + screenshotName
+                        + u"; screens: menu, dictionary, table:VERB, progress, progress:grid, settings, info, "
+                          u"quizzes, quiz:ID, play:quiz:ID, review, review:ANSWER, sheet:GAME, play:GAME "
+                          u"(GAME: match, conjugation, snap, gapfill)";
                 QCoreApplication::exit(2);
                 return;
             }

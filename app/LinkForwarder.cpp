@@ -10,13 +10,14 @@
 
 namespace {
 
-
 const QByteArray raiseLine = QByteArrayLiteral("raise");
 
 }
 
 LinkForwarder::LinkForwarder(QString serverName, QObject *parent)
-    : QObject(parent), serverName_(std::move(serverName)), server_(new QLocalServer(this))
+    : QObject(parent)
+    , serverName_(std::move(serverName))
+    , server_(new QLocalServer(this))
 {
     // Only this user may hand links to the app.
     server_->setSocketOptions(QLocalServer::UserAccessOption);
@@ -45,7 +46,8 @@ bool LinkForwarder::handOver(const QString &serverName, const QStringList &links
     message += raiseLine + '\n';
     socket.write(message);
     if (!socket.waitForBytesWritten(timeoutMs) && socket.bytesToWrite() > 0) {
-        qCWarning(lcApp).noquote() << u"LinkForwarder >> handOver >> could not write to " + serverName + u": " + socket.errorString();
+        qCWarning(lcApp).noquote() << u"LinkForwarder >> handOver >> could not write to " + serverName + u": "
+                + socket.errorString();
         return false;
     }
     socket.disconnectFromServer();
@@ -70,7 +72,8 @@ bool LinkForwarder::listen()
     QLocalServer::removeServer(serverName_);
     if (server_->listen(serverName_))
         return true;
-    qCWarning(lcApp).noquote() << u"LinkForwarder >> listen >> cannot listen on " + serverName_ + u": " + server_->errorString();
+    qCWarning(lcApp).noquote() << u"LinkForwarder >> listen >> cannot listen on " + serverName_ + u": "
+            + server_->errorString();
     return false;
 }
 
@@ -115,7 +118,8 @@ void LinkForwarder::serve(QLocalSocket *socket)
             }
         }
         if (buffer->size() > maxMessageBytes) {
-            qCWarning(lcApp).noquote() << QString(QStringLiteral("LinkForwarder >> a handed-over message is too long; it is dropped"));
+            qCWarning(lcApp).noquote() << QString(
+                QStringLiteral("LinkForwarder >> a handed-over message is too long; it is dropped"));
             buffer->clear();
             socket->abort();
         }

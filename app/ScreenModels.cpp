@@ -9,8 +9,7 @@
 namespace {
 
 // The screen item owns what it asked for; QML's collector leaves it alone.
-template <typename T>
-T *ownedBy(T *made)
+template <typename T> T *ownedBy(T *made)
 {
     QJSEngine::setObjectOwnership(made, QJSEngine::CppOwnership);
     return made;
@@ -18,13 +17,18 @@ T *ownedBy(T *made)
 
 }
 
-ScreenModels::ScreenModels() : ScreenModels(Services::current()) {}
+ScreenModels::ScreenModels()
+    : ScreenModels(Services::current())
+{}
 
-ScreenModels::ScreenModels(Services &services) : services_(services) {}
+ScreenModels::ScreenModels(Services &services)
+    : services_(services)
+{}
 
 MainMenuModel *ScreenModels::mainMenu(QObject *owner)
 {
-    return ownedBy(new MainMenuModel(services_.verbDictionary(), services_.reviewSchedule(), services_.mainQueue(), owner));
+    return ownedBy(
+        new MainMenuModel(services_.verbDictionary(), services_.reviewSchedule(), services_.mainQueue(), owner));
 }
 
 VerbDictionaryModel *ScreenModels::dictionary(QObject *owner)
@@ -69,8 +73,8 @@ QuizGamesMenu *ScreenModels::quizMenu(QObject *owner)
 
 QuizGame *ScreenModels::quizGame(QObject *owner)
 {
-    return ownedBy(new QuizGame(services_.random(), services_.progressManager(), services_.mainQueue(),
-                                services_.schoolWork(), owner));
+    return ownedBy(new QuizGame(
+        services_.random(), services_.progressManager(), services_.mainQueue(), services_.schoolWork(), owner));
 }
 
 LearningGame *ScreenModels::game(const QString &page, QObject *owner)

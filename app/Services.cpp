@@ -45,7 +45,8 @@ ServicesConfig ServicesConfig::forApp()
     return config;
 }
 
-Services::Services(ServicesConfig config) : config_(std::move(config))
+Services::Services(ServicesConfig config)
+    : config_(std::move(config))
 {
     if (config_.resourceRoot.isEmpty())
         config_.resourceRoot = Resources::defaultRoot();
@@ -97,8 +98,8 @@ LearnerStore &Services::learnerStore()
 {
     if (!learnerStore_)
         learnerStore_ = config_.storeWriteDelayMs < 0
-                            ? std::make_unique<LearnerStore>(config_.storePath)
-                            : std::make_unique<LearnerStore>(config_.storePath, mainQueue_.get(), config_.storeWriteDelayMs);
+            ? std::make_unique<LearnerStore>(config_.storePath)
+            : std::make_unique<LearnerStore>(config_.storePath, mainQueue_.get(), config_.storeWriteDelayMs);
     return *learnerStore_;
 }
 
@@ -109,7 +110,7 @@ const QList<TenseSetting *> &Services::tenseSettings()
         for (const Tense &tense : Tense::all()) {
             auto *setting = new TenseSetting(tense.name, tense.onByDefault);
             QObject::connect(setting, &TenseSetting::statusAssigned, setting,
-                             [this](const QString &tense, bool status) { progressManager().setTenseFlag(tense, status); });
+                [this](const QString &tense, bool status) { progressManager().setTenseFlag(tense, status); });
             list.append(setting);
         }
         tenseSettings_ = list;
@@ -125,9 +126,8 @@ const QList<LanguageSetting *> &Services::languageSettings()
 VerbDictionary &Services::verbDictionary()
 {
     if (!verbDictionary_) {
-        verbDictionary_ = std::make_unique<VerbDictionary>(VerbDictionary::Sources{
-            resources(), mainQueue(), random(), learnerStore(), tenseSettings(), languageSettings(),
-            [this] { return progressManager().learntFlags(); }});
+        verbDictionary_ = std::make_unique<VerbDictionary>(VerbDictionary::Sources{resources(), mainQueue(), random(),
+            learnerStore(), tenseSettings(), languageSettings(), [this] { return progressManager().learntFlags(); }});
     }
     return *verbDictionary_;
 }
@@ -135,8 +135,8 @@ VerbDictionary &Services::verbDictionary()
 ProgressManager &Services::progressManager()
 {
     if (!progressManager_)
-        progressManager_ = std::make_unique<ProgressManager>(learnerStore(), verbDictionary(), tenseSettings(),
-                                                             languageSettings());
+        progressManager_ =
+            std::make_unique<ProgressManager>(learnerStore(), verbDictionary(), tenseSettings(), languageSettings());
     return *progressManager_;
 }
 
@@ -157,8 +157,8 @@ MistakeLog &Services::mistakeLog()
 ProgressTransfer &Services::progressTransfer()
 {
     if (!progressTransfer_)
-        progressTransfer_ = std::make_unique<ProgressTransfer>(learnerStore(), progressManager(), mistakeLog(),
-                                                               reviewSchedule(), verbDictionary());
+        progressTransfer_ = std::make_unique<ProgressTransfer>(
+            learnerStore(), progressManager(), mistakeLog(), reviewSchedule(), verbDictionary());
     return *progressTransfer_;
 }
 
@@ -172,8 +172,8 @@ SchoolWork &Services::schoolWork()
 QuizGamesParser &Services::quizGamesParser()
 {
     if (!quizGamesParser_)
-        quizGamesParser_ = std::make_unique<QuizGamesParser>(resources(), random(), progressManager(), learnerStore(),
-                                                             schoolWork());
+        quizGamesParser_ =
+            std::make_unique<QuizGamesParser>(resources(), random(), progressManager(), learnerStore(), schoolWork());
     return *quizGamesParser_;
 }
 
@@ -214,8 +214,8 @@ DeepLinkModel &Services::deepLinkModel()
 
 GameContext Services::gameContext()
 {
-    return {verbDictionary(), progressManager(), mistakeLog(),   reviewSchedule(), learnerStore(),
-            mainQueue(),      random(),          textToSpeech(), soundEffects()};
+    return {verbDictionary(), progressManager(), mistakeLog(), reviewSchedule(), learnerStore(), mainQueue(), random(),
+        textToSpeech(), soundEffects()};
 }
 
 void Services::provideTo(QQmlEngine &engine)

@@ -16,6 +16,7 @@ int main(int argc, char **argv)
     auto *window = qobject_cast<QQuickWindow *>(engine.rootObjects().value(0));
     if (!window)
         return 1;
-    QObject::connect(window, &QQuickWindow::frameSwapped, &app, [] { QTimer::singleShot(0, [] { QCoreApplication::exit(0); }); });
+    QObject::connect(
+        window, &QQuickWindow::frameSwapped, &app, [] { QTimer::singleShot(0, [] { QCoreApplication::exit(0); }); });
     return QGuiApplication::exec();
 }

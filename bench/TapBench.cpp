@@ -11,8 +11,8 @@
 #include "games/match/VerbMatch.h"
 #include "games/match/VerbMatchButton.h"
 #include "games/snap/SnapGame.h"
-#include "platform/ManualMainQueue.h"
 #include "platform/LearnerStore.h"
+#include "platform/ManualMainQueue.h"
 #include "progress/ProgressManager.h"
 #include "screens/VerbDictionaryModel.h"
 #include "screens/VerbTableModel.h"
@@ -44,8 +44,7 @@ private slots:
     void storeWrite();
 
 private:
-    template <typename Game>
-    void deal(Game &game)
+    template <typename Game> void deal(Game &game)
     {
         game.setDifficultyLevel(LearningGameDifficultyLevel::medium);
         game.startGame();
@@ -87,7 +86,8 @@ void TapBench::conjugationAnswer()
     }
     QVERIFY(wrong);
     // A wrong answer leaves the turn open, so the same tap can be repeated.
-    QBENCHMARK {
+    QBENCHMARK
+    {
         game.answerTapped(wrong);
     }
 }
@@ -95,7 +95,8 @@ void TapBench::conjugationAnswer()
 void TapBench::gapFillDeal()
 {
     GapFill game(Services::current().gameContext());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         deal(game);
     }
 }
@@ -103,7 +104,8 @@ void TapBench::gapFillDeal()
 void TapBench::gapFillWrongLetter()
 {
     GapFill game(Services::current().gameContext());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         deal(game);
         const QChar right = game.currentGapFillTurn()->phrase().at(game.currentLetter()).toLower();
         game.letterTapped(right == u'z' ? QStringLiteral("q") : QStringLiteral("z"));
@@ -114,7 +116,8 @@ void TapBench::gapFillWrongLetter()
 void TapBench::snapDeal()
 {
     SnapGame game(Services::current().gameContext());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         deal(game);
     }
 }
@@ -122,7 +125,8 @@ void TapBench::snapDeal()
 void TapBench::snapAnswer()
 {
     SnapGame game(Services::current().gameContext());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         deal(game);
         game.answerMatch();
     }
@@ -132,7 +136,8 @@ void TapBench::snapAnswer()
 void TapBench::matchDeal()
 {
     VerbMatch game(Services::current().gameContext());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         deal(game);
     }
 }
@@ -140,7 +145,8 @@ void TapBench::matchDeal()
 void TapBench::matchPair()
 {
     VerbMatch game(Services::current().gameContext());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         deal(game);
         VerbMatchButton *first = game.verbButtons().constFirst();
         game.cardTapped(first);
@@ -157,7 +163,8 @@ void TapBench::matchPair()
 void TapBench::learntToggle()
 {
     VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
-    QBENCHMARK {
+    QBENCHMARK
+    {
         model.toggleLearnt(3);
     }
 }
@@ -167,7 +174,8 @@ void TapBench::searchKeystroke()
     VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
     int at = 0;
     const QStringList typed{QStringLiteral("p"), QStringLiteral("pa"), QStringLiteral("par"), QStringLiteral("pa")};
-    QBENCHMARK {
+    QBENCHMARK
+    {
         model.setSearchText(typed.at(at++ % typed.size()));
     }
     QVERIFY(model.count() > 0);
@@ -177,7 +185,8 @@ void TapBench::openVerbTable()
 {
     Verb *verb = Services::current().verbDictionary().verbForKey(QStringLiteral("parlare"));
     QVERIFY(verb);
-    QBENCHMARK {
+    QBENCHMARK
+    {
         VerbTableModel model(Services::current().textToSpeech());
         model.setVerb(verb);
         QVERIFY(!model.tables().isEmpty());
@@ -188,7 +197,8 @@ void TapBench::storeWrite()
 {
     LearnerStore &store = services_->services().learnerStore();
     int round = 0;
-    QBENCHMARK {
+    QBENCHMARK
+    {
         store.set(QStringLiteral("benchRound"), QString::number(round++));
         QVERIFY(store.flush());
     }

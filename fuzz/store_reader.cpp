@@ -40,9 +40,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t *data, std::size_t size
     const auto old = StoredMaps::integerMap(before.value_or(QVariantMap())).value(QStringLiteral("parlare"), 0);
     if (old > 1'000'000'000'000 || old < -1'000'000'000'000)
         return 0;
-    store.updateEntry(key, QStringLiteral("parlare"), [](const QVariant &stored) {
-        return QVariant(StoredMaps::integer(stored).value_or(0) + 3);
-    });
+    store.updateEntry(key, QStringLiteral("parlare"),
+        [](const QVariant &stored) { return QVariant(StoredMaps::integer(stored).value_or(0) + 3); });
     const auto after = LearnerStore(path).dictionary(key);
     if (!after || StoredMaps::integerMap(*after).value(QStringLiteral("parlare")) != old + 3)
         std::abort();

@@ -1,16 +1,17 @@
 #include "games/LearningGame.h"
 
-#include "platform/Logging.h"
 #include "platform/LearnerStore.h"
+#include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QMetaEnum>
 
 LearningGame::LearningGame(const GameContext &context, QObject *parent)
-    : QObject(parent), context_(context), blankVerb_(new Verb(this))
-{
-}
+    : QObject(parent)
+    , context_(context)
+    , blankVerb_(new Verb(this))
+{}
 
 LearningGame::~LearningGame()
 {

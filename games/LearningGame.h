@@ -15,7 +15,6 @@
 
 class QueueHandle;
 
-
 // What every verb game shares: the text for the set-up sheet, whether a game runs, how the last
 // one ended, the title and the chosen level; and the verb set last chosen, kept in the store
 // under "LastSelectedVerbSet".
@@ -26,11 +25,11 @@ class LearningGame : public QObject
     QML_UNCREATABLE("Each game screen makes its own game")
     Q_PROPERTY(QString message READ message WRITE setMessage NOTIFY messageChanged)
     Q_PROPERTY(bool inPlay READ inPlay WRITE setInPlay NOTIFY inPlayChanged)
-    Q_PROPERTY(LearningGameStates::LearningGameState gameState READ gameState WRITE setGameState NOTIFY
-                   gameStateChanged)
+    Q_PROPERTY(
+        LearningGameStates::LearningGameState gameState READ gameState WRITE setGameState NOTIFY gameStateChanged)
     Q_PROPERTY(QString gameName READ gameName CONSTANT)
     Q_PROPERTY(LearningGameDifficultyLevels::LearningGameDifficultyLevel difficultyLevel READ difficultyLevel WRITE
-                   setDifficultyLevel NOTIFY difficultyLevelChanged)
+            setDifficultyLevel NOTIFY difficultyLevelChanged)
     Q_PROPERTY(QString verbSet READ verbSet WRITE setVerbSet NOTIFY verbSetChanged)
     Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
 
@@ -50,8 +49,7 @@ public:
     [[nodiscard]] LearningGameDifficultyLevel difficultyLevel() const { return difficultyLevel_; }
     [[nodiscard]] int level() const { return int(difficultyLevel_); }
     // Of one value per level, the given level's.
-    template <typename T>
-    [[nodiscard]] static T forLevel(LearningGameDifficultyLevel level, T easy, T medium, T hard)
+    template <typename T> [[nodiscard]] static T forLevel(LearningGameDifficultyLevel level, T easy, T medium, T hard)
     {
         switch (level) {
         case LearningGameDifficultyLevel::medium:
@@ -110,7 +108,6 @@ protected:
     [[nodiscard]] bool ticking() const;
     virtual void tick() {}
     void setCurrentVerb(Verb *verb);
-
 
 private:
     GameContext context_;

@@ -5,9 +5,10 @@
 #include "speech/AudioEngines.h"
 #include "speech/AudioPlayer.h"
 
-SoundEffects::SoundEffects(const Resources &resources, AudioEngines &engines) : resources_(resources), engines_(engines)
-{
-}
+SoundEffects::SoundEffects(const Resources &resources, AudioEngines &engines)
+    : resources_(resources)
+    , engines_(engines)
+{}
 
 SoundEffects::~SoundEffects() = default;
 
@@ -24,5 +25,6 @@ void SoundEffects::playSound(const QString &name)
         return;
     }
     audioPlayer_ = std::move(player);
-    audioPlayer_->play(path, [](const QString &) { qCWarning(lcGames).noquote() << QStringLiteral("error playing sound"); });
+    audioPlayer_->play(
+        path, [](const QString &) { qCWarning(lcGames).noquote() << QStringLiteral("error playing sound"); });
 }

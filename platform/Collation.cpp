@@ -27,8 +27,7 @@ int Collation::compare(const QString &a, const QString &b) const
         return QString::compare(a, b);
     UErrorCode status = U_ZERO_ERROR;
     const auto result = collator_->compare(reinterpret_cast<const char16_t *>(a.utf16()), int32_t(a.size()),
-                                           reinterpret_cast<const char16_t *>(b.utf16()), int32_t(b.size()),
-                                           status);
+        reinterpret_cast<const char16_t *>(b.utf16()), int32_t(b.size()), status);
     if (U_FAILURE(status))
         return QString::compare(a, b);
     return result == UCOL_LESS ? -1 : (result == UCOL_GREATER ? 1 : 0);

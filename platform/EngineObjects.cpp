@@ -4,7 +4,9 @@
 
 #include <QQmlEngine>
 
-EngineObjects::EngineObjects(QQmlEngine &engine) : QObject(&engine) {}
+EngineObjects::EngineObjects(QQmlEngine &engine)
+    : QObject(&engine)
+{}
 
 void EngineObjects::provide(QQmlEngine &engine, const QMetaObject &type, Maker maker)
 {

@@ -21,8 +21,7 @@ public:
     // The engine's singleton of the given type will be what maker returns.
     static void provide(QQmlEngine &engine, const QMetaObject &type, Maker maker);
 
-    template <typename T>
-    static T *take(QQmlEngine *engine)
+    template <typename T> static T *take(QQmlEngine *engine)
     {
         return qobject_cast<T *>(take(engine, T::staticMetaObject));
     }

@@ -29,7 +29,9 @@ constexpr int writePollMs = 20;
 }
 
 LearnerStore::LearnerStore(QString filePath, MainQueue *queue, int writeDelayMs)
-    : filePath_(std::move(filePath)), queue_(queue), writeDelayMs_(writeDelayMs)
+    : filePath_(std::move(filePath))
+    , queue_(queue)
+    , writeDelayMs_(writeDelayMs)
 {
     QDir().mkpath(QFileInfo(filePath_).absolutePath());
     open();
@@ -52,14 +54,14 @@ void LearnerStore::open()
     if (QFile::rename(filePath_, aside)) {
         setAsidePath_ = aside;
         stamp_ = stampOf(filePath_);
-        qCWarning(lcSettings).noquote() << QString(u"LearnerStore >> could not read " + filePath_ + u" (format error), kept it as " + aside
-                       + u" and starting with defaults");
+        qCWarning(lcSettings).noquote() << QString(u"LearnerStore >> could not read " + filePath_
+            + u" (format error), kept it as " + aside + u" and starting with defaults");
         return;
     }
     // The values then live in memory only, so the learner's unreadable file is never replaced.
     writable_ = false;
     qCWarning(lcSettings).noquote() << QString(u"LearnerStore >> could not read " + filePath_
-                   + u" (format error) nor move it aside; starting with defaults and leaving the file untouched");
+        + u" (format error) nor move it aside; starting with defaults and leaving the file untouched");
 }
 
 LearnerStore::Stamp LearnerStore::stampOf(const QString &path)
@@ -258,8 +260,8 @@ bool LearnerStore::adopt(const Written &written, Changes changes, bool retry)
         reportFailure(written.failure);
         if (retry) {
             // Kept, in order, for the next attempt; they are in the values read already.
-            changes.insert(changes.end(), std::make_move_iterator(pending_.begin()),
-                           std::make_move_iterator(pending_.end()));
+            changes.insert(
+                changes.end(), std::make_move_iterator(pending_.begin()), std::make_move_iterator(pending_.end()));
             pending_ = std::move(changes);
             if (queue_)
                 scheduleFlush();

@@ -18,7 +18,10 @@ Q_DECLARE_LOGGING_CATEGORY(lcStore)
 Q_DECLARE_LOGGING_CATEGORY(lcLinks)
 
 namespace Logging {
-[[nodiscard]] inline QString boolText(bool value) { return value ? QStringLiteral("true") : QStringLiteral("false"); }
+[[nodiscard]] inline QString boolText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
 // ["a", "b"]: a list as it reads in a log line or an error text.
 [[nodiscard]] QString quotedList(const QStringList &items);
 }

@@ -9,7 +9,9 @@ namespace {
 class TimerHandle final : public QueueHandle
 {
 public:
-    explicit TimerHandle(QTimer *timer) : timer_(timer) {}
+    explicit TimerHandle(QTimer *timer)
+        : timer_(timer)
+    {}
     ~TimerHandle() override = default;
 
     void invalidate() override
@@ -43,7 +45,8 @@ QueueHandlePtr schedule(QObject *owner, int intervalMs, bool repeating, std::fun
 
 }
 
-QtMainQueue::QtMainQueue() : startedAt_(QDateTime::currentMSecsSinceEpoch())
+QtMainQueue::QtMainQueue()
+    : startedAt_(QDateTime::currentMSecsSinceEpoch())
 {
     clock_.start();
 }

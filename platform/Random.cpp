@@ -2,11 +2,10 @@
 
 Random::Random()
     : engine_([] {
-          std::random_device device;
-          return (std::uint64_t(device()) << 32) ^ device();
-      }())
-{
-}
+        std::random_device device;
+        return (std::uint64_t(device()) << 32) ^ device();
+    }())
+{}
 
 int Random::uniform(int low, int high)
 {

@@ -12,7 +12,9 @@ class Random
 {
 public:
     Random();
-    explicit Random(std::uint64_t seed) : engine_(seed) {}
+    explicit Random(std::uint64_t seed)
+        : engine_(seed)
+    {}
 
     // Uniform integer in [low, high], both included. Returns low when high < low.
     int uniform(int low, int high);
@@ -21,15 +23,13 @@ public:
     // True with probability numerator/denominator.
     bool chance(int numerator, int denominator) { return uniform(0, denominator - 1) < numerator; }
 
-    template <typename T>
-    void shuffle(QList<T> &list)
+    template <typename T> void shuffle(QList<T> &list)
     {
         for (qsizetype i = list.size() - 1; i > 0; --i)
             list.swapItemsAt(i, uniform(0, int(i)));
     }
 
-    template <typename T>
-    [[nodiscard]] QList<T> shuffled(QList<T> list)
+    template <typename T> [[nodiscard]] QList<T> shuffled(QList<T> list)
     {
         shuffle(list);
         return list;

@@ -2,7 +2,9 @@
 
 #include <QFileInfo>
 
-Resources::Resources(QString root) : root_(std::move(root)) {}
+Resources::Resources(QString root)
+    : root_(std::move(root))
+{}
 
 QString Resources::path(const QString &name, const QString &type) const
 {

@@ -9,7 +9,8 @@
 // "PRES" or "FUT|PERF" (as in the drill codes, or "INF" for the infinitive) and
 // a person slot 0..5
 // (-1 where the form has no person).
-class DrilledForm {
+class DrilledForm
+{
 public:
     QString verbKey;
     QString tense;

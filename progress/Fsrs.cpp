@@ -31,11 +31,11 @@ double grade(Fsrs::Rating rating)
 
 } // namespace
 
-Fsrs::Fsrs() :
-    decay_(-defaultWeights[20]), factor_(round8(std::exp(std::log(0.9) / decay_) - 1)),
-    intervalModifier_(round8((std::pow(requestRetention, 1 / decay_) - 1) / factor_))
-{
-}
+Fsrs::Fsrs()
+    : decay_(-defaultWeights[20])
+    , factor_(round8(std::exp(std::log(0.9) / decay_) - 1))
+    , intervalModifier_(round8((std::pow(requestRetention, 1 / decay_) - 1) / factor_))
+{}
 
 qint64 Fsrs::calendarDaysBetween(qint64 fromMs, qint64 toMs)
 {
@@ -165,8 +165,8 @@ FsrsCard Fsrs::reviewGraduated(
 FsrsCard Fsrs::review(const FsrsCard &card, Rating rating, qint64 nowMs) const
 {
     using State = FsrsCard::State;
-    const qint64 elapsedDays
-        = card.state != State::fresh && card.reps > 0 ? calendarDaysBetween(card.lastReview, nowMs) : 0;
+    const qint64 elapsedDays =
+        card.state != State::fresh && card.reps > 0 ? calendarDaysBetween(card.lastReview, nowMs) : 0;
     FsrsCard next = card;
     next.reps += 1;
     next.lastReview = nowMs;

@@ -10,7 +10,8 @@
 // a relearning step of 10 minutes and no fuzz. Figures are rounded to eight
 // decimals where the reference scheduler rounds them, so the same history gives
 // the same cards.
-class Fsrs {
+class Fsrs
+{
 public:
     enum class Rating { again = 1, hard = 2, good = 3, easy = 4 };
 
@@ -31,7 +32,8 @@ public:
     static qint64 calendarDaysBetween(qint64 fromMs, qint64 toMs);
 
 private:
-    struct Memory {
+    struct Memory
+    {
         double difficulty;
         double stability;
     };

@@ -8,7 +8,8 @@
 // The memory state of one reviewed form: when it is due, and the stability
 // (days until recall falls to 90%) and difficulty (1..10) of the scheduler.
 // Times are milliseconds since the epoch.
-class FsrsCard {
+class FsrsCard
+{
 public:
     enum class State { fresh = 0, learning = 1, review = 2, relearning = 3 };
 

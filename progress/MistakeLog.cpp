@@ -1,14 +1,15 @@
 #include "progress/MistakeLog.h"
 
-#include "platform/MainQueue.h"
-#include "platform/Logging.h"
 #include "platform/LearnerStore.h"
+#include "platform/Logging.h"
+#include "platform/MainQueue.h"
 #include "progress/ReviewSchedule.h"
 
 MistakeLog::MistakeLog(LearnerStore &store, MainQueue &queue, ReviewSchedule &schedule)
-    : store_(store), queue_(queue), schedule_(schedule)
-{
-}
+    : store_(store)
+    , queue_(queue)
+    , schedule_(schedule)
+{}
 
 void MistakeLog::record(const QString &verbKey, const QString &code, const QString &given, bool right)
 {

@@ -14,7 +14,8 @@ class ReviewSchedule;
 // kept in the learner's store under "mistakeLog" (form id -> record). Each
 // answer is also passed on to the review schedule, which makes a missed form a
 // card.
-class MistakeLog : public QObject {
+class MistakeLog : public QObject
+{
     Q_OBJECT
 
 public:

@@ -93,8 +93,8 @@ std::optional<MistakeRecord> MistakeRecord::fromVariant(const QVariant &value)
             return std::nullopt;
         record.answers.append(*answer);
     }
-    const auto keptRight
-        = std::count_if(record.answers.begin(), record.answers.end(), [](const Answer &a) { return a.right; });
+    const auto keptRight =
+        std::count_if(record.answers.begin(), record.answers.end(), [](const Answer &a) { return a.right; });
     if (record.right < keptRight || record.wrong < record.answers.size() - keptRight)
         return std::nullopt;
     return record;

@@ -8,9 +8,11 @@
 
 // The answers given to one form: totals of right and wrong answers, and the
 // latest answers themselves. Older answers only live on in the totals.
-class MistakeRecord {
+class MistakeRecord
+{
 public:
-    struct Answer {
+    struct Answer
+    {
         qint64 at = 0;
         bool right = false;
         QString given;

@@ -18,9 +18,10 @@ class ProgressDictionaryEntry : public QObject
 public:
     // A null verb (a score whose verb the data no longer has) becomes a blank verb of the entry's own.
     ProgressDictionaryEntry(Verb *verb, qint64 score, QObject *parent = nullptr)
-        : QObject(parent), verb_(verb ? verb : new Verb(this)), score_(score)
-    {
-    }
+        : QObject(parent)
+        , verb_(verb ? verb : new Verb(this))
+        , score_(score)
+    {}
 
     [[nodiscard]] const QUuid &id() const { return id_; }
     [[nodiscard]] Verb *verb() const { return verb_; }

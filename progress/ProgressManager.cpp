@@ -1,9 +1,9 @@
 #include "progress/ProgressManager.h"
 
-#include "platform/Logging.h"
 #include "platform/LearnerStore.h"
-#include "settings/StoredMaps.h"
+#include "platform/Logging.h"
 #include "settings/LanguageSetting.h"
+#include "settings/StoredMaps.h"
 #include "settings/TenseSetting.h"
 #include "verbs/VerbDictionary.h"
 
@@ -14,10 +14,12 @@ const QString flagLog = QStringLiteral("ProgressManager >> getFlagDictionary >> 
 }
 
 ProgressManager::ProgressManager(LearnerStore &store, const VerbDictionary &verbs, const QList<TenseSetting *> &tenses,
-                                 const QList<LanguageSetting *> &languages)
-    : store_(store), verbs_(verbs), tenses_(tenses), languages_(languages)
-{
-}
+    const QList<LanguageSetting *> &languages)
+    : store_(store)
+    , verbs_(verbs)
+    , tenses_(tenses)
+    , languages_(languages)
+{}
 
 ProgressManager::~ProgressManager() = default;
 
@@ -64,9 +66,8 @@ void ProgressManager::addPoints(const QString &verbKey, qint64 points)
     if (verbKey.isEmpty())
         return;
     // Added to the score on disk, so that points another process saved meanwhile are kept.
-    store_.updateEntry(progressDictionary, verbKey, [points](const QVariant &stored) {
-        return QVariant(StoredMaps::integer(stored).value_or(0) + points);
-    });
+    store_.updateEntry(progressDictionary, verbKey,
+        [points](const QVariant &stored) { return QVariant(StoredMaps::integer(stored).value_or(0) + points); });
     qCDebug(lcProgress) << points << "points for" << verbKey;
     scoresReplaced();
 }
@@ -119,9 +120,9 @@ void ProgressManager::buildProgressEntries()
     for (ProgressDictionaryEntry *entry : std::as_const(entries))
         named.append({entry->verb()->displayInfinitive(), entry});
     std::sort(named.begin(), named.end(),
-              [](const auto &a, const auto &b) { return QString::compare(a.first, b.first) < 0; });
-    std::stable_sort(named.begin(), named.end(),
-                     [](const auto &a, const auto &b) { return a.second->score() > b.second->score(); });
+        [](const auto &a, const auto &b) { return QString::compare(a.first, b.first) < 0; });
+    std::stable_sort(
+        named.begin(), named.end(), [](const auto &a, const auto &b) { return a.second->score() > b.second->score(); });
     for (qsizetype i = 0; i < named.size(); ++i)
         entries[i] = named.at(i).second;
     // Screens may still hold the old rows until they rebind, so they go on the next event loop turn.
@@ -151,7 +152,8 @@ QMap<QString, bool> ProgressManager::getFlagDictionary()
 QMap<QString, bool> ProgressManager::rebuildFlagDictionary(const QMap<QString, bool> &stored)
 {
     const auto &tenses = tenses_;
-    qCDebug(lcProgress).noquote() << flagLog + u"there is a discrepancy between the stored tense settings and the default ones";
+    qCDebug(lcProgress).noquote() << flagLog
+            + u"there is a discrepancy between the stored tense settings and the default ones";
     qCDebug(lcProgress).noquote() << flagLog + u"reconstituting the dictionary from default settings";
     qCDebug(lcProgress).noquote() << flagLog + u"fetching default vals " + StoredMaps::render(tenses);
     QMap<QString, bool> flags;
@@ -195,7 +197,8 @@ QMap<QString, bool> ProgressManager::getMiscSettingsDictionary()
         return StoredMaps::boolMap(*stored);
 
     if (stored) {
-        qCDebug(lcProgress).noquote() << QStringLiteral("there is a discrepancy between the stored misc settings and the default ones");
+        qCDebug(lcProgress).noquote() << QStringLiteral(
+            "there is a discrepancy between the stored misc settings and the default ones");
         qCDebug(lcProgress).noquote() << QStringLiteral("reconstituting the dictionary from default settings");
     } else {
         qCDebug(lcProgress).noquote() << QStringLiteral("creating a new misc settings dictionary");
@@ -214,5 +217,6 @@ void ProgressManager::setMiscSetting(const QString &name, bool status)
 {
     getMiscSettingsDictionary();
     storeEntry(miscSettingsDictionary, name, status);
-    qCDebug(lcProgress).noquote() << QString(u"ProgressManager >> setting for " + name + u" now set as " + Logging::boolText(status));
+    qCDebug(lcProgress).noquote() << QString(
+        u"ProgressManager >> setting for " + name + u" now set as " + Logging::boolText(status));
 }

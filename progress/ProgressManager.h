@@ -25,13 +25,16 @@ class ProgressManager : public QObject
     QML_ELEMENT
     QML_SINGLETON
     Q_PROPERTY(QList<ProgressDictionaryEntry *> progressDictionaryEntries READ progressDictionaryEntries NOTIFY
-                   progressDictionaryEntriesChanged)
+            progressDictionaryEntriesChanged)
 
 public:
     ProgressManager(LearnerStore &store, const VerbDictionary &verbs, const QList<TenseSetting *> &tenses,
-                    const QList<LanguageSetting *> &languages);
+        const QList<LanguageSetting *> &languages);
     // QML's instance: the one its engine was given (EngineObjects).
-    static ProgressManager *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<ProgressManager>(engine); }
+    static ProgressManager *create(QQmlEngine *engine, QJSEngine *)
+    {
+        return EngineObjects::take<ProgressManager>(engine);
+    }
     ~ProgressManager() override;
 
     const QString progressDictionary = QStringLiteral("progressDictionary");

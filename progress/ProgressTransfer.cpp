@@ -1,7 +1,7 @@
 #include "progress/ProgressTransfer.h"
 
-#include "platform/Logging.h"
 #include "platform/LearnerStore.h"
+#include "platform/Logging.h"
 #include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "progress/ReviewSchedule.h"
@@ -104,10 +104,13 @@ QVariantMap mergedNumbers(QVariantMap current, const QVariantMap &incoming, bool
 } // namespace
 
 ProgressTransfer::ProgressTransfer(LearnerStore &store, ProgressManager &progress, MistakeLog &log,
-                                   ReviewSchedule &schedule, const VerbDictionary &verbs)
-    : store_(store), progress_(progress), log_(log), schedule_(schedule), verbs_(verbs)
-{
-}
+    ReviewSchedule &schedule, const VerbDictionary &verbs)
+    : store_(store)
+    , progress_(progress)
+    , log_(log)
+    , schedule_(schedule)
+    , verbs_(verbs)
+{}
 
 QByteArray ProgressTransfer::exportJson() const
 {

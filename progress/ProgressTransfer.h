@@ -22,7 +22,8 @@ class VerbDictionary;
 // grade, a verb learnt on either side, the union of the answer logs, and for
 // each scheduled form the card reviewed last. Settings are taken from the file
 // only where the store has none.
-class ProgressTransfer : public QObject {
+class ProgressTransfer : public QObject
+{
     Q_OBJECT
     QML_ELEMENT
     QML_SINGLETON
@@ -30,9 +31,12 @@ class ProgressTransfer : public QObject {
 
 public:
     ProgressTransfer(LearnerStore &store, ProgressManager &progress, MistakeLog &log, ReviewSchedule &schedule,
-                     const VerbDictionary &verbs);
+        const VerbDictionary &verbs);
     // QML's instance: the one its engine was given (EngineObjects).
-    static ProgressTransfer *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<ProgressTransfer>(engine); }
+    static ProgressTransfer *create(QQmlEngine *engine, QJSEngine *)
+    {
+        return EngineObjects::take<ProgressTransfer>(engine);
+    }
 
     static constexpr int formatVersion = 1;
     static inline const QString formatName = QStringLiteral("flexio-progress");

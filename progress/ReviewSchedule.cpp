@@ -1,11 +1,13 @@
 #include "progress/ReviewSchedule.h"
 
-#include "platform/Logging.h"
 #include "platform/LearnerStore.h"
+#include "platform/Logging.h"
 
 #include <algorithm>
 
-ReviewSchedule::ReviewSchedule(LearnerStore &store) : store_(store) {}
+ReviewSchedule::ReviewSchedule(LearnerStore &store)
+    : store_(store)
+{}
 
 void ReviewSchedule::rate(const DrilledForm &form, bool right, qint64 nowMs)
 {

@@ -14,7 +14,8 @@ class LearnerStore;
 // learner's store under "reviewSchedule" (form id -> card). A wrong answer
 // makes a form a card and rates it Again; a right answer rates an existing card
 // Good.
-class ReviewSchedule : public QObject {
+class ReviewSchedule : public QObject
+{
     Q_OBJECT
 
 public:

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "quizzes/SchoolWorkTask.h"
 #include "quizzes/QuizQuestion.h"
 #include "quizzes/SchoolWorkContext.h"
+#include "quizzes/SchoolWorkTask.h"
 
 #include <QList>
 #include <QObject>
@@ -24,7 +24,9 @@ class Quiz : public QObject, public SchoolWorkTask
     Q_PROPERTY(qint64 lastScore READ lastScore NOTIFY lastScoreChanged)
 
 public:
-    explicit Quiz(QObject *parent = nullptr) : QObject(parent) {}
+    explicit Quiz(QObject *parent = nullptr)
+        : QObject(parent)
+    {}
 
     QString identifier;
     SchoolWorkContext::Type contextType = SchoolWorkContext::Type::quiz;

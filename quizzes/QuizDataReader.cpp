@@ -3,14 +3,12 @@
 #include "platform/Logging.h"
 #include "platform/Random.h"
 
-
 QuizDataReader::QuizDataReader(Random &random, QuizSink onQuiz)
-    : random_(random),
-      onQuiz_(std::move(onQuiz)),
-      currentQuiz_(std::make_unique<Quiz>()),
-      currentQuestion_(std::make_unique<QuizQuestion>(random))
-{
-}
+    : random_(random)
+    , onQuiz_(std::move(onQuiz))
+    , currentQuiz_(std::make_unique<Quiz>())
+    , currentQuestion_(std::make_unique<QuizQuestion>(random))
+{}
 
 QuizDataReader::~QuizDataReader() = default;
 
@@ -76,4 +74,3 @@ void QuizDataReader::elementEnded(const QString &name)
         currentQuiz_ = std::make_unique<Quiz>();
     }
 }
-

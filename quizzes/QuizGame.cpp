@@ -7,19 +7,17 @@
 
 #include <numeric>
 
-QuizGame::QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, SchoolWork &schoolWork,
-                   QObject *parent)
-    : QObject(parent),
-      random_(random),
-      progress_(progress),
-      queue_(queue),
-      schoolWork_(schoolWork),
-      emptyQuiz_(new Quiz(this)),
-      emptyQuestion_(new QuizQuestion(random_, this)),
-      quiz_(emptyQuiz_),
-      currentQuestion_(emptyQuestion_)
-{
-}
+QuizGame::QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, SchoolWork &schoolWork, QObject *parent)
+    : QObject(parent)
+    , random_(random)
+    , progress_(progress)
+    , queue_(queue)
+    , schoolWork_(schoolWork)
+    , emptyQuiz_(new Quiz(this))
+    , emptyQuestion_(new QuizQuestion(random_, this))
+    , quiz_(emptyQuiz_)
+    , currentQuestion_(emptyQuestion_)
+{}
 
 QuizGame::~QuizGame() = default;
 
@@ -68,7 +66,8 @@ void QuizGame::startQuiz(Quiz *quiz)
     setCurrentTurn(0);
 
     if (questionsInPlay_.isEmpty()) {
-        qCWarning(lcQuizzes).noquote() << u"QuizGame >> startQuiz >> quiz " + quiz->quizID + u" has no questions to play";
+        qCWarning(lcQuizzes).noquote() << u"QuizGame >> startQuiz >> quiz " + quiz->quizID
+                + u" has no questions to play";
         setInPlay(false);
         return;
     }
@@ -171,7 +170,7 @@ void QuizGame::nextTurn()
     const int score = percentage();
     Quiz *played = quiz();
     qCDebug(lcQuizzes).noquote() << u"QuizGame >> nextTurn >> quiz over, setting score for " + played->quizID + u" as "
-                   + QString::number(score);
+            + QString::number(score);
     progress_.setQuizScore(played->quizID, score);
     played->setLastScore(score);
     played->reportScore(schoolWork_, score / 100.0);

@@ -33,8 +33,8 @@ class QuizGame : public QObject
     Q_PROPERTY(QString turnStateName READ turnStateName NOTIFY turnStateChanged)
 
 public:
-    QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, SchoolWork &schoolWork,
-             QObject *parent = nullptr);
+    QuizGame(
+        Random &random, ProgressManager &progress, MainQueue &queue, SchoolWork &schoolWork, QObject *parent = nullptr);
     ~QuizGame() override;
 
     // The menu seal of a quiz by its last score.

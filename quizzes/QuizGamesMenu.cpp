@@ -2,6 +2,7 @@
 
 #include "quizzes/QuizGamesParser.h"
 
-QuizGamesMenu::QuizGamesMenu(const QuizGamesParser &parser, QObject *parent) : QObject(parent), quizzes_(parser.quizzes())
-{
-}
+QuizGamesMenu::QuizGamesMenu(const QuizGamesParser &parser, QObject *parent)
+    : QObject(parent)
+    , quizzes_(parser.quizzes())
+{}

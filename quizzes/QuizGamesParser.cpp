@@ -1,21 +1,25 @@
 #include "quizzes/QuizGamesParser.h"
 
+#include "platform/LearnerStore.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
-#include "platform/LearnerStore.h"
 #include "progress/ProgressManager.h"
-#include "settings/StoredMaps.h"
 #include "quizzes/QuizDataReader.h"
 #include "quizzes/SchoolWork.h"
+#include "settings/StoredMaps.h"
 
 #include <QFile>
 #include <QThread>
 #include <QUrl>
 
-QuizGamesParser::QuizGamesParser(const Resources &resources, Random &random, ProgressManager &progress,
-                                 LearnerStore &store, SchoolWork &schoolWork)
-    : resources_(resources), random_(random), progress_(progress), store_(store), schoolWork_(schoolWork)
+QuizGamesParser::QuizGamesParser(
+    const Resources &resources, Random &random, ProgressManager &progress, LearnerStore &store, SchoolWork &schoolWork)
+    : resources_(resources)
+    , random_(random)
+    , progress_(progress)
+    , store_(store)
+    , schoolWork_(schoolWork)
 {
     startReading();
 }
@@ -68,14 +72,16 @@ QuizGamesParser::Reading QuizGamesParser::read(const QString &path, Random &rand
     QString reason = reader.errorText();
     if (reason.endsWith(u'.'))
         reason.chop(1);
-    reading.error = QStringLiteral("%1 is not valid %2: %3 (line %4, column %5)")
-                        .arg(path, reader.structureError() ? QStringLiteral("quiz data") : QStringLiteral("XML"), reason)
-                        .arg(reader.errorLine())
-                        .arg(reader.errorColumn());
-    reading.warning = QStringLiteral("QuizGamesParser >> the quiz data file %1 is not well-formed: %2 at line %3, column %4")
-                          .arg(path, reader.errorText())
-                          .arg(reader.errorLine())
-                          .arg(reader.errorColumn());
+    reading.error =
+        QStringLiteral("%1 is not valid %2: %3 (line %4, column %5)")
+            .arg(path, reader.structureError() ? QStringLiteral("quiz data") : QStringLiteral("XML"), reason)
+            .arg(reader.errorLine())
+            .arg(reader.errorColumn());
+    reading.warning =
+        QStringLiteral("QuizGamesParser >> the quiz data file %1 is not well-formed: %2 at line %3, column %4")
+            .arg(path, reader.errorText())
+            .arg(reader.errorLine())
+            .arg(reader.errorColumn());
     return reading;
 }
 
@@ -122,7 +128,8 @@ void QuizGamesParser::readLastScores()
         if (stored == scores.cend())
             qCDebug(lcQuizzes).noquote() << QStringLiteral("record is not found, so returning zero");
         quiz->setLastScore(stored == scores.cend() ? 0 : *stored);
-        qCDebug(lcQuizzes).noquote() << u"quiz " + quiz->quizID + u" last score is " + QString::number(quiz->lastScore());
+        qCDebug(lcQuizzes).noquote() << u"quiz " + quiz->quizID + u" last score is "
+                + QString::number(quiz->lastScore());
     }
 }
 
@@ -141,8 +148,8 @@ QString QuizGamesParser::universalLinkText(const QString &identifier)
     return u"tavelo-" + languageName.toLower() + u"://" + identifier;
 }
 
-std::unique_ptr<SchoolWorkContext> QuizGamesParser::createContext(const QString &identifier, SchoolWorkContext &,
-                                                                  const QStringList &)
+std::unique_ptr<SchoolWorkContext> QuizGamesParser::createContext(
+    const QString &identifier, SchoolWorkContext &, const QStringList &)
 {
     if (quizzes().isEmpty())
         return nullptr;

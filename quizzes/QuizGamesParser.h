@@ -35,7 +35,7 @@ public:
     // Starts reading the quiz file of resources; the quizzes become contexts of schoolWork, which
     // must outlive the parser.
     QuizGamesParser(const Resources &resources, Random &random, ProgressManager &progress, LearnerStore &store,
-                    SchoolWork &schoolWork);
+        SchoolWork &schoolWork);
     ~QuizGamesParser() override;
 
     [[nodiscard]] SchoolWork &schoolWork() const { return schoolWork_; }
@@ -67,8 +67,8 @@ public:
         return loadError_;
     }
 
-    std::unique_ptr<SchoolWorkContext> createContext(const QString &identifier, SchoolWorkContext &parentContext,
-                                                     const QStringList &parentIdentifierPath) override;
+    std::unique_ptr<SchoolWorkContext> createContext(
+        const QString &identifier, SchoolWorkContext &parentContext, const QStringList &parentIdentifierPath) override;
 
     static inline const QString languageName = QStringLiteral("Italian");
     // The deep link of the quiz context named identifier: "tavelo-italian://" + identifier.

@@ -5,14 +5,13 @@
 #include <utility>
 
 QuizQuestion::QuizQuestion(Random &random, QObject *parent)
-    : QObject(parent),
-      random_(random),
-      answer_(new QuizQuestionAnswer(this)),
-      alt1_(new QuizQuestionAnswer(this)),
-      alt2_(new QuizQuestionAnswer(this)),
-      alt3_(new QuizQuestionAnswer(this))
-{
-}
+    : QObject(parent)
+    , random_(random)
+    , answer_(new QuizQuestionAnswer(this))
+    , alt1_(new QuizQuestionAnswer(this))
+    , alt2_(new QuizQuestionAnswer(this))
+    , alt3_(new QuizQuestionAnswer(this))
+{}
 
 const QList<QuizQuestionAnswer *> &QuizQuestion::allAnswers()
 {

@@ -16,11 +16,14 @@ class QuizQuestionAnswer : public QObject
     Q_PROPERTY(QString stateName READ stateName NOTIFY stateChanged)
 
 public:
-    explicit QuizQuestionAnswer(QObject *parent = nullptr) : QObject(parent) {}
+    explicit QuizQuestionAnswer(QObject *parent = nullptr)
+        : QObject(parent)
+    {}
     QuizQuestionAnswer(QString text, bool correct, QObject *parent = nullptr)
-        : QObject(parent), text(std::move(text)), correct(correct)
-    {
-    }
+        : QObject(parent)
+        , text(std::move(text))
+        , correct(correct)
+    {}
 
     QString text;
     bool correct = false;

@@ -25,7 +25,9 @@ std::unique_ptr<SchoolWorkContext> freshMainContext()
 }
 
 SchoolWork::SchoolWork(MainQueue &queue, QString dataPath)
-    : queue_(queue), dataPath_(std::move(dataPath)), mainAppContext_(freshMainContext())
+    : queue_(queue)
+    , dataPath_(std::move(dataPath))
+    , mainAppContext_(freshMainContext())
 {
     load();
 }
@@ -59,11 +61,11 @@ void SchoolWork::load()
             return;
         }
     }
-    const QString aside = path + u".unreadable-"
-        + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
+    const QString aside =
+        path + u".unreadable-" + QDateTime::currentDateTimeUtc().toString(QStringLiteral("yyyyMMdd-HHmmss-zzz"));
     const bool moved = QFile::rename(path, aside);
     qCWarning(lcQuizzes).noquote() << u"SchoolWork >> the record " + path + u" could not be read; "
-                   + (moved ? u"it was moved to " + aside : QStringLiteral("it could not be moved aside"));
+            + (moved ? u"it was moved to " + aside : QStringLiteral("it could not be moved aside"));
     if (!moved)
         dataPath_.clear(); // never overwrite what could not be read
 }
@@ -76,8 +78,8 @@ void SchoolWork::later(std::function<void()> work)
     });
 }
 
-void SchoolWork::descendantMatchingIdentifierPath(SchoolWorkContext &from, const QStringList &path,
-                                                  LookupCompletion completion)
+void SchoolWork::descendantMatchingIdentifierPath(
+    SchoolWorkContext &from, const QStringList &path, LookupCompletion completion)
 {
     later([this, from = &from, path, completion = std::move(completion)] {
         QString error;

@@ -36,8 +36,8 @@ public:
 
     // Finds the context at path below from, asking the delegate for each missing step, and hands
     // it (or nothing and the reason) to completion.
-    void descendantMatchingIdentifierPath(SchoolWorkContext &from, const QStringList &path,
-                                          LookupCompletion completion);
+    void descendantMatchingIdentifierPath(
+        SchoolWorkContext &from, const QStringList &path, LookupCompletion completion);
     // Writes the whole record, replacing the file in one step; completion gets the error, if any.
     void save(SaveCompletion completion);
 

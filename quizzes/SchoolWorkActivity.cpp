@@ -6,7 +6,9 @@
 
 #include <algorithm>
 
-SchoolWorkActivity::SchoolWorkActivity(const MainQueue &clock) : clock_(clock) {}
+SchoolWorkActivity::SchoolWorkActivity(const MainQueue &clock)
+    : clock_(clock)
+{}
 
 void SchoolWorkActivity::start()
 {
@@ -62,7 +64,10 @@ QString SchoolWorkActivity::description() const
                        .arg(duration())
                        .arg(progress());
     if (primaryItem_)
-        text += QStringLiteral(", %1: %2 of %3").arg(primaryItem_->identifier).arg(primaryItem_->score).arg(primaryItem_->maxScore);
+        text += QStringLiteral(", %1: %2 of %3")
+                    .arg(primaryItem_->identifier)
+                    .arg(primaryItem_->score)
+                    .arg(primaryItem_->maxScore);
     return text + u')';
 }
 
@@ -71,10 +76,8 @@ QJsonObject SchoolWorkActivity::toJson() const
     QJsonArray ranges;
     for (const auto &[start, end] : ranges_)
         ranges.append(QJsonArray{start, end});
-    QJsonObject json{{QStringLiteral("started"), started_},
-                     {QStringLiteral("duration"), duration()},
-                     {QStringLiteral("progress"), progress()},
-                     {QStringLiteral("progressRanges"), ranges}};
+    QJsonObject json{{QStringLiteral("started"), started_}, {QStringLiteral("duration"), duration()},
+        {QStringLiteral("progress"), progress()}, {QStringLiteral("progressRanges"), ranges}};
     if (primaryItem_)
         json.insert(QStringLiteral("primaryActivityItem"), primaryItem_->toJson());
     return json;
@@ -90,6 +93,7 @@ std::unique_ptr<SchoolWorkActivity> SchoolWorkActivity::fromJson(const QJsonObje
         if (pair.size() == 2)
             activity->addProgressRange(pair.at(0).toDouble(), pair.at(1).toDouble());
     }
-    activity->primaryItem_ = SchoolWorkScoreItem::fromJson(json.value(QStringLiteral("primaryActivityItem")).toObject());
+    activity->primaryItem_ =
+        SchoolWorkScoreItem::fromJson(json.value(QStringLiteral("primaryActivityItem")).toObject());
     return activity;
 }

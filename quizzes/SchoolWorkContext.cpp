@@ -22,9 +22,10 @@ SchoolWorkContext::Type typeNamed(const QString &name)
 }
 
 SchoolWorkContext::SchoolWorkContext(Type type, QString identifier, QString title)
-    : type_(type), identifier_(std::move(identifier)), title_(std::move(title))
-{
-}
+    : type_(type)
+    , identifier_(std::move(identifier))
+    , title_(std::move(title))
+{}
 
 SchoolWorkContext::~SchoolWorkContext() = default;
 
@@ -65,10 +66,11 @@ SchoolWorkActivity *SchoolWorkContext::currentActivity() const
 
 QString SchoolWorkContext::description() const
 {
-    QString text = QStringLiteral("SchoolWorkContext(type: %1, identifier: %2, title: %3, display order: %4, active: %5")
-                       .arg(typeName(type_), identifier_, title_)
-                       .arg(displayOrder_)
-                       .arg(active_ ? QStringLiteral("true") : QStringLiteral("false"));
+    QString text =
+        QStringLiteral("SchoolWorkContext(type: %1, identifier: %2, title: %3, display order: %4, active: %5")
+            .arg(typeName(type_), identifier_, title_)
+            .arg(displayOrder_)
+            .arg(active_ ? QStringLiteral("true") : QStringLiteral("false"));
     if (!universalLinkURL_.isEmpty())
         text += u", link: " + universalLinkURL_.toString();
     return text + u')';
@@ -91,14 +93,10 @@ QJsonObject SchoolWorkContext::toJson() const
     QJsonArray children;
     for (const auto &child : children_)
         children.append(child->toJson());
-    QJsonObject json{{QStringLiteral("type"), typeName(type_)},
-                     {QStringLiteral("identifier"), identifier_},
-                     {QStringLiteral("title"), title_},
-                     {QStringLiteral("topic"), topic_},
-                     {QStringLiteral("displayOrder"), displayOrder_},
-                     {QStringLiteral("active"), active_},
-                     {QStringLiteral("activities"), activities},
-                     {QStringLiteral("children"), children}};
+    QJsonObject json{{QStringLiteral("type"), typeName(type_)}, {QStringLiteral("identifier"), identifier_},
+        {QStringLiteral("title"), title_}, {QStringLiteral("topic"), topic_},
+        {QStringLiteral("displayOrder"), displayOrder_}, {QStringLiteral("active"), active_},
+        {QStringLiteral("activities"), activities}, {QStringLiteral("children"), children}};
     if (!universalLinkURL_.isEmpty())
         json.insert(QStringLiteral("universalLinkURL"), universalLinkURL_.toString());
     return json;
@@ -110,8 +108,7 @@ std::unique_ptr<SchoolWorkContext> SchoolWorkContext::fromJson(const QJsonObject
     if (!identifier.isString())
         return nullptr;
     auto context = std::make_unique<SchoolWorkContext>(typeNamed(json.value(QStringLiteral("type")).toString()),
-                                                       identifier.toString(),
-                                                       json.value(QStringLiteral("title")).toString());
+        identifier.toString(), json.value(QStringLiteral("title")).toString());
     context->topic_ = json.value(QStringLiteral("topic")).toString();
     context->displayOrder_ = json.value(QStringLiteral("displayOrder")).toInt();
     context->active_ = json.value(QStringLiteral("active")).toBool();

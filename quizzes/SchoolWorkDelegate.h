@@ -15,7 +15,6 @@ public:
 
     // A new context for identifier below parentContext (whose identifier path is given), or
     // nothing when the app has no such context.
-    virtual std::unique_ptr<SchoolWorkContext> createContext(const QString &identifier,
-                                                             SchoolWorkContext &parentContext,
-                                                             const QStringList &parentIdentifierPath) = 0;
+    virtual std::unique_ptr<SchoolWorkContext> createContext(
+        const QString &identifier, SchoolWorkContext &parentContext, const QStringList &parentIdentifierPath) = 0;
 };

@@ -15,10 +15,8 @@ struct SchoolWorkScoreItem
 
     [[nodiscard]] QJsonObject toJson() const
     {
-        return {{QStringLiteral("identifier"), identifier},
-                {QStringLiteral("title"), title},
-                {QStringLiteral("score"), score},
-                {QStringLiteral("maxScore"), maxScore}};
+        return {{QStringLiteral("identifier"), identifier}, {QStringLiteral("title"), title},
+            {QStringLiteral("score"), score}, {QStringLiteral("maxScore"), maxScore}};
     }
 
     static std::optional<SchoolWorkScoreItem> fromJson(const QJsonObject &json)
@@ -26,8 +24,7 @@ struct SchoolWorkScoreItem
         if (!json.value(QStringLiteral("identifier")).isString())
             return std::nullopt;
         return SchoolWorkScoreItem{json.value(QStringLiteral("identifier")).toString(),
-                                   json.value(QStringLiteral("title")).toString(),
-                                   json.value(QStringLiteral("score")).toDouble(),
-                                   json.value(QStringLiteral("maxScore")).toDouble(1.0)};
+            json.value(QStringLiteral("title")).toString(), json.value(QStringLiteral("score")).toDouble(),
+            json.value(QStringLiteral("maxScore")).toDouble(1.0)};
     }
 };

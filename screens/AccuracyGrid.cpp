@@ -7,7 +7,8 @@
 
 namespace {
 
-struct Cell {
+struct Cell
+{
     int right = 0;
     int total = 0;
     int missed = 0;
@@ -15,7 +16,9 @@ struct Cell {
 
 } // namespace
 
-AccuracyGrid::AccuracyGrid(MistakeLog &mistakes, QObject *parent) : QObject(parent), mistakes_(mistakes)
+AccuracyGrid::AccuracyGrid(MistakeLog &mistakes, QObject *parent)
+    : QObject(parent)
+    , mistakes_(mistakes)
 {
     connect(&mistakes_, &MistakeLog::changed, this, &AccuracyGrid::rowsChanged);
 }

@@ -6,13 +6,13 @@
 #include <QVariantList>
 #include <QtQml/qqmlregistration.h>
 
-
 class MistakeLog;
 
 // The learner's accuracy by tense and person over every logged answer: one row
 // per drilled tense, one cell per person with its right answers, its answer
 // count, the percentage and a colour for the band it falls in.
-class AccuracyGrid : public QObject {
+class AccuracyGrid : public QObject
+{
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Screens get the accuracy grid's model from ScreenModels")

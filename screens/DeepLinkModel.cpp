@@ -6,7 +6,9 @@
 
 #include <QMetaEnum>
 
-DeepLinkModel::DeepLinkModel(const QuizGamesParser &parser) : parser_(parser) {}
+DeepLinkModel::DeepLinkModel(const QuizGamesParser &parser)
+    : parser_(parser)
+{}
 
 QString DeepLinkModel::scheme()
 {
@@ -43,15 +45,15 @@ Quiz *DeepLinkModel::destination(const QString &quizID) const
     const QList<Quiz *> &quizzes = parser_.quizzes();
     if (quizzes.isEmpty()) {
         qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> no quizzes are loaded, so the link to " + quizID
-                       + u" is ignored";
+                + u" is ignored";
         return nullptr;
     }
     if (Quiz *quiz = parser_.quizWithID(quizID)) {
         qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> opening quiz " + quiz->quizID;
         return quiz;
     }
-    qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> no quiz has the id " + quizID + u", opening the first quiz "
-                   + quizzes.first()->quizID;
+    qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> no quiz has the id " + quizID
+            + u", opening the first quiz " + quizzes.first()->quizID;
     return quizzes.first();
 }
 

@@ -8,9 +8,9 @@
 #include <QVariantMap>
 
 GameSheetModel::GameSheetModel(const VerbDictionary &verbs, QObject *parent)
-    : QObject(parent), verbSets_(verbs.verbSetNames())
-{
-}
+    : QObject(parent)
+    , verbSets_(verbs.verbSetNames())
+{}
 
 void GameSheetModel::setGameObject(LearningGame *game)
 {
@@ -30,19 +30,17 @@ QVariantList GameSheetModel::levels()
     // Each pair is made once, on first use.
     static const QVariantList pairs = [] {
         const auto level = [](const QString &text, const QColor &background, const QColor &foreground,
-                              LearningGameDifficultyLevel value) {
-            return QVariantMap{{QStringLiteral("text"), text},
-                               {QStringLiteral("backgroundColour"), background},
-                               {QStringLiteral("foregroundColour"), foreground},
-                               {QStringLiteral("level"), int(value)}};
+                               LearningGameDifficultyLevel value) {
+            return QVariantMap{{QStringLiteral("text"), text}, {QStringLiteral("backgroundColour"), background},
+                {QStringLiteral("foregroundColour"), foreground}, {QStringLiteral("level"), int(value)}};
         };
         return QVariantList{
             level(QStringLiteral("Easy"), Theme::hex(QStringLiteral("2ecc71")), QColor(Qt::white),
-                  LearningGameDifficultyLevel::easy),
+                LearningGameDifficultyLevel::easy),
             level(QStringLiteral("Medium"), Theme::hex(QStringLiteral("f1c40f")), QColor(Qt::black),
-                  LearningGameDifficultyLevel::medium),
+                LearningGameDifficultyLevel::medium),
             level(QStringLiteral("Hard"), Theme::hex(QStringLiteral("#e74c3c")), QColor(Qt::white),
-                  LearningGameDifficultyLevel::hard),
+                LearningGameDifficultyLevel::hard),
         };
     }();
     return pairs;

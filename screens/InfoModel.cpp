@@ -24,10 +24,8 @@ QVariantMap section(const QString &heading, const QList<Link> &links)
             shortLabel.remove(0, 4);
         if (shortLabel.endsWith(u'/'))
             shortLabel.chop(1);
-        valid.append(QVariantMap{{QStringLiteral("label"), link.address},
-                                 {QStringLiteral("shortLabel"), shortLabel},
-                                 {QStringLiteral("url"), url},
-                                 {QStringLiteral("note"), link.note}});
+        valid.append(QVariantMap{{QStringLiteral("label"), link.address}, {QStringLiteral("shortLabel"), shortLabel},
+            {QStringLiteral("url"), url}, {QStringLiteral("note"), link.note}});
     }
     return {{QStringLiteral("heading"), heading}, {QStringLiteral("links"), valid}};
 }
@@ -35,12 +33,11 @@ QVariantMap section(const QString &heading, const QList<Link> &links)
 }
 
 InfoModel::InfoModel(QObject *parent)
-    : QObject(parent),
-      makerAddress_(QStringLiteral("https://italianflexio.app")),
-      iconSourceAddress_(QStringLiteral("https://fonts.google.com/icons")),
-      imagerySourceAddress_(QStringLiteral("https://github.com/googlefonts/noto-emoji"))
-{
-}
+    : QObject(parent)
+    , makerAddress_(QStringLiteral("https://italianflexio.app"))
+    , iconSourceAddress_(QStringLiteral("https://fonts.google.com/icons"))
+    , imagerySourceAddress_(QStringLiteral("https://github.com/googlefonts/noto-emoji"))
+{}
 
 QUrl InfoModel::linkTarget(const QString &address)
 {
@@ -55,15 +52,15 @@ QVariantList InfoModel::sections() const
     return {
         section(QStringLiteral("Concept, Design and Programming"), {{makerAddress_, {}}}),
         section(QStringLiteral("Addition Icons and Imagery"),
-                {{iconSourceAddress_, QStringLiteral("Material Icons, Apache License 2.0")},
-                 {imagerySourceAddress_, QStringLiteral("Noto Color Emoji, SIL Open Font License 1.1")}}),
+            {{iconSourceAddress_, QStringLiteral("Material Icons, Apache License 2.0")},
+                {imagerySourceAddress_, QStringLiteral("Noto Color Emoji, SIL Open Font License 1.1")}}),
         section(QStringLiteral("Fonts"),
-                {{QStringLiteral("https://github.com/googlefonts/comfortaa"),
-                  QStringLiteral("Comfortaa by Johan Aakerlund, SIL Open Font License 1.1")}}),
+            {{QStringLiteral("https://github.com/googlefonts/comfortaa"),
+                QStringLiteral("Comfortaa by Johan Aakerlund, SIL Open Font License 1.1")}}),
         section(QStringLiteral("Verb Data"),
-                {{QStringLiteral("https://www.npmjs.com/package/italian-verbs-dict"),
-                  QStringLiteral("Morph-it! by Marco Baroni and Eros Zanchetta, CC BY-SA 2.0 or LGPL")},
-                 {QStringLiteral("https://www.npmjs.com/package/italian-verbs"),
-                  QStringLiteral("italian-verbs by Ludan Stoecklé, Apache License 2.0")}}),
+            {{QStringLiteral("https://www.npmjs.com/package/italian-verbs-dict"),
+                 QStringLiteral("Morph-it! by Marco Baroni and Eros Zanchetta, CC BY-SA 2.0 or LGPL")},
+                {QStringLiteral("https://www.npmjs.com/package/italian-verbs"),
+                    QStringLiteral("italian-verbs by Ludan Stoecklé, Apache License 2.0")}}),
     };
 }

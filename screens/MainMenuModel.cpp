@@ -9,7 +9,12 @@
 #include <QHash>
 #include <QVariantMap>
 
-MainMenuModel::MainMenuModel(VerbDictionary &verbs, ReviewSchedule &schedule, const MainQueue &clock, QObject *parent) : QObject(parent), verbs_(verbs), schedule_(schedule), clock_(clock), randomVerb_(verbs_.randomVerb())
+MainMenuModel::MainMenuModel(VerbDictionary &verbs, ReviewSchedule &schedule, const MainQueue &clock, QObject *parent)
+    : QObject(parent)
+    , verbs_(verbs)
+    , schedule_(schedule)
+    , clock_(clock)
+    , randomVerb_(verbs_.randomVerb())
 {
     connect(&verbs_, &VerbDictionary::verbsChanged, this, &MainMenuModel::entriesChanged);
     connect(&schedule_, &ReviewSchedule::changed, this, &MainMenuModel::entriesChanged);
@@ -26,8 +31,8 @@ QList<QColor> MainMenuModel::colours()
     const QColor red = Theme::red();
     const QColor green = Theme::green();
     const QColor light = Theme::light();
-    return {red,   green, green, green, green, red,   light, green, green, light,
-            light, light, light, red,   green, light, light, light, light};
+    return {red, green, green, green, green, red, light, green, green, light, light, light, light, red, green, light,
+        light, light, light};
 }
 
 QList<QColor> MainMenuModel::textColours()
@@ -35,8 +40,8 @@ QList<QColor> MainMenuModel::textColours()
     const QColor light = Theme::light();
     const QColor dark = Theme::navy();
     const QColor white(Qt::white);
-    return {light, light, light, light, light, light, dark,  light, light, dark,  dark,
-            dark,  dark,  light, light, white, white, white, white, white, white, white};
+    return {light, light, light, light, light, light, dark, light, light, dark, dark, dark, dark, light, light, white,
+        white, white, white, white, white, white};
 }
 
 namespace {
@@ -83,36 +88,34 @@ QVariantList MainMenuModel::entries() const
     };
     QList<Entry> list{
         {QStringLiteral("Verb Dictionary"),
-         QStringLiteral("Browse and revise ") + QString::number(verbs_.verbCount()) +
-             QStringLiteral(" essential ") + language + QStringLiteral(" verbs"),
-         QStringLiteral("book.fill"), QStringLiteral("dictionary")},
+            QStringLiteral("Browse and revise ") + QString::number(verbs_.verbCount()) + QStringLiteral(" essential ")
+                + language + QStringLiteral(" verbs"),
+            QStringLiteral("book.fill"), QStringLiteral("dictionary")},
     };
     for (const GameEntry &game : GameCatalog::games())
         list.append({game.title, game.description, game.symbol, game.page});
     list += QList<Entry>{
         {QStringLiteral("Quizzes"),
-         QStringLiteral("Get to the heart of grammatical matters with these ") + language +
-             QStringLiteral(" verb pop quizzes"),
-         QStringLiteral("questionmark.app.fill"), QStringLiteral("quizzes")},
+            QStringLiteral("Get to the heart of grammatical matters with these ") + language
+                + QStringLiteral(" verb pop quizzes"),
+            QStringLiteral("questionmark.app.fill"), QStringLiteral("quizzes")},
         {QStringLiteral("Performance"),
-         QStringLiteral("Which ") + language +
-             QStringLiteral(" verbs have you found trickiest? Which are you acing? Check here."),
-         QStringLiteral("mountain.2.fill"), QStringLiteral("progress")},
+            QStringLiteral("Which ") + language
+                + QStringLiteral(" verbs have you found trickiest? Which are you acing? Check here."),
+            QStringLiteral("mountain.2.fill"), QStringLiteral("progress")},
         {QStringLiteral("Review"), reviewDescription(reviewDue()), QStringLiteral("clock.fill"),
-         QStringLiteral("review")},
+            QStringLiteral("review")},
     };
     const QList<QColor> background = colours();
     const QList<QColor> text = textColours();
     QVariantList result;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const Entry &entry = list[i];
-        result.append(QVariantMap{{QStringLiteral("title"), entry.title},
-                                  {QStringLiteral("description"), entry.description},
-                                  {QStringLiteral("symbol"), entry.symbol},
-                                  {QStringLiteral("colour"), background[i]},
-                                  {QStringLiteral("textColour"), text[i]},
-                                  {QStringLiteral("page"), entry.page},
-                                  {QStringLiteral("quiet"), entry.page == u"review" && reviewDue() == 0}});
+        result.append(
+            QVariantMap{{QStringLiteral("title"), entry.title}, {QStringLiteral("description"), entry.description},
+                {QStringLiteral("symbol"), entry.symbol}, {QStringLiteral("colour"), background[i]},
+                {QStringLiteral("textColour"), text[i]}, {QStringLiteral("page"), entry.page},
+                {QStringLiteral("quiet"), entry.page == u"review" && reviewDue() == 0}});
     }
     return result;
 }

@@ -8,10 +8,11 @@
 
 #include <algorithm>
 
-ProgressViewerModel::ProgressViewerModel(ProgressManager &progress, QObject *parent) : QObject(parent), progress_(progress)
+ProgressViewerModel::ProgressViewerModel(ProgressManager &progress, QObject *parent)
+    : QObject(parent)
+    , progress_(progress)
 {
-    connect(&progress_, &ProgressManager::progressDictionaryEntriesChanged, this,
-            &ProgressViewerModel::rowsChanged);
+    connect(&progress_, &ProgressManager::progressDictionaryEntriesChanged, this, &ProgressViewerModel::rowsChanged);
 }
 
 QVariantList ProgressViewerModel::rows() const
@@ -20,12 +21,10 @@ QVariantList ProgressViewerModel::rows() const
     for (ProgressDictionaryEntry *entry : progress_.progressDictionaryEntries()) {
         Verb *verb = entry->verb();
         result.append(QVariantMap{{QStringLiteral("verb"), QVariant::fromValue(verb)},
-                                  {QStringLiteral("displayInfinitive"), verb->displayInfinitive()},
-                                  {QStringLiteral("english"), verb->englishDisplay()},
-                                  {QStringLiteral("score"), entry->score()},
-                                  {QStringLiteral("scoreText"), QString::number(entry->score())},
-                                  {QStringLiteral("dotColour"), scoreColour(entry->score())},
-                                  {QStringLiteral("shown"), !verb->isBlank()}});
+            {QStringLiteral("displayInfinitive"), verb->displayInfinitive()},
+            {QStringLiteral("english"), verb->englishDisplay()}, {QStringLiteral("score"), entry->score()},
+            {QStringLiteral("scoreText"), QString::number(entry->score())},
+            {QStringLiteral("dotColour"), scoreColour(entry->score())}, {QStringLiteral("shown"), !verb->isBlank()}});
     }
     return result;
 }
@@ -61,5 +60,6 @@ void ProgressViewerModel::printScores()
     QStringList items;
     for (auto it = scores.cbegin(); it != scores.cend(); ++it)
         items.append(u'"' + it.key() + QStringLiteral("\": ") + QString::number(it.value()));
-    qCDebug(lcApp).noquote() << u'[' + (items.isEmpty() ? QStringLiteral(":") : items.join(QStringLiteral(", "))) + u']';
+    qCDebug(lcApp).noquote() << u'[' + (items.isEmpty() ? QStringLiteral(":") : items.join(QStringLiteral(", ")))
+            + u']';
 }

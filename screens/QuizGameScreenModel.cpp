@@ -3,7 +3,9 @@
 #include "quizzes/QuizGame.h"
 #include "screens/QuizScreens.h"
 
-QuizGameScreenModel::QuizGameScreenModel(QObject *parent) : QObject(parent) {}
+QuizGameScreenModel::QuizGameScreenModel(QObject *parent)
+    : QObject(parent)
+{}
 
 void QuizGameScreenModel::setGame(QuizGame *game)
 {
@@ -14,7 +16,7 @@ void QuizGameScreenModel::setGame(QuizGame *game)
     game_ = game;
     if (game_) {
         for (auto signal : {&QuizGame::currentTurnChanged, &QuizGame::questionsInPlayChanged, &QuizGame::inPlayChanged,
-                            &QuizGame::turnStateChanged, &QuizGame::clicksChanged})
+                 &QuizGame::turnStateChanged, &QuizGame::clicksChanged})
             connect(game_, signal, this, &QuizGameScreenModel::turnChanged);
         connect(game_, &QuizGame::turnStateChanged, this, &QuizGameScreenModel::hintChanged);
         // A new turn or a new game hides the clue, even when the same question comes up again.

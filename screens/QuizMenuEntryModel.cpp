@@ -3,7 +3,9 @@
 #include "quizzes/Quiz.h"
 #include "screens/QuizScreens.h"
 
-QuizMenuEntryModel::QuizMenuEntryModel(QObject *parent) : QObject(parent) {}
+QuizMenuEntryModel::QuizMenuEntryModel(QObject *parent)
+    : QObject(parent)
+{}
 
 void QuizMenuEntryModel::setQuiz(Quiz *quiz)
 {

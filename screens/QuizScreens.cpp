@@ -5,7 +5,6 @@
 #include "quizzes/QuizQuestionAnswer.h"
 #include "screens/Theme.h"
 
-
 QString QuizScreens::menuText()
 {
     return QStringLiteral(

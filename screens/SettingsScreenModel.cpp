@@ -1,8 +1,9 @@
 #include "screens/SettingsScreenModel.h"
 
-SettingsScreenModel::SettingsScreenModel(const VerbDictionary &verbs, QObject *parent) : QObject(parent), settings_(verbs)
-{
-}
+SettingsScreenModel::SettingsScreenModel(const VerbDictionary &verbs, QObject *parent)
+    : QObject(parent)
+    , settings_(verbs)
+{}
 
 QVariantList SettingsScreenModel::tenseSettings() const
 {

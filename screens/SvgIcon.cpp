@@ -6,7 +6,8 @@
 #include <QQmlContext>
 #include <QQmlFile>
 
-SvgIcon::SvgIcon(QQuickItem *parent) : QQuickPaintedItem(parent)
+SvgIcon::SvgIcon(QQuickItem *parent)
+    : QQuickPaintedItem(parent)
 {
     setAntialiasing(true);
 }

@@ -5,7 +5,6 @@
 #include <QString>
 #include <QtQml/qqmlregistration.h>
 
-
 // The symbols the screens name ("book.fill", "gearshape.fill", ...) drawn as glyphs of the one
 // bundled icon font, and the app's fonts: the icon font and the rounded title font, which stands
 // in for "Arial Rounded MT Bold" where that font is not installed.

@@ -1,7 +1,6 @@
 #include "screens/Theme.h"
 
 #include "platform/LearnerStore.h"
-#include "platform/LearnerStore.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -95,19 +94,55 @@ QColor Theme::pick(const char *lightHex, const char *darkHex) const
     return hex(QString::fromLatin1(dark() ? darkHex : lightHex));
 }
 
-QColor Theme::background() const { return pick("f2f2f7", "000000"); }
-QColor Theme::surface() const { return pick("ffffff", "1c1c1e"); }
-QColor Theme::pressed() const { return pick("e5e5ea", "3a3a3c"); }
-QColor Theme::separator() const { return pick("d1d1d6", "38383a"); }
-QColor Theme::field() const { return pick("e3e3e8", "2c2c2e"); }
-QColor Theme::text() const { return pick("000000", "ffffff"); }
+QColor Theme::background() const
+{
+    return pick("f2f2f7", "000000");
+}
+QColor Theme::surface() const
+{
+    return pick("ffffff", "1c1c1e");
+}
+QColor Theme::pressed() const
+{
+    return pick("e5e5ea", "3a3a3c");
+}
+QColor Theme::separator() const
+{
+    return pick("d1d1d6", "38383a");
+}
+QColor Theme::field() const
+{
+    return pick("e3e3e8", "2c2c2e");
+}
+QColor Theme::text() const
+{
+    return pick("000000", "ffffff");
+}
 // Darker than the platform's grey, which reads at under 3:1 on white.
-QColor Theme::secondaryText() const { return pick("636366", "aeaeb2"); }
-QColor Theme::title() const { return pick("2c3e50", "ecf0f1"); }
-QColor Theme::link() const { return pick("0060c0", "4da3ff"); }
-QColor Theme::focus() const { return pick("0060c0", "4da3ff"); }
-QColor Theme::shadow() const { return dark() ? QColor(0, 0, 0, 0) : QColor(0, 0, 0, 40); }
-QColor Theme::track() const { return pick("d1d1d6", "48484a"); }
+QColor Theme::secondaryText() const
+{
+    return pick("636366", "aeaeb2");
+}
+QColor Theme::title() const
+{
+    return pick("2c3e50", "ecf0f1");
+}
+QColor Theme::link() const
+{
+    return pick("0060c0", "4da3ff");
+}
+QColor Theme::focus() const
+{
+    return pick("0060c0", "4da3ff");
+}
+QColor Theme::shadow() const
+{
+    return dark() ? QColor(0, 0, 0, 0) : QColor(0, 0, 0, 40);
+}
+QColor Theme::track() const
+{
+    return pick("d1d1d6", "48484a");
+}
 
 qreal Theme::contentWidth(qreal available)
 {
@@ -126,7 +161,7 @@ QColor Theme::over(const QColor &top, const QColor &bottom, qreal opacity)
     const qreal a = std::clamp(top.alphaF() * opacity, 0.0, 1.0);
     const auto mix = [a](qreal t, qreal b) { return t * a + b * (1 - a); };
     return QColor::fromRgbF(float(mix(top.redF(), bottom.redF())), float(mix(top.greenF(), bottom.greenF())),
-                            float(mix(top.blueF(), bottom.blueF())));
+        float(mix(top.blueF(), bottom.blueF())));
 }
 
 QColor Theme::readableFill(const QColor &fill, const QColor &text, qreal ratio)

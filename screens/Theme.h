@@ -86,7 +86,6 @@ public:
     static Theme *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<Theme>(engine); }
     ~Theme() override;
 
-
     // The store key of the chosen appearance ("system", "light" or "dark").
     static inline const QString appearanceKey = QStringLiteral("appearance");
 
@@ -101,7 +100,10 @@ public:
     // digits give an opaque RGB colour, eight give RGB and opacity; anything else gives none.
     [[nodiscard]] static std::optional<QColor> colourFromHex(const QString &text);
     // The colour of a constant that is known to parse; transparent otherwise.
-    [[nodiscard]] static QColor hex(const QString &text) { return colourFromHex(text).value_or(QColor(Qt::transparent)); }
+    [[nodiscard]] static QColor hex(const QString &text)
+    {
+        return colourFromHex(text).value_or(QColor(Qt::transparent));
+    }
 
     [[nodiscard]] static QColor red() { return hex(QStringLiteral("#e74c3c")); }
     [[nodiscard]] static QColor green() { return hex(QStringLiteral("#27ae60")); }

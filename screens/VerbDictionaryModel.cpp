@@ -7,7 +7,10 @@
 
 #include <algorithm>
 
-VerbDictionaryModel::VerbDictionaryModel(VerbDictionary &verbs, ProgressManager &progress, QObject *parent) : QObject(parent), verbs_(verbs), progress_(progress)
+VerbDictionaryModel::VerbDictionaryModel(VerbDictionary &verbs, ProgressManager &progress, QObject *parent)
+    : QObject(parent)
+    , verbs_(verbs)
+    , progress_(progress)
 {
     rows_.setVerbs(verbs_.verbs());
 }
@@ -48,7 +51,7 @@ void VerbDictionaryModel::sortFilteredVerbs()
     QList<Verb *> sorted = filteredVerbs();
     const bool italianFirst = targetLanguageFirst_;
     std::stable_sort(sorted.begin(), sorted.end(),
-                     [italianFirst](const Verb *a, const Verb *b) { return verbOrder(*a, *b, italianFirst); });
+        [italianFirst](const Verb *a, const Verb *b) { return verbOrder(*a, *b, italianFirst); });
     setFilteredVerbs(std::move(sorted));
 }
 

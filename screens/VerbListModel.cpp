@@ -2,7 +2,9 @@
 
 #include "verbs/Verb.h"
 
-VerbListModel::VerbListModel(QObject *parent) : QAbstractListModel(parent) {}
+VerbListModel::VerbListModel(QObject *parent)
+    : QAbstractListModel(parent)
+{}
 
 int VerbListModel::rowCount(const QModelIndex &parent) const
 {
@@ -35,12 +37,9 @@ QVariant VerbListModel::data(const QModelIndex &index, int role) const
 
 QHash<int, QByteArray> VerbListModel::roleNames() const
 {
-    return {{VerbRole, "verb"},
-            {DisplayInfinitiveRole, "displayInfinitive"},
-            {EnglishRenderingRole, "englishRendering"},
-            {LearntRole, "learnt"},
-            {FirstLineRole, "firstLine"},
-            {SecondLineRole, "secondLine"}};
+    return {{VerbRole, "verb"}, {DisplayInfinitiveRole, "displayInfinitive"},
+        {EnglishRenderingRole, "englishRendering"}, {LearntRole, "learnt"}, {FirstLineRole, "firstLine"},
+        {SecondLineRole, "secondLine"}};
 }
 
 QString VerbListModel::englishRendering(const Verb &verb)

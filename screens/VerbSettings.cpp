@@ -3,11 +3,10 @@
 #include "verbs/VerbDictionary.h"
 
 VerbSettings::VerbSettings(const VerbDictionary &verbs, QObject *parent)
-    : QObject(parent),
-      tenseSettings_(verbs.tenseSettings()),
-      languageSettings_(verbs.languageSettings())
-{
-}
+    : QObject(parent)
+    , tenseSettings_(verbs.tenseSettings())
+    , languageSettings_(verbs.languageSettings())
+{}
 
 void VerbSettings::toggleTense(TenseSetting *setting)
 {

@@ -4,7 +4,10 @@
 #include "screens/Theme.h"
 #include "speech/TextToSpeech.h"
 
-VerbTableModel::VerbTableModel(TextToSpeech &speech, QObject *parent) : QObject(parent), speech_(speech) {}
+VerbTableModel::VerbTableModel(TextToSpeech &speech, QObject *parent)
+    : QObject(parent)
+    , speech_(speech)
+{}
 
 void VerbTableModel::setVerb(Verb *verb)
 {
@@ -18,10 +21,9 @@ void VerbTableModel::setVerb(Verb *verb)
             QVariantList rows;
             for (const ConjugationPart &part : table.parts)
                 rows.append(row(part));
-            tables_.append(QVariantMap{{QStringLiteral("title"), table.title},
-                                       {QStringLiteral("gloss"), table.gloss.trimmed()},
-                                       {QStringLiteral("colour"), cardColour(table)},
-                                       {QStringLiteral("rows"), rows}});
+            tables_.append(
+                QVariantMap{{QStringLiteral("title"), table.title}, {QStringLiteral("gloss"), table.gloss.trimmed()},
+                    {QStringLiteral("colour"), cardColour(table)}, {QStringLiteral("rows"), rows}});
         }
     }
     emit verbChanged();
@@ -65,15 +67,11 @@ QVariantMap VerbTableModel::row(const ConjugationPart &part)
     // not needed.
     const bool pronounShown = !part.isVerbFirst || !part.pronounIncorporated;
     const double pronounOpacity = part.isVerbFirst && !part.pronounNeeded ? 0.25 : 1.0;
-    return {{QStringLiteral("pronoun"), part.pronoun},
-            {QStringLiteral("text"), part.text},
-            {QStringLiteral("translation"), part.translation},
-            {QStringLiteral("isVerbFirst"), part.isVerbFirst},
-            {QStringLiteral("pronounShown"), pronounShown && !part.pronoun.isEmpty()},
-            {QStringLiteral("pronounOpacity"), pronounOpacity},
-            {QStringLiteral("ttsEnabled"), part.ttsEnabled},
-            {QStringLiteral("ttsPhrase"), part.ttsPhrase},
-            {QStringLiteral("locale"), part.locale}};
+    return {{QStringLiteral("pronoun"), part.pronoun}, {QStringLiteral("text"), part.text},
+        {QStringLiteral("translation"), part.translation}, {QStringLiteral("isVerbFirst"), part.isVerbFirst},
+        {QStringLiteral("pronounShown"), pronounShown && !part.pronoun.isEmpty()},
+        {QStringLiteral("pronounOpacity"), pronounOpacity}, {QStringLiteral("ttsEnabled"), part.ttsEnabled},
+        {QStringLiteral("ttsPhrase"), part.ttsPhrase}, {QStringLiteral("locale"), part.locale}};
 }
 
 void VerbTableModel::speakInfinitive()

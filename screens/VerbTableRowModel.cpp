@@ -3,7 +3,10 @@
 #include "speech/TextToSpeech.h"
 
 // The speech service (and the platform's synthesiser behind it) is only started by a tap.
-VerbTableRowModel::VerbTableRowModel(TextToSpeech &speech, QObject *parent) : QObject(parent), speech_(speech) {}
+VerbTableRowModel::VerbTableRowModel(TextToSpeech &speech, QObject *parent)
+    : QObject(parent)
+    , speech_(speech)
+{}
 
 void VerbTableRowModel::speakPart()
 {
@@ -12,7 +15,7 @@ void VerbTableRowModel::speakPart()
     TextToSpeech &tts = speech_;
     if (!tts.isVoiceAvailable(locale_) && !tts.clipCached(ttsPhrase_) && !loadedAlready_ && !waitingForSoundLoad_) {
         connect(&tts, &TextToSpeech::downloadDoneChanged, this, &VerbTableRowModel::downloadDoneChanged,
-                Qt::UniqueConnection);
+            Qt::UniqueConnection);
         waitingForSoundLoad_ = true;
         emit loadingChanged();
     }

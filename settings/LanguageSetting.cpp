@@ -5,9 +5,10 @@
 #include <QStringList>
 
 LanguageSetting::LanguageSetting(QString settingName, bool status, QObject *parent)
-    : QObject(parent), settingName_(std::move(settingName)), status_(status)
-{
-}
+    : QObject(parent)
+    , settingName_(std::move(settingName))
+    , status_(status)
+{}
 
 void LanguageSetting::setStatus(bool status)
 {

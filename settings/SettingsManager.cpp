@@ -1,13 +1,14 @@
 #include "settings/SettingsManager.h"
 
-#include "platform/Logging.h"
 #include "platform/LearnerStore.h"
+#include "platform/Logging.h"
 #include "settings/StoredMaps.h"
 #include "settings/TenseSetting.h"
 
-SettingsManager::SettingsManager(LearnerStore &store, const QList<TenseSetting *> &tenses) : store_(store), tenses_(tenses)
-{
-}
+SettingsManager::SettingsManager(LearnerStore &store, const QList<TenseSetting *> &tenses)
+    : store_(store)
+    , tenses_(tenses)
+{}
 
 QMap<QString, bool> SettingsManager::getFlagDictionary()
 {
@@ -34,6 +35,7 @@ bool SettingsManager::getFlag(const QString &tenseName)
         qCDebug(lcSettings).noquote() << QStringLiteral("record is not found, so returning false");
         return false;
     }
-    qCDebug(lcSettings).noquote() << u"SettingsManager >> result for " + tenseName + u" retrieved: " + Logging::boolText(*found);
+    qCDebug(lcSettings).noquote() << u"SettingsManager >> result for " + tenseName + u" retrieved: "
+            + Logging::boolText(*found);
     return *found;
 }

@@ -30,8 +30,7 @@ std::optional<qint64> storedInteger(const QVariant &value)
     }
 }
 
-template <typename Map, typename Format>
-QString renderMap(const Map &map, Format format)
+template <typename Map, typename Format> QString renderMap(const Map &map, Format format)
 {
     QStringList entries;
     for (auto it = map.begin(); it != map.end(); ++it)
@@ -39,8 +38,7 @@ QString renderMap(const Map &map, Format format)
     return u'[' + entries.join(QStringLiteral(", ")) + u']';
 }
 
-template <typename Setting, typename Name>
-QString renderSettings(const QList<Setting *> &settings, Name name)
+template <typename Setting, typename Name> QString renderSettings(const QList<Setting *> &settings, Name name)
 {
     QStringList entries;
     for (const Setting *setting : settings)

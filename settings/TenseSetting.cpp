@@ -1,9 +1,10 @@
 #include "settings/TenseSetting.h"
 
 TenseSetting::TenseSetting(QString tenseName, bool status, QObject *parent)
-    : QObject(parent), tenseName_(std::move(tenseName)), status_(status)
-{
-}
+    : QObject(parent)
+    , tenseName_(std::move(tenseName))
+    , status_(status)
+{}
 
 void TenseSetting::setStatus(bool status)
 {

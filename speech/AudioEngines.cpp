@@ -9,7 +9,8 @@
 
 #include <QStandardPaths>
 
-AudioEngines::AudioEngines(MainQueue &queue) : queue_(queue)
+AudioEngines::AudioEngines(MainQueue &queue)
+    : queue_(queue)
 {
     if (QStandardPaths::isTestModeEnabled())
         useRecorders();
@@ -23,8 +24,7 @@ std::unique_ptr<SpeechSynthesizer> AudioEngines::makeSynthesizer()
         return std::make_unique<ThreadedSpeechSynthesizer>(synthesizerFactory_, queue_);
     if (recording_)
         return std::make_unique<RecordingSpeechSynthesizer>(recording_);
-    return std::make_unique<ThreadedSpeechSynthesizer>([] { return std::make_unique<QtSpeechSynthesizer>(); },
-                                                       queue_);
+    return std::make_unique<ThreadedSpeechSynthesizer>([] { return std::make_unique<QtSpeechSynthesizer>(); }, queue_);
 }
 
 std::unique_ptr<AudioPlayer> AudioEngines::makePlayer()

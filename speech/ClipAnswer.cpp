@@ -36,5 +36,5 @@ bool ClipAnswer::isInside(const QString &path, const QString &folder)
         return false;
     const QFileInfo target(path);
     return target.absolutePath() == QFileInfo(folder).absoluteFilePath() && !target.fileName().contains(u'\\')
-           && !target.fileName().isEmpty();
+        && !target.fileName().isEmpty();
 }

@@ -11,9 +11,10 @@
 #include <memory>
 
 ClipFetcher::ClipFetcher(MainQueue &queue, QObject *parent)
-    : QObject(parent), queue_(queue), network_(new QNetworkAccessManager(this))
-{
-}
+    : QObject(parent)
+    , queue_(queue)
+    , network_(new QNetworkAccessManager(this))
+{}
 
 ClipFetcher::~ClipFetcher()
 {

@@ -6,7 +6,7 @@ QtAudioPlayer::QtAudioPlayer()
 {
     player_.setAudioOutput(&output_);
     QObject::connect(&player_, &QMediaPlayer::errorOccurred, &player_,
-                     [this](QMediaPlayer::Error, const QString &error) { fail(error); });
+        [this](QMediaPlayer::Error, const QString &error) { fail(error); });
     QObject::connect(&player_, &QMediaPlayer::mediaStatusChanged, &player_, [this](QMediaPlayer::MediaStatus status) {
         if (status == QMediaPlayer::InvalidMedia)
             fail(player_.errorString());

@@ -2,7 +2,9 @@
 
 #include <QTextToSpeech>
 
-QtSpeechSynthesizer::QtSpeechSynthesizer() : engine_(std::make_unique<QTextToSpeech>()) {}
+QtSpeechSynthesizer::QtSpeechSynthesizer()
+    : engine_(std::make_unique<QTextToSpeech>())
+{}
 
 QtSpeechSynthesizer::~QtSpeechSynthesizer() = default;
 
@@ -49,7 +51,5 @@ void QtSpeechSynthesizer::speak(const QString &text, const QString &locale)
 void QtSpeechSynthesizer::onSpeakingChanged(std::function<void(bool speaking)> listener)
 {
     QObject::connect(engine_.get(), &QTextToSpeech::stateChanged, engine_.get(),
-                     [listener = std::move(listener)](QTextToSpeech::State state) {
-                         listener(state == QTextToSpeech::Speaking);
-                     });
+        [listener = std::move(listener)](QTextToSpeech::State state) { listener(state == QTextToSpeech::Speaking); });
 }

@@ -6,8 +6,7 @@
 
 RecordingAudioPlayer::RecordingAudioPlayer(std::shared_ptr<AudioRecording> recording)
     : recording_(std::move(recording))
-{
-}
+{}
 
 void RecordingAudioPlayer::play(const QString &filePath, FailureHandler onFailure)
 {

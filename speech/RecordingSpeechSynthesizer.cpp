@@ -4,8 +4,7 @@
 
 RecordingSpeechSynthesizer::RecordingSpeechSynthesizer(std::shared_ptr<AudioRecording> recording)
     : recording_(std::move(recording))
-{
-}
+{}
 
 QStringList RecordingSpeechSynthesizer::voiceLanguages()
 {

@@ -28,14 +28,13 @@ QString fileUrlText(const QString &path)
 }
 
 TextToSpeech::TextToSpeech(AudioEngines &engines, MainQueue &queue, QString appDataPath)
-    : engines_(engines),
-      appDataPath_(std::move(appDataPath)),
-      speakTalk_(engines.makeSynthesizer()),
-      endpoint_(QStringLiteral(FLEXIO_TTS_ENDPOINT)),
-      token_(QStringLiteral(FLEXIO_TTS_TOKEN)),
-      fetcher_(std::make_unique<ClipFetcher>(queue))
-{
-}
+    : engines_(engines)
+    , appDataPath_(std::move(appDataPath))
+    , speakTalk_(engines.makeSynthesizer())
+    , endpoint_(QStringLiteral(FLEXIO_TTS_ENDPOINT))
+    , token_(QStringLiteral(FLEXIO_TTS_TOKEN))
+    , fetcher_(std::make_unique<ClipFetcher>(queue))
+{}
 
 TextToSpeech::~TextToSpeech()
 {
@@ -45,11 +44,9 @@ TextToSpeech::~TextToSpeech()
 
 const QStringList &TextToSpeech::externalLocales()
 {
-    static const QStringList locales{
-        QStringLiteral("lv-LV"), QStringLiteral("sw-TZ"),        QStringLiteral("ga-IE"),
+    static const QStringList locales{QStringLiteral("lv-LV"), QStringLiteral("sw-TZ"), QStringLiteral("ga-IE"),
         QStringLiteral("gd-GB"), QStringLiteral("nb-NO-ONLINE"), QStringLiteral("el-GR-ONLINE"),
-        QStringLiteral("is-IS"), QStringLiteral("ee-EE"),        QStringLiteral("nl-NL-ONLINE"),
-        QStringLiteral("cy-GB")};
+        QStringLiteral("is-IS"), QStringLiteral("ee-EE"), QStringLiteral("nl-NL-ONLINE"), QStringLiteral("cy-GB")};
     return locales;
 }
 
@@ -100,13 +97,12 @@ QUrl TextToSpeech::serviceRequest(const QString &locale, const QString &text) co
     QString base = endpoint_;
     while (base.endsWith(u'/'))
         base.chop(1);
-    const QString head =
-        base + QStringLiteral("/textmachine/") + serviceName(locale) + QStringLiteral(".php?secret=");
+    const QString head = base + QStringLiteral("/textmachine/") + serviceName(locale) + QStringLiteral(".php?secret=");
     // The text and the token are query values: an "&", "=" or "+" in them is encoded so that the
     // service receives them whole.
-    const QByteArray encoded = QUrl::toPercentEncoding(head, fragmentCharacters) +
-                               QUrl::toPercentEncoding(token_, queryValueCharacters) + "&str=" +
-                               QUrl::toPercentEncoding(clipFileName(text), queryValueCharacters);
+    const QByteArray encoded = QUrl::toPercentEncoding(head, fragmentCharacters)
+        + QUrl::toPercentEncoding(token_, queryValueCharacters)
+        + "&str=" + QUrl::toPercentEncoding(clipFileName(text), queryValueCharacters);
     const QUrl url = QUrl::fromEncoded(encoded, QUrl::StrictMode);
     return ClipAnswer::isWebUrl(url) ? url : QUrl();
 }
@@ -127,7 +123,8 @@ bool TextToSpeech::isVoiceAvailable(const QString &locale)
 bool TextToSpeech::clipCached(const QString &text)
 {
     const QString path = clipPath(text);
-    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("Looking for ") + fileUrlText(path) + QStringLiteral(" locally first...");
+    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("Looking for ") + fileUrlText(path)
+            + QStringLiteral(" locally first...");
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
@@ -160,8 +157,9 @@ void TextToSpeech::preloadExternalSound(const QString &text, const QString &loca
 {
     if (isVoiceAvailable(locale))
         return;
-    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExternalSound >> attempting to preload sound in Italian") +
-                   QStringLiteral(" (it from external TTS service.");
+    qCDebug(lcSpeech).noquote() << prefix
+            + QStringLiteral("preloadExternalSound >> attempting to preload sound in Italian")
+            + QStringLiteral(" (it from external TTS service.");
     if (!externalLocales().contains(locale))
         return;
     const QString path = clipPath(text);
@@ -169,15 +167,15 @@ void TextToSpeech::preloadExternalSound(const QString &text, const QString &loca
         qCWarning(lcSpeech).noquote() << prefix + QStringLiteral("there is no folder for clips");
         return;
     }
-    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExternalSound >> Looking for ") + fileUrlText(path) +
-                   QStringLiteral(" locally first...");
+    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExternalSound >> Looking for ") + fileUrlText(path)
+            + QStringLiteral(" locally first...");
     if (QFileInfo(path).isFile()) {
-        qCDebug(lcSpeech).noquote() << prefix +
-                       QStringLiteral("preloadExternalSound >> The file already exists at path - not proceeding");
+        qCDebug(lcSpeech).noquote() << prefix
+                + QStringLiteral("preloadExternalSound >> The file already exists at path - not proceeding");
         return;
     }
-    qCDebug(lcSpeech).noquote() << prefix +
-                   QStringLiteral("preloadExternalSound >> Can't locate the file locally. Let's check online.");
+    qCDebug(lcSpeech).noquote() << prefix
+            + QStringLiteral("preloadExternalSound >> Can't locate the file locally. Let's check online.");
     startFetch(text, locale, true);
 }
 
@@ -191,9 +189,8 @@ void TextToSpeech::startFetch(const QString &text, const QString &locale, bool p
         return;
     }
     const QString clipName = clipFileName(text);
-    loadSound(request, [this, clipName, preload](const ClipFetcher::Result &result) {
-        soundUrlAnswered(result, clipName, preload);
-    });
+    loadSound(request,
+        [this, clipName, preload](const ClipFetcher::Result &result) { soundUrlAnswered(result, clipName, preload); });
 }
 
 void TextToSpeech::loadSound(const QUrl &request, ResponseHandler handler)

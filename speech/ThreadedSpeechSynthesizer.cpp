@@ -13,7 +13,6 @@
 
 namespace {
 
-
 // Threads whose engine never answered are left running rather than waited for at exit. They
 // stay reachable from here: they cannot be destroyed while they run.
 struct LeftBehind
@@ -39,12 +38,12 @@ LeftBehind &leftBehind()
 }
 
 ThreadedSpeechSynthesizer::ThreadedSpeechSynthesizer(Factory factory, MainQueue &queue, int stallMs)
-    : queue_(queue),
-      stallMs_(stallMs),
-      state_(std::make_shared<State>()),
-      thread_(new QThread),
-      worker_(new QObject),
-      engine_(std::make_shared<std::unique_ptr<SpeechSynthesizer>>())
+    : queue_(queue)
+    , stallMs_(stallMs)
+    , state_(std::make_shared<State>())
+    , thread_(new QThread)
+    , worker_(new QObject)
+    , engine_(std::make_shared<std::unique_ptr<SpeechSynthesizer>>())
 {
     thread_->setObjectName(QStringLiteral("speech"));
     worker_->moveToThread(thread_);
@@ -64,13 +63,14 @@ ThreadedSpeechSynthesizer::ThreadedSpeechSynthesizer(Factory factory, MainQueue 
     });
     auto voices = std::make_shared<QStringList>();
     post([voices](SpeechSynthesizer &engine) { *voices = engine.voiceLanguages(); },
-         [voices](State &state) { state.voices = *voices; });
+        [voices](State &state) { state.voices = *voices; });
 }
 
 ThreadedSpeechSynthesizer::~ThreadedSpeechSynthesizer()
 {
     // The engine goes on its own thread, then the thread ends.
-    QMetaObject::invokeMethod(worker_, [engine = engine_] { engine->reset(); }, Qt::QueuedConnection);
+    QMetaObject::invokeMethod(
+        worker_, [engine = engine_] { engine->reset(); }, Qt::QueuedConnection);
     thread_->quit();
     if (thread_->wait(closeWaitMs)) {
         delete worker_;
@@ -85,10 +85,12 @@ ThreadedSpeechSynthesizer::~ThreadedSpeechSynthesizer()
 
 void ThreadedSpeechSynthesizer::post(Call call, std::function<void(State &)> answer)
 {
-    run([engine = engine_, call = std::move(call)] {
-        if (*engine)
-            call(**engine);
-    }, std::move(answer));
+    run(
+        [engine = engine_, call = std::move(call)] {
+            if (*engine)
+                call(**engine);
+        },
+        std::move(answer));
 }
 
 void ThreadedSpeechSynthesizer::run(std::function<void()> work, std::function<void(State &)> answer)

@@ -21,6 +21,8 @@ packages=(
   libgl1-mesa-dri xvfb xauth fonts-noto-color-emoji fontconfig
   # fuzzing: clang and its libFuzzer and sanitizer runtimes
   clang libclang-rt-14-dev
+  # the layout check of the C++ sources
+  clang-format
   # desktop install checks, sound recipe, tools
   desktop-file-utils appstream sox lame python3
 )

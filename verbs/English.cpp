@@ -6,17 +6,14 @@ namespace {
 
 const QStringList doublingFinals{"b", "g", "l", "m", "n", "p", "s", "t"};
 const QStringList vowelPairs{"ea", "ee", "oa", "ai", "oi", "ou", "io"};
-const QStringList simplePastExceptions{"open",     "lighten", "develop", "listen", "happen",
-                                       "iron",     "threaten", "awaken", "loosen", "abandon",
-                                       "ruin",     "visit",   "glisten", "exit"};
-const QStringList ingExceptions{"open",   "lighten", "develop", "listen",  "happen",
-                                "iron",   "threaten", "awaken", "loosen",  "exit",
-                                "visit",  "abandon", "ruin",    "glisten", "sharpen"};
+const QStringList simplePastExceptions{"open", "lighten", "develop", "listen", "happen", "iron", "threaten", "awaken",
+    "loosen", "abandon", "ruin", "visit", "glisten", "exit"};
+const QStringList ingExceptions{"open", "lighten", "develop", "listen", "happen", "iron", "threaten", "awaken",
+    "loosen", "exit", "visit", "abandon", "ruin", "glisten", "sharpen"};
 // Heads stressed on a last syllable in -r double it: "preferring", "occurred".
-const QStringList stressedFinalR{"prefer", "refer", "occur",  "transfer", "confer", "infer",
-                                 "deter",  "recur", "incur",  "concur",   "defer"};
-const QStringList complementPhrases{"be late",  "be thirsty", "be hungry",
-                                    "be sorry", "be dizzy",   "be unjust"};
+const QStringList stressedFinalR{
+    "prefer", "refer", "occur", "transfer", "confer", "infer", "deter", "recur", "incur", "concur", "defer"};
+const QStringList complementPhrases{"be late", "be thirsty", "be hungry", "be sorry", "be dizzy", "be unjust"};
 const QStringList perfectAuxiliaries{"have", "have", "has", "have", "have", "have"};
 
 // The head word of an infinitive with its last two characters; a missing character reads as "",
@@ -32,7 +29,10 @@ struct Head
         penult = word.size() >= 2 ? word.mid(word.size() - 2, 1) : QString();
     }
 
-    [[nodiscard]] QString withoutLast(qsizetype count) const { return word.left(std::max<qsizetype>(0, word.size() - count)); }
+    [[nodiscard]] QString withoutLast(qsizetype count) const
+    {
+        return word.left(std::max<qsizetype>(0, word.size() - count));
+    }
 
     // The final consonant doubles before -ed and -ing: "stop" gives "stopped", "travel" "travelled".
     [[nodiscard]] bool doublesLast(const QStringList &exceptions) const
@@ -43,7 +43,7 @@ struct Head
             return false;
         const QString beforeLast = word.mid(word.size() - 3, 2);
         return doublingFinals.contains(last) && !vowelPairs.contains(beforeLast) && isVowel(penult) && !isVowel(last)
-               && !exceptions.contains(word);
+            && !exceptions.contains(word);
     }
 
     static bool isVowel(const QString &letter) { return English::vowels().contains(letter); }
@@ -182,12 +182,13 @@ QStringList English::presentRenderings(const QString &infinitive, const QStringL
     else if (head.last == u"y" && !Head::isVowel(head.penult))
         thirdPerson = head.withoutLast(1) + u"ies";
     else if (head.last == u"o" || head.last == u"x" || head.word.endsWith(u"sh") || head.word.endsWith(u"ss")
-             || head.word.endsWith(u"ch"))
+        || head.word.endsWith(u"ch"))
         thirdPerson = head.word + u"es";
     else
         thirdPerson = head.word + u's';
 
-    const bool modal = infinitive == u"can" || infinitive == u"shall" || infinitive == u"must" || infinitive == u"should";
+    const bool modal =
+        infinitive == u"can" || infinitive == u"shall" || infinitive == u"must" || infinitive == u"should";
     QStringList renderings;
     renderings.reserve(pronouns.size());
     for (qsizetype slot = 0; slot < pronouns.size(); ++slot) {
@@ -297,6 +298,6 @@ QString English::imperativeGloss(const QString &infinitive)
 QStringList English::imperativeRenderings(const QString &infinitive)
 {
     const QString command = imperativeGloss(infinitive);
-    return {QString(),           command,          command + u" (formal)", u"let's " + command,
-            command + u" (pl.)", command + u" (formal pl.)"};
+    return {QString(), command, command + u" (formal)", u"let's " + command, command + u" (pl.)",
+        command + u" (formal pl.)"};
 }

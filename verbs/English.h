@@ -26,14 +26,13 @@ public:
     [[nodiscard]] static QStringList conditionalRenderings(const QString &infinitive, const QStringList &pronouns);
     // Empty unless given exactly six pronouns.
     [[nodiscard]] static QStringList perfectRenderings(const QString &pastParticiple, const QStringList &pronouns);
-    [[nodiscard]] static QStringList futurePerfectRenderings(const QString &pastParticiple,
-                                                             const QStringList &pronouns);
-    [[nodiscard]] static QStringList conditionalPerfectRenderings(const QString &pastParticiple,
-                                                                  const QStringList &pronouns);
-    [[nodiscard]] static QStringList presentSubjunctiveRenderings(const QString &infinitive,
-                                                                  const QStringList &pronouns);
-    [[nodiscard]] static QStringList pastSubjunctiveRenderings(const QString &infinitive,
-                                                               const QStringList &pronouns);
+    [[nodiscard]] static QStringList futurePerfectRenderings(
+        const QString &pastParticiple, const QStringList &pronouns);
+    [[nodiscard]] static QStringList conditionalPerfectRenderings(
+        const QString &pastParticiple, const QStringList &pronouns);
+    [[nodiscard]] static QStringList presentSubjunctiveRenderings(
+        const QString &infinitive, const QStringList &pronouns);
+    [[nodiscard]] static QStringList pastSubjunctiveRenderings(const QString &infinitive, const QStringList &pronouns);
 
     // The command an imperative table is titled with: "speak!".
     [[nodiscard]] static QString imperativeGloss(const QString &infinitive);

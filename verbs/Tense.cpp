@@ -26,7 +26,7 @@ QStringList pluperfectRenderings(const QString &participle, const QStringList &p
 }
 
 Tense simple(QString name, QString title, QString code, int drillRank, QStringList (*forms)(const Verb &),
-             QStringList (*english)(Verb &, const QStringList &))
+    QStringList (*english)(Verb &, const QStringList &))
 {
     Tense tense;
     tense.name = std::move(name);
@@ -39,7 +39,7 @@ Tense simple(QString name, QString title, QString code, int drillRank, QStringLi
 }
 
 Tense compound(QString name, QString title, QString code, int drillRank, const QStringList &avere,
-               const QStringList &essere, QStringList (*english)(Verb &, const QStringList &))
+    const QStringList &essere, QStringList (*english)(Verb &, const QStringList &))
 {
     Tense tense;
     tense.name = std::move(name);
@@ -56,34 +56,45 @@ QList<Tense> makeTenses()
 {
     using V = Verb;
     QList<Tense> tenses{
-        simple("Present", "Present Tense", "PRES", 0, [](const V &v) { return v.presentForms(); },
-               [](V &v, const QStringList &p) { return English::presentRenderings(v.englishInfinitive, p); }),
-        simple("Imperfect", "Imperfect", "IMP", 1, [](const V &v) { return v.imperfectForms(); },
-               [](V &v, const QStringList &p) { return v.englishImperfect(p); }),
-        simple("Past Historic", "Past Historic", "PASTHIST", 2, [](const V &v) { return v.pastHistoricForms(); },
-               [](V &v, const QStringList &p) { return English::pastHistoricRenderings(v.englishSimplePastOrDerived(), p); }),
+        simple(
+            "Present", "Present Tense", "PRES", 0, [](const V &v) { return v.presentForms(); },
+            [](V &v, const QStringList &p) { return English::presentRenderings(v.englishInfinitive, p); }),
+        simple(
+            "Imperfect", "Imperfect", "IMP", 1, [](const V &v) { return v.imperfectForms(); },
+            [](V &v, const QStringList &p) { return v.englishImperfect(p); }),
+        simple(
+            "Past Historic", "Past Historic", "PASTHIST", 2, [](const V &v) { return v.pastHistoricForms(); },
+            [](V &v, const QStringList &p) {
+                return English::pastHistoricRenderings(v.englishSimplePastOrDerived(), p);
+            }),
         compound("Perfect", "Perfect Tense", "PERF", 5, averePresent, esserePresent,
-                 [](V &v, const QStringList &p) { return English::perfectRenderings(v.englishPastParticipleOrDerived(), p); }),
+            [](V &v, const QStringList &p) {
+                return English::perfectRenderings(v.englishPastParticipleOrDerived(), p);
+            }),
         compound("Pluperfect", "Pluperfect Tense", "PLUP", 8, averePast, esserePast,
-                 [](V &v, const QStringList &p) { return pluperfectRenderings(v.englishPastParticipleOrDerived(), p); }),
-        simple("Future", "Future Tense", "FUT", 3, [](const V &v) { return v.futureForms(); },
-               [](V &v, const QStringList &p) { return English::futureRenderings(v.englishInfinitive, p); }),
+            [](V &v, const QStringList &p) { return pluperfectRenderings(v.englishPastParticipleOrDerived(), p); }),
+        simple(
+            "Future", "Future Tense", "FUT", 3, [](const V &v) { return v.futureForms(); },
+            [](V &v, const QStringList &p) { return English::futureRenderings(v.englishInfinitive, p); }),
         compound("Future Perfect", "Future Perfect Tense", "FUT|PERF", 6, avereFuture, essereFuture,
-                 [](V &v, const QStringList &p) {
-                     return English::futurePerfectRenderings(v.englishPastParticipleOrDerived(), p);
-                 }),
-        simple("Conditional", "Conditional Mood", "COND", 4, [](const V &v) { return v.conditionalForms(); },
-               [](V &v, const QStringList &p) { return English::conditionalRenderings(v.englishInfinitive, p); }),
+            [](V &v, const QStringList &p) {
+                return English::futurePerfectRenderings(v.englishPastParticipleOrDerived(), p);
+            }),
+        simple(
+            "Conditional", "Conditional Mood", "COND", 4, [](const V &v) { return v.conditionalForms(); },
+            [](V &v, const QStringList &p) { return English::conditionalRenderings(v.englishInfinitive, p); }),
         compound("Conditional Perfect", "Conditional Perfect Tense", "COND|PERF", 7, avereConditional,
-                 essereConditional,
-                 [](V &v, const QStringList &p) {
-                     return English::conditionalPerfectRenderings(v.englishPastParticipleOrDerived(), p);
-                 }),
-        simple("Present Subjunctive", "Present Subjunctive", "SUBJ|PRES", 9,
-               [](const V &v) { return v.presentSubjunctiveForms(); },
-               [](V &v, const QStringList &p) { return English::presentSubjunctiveRenderings(v.englishInfinitive, p); }),
-        simple("Past Subjunctive", "Past Subjunctive", "SUBJ|IMP", 10, [](const V &v) { return v.pastSubjunctiveForms(); },
-               [](V &v, const QStringList &p) { return English::pastSubjunctiveRenderings(v.englishInfinitive, p); }),
+            essereConditional,
+            [](V &v, const QStringList &p) {
+                return English::conditionalPerfectRenderings(v.englishPastParticipleOrDerived(), p);
+            }),
+        simple(
+            "Present Subjunctive", "Present Subjunctive", "SUBJ|PRES", 9,
+            [](const V &v) { return v.presentSubjunctiveForms(); },
+            [](V &v, const QStringList &p) { return English::presentSubjunctiveRenderings(v.englishInfinitive, p); }),
+        simple(
+            "Past Subjunctive", "Past Subjunctive", "SUBJ|IMP", 10, [](const V &v) { return v.pastSubjunctiveForms(); },
+            [](V &v, const QStringList &p) { return English::pastSubjunctiveRenderings(v.englishInfinitive, p); }),
     };
     tenses.first().onByDefault = true;
     tenses.first().drilledWhenNoneOn = true;

@@ -11,7 +11,6 @@
 
 namespace {
 
-
 QString withoutBars(QString text)
 {
     return text.remove(u'|');
@@ -36,10 +35,11 @@ bool tenseSwitchedOn(const QList<TenseSetting *> &settings, const QString &name)
     return false;
 }
 
-
 }
 
-Verb::Verb(QObject *parent) : QObject(parent) {}
+Verb::Verb(QObject *parent)
+    : QObject(parent)
+{}
 
 void Verb::setLearnt(bool learnt)
 {
@@ -145,7 +145,8 @@ QStringList Verb::compoundForms(const QStringList &avere, const QStringList &ess
 bool Verb::hasImperative() const
 {
     readPackedTenses();
-    return std::any_of(imperativeTense.begin(), imperativeTense.end(), [](const QString &form) { return !form.isEmpty(); });
+    return std::any_of(
+        imperativeTense.begin(), imperativeTense.end(), [](const QString &form) { return !form.isEmpty(); });
 }
 
 QStringList Verb::imperativeForms() const
@@ -175,14 +176,15 @@ QString Verb::englishPastParticipleOrDerived()
 Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool english)
 {
     const bool impersonalLike = isImpersonalLike();
-    const bool noTenseOn = std::none_of(settings.begin(), settings.end(), [](const TenseSetting *s) { return s->status(); });
+    const bool noTenseOn =
+        std::none_of(settings.begin(), settings.end(), [](const TenseSetting *s) { return s->status(); });
     const QStringList &englishPronouns = pronounsEnglish;
 
     QStringList texts;
     QStringList codes;
     for (const Tense *tense : Tense::inDrillOrder()) {
         const bool drilled = tenseSwitchedOn(settings, tense->name) || (impersonalLike && tense->drilledWhenImpersonal)
-                             || (noTenseOn && tense->drilledWhenNoneOn);
+            || (noTenseOn && tense->drilledWhenNoneOn);
         if (!drilled)
             continue;
         const QStringList tenseTexts = english ? tense->english(*this, englishPronouns) : tense->formsOf(*this);
@@ -223,7 +225,7 @@ QList<Conjugation> Verb::conjugationTables()
 
     enum class RowKind { simple, compound, imperative };
     auto table = [this](const QString &title, const QString &gloss, const QStringList &forms,
-                        const QStringList &translations, RowKind kind) {
+                     const QStringList &translations, RowKind kind) {
         Conjugation conjugation;
         conjugation.title = title;
         conjugation.gloss = gloss;
@@ -268,7 +270,7 @@ QList<Conjugation> Verb::conjugationTables()
     QList<Conjugation> tables{participleTable};
     for (const Tense &tense : Tense::all()) {
         tables.append(table(tense.title, glossOf(tense.english(*this, blanks)), tense.formsOf(*this),
-                            tense.english(*this, english), tense.isSimple() ? RowKind::simple : RowKind::compound));
+            tense.english(*this, english), tense.isSimple() ? RowKind::simple : RowKind::compound));
     }
 
     if (isImpersonalLike()) {
@@ -284,7 +286,7 @@ QList<Conjugation> Verb::conjugationTables()
         }
     } else if (hasImperative()) {
         tables.append(table(QStringLiteral("Imperative"), English::imperativeGloss(englishInfinitive),
-                            imperativeForms(), English::imperativeRenderings(englishInfinitive), RowKind::imperative));
+            imperativeForms(), English::imperativeRenderings(englishInfinitive), RowKind::imperative));
     }
     return tables;
 }

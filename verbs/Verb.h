@@ -141,11 +141,11 @@ private:
     struct DefaultLists
     {
         QStringList pronouns{QStringLiteral("io"), QStringLiteral("tu"), QStringLiteral("lui/lei"),
-                             QStringLiteral("noi"), QStringLiteral("voi"), QStringLiteral("loro")};
+            QStringLiteral("noi"), QStringLiteral("voi"), QStringLiteral("loro")};
         QStringList pronounsEnglish{QStringLiteral("I"), QStringLiteral("you (sng.)"), QStringLiteral("he/she"),
-                                    QStringLiteral("we"), QStringLiteral("you (pl.)"), QStringLiteral("they")};
+            QStringLiteral("we"), QStringLiteral("you (pl.)"), QStringLiteral("they")};
         QStringList reflexivePronouns{QStringLiteral("mi"), QStringLiteral("ti"), QStringLiteral("si"),
-                                      QStringLiteral("ci"), QStringLiteral("vi"), QStringLiteral("si")};
+            QStringLiteral("ci"), QStringLiteral("vi"), QStringLiteral("si")};
         QStringList sensitiveTopics{QStringLiteral("morire")};
         QStringList moreSenseAsImpersonalVerbs{QStringLiteral("bedeuten"), QStringLiteral("geschehen")};
     };

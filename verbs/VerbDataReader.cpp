@@ -3,7 +3,6 @@
 #include "platform/Logging.h"
 #include "verbs/Verb.h"
 
-
 namespace {
 
 const QStringList tenseElements{"ind_pres", "imp", "pret", "fut", "cond", "sub_pres", "sub_imp", "imperative"};
@@ -11,7 +10,9 @@ const QStringList personElements{"fps", "sps", "tps", "fpp", "spp", "tpp"};
 
 }
 
-VerbDataReader::VerbDataReader(VerbSink onVerb) : onVerb_(std::move(onVerb)) {}
+VerbDataReader::VerbDataReader(VerbSink onVerb)
+    : onVerb_(std::move(onVerb))
+{}
 
 VerbDataReader::~VerbDataReader() = default;
 
@@ -118,7 +119,8 @@ bool VerbDataReader::storeTense(const QString &name)
     Verb &verb = *currentVerb_;
     if (name == u"ind_pres") {
         verb.presentTense = currentConjugation_;
-        qCDebug(lcVerbs).noquote() << u"current verb ind pres " + verb.infinitive + u", " + Logging::quotedList(currentConjugation_);
+        qCDebug(lcVerbs).noquote() << u"current verb ind pres " + verb.infinitive + u", "
+                + Logging::quotedList(currentConjugation_);
     } else if (name == u"imp")
         verb.imperfectTense = currentConjugation_;
     else if (name == u"pret")

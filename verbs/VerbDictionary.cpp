@@ -13,10 +13,10 @@
 #include <QFile>
 
 VerbDictionary::VerbDictionary(Sources sources)
-    : sources_(std::move(sources)),
-      tenseSettings_(sources_.tenses),
-      languageSettings_(sources_.languages),
-      blankVerb_(new Verb(this))
+    : sources_(std::move(sources))
+    , tenseSettings_(sources_.tenses)
+    , languageSettings_(sources_.languages)
+    , blankVerb_(new Verb(this))
 {
     readFile();
 }
@@ -76,7 +76,7 @@ void VerbDictionary::sortVerbs(QList<Verb *> &verbs)
 {
     const Collation &italian = Collation::italian();
     std::stable_sort(verbs.begin(), verbs.end(),
-                     [&italian](const Verb *a, const Verb *b) { return italian.lessThan(a->infinitive, b->infinitive); });
+        [&italian](const Verb *a, const Verb *b) { return italian.lessThan(a->infinitive, b->infinitive); });
 }
 
 void VerbDictionary::finishReading()
@@ -111,8 +111,8 @@ void VerbDictionary::loadLearntAndTenseFlags()
 
 int VerbDictionary::enabledTenseCount() const
 {
-    return int(std::count_if(tenseSettings_.begin(), tenseSettings_.end(),
-                             [](const TenseSetting *setting) { return setting->status(); }));
+    return int(std::count_if(
+        tenseSettings_.begin(), tenseSettings_.end(), [](const TenseSetting *setting) { return setting->status(); }));
 }
 
 QStringList VerbDictionary::verbSetNames() const
@@ -125,7 +125,8 @@ QStringList VerbDictionary::verbSetNames() const
         }
     }
     names.append(allVerbs);
-    std::sort(names.begin(), names.end(), [](const QString &a, const QString &b) { return QString::compare(a, b) < 0; });
+    std::sort(
+        names.begin(), names.end(), [](const QString &a, const QString &b) { return QString::compare(a, b) < 0; });
     if (!learntVerbs().isEmpty())
         names.append(learntVerbsName);
     return names;
@@ -135,9 +136,9 @@ QList<Verb *> VerbDictionary::verbsInSet(const QString &name) const
 {
     QList<Verb *> result;
     for (Verb *verb : verbs_) {
-        const bool member = name == allVerbs         ? eligibleForAllVerbs(verb)
-                            : name == learntVerbsName ? verb->learnt()
-                                                      : verb->tags.contains(name);
+        const bool member = name == allVerbs ? eligibleForAllVerbs(verb)
+            : name == learntVerbsName        ? verb->learnt()
+                                             : verb->tags.contains(name);
         if (member)
             result.append(verb);
     }

@@ -3,8 +3,8 @@
 #include "platform/EngineObjects.h"
 
 #include <QHash>
-#include <QMap>
 #include <QList>
+#include <QMap>
 #include <QObject>
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
@@ -47,7 +47,10 @@ public:
     // Reads the verb data file of the given resources; see loaded() for the outcome.
     explicit VerbDictionary(Sources sources);
     // QML's instance: the one its engine was given (EngineObjects).
-    static VerbDictionary *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<VerbDictionary>(engine); }
+    static VerbDictionary *create(QQmlEngine *engine, QJSEngine *)
+    {
+        return EngineObjects::take<VerbDictionary>(engine);
+    }
     ~VerbDictionary() override;
 
     [[nodiscard]] const QList<Verb *> &verbs() const { return verbs_; }

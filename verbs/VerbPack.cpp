@@ -18,8 +18,7 @@ constexpr qsizetype headerWords = 4;
 
 }
 
-template <typename Visitor>
-void VerbPack::fields(Verb &verb, Visitor &visit)
+template <typename Visitor> void VerbPack::fields(Verb &verb, Visitor &visit)
 {
     visit(verb.key);
     visit(verb.infinitive);
@@ -38,8 +37,7 @@ void VerbPack::fields(Verb &verb, Visitor &visit)
     visit(verb.stative);
 }
 
-template <typename Visitor>
-void VerbPack::tenses(Verb &verb, Visitor &visit)
+template <typename Visitor> void VerbPack::tenses(Verb &verb, Visitor &visit)
 {
     visit(verb.presentTense);
     visit(verb.imperfectTense);
@@ -91,9 +89,12 @@ class VerbPack::Reader
 {
 public:
     Reader(const VerbPackSource &source, qsizetype at = 0)
-        : words_(source.words), wordCount_(source.wordCount), pool_(source.pool), poolSize_(source.poolSize), at_(at)
-    {
-    }
+        : words_(source.words)
+        , wordCount_(source.wordCount)
+        , pool_(source.pool)
+        , poolSize_(source.poolSize)
+        , at_(at)
+    {}
 
     void operator()(bool &value) { value = next() != 0; }
     void operator()(QString &text)
@@ -175,17 +176,17 @@ QList<Verb *> VerbPack::unpack(QByteArrayView data, QObject *parent, bool *ok)
     *ok = false;
     const auto *words = reinterpret_cast<const quint32 *>(data.data());
     // Texts are referred to in place, so the pool must be read as host-order, aligned UTF-16.
-    if (QSysInfo::ByteOrder != QSysInfo::LittleEndian || data.size() < headerWords * 4 ||
-        reinterpret_cast<quintptr>(words) % alignof(quint32) != 0 || words[0] != packMagic || words[1] != packVersion)
+    if (QSysInfo::ByteOrder != QSysInfo::LittleEndian || data.size() < headerWords * 4
+        || reinterpret_cast<quintptr>(words) % alignof(quint32) != 0 || words[0] != packMagic
+        || words[1] != packVersion)
         return {};
     const qsizetype verbCount = words[2];
     const qsizetype recordWords = words[3];
     const qsizetype poolBytes = data.size() - (headerWords + recordWords) * 4;
     if (recordWords > data.size() / 4 || poolBytes < 0 || poolBytes % 2 != 0)
         return {};
-    const auto source = std::make_shared<const VerbPackSource>(VerbPackSource{
-        words + headerWords, recordWords, reinterpret_cast<const char16_t *>(words + headerWords + recordWords),
-        poolBytes / 2});
+    const auto source = std::make_shared<const VerbPackSource>(VerbPackSource{words + headerWords, recordWords,
+        reinterpret_cast<const char16_t *>(words + headerWords + recordWords), poolBytes / 2});
     Reader reader(*source);
     QList<Verb *> verbs;
     verbs.reserve(verbCount);
@@ -226,8 +227,8 @@ QByteArrayView VerbPack::retain(const QString &path)
         return *found;
     const QResource resource(path);
     // An uncompressed resource is already in memory for the whole process.
-    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression &&
-        reinterpret_cast<quintptr>(resource.data()) % alignof(quint32) == 0)
+    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression
+        && reinterpret_cast<quintptr>(resource.data()) % alignof(quint32) == 0)
         return QByteArrayView(resource.data(), resource.size());
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly))

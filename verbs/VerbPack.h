@@ -41,10 +41,8 @@ public:
     static void readTenses(Verb &verb);
 
 private:
-    template <typename Visitor>
-    static void fields(Verb &verb, Visitor &visit);
-    template <typename Visitor>
-    static void tenses(Verb &verb, Visitor &visit);
+    template <typename Visitor> static void fields(Verb &verb, Visitor &visit);
+    template <typename Visitor> static void tenses(Verb &verb, Visitor &visit);
 
     class Writer;
     class Reader;

@@ -15,7 +15,8 @@
 #include <numeric>
 
 ConjQuiz::ConjQuiz(const GameContext &context, QObject *parent)
-    : LearningGame(context, parent), verbDictionary_(context.verbs.verbs())
+    : LearningGame(context, parent)
+    , verbDictionary_(context.verbs.verbs())
 {
     setGameName(QStringLiteral("Conjugation Quiz"));
     setMessage(QStringLiteral("For each of the ten verbs, click the correct translation for the English prompt "
@@ -151,7 +152,7 @@ void ConjQuiz::setupTurn()
     qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> answer is " + stripped.answer;
     auto alreadyOffered = [&answers](const QString &text) {
         return std::any_of(answers.begin(), answers.end(),
-                           [&text](const ConjugationQuizAnswer *answer) { return answer->text() == text; });
+            [&text](const ConjugationQuizAnswer *answer) { return answer->text() == text; });
     };
 
     if (difficultyLevel() != LearningGameDifficultyLevel::easy && random.uniform(0, 9) > 7) {
@@ -214,7 +215,8 @@ QString ConjQuiz::decoyFromAnotherVerb(qsizetype index, const QStringList &candi
     if (decoyForms.isEmpty())
         return {};
     const qsizetype own = partsOf(currentVerb(), false).texts.size();
-    const QString form = decoyForms.size() == own ? decoyForms.at(index) : decoyForms.at(random.index(decoyForms.size()));
+    const QString form =
+        decoyForms.size() == own ? decoyForms.at(index) : decoyForms.at(random.index(decoyForms.size()));
     return removePronouns(form, candidates).answer;
 }
 
@@ -238,10 +240,9 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
     setAnswers(correctAnswersTotal_, answersTotal_ + 1);
     Verb *verb = currentVerb();
     TextToSpeech &speech = context().speech;
-    const bool right =
-        answer->correct()
+    const bool right = answer->correct()
         && std::any_of(currentQuestion_.alts.begin(), currentQuestion_.alts.end(),
-                       [answer](const ConjugationQuizAnswer *alt) { return alt->sameAnswer(*answer); });
+            [answer](const ConjugationQuizAnswer *alt) { return alt->sameAnswer(*answer); });
     context().mistakes.record(verb->key, currentQuestion_.tags.join(u'|'), answer->text(), right);
     if (!right) {
         speech.speak(QStringLiteral("non!"), verb->locale);
@@ -301,19 +302,18 @@ void ConjQuiz::showFinalMessage()
     const std::array<QString, accuracyBandCount> closings{
         QStringLiteral("Your accuracy was 100% - fantastic work!"),
         QString(u"Your accuracy was " + score + u"%. Great work. Can you go for the 100 next time?"),
-        QString(u"Your accuracy score of " + score
-                + u"% is pretty good, too. Can you edge into the nineties next time?"),
+        QString(
+            u"Your accuracy score of " + score + u"% is pretty good, too. Can you edge into the nineties next time?"),
         QString(u"A solid " + score + u"% accuracy too. Try to break 80% on your next go!"),
-        QString(u"Your accuracy score is " + score
-                + u"%. Not bad. Let's work on pushing that higher next time!"),
+        QString(u"Your accuracy score is " + score + u"%. Not bad. Let's work on pushing that higher next time!"),
         QString(u"You tapped with an accuracy of " + score
-                + u"%. A good attempt - try to nudge that a little higher on your next go!"),
+            + u"%. A good attempt - try to nudge that a little higher on your next go!"),
         QString(u"Your accuracy was " + score
-                + u"%. Take your time with the questions and try to hit that 50% threshold on your next attempt."),
+            + u"%. Take your time with the questions and try to hit that 50% threshold on your next attempt."),
     };
     setGameState(stateForAccuracy(a));
     setMessage(u"Well done! You worked through all " + QString::number(verbsPerPlay_) + u" questions. "
-               + closings.at(accuracyBand(a)));
+        + closings.at(accuracyBand(a)));
 }
 
 void ConjQuiz::setTimeElapsed(double value)

@@ -6,8 +6,8 @@
 #include <QMetaType>
 #include <QString>
 #include <QStringList>
-#include <QtQml/qqmlregistration.h>
 #include <QUuid>
+#include <QtQml/qqmlregistration.h>
 
 // The question on screen in the conjugation quiz: the English prompt, the pronoun hint, the
 // right Italian form and the shuffled answer buttons.

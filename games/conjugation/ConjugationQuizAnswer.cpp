@@ -1,9 +1,11 @@
 #include "games/conjugation/ConjugationQuizAnswer.h"
 
 ConjugationQuizAnswer::ConjugationQuizAnswer(QString text, bool correct, QObject *parent)
-    : QObject(parent), text_(std::move(text)), correct_(correct), speakText_(text_)
-{
-}
+    : QObject(parent)
+    , text_(std::move(text))
+    , correct_(correct)
+    , speakText_(text_)
+{}
 
 void ConjugationQuizAnswer::setStatus(AnswerStatus status)
 {

@@ -32,7 +32,8 @@ const QStringList &defaultPronouns()
 }
 
 GapFill::GapFill(const GameContext &context, QObject *parent)
-    : LearningGame(context, parent), currentGapFillTurn_(new GapFillTurn(this))
+    : LearningGame(context, parent)
+    , currentGapFillTurn_(new GapFillTurn(this))
 {
     setGameName(QStringLiteral("Gapfill"));
     setMessage(QStringLiteral("Fill in the gaps in each of the conjugated verb sentences."));
@@ -127,8 +128,8 @@ void GapFill::setupTurn()
     QList<Item> items = spellableItems(verb);
     if (items.isEmpty())
         return;
-    std::stable_sort(items.begin(), items.end(),
-                     [](const Item &a, const Item &b) { return a.italian.size() < b.italian.size(); });
+    std::stable_sort(
+        items.begin(), items.end(), [](const Item &a, const Item &b) { return a.italian.size() < b.italian.size(); });
     const qsizetype n = items.size();
     const qsizetype third = n / 3;
     Random &random = context().random;
@@ -232,8 +233,8 @@ void GapFill::letterTapped(const QString &letter)
     setClicks(correctClicks_, totalClicks_ + 1);
     context().sounds.playSound(QStringLiteral("wrong"));
     markKeys(tapped, AnswerStatus::incorrect);
-    context().mistakes.record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'),
-                                           phrase.left(currentLetter_) + tapped, false);
+    context().mistakes.record(
+        currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase.left(currentLetter_) + tapped, false);
     if (wrongThisTurnCount_ < maxNegativePenaltyPerTurn_) {
         context().progress.addPoints(currentVerb()->key, -1);
         wrongThisTurnCount_ += 1;
@@ -300,21 +301,19 @@ void GapFill::showFinalMessage()
     const QString score = QString::number(a);
     const std::array<QString, accuracyBandCount> closings{
         QStringLiteral("Your accuracy was 100% - that's phenomenal!"),
-        QString(u"Your accuracy was " + score
-                + u"%. Really excellent work. Can you go for the 100 next time?"),
+        QString(u"Your accuracy was " + score + u"%. Really excellent work. Can you go for the 100 next time?"),
         QString(u"Your accuracy score of " + score
-                + u"% is a great achievement, too. Can you edge into the nineties next time?"),
+            + u"% is a great achievement, too. Can you edge into the nineties next time?"),
         QString(u"A solid " + score + u"% accuracy too. Try to break 80% on your next go!"),
-        QString(u"Your accuracy score is " + score
-                + u"%. Not bad. Let's work on pushing that higher next time!"),
+        QString(u"Your accuracy score is " + score + u"%. Not bad. Let's work on pushing that higher next time!"),
         QString(u"You achieved an accuracy of " + score
-                + u"%. A very decent attempt - try to nudge that a little higher on your next go!"),
+            + u"%. A very decent attempt - try to nudge that a little higher on your next go!"),
         QString(u"Your spelling accuracy was " + score
-                + u"%. Take your time with each question and try to hit that 50% threshold on your next attempt."),
+            + u"%. Take your time with each question and try to hit that 50% threshold on your next attempt."),
     };
     setGameState(stateForAccuracy(a));
     setMessage(u"Well done! You worked through all " + QString::number(questionsPerGame_) + u" spellings. "
-               + closings.at(accuracyBand(a)));
+        + closings.at(accuracyBand(a)));
     setInPlay(false);
 }
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "games/AnswerStatus.h"
 #include "games/LearningGame.h"
 #include "games/gapfill/GapFillKeyboardKey.h"
 #include "games/gapfill/GapFillTurn.h"
-#include "games/AnswerStatus.h"
 #include "verbs/Verb.h"
 
 #include <QList>

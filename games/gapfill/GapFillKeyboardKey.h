@@ -19,9 +19,9 @@ class GapFillKeyboardKey : public QObject
 
 public:
     explicit GapFillKeyboardKey(QString letter, QObject *parent = nullptr)
-        : QObject(parent), letter_(std::move(letter))
-    {
-    }
+        : QObject(parent)
+        , letter_(std::move(letter))
+    {}
 
     [[nodiscard]] const QUuid &id() const { return id_; }
     [[nodiscard]] const QString &letter() const { return letter_; }

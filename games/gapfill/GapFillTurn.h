@@ -16,11 +16,15 @@ class GapFillTurn : public QObject
     Q_PROPERTY(QStringList tags READ tags NOTIFY changed)
 
 public:
-    explicit GapFillTurn(QObject *parent = nullptr) : QObject(parent) {}
+    explicit GapFillTurn(QObject *parent = nullptr)
+        : QObject(parent)
+    {}
     GapFillTurn(QString phrase, QString hint, QStringList tags, QObject *parent = nullptr)
-        : QObject(parent), phrase_(std::move(phrase)), hint_(std::move(hint)), tags_(std::move(tags))
-    {
-    }
+        : QObject(parent)
+        , phrase_(std::move(phrase))
+        , hint_(std::move(hint))
+        , tags_(std::move(tags))
+    {}
 
     [[nodiscard]] const QString &phrase() const { return phrase_; }
     [[nodiscard]] const QString &hint() const { return hint_; }

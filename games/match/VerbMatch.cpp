@@ -13,11 +13,13 @@
 
 #include <numeric>
 
-VerbMatch::VerbMatch(const GameContext &context, int verbsPerPlay, QObject *parent) : LearningGame(context, parent), verbsPerPlay_(verbsPerPlay)
+VerbMatch::VerbMatch(const GameContext &context, int verbsPerPlay, QObject *parent)
+    : LearningGame(context, parent)
+    , verbsPerPlay_(verbsPerPlay)
 {
     setGameName(QStringLiteral("Infinitive Quiz"));
-    setMessage(QStringLiteral(
-        "Tap the cards to match the verbs with their English translations. Choose a level to play!"));
+    setMessage(
+        QStringLiteral("Tap the cards to match the verbs with their English translations. Choose a level to play!"));
 }
 
 VerbMatch::~VerbMatch()
@@ -82,7 +84,7 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
     if (!card)
         return;
     const auto held = std::find_if(tappedCards_.begin(), tappedCards_.end(),
-                                   [card](const VerbMatchButton *other) { return other->sameCard(*card); });
+        [card](const VerbMatchButton *other) { return other->sameCard(*card); });
     if (held != tappedCards_.end())
         tappedCards_.erase(held);
     else
@@ -160,7 +162,8 @@ QString VerbMatch::wonMessage(qint64 elapsedMs, const QStringList &wrongPairs)
     const QString time = u"All pairs matched in " + QString::number(double(elapsedMs) / 1000.0, 'f', 1) + u" seconds";
     if (wrongPairs.isEmpty())
         return u"Great work! " + time + u", with no wrong pairs.";
-    const QString count = wrongPairs.size() == 1 ? QStringLiteral("1 wrong pair") : QString::number(wrongPairs.size()) + u" wrong pairs";
+    const QString count =
+        wrongPairs.size() == 1 ? QStringLiteral("1 wrong pair") : QString::number(wrongPairs.size()) + u" wrong pairs";
     return u"Great work! " + time + u", with " + count + u": " + wrongPairs.join(QStringLiteral("; ")) + u".";
 }
 
@@ -200,4 +203,3 @@ void VerbMatch::setButtonMessage(const QString &message)
     buttonMessage_ = message;
     emit buttonMessageChanged();
 }
-

@@ -5,8 +5,8 @@
 #include "platform/MainQueue.h"
 
 #include <QList>
-#include <QStringList>
 #include <QString>
+#include <QStringList>
 #include <QVariantList>
 
 // The card match game ("Infinitive Quiz"): each verb of the deal has a card with its Italian and

@@ -3,18 +3,17 @@
 #include "games/match/VerbMatch.h"
 #include "speech/TextToSpeech.h"
 
-VerbMatchButton::VerbMatchButton(VerbMatch *parent, Verb *verb, QString word, QString locale, int index, int tag,
-                                 bool targetLanguage)
-    : QObject(parent),
-      parent_(parent),
-      verb_(verb),
-      word_(std::move(word)),
-      locale_(std::move(locale)),
-      index_(index),
-      tag_(tag),
-      targetLanguage_(targetLanguage)
-{
-}
+VerbMatchButton::VerbMatchButton(
+    VerbMatch *parent, Verb *verb, QString word, QString locale, int index, int tag, bool targetLanguage)
+    : QObject(parent)
+    , parent_(parent)
+    , verb_(verb)
+    , word_(std::move(word))
+    , locale_(std::move(locale))
+    , index_(index)
+    , tag_(tag)
+    , targetLanguage_(targetLanguage)
+{}
 
 void VerbMatchButton::setHighlighted(bool highlighted)
 {

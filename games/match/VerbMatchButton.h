@@ -5,8 +5,8 @@
 #include <QObject>
 #include <QPointer>
 #include <QString>
-#include <QtQml/qqmlregistration.h>
 #include <QUuid>
+#include <QtQml/qqmlregistration.h>
 
 class VerbMatch;
 
@@ -29,8 +29,8 @@ class VerbMatchButton : public QObject
     Q_PROPERTY(bool isWrong READ isWrong WRITE setWrong NOTIFY isWrongChanged)
 
 public:
-    VerbMatchButton(VerbMatch *parent, Verb *verb, QString word, QString locale, int index, int tag,
-                    bool targetLanguage);
+    VerbMatchButton(
+        VerbMatch *parent, Verb *verb, QString word, QString locale, int index, int tag, bool targetLanguage);
 
     [[nodiscard]] const QUuid &id() const { return id_; }
     [[nodiscard]] VerbMatch *game() const { return parent_; }

@@ -70,9 +70,9 @@ bool anyAccepts(const QStringList &forms, const QString &typed)
 
 } // namespace
 
-MistakeClassifier::MistakeClassifier(Verb &verb) : forms_(verb)
-{
-}
+MistakeClassifier::MistakeClassifier(Verb &verb)
+    : forms_(verb)
+{}
 
 QString MistakeClassifier::describe(MistakeKind kind)
 {

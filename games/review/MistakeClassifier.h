@@ -7,7 +7,8 @@
 // the checks run from the most specific (an accent, the auxiliary, the
 // participle's ending) to the most general (one letter off), and the first that
 // holds names the mistake.
-class MistakeClassifier {
+class MistakeClassifier
+{
 public:
     explicit MistakeClassifier(Verb &verb);
 

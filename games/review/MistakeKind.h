@@ -15,7 +15,7 @@ enum class MistakeKind {
     person, // a form of the same tense for another person
     tense, // a form of the verb in another tense or mood
     stem, // an irregular stem made regular, or an irregular stem where the
-          // regular belongs
+    // regular belongs
     accent, // right but for an accent
     spelling, // one letter off
     other // none of the above

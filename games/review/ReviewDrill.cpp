@@ -2,17 +2,18 @@
 
 #include "games/review/MistakeClassifier.h"
 #include "games/review/VerbForms.h"
+#include "platform/LearnerStore.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
-#include "platform/LearnerStore.h"
 #include "progress/MistakeLog.h"
 #include "progress/ReviewSchedule.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
-ReviewDrill::ReviewDrill(const GameContext &context, QObject *parent) : QObject(parent), context_(context)
-{
-}
+ReviewDrill::ReviewDrill(const GameContext &context, QObject *parent)
+    : QObject(parent)
+    , context_(context)
+{}
 
 void ReviewDrill::start()
 {

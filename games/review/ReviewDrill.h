@@ -17,7 +17,8 @@ class Verb;
 // or chosen from four. Every answer is logged and rated in the review schedule;
 // a wrong one is followed by the right form, its English and the kind of
 // mistake.
-class ReviewDrill : public QObject {
+class ReviewDrill : public QObject
+{
     Q_OBJECT
     QML_ELEMENT
     QML_UNCREATABLE("Screens get the review drill from ScreenModels")

@@ -11,9 +11,9 @@ const QStringList subjectPronouns{"io", "tu", "lui", "lei", "noi", "voi", "loro"
 
 } // namespace
 
-VerbForms::VerbForms(Verb &verb) : verb_(verb)
-{
-}
+VerbForms::VerbForms(Verb &verb)
+    : verb_(verb)
+{}
 
 QStringList VerbForms::forms(const QString &tense) const
 {

@@ -11,7 +11,8 @@ class Verb;
 // switches say, with the rules for what counts as typing one: agreement pairs
 // such as "andato/a" accept either ending, and a leading subject pronoun is
 // ignored.
-class VerbForms {
+class VerbForms
+{
 public:
     explicit VerbForms(Verb &verb);
 

@@ -1,9 +1,10 @@
 #include "games/snap/SnapCard.h"
 
 SnapCard::SnapCard(QString text, QString correctAnswer, QObject *parent)
-    : QObject(parent), text_(std::move(text)), correctAnswer_(std::move(correctAnswer))
-{
-}
+    : QObject(parent)
+    , text_(std::move(text))
+    , correctAnswer_(std::move(correctAnswer))
+{}
 
 void SnapCard::setCorrectAnswer(const QString &answer)
 {

@@ -11,7 +11,8 @@
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
-SnapGame::SnapGame(const GameContext &context, QObject *parent) : LearningGame(context, parent)
+SnapGame::SnapGame(const GameContext &context, QObject *parent)
+    : LearningGame(context, parent)
 {
     gameStartTime_ = context.queue.now();
     setGameName(QStringLiteral("Snap"));
@@ -105,7 +106,8 @@ void SnapGame::nextCard()
 
     const int r = random.uniform(1, 9);
     const int threshold = decoyThreshold();
-    qCDebug(lcGames).noquote() << u"randomiser is " + QString::number(r) + u" - threshold is " + QString::number(threshold);
+    qCDebug(lcGames).noquote() << u"randomiser is " + QString::number(r) + u" - threshold is "
+            + QString::number(threshold);
     if (r >= threshold) {
         const int j = random.uniform(1, int(n) - 1);
         delete answerCard;
@@ -137,8 +139,8 @@ void SnapGame::nextCard()
     startTicking(tickMs);
 }
 
-bool SnapGame::isMatch(const QStringList &italian, const QStringList &english, const QString &prompt,
-                       const QString &shown)
+bool SnapGame::isMatch(
+    const QStringList &italian, const QStringList &english, const QString &prompt, const QString &shown)
 {
     for (qsizetype i = 0; i < english.size(); ++i) {
         if (english.at(i) == shown && italian.value(i) == prompt)
@@ -172,8 +174,7 @@ void SnapGame::tick()
 void SnapGame::timeUp()
 {
     if (snapCards_.size() >= 2) {
-        const AnswerStatus shown =
-            snapCards_.at(1)->isCorrect() ? AnswerStatus::correct : AnswerStatus::incorrect;
+        const AnswerStatus shown = snapCards_.at(1)->isCorrect() ? AnswerStatus::correct : AnswerStatus::incorrect;
         for (SnapCard *card : std::as_const(snapCards_))
             card->setStatus(shown);
     }
@@ -307,7 +308,7 @@ void SnapGame::finishGame()
         state = LearningGameState::complete;
     }
     setMessage(u"You nailed " + QString::number(scoreNodesGoal_) + u" snaps in " + QString::asprintf("%.1f", seconds)
-               + u"s! Accuracy: " + QString::asprintf("%.0f", accuracy) + u"%. " + closing);
+        + u"s! Accuracy: " + QString::asprintf("%.0f", accuracy) + u"%. " + closing);
     setInPlay(false);
     setGameState(state);
 }
@@ -391,4 +392,3 @@ void SnapGame::setCanClick(bool canClick)
     canClick_ = canClick;
     emit canClickChanged();
 }
-

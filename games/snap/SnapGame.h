@@ -80,8 +80,8 @@ public:
     // True when shown is the English of a drill item whose Italian is prompt. One Italian form
     // can serve two persons or tenses ("abbagli": you dazzle, I may dazzle), and each of their
     // renderings is a right translation of it.
-    [[nodiscard]] static bool isMatch(const QStringList &italian, const QStringList &english, const QString &prompt,
-                                      const QString &shown);
+    [[nodiscard]] static bool isMatch(
+        const QStringList &italian, const QStringList &english, const QString &prompt, const QString &shown);
     // The text with "-ish" appended to one of its words, chosen at random.
     QString ishVariant(const QString &text);
 

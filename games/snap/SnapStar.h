@@ -14,7 +14,9 @@ class SnapStar : public QObject
     Q_PROPERTY(bool status READ status WRITE setStatus NOTIFY statusChanged)
 
 public:
-    explicit SnapStar(QObject *parent = nullptr) : QObject(parent) {}
+    explicit SnapStar(QObject *parent = nullptr)
+        : QObject(parent)
+    {}
 
     [[nodiscard]] const QUuid &id() const { return id_; }
     // Whether the star is lit.

@@ -22,6 +22,7 @@ private slots:
     void aSecondLaunchHandsItsLinkToTheRunningApp();
 };
 
+// clang-format off
 void AppTest::savesEachScreen_data()
 {
     QTest::addColumn<QString>("screen");
@@ -30,6 +31,7 @@ void AppTest::savesEachScreen_data()
                                "quiz:future-tense", "play:quiz:future-tense"})
         QTest::newRow(screen) << QString::fromLatin1(screen);
 }
+// clang-format on
 
 void AppTest::savesEachScreen()
 {
@@ -38,8 +40,9 @@ void AppTest::savesEachScreen()
     const QString png = home.filePath(QStringLiteral("screen.png"));
     const auto [code, console] = AppProcess::run(home, {QStringLiteral("--screenshot"), screen, png});
     QVERIFY2(code == 0 && !console.contains(QStringLiteral("qrc:/")), qPrintable(console.right(2000)));
-    const auto added = QRegularExpression(QStringLiteral("\\b(\\d+) verbs added\\.$"), QRegularExpression::MultilineOption)
-                           .match(console);
+    const auto added =
+        QRegularExpression(QStringLiteral("\\b(\\d+) verbs added\\.$"), QRegularExpression::MultilineOption)
+            .match(console);
     QVERIFY2(added.hasMatch() && added.captured(1).toInt() >= 20, qPrintable(console.right(2000)));
     const QImage image(png);
     QCOMPARE(image.size(), QSize(390, 844));
@@ -52,6 +55,7 @@ void AppTest::savesEachScreen()
     QVERIFY2(colours.size() > 20, qPrintable(QString::number(colours.size())));
 }
 
+// clang-format off
 void AppTest::refusesBadArguments_data()
 {
     QTest::addColumn<QStringList>("arguments");
@@ -64,6 +68,7 @@ void AppTest::refusesBadArguments_data()
     QTest::newRow("size without a height") << QStringList{"--screenshot", "menu", "PNG", "--size", "390"};
     QTest::newRow("empty size") << QStringList{"--screenshot", "menu", "PNG", "--size", "0x844"};
 }
+// clang-format on
 
 void AppTest::refusesBadArguments()
 {
@@ -75,12 +80,14 @@ void AppTest::refusesBadArguments()
     QVERIFY(!QFile::exists(png));
 }
 
+// clang-format off
 void AppTest::aDefaultRunPrintsNothing_data()
 {
     QTest::addColumn<QStringList>("arguments");
     QTest::newRow("first frame") << QStringList{QStringLiteral("--self-test")};
     QTest::newRow("conjugate") << QStringList{QStringLiteral("conjugate"), QStringLiteral("parlare")};
 }
+// clang-format on
 
 // Traces are off unless asked for, and no session runtime folder is needed to stay quiet.
 void AppTest::aDefaultRunPrintsNothing()
@@ -107,7 +114,8 @@ void AppTest::aSecondLaunchHandsItsLinkToTheRunningApp()
     const bool listening = AppProcess::waitFor(running, console, QStringLiteral("listening for links on "));
     const QString link = QStringLiteral("tavelo-italian://essere-or-avere");
     const auto [code, second] = listening ? AppProcess::run(home, {link}) : std::pair<int, QString>{-1, {}};
-    const bool opened = listening && AppProcess::waitFor(running, console, QStringLiteral("opening quiz essere-or-avere"));
+    const bool opened =
+        listening && AppProcess::waitFor(running, console, QStringLiteral("opening quiz essere-or-avere"));
     running.kill();
     running.waitForFinished();
     QVERIFY2(opened, qPrintable(console.right(2000)));

@@ -26,6 +26,7 @@ private slots:
     void aSecondLaunchRaisesTheRunningApp();
 };
 
+// clang-format off
 void RobustStartTest::refusesAFaultyDataFile_data()
 {
     QTest::addColumn<QString>("file");
@@ -52,6 +53,7 @@ void RobustStartTest::refusesAFaultyDataFile_data()
     QTest::newRow("deep quizzes") << "quizzes.xml" << "<quizzes>" + nested
                                   << "quiz data: elements are nested more than 16 deep (line 1, column 79)";
 }
+// clang-format on
 
 void RobustStartTest::refusesAFaultyDataFile()
 {
@@ -60,10 +62,12 @@ void RobustStartTest::refusesAFaultyDataFile()
     QFETCH(QString, expected);
     QTemporaryDir home;
     QTemporaryDir resources;
-    QVERIFY(QFile::copy(QStringLiteral(FLEXIO_FIXTURES "/basic/verbs.xml"), resources.filePath(QStringLiteral("verbs.xml"))));
+    QVERIFY(QFile::copy(
+        QStringLiteral(FLEXIO_FIXTURES "/basic/verbs.xml"), resources.filePath(QStringLiteral("verbs.xml"))));
     // A null content stands for a missing file.
     QFile data(resources.filePath(file));
-    QVERIFY(content.isNull() ? data.remove() : data.open(QIODevice::WriteOnly) && data.write(content) == content.size());
+    QVERIFY(
+        content.isNull() ? data.remove() : data.open(QIODevice::WriteOnly) && data.write(content) == content.size());
     data.close();
 
     const auto [code, console] = AppProcess::run(home, {QStringLiteral("--self-test")}, resources.path());

@@ -62,6 +62,7 @@ class TestConjugateCommand : public QObject
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void tablesOfOneVerb_data()
     {
         QTest::addColumn<QString>("name");
@@ -74,6 +75,7 @@ private slots:
         QTest::newRow("impersonal") << "piovere" << "piovere (rain)" << "\tpiove\tit rains";
         QTest::newRow("gloss heading") << "parlare" << "parlare (speak)" << "Present Tense: speaks";
     }
+    // clang-format on
 
     void tablesOfOneVerb()
     {
@@ -88,6 +90,7 @@ private slots:
         QVERIFY2(outcome.out.contains(line), qPrintable(outcome.out.join(u'\n')));
     }
 
+    // clang-format off
     void refused_data()
     {
         QTest::addColumn<QStringList>("arguments");
@@ -104,6 +107,7 @@ private slots:
         // The stored infinitive of a reflexive verb is not how the dictionary shows it.
         QTest::newRow("reflexive") << QStringList{"alzare"} << "no verb alzare" << "alzarsi";
     }
+    // clang-format on
 
     void refused()
     {
@@ -117,7 +121,8 @@ private slots:
         QCOMPARE(outcome.err.value(0), error);
         QCOMPARE(outcome.err.size(), error == usageLine ? 1 : 6);
         if (error != usageLine)
-            QCOMPARE(outcome.err.mid(1), ConjugateCommand::closestInfinitives(Services::current().verbDictionary(), arguments.first(), 5));
+            QCOMPARE(outcome.err.mid(1),
+                ConjugateCommand::closestInfinitives(Services::current().verbDictionary(), arguments.first(), 5));
         if (!nearest.isEmpty())
             QCOMPARE(outcome.err.at(1), nearest);
     }
@@ -133,6 +138,7 @@ private slots:
         QCOMPARE(outcome.err, QStringList{"Flexio cannot start: the verb data file verbs.xml was not found"});
     }
 
+    // clang-format off
     void drillLeavesTheStoreAlone_data()
     {
         QTest::addColumn<QByteArray>("store"); // empty: no store file
@@ -142,6 +148,7 @@ private slots:
                                          << "FUT|1PS|SING\tparlerò\tI will speak";
         QTest::newRow("unreadable store") << QByteArray("{not json") << "PRES|1PS|SING\tparlo\tI speak";
     }
+    // clang-format on
 
     void drillLeavesTheStoreAlone()
     {
@@ -157,7 +164,7 @@ private slots:
         QCOMPARE(outcome.status, 0);
         QCOMPARE(outcome.out.first(), firstItem);
         QCOMPARE(QDir(folder).entryList(QDir::NoDotAndDotDot | QDir::AllEntries),
-                 store.isEmpty() ? QStringList() : QStringList{"defaults.json"});
+            store.isEmpty() ? QStringList() : QStringList{"defaults.json"});
         if (!store.isEmpty()) {
             QVERIFY(file.open(QIODevice::ReadOnly));
             QCOMPARE(file.readAll(), store);

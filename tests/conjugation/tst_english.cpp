@@ -31,6 +31,7 @@ class TestEnglish : public QObject
 
 private slots:
     // The three derived words: third person present ("s"), simple past ("ed") and -ing form ("ing").
+    // clang-format off
     void words_data()
     {
         QTest::addColumn<QString>("form");
@@ -56,6 +57,7 @@ private slots:
         for (const auto &[form, infinitive, word] : rows)
             QTest::addRow("%s %s", form, infinitive) << form << infinitive << word;
     }
+    // clang-format on
 
     void words()
     {
@@ -72,6 +74,7 @@ private slots:
     }
 
     // The six renderings after their pronouns, separated by "/"; one text stands for all six.
+    // clang-format off
     void renderings_data()
     {
         QTest::addColumn<QString>("name");
@@ -94,6 +97,7 @@ private slots:
         for (const auto &[name, argument, expected] : rows)
             QTest::addRow("%s %s", name, argument) << name << argument << expected;
     }
+    // clang-format on
 
     void renderings()
     {
@@ -109,6 +113,7 @@ private slots:
         QCOMPARE(renderingsByName.at(name)(argument, pronouns), withPronouns);
     }
 
+    // clang-format off
     void oddInfinitivesStillRender_data()
     {
         // Rules that look at the last letters of the head must cope with short and empty heads.
@@ -119,6 +124,7 @@ private slots:
                 QTest::addRow("%s of '%s'", qPrintable(entry.first), odd) << entry.first << QString::fromUtf8(odd);
         }
     }
+    // clang-format on
 
     void oddInfinitivesStillRender()
     {

@@ -17,8 +17,8 @@ const QStringList allTenses = [] {
 }();
 const QStringList personCodes{"1PS|SING", "2PS|SING", "3PS|SING", "1PS|PLUR", "2PS|PLUR", "3PS|PLUR"};
 const QStringList tableTitles{"Past Participle", "Present Tense", "Imperfect", "Past Historic", "Perfect Tense",
-                              "Pluperfect Tense", "Future Tense", "Future Perfect Tense", "Conditional Mood",
-                              "Conditional Perfect Tense", "Present Subjunctive", "Past Subjunctive", "Imperative"};
+    "Pluperfect Tense", "Future Tense", "Future Perfect Tense", "Conditional Mood", "Conditional Perfect Tense",
+    "Present Subjunctive", "Past Subjunctive", "Imperative"};
 
 void switchOn(const QStringList &names)
 {
@@ -54,6 +54,7 @@ class TestVerbTables : public QObject
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void drillCodesFollowTheSwitches_data()
     {
         QTest::addColumn<QString>("key");
@@ -79,6 +80,7 @@ private slots:
             << "parlare" << "geschehen" << QStringList{"Future Perfect"} << fallbacks + QStringList{"FUT|PERF|"}
             << true;
     }
+    // clang-format on
 
     void drillCodesFollowTheSwitches()
     {
@@ -128,9 +130,9 @@ private slots:
         }
         QCOMPARE(allOn, texts);
         QCOMPARE(titles, tableTitles);
-        QCOMPARE(glosses, (QStringList{"spoken", " speaks", " was speaking", " spoke", " has spoken", " had spoken",
-                                       " will speak", " will have spoken", " would speak", " would have spoken",
-                                       " may speak", " might speak", "speak!"}));
+        QCOMPARE(glosses,
+            (QStringList{"spoken", " speaks", " was speaking", " spoke", " has spoken", " had spoken", " will speak",
+                " will have spoken", " would speak", " would have spoken", " may speak", " might speak", "speak!"}));
         QCOMPARE(ids.size(), 13 + 1 + 11 * 6 + 5);
 
         // Every call builds new tables.
@@ -153,11 +155,13 @@ private slots:
         QCOMPARE(tables.at(4).parts.first().ttsPhrase, QStringLiteral("è piovuto"));
 
         verb.presentTense[2] = QStringLiteral("lui/lei piove");
-        QCOMPARE(verb.gameParts(Services::current().verbDictionary().tenseSettings(), false).texts, (QStringList{" piove", "pioveva", "piovve", "pioverà", "pioverebbe", "è piovuto"}));
-        QCOMPARE(verb.gameParts(Services::current().verbDictionary().tenseSettings(), true).texts, (QStringList{"it rains", "it was raining", "it rained", "it will rain",
-                                                          "it would rain", "it has rained"}));
+        QCOMPARE(verb.gameParts(Services::current().verbDictionary().tenseSettings(), false).texts,
+            (QStringList{" piove", "pioveva", "piovve", "pioverà", "pioverebbe", "è piovuto"}));
+        QCOMPARE(verb.gameParts(Services::current().verbDictionary().tenseSettings(), true).texts,
+            (QStringList{"it rains", "it was raining", "it rained", "it will rain", "it would rain", "it has rained"}));
     }
 
+    // clang-format off
     void rowFields_data()
     {
         QTest::addColumn<QString>("key");
@@ -175,6 +179,7 @@ private slots:
         QTest::newRow("imperative noi") << "parlare" << 12 << 2 << "|parliamo|parliamo|let's speak!" << true;
         QTest::newRow("imperative loro") << "parlare" << 12 << 4 << "|parlino|parlino|speak! (formal pl.)" << true;
     }
+    // clang-format on
 
     void rowFields()
     {

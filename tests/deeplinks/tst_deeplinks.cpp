@@ -22,6 +22,7 @@ private slots:
     void handedOverLinksArriveInOrder();
 };
 
+// clang-format off
 void DeepLinksTest::openDeepLinkPushesTheDecodedHost_data()
 {
     QTest::addColumn<QString>("link");
@@ -37,6 +38,7 @@ void DeepLinksTest::openDeepLinkPushesTheDecodedHost_data()
                                 "tavelo-italian://a%FFb", ""})
         QTest::newRow(refused) << QString::fromLatin1(refused) << "";
 }
+// clang-format on
 
 void DeepLinksTest::openDeepLinkPushesTheDecodedHost()
 {
@@ -52,6 +54,7 @@ void DeepLinksTest::openDeepLinkPushesTheDecodedHost()
         QCOMPARE(pushes.first().first().toString(), pushed);
 }
 
+// clang-format off
 void DeepLinksTest::destinationIsTheMatchingOrFirstQuiz_data()
 {
     QTest::addColumn<QString>("fixture");
@@ -63,6 +66,7 @@ void DeepLinksTest::destinationIsTheMatchingOrFirstQuiz_data()
     QTest::newRow("other case") << "screens" << "Passato-Remoto" << "irregular-present";
     QTest::newRow("no quiz file at all") << "basic" << "abc" << "";
 }
+// clang-format on
 
 void DeepLinksTest::destinationIsTheMatchingOrFirstQuiz()
 {
@@ -74,6 +78,7 @@ void DeepLinksTest::destinationIsTheMatchingOrFirstQuiz()
     QCOMPARE(quiz ? quiz->quizID : QString(), opened);
 }
 
+// clang-format off
 void DeepLinksTest::argumentsThatAreLinks_data()
 {
     QTest::addColumn<QString>("argument");
@@ -84,6 +89,7 @@ void DeepLinksTest::argumentsThatAreLinks_data()
     QTest::newRow("file name") << "shot.png" << false;
     QTest::newRow("no scheme") << "://abc" << false;
 }
+// clang-format on
 
 void DeepLinksTest::argumentsThatAreLinks()
 {
@@ -91,8 +97,6 @@ void DeepLinksTest::argumentsThatAreLinks()
     QFETCH(bool, link);
     QCOMPARE(DeepLinkModel::looksLikeLink(argument), link);
 }
-
-
 
 void DeepLinksTest::handedOverLinksArriveInOrder()
 {

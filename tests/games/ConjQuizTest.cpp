@@ -26,6 +26,7 @@ private slots:
     void init() { services_ = std::make_unique<GameServices>(); }
     void cleanup() { services_.reset(); }
 
+    // clang-format off
     void wholeGame_data()
     {
         QTest::addColumn<QList<int>>("wrongTaps");
@@ -40,6 +41,7 @@ private slots:
         QTest::newRow("nine wrong taps") << QList<int>{3, 3, 3} << 52 << LearningGameState::complete << "You tapped with an accuracy of 52%. A good attempt - try to nudge that a little higher on your next go!";
         QTest::newRow("three wrong taps every turn") << QList<int>(10, 3) << 25 << LearningGameState::lost << "Your accuracy was 25%. Take your time with the questions and try to hit that 50% threshold on your next attempt.";
     }
+    // clang-format on
     void wholeGame()
     {
         QFETCH(QList<int>, wrongTaps);
@@ -133,6 +135,7 @@ private slots:
         QVERIFY(hints.contains(QStringLiteral("lui/lei")) && hints.contains(QStringLiteral("io")));
     }
 
+    // clang-format off
     void levels_data()
     {
         QTest::addColumn<LearningGameDifficultyLevel>("level");
@@ -142,6 +145,7 @@ private slots:
         QTest::newRow("medium") << LearningGameDifficultyLevel::medium << 16700 << 0.2;
         QTest::newRow("hard") << LearningGameDifficultyLevel::hard << 10000 << 0.2;
     }
+    // clang-format on
     // The bar fills on turn five in the level's time and ends the game unscored. Over 10,000 turns
     // from a seeded source, a turn offers a form that is not the verb's own in the level's share;
     // every turn offers distinct buttons, one of them right.
@@ -173,7 +177,8 @@ private slots:
         for (int turn = 0; turn < 10000; ++turn) {
             turn % 10 ? game.setupTurn() : game.startGame();
             QSet<QString> own;
-            for (const QString &form : game.currentVerb()->gameParts(Services::current().verbDictionary().tenseSettings(), false).texts)
+            for (const QString &form :
+                game.currentVerb()->gameParts(Services::current().verbDictionary().tenseSettings(), false).texts)
                 own.insert(ConjQuiz::removePronouns(form, candidates).answer);
             const QList<ConjugationQuizAnswer *> &alts = game.currentQuestion().alts;
             QSet<QString> texts;

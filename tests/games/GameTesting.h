@@ -33,7 +33,10 @@ public:
     ManualMainQueue &queue() { return services_->queue(); }
     AudioRecording &recording() { return *recording_; }
 
-    static qint64 score(const QString &verbKey) { return Services::current().progressManager().progressScores().value(verbKey); }
+    static qint64 score(const QString &verbKey)
+    {
+        return Services::current().progressManager().progressScores().value(verbKey);
+    }
 
 private:
     std::unique_ptr<TestServices> services_;
@@ -52,7 +55,10 @@ inline ConjugationQuizAnswer *answer(const ConjQuiz &game, bool right)
     return nullptr;
 }
 
-inline QString phrase(const GapFill &game) { return game.currentGapFillTurn()->phrase(); }
+inline QString phrase(const GapFill &game)
+{
+    return game.currentGapFillTurn()->phrase();
+}
 
 // Taps the right letters of the gap-fill turn until it is complete.
 inline void spell(GapFill &game)

@@ -20,6 +20,7 @@ private slots:
     void init() { services_ = std::make_unique<GameServices>(); }
     void cleanup() { services_.reset(); }
 
+    // clang-format off
     void wholeGame_data()
     {
         QTest::addColumn<QString>("set");
@@ -31,6 +32,7 @@ private slots:
         QTest::newRow("four verbs, no mistake") << "Travel" << 0 << 4 << LearningGameState::won << "Your accuracy was 100% - that's phenomenal!" << 1;
         QTest::newRow("twenty wrong taps a turn") << "Three" << 20 << 3 << LearningGameState::lost << "Your spelling accuracy was {accuracy}%. Take your time with each question and try to hit that 50% threshold on your next attempt." << -2;
     }
+    // clang-format on
     // A set of fewer verbs than turns plays each verb once; the message still counts ten.
     void wholeGame()
     {
@@ -62,7 +64,9 @@ private slots:
         const int accuracy = game.accuracy();
         QCOMPARE(accuracy, game.correctClicks() * 100 / game.totalClicks());
         QCOMPARE(game.gameState(), state);
-        QCOMPARE(game.message(), u"Well done! You worked through all 10 spellings. " + closing.replace(QStringLiteral("{accuracy}"), QString::number(accuracy)));
+        QCOMPARE(game.message(),
+            u"Well done! You worked through all 10 spellings. "
+                + closing.replace(QStringLiteral("{accuracy}"), QString::number(accuracy)));
         for (const Verb *verb : game.verbs())
             QCOMPARE(GameServices::score(verb->key), score);
     }
@@ -146,6 +150,7 @@ private slots:
         QCOMPARE(turns, 10);
     }
 
+    // clang-format off
     void phrasesAskedByLevel_data()
     {
         QTest::addColumn<QString>("set");
@@ -161,6 +166,7 @@ private slots:
         QTest::newRow("single item, easy") << "Single" << LearningGameDifficultyLevel::easy << QStringList{"zitto"} << 1;
         QTest::newRow("single item, hard") << "Single" << LearningGameDifficultyLevel::hard << QStringList{"zitto"} << 1;
     }
+    // clang-format on
     // Each set holds one verb, so a game is one turn.
     void phrasesAskedByLevel()
     {

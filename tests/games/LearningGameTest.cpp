@@ -33,21 +33,26 @@ PendingStep pendingStep(LearningGame *base, const QString &step)
 {
     if (auto *game = qobject_cast<ConjQuiz *>(base)) {
         return {[game] { game->answerTapped(play::answer(*game, true)); },
-                [game] { return QVariantList{game->currentTurn(), game->currentQuestion().question, game->canClick()}; }};
+            [game] {
+                return QVariantList{game->currentTurn(), game->currentQuestion().question, game->canClick()};
+            }};
     }
     if (auto *game = qobject_cast<GapFill *>(base)) {
-        return {[game, step] { step == u"next turn" ? play::spell(*game) : game->letterTapped(play::wrongLetter(*game)); },
-                [game, step] {
-                    // Spelling marks keys that clear at their own time, so a turn is watched by its number.
-                    QVariantList shown{game->currentTurn(), play::phrase(*game)};
-                    for (const GapFillKeyboardKey *key : game->letters())
-                        shown.append(step == u"next turn" ? 0 : int(key->status()));
-                    return shown;
-                }};
+        return {
+            [game, step] { step == u"next turn" ? play::spell(*game) : game->letterTapped(play::wrongLetter(*game)); },
+            [game, step] {
+                // Spelling marks keys that clear at their own time, so a turn is watched by its number.
+                QVariantList shown{game->currentTurn(), play::phrase(*game)};
+                for (const GapFillKeyboardKey *key : game->letters())
+                    shown.append(step == u"next turn" ? 0 : int(key->status()));
+                return shown;
+            }};
     }
     if (auto *game = qobject_cast<SnapGame *>(base)) {
         return {[game] { play::snap(*game, true); },
-                [game] { return QVariantList{game->snapCards().at(1)->text(), game->canClick(), game->correctTaps()}; }};
+            [game] {
+                return QVariantList{game->snapCards().at(1)->text(), game->canClick(), game->correctTaps()};
+            }};
     }
     auto *game = qobject_cast<VerbMatch *>(base);
     return {[game, step] {
@@ -60,7 +65,9 @@ PendingStep pendingStep(LearningGame *base, const QString &step)
                 for (VerbMatchButton *card : italian)
                     play::matchPair(*game, card);
             },
-            [game] { return QVariantList{game->inPlay(), game->message(), game->tappedCards().size()}; }};
+        [game] {
+            return QVariantList{game->inPlay(), game->message(), game->tappedCards().size()};
+        }};
 }
 
 } // namespace
@@ -75,6 +82,7 @@ private slots:
     void init() { services_ = std::make_unique<GameServices>(); }
     void cleanup() { services_.reset(); }
 
+    // clang-format off
     void verbSetFallsBack_data()
     {
         QTest::addColumn<QString>("stored");
@@ -86,6 +94,7 @@ private slots:
         QTest::newRow("learnt with one learnt") << "Learnt Verbs" << "parlare" << "Learnt Verbs";
         QTest::newRow("a set the data lacks") << "Gone Verbs" << "" << "All Verbs";
     }
+    // clang-format on
     void verbSetFallsBack()
     {
         QFETCH(QString, stored);
@@ -98,10 +107,12 @@ private slots:
             Services::current().progressManager().toggleLearnt(Services::current().verbDictionary().verbForKey(learnt));
         QCOMPARE(game.verbSet(), read);
         // A fallback read leaves the stored name alone, and every game shares the one remembered set.
-        QCOMPARE(Services::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()), stored.isNull() ? QString() : stored);
+        QCOMPARE(Services::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
+            stored.isNull() ? QString() : stored);
         QCOMPARE(LearningGame(Services::current().gameContext()).verbSet(), read);
     }
 
+    // clang-format off
     void earlierGamesDelayedStepDoesNothing_data()
     {
         QTest::addColumn<QString>("type");
@@ -114,6 +125,7 @@ private slots:
         QTest::newRow("match wrong pair") << "VerbMatch" << "wrong pair" << VerbMatch::wrongPairPauseMs;
         QTest::newRow("match won") << "VerbMatch" << "won" << VerbMatch::winPauseMs;
     }
+    // clang-format on
     // The same move in a game and, part way through its delay, in a new game: the new game holds
     // still when the old step falls due and moves on only at its own.
     void earlierGamesDelayedStepDoesNothing()

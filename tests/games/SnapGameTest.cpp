@@ -32,6 +32,7 @@ private slots:
     void init() { services_ = std::make_unique<GameServices>(); }
     void cleanup() { services_.reset(); }
 
+    // clang-format off
     void tenRightAnswers_data()
     {
         QTest::addColumn<int>("mistakes");
@@ -43,6 +44,7 @@ private slots:
         QTest::newRow("two mistakes") << 2 << "83%" << "So close to flawless — keep it up!" << LearningGameState::won;
         QTest::newRow("three mistakes") << 3 << "77%" << "Solid effort! Ready to crush it next time?" << LearningGameState::complete;
     }
+    // clang-format on
     // Mistakes come first, while no star is lit, so that ten right answers still finish the game.
     // Stopping the finished game keeps its result.
     void tenRightAnswers()
@@ -163,6 +165,7 @@ private slots:
         QVERIFY(!game.canClick());
     }
 
+    // clang-format off
     void levels_data()
     {
         QTest::addColumn<LearningGameDifficultyLevel>("level");
@@ -174,6 +177,7 @@ private slots:
         QTest::newRow("medium") << LearningGameDifficultyLevel::medium << 20000 << 7 << 3.0 / 9 << 0.0;
         QTest::newRow("hard") << LearningGameDifficultyLevel::hard << 15000 << 4 << 6.0 / 9 << 1.0 / 3;
     }
+    // clang-format on
     // A pair left unanswered for the level's allowance is a mistake that puts out the stars.
     // Then 10,000 pairs from a seeded source: the share of decoy attempts by level, and on hard the
     // share of non-matching decoys that show the right answer with "-ish".
@@ -232,9 +236,9 @@ private slots:
         // little below the share of attempts.
         const double share = double(nonMatching) / draws;
         QVERIFY2(share < attempts + 0.02 && share > attempts * 0.7, qPrintable(QString::number(share)));
-        QVERIFY2(qAbs(double(ishCount) / nonMatching - ish) < 0.04, qPrintable(QString::number(double(ishCount) / nonMatching)));
+        QVERIFY2(qAbs(double(ishCount) / nonMatching - ish) < 0.04,
+            qPrintable(QString::number(double(ishCount) / nonMatching)));
     }
-
 };
 
 QTEST_GUILESS_MAIN(SnapGameTest)

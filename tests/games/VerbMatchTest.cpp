@@ -19,6 +19,7 @@ private slots:
     void init() { services_ = std::make_unique<GameServices>(); }
     void cleanup() { services_.reset(); }
 
+    // clang-format off
     void gameWonAtEachLevel_data()
     {
         QTest::addColumn<LearningGameDifficultyLevel>("level");
@@ -29,6 +30,7 @@ private slots:
         QTest::newRow("hard") << LearningGameDifficultyLevel::hard << "All Verbs" << 24;
         QTest::newRow("hard, five verbs") << LearningGameDifficultyLevel::hard << "Five" << 10;
     }
+    // clang-format on
     void gameWonAtEachLevel()
     {
         QFETCH(LearningGameDifficultyLevel, level);
@@ -66,7 +68,8 @@ private slots:
         QVERIFY(game.inPlay());
         services_->queue().advance(1);
         QVERIFY(!game.inPlay());
-        const QString won = u"Great work! All pairs matched in " + QString::number(cards / 2 * 20 + 1) + u".0 seconds, with no wrong pairs.";
+        const QString won = u"Great work! All pairs matched in " + QString::number(cards / 2 * 20 + 1)
+            + u".0 seconds, with no wrong pairs.";
         QCOMPARE(game.message(), won);
         QCOMPARE(game.buttonMessage(), QStringLiteral("Click to play again!"));
         QCOMPARE(game.gameState(), LearningGameState::undefined);
@@ -90,7 +93,8 @@ private slots:
         b->tap();
         QVERIFY(a->isWrong() && b->isWrong() && !a->isHighlighted() && !b->isHighlighted());
         QCOMPARE(game.wrongPairs(), QStringList{a->word() + u" / " + b->word()});
-        QCOMPARE((QList<qint64>{GameServices::score(a->verb()->key), GameServices::score(b->verb()->key)}), (QList<qint64>{-1, -1}));
+        QCOMPARE((QList<qint64>{GameServices::score(a->verb()->key), GameServices::score(b->verb()->key)}),
+            (QList<qint64>{-1, -1}));
         VerbMatchButton *third = italian.at(2);
         services_->recording().said.clear();
         third->tap();
@@ -109,8 +113,10 @@ private slots:
         services_->queue().advance(300);
         QVERIFY(!game.inPlay() && !game.timerRunning());
         QCOMPARE(game.message(), outOfTime);
-        QCOMPARE((QList<qint64>{GameServices::score(a->verb()->key), GameServices::score(b->verb()->key)}), (QList<qint64>{-1, -1}));
-        const QList<ProgressDictionaryEntry *> &ranked = Services::current().progressManager().progressDictionaryEntries();
+        QCOMPARE((QList<qint64>{GameServices::score(a->verb()->key), GameServices::score(b->verb()->key)}),
+            (QList<qint64>{-1, -1}));
+        const QList<ProgressDictionaryEntry *> &ranked =
+            Services::current().progressManager().progressDictionaryEntries();
         QVERIFY(ranked.size() >= 6);
         const QSet<QString> last{ranked.at(ranked.size() - 1)->verb()->key, ranked.at(ranked.size() - 2)->verb()->key};
         QCOMPARE(last, (QSet<QString>{a->verb()->key, b->verb()->key}));

@@ -26,10 +26,15 @@ private slots:
         for (int card = 0; card < 2000; ++card) {
             game.nextCard();
             const QString shown = game.snapCards().at(1)->text();
-            const qsizetype item = game.currentVerb()->gameParts(Services::current().verbDictionary().tenseSettings(), true).texts.indexOf(shown);
+            const qsizetype item = game.currentVerb()
+                                       ->gameParts(Services::current().verbDictionary().tenseSettings(), true)
+                                       .texts.indexOf(shown);
             if (shown == game.correctAnswer() || item < 0)
                 continue;
-            const bool shared = game.currentVerb()->gameParts(Services::current().verbDictionary().tenseSettings(), false).texts.at(item) == game.snapCards().at(0)->text();
+            const bool shared = game.currentVerb()
+                                    ->gameParts(Services::current().verbDictionary().tenseSettings(), false)
+                                    .texts.at(item)
+                == game.snapCards().at(0)->text();
             QCOMPARE(game.currentPairIsAMatch(), shared);
             shared ? game.answerMatch() : game.answerNoMatch();
             QCOMPARE(game.status(), SnapAnswerState::correct);
@@ -41,7 +46,8 @@ private slots:
     void matchPairsVerbsOfEqualEnglish()
     {
         GameServices services;
-        Services::current().verbDictionary().verbForKey(QStringLiteral("partire"))->englishInfinitive = QStringLiteral("sleep");
+        Services::current().verbDictionary().verbForKey(QStringLiteral("partire"))->englishInfinitive =
+            QStringLiteral("sleep");
         VerbMatch game(Services::current().gameContext());
         game.setVerbSet(QStringLiteral("Three"));
         game.startGame();
@@ -59,7 +65,8 @@ private slots:
         QCOMPARE(game.correctAnswers(), 3);
         QCOMPARE(GameServices::score(QStringLiteral("dormire")), 1);
         services.queue().advance(VerbMatch::winPauseMs);
-        QVERIFY2(game.message().startsWith(u"Great work!") && game.message().endsWith(u"with no wrong pairs."), qPrintable(game.message()));
+        QVERIFY2(game.message().startsWith(u"Great work!") && game.message().endsWith(u"with no wrong pairs."),
+            qPrintable(game.message()));
     }
 };
 

@@ -34,7 +34,7 @@ void PlatformTest::storeKeepsValuesAcrossInstances()
     }
     LearnerStore reopened(path);
     QCOMPARE(reopened.dictionary(QStringLiteral("scores")).value_or(QVariantMap{}),
-             (QVariantMap{{"parlare", big}, {"andare", -3}}));
+        (QVariantMap{{"parlare", big}, {"andare", -3}}));
     QCOMPARE(reopened.dictionary(QStringLiteral("flags"))->value("Future").typeId(), QMetaType::Bool);
     QCOMPARE(reopened.text(QStringLiteral("name")), std::optional<QString>(QStringLiteral("perché")));
     // Only the kind asked for is read.
@@ -73,6 +73,7 @@ void PlatformTest::gatheredChangesAreWrittenOnceAndMerged()
     QCOMPARE(queue.pendingCount(), 0);
 }
 
+// clang-format off
 void PlatformTest::unreadableStoreIsKeptAside_data()
 {
     QTest::addColumn<QByteArray>("content");
@@ -80,6 +81,7 @@ void PlatformTest::unreadableStoreIsKeptAside_data()
     QTest::newRow("not an object") << QByteArray("[1, 2, 3]");
     QTest::newRow("binary") << QByteArray("\x00\x01\x02garbage", 10);
 }
+// clang-format on
 
 void PlatformTest::unreadableStoreIsKeptAside()
 {
@@ -126,6 +128,7 @@ void PlatformTest::manualQueueRunsDueWorkInTimeOrder()
     QCOMPARE(queue.pendingCount(), 0);
 }
 
+// clang-format off
 void PlatformTest::collationIgnoresDiacritics_data()
 {
     QTest::addColumn<QString>("locale");
@@ -138,6 +141,7 @@ void PlatformTest::collationIgnoresDiacritics_data()
     QTest::newRow("accent does not jump") << "it" << "zòcolo" << "abete" << 1;
     QTest::newRow("case still differs") << "it" << "Amare" << "amare" << 1;
 }
+// clang-format on
 
 void PlatformTest::collationIgnoresDiacritics()
 {

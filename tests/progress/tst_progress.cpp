@@ -2,9 +2,9 @@
 #include "platform/ManualMainQueue.h"
 #include "progress/ProgressDictionaryEntry.h"
 #include "progress/ProgressManager.h"
+#include "screens/VerbSettings.h"
 #include "settings/SettingsManager.h"
 #include "settings/TenseSetting.h"
-#include "screens/VerbSettings.h"
 #include "support/TestServices.h"
 #include "verbs/Tense.h"
 #include "verbs/VerbDictionary.h"
@@ -76,6 +76,7 @@ private slots:
     void valuesSurviveARestart();
 };
 
+// clang-format off
 void ProgressTest::tenseSwitchesAtStartUp_data()
 {
     QTest::addColumn<QVariantMap>("stored");
@@ -98,6 +99,7 @@ void ProgressTest::tenseSwitchesAtStartUp_data()
     twelve.insert(QStringLiteral("Gerund"), true);
     QTest::newRow("twelve entries drop the unknown name") << twelve << QStringList{"Imperfect", "Past Subjunctive"};
 }
+// clang-format on
 
 void ProgressTest::tenseSwitchesAtStartUp()
 {
@@ -150,8 +152,8 @@ void ProgressTest::pointsAndRanking()
 
     // Equal scores in the order of the shown infinitive: lavarsi sorts by its -arsi form.
     QCOMPARE(ranking(), QStringList({"=5", "lavarsi=2", "mangiare=2", "parlare=2", "finire=0", "andare=-3"}));
-    QCOMPARE(storedDictionary(services.storePath(), QStringLiteral("progressDictionary")).value("andare").toLongLong(),
-             -3);
+    QCOMPARE(
+        storedDictionary(services.storePath(), QStringLiteral("progressDictionary")).value("andare").toLongLong(), -3);
 }
 
 void ProgressTest::wrongTypesAreSkipped()
@@ -160,11 +162,12 @@ void ProgressTest::wrongTypesAreSkipped()
     const QString path = dir.filePath(QStringLiteral("defaults.json"));
     QVariantMap flags = allTenses({"Future"});
     flags.insert(QStringLiteral("Present"), QStringLiteral("yes"));
-    seedStore(path, {{QStringLiteral("progressDictionary"),
-                      QVariantMap{{"parlare", "ten"}, {"andare", 2.5}, {"bere", 3}, {"fare", QVariantList{1}}}},
-                     {QStringLiteral("learntDictionary"), QVariantMap{{"parlare", 1}, {"andare", true}}},
-                     {QStringLiteral("flagDictionary"), flags},
-                     {QStringLiteral("quizScoresDictionary"), QStringLiteral("not a map")}});
+    seedStore(path,
+        {{QStringLiteral("progressDictionary"),
+             QVariantMap{{"parlare", "ten"}, {"andare", 2.5}, {"bere", 3}, {"fare", QVariantList{1}}}},
+            {QStringLiteral("learntDictionary"), QVariantMap{{"parlare", 1}, {"andare", true}}},
+            {QStringLiteral("flagDictionary"), flags},
+            {QStringLiteral("quizScoresDictionary"), QStringLiteral("not a map")}});
 
     TestServices services(TestServices::fixture(QStringLiteral("basic")), path);
     Services::current().verbDictionary();
@@ -194,7 +197,8 @@ void ProgressTest::valuesSurviveARestart()
         progress.toggleLearnt(parlare);
         QCOMPARE(learnt.count(), 2);
         progress.toggleLearnt(Services::current().verbDictionary().verbForKey(QStringLiteral("andare")));
-        VerbSettings(Services::current().verbDictionary()).toggleTense(Services::current().verbDictionary().tenseSettings().at(9));
+        VerbSettings(Services::current().verbDictionary())
+            .toggleTense(Services::current().verbDictionary().tenseSettings().at(9));
     }
     services.restart();
     VerbDictionary &dictionary = Services::current().verbDictionary();

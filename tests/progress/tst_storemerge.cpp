@@ -13,12 +13,14 @@ class StoreMergeTest : public QObject
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void twoWritersLoseNoPoints_data()
     {
         QTest::addColumn<QString>("secondVerb");
         QTest::newRow("same verb") << "parlare";
         QTest::newRow("other verbs") << "essere";
     }
+    // clang-format on
 
     void twoWritersLoseNoPoints()
     {
@@ -47,14 +49,16 @@ private slots:
             writer.waitForFinished();
         }
         const qsizetype saved[2] = {printed[0].count('\n') + writers[0].readAllStandardOutput().count('\n'),
-                                    printed[1].count('\n') + writers[1].readAllStandardOutput().count('\n')};
-        const QVariantMap scores = LearnerStore(path).dictionary(QStringLiteral("progressDictionary")).value_or(QVariantMap());
+            printed[1].count('\n') + writers[1].readAllStandardOutput().count('\n')};
+        const QVariantMap scores =
+            LearnerStore(path).dictionary(QStringLiteral("progressDictionary")).value_or(QVariantMap());
         // A write may land between a writer's last print and its kill.
         const auto stored = [&scores](const QString &verb) { return scores.value(verb).toLongLong(); };
         const qint64 expected[2] = {secondVerb == verbs[0] ? saved[0] + saved[1] : saved[0], saved[1]};
         for (int i = 0; i < (secondVerb == verbs[0] ? 1 : 2); ++i) {
             QVERIFY2(stored(verbs[i]) >= expected[i] && stored(verbs[i]) <= expected[i] + 2,
-                     qPrintable(QStringLiteral("%1: %2 stored, %3 saved").arg(verbs[i]).arg(stored(verbs[i])).arg(expected[i])));
+                qPrintable(
+                    QStringLiteral("%1: %2 stored, %3 saved").arg(verbs[i]).arg(stored(verbs[i])).arg(expected[i])));
         }
     }
 
@@ -62,7 +66,8 @@ private slots:
     {
         // Not even root can make files under /proc.
         LearnerStore store(QStringLiteral("/proc/flexio-store/defaults.json"));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not .* \\(later failures are not reported\\)")));
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(QStringLiteral("could not .* \\(later failures are not reported\\)")));
         QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
         for (int i = 0; i < 11; ++i)
             QVERIFY(!store.set(QStringLiteral("key") + QString::number(i), i));

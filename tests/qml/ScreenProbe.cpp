@@ -1,8 +1,8 @@
 #include "ScreenProbe.h"
 
 #include "app/Services.h"
-#include "platform/ManualMainQueue.h"
 #include "platform/LearnerStore.h"
+#include "platform/ManualMainQueue.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioRecording.h"
 #include "speech/SpeechSynthesizer.h"
@@ -47,7 +47,8 @@ QString ScreenProbe::storedText(const QString &key) const
 
 void ScreenProbe::hangSpeech()
 {
-    Services::current().audioEngines().useSynthesizer([hang = hang_] { return std::make_unique<HangingSynthesizer>(hang); });
+    Services::current().audioEngines().useSynthesizer(
+        [hang = hang_] { return std::make_unique<HangingSynthesizer>(hang); });
     // Made now, so that the voices are listed before the first tap.
     Services::current().textToSpeech();
 }

@@ -18,10 +18,7 @@ class Setup : public QObject
     Q_OBJECT
 
 public slots:
-    void applicationAvailable()
-    {
-        Symbols::installFonts();
-    }
+    void applicationAvailable() { Symbols::installFonts(); }
 
     void qmlEngineAvailable(QQmlEngine *engine)
     {
@@ -35,10 +32,7 @@ public slots:
         engine->rootContext()->setContextProperty(QStringLiteral("probe"), &probe_);
     }
 
-    void cleanupTestCase()
-    {
-        services_.reset();
-    }
+    void cleanupTestCase() { services_.reset(); }
 
 private:
     std::unique_ptr<TestServices> services_;

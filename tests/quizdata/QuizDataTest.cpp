@@ -22,7 +22,10 @@ private slots:
         services_ = std::make_unique<TestServices>(QStringLiteral(FLEXIO_SOURCE_DIR "/resources"));
         QFile verbs(QStringLiteral(FLEXIO_SOURCE_DIR "/resources/verbs.xml"));
         QVERIFY(verbs.open(QIODevice::ReadOnly));
-        VerbDataReader reader([this](Verb *verb) { verbKeys_.insert(verb->key); delete verb; });
+        VerbDataReader reader([this](Verb *verb) {
+            verbKeys_.insert(verb->key);
+            delete verb;
+        });
         QVERIFY2(reader.read(verbs.readAll()), qPrintable(reader.errorText()));
         QVERIFY(!verbKeys_.isEmpty());
     }
@@ -53,7 +56,8 @@ private slots:
     }
 
 private:
-    QStringList questionFaults(const QuizQuestion &question, const QString &quizID, QHash<QString, QString> &texts) const
+    QStringList questionFaults(
+        const QuizQuestion &question, const QString &quizID, QHash<QString, QString> &texts) const
     {
         QStringList faults;
         const QString &text = question.question;

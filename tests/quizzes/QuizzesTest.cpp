@@ -67,6 +67,7 @@ class QuizzesTest : public QObject
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void quizIdentity_data()
     {
         QTest::addColumn<int>("index");
@@ -77,6 +78,7 @@ private slots:
         QTest::newRow("id inside an item") << 1 << "Inner Id" << "inner-id" << "inner-id";
         QTest::newRow("no id: the title") << 2 << "No Id" << "No Id" << "";
     }
+    // clang-format on
     void quizIdentity()
     {
         QFETCH(int, index);
@@ -97,7 +99,8 @@ private slots:
         QCOMPARE(main.childCount(), 2);
         if (identifier.isEmpty()) {
             // No identifier, so no context; starting its activity fails.
-            QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("beginActivity failed to start activity")));
+            QTest::ignoreMessage(
+                QtWarningMsg, QRegularExpression(QStringLiteral("beginActivity failed to start activity")));
             read->beginActivity(Services::current().schoolWork());
             services->queue().runPending();
             QCOMPARE(main.childCount(), 2);
@@ -122,7 +125,7 @@ private slots:
         QCOMPARE(question->answer()->text, QStringLiteral("parlo"));
         QVERIFY(question->answer()->correct);
         QCOMPARE((QStringList{question->alt1()->text, question->alt2()->text, question->alt3()->text}),
-                 (QStringList{"parla", "parli", "parlano"}));
+            (QStringList{"parla", "parli", "parlano"}));
         for (const QuizQuestionAnswer *alternative : {question->alt1(), question->alt2(), question->alt3()})
             QVERIFY(!alternative->correct && alternative->state() == QuizQuestionAnswerState::undefined);
         QCOMPARE(question->clue, QStringLiteral("parlare, io"));
@@ -148,7 +151,8 @@ private slots:
     {
         TestServices services(TestServices::fixture(QStringLiteral("quizzes_malformed")));
         Services::current().progressManager().setQuizScore(QStringLiteral("kept"), 60);
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("not well-formed: .* at line 15, column ")));
+        QTest::ignoreMessage(
+            QtWarningMsg, QRegularExpression(QStringLiteral("not well-formed: .* at line 15, column ")));
         QuizGamesParser &parser = Services::current().quizGamesParser();
         QVERIFY(!parser.readWhole());
         QVERIFY2(parser.loadError().contains(QStringLiteral("(line 15, column ")), qPrintable(parser.loadError()));
@@ -162,6 +166,7 @@ private slots:
 
     // Ten different questions of a large quiz, all of a small one; each wrong tap costs the score,
     // the message, the grade and the linked verb's progress (one down per wrong tap, one up per right).
+    // clang-format off
     void playThrough_data()
     {
         using Grade = QuizGame::Grade;
@@ -187,6 +192,7 @@ private slots:
         QTest::newRow("47") << "twelve" << QList<int>{3, 3, 3, 2} << 10 << 47 << Grade::red << -1
             << "Your score was 47%. Don't worry, you're learning and that is progress in itself. Take your time with each question and try to hit the 50% mark on your next attempt.";
     }
+    // clang-format on
     void playThrough()
     {
         QFETCH(QString, quizID);
@@ -197,7 +203,8 @@ private slots:
         QFETCH(int, progress);
         QFETCH(QString, piece);
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(Services::current().random(), Services::current().progressManager(),
+            Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(quizID));
         const QSet<QuizQuestion *> distinct(game.questionsInPlay().begin(), game.questionsInPlay().end());
         QCOMPARE(game.questionsInPlay().size(), questions);
@@ -219,7 +226,8 @@ private slots:
     void lateTapsDoNotCount()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(Services::current().random(), Services::current().progressManager(),
+            Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("twelve")));
         game.answerTapped(tapTarget(game, false));
         game.answerTapped(tapTarget(game, true));
@@ -235,7 +243,8 @@ private slots:
     void pauseMovesOnlyItsOwnGame()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        auto game = std::make_unique<QuizGame>(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
+        auto game = std::make_unique<QuizGame>(Services::current().random(), Services::current().progressManager(),
+            Services::current().mainQueue(), Services::current().schoolWork());
         game->startQuiz(quiz(QStringLiteral("twelve")));
         game->answerTapped(tapTarget(*game, true));
         services->queue().advance(QuizGame::pauseAfterRightAnswerMs - 1);
@@ -261,7 +270,8 @@ private slots:
     void missingAlternatives()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(Services::current().random(), Services::current().progressManager(),
+            Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("bare")));
         const QStringList others{"uno", "due", "tre", "quattro"};
         while (game.inPlay()) {
@@ -289,7 +299,8 @@ private slots:
     void quizWithoutQuestionsDoesNotStart()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(Services::current().random(), Services::current().progressManager(),
+            Services::current().mainQueue(), Services::current().schoolWork());
         QTest::ignoreMessage(QtWarningMsg, "QuizGame >> startQuiz >> quiz empty has no questions to play");
         game.startQuiz(quiz(QStringLiteral("empty")));
         services->queue().runPending();
@@ -304,7 +315,8 @@ private slots:
     void replayResetsTheAnswers()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(Services::current().random(), Services::current().progressManager(),
+            Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("four")));
         playAll(game, services->queue(), {1, 1, 1, 1});
         QCOMPARE(game.percentage(), 50);
@@ -323,12 +335,15 @@ private slots:
     void finishedQuizReportsItsScore()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        const SchoolWorkContext *badLink = Services::current().schoolWork().mainAppContext().child(QStringLiteral("bad link"));
+        const SchoolWorkContext *badLink =
+            Services::current().schoolWork().mainAppContext().child(QStringLiteral("bad link"));
         QVERIFY(badLink && badLink->universalLinkURL().isEmpty());
-        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(Services::current().random(), Services::current().progressManager(),
+            Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("seven")));
         services->queue().runPending();
-        const SchoolWorkContext *context = Services::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
+        const SchoolWorkContext *context =
+            Services::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
         QVERIFY(context && context->isActive());
 
         // Seven questions, three of them with one wrong tap first: 7 of 10.
@@ -366,7 +381,8 @@ private slots:
         blocker.close();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
-        QuizGame game(Services::current().random(), Services::current().progressManager(), Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(Services::current().random(), Services::current().progressManager(),
+            Services::current().mainQueue(), Services::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("seven")));
         playAll(game, services->queue());
         services->queue().runPending();

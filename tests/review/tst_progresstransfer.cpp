@@ -9,7 +9,8 @@
 #include <QJsonObject>
 #include <QTest>
 
-class ProgressTransferTest : public QObject {
+class ProgressTransferTest : public QObject
+{
     Q_OBJECT
 
     static ProgressTransfer &transfer() { return Services::current().progressTransfer(); }
@@ -22,8 +23,10 @@ class ProgressTransferTest : public QObject {
         progress.addPoints(QStringLiteral("parlare"), 3);
         progress.setLearnt(QStringLiteral("parlare"), true);
         progress.setQuizScore(QStringLiteral("modal-verbs"), 80);
-        Services::current().mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlaimo", false);
-        Services::current().mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parliamo", true);
+        Services::current().mistakeLog().record(
+            QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlaimo", false);
+        Services::current().mistakeLog().record(
+            QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parliamo", true);
     }
 
 private slots:
@@ -41,6 +44,7 @@ private slots:
         QCOMPARE(Services::current().mistakeLog().records().size(), 1);
     }
 
+    // clang-format off
     void badFilesAreRefusedAndChangeNothing_data()
     {
         QTest::addColumn<QString>("part");
@@ -53,6 +57,7 @@ private slots:
         QTest::newRow("newer version") << "version" << QJsonValue(ProgressTransfer::formatVersion + 1) << "newer version";
         QTest::newRow("another kind of file") << "format" << QJsonValue("something else") << "not a progress file";
     }
+    // clang-format on
     void badFilesAreRefusedAndChangeNothing()
     {
         QFETCH(QString, part);
@@ -86,7 +91,8 @@ private slots:
         {
             TestServices other;
             play();
-            Services::current().mistakeLog().record(QStringLiteral("essere"), QStringLiteral("IMP|1PS|SING"), "sono", false);
+            Services::current().mistakeLog().record(
+                QStringLiteral("essere"), QStringLiteral("IMP|1PS|SING"), "sono", false);
             Services::current().progressManager().addPoints(QStringLiteral("parlare"), 4);
             theirs = transfer().exportJson();
         }
@@ -95,7 +101,8 @@ private slots:
         mine.queue().advance(5000);
         Services::current().progressManager().addPoints(QStringLiteral("parlare"), 2);
         Services::current().progressManager().addPoints(QStringLiteral("essere"), 9);
-        Services::current().mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlamo", false);
+        Services::current().mistakeLog().record(
+            QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlamo", false);
         QCOMPARE(transfer().importJson(theirs), QString());
         QCOMPARE(transfer().importJson(theirs), QString());
         const auto scores = Services::current().progressManager().progressScores();

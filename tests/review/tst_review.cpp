@@ -25,7 +25,8 @@ QJsonArray histories()
     return QJsonDocument::fromJson(file.readAll()).object().value("histories").toArray();
 }
 
-class ReviewTest : public QObject {
+class ReviewTest : public QObject
+{
     Q_OBJECT
 
 private slots:
@@ -37,12 +38,14 @@ private slots:
     }
     void cleanup() { services_.reset(); }
 
+    // clang-format off
     void schedulerMatchesReference_data()
     {
         QTest::addColumn<QJsonArray>("reviews");
         for (const QJsonValue &h : histories())
             QTest::newRow(qPrintable(h["name"].toString())) << h["reviews"].toArray();
     }
+    // clang-format on
     void schedulerMatchesReference()
     {
         QFETCH(QJsonArray, reviews);
@@ -50,7 +53,8 @@ private slots:
         FsrsCard card;
         for (const QJsonValue &review : reviews) {
             const bool good = review["rating"].toString() == u"good";
-            card = scheduler.review(card, good ? Fsrs::Rating::good : Fsrs::Rating::again, qint64(review["at"].toDouble()));
+            card = scheduler.review(
+                card, good ? Fsrs::Rating::good : Fsrs::Rating::again, qint64(review["at"].toDouble()));
             QCOMPARE(card.due, qint64(review["due"].toDouble()));
             QVERIFY(qAbs(card.stability - review["stability"].toDouble()) < 1e-7);
             QVERIFY(qAbs(card.difficulty - review["difficulty"].toDouble()) < 1e-7);
@@ -60,6 +64,7 @@ private slots:
         }
     }
 
+    // clang-format off
     void mistakeKinds_data()
     {
         QTest::addColumn<QString>("verb");
@@ -86,6 +91,7 @@ private slots:
         for (const auto &[verb, code, answer, kind] : rows)
             QTest::addRow("%s %s", verb, answer) << verb << code << answer << kind;
     }
+    // clang-format on
     void mistakeKinds()
     {
         QFETCH(QString, verb);
@@ -155,7 +161,8 @@ private slots:
         QCOMPARE(record.answers.size(), MistakeRecord::keptAnswers);
         QCOMPARE(record.answers.last().given, QStringLiteral("19"));
 
-        const QVariantMap cell = AccuracyGrid(Services::current().mistakeLog()).rows().at(0).toMap()["cells"].toList().at(0).toMap();
+        const QVariantMap cell =
+            AccuracyGrid(Services::current().mistakeLog()).rows().at(0).toMap()["cells"].toList().at(0).toMap();
         QCOMPARE(cell["total"].toInt(), 20);
         QCOMPARE(cell["percent"].toInt(), 25);
     }

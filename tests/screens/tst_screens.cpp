@@ -58,8 +58,7 @@ private slots:
     void progressRowsHideVerbsNoLongerInTheData();
 };
 
-
-
+// clang-format off
 void ScreensTest::searchMatches_data()
 {
     QTest::addColumn<QString>("search");
@@ -73,6 +72,7 @@ void ScreensTest::searchMatches_data()
     QTest::newRow("stored English with its bar") << "t| u" << QStringList{"alzarsi"};
     QTest::newRow("bar removed from the shown English is not searched") << "get up" << QStringList{};
 }
+// clang-format on
 
 void ScreensTest::searchMatches()
 {
@@ -94,7 +94,8 @@ void ScreensTest::sortingKeepsSearchesInDictionaryOrder()
     Verb leaveB;
     leaveB.englishInfinitive = QStringLiteral("le|ave");
     // Equal English (bars aside) is no order either way, so a stable sort keeps the order it had.
-    QVERIFY(!VerbDictionaryModel::verbOrder(leaveA, leaveB, false) && !VerbDictionaryModel::verbOrder(leaveB, leaveA, false));
+    QVERIFY(!VerbDictionaryModel::verbOrder(leaveA, leaveB, false)
+        && !VerbDictionaryModel::verbOrder(leaveB, leaveA, false));
 
     VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
     QAbstractItemModelTester tester(&model.listModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
@@ -105,10 +106,10 @@ void ScreensTest::sortingKeepsSearchesInDictionaryOrder()
     // Found verbs come in dictionary order, not re-sorted.
     model.setSearchText(QStringLiteral("ve"));
     QCOMPARE(keys(model.filteredVerbs()),
-             (QStringList{"amare", "arrivare", "avere", "partire", "piovere", "uscire", "vedere", "venire"}));
+        (QStringList{"amare", "arrivare", "avere", "partire", "piovere", "uscire", "vedere", "venire"}));
     model.sortFilteredVerbs();
     QCOMPARE(keys(model.filteredVerbs()),
-             (QStringList{"arrivare", "venire", "avere", "partire", "uscire", "amare", "piovere", "vedere"}));
+        (QStringList{"arrivare", "venire", "avere", "partire", "uscire", "amare", "piovere", "vedere"}));
     model.setSearchText(QString());
     model.setSortOrder(false);
     QCOMPARE(keys(model.filteredVerbs()), byEnglish);
@@ -123,7 +124,10 @@ void ScreensTest::verbListFollowsLearntMarks()
     VerbListModel &list = model.listModel();
     QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
-    const auto rowOfAmare = [&model] { return int(model.filteredVerbs().indexOf(Services::current().verbDictionary().verbForKey(QStringLiteral("amare")))); };
+    const auto rowOfAmare = [&model] {
+        return int(
+            model.filteredVerbs().indexOf(Services::current().verbDictionary().verbForKey(QStringLiteral("amare"))));
+    };
     const int row = rowOfAmare();
     model.toggleLearnt(row);
     // Rows out of range do nothing; the store's side is driven from the dictionary screen.
@@ -140,6 +144,7 @@ void ScreensTest::verbListFollowsLearntMarks()
     QCOMPARE(list.data(list.index(moved), VerbListModel::SecondLineRole).toString(), QStringLiteral("amare"));
 }
 
+// clang-format off
 void ScreensTest::tableRowLayout_data()
 {
     QTest::addColumn<bool>("verbFirst");
@@ -153,6 +158,7 @@ void ScreensTest::tableRowLayout_data()
     QTest::newRow("verb first, pronoun not needed") << true << false << false << true << 0.25;
     QTest::newRow("verb first, pronoun in the form") << true << true << true << false << 1.0;
 }
+// clang-format on
 
 void ScreensTest::tableRowLayout()
 {
@@ -176,6 +182,7 @@ void ScreensTest::tableRowLayout()
     QVERIFY(!VerbTableModel::row(part).value(QStringLiteral("pronounShown")).toBool());
 }
 
+// clang-format off
 void ScreensTest::gearOnlyWhileAClipIsFetched_data()
 {
     QTest::addColumn<QString>("locale");
@@ -185,6 +192,7 @@ void ScreensTest::gearOnlyWhileAClipIsFetched_data()
     QTest::newRow("no voice and no clips: nothing fetched") << "it-IT" << false << false;
     QTest::newRow("clips fetched from the service") << "cy-GB" << false << true;
 }
+// clang-format on
 
 void ScreensTest::gearOnlyWhileAClipIsFetched()
 {
@@ -217,6 +225,7 @@ void ScreensTest::gearOnlyWhileAClipIsFetched()
     QCOMPARE(recording.said.size(), voices ? 2 : 0);
 }
 
+// clang-format off
 void ScreensTest::linkTargets_data()
 {
     QTest::addColumn<QString>("address");
@@ -229,6 +238,7 @@ void ScreensTest::linkTargets_data()
     QTest::newRow("not a web scheme") << "javascript:alert(1)" << false;
     QTest::newRow("file") << "file:///etc/passwd" << false;
 }
+// clang-format on
 
 void ScreensTest::linkTargets()
 {
@@ -249,8 +259,8 @@ void ScreensTest::symbolsAreGlyphsOfTheIconFont()
         QVERIFY2(font.supportsCharacter(Symbols::codePoint(name)), qPrintable(name));
     // The symbols the screens name.
     for (const char *name : {"book.fill", "square.grid.3x3", "list.bullet", "greetingcard.fill",
-                             "rectangle.and.pencil.and.ellipsis", "questionmark.app.fill", "mountain.2.fill",
-                             "info.circle.fill", "gearshape.fill", "checkmark", "circle.fill", "star.fill"})
+             "rectangle.and.pencil.and.ellipsis", "questionmark.app.fill", "mountain.2.fill", "info.circle.fill",
+             "gearshape.fill", "checkmark", "circle.fill", "star.fill"})
         QVERIFY2(Symbols::knows(QString::fromLatin1(name)), name);
     QCOMPARE(Symbols::glyph(QStringLiteral("no.such.symbol")), Symbols::glyph(QStringLiteral("questionmark")));
     // The rounded title font is asked for by name and drawn with a bundled one where missing.

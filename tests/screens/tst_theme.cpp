@@ -10,6 +10,7 @@ class ThemeTest : public QObject
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void contrast_data()
     {
         QTest::addColumn<QString>("a");
@@ -20,6 +21,7 @@ private slots:
         QTest::newRow("platform grey on white") << "8a8a8e" << "ffffff" << 3.44;
         QTest::newRow("white on the banner yellow") << "ffffff" << "f1c40f" << 1.66;
     }
+    // clang-format on
     void contrast()
     {
         QFETCH(QString, a);
@@ -30,6 +32,7 @@ private slots:
     }
 
     // A fill is darkened under light text and lightened under dark text, just enough, in its hue.
+    // clang-format off
     void readableFill_data()
     {
         QTest::addColumn<QString>("fill");
@@ -40,6 +43,7 @@ private slots:
         QTest::newRow("black on yellow already reads") << "f1c40f" << "000000" << false;
         QTest::newRow("dark text on a dark grey") << "555555" << "000000" << true;
     }
+    // clang-format on
     void readableFill()
     {
         QFETCH(QString, fill);

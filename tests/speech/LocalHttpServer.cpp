@@ -4,7 +4,8 @@
 #include <QTcpServer>
 #include <QTcpSocket>
 
-LocalHttpServer::LocalHttpServer() : server_(new QTcpServer(this))
+LocalHttpServer::LocalHttpServer()
+    : server_(new QTcpServer(this))
 {
     server_->listen(QHostAddress::LocalHost);
     connect(server_, &QTcpServer::newConnection, this, [this] {
@@ -36,12 +37,13 @@ void LocalHttpServer::serve(QTcpSocket *socket)
     socket->setProperty("answered", true);
     const QByteArray target = request.left(request.indexOf("\r\n")).split(' ').value(1);
     requests_.append(target);
-    const Answer answer = answers_.value(target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?')),
-                                         Answer{404, "Not Found", false});
+    const Answer answer = answers_.value(
+        target.left(target.indexOf('?') < 0 ? target.size() : target.indexOf('?')), Answer{404, "Not Found", false});
     if (answer.stall)
         return;
-    socket->write("HTTP/1.1 " + QByteArray::number(answer.status) + " Status\r\nContent-Type: application/octet-stream"
-                  "\r\nContent-Length: " + QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n" +
-                  answer.body);
+    socket->write("HTTP/1.1 " + QByteArray::number(answer.status)
+        + " Status\r\nContent-Type: application/octet-stream"
+          "\r\nContent-Length: "
+        + QByteArray::number(answer.body.size()) + "\r\nConnection: close\r\n\r\n" + answer.body);
     socket->disconnectFromHost();
 }

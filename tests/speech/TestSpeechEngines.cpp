@@ -54,7 +54,7 @@ private slots:
         QVERIFY2(synthesizer.engine().state() != QTextToSpeech::Error, "the speech engine reports an error");
         const QStringList languages = synthesizer.voiceLanguages();
         QVERIFY2(languages.contains(QStringLiteral("it-IT")) && languages.contains(QStringLiteral("en-GB")),
-                 qPrintable(languages.join(u' ')));
+            qPrintable(languages.join(u' ')));
 
         auto &tts = Services::current().textToSpeech();
         auto *threaded = dynamic_cast<ThreadedSpeechSynthesizer *>(&tts.speakTalk());
@@ -68,6 +68,7 @@ private slots:
     }
 
     // The effect sounds load as short sounds; what is not a sound fails, once.
+    // clang-format off
     void mediaPlayer_data()
     {
         QTest::addColumn<QString>("path");
@@ -77,6 +78,7 @@ private slots:
         QTest::newRow("text") << "clip.mp3" << QByteArray("<html><body>Clip not ready</body></html>\n").repeated(20);
         QTest::newRow("missing file") << "clip.mp3" << QByteArray();
     }
+    // clang-format on
     void mediaPlayer()
     {
         QFETCH(QString, path);
@@ -112,7 +114,9 @@ private:
         const QString socket = speechDir_.filePath(QStringLiteral("speechd.sock"));
         const QString output = speechDir_.filePath(QStringLiteral("server-output.txt"));
         QDir().mkpath(home);
-        if (QProcess::execute(QStringLiteral("cp"), {QStringLiteral("-r"), QStringLiteral("/etc/speech-dispatcher"), conf}) != 0)
+        if (QProcess::execute(
+                QStringLiteral("cp"), {QStringLiteral("-r"), QStringLiteral("/etc/speech-dispatcher"), conf})
+            != 0)
             return "the speech-dispatcher configuration could not be copied";
         // Only espeak-ng, and speech goes to libao's null driver: synthesised in full, heard by no one.
         QFile config(conf + QStringLiteral("/speechd.conf"));
@@ -134,8 +138,9 @@ private:
         // Into a file: a pipe nobody reads while a test waits on the server would stall the server.
         speechServer_.setStandardOutputFile(output);
         speechServer_.setStandardErrorFile(output, QIODevice::Append);
-        speechServer_.start(program, {"--run-single", "--timeout", "0", "--log-level", "1", "--communication-method", "unix_socket",
-                                      "--socket-path", socket, "--config-dir", conf, "--log-dir", speechDir_.filePath("log")});
+        speechServer_.start(program,
+            {"--run-single", "--timeout", "0", "--log-level", "1", "--communication-method", "unix_socket",
+                "--socket-path", socket, "--config-dir", conf, "--log-dir", speechDir_.filePath("log")});
         if (!speechServer_.waitForStarted(10000))
             return "speech-dispatcher did not start";
         QElapsedTimer waited;
@@ -156,8 +161,8 @@ private:
     QString espeakDataWithoutVariants()
     {
         QString source;
-        for (const char *candidate : {"/usr/lib/x86_64-linux-gnu/espeak-ng-data", "/usr/lib/aarch64-linux-gnu/espeak-ng-data",
-                                      "/usr/share/espeak-ng-data", "/usr/lib/espeak-ng-data"}) {
+        for (const char *candidate : {"/usr/lib/x86_64-linux-gnu/espeak-ng-data",
+                 "/usr/lib/aarch64-linux-gnu/espeak-ng-data", "/usr/share/espeak-ng-data", "/usr/lib/espeak-ng-data"}) {
             if (source.isEmpty() && QFileInfo(QString::fromLatin1(candidate) + QStringLiteral("/voices")).isDir())
                 source = QString::fromLatin1(candidate);
         }
@@ -167,7 +172,8 @@ private:
                 return {};
             const QStringList entries = QDir(source + folder).entryList(QDir::AllEntries | QDir::NoDotAndDotDot);
             for (const QString &entry : entries) {
-                if (entry != u"voices" && entry != u"!v" && !QFile::link(source + folder + u'/' + entry, data + folder + u'/' + entry))
+                if (entry != u"voices" && entry != u"!v"
+                    && !QFile::link(source + folder + u'/' + entry, data + folder + u'/' + entry))
                     return {};
             }
         }

@@ -2,9 +2,9 @@
 
 #include "games/conjugation/ConjQuiz.h"
 #include "games/conjugation/ConjugationQuizAnswer.h"
-#include "support/HangingSynthesizer.h"
 #include "speech/TextToSpeech.h"
 #include "speech/ThreadedSpeechSynthesizer.h"
+#include "support/HangingSynthesizer.h"
 
 #include <QElapsedTimer>
 #include <QTest>
@@ -18,7 +18,8 @@ private slots:
     {
         auto hang = std::make_shared<HangingSynthesizer::Hang>();
         auto services = std::make_unique<GameServices>();
-        Services::current().audioEngines().useSynthesizer([hang] { return std::make_unique<HangingSynthesizer>(hang); });
+        Services::current().audioEngines().useSynthesizer(
+            [hang] { return std::make_unique<HangingSynthesizer>(hang); });
         auto &speech = dynamic_cast<ThreadedSpeechSynthesizer &>(Services::current().textToSpeech().speakTalk());
         QTRY_VERIFY(!speech.voiceLanguages().isEmpty());
 
@@ -46,7 +47,8 @@ private slots:
         QTest::ignoreMessage(QtWarningMsg, "the speech engine does not answer; it is left behind");
         clock.restart();
         services.reset();
-        QVERIFY2(clock.elapsed() < ThreadedSpeechSynthesizer::closeWaitMs + 500, qPrintable(QString::number(clock.elapsed())));
+        QVERIFY2(clock.elapsed() < ThreadedSpeechSynthesizer::closeWaitMs + 500,
+            qPrintable(QString::number(clock.elapsed())));
         hang->release.release(100);
     }
 };

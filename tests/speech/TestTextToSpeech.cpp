@@ -50,7 +50,11 @@ private slots:
         server_.emplace();
         Services::current().textToSpeech().setServiceEndpoint(server_->base());
     }
-    void cleanup() { server_.reset(); services_.reset(); }
+    void cleanup()
+    {
+        server_.reset();
+        services_.reset();
+    }
 
     // A built-in voice cuts off the utterance under way; a locale with neither a voice nor the
     // service says nothing, and speak still cuts off.
@@ -80,6 +84,7 @@ private slots:
 
     // The text is sent whole, made file-safe, as a query value, and the clip is stored under that
     // name in the clips folder, whatever the server calls it; the second time, it plays from there.
+    // clang-format off
     void firstSpeakFetchesStoresAndPlays_data()
     {
         QTest::addColumn<QString>("text");
@@ -101,6 +106,7 @@ private slots:
         QTest::newRow("clip URL: another clip") << "diolch" << diolch << QByteArray("/made/bore_da.mp3") << false;
         QTest::newRow("clip URL: no file name") << "diolch" << diolch << QByteArray("/made/") << true;
     }
+    // clang-format on
     void firstSpeakFetchesStoresAndPlays()
     {
         QFETCH(QString, text);
@@ -138,6 +144,7 @@ private slots:
 
     // What fails: the service answer or the clip (a status below zero stalls), or the whole
     // request. Every failure ends the fetch with nothing stored and nothing played.
+    // clang-format off
     void failedFetchEndsWithDownloadDone_data()
     {
         QTest::addColumn<bool>("preload");
@@ -167,6 +174,7 @@ private slots:
         QTest::newRow("clip empty") << false << clip << 200 << QByteArray();
         QTest::newRow("clips folder unwritable") << false << QByteArray("folder") << 0 << QByteArray();
     }
+    // clang-format on
     void failedFetchEndsWithDownloadDone()
     {
         QFETCH(bool, preload);
@@ -213,6 +221,7 @@ private slots:
     }
 
     // A stored clip that does not play is deleted, so that it is fetched again; no other file ever is.
+    // clang-format off
     void unplayableClipIsDeleted_data()
     {
         QTest::addColumn<QByteArray>("contents");
@@ -223,6 +232,7 @@ private slots:
         QTest::newRow("no audio player") << fakeClip() << false << true;
         QTest::newRow("outside the clips folder") << QByteArray("not a sound") << true << false;
     }
+    // clang-format on
     void unplayableClipIsDeleted()
     {
         QFETCH(QByteArray, contents);
@@ -230,7 +240,8 @@ private slots:
         QFETCH(bool, inClips);
         recording_->playersAvailable = playersAvailable;
         auto &tts = Services::current().textToSpeech();
-        const QString path = inClips ? tts.clipPath("drwg") : QDir(services_->services().appDataPath()).filePath("drwg.mp3");
+        const QString path =
+            inClips ? tts.clipPath("drwg") : QDir(services_->services().appDataPath()).filePath("drwg.mp3");
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
@@ -244,6 +255,7 @@ private slots:
     }
 
     // An effect that cannot play is reported and leaves the previous player in place.
+    // clang-format off
     void soundEffectFailures_data()
     {
         QTest::addColumn<QString>("name");
@@ -253,6 +265,7 @@ private slots:
         QTest::newRow("not a plain name") << "../ding" << true << "sound ../ding not found";
         QTest::newRow("no audio player") << "ding" << false << "error playing sound";
     }
+    // clang-format on
     void soundEffectFailures()
     {
         QFETCH(QString, name);

@@ -21,7 +21,8 @@ inline QProcessEnvironment environment(const QTemporaryDir &home, const QString 
     environment.insert(QStringLiteral("XDG_RUNTIME_DIR"), home.path());
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     // The app's traces are what the tests read.
-    environment.insert(QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("flexio.app.debug=true;flexio.verbs.debug=true"));
+    environment.insert(
+        QStringLiteral("QT_LOGGING_RULES"), QStringLiteral("flexio.app.debug=true;flexio.verbs.debug=true"));
     if (!resourceRoot.isEmpty())
         environment.insert(QStringLiteral("FLEXIO_RESOURCE_ROOT"), resourceRoot);
     return environment;
@@ -34,7 +35,8 @@ inline void start(QProcess &app, const QProcessEnvironment &environment, const Q
 }
 
 // Runs the app to its end; the exit code (-1 when it crashed or hung) and its console.
-inline std::pair<int, QString> run(const QTemporaryDir &home, const QStringList &arguments, const QString &resources = {})
+inline std::pair<int, QString> run(
+    const QTemporaryDir &home, const QStringList &arguments, const QString &resources = {})
 {
     QProcess app;
     start(app, environment(home, resources), arguments);

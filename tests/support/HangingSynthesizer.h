@@ -18,7 +18,9 @@ public:
         QAtomicInt calls;
     };
 
-    explicit HangingSynthesizer(std::shared_ptr<Hang> hang) : hang_(std::move(hang)) {}
+    explicit HangingSynthesizer(std::shared_ptr<Hang> hang)
+        : hang_(std::move(hang))
+    {}
     QStringList voiceLanguages() override { return {QStringLiteral("it-IT"), QStringLiteral("en-GB")}; }
     void stop() override { block(); }
     void speak(const QString &, const QString &) override { block(); }

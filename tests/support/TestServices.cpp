@@ -4,14 +4,16 @@
 
 #include <QStandardPaths>
 
-TestServices::TestServices() : TestServices(Options{}) {}
+TestServices::TestServices()
+    : TestServices(Options{})
+{}
 
 TestServices::TestServices(const QString &resourceRoot, const QString &storePath)
     : TestServices(Options{resourceRoot, storePath})
-{
-}
+{}
 
-TestServices::TestServices(Options options) : options_(std::move(options))
+TestServices::TestServices(Options options)
+    : options_(std::move(options))
 {
     QStandardPaths::setTestModeEnabled(true);
     storePath_ = options_.storePath.isEmpty() ? dir_.filePath(QStringLiteral("defaults.json")) : options_.storePath;

@@ -17,10 +17,10 @@ class TestServices
 public:
     struct Options
     {
-        QString resourceRoot;           // a folder under tests/fixtures, or the app's resources
-        QString storePath;              // a store file to reuse; a fresh temporary one when empty
+        QString resourceRoot; // a folder under tests/fixtures, or the app's resources
+        QString storePath; // a store file to reuse; a fresh temporary one when empty
         std::uint64_t seed = 12345;
-        int storeWriteDelayMs = -1;     // negative: the store writes each change at once
+        int storeWriteDelayMs = -1; // negative: the store writes each change at once
     };
 
     TestServices();

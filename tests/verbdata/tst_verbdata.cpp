@@ -62,7 +62,8 @@ private slots:
         TestServices::Options options;
         options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
         services_ = std::make_unique<TestServices>(options);
-        QVERIFY2(Services::current().verbDictionary().loaded(), qPrintable(Services::current().verbDictionary().loadError()));
+        QVERIFY2(Services::current().verbDictionary().loaded(),
+            qPrintable(Services::current().verbDictionary().loadError()));
         for (TenseSetting *setting : Services::current().verbDictionary().tenseSettings())
             setting->setStatus(true);
         irregular_ = readIrregularEnglish();
@@ -71,6 +72,7 @@ private slots:
 
     void cleanupTestCase() { services_.reset(); }
 
+    // clang-format off
     void renderings_data()
     {
         QTest::addColumn<int>("index");
@@ -78,6 +80,7 @@ private slots:
         for (int i = 0; i < verbs.size(); ++i)
             QTest::newRow(verbs.at(i)->key.toUtf8().constData()) << i;
     }
+    // clang-format on
 
     // Every text a learner sees is there and clean, and irregular heads keep their own forms. Commands
     // in the imperative, "it" for impersonal verbs, the simple past for verbs of state, in the tables
@@ -86,7 +89,8 @@ private slots:
     {
         QFETCH(int, index);
         Verb &v = *Services::current().verbDictionary().verbs().at(index);
-        static const QRegularExpression sentence(QStringLiteral("^(I|you \\(sng\\.\\)|he/she|we|you \\(pl\\.\\)|they) "));
+        static const QRegularExpression sentence(
+            QStringLiteral("^(I|you \\(sng\\.\\)|he/she|we|you \\(pl\\.\\)|they) "));
         static const QRegularExpression progressive(QStringLiteral("\\b(was|were) \\w+ing\\b"));
         QHash<QString, QStringList> byTense;
         const QList<Conjugation> tables = v.conjugationTables();
@@ -94,20 +98,24 @@ private slots:
         for (const Conjugation &table : tables) {
             QVERIFY2(textFault(table.gloss).isEmpty(), qPrintable(table.title + u" gloss \"" + table.gloss + u'"'));
             byTense[QStringLiteral("glosses")].append(table.gloss);
-            QCOMPARE(table.parts.size(), table.title == u"Past Participle" || v.isImpersonalLike() ? 1
-                                         : table.title == u"Imperative"                          ? 5 : 6);
+            QCOMPARE(table.parts.size(),
+                table.title == u"Past Participle" || v.isImpersonalLike() ? 1
+                    : table.title == u"Imperative"                        ? 5
+                                                                          : 6);
             for (const ConjugationPart &part : table.parts) {
                 const QByteArray where = (table.title + u": \"" + part.text + u"\" / \"" + part.ttsPhrase + u"\" / \""
-                                          + part.translation + u'"').toUtf8();
+                    + part.translation + u'"')
+                                             .toUtf8();
                 QVERIFY2(textFault(part.text).isEmpty(), where.constData());
                 QVERIFY2(textFault(part.ttsPhrase).isEmpty(), where.constData());
                 QVERIFY2(textFault(part.translation).isEmpty(), where.constData());
                 byTense[table.title].append(part.translation);
                 const bool command = !sentence.match(part.translation).hasMatch() && part.translation.contains(u'!');
                 QVERIFY2(table.title != u"Imperative" || (command && part.ttsPhrase == part.text), where.constData());
-                QVERIFY2(!v.isImpersonalLike() || (part.pronoun.isEmpty() && !part.translation.contains(u"he/she")
-                                                   && !part.text.contains(u'/')),
-                         where.constData());
+                QVERIFY2(!v.isImpersonalLike()
+                        || (part.pronoun.isEmpty() && !part.translation.contains(u"he/she")
+                            && !part.text.contains(u'/')),
+                    where.constData());
             }
         }
 
@@ -116,7 +124,8 @@ private slots:
         QCOMPARE(italian.codes.size(), v.isImpersonalLike() ? 11 : 66);
         QCOMPARE(english.codes, italian.codes);
         for (qsizetype i = 0; i < italian.texts.size(); ++i) {
-            const QString where = italian.codes.at(i) + u": \"" + italian.texts.at(i) + u"\" / \"" + english.texts.at(i) + u'"';
+            const QString where =
+                italian.codes.at(i) + u": \"" + italian.texts.at(i) + u"\" / \"" + english.texts.at(i) + u'"';
             QVERIFY2(textFault(italian.texts.at(i)).isEmpty(), qPrintable(where));
             QVERIFY2(textFault(english.texts.at(i)).isEmpty(), qPrintable(where));
             QVERIFY2(!v.isImpersonalLike() || !italian.texts.at(i).contains(u'/'), qPrintable(where));

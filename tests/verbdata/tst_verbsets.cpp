@@ -20,7 +20,8 @@ private slots:
         TestServices::Options options;
         options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
         services_ = std::make_unique<TestServices>(options);
-        QVERIFY2(Services::current().verbDictionary().loaded(), qPrintable(Services::current().verbDictionary().loadError()));
+        QVERIFY2(Services::current().verbDictionary().loaded(),
+            qPrintable(Services::current().verbDictionary().loadError()));
     }
 
     void cleanupTestCase() { services_.reset(); }
@@ -55,6 +56,7 @@ private slots:
         QVERIFY(pairs >= 2);
     }
 
+    // clang-format off
     void bothVerbsOfAPairAreFound_data()
     {
         QTest::addColumn<QString>("plain");
@@ -63,6 +65,7 @@ private slots:
         QTest::newRow("lavare") << "lavare" << "lavarsi" << "mi lavo";
         QTest::newRow("svegliare") << "svegliare" << "svegliarsi" << "mi sveglio";
     }
+    // clang-format on
 
     void bothVerbsOfAPairAreFound()
     {

@@ -16,7 +16,8 @@ QStringList shown(Verb &verb)
     const QMetaObject &meta = Verb::staticMetaObject;
     for (int i = meta.propertyOffset(); i < meta.propertyCount(); ++i) {
         const QVariant value = meta.property(i).read(&verb);
-        lines.append(QString::fromLatin1(meta.property(i).name()) + u'=' + value.toString() + value.toStringList().join(u'|'));
+        lines.append(
+            QString::fromLatin1(meta.property(i).name()) + u'=' + value.toString() + value.toStringList().join(u'|'));
     }
     for (const Conjugation &table : verb.conjugationTables()) {
         lines.append(table.title + u" / " + table.gloss);
@@ -32,7 +33,10 @@ QList<Verb *> readXml(const QString &path, QObject *owner)
     if (!file.open(QIODevice::ReadOnly))
         return {};
     QList<Verb *> verbs;
-    VerbDataReader reader([&](Verb *verb) { verb->setParent(owner); verbs.append(verb); });
+    VerbDataReader reader([&](Verb *verb) {
+        verb->setParent(owner);
+        verbs.append(verb);
+    });
     if (!reader.read(file.readAll()))
         return {};
     VerbDictionary::sortVerbs(verbs);
@@ -52,13 +56,15 @@ private slots:
         const QList<Verb *> fromXml = readXml(QStringLiteral(FLEXIO_SOURCE_DIR "/resources/verbs.xml"), &owner);
         QVERIFY(fromXml.size() > 500);
         bool ok = false;
-        const QList<Verb *> fromPack = VerbPack::unpack(VerbPack::retain(QStringLiteral(FLEXIO_VERB_PACK)), &owner, &ok);
+        const QList<Verb *> fromPack =
+            VerbPack::unpack(VerbPack::retain(QStringLiteral(FLEXIO_VERB_PACK)), &owner, &ok);
         QVERIFY(ok);
         QCOMPARE(fromPack.size(), fromXml.size());
         for (qsizetype i = 0; i < fromXml.size(); ++i)
             QCOMPARE(shown(*fromPack.at(i)), shown(*fromXml.at(i)));
     }
 
+    // clang-format off
     void damagedPackIsRefused_data()
     {
         QTest::addColumn<int>("cut");
@@ -69,6 +75,7 @@ private slots:
         QTest::newRow("another version") << 0 << 4;
         QTest::newRow("a text out of the pool") << 0 << 27;
     }
+    // clang-format on
 
     void damagedPackIsRefused()
     {

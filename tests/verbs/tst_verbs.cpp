@@ -60,6 +60,7 @@ private slots:
     // The Italian forms a verb shows. "given" is the stored tense (comma separated), or the stored
     // participle for the compound rule; a compound row lists the perfect and then the conditional
     // perfect of loro.
+    // clang-format off
     void formRules_data()
     {
         QTest::addColumn<QString>("rule");
@@ -96,6 +97,7 @@ private slots:
                                                       << ",va,vada,andiamo,andate,vadano"
                                                       << ",va a,vada a,andiamo a,andate a,vadano a";
     }
+    // clang-format on
 
     void formRules()
     {
@@ -123,14 +125,17 @@ private slots:
             QCOMPARE(verb.imperativeForms(), forms);
         } else {
             verb.pastParticiple = given;
-            auto formsIn = [&verb](const char *tense) { return Tense::named(QString::fromLatin1(tense))->formsOf(verb); };
+            auto formsIn = [&verb](
+                               const char *tense) { return Tense::named(QString::fromLatin1(tense))->formsOf(verb); };
             QCOMPARE(formsIn("Perfect") + QStringList{formsIn("Conditional Perfect").at(5)}, forms);
             const bool withEssere = essere || reflexive;
-            QVERIFY(formsIn("Pluperfect").at(0).contains(withEssere ? QStringLiteral("ero ") : QStringLiteral("avevo ")));
+            QVERIFY(
+                formsIn("Pluperfect").at(0).contains(withEssere ? QStringLiteral("ero ") : QStringLiteral("avevo ")));
             QVERIFY(formsIn("Future Perfect").at(1).contains(withEssere ? u"sarai " : u"avrai "));
         }
     }
 
+    // clang-format off
     void readerFillsFields_data()
     {
         QTest::addColumn<QString>("body");
@@ -148,6 +153,7 @@ private slots:
             << QVariant(QStringList{"", "", "parlava", "", "", ""});
         QTest::newRow("absent tense stays empty") << "" << "futureTense" << QVariant(QStringList());
     }
+    // clang-format on
 
     void readerFillsFields()
     {
@@ -158,15 +164,16 @@ private slots:
         QCOMPARE(verbs.size(), 1);
         std::unique_ptr<Verb> verb(verbs.first());
 
-        const std::map<QString, QVariant> fields{{"tags", verb->tags}, {"impersonal", verb->impersonal}, {"notes", verb->notes},
-                                                 {"imperfectTense", verb->imperfectTense}, {"futureTense", verb->futureTense}};
+        const std::map<QString, QVariant> fields{{"tags", verb->tags}, {"impersonal", verb->impersonal},
+            {"notes", verb->notes}, {"imperfectTense", verb->imperfectTense}, {"futureTense", verb->futureTense}};
         QVERIFY2(fields.count(field), qPrintable(field));
         QCOMPARE(fields.at(field), expected);
     }
 
     void dictionaryStopsOnMalformedFile()
     {
-        const auto folder = verbFolder(document(verbElement("zappare") + verbElement("amare") + u"<verb><infinitive>rotto</infinitive>"));
+        const auto folder = verbFolder(
+            document(verbElement("zappare") + verbElement("amare") + u"<verb><infinitive>rotto</infinitive>"));
         TestServices services(folder->path());
         VerbDictionary &dictionary = Services::current().verbDictionary();
         QVERIFY(!dictionary.loaded());
@@ -183,7 +190,7 @@ private slots:
     void dictionarySortsIgnoringDiacriticsStably()
     {
         const auto folder = verbFolder(document(verbElement("zappare") + verbElement("perché") + verbElement("àbaco")
-                                                  + verbElement("perche") + verbElement("abate")));
+            + verbElement("perche") + verbElement("abate")));
         TestServices services(folder->path());
         VerbDictionary &dictionary = Services::current().verbDictionary();
         QVERIFY(dictionary.loaded());
@@ -192,15 +199,17 @@ private slots:
 
     void verbSets()
     {
-        const auto folder = verbFolder(document(verbElement("zappare", "<tags>Work,All Verbs</tags>") + verbElement("morire", "<tags>Health</tags>")
-                                   + verbElement("amare", "<tags>Feelings,Work</tags>")
-                                   + verbElement("bere", "<tags>health</tags>")));
+        const auto folder = verbFolder(document(verbElement("zappare", "<tags>Work,All Verbs</tags>")
+            + verbElement("morire", "<tags>Health</tags>") + verbElement("amare", "<tags>Feelings,Work</tags>")
+            + verbElement("bere", "<tags>health</tags>")));
         TestServices services(folder->path());
         services.queue().runPending();
         VerbDictionary &dictionary = Services::current().verbDictionary();
 
-        QCOMPARE(dictionary.verbSetNames(), QStringList({"All Verbs", "All Verbs", "Feelings", "Health", "Work", "health"}));
-        QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("All Verbs"))), QStringList({"amare", "bere", "zappare"}));
+        QCOMPARE(
+            dictionary.verbSetNames(), QStringList({"All Verbs", "All Verbs", "Feelings", "Health", "Work", "health"}));
+        QCOMPARE(
+            infinitives(dictionary.verbsInSet(QStringLiteral("All Verbs"))), QStringList({"amare", "bere", "zappare"}));
         QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Health"))), QStringList({"morire"}));
         QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Work"))), QStringList({"amare", "zappare"}));
         QVERIFY(dictionary.verbsInSet(QStringLiteral("Nothing")).isEmpty());
@@ -218,7 +227,8 @@ private slots:
     void randomVerbSkipsSensitiveAndFallsBackToBlank()
     {
         {
-            const auto folder = verbFolder(document(verbElement("morire") + verbElement("amare") + verbElement("bere")));
+            const auto folder =
+                verbFolder(document(verbElement("morire") + verbElement("amare") + verbElement("bere")));
             TestServices services(folder->path());
             QSet<QString> seen;
             for (int i = 0; i < 100; ++i)

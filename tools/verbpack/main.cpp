@@ -34,8 +34,8 @@ int main(int argc, char **argv)
         verbs.append(verb);
     });
     if (!reader.read(in.readAll())) {
-        std::fprintf(stderr, "flexio-verbpack: %s:%lld:%lld: %s\n", qPrintable(arguments.at(1)),
-                     reader.errorLine(), reader.errorColumn(), qPrintable(reader.errorText()));
+        std::fprintf(stderr, "flexio-verbpack: %s:%lld:%lld: %s\n", qPrintable(arguments.at(1)), reader.errorLine(),
+            reader.errorColumn(), qPrintable(reader.errorText()));
         return 1;
     }
     VerbDictionary::sortVerbs(verbs);
