@@ -31,8 +31,9 @@ qsizetype editDistance(const QString &a, const QString &b)
 
 }
 
-ConjugateCommand::ConjugateCommand(QTextStream &out, QTextStream &err)
-    : out_(out)
+ConjugateCommand::ConjugateCommand(Services &services, QTextStream &out, QTextStream &err)
+    : services_(services)
+    , out_(out)
     , err_(err)
 {}
 
@@ -50,7 +51,7 @@ int ConjugateCommand::run(const QStringList &arguments)
 
 int ConjugateCommand::runMode(Mode mode, const QString &name)
 {
-    VerbDictionary &dictionary = Services::current().verbDictionary();
+    VerbDictionary &dictionary = services_.verbDictionary();
     if (!dictionary.loaded()) {
         err_ << "Flexio cannot start: " << dictionary.loadError() << Qt::endl;
         return noData;
@@ -132,7 +133,7 @@ void ConjugateCommand::printTables(Verb &verb)
 
 void ConjugateCommand::printDrill(Verb &verb)
 {
-    const QList<TenseSetting *> &tenses = Services::current().verbDictionary().tenseSettings();
+    const QList<TenseSetting *> &tenses = services_.verbDictionary().tenseSettings();
     const Verb::GameParts italian = verb.gameParts(tenses, false);
     const Verb::GameParts english = verb.gameParts(tenses, true);
     for (qsizetype i = 0; i < italian.codes.size(); ++i)

@@ -5,6 +5,7 @@
 #include <QStringList>
 
 class QTextStream;
+class Services;
 class Verb;
 class VerbDictionary;
 
@@ -18,7 +19,8 @@ class VerbDictionary;
 class ConjugateCommand
 {
 public:
-    ConjugateCommand(QTextStream &out, QTextStream &err);
+    // Reads the verbs of services.
+    ConjugateCommand(Services &services, QTextStream &out, QTextStream &err);
 
     // Runs with the arguments that follow "conjugate"; returns the exit status.
     int run(const QStringList &arguments);
@@ -40,6 +42,7 @@ private:
     void printDrill(Verb &verb);
     void usage();
 
+    Services &services_;
     QTextStream &out_;
     QTextStream &err_;
 };

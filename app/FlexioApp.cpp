@@ -46,9 +46,9 @@ constexpr int selfTestTimeoutMs = 20000;
 constexpr int screenshotSettleMs = 600;
 constexpr std::uint64_t playScreenshotSeed = 20240917;
 
-bool loadVerbData()
+bool loadVerbData(Services &services)
 {
-    VerbDictionary &dictionary = Services::current().verbDictionary();
+    VerbDictionary &dictionary = services.verbDictionary();
     if (dictionary.loaded())
         return true;
     qCWarning(lcApp).noquote() << u"Flexio cannot start: " + dictionary.loadError();
@@ -74,9 +74,9 @@ bool handOverToRunningApp(LinkForwarder &forwarder, const QStringList &links)
 }
 
 // The quizzes are read at start too, so that a faulty quiz file stops the app before any screen.
-bool loadQuizData()
+bool loadQuizData(Services &services)
 {
-    const QString &error = Services::current().quizGamesParser().loadError();
+    const QString &error = services.quizGamesParser().loadError();
     if (error.isEmpty())
         return true;
     qCWarning(lcApp).noquote() << QString(u"Flexio cannot start: " + error);
@@ -117,11 +117,11 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
 
 // Pushes the quiz menu ("quizzes") and, for "quiz:ID", the screen of that quiz over it; with
 // play, that quiz is started.
-bool openQuizScreen(QQuickItem *menu, const QString &name, bool play = false)
+bool openQuizScreen(Services &services, QQuickItem *menu, const QString &name, bool play = false)
 {
     Quiz *quiz = nullptr;
     if (name.startsWith(u"quiz:")) {
-        quiz = Services::current().quizGamesParser().quizWithID(name.mid(5));
+        quiz = services.quizGamesParser().quizWithID(name.mid(5));
         if (!quiz) {
             qCWarning(lcApp).noquote() << u"no quiz " + name.mid(5);
             return false;
@@ -180,7 +180,7 @@ bool openReviewScreen(QQuickItem *menu, const QString &name)
 // "quiz:ID", a quiz in play ("play:quiz:ID"), "review", "review:ANSWER", or a game's screen with its
 // set-up sheet ("sheet:GAME") or with a game dealt at the medium level ("play:GAME"). False when the
 // name is not a screen.
-bool openScreen(QQuickWindow *window, const QString &name)
+bool openScreen(Services &services, QQuickWindow *window, const QString &name)
 {
     if (name == u"menu")
         return true;
@@ -190,9 +190,9 @@ bool openScreen(QQuickWindow *window, const QString &name)
     QString screen = name;
     Verb *verb = nullptr;
     if (name == u"quizzes" || name.startsWith(u"quiz:"))
-        return openQuizScreen(menu, name);
+        return openQuizScreen(services, menu, name);
     if (name.startsWith(u"play:quiz:"))
-        return openQuizScreen(menu, name.mid(5), true);
+        return openQuizScreen(services, menu, name.mid(5), true);
     if (name == u"review" || name.startsWith(u"review:"))
         return openReviewScreen(menu, name);
     if (name == u"progress:grid") {
@@ -204,7 +204,7 @@ bool openScreen(QQuickWindow *window, const QString &name)
     if (name.startsWith(u"table:")) {
         screen = QStringLiteral("table");
         const QString wanted = name.mid(6).toLower();
-        verb = Services::current().verbDictionary().verbForKey(wanted);
+        verb = services.verbDictionary().verbForKey(wanted);
         if (!verb) {
             qCWarning(lcApp).noquote() << u"no verb " + name.mid(6);
             return false;
@@ -264,12 +264,10 @@ int FlexioApp::runConjugate(int argc, char **argv)
     }
     QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
     config.storePath = copy;
-    Services::install(std::make_unique<Services>(std::move(config)));
+    Services services(std::move(config));
     QTextStream out(stdout);
     QTextStream err(stderr);
-    const int status = ConjugateCommand(out, err).run(app.arguments().mid(2));
-    Services::install(nullptr);
-    return status;
+    return ConjugateCommand(services, out, err).run(app.arguments().mid(2));
 }
 
 int FlexioApp::runWindow(const QStringList &arguments)
@@ -306,17 +304,6 @@ int FlexioApp::runWindow(const QStringList &arguments)
         appearance = name == u"dark" ? Theme::Appearance::alwaysDark : Theme::Appearance::alwaysLight;
     }
 
-    // A game dealt for a screenshot is dealt the same way every time.
-    if (screenshotName.startsWith(u"play:")) {
-        ServicesConfig config = ServicesConfig::forApp();
-        config.randomSeed = playScreenshotSeed;
-        Services::install(std::make_unique<Services>(std::move(config)));
-    }
-    // Screenshots are taken in silence: a dealt game speaks and plays sounds into recorders, not
-    // through the platform's speech server.
-    if (screenshotAt >= 0)
-        Services::current().audioEngines().useRecorders();
-
     // One app per learner: a launch while the app runs hands its links to it, asks it to show
     // its window, and ends.
     const QStringList links = linkArguments(arguments);
@@ -328,20 +315,29 @@ int FlexioApp::runWindow(const QStringList &arguments)
             return 0;
     }
 
+    ServicesConfig config = ServicesConfig::forApp();
+    // A game dealt for a screenshot is dealt the same way every time.
+    if (screenshotName.startsWith(u"play:"))
+        config.randomSeed = playScreenshotSeed;
+    // The objects go while the application object still exists: work the loading queued never
+    // runs, and the speech engine's plugin talks to its server on the way out and crashes when it
+    // is torn down at exit.
+    auto services = std::make_unique<Services>(std::move(config));
+    // Screenshots are taken in silence: a dealt game speaks and plays sounds into recorders, not
+    // through the platform's speech server.
+    if (screenshotAt >= 0)
+        services->audioEngines().useRecorders();
+
     // The quiz file is read on a worker thread while the verbs and the screens load.
-    Services::current().quizGamesParser();
-    if (!loadVerbData()) {
-        // Work the loading queued never runs: it goes with the shared objects, while the
-        // application object still exists.
-        Services::install(nullptr);
+    services->quizGamesParser();
+    if (!loadVerbData(*services))
         return 1;
-    }
 
     Symbols::installFonts();
     if (appearance)
-        Services::current().theme().useAppearance(*appearance);
+        services->theme().useAppearance(*appearance);
     auto engine = std::make_unique<QQmlApplicationEngine>();
-    Services::current().provideTo(*engine);
+    services->provideTo(*engine);
     engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
     auto *window =
@@ -349,13 +345,11 @@ int FlexioApp::runWindow(const QStringList &arguments)
     if (!window) {
         qCWarning(lcApp).noquote() << QStringLiteral("Flexio cannot start: the main window did not load");
         engine.reset();
-        Services::install(nullptr);
         return 1;
     }
 
-    if (!loadQuizData()) {
+    if (!loadQuizData(*services)) {
         engine.reset();
-        Services::install(nullptr);
         return 1;
     }
 
@@ -363,16 +357,17 @@ int FlexioApp::runWindow(const QStringList &arguments)
         window->resize(size);
     // A phone may end a suspended app without notice: changes still gathered are written as it
     // leaves the screen.
-    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, window, [](Qt::ApplicationState state) {
+    LearnerStore &store = services->learnerStore();
+    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, window, [&store](Qt::ApplicationState state) {
         if (state != Qt::ApplicationActive)
-            Services::current().learnerStore().flush();
+            store.flush();
     });
 
     if (forwarder) {
         if (forwarder->isListening())
             qCDebug(lcApp).noquote() << QString(u"listening for links on " + forwarder->serverName());
         QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window,
-            [](const QString &link) { Services::current().deepLinkModel().openDeepLink(link); });
+            [&links = services->deepLinkModel()](const QString &link) { links.openDeepLink(link); });
         QObject::connect(forwarder.get(), &LinkForwarder::raiseRequested, window, [window] {
             qCDebug(lcApp) << "raising the window";
             window->show();
@@ -381,11 +376,11 @@ int FlexioApp::runWindow(const QStringList &arguments)
         });
     }
     for (const QString &link : links)
-        Services::current().deepLinkModel().openDeepLink(link);
+        services->deepLinkModel().openDeepLink(link);
 
     // The voices are listed in the background while the learner looks at the menu.
     if (interactive)
-        afterFirstFrame(window, [] { Services::current().textToSpeech(); });
+        afterFirstFrame(window, [&services = *services] { services.textToSpeech(); });
 
     if (selfTest) {
         afterFirstFrame(window, [] {
@@ -397,8 +392,8 @@ int FlexioApp::runWindow(const QStringList &arguments)
             QCoreApplication::exit(1);
         });
     } else if (screenshotAt >= 0) {
-        afterFirstFrame(window, [window, screenshotName, screenshotPath] {
-            if (!openScreen(window, screenshotName)) {
+        afterFirstFrame(window, [&services = *services, window, screenshotName, screenshotPath] {
+            if (!openScreen(services, window, screenshotName)) {
                 qCWarning(lcApp).noquote() << u"no screen named " + screenshotName
                         + u"; screens: menu, dictionary, table:VERB, progress, progress:grid, settings, info, "
                           u"quizzes, quiz:ID, play:quiz:ID, review, review:ANSWER, sheet:GAME, play:GAME "
@@ -422,8 +417,6 @@ int FlexioApp::runWindow(const QStringList &arguments)
     // process ends.
     engine.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
-    // The shared objects go while the application object still exists: the speech engine's
-    // plugin talks to its server on the way out and crashes when it is torn down at exit.
-    Services::install(nullptr);
+    services.reset();
     return status;
 }

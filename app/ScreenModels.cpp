@@ -17,10 +17,6 @@ template <typename T> T *ownedBy(T *made)
 
 }
 
-ScreenModels::ScreenModels()
-    : ScreenModels(Services::current())
-{}
-
 ScreenModels::ScreenModels(Services &services)
     : services_(services)
 {}

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "platform/EngineObjects.h"
+
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
@@ -28,8 +30,9 @@ class ScreenModels : public QObject
     QML_SINGLETON
 
 public:
-    ScreenModels();
     explicit ScreenModels(Services &services);
+    // QML's instance: the one its engine was given (EngineObjects).
+    static ScreenModels *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<ScreenModels>(engine); }
 
     Q_INVOKABLE MainMenuModel *mainMenu(QObject *owner);
     Q_INVOKABLE VerbDictionaryModel *dictionary(QObject *owner);

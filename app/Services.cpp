@@ -1,5 +1,6 @@
 #include "app/Services.h"
 
+#include "app/ScreenModels.h"
 #include "games/SoundEffects.h"
 #include "platform/EngineObjects.h"
 #include "platform/LearnerStore.h"
@@ -22,16 +23,6 @@
 #include "verbs/VerbDictionary.h"
 
 #include <QStandardPaths>
-
-namespace {
-
-std::unique_ptr<Services> &installed()
-{
-    static std::unique_ptr<Services> services;
-    return services;
-}
-
-}
 
 ServicesConfig ServicesConfig::forApp()
 {
@@ -58,6 +49,7 @@ Services::Services(ServicesConfig config)
 Services::~Services()
 {
     // Users first, then what they use.
+    screenModels_.reset();
     deepLinkModel_.reset();
     theme_.reset();
     quizGamesParser_.reset();
@@ -74,24 +66,6 @@ Services::~Services()
         qDeleteAll(*tenseSettings_);
     qDeleteAll(languageSettings_);
     learnerStore_.reset();
-}
-
-Services &Services::current()
-{
-    auto &services = installed();
-    if (!services)
-        services = std::make_unique<Services>(ServicesConfig::forApp());
-    return *services;
-}
-
-void Services::install(std::unique_ptr<Services> services)
-{
-    installed() = std::move(services);
-}
-
-bool Services::isInstalled()
-{
-    return installed() != nullptr;
 }
 
 LearnerStore &Services::learnerStore()
@@ -205,6 +179,13 @@ Theme &Services::theme()
     return *theme_;
 }
 
+ScreenModels &Services::screenModels()
+{
+    if (!screenModels_)
+        screenModels_ = std::make_unique<ScreenModels>(*this);
+    return *screenModels_;
+}
+
 DeepLinkModel &Services::deepLinkModel()
 {
     if (!deepLinkModel_)
@@ -226,4 +207,5 @@ void Services::provideTo(QQmlEngine &engine)
     EngineObjects::provide(engine, TextToSpeech::staticMetaObject, [this] { return &textToSpeech(); });
     EngineObjects::provide(engine, Theme::staticMetaObject, [this] { return &theme(); });
     EngineObjects::provide(engine, DeepLinkModel::staticMetaObject, [this] { return &deepLinkModel(); });
+    EngineObjects::provide(engine, ScreenModels::staticMetaObject, [this] { return &screenModels(); });
 }

@@ -12,6 +12,7 @@
 class AudioEngines;
 class DeepLinkModel;
 class QQmlEngine;
+class ScreenModels;
 class LanguageSetting;
 class LearnerStore;
 class MainQueue;
@@ -46,8 +47,9 @@ struct ServicesConfig
 };
 
 // The app's composition root: it owns the one instance of each long-lived object, makes each on
-// first use and hands every object what it uses. Nothing outside app/ knows it; the screens reach
-// these objects through the QML singletons and ScreenModels. Tests install one of their own.
+// first use and hands every object what it uses. Nothing outside app/ knows it, and nothing looks
+// it up: the app start makes one and passes it on, a QML engine is given its objects
+// (provideTo), and tests make one of their own.
 class Services
 {
 public:
@@ -55,12 +57,6 @@ public:
     ~Services();
     Services(const Services &) = delete;
     Services &operator=(const Services &) = delete;
-
-    // The installed registry; one for the app is installed on first use when none was.
-    static Services &current();
-    // Installs a registry in place of the current one, which is destroyed.
-    static void install(std::unique_ptr<Services> services);
-    static bool isInstalled();
 
     LearnerStore &learnerStore();
     const Resources &resources() const { return *resources_; }
@@ -85,6 +81,7 @@ public:
     SoundEffects &soundEffects();
     Theme &theme();
     DeepLinkModel &deepLinkModel();
+    ScreenModels &screenModels();
     // What every game is made with.
     GameContext gameContext();
     // Gives engine the objects behind the QML singletons; each is made when QML first asks.
@@ -110,4 +107,5 @@ private:
     std::unique_ptr<SoundEffects> soundEffects_;
     std::unique_ptr<Theme> theme_;
     std::unique_ptr<DeepLinkModel> deepLinkModel_;
+    std::unique_ptr<ScreenModels> screenModels_;
 };

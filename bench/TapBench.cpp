@@ -59,15 +59,16 @@ void TapBench::initTestCase()
     options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
     options.storeWriteDelayMs = LearnerStore::defaultWriteDelayMs;
     services_ = std::make_unique<TestServices>(options);
-    Services::current().audioEngines().useRecorders();
+    TestServices::current().audioEngines().useRecorders();
     QVariantMap scores;
-    const QList<Verb *> &verbs = Services::current().verbDictionary().verbs();
+    const QList<Verb *> &verbs = TestServices::current().verbDictionary().verbs();
     for (int i = 0; i < 1000; ++i)
         scores.insert(i < verbs.size() ? verbs.at(i)->key : QStringLiteral("verb%1").arg(i), (i % 9) - 4);
-    QVERIFY(services_->services().learnerStore().set(Services::current().progressManager().progressDictionary, scores));
+    QVERIFY(
+        services_->services().learnerStore().set(TestServices::current().progressManager().progressDictionary, scores));
     QVERIFY(services_->services().learnerStore().flush());
     services_->queue().runPending();
-    QCOMPARE(Services::current().progressManager().progressScores().size(), 1000);
+    QCOMPARE(TestServices::current().progressManager().progressScores().size(), 1000);
 }
 
 void TapBench::cleanupTestCase()
@@ -77,7 +78,7 @@ void TapBench::cleanupTestCase()
 
 void TapBench::conjugationAnswer()
 {
-    ConjQuiz game(Services::current().gameContext());
+    ConjQuiz game(TestServices::current().gameContext());
     deal(game);
     ConjugationQuizAnswer *wrong = nullptr;
     for (ConjugationQuizAnswer *answer : game.currentQuestion().alts) {
@@ -94,7 +95,7 @@ void TapBench::conjugationAnswer()
 
 void TapBench::gapFillDeal()
 {
-    GapFill game(Services::current().gameContext());
+    GapFill game(TestServices::current().gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -103,7 +104,7 @@ void TapBench::gapFillDeal()
 
 void TapBench::gapFillWrongLetter()
 {
-    GapFill game(Services::current().gameContext());
+    GapFill game(TestServices::current().gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -115,7 +116,7 @@ void TapBench::gapFillWrongLetter()
 
 void TapBench::snapDeal()
 {
-    SnapGame game(Services::current().gameContext());
+    SnapGame game(TestServices::current().gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -124,7 +125,7 @@ void TapBench::snapDeal()
 
 void TapBench::snapAnswer()
 {
-    SnapGame game(Services::current().gameContext());
+    SnapGame game(TestServices::current().gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -135,7 +136,7 @@ void TapBench::snapAnswer()
 
 void TapBench::matchDeal()
 {
-    VerbMatch game(Services::current().gameContext());
+    VerbMatch game(TestServices::current().gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -144,7 +145,7 @@ void TapBench::matchDeal()
 
 void TapBench::matchPair()
 {
-    VerbMatch game(Services::current().gameContext());
+    VerbMatch game(TestServices::current().gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -162,7 +163,7 @@ void TapBench::matchPair()
 
 void TapBench::learntToggle()
 {
-    VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
+    VerbDictionaryModel model(TestServices::current().verbDictionary(), TestServices::current().progressManager());
     QBENCHMARK
     {
         model.toggleLearnt(3);
@@ -171,7 +172,7 @@ void TapBench::learntToggle()
 
 void TapBench::searchKeystroke()
 {
-    VerbDictionaryModel model(Services::current().verbDictionary(), Services::current().progressManager());
+    VerbDictionaryModel model(TestServices::current().verbDictionary(), TestServices::current().progressManager());
     int at = 0;
     const QStringList typed{QStringLiteral("p"), QStringLiteral("pa"), QStringLiteral("par"), QStringLiteral("pa")};
     QBENCHMARK
@@ -183,11 +184,11 @@ void TapBench::searchKeystroke()
 
 void TapBench::openVerbTable()
 {
-    Verb *verb = Services::current().verbDictionary().verbForKey(QStringLiteral("parlare"));
+    Verb *verb = TestServices::current().verbDictionary().verbForKey(QStringLiteral("parlare"));
     QVERIFY(verb);
     QBENCHMARK
     {
-        VerbTableModel model(Services::current().textToSpeech());
+        VerbTableModel model(TestServices::current().textToSpeech());
         model.setVerb(verb);
         QVERIFY(!model.tables().isEmpty());
     }

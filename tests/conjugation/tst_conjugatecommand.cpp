@@ -24,7 +24,7 @@ Outcome runCommand(const QStringList &arguments)
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     Outcome outcome;
-    outcome.status = ConjugateCommand(outStream, errStream).run(arguments);
+    outcome.status = ConjugateCommand(TestServices::current(), outStream, errStream).run(arguments);
     outStream.flush();
     errStream.flush();
     outcome.out = out.split(u'\n');
@@ -122,7 +122,7 @@ private slots:
         QCOMPARE(outcome.err.size(), error == usageLine ? 1 : 6);
         if (error != usageLine)
             QCOMPARE(outcome.err.mid(1),
-                ConjugateCommand::closestInfinitives(Services::current().verbDictionary(), arguments.first(), 5));
+                ConjugateCommand::closestInfinitives(TestServices::current().verbDictionary(), arguments.first(), 5));
         if (!nearest.isEmpty())
             QCOMPARE(outcome.err.at(1), nearest);
     }

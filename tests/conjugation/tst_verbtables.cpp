@@ -22,13 +22,13 @@ const QStringList tableTitles{"Past Participle", "Present Tense", "Imperfect", "
 
 void switchOn(const QStringList &names)
 {
-    for (TenseSetting *setting : Services::current().verbDictionary().tenseSettings())
+    for (TenseSetting *setting : TestServices::current().verbDictionary().tenseSettings())
         setting->setStatus(names.contains(setting->tenseName()));
 }
 
 Verb &fixtureVerb(const QString &key)
 {
-    Verb *verb = Services::current().verbDictionary().verbForKey(key);
+    Verb *verb = TestServices::current().verbDictionary().verbForKey(key);
     if (!verb)
         qFatal("no fixture verb %s", qPrintable(key));
     return *verb;
@@ -96,8 +96,8 @@ private slots:
             verb.infinitive = infinitive;
         switchOn(switchedOn);
 
-        const Verb::GameParts italian = verb.gameParts(Services::current().verbDictionary().tenseSettings(), false);
-        const Verb::GameParts english = verb.gameParts(Services::current().verbDictionary().tenseSettings(), true);
+        const Verb::GameParts italian = verb.gameParts(TestServices::current().verbDictionary().tenseSettings(), false);
+        const Verb::GameParts english = verb.gameParts(TestServices::current().verbDictionary().tenseSettings(), true);
         QCOMPARE(italian.codes, codesOf(tenseCodes, thirdPersonOnly));
         QCOMPARE(english.codes, italian.codes);
         QCOMPARE(italian.texts.size(), italian.codes.size());
@@ -155,9 +155,9 @@ private slots:
         QCOMPARE(tables.at(4).parts.first().ttsPhrase, QStringLiteral("è piovuto"));
 
         verb.presentTense[2] = QStringLiteral("lui/lei piove");
-        QCOMPARE(verb.gameParts(Services::current().verbDictionary().tenseSettings(), false).texts,
+        QCOMPARE(verb.gameParts(TestServices::current().verbDictionary().tenseSettings(), false).texts,
             (QStringList{" piove", "pioveva", "piovve", "pioverà", "pioverebbe", "è piovuto"}));
-        QCOMPARE(verb.gameParts(Services::current().verbDictionary().tenseSettings(), true).texts,
+        QCOMPARE(verb.gameParts(TestServices::current().verbDictionary().tenseSettings(), true).texts,
             (QStringList{"it rains", "it was raining", "it rained", "it will rain", "it would rain", "it has rained"}));
     }
 

@@ -26,7 +26,7 @@ public:
     explicit GameServices(const QString &fixture = QStringLiteral("games"))
         : services_(std::make_unique<TestServices>(TestServices::fixture(fixture)))
     {
-        recording_ = &Services::current().audioEngines().useRecorders();
+        recording_ = &TestServices::current().audioEngines().useRecorders();
         services_->queue().runPending();
     }
 
@@ -35,7 +35,7 @@ public:
 
     static qint64 score(const QString &verbKey)
     {
-        return Services::current().progressManager().progressScores().value(verbKey);
+        return TestServices::current().progressManager().progressScores().value(verbKey);
     }
 
 private:

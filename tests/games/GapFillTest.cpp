@@ -42,7 +42,7 @@ private slots:
         QFETCH(LearningGameState, state);
         QFETCH(QString, closing);
         QFETCH(int, score);
-        GapFill game(Services::current().gameContext());
+        GapFill game(TestServices::current().gameContext());
         QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{" ", "it-IT"}));
         game.setVerbSet(set);
         game.startGame();
@@ -75,7 +75,7 @@ private slots:
     // clears after a moment.
     void pronounShownAndWrongTapsCapped()
     {
-        GapFill game(Services::current().gameContext());
+        GapFill game(TestServices::current().gameContext());
         game.setVerbSet(QStringLiteral("Io Parlo"));
         game.startGame();
         QCOMPARE(phrase(game), QStringLiteral("io parlo"));
@@ -106,7 +106,7 @@ private slots:
 
     void doubledLetterTappedTwice()
     {
-        GapFill game(Services::current().gameContext());
+        GapFill game(TestServices::current().gameContext());
         game.setVerbSet(QStringLiteral("Doubles"));
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         for (int i = 0; i < 200 && (i == 0 || phrase(game) != u"hanno"); ++i)
@@ -123,7 +123,7 @@ private slots:
 
     void hardKeyboardHasDecoyLetters()
     {
-        GapFill game(Services::current().gameContext());
+        GapFill game(TestServices::current().gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         game.startGame();
         int turns = 0;
@@ -174,7 +174,7 @@ private slots:
         QFETCH(LearningGameDifficultyLevel, level);
         QFETCH(QStringList, phrases);
         QFETCH(int, atLeast);
-        GapFill game(Services::current().gameContext());
+        GapFill game(TestServices::current().gameContext());
         game.setVerbSet(set);
         game.setDifficultyLevel(level);
         QSet<QString> seen;

@@ -14,12 +14,12 @@ namespace {
 std::unique_ptr<LearningGame> makeGame(const QString &type)
 {
     if (type == u"ConjQuiz")
-        return std::make_unique<ConjQuiz>(Services::current().gameContext());
+        return std::make_unique<ConjQuiz>(TestServices::current().gameContext());
     if (type == u"GapFill")
-        return std::make_unique<GapFill>(Services::current().gameContext());
+        return std::make_unique<GapFill>(TestServices::current().gameContext());
     if (type == u"SnapGame")
-        return std::make_unique<SnapGame>(Services::current().gameContext());
-    return std::make_unique<VerbMatch>(Services::current().gameContext());
+        return std::make_unique<SnapGame>(TestServices::current().gameContext());
+    return std::make_unique<VerbMatch>(TestServices::current().gameContext());
 }
 
 // A game with a move that leaves one of its delayed steps pending, and what the screen shows of it.
@@ -100,16 +100,17 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, learnt);
         QFETCH(QString, read);
-        LearningGame game(Services::current().gameContext());
+        LearningGame game(TestServices::current().gameContext());
         if (!stored.isNull())
             game.setVerbSet(stored);
         if (!learnt.isEmpty())
-            Services::current().progressManager().toggleLearnt(Services::current().verbDictionary().verbForKey(learnt));
+            TestServices::current().progressManager().toggleLearnt(
+                TestServices::current().verbDictionary().verbForKey(learnt));
         QCOMPARE(game.verbSet(), read);
         // A fallback read leaves the stored name alone, and every game shares the one remembered set.
-        QCOMPARE(Services::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
+        QCOMPARE(TestServices::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
             stored.isNull() ? QString() : stored);
-        QCOMPARE(LearningGame(Services::current().gameContext()).verbSet(), read);
+        QCOMPARE(LearningGame(TestServices::current().gameContext()).verbSet(), read);
     }
 
     // clang-format off

@@ -36,7 +36,7 @@ private slots:
         QFETCH(LearningGameDifficultyLevel, level);
         QFETCH(QString, set);
         QFETCH(int, cards);
-        VerbMatch game(Services::current().gameContext(), 12);
+        VerbMatch game(TestServices::current().gameContext(), 12);
         QCOMPARE(game.buttonMessage(), QStringLiteral("Click to play!"));
         game.setVerbSet(set);
         game.setDifficultyLevel(level);
@@ -50,7 +50,7 @@ private slots:
             const VerbMatchButton *other = partner(game, card);
             QVERIFY(other && other->verb() == card->verb() && other->targetLanguage() != card->targetLanguage());
             QCOMPARE(card->locale(), card->targetLanguage() ? QStringLiteral("it-IT") : QStringLiteral("en-GB"));
-            QVERIFY(Services::current().verbDictionary().verbsInSet(set).contains(card->verb()));
+            QVERIFY(TestServices::current().verbDictionary().verbsInSet(set).contains(card->verb()));
             verbs.insert(card->verb()->key);
         }
         QCOMPARE(verbs.size(), cards / 2);
@@ -84,7 +84,7 @@ private slots:
     // is only spoken. With that pair left open the bar runs out 37 s after the last match.
     void wrongPairThenOutOfTime()
     {
-        VerbMatch game(Services::current().gameContext());
+        VerbMatch game(TestServices::current().gameContext());
         game.startGame();
         const QList<VerbMatchButton *> italian = openItalianCards(game);
         VerbMatchButton *a = italian.at(0);
@@ -116,7 +116,7 @@ private slots:
         QCOMPARE((QList<qint64>{GameServices::score(a->verb()->key), GameServices::score(b->verb()->key)}),
             (QList<qint64>{-1, -1}));
         const QList<ProgressDictionaryEntry *> &ranked =
-            Services::current().progressManager().progressDictionaryEntries();
+            TestServices::current().progressManager().progressDictionaryEntries();
         QVERIFY(ranked.size() >= 6);
         const QSet<QString> last{ranked.at(ranked.size() - 1)->verb()->key, ranked.at(ranked.size() - 2)->verb()->key};
         QCOMPARE(last, (QSet<QString>{a->verb()->key, b->verb()->key}));
@@ -128,7 +128,7 @@ private slots:
     // matched card is not held again.
     void reflexiveWordsAndTappingTwice()
     {
-        VerbMatch game(Services::current().gameContext());
+        VerbMatch game(TestServices::current().gameContext());
         game.setVerbSet(QStringLiteral("Reflexive"));
         game.startGame();
         QStringList words;
@@ -142,7 +142,7 @@ private slots:
         QCOMPARE(game.tappedCards().size(), 1);
         card->tap();
         QVERIFY(!card->isHighlighted() && game.tappedCards().isEmpty());
-        QVERIFY(Services::current().progressManager().progressScores().isEmpty());
+        QVERIFY(TestServices::current().progressManager().progressScores().isEmpty());
         matchPair(game, card->targetLanguage() ? card : partner(game, card));
         card->tap();
         QVERIFY(!card->isHighlighted() && game.tappedCards().isEmpty());

@@ -17,9 +17,9 @@ private slots:
     void snapSharedItalianIsAMatch()
     {
         GameServices services;
-        for (TenseSetting *setting : Services::current().verbDictionary().tenseSettings())
+        for (TenseSetting *setting : TestServices::current().verbDictionary().tenseSettings())
             setting->setStatus(setting->tenseName() == u"Present" || setting->tenseName() == u"Present Subjunctive");
-        SnapGame game(Services::current().gameContext());
+        SnapGame game(TestServices::current().gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         game.startGame();
         int verdicts[2] = {0, 0}; // decoys, shared Italian
@@ -27,12 +27,12 @@ private slots:
             game.nextCard();
             const QString shown = game.snapCards().at(1)->text();
             const qsizetype item = game.currentVerb()
-                                       ->gameParts(Services::current().verbDictionary().tenseSettings(), true)
+                                       ->gameParts(TestServices::current().verbDictionary().tenseSettings(), true)
                                        .texts.indexOf(shown);
             if (shown == game.correctAnswer() || item < 0)
                 continue;
             const bool shared = game.currentVerb()
-                                    ->gameParts(Services::current().verbDictionary().tenseSettings(), false)
+                                    ->gameParts(TestServices::current().verbDictionary().tenseSettings(), false)
                                     .texts.at(item)
                 == game.snapCards().at(0)->text();
             QCOMPARE(game.currentPairIsAMatch(), shared);
@@ -46,9 +46,9 @@ private slots:
     void matchPairsVerbsOfEqualEnglish()
     {
         GameServices services;
-        Services::current().verbDictionary().verbForKey(QStringLiteral("partire"))->englishInfinitive =
+        TestServices::current().verbDictionary().verbForKey(QStringLiteral("partire"))->englishInfinitive =
             QStringLiteral("sleep");
-        VerbMatch game(Services::current().gameContext());
+        VerbMatch game(TestServices::current().gameContext());
         game.setVerbSet(QStringLiteral("Three"));
         game.startGame();
         auto tap = [&game](const QString &key, bool italian) {

@@ -18,8 +18,8 @@ int main(int argc, char **argv)
     config.storePath = arguments.at(1);
     config.resourceRoot = arguments.at(2);
     config.mainQueue = std::make_unique<ManualMainQueue>();
-    Services::install(std::make_unique<Services>(std::move(config)));
-    ProgressManager &progress = Services::current().progressManager();
+    Services services(std::move(config));
+    ProgressManager &progress = services.progressManager();
     const QString key = arguments.at(3);
     for (;;) {
         progress.addPoints(key, 1);

@@ -37,7 +37,7 @@ QVariantMap storedDictionary(const QString &path, const QString &key)
 QStringList enabledTenses()
 {
     QStringList on;
-    for (const TenseSetting *setting : Services::current().verbDictionary().tenseSettings()) {
+    for (const TenseSetting *setting : TestServices::current().verbDictionary().tenseSettings()) {
         if (setting->status())
             on.append(setting->tenseName());
     }
@@ -56,7 +56,7 @@ QVariantMap allTenses(const QStringList &on)
 QStringList ranking()
 {
     QStringList rows;
-    for (const ProgressDictionaryEntry *entry : Services::current().progressManager().progressDictionaryEntries())
+    for (const ProgressDictionaryEntry *entry : TestServices::current().progressManager().progressDictionaryEntries())
         rows.append(entry->verb()->displayInfinitive() + u'=' + QString::number(entry->score()));
     return rows;
 }
@@ -110,11 +110,11 @@ void ProgressTest::tenseSwitchesAtStartUp()
     if (!stored.isEmpty())
         seedStore(path, {{QStringLiteral("flagDictionary"), stored}});
     TestServices services(TestServices::fixture(QStringLiteral("basic")), path);
-    Services::current().verbDictionary();
+    TestServices::current().verbDictionary();
     services.queue().runPending();
     expectedOn.sort();
     QCOMPARE(enabledTenses(), expectedOn);
-    QCOMPARE(Services::current().verbDictionary().enabledTenseCount(), expectedOn.size());
+    QCOMPARE(TestServices::current().verbDictionary().enabledTenseCount(), expectedOn.size());
     // The stored switches are rebuilt with exactly the current tense names.
     QCOMPARE(storedDictionary(path, QStringLiteral("flagDictionary")), allTenses(expectedOn));
 }
@@ -122,7 +122,7 @@ void ProgressTest::tenseSwitchesAtStartUp()
 void ProgressTest::miscSettings()
 {
     TestServices services;
-    ProgressManager &progress = Services::current().progressManager();
+    ProgressManager &progress = TestServices::current().progressManager();
     LearnerStore &store = services.services().learnerStore();
     QVERIFY(progress.getMiscSettingsDictionary().isEmpty());
     QVERIFY(store.dictionary(QStringLiteral("miscSettingsDictionary")));
@@ -137,7 +137,7 @@ void ProgressTest::miscSettings()
 void ProgressTest::pointsAndRanking()
 {
     TestServices services;
-    ProgressManager &progress = Services::current().progressManager();
+    ProgressManager &progress = TestServices::current().progressManager();
     QSignalSpy published(&progress, &ProgressManager::progressDictionaryEntriesChanged);
 
     for (int i = 0; i < 3; ++i)
@@ -170,14 +170,14 @@ void ProgressTest::wrongTypesAreSkipped()
             {QStringLiteral("quizScoresDictionary"), QStringLiteral("not a map")}});
 
     TestServices services(TestServices::fixture(QStringLiteral("basic")), path);
-    Services::current().verbDictionary();
+    TestServices::current().verbDictionary();
     services.queue().runPending();
-    ProgressManager &progress = Services::current().progressManager();
+    ProgressManager &progress = TestServices::current().progressManager();
     QCOMPARE(progress.progressScores(), (QMap<QString, qint64>{{"bere", 3}}));
     QCOMPARE(progress.learntFlags(), (QMap<QString, bool>{{"andare", true}}));
     QVERIFY(progress.quizScores().isEmpty());
     QCOMPARE(enabledTenses(), QStringList{"Future"});
-    QCOMPARE(Services::current().verbDictionary().learntVerbs().size(), 1);
+    QCOMPARE(TestServices::current().verbDictionary().learntVerbs().size(), 1);
 
     progress.addPoints(QStringLiteral("bere"), 1);
     QCOMPARE(progress.progressScores().value("bere"), 4);
@@ -187,23 +187,23 @@ void ProgressTest::valuesSurviveARestart()
 {
     TestServices services;
     {
-        ProgressManager &progress = Services::current().progressManager();
+        ProgressManager &progress = TestServices::current().progressManager();
         progress.addPoints(QStringLiteral("parlare"), 4);
         progress.setQuizScore(QStringLiteral("articles"), 90);
         progress.setQuizScore(QStringLiteral("articles"), 75);
-        Verb *parlare = Services::current().verbDictionary().verbForKey(QStringLiteral("parlare"));
+        Verb *parlare = TestServices::current().verbDictionary().verbForKey(QStringLiteral("parlare"));
         QSignalSpy learnt(parlare, &Verb::learntChanged);
         progress.toggleLearnt(parlare);
         progress.toggleLearnt(parlare);
         QCOMPARE(learnt.count(), 2);
-        progress.toggleLearnt(Services::current().verbDictionary().verbForKey(QStringLiteral("andare")));
-        VerbSettings(Services::current().verbDictionary())
-            .toggleTense(Services::current().verbDictionary().tenseSettings().at(9));
+        progress.toggleLearnt(TestServices::current().verbDictionary().verbForKey(QStringLiteral("andare")));
+        VerbSettings(TestServices::current().verbDictionary())
+            .toggleTense(TestServices::current().verbDictionary().tenseSettings().at(9));
     }
     services.restart();
-    VerbDictionary &dictionary = Services::current().verbDictionary();
+    VerbDictionary &dictionary = TestServices::current().verbDictionary();
     services.queue().runPending();
-    ProgressManager &progress = Services::current().progressManager();
+    ProgressManager &progress = TestServices::current().progressManager();
     QCOMPARE(progress.progressScores().value("parlare"), 4);
     QCOMPARE(progress.quizScores(), (QMap<QString, qint64>{{"articles", 75}}));
     QCOMPARE(progress.learntFlags(), (QMap<QString, bool>{{"andare", true}, {"parlare", false}}));

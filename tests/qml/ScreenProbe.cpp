@@ -7,18 +7,19 @@
 #include "speech/AudioRecording.h"
 #include "speech/SpeechSynthesizer.h"
 #include "speech/TextToSpeech.h"
+#include "support/TestServices.h"
 
 #include <QVariantMap>
 
 QVariant ScreenProbe::stored(const QString &key, const QString &name) const
 {
-    return Services::current().learnerStore().dictionary(key).value_or(QVariantMap()).value(name);
+    return TestServices::current().learnerStore().dictionary(key).value_or(QVariantMap()).value(name);
 }
 
 QStringList ScreenProbe::said() const
 {
     QStringList texts;
-    if (const AudioRecording *recording = Services::current().audioEngines().recording()) {
+    if (const AudioRecording *recording = TestServices::current().audioEngines().recording()) {
         for (const auto &utterance : recording->said)
             texts.append(utterance.text);
     }
@@ -27,13 +28,13 @@ QStringList ScreenProbe::said() const
 
 void ScreenProbe::setVoices(const QStringList &locales)
 {
-    if (AudioRecording *recording = Services::current().audioEngines().recording())
+    if (AudioRecording *recording = TestServices::current().audioEngines().recording())
         recording->voiceLanguages = locales;
 }
 
 void ScreenProbe::advance(int ms)
 {
-    auto *queue = dynamic_cast<ManualMainQueue *>(&Services::current().mainQueue());
+    auto *queue = dynamic_cast<ManualMainQueue *>(&TestServices::current().mainQueue());
     if (queue)
         queue->advance(ms);
     else
@@ -42,20 +43,20 @@ void ScreenProbe::advance(int ms)
 
 QString ScreenProbe::storedText(const QString &key) const
 {
-    return Services::current().learnerStore().text(key).value_or(QString());
+    return TestServices::current().learnerStore().text(key).value_or(QString());
 }
 
 void ScreenProbe::hangSpeech()
 {
-    Services::current().audioEngines().useSynthesizer(
+    TestServices::current().audioEngines().useSynthesizer(
         [hang = hang_] { return std::make_unique<HangingSynthesizer>(hang); });
     // Made now, so that the voices are listed before the first tap.
-    Services::current().textToSpeech();
+    TestServices::current().textToSpeech();
 }
 
 bool ScreenProbe::speechReady() const
 {
-    return !Services::current().textToSpeech().speakTalk().voiceLanguages().isEmpty();
+    return !TestServices::current().textToSpeech().speakTalk().voiceLanguages().isEmpty();
 }
 
 void ScreenProbe::releaseSpeech()

@@ -49,14 +49,14 @@ int playAll(QuizGame &game, ManualMainQueue &queue, const QList<int> &wrongTaps 
 std::unique_ptr<TestServices> start(const QString &fixture)
 {
     auto services = std::make_unique<TestServices>(TestServices::fixture(fixture));
-    Services::current().quizGamesParser().finishReading();
+    TestServices::current().quizGamesParser().finishReading();
     services->queue().runPending();
     return services;
 }
 
 Quiz *quiz(const QString &id)
 {
-    return Services::current().quizGamesParser().quizWithID(id);
+    return TestServices::current().quizGamesParser().quizWithID(id);
 }
 
 }
@@ -86,8 +86,8 @@ private slots:
         QFETCH(QString, quizID);
         QFETCH(QString, identifier);
         auto services = start(QStringLiteral("quizzes"));
-        QCOMPARE(Services::current().quizGamesParser().quizzes().size(), 3);
-        Quiz *read = Services::current().quizGamesParser().quizzes().at(index);
+        QCOMPARE(TestServices::current().quizGamesParser().quizzes().size(), 3);
+        Quiz *read = TestServices::current().quizGamesParser().quizzes().at(index);
         QCOMPARE(read->order, index);
         QCOMPARE(read->title, title);
         QCOMPARE(read->quizID, quizID);
@@ -95,13 +95,13 @@ private slots:
         QCOMPARE(read->contextIdentifier(), identifier);
         QCOMPARE(read->questions.size(), index == 0 ? 2 : 1);
         QCOMPARE(quiz(quizID), read);
-        SchoolWorkContext &main = Services::current().schoolWork().mainAppContext();
+        SchoolWorkContext &main = TestServices::current().schoolWork().mainAppContext();
         QCOMPARE(main.childCount(), 2);
         if (identifier.isEmpty()) {
             // No identifier, so no context; starting its activity fails.
             QTest::ignoreMessage(
                 QtWarningMsg, QRegularExpression(QStringLiteral("beginActivity failed to start activity")));
-            read->beginActivity(Services::current().schoolWork());
+            read->beginActivity(TestServices::current().schoolWork());
             services->queue().runPending();
             QCOMPARE(main.childCount(), 2);
             return;
@@ -118,7 +118,7 @@ private slots:
     void questionFields()
     {
         auto services = start(QStringLiteral("quizzes"));
-        const Quiz *read = Services::current().quizGamesParser().quizzes().at(0);
+        const Quiz *read = TestServices::current().quizGamesParser().quizzes().at(0);
         QCOMPARE(read->description, QStringLiteral("\n      Line one\n      line two\n    "));
         QuizQuestion *question = read->questions.at(0);
         QCOMPARE(question->question, QStringLiteral("Io _____ italiano."));
@@ -150,10 +150,10 @@ private slots:
     void malformedFileKeepsEarlierQuizzes()
     {
         TestServices services(TestServices::fixture(QStringLiteral("quizzes_malformed")));
-        Services::current().progressManager().setQuizScore(QStringLiteral("kept"), 60);
+        TestServices::current().progressManager().setQuizScore(QStringLiteral("kept"), 60);
         QTest::ignoreMessage(
             QtWarningMsg, QRegularExpression(QStringLiteral("not well-formed: .* at line 15, column ")));
-        QuizGamesParser &parser = Services::current().quizGamesParser();
+        QuizGamesParser &parser = TestServices::current().quizGamesParser();
         QVERIFY(!parser.readWhole());
         QVERIFY2(parser.loadError().contains(QStringLiteral("(line 15, column ")), qPrintable(parser.loadError()));
         QCOMPARE(parser.quizzes().size(), 1);
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(parser.quizzes().at(0)->questions.size(), 1);
         QCOMPARE(parser.quizzes().at(0)->lastScore(), 60);
         services.queue().runPending();
-        QVERIFY(Services::current().schoolWork().mainAppContext().child(QStringLiteral("kept")));
+        QVERIFY(TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("kept")));
     }
 
     // Ten different questions of a large quiz, all of a small one; each wrong tap costs the score,
@@ -203,8 +203,8 @@ private slots:
         QFETCH(int, progress);
         QFETCH(QString, piece);
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(),
-            Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
+            TestServices::current().mainQueue(), TestServices::current().schoolWork());
         game.startQuiz(quiz(quizID));
         const QSet<QuizQuestion *> distinct(game.questionsInPlay().begin(), game.questionsInPlay().end());
         QCOMPARE(game.questionsInPlay().size(), questions);
@@ -217,17 +217,17 @@ private slots:
         QCOMPARE(game.percentage(), percentage);
         QCOMPARE(game.feedbackStr(), u"Well done! You worked through all 10 questions. " + piece);
         QCOMPARE(quiz(quizID)->lastScore(), percentage);
-        QCOMPARE(Services::current().progressManager().quizScores().value(quizID), percentage);
+        QCOMPARE(TestServices::current().progressManager().quizScores().value(quizID), percentage);
         QCOMPARE(QuizGame::grade(quiz(quizID)->lastScore()), grade);
-        QCOMPARE(Services::current().progressManager().progressScores().value(QStringLiteral("parlare")), progress);
+        QCOMPARE(TestServices::current().progressManager().progressScores().value(QStringLiteral("parlare")), progress);
     }
 
     // Taps after the right answer count for nothing.
     void lateTapsDoNotCount()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(),
-            Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
+            TestServices::current().mainQueue(), TestServices::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("twelve")));
         game.answerTapped(tapTarget(game, false));
         game.answerTapped(tapTarget(game, true));
@@ -236,15 +236,16 @@ private slots:
         QCOMPARE(game.totalClicks(), 2);
         QCOMPARE(game.correctClicks(), 1);
         QCOMPARE(late->state(), QuizQuestionAnswerState::undefined);
-        QCOMPARE(Services::current().progressManager().progressScores().value(QStringLiteral("parlare")), 0);
+        QCOMPARE(TestServices::current().progressManager().progressScores().value(QStringLiteral("parlare")), 0);
     }
 
     // The pause after a right answer moves its own game on, never a restarted or destroyed one.
     void pauseMovesOnlyItsOwnGame()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        auto game = std::make_unique<QuizGame>(Services::current().random(), Services::current().progressManager(),
-            Services::current().mainQueue(), Services::current().schoolWork());
+        auto game =
+            std::make_unique<QuizGame>(TestServices::current().random(), TestServices::current().progressManager(),
+                TestServices::current().mainQueue(), TestServices::current().schoolWork());
         game->startQuiz(quiz(QStringLiteral("twelve")));
         game->answerTapped(tapTarget(*game, true));
         services->queue().advance(QuizGame::pauseAfterRightAnswerMs - 1);
@@ -262,7 +263,7 @@ private slots:
         game->answerTapped(tapTarget(*game, true));
         game.reset();
         services->queue().advance(QuizGame::pauseAfterRightAnswerMs);
-        QVERIFY(!Services::current().progressManager().quizScores().contains(QStringLiteral("twelve")));
+        QVERIFY(!TestServices::current().progressManager().quizScores().contains(QStringLiteral("twelve")));
     }
 
     // Where all three alternatives are missing they are drawn from other questions' answers;
@@ -270,8 +271,8 @@ private slots:
     void missingAlternatives()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(),
-            Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
+            TestServices::current().mainQueue(), TestServices::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("bare")));
         const QStringList others{"uno", "due", "tre", "quattro"};
         while (game.inPlay()) {
@@ -299,15 +300,15 @@ private slots:
     void quizWithoutQuestionsDoesNotStart()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(),
-            Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
+            TestServices::current().mainQueue(), TestServices::current().schoolWork());
         QTest::ignoreMessage(QtWarningMsg, "QuizGame >> startQuiz >> quiz empty has no questions to play");
         game.startQuiz(quiz(QStringLiteral("empty")));
         services->queue().runPending();
         QVERIFY(!game.inPlay());
         QVERIFY(!game.played());
         game.nextTurn();
-        QVERIFY(!Services::current().progressManager().quizScores().contains(QStringLiteral("empty")));
+        QVERIFY(!TestServices::current().progressManager().quizScores().contains(QStringLiteral("empty")));
         QCOMPARE(QuizGame::grade(quiz(QStringLiteral("empty"))->lastScore()), QuizGame::Grade::none);
         QCOMPARE(QuizGame::grade(1), QuizGame::Grade::red);
     }
@@ -315,8 +316,8 @@ private slots:
     void replayResetsTheAnswers()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(Services::current().random(), Services::current().progressManager(),
-            Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
+            TestServices::current().mainQueue(), TestServices::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("four")));
         playAll(game, services->queue(), {1, 1, 1, 1});
         QCOMPARE(game.percentage(), 50);
@@ -336,14 +337,14 @@ private slots:
     {
         auto services = start(QStringLiteral("quizzes_game"));
         const SchoolWorkContext *badLink =
-            Services::current().schoolWork().mainAppContext().child(QStringLiteral("bad link"));
+            TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("bad link"));
         QVERIFY(badLink && badLink->universalLinkURL().isEmpty());
-        QuizGame game(Services::current().random(), Services::current().progressManager(),
-            Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
+            TestServices::current().mainQueue(), TestServices::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("seven")));
         services->queue().runPending();
         const SchoolWorkContext *context =
-            Services::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
+            TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
         QVERIFY(context && context->isActive());
 
         // Seven questions, three of them with one wrong tap first: 7 of 10.
@@ -365,9 +366,9 @@ private slots:
             QCOMPARE(activity->duration(), 10.5);
 
             services->restart();
-            Services::current().quizGamesParser().finishReading();
+            TestServices::current().quizGamesParser().finishReading();
             services->queue().runPending();
-            context = Services::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
+            context = TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
             QVERIFY(context);
         }
     }
@@ -381,8 +382,8 @@ private slots:
         blocker.close();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
-        QuizGame game(Services::current().random(), Services::current().progressManager(),
-            Services::current().mainQueue(), Services::current().schoolWork());
+        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
+            TestServices::current().mainQueue(), TestServices::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("seven")));
         playAll(game, services->queue());
         services->queue().runPending();
@@ -397,14 +398,14 @@ private slots:
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{ not json") == 10);
         broken.close();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read")));
-        Services::current().quizGamesParser().finishReading();
+        TestServices::current().quizGamesParser().finishReading();
         services.queue().runPending();
         const QStringList aside = QDir(appData).entryList({SchoolWork::fileName + QStringLiteral(".unreadable-*")});
         QCOMPARE(aside.size(), 1);
         QFile kept(appData + u'/' + aside.at(0));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("{ not json"));
-        QVERIFY(Services::current().schoolWork().mainAppContext().child(QStringLiteral("seven")));
+        QVERIFY(TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("seven")));
     }
 };
 

@@ -13,19 +13,19 @@ class ProgressTransferTest : public QObject
 {
     Q_OBJECT
 
-    static ProgressTransfer &transfer() { return Services::current().progressTransfer(); }
+    static ProgressTransfer &transfer() { return TestServices::current().progressTransfer(); }
 
     // A learner with a score, a learnt verb, a quiz grade, logged answers and a
     // review card.
     static void play()
     {
-        ProgressManager &progress = Services::current().progressManager();
+        ProgressManager &progress = TestServices::current().progressManager();
         progress.addPoints(QStringLiteral("parlare"), 3);
         progress.setLearnt(QStringLiteral("parlare"), true);
         progress.setQuizScore(QStringLiteral("modal-verbs"), 80);
-        Services::current().mistakeLog().record(
+        TestServices::current().mistakeLog().record(
             QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlaimo", false);
-        Services::current().mistakeLog().record(
+        TestServices::current().mistakeLog().record(
             QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parliamo", true);
     }
 
@@ -41,7 +41,7 @@ private slots:
         TestServices empty;
         QCOMPARE(transfer().importJson(saved), QString());
         QCOMPARE(transfer().exportJson(), saved);
-        QCOMPARE(Services::current().mistakeLog().records().size(), 1);
+        QCOMPARE(TestServices::current().mistakeLog().records().size(), 1);
     }
 
     // clang-format off
@@ -91,28 +91,28 @@ private slots:
         {
             TestServices other;
             play();
-            Services::current().mistakeLog().record(
+            TestServices::current().mistakeLog().record(
                 QStringLiteral("essere"), QStringLiteral("IMP|1PS|SING"), "sono", false);
-            Services::current().progressManager().addPoints(QStringLiteral("parlare"), 4);
+            TestServices::current().progressManager().addPoints(QStringLiteral("parlare"), 4);
             theirs = transfer().exportJson();
         }
 
         TestServices mine;
         mine.queue().advance(5000);
-        Services::current().progressManager().addPoints(QStringLiteral("parlare"), 2);
-        Services::current().progressManager().addPoints(QStringLiteral("essere"), 9);
-        Services::current().mistakeLog().record(
+        TestServices::current().progressManager().addPoints(QStringLiteral("parlare"), 2);
+        TestServices::current().progressManager().addPoints(QStringLiteral("essere"), 9);
+        TestServices::current().mistakeLog().record(
             QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlamo", false);
         QCOMPARE(transfer().importJson(theirs), QString());
         QCOMPARE(transfer().importJson(theirs), QString());
-        const auto scores = Services::current().progressManager().progressScores();
+        const auto scores = TestServices::current().progressManager().progressScores();
         QCOMPARE(scores.value("parlare"), 7);
         QCOMPARE(scores.value("essere"), 9);
-        const auto records = Services::current().mistakeLog().records();
+        const auto records = TestServices::current().mistakeLog().records();
         QCOMPARE(records.value("parlare#PRES#3").answers.size(), 3);
         QCOMPARE(records.value("parlare#PRES#3").wrong, 2);
         QVERIFY(records.contains("essere#IMP#0"));
-        QVERIFY(Services::current().reviewSchedule().card(*DrilledForm::fromId("essere#IMP#0")));
+        QVERIFY(TestServices::current().reviewSchedule().card(*DrilledForm::fromId("essere#IMP#0")));
     }
 };
 

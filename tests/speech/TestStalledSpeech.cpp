@@ -18,14 +18,14 @@ private slots:
     {
         auto hang = std::make_shared<HangingSynthesizer::Hang>();
         auto services = std::make_unique<GameServices>();
-        Services::current().audioEngines().useSynthesizer(
+        TestServices::current().audioEngines().useSynthesizer(
             [hang] { return std::make_unique<HangingSynthesizer>(hang); });
-        auto &speech = dynamic_cast<ThreadedSpeechSynthesizer &>(Services::current().textToSpeech().speakTalk());
+        auto &speech = dynamic_cast<ThreadedSpeechSynthesizer &>(TestServices::current().textToSpeech().speakTalk());
         QTRY_VERIFY(!speech.voiceLanguages().isEmpty());
 
         // The first phrase hangs; four seconds on, speech goes quiet.
         QTest::ignoreMessage(QtWarningMsg, "the speech engine does not answer; speech is off until it does");
-        ConjQuiz game(Services::current().gameContext());
+        ConjQuiz game(TestServices::current().gameContext());
         QElapsedTimer clock;
         clock.start();
         game.startGame();

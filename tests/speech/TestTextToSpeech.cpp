@@ -46,9 +46,9 @@ private slots:
     void init()
     {
         services_.emplace();
-        recording_ = &Services::current().audioEngines().useRecorders();
+        recording_ = &TestServices::current().audioEngines().useRecorders();
         server_.emplace();
-        Services::current().textToSpeech().setServiceEndpoint(server_->base());
+        TestServices::current().textToSpeech().setServiceEndpoint(server_->base());
     }
     void cleanup()
     {
@@ -60,7 +60,7 @@ private slots:
     // service says nothing, and speak still cuts off.
     void builtInVoiceSpeaksAndNothingIsFetched()
     {
-        auto &tts = Services::current().textToSpeech();
+        auto &tts = TestServices::current().textToSpeech();
         QVERIFY(tts.isVoiceAvailable(QStringLiteral("it-IT")));
         for (const char *locale : {"it", "it-it", "it-IT-x", "cy-GB"})
             QVERIFY2(!tts.isVoiceAvailable(QString::fromLatin1(locale)), locale);
@@ -117,7 +117,7 @@ private slots:
         const QByteArray clip = fakeClip();
         server_->answer(servicePath, {200, server_->base().toUtf8() + clipPath + "\n"});
         server_->answer(clipPath, {200, clip});
-        auto &tts = Services::current().textToSpeech();
+        auto &tts = TestServices::current().textToSpeech();
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
         const auto say = [&] { preload ? tts.preloadExternalSound(text, "cy-GB") : tts.speak(text, "cy-GB"); };
         say();
@@ -181,7 +181,7 @@ private slots:
         QFETCH(QByteArray, where);
         QFETCH(int, status);
         QFETCH(QByteArray, body);
-        auto &tts = Services::current().textToSpeech();
+        auto &tts = TestServices::current().textToSpeech();
         body.replace("BASE", server_->base().toUtf8());
         server_->answer(servicePath, {200, server_->base().toUtf8() + "/made/c.mp3"});
         server_->answer("/made/c.mp3", {200, fakeClip()});
@@ -239,7 +239,7 @@ private slots:
         QFETCH(bool, playersAvailable);
         QFETCH(bool, inClips);
         recording_->playersAvailable = playersAvailable;
-        auto &tts = Services::current().textToSpeech();
+        auto &tts = TestServices::current().textToSpeech();
         const QString path =
             inClips ? tts.clipPath("drwg") : QDir(services_->services().appDataPath()).filePath("drwg.mp3");
         QDir().mkpath(QFileInfo(path).absolutePath());
@@ -273,8 +273,8 @@ private slots:
         QFETCH(QString, warning);
         services_.reset();
         services_.emplace(Resources::defaultRoot());
-        recording_ = &Services::current().audioEngines().useRecorders();
-        auto &effects = Services::current().soundEffects();
+        recording_ = &TestServices::current().audioEngines().useRecorders();
+        auto &effects = TestServices::current().soundEffects();
         effects.playSound(QStringLiteral("ding"));
         AudioPlayer *before = effects.audioPlayer();
         QCOMPARE(recording_->played, QStringList{Resources::defaultRoot() + QStringLiteral("/ding.mp3")});

@@ -17,22 +17,32 @@ TestServices::TestServices(Options options)
 {
     QStandardPaths::setTestModeEnabled(true);
     storePath_ = options_.storePath.isEmpty() ? dir_.filePath(QStringLiteral("defaults.json")) : options_.storePath;
-    installFresh();
+    previous_ = latest_;
+    latest_ = this;
+    makeFresh();
 }
 
 TestServices::~TestServices()
 {
-    Services::install(nullptr);
+    services_.reset();
+    latest_ = previous_;
+}
+
+Services &TestServices::current()
+{
+    if (!latest_)
+        qFatal("no TestServices lives");
+    return *latest_->services_;
 }
 
 void TestServices::restart()
 {
-    installFresh();
+    makeFresh();
 }
 
-void TestServices::installFresh()
+void TestServices::makeFresh()
 {
-    Services::install(nullptr);
+    services_.reset();
     auto queue = std::make_unique<ManualMainQueue>();
     queue_ = queue.get();
     ServicesConfig config;
@@ -42,7 +52,7 @@ void TestServices::installFresh()
     config.mainQueue = std::move(queue);
     config.randomSeed = options_.seed;
     config.storeWriteDelayMs = options_.storeWriteDelayMs;
-    Services::install(std::make_unique<Services>(std::move(config)));
+    services_ = std::make_unique<Services>(std::move(config));
 }
 
 QString TestServices::fixture(const QString &name)

@@ -9,9 +9,8 @@
 
 class ManualMainQueue;
 
-// Installs fresh shared objects for one test: a store file in a temporary folder, the given
-// fixture resources, a manual main queue and a seeded random source. The previous registry is
-// replaced; destroying this object removes the registry it installed.
+// Fresh app objects for one test: a store file in a temporary folder, the given fixture resources,
+// a manual main queue and a seeded random source. While it lives, current() reads its objects.
 class TestServices
 {
 public:
@@ -31,7 +30,9 @@ public:
     TestServices(const TestServices &) = delete;
     TestServices &operator=(const TestServices &) = delete;
 
-    Services &services() { return Services::current(); }
+    Services &services() { return *services_; }
+    // The services of the TestServices made last that still lives.
+    static Services &current();
     ManualMainQueue &queue() { return *queue_; }
     [[nodiscard]] QString storePath() const { return storePath_; }
     [[nodiscard]] QString dataPath() const { return dir_.path(); }
@@ -42,10 +43,13 @@ public:
     static QString fixture(const QString &name);
 
 private:
-    void installFresh();
+    void makeFresh();
 
     QTemporaryDir dir_;
     Options options_;
     QString storePath_;
     ManualMainQueue *queue_ = nullptr;
+    std::unique_ptr<Services> services_;
+    TestServices *previous_ = nullptr;
+    static inline TestServices *latest_ = nullptr;
 };

@@ -62,9 +62,9 @@ private slots:
         TestServices::Options options;
         options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
         services_ = std::make_unique<TestServices>(options);
-        QVERIFY2(Services::current().verbDictionary().loaded(),
-            qPrintable(Services::current().verbDictionary().loadError()));
-        for (TenseSetting *setting : Services::current().verbDictionary().tenseSettings())
+        QVERIFY2(TestServices::current().verbDictionary().loaded(),
+            qPrintable(TestServices::current().verbDictionary().loadError()));
+        for (TenseSetting *setting : TestServices::current().verbDictionary().tenseSettings())
             setting->setStatus(true);
         irregular_ = readIrregularEnglish();
         QVERIFY(irregular_.size() > 100);
@@ -76,7 +76,7 @@ private slots:
     void renderings_data()
     {
         QTest::addColumn<int>("index");
-        const QList<Verb *> &verbs = Services::current().verbDictionary().verbs();
+        const QList<Verb *> &verbs = TestServices::current().verbDictionary().verbs();
         for (int i = 0; i < verbs.size(); ++i)
             QTest::newRow(verbs.at(i)->key.toUtf8().constData()) << i;
     }
@@ -88,7 +88,7 @@ private slots:
     void renderings()
     {
         QFETCH(int, index);
-        Verb &v = *Services::current().verbDictionary().verbs().at(index);
+        Verb &v = *TestServices::current().verbDictionary().verbs().at(index);
         static const QRegularExpression sentence(
             QStringLiteral("^(I|you \\(sng\\.\\)|he/she|we|you \\(pl\\.\\)|they) "));
         static const QRegularExpression progressive(QStringLiteral("\\b(was|were) \\w+ing\\b"));
@@ -119,8 +119,8 @@ private slots:
             }
         }
 
-        const Verb::GameParts italian = v.gameParts(Services::current().verbDictionary().tenseSettings(), false);
-        const Verb::GameParts english = v.gameParts(Services::current().verbDictionary().tenseSettings(), true);
+        const Verb::GameParts italian = v.gameParts(TestServices::current().verbDictionary().tenseSettings(), false);
+        const Verb::GameParts english = v.gameParts(TestServices::current().verbDictionary().tenseSettings(), true);
         QCOMPARE(italian.codes.size(), v.isImpersonalLike() ? 11 : 66);
         QCOMPARE(english.codes, italian.codes);
         for (qsizetype i = 0; i < italian.texts.size(); ++i) {
