@@ -50,6 +50,22 @@ bool LearningGame::ticking() const
     return ticker_ && ticker_->isValid();
 }
 
+int LearningGame::accuracy() const
+{
+    if (answers_ <= 0)
+        return 0;
+    return int(qint64(rightAnswers_) * 100 / answers_);
+}
+
+void LearningGame::setAnswerCounts(int right, int all)
+{
+    if (rightAnswers_ == right && answers_ == all)
+        return;
+    rightAnswers_ = right;
+    answers_ = all;
+    emit answersChanged();
+}
+
 void LearningGame::setCurrentVerb(Verb *verb)
 {
     currentVerb_ = verb;

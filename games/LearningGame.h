@@ -32,6 +32,7 @@ class LearningGame : public QObject
             setDifficultyLevel NOTIFY difficultyLevelChanged)
     Q_PROPERTY(QString verbSet READ verbSet WRITE setVerbSet NOTIFY verbSetChanged)
     Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
+    Q_PROPERTY(int accuracy READ accuracy NOTIFY answersChanged)
 
 public:
     explicit LearningGame(const GameContext &context, QObject *parent = nullptr);
@@ -66,6 +67,12 @@ public:
     // The verb in play, or a blank verb when there is none.
     [[nodiscard]] Verb *currentVerb() const { return currentVerb_ ? currentVerb_.data() : blankVerb_; }
 
+    // The right answers and all answers of a game graded by accuracy, as the game counts them, and
+    // the first as a whole percentage of the second (0 before any answer; 2 of 3 is 66, never 67).
+    [[nodiscard]] int rightAnswers() const { return rightAnswers_; }
+    [[nodiscard]] int answers() const { return answers_; }
+    [[nodiscard]] int accuracy() const;
+
     // The stored set name when that set still has verbs, otherwise "All Verbs".
     [[nodiscard]] QString verbSet() const;
     void setVerbSet(const QString &name);
@@ -92,6 +99,7 @@ signals:
     void difficultyLevelChanged();
     void verbSetChanged();
     void currentVerbChanged();
+    void answersChanged();
 
 protected:
     void setGameName(const QString &name) { gameName_ = name; }
@@ -108,6 +116,7 @@ protected:
     [[nodiscard]] bool ticking() const;
     virtual void tick() {}
     void setCurrentVerb(Verb *verb);
+    void setAnswerCounts(int right, int all);
 
 private:
     GameContext context_;
@@ -120,4 +129,6 @@ private:
     Verb *blankVerb_;
     QPointer<Verb> currentVerb_;
     std::shared_ptr<QueueHandle> ticker_;
+    int rightAnswers_ = 0;
+    int answers_ = 0;
 };

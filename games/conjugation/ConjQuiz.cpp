@@ -82,7 +82,7 @@ void ConjQuiz::startGame()
     setCurrentTurn(0);
     setupTurn();
     setTimeElapsed(0);
-    setAnswers(0, 0);
+    setAnswerCounts(0, 0);
     setInPlay(true);
 }
 
@@ -237,7 +237,7 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
 {
     if (!canClick_ || !inPlay() || !answer || !currentQuestion_.alts.contains(answer))
         return;
-    setAnswers(correctAnswersTotal_, answersTotal_ + 1);
+    setAnswerCounts(rightAnswers(), answers() + 1);
     Verb *verb = currentVerb();
     TextToSpeech &speech = context().speech;
     const bool right = answer->correct()
@@ -251,7 +251,7 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
         return;
     }
 
-    setAnswers(correctAnswersTotal_ + 1, answersTotal_);
+    setAnswerCounts(rightAnswers() + 1, answers());
     stopTicking();
     answer->setStatus(AnswerStatus::correct);
     canClick_ = false;
@@ -285,14 +285,6 @@ void ConjQuiz::endGame()
     canClick_ = false;
     setInPlay(false);
     showFinalMessage();
-}
-
-int ConjQuiz::accuracy() const
-{
-    if (answersTotal_ <= 0)
-        return 0;
-    // Whole numbers: 2 of 3 is 66, where floating point could land on either side.
-    return int(qint64(correctAnswersTotal_) * 100 / qint64(answersTotal_));
 }
 
 void ConjQuiz::showFinalMessage()
@@ -330,13 +322,4 @@ void ConjQuiz::setCurrentTurn(int turn)
         return;
     currentTurn_ = turn;
     emit currentTurnChanged();
-}
-
-void ConjQuiz::setAnswers(double correct, double total)
-{
-    if (correctAnswersTotal_ == correct && answersTotal_ == total)
-        return;
-    correctAnswersTotal_ = correct;
-    answersTotal_ = total;
-    emit answersChanged();
 }

@@ -21,9 +21,6 @@ class ConjQuiz : public LearningGame
     Q_PROPERTY(ConjugationQuestion currentQuestion READ currentQuestion NOTIFY currentQuestionChanged)
     Q_PROPERTY(double timeElapsed READ timeElapsed NOTIFY timeElapsedChanged)
     Q_PROPERTY(int currentTurn READ currentTurn NOTIFY currentTurnChanged)
-    Q_PROPERTY(double correctAnswersTotal READ correctAnswersTotal NOTIFY answersChanged)
-    Q_PROPERTY(double answersTotal READ answersTotal NOTIFY answersChanged)
-    Q_PROPERTY(int accuracy READ accuracy NOTIFY answersChanged)
     Q_PROPERTY(QList<Verb *> verbsInPlay READ verbsInPlay NOTIFY verbsInPlayChanged)
     Q_PROPERTY(int verbsPerPlay READ verbsPerPlay CONSTANT)
 
@@ -39,8 +36,6 @@ public:
     [[nodiscard]] const ConjugationQuestion &currentQuestion() const { return currentQuestion_; }
     [[nodiscard]] double timeElapsed() const { return timeElapsed_; }
     [[nodiscard]] int currentTurn() const { return currentTurn_; }
-    [[nodiscard]] double correctAnswersTotal() const { return correctAnswersTotal_; }
-    [[nodiscard]] double answersTotal() const { return answersTotal_; }
     [[nodiscard]] const QList<Verb *> &verbDictionary() const { return verbDictionary_; }
     [[nodiscard]] const QList<Verb *> &verbsInPlay() const { return verbsInPlay_; }
     [[nodiscard]] int verbsPerPlay() const { return verbsPerPlay_; }
@@ -54,7 +49,6 @@ public:
     void endGame();
     void showFinalMessage();
     // Right taps as a whole percentage of all taps, truncated; 0 before the first tap.
-    [[nodiscard]] int accuracy() const;
 
     // The pronouns a form may start with, from a verb's pronoun list, its "/" alternatives and "j'".
     static QStringList pronounCandidates(const QStringList &pronouns);
@@ -74,13 +68,11 @@ signals:
     void currentQuestionChanged();
     void timeElapsedChanged();
     void currentTurnChanged();
-    void answersChanged();
     void verbsInPlayChanged();
 
 private:
     void setTimeElapsed(double value);
     void setCurrentTurn(int turn);
-    void setAnswers(double correct, double total);
     [[nodiscard]] bool playable(Verb *verb) const;
     // A wrong answer from another verb, or an empty text when there is none to take.
     QString decoyFromAnotherVerb(qsizetype index, const QStringList &candidates);
@@ -89,8 +81,6 @@ private:
     ConjugationQuestion currentQuestion_;
     double timeElapsed_ = 0;
     int currentTurn_ = 0;
-    double correctAnswersTotal_ = 0;
-    double answersTotal_ = 0;
     QList<Verb *> verbDictionary_;
     QList<Verb *> verbsInPlay_;
     const int verbsPerPlay_ = 10;

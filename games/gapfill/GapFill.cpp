@@ -105,7 +105,7 @@ void GapFill::startGame()
             verbs_.append(verb);
     }
 
-    setClicks(0, 0);
+    setAnswerCounts(0, 0);
     currentTurn_ = 0;
     if (verbs_.isEmpty()) {
         qCWarning(lcGames).noquote() << u"GapFill >> startGame >> no verb of " + setName + u" has anything to spell";
@@ -225,12 +225,12 @@ void GapFill::letterTapped(const QString &letter)
     const bool right = tapped == QString(phrase.at(currentLetter_)).toLower();
     if (right) {
         markKeys(tapped, AnswerStatus::correct);
-        setClicks(correctClicks_ + 1, totalClicks_ + 1);
+        setAnswerCounts(rightAnswers() + 1, answers() + 1);
         updateGapped(false);
         advanceLetter();
         return;
     }
-    setClicks(correctClicks_, totalClicks_ + 1);
+    setAnswerCounts(rightAnswers(), answers() + 1);
     context().sounds.playSound(QStringLiteral("wrong"));
     markKeys(tapped, AnswerStatus::incorrect);
     context().mistakes.record(
@@ -288,13 +288,6 @@ void GapFill::nextTurn()
     showFinalMessage();
 }
 
-int GapFill::accuracy() const
-{
-    if (totalClicks_ < 1)
-        return 0;
-    return int(qint64(correctClicks_) * 100 / totalClicks_);
-}
-
 void GapFill::showFinalMessage()
 {
     const int a = accuracy();
@@ -336,13 +329,4 @@ void GapFill::setTurnWon(bool won)
         return;
     turnWon_ = won;
     emit turnWonChanged();
-}
-
-void GapFill::setClicks(int correct, int total)
-{
-    if (correctClicks_ == correct && totalClicks_ == total)
-        return;
-    correctClicks_ = correct;
-    totalClicks_ = total;
-    emit clicksChanged();
 }

@@ -22,9 +22,8 @@ class GapFill : public LearningGame
     Q_PROPERTY(QString gapped READ gapped NOTIFY gappedChanged)
     Q_PROPERTY(QList<GapFillKeyboardKey *> letters READ letters NOTIFY lettersChanged)
     Q_PROPERTY(bool turnWon READ turnWon NOTIFY turnWonChanged)
-    Q_PROPERTY(int correctClicks READ correctClicks NOTIFY clicksChanged)
-    Q_PROPERTY(int totalClicks READ totalClicks NOTIFY clicksChanged)
-    Q_PROPERTY(int accuracy READ accuracy NOTIFY clicksChanged)
+    Q_PROPERTY(int correctClicks READ correctClicks NOTIFY answersChanged)
+    Q_PROPERTY(int totalClicks READ totalClicks NOTIFY answersChanged)
     Q_PROPERTY(int currentTurn READ currentTurn NOTIFY currentGapFillTurnChanged)
     Q_PROPERTY(int questionsPerGame READ questionsPerGame CONSTANT)
 
@@ -46,8 +45,9 @@ public:
     [[nodiscard]] int currentTurn() const { return currentTurn_; }
     [[nodiscard]] int currentLetter() const { return currentLetter_; }
     [[nodiscard]] bool canClick() const { return canClick_; }
-    [[nodiscard]] int correctClicks() const { return correctClicks_; }
-    [[nodiscard]] int totalClicks() const { return totalClicks_; }
+    // Each key tap is an answer.
+    [[nodiscard]] int correctClicks() const { return rightAnswers(); }
+    [[nodiscard]] int totalClicks() const { return answers(); }
     [[nodiscard]] int wrongThisTurnCount() const { return wrongThisTurnCount_; }
     [[nodiscard]] int maxNegativePenaltyPerTurn() const { return maxNegativePenaltyPerTurn_; }
     [[nodiscard]] const QList<Verb *> &verbs() const { return verbs_; }
@@ -61,7 +61,6 @@ public:
     void nextTurn();
     void showFinalMessage();
     // Right taps as a whole percentage of all taps, truncated; 0 before the first tap.
-    [[nodiscard]] int accuracy() const;
 
     static bool isShown(QChar c) { return shownCharacters.contains(c); }
 
@@ -83,14 +82,12 @@ signals:
     void gappedChanged();
     void lettersChanged();
     void turnWonChanged();
-    void clicksChanged();
 
 private:
     // Where spelling starts in a phrase: after a leading shown character or a pronoun and its blank.
     static int startLetter(const QString &phrase, bool log);
     void setGapped(const QString &gapped);
     void setTurnWon(bool won);
-    void setClicks(int correct, int total);
     void markKeys(const QString &letter, AnswerStatus status);
     [[nodiscard]] QString speechLocale() const;
 
@@ -102,8 +99,6 @@ private:
     int currentTurn_ = 0;
     int currentLetter_ = 0;
     bool canClick_ = false;
-    int correctClicks_ = 0;
-    int totalClicks_ = 0;
     int wrongThisTurnCount_ = 0;
     const int maxNegativePenaltyPerTurn_ = 3;
     QList<Verb *> verbs_;

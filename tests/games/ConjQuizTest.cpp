@@ -60,7 +60,7 @@ private slots:
             playTurn(game, wrongTaps.value(turns, 0));
         }
         QCOMPARE(turns, 10);
-        QCOMPARE(game.correctAnswersTotal(), 10.0);
+        QCOMPARE(game.rightAnswers(), 10);
         QCOMPARE(game.accuracy(), accuracy);
         QCOMPARE(game.gameState(), state);
         QCOMPARE(game.message(), u"Well done! You worked through all 10 questions. " + piece);
@@ -88,8 +88,8 @@ private slots:
         QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{right->speakText(), "it-IT"}));
         game.answerTapped(right);
         game.answerTapped(wrong);
-        QCOMPARE(game.answersTotal(), 4.0);
-        QCOMPARE(game.correctAnswersTotal(), 1.0);
+        QCOMPARE(game.answers(), 4);
+        QCOMPARE(game.rightAnswers(), 1);
         QCOMPARE(GameServices::score(verb->key), -2);
         services_->queue().advance(ConjQuiz::pauseAfterRightAnswerMs - 1);
         QCOMPARE(game.currentTurn(), 0);
@@ -97,7 +97,7 @@ private slots:
         QCOMPARE(game.currentTurn(), 1);
         QCOMPARE(game.timeElapsed(), 0.0);
         game.answerTapped(right);
-        QCOMPARE(game.answersTotal(), 4.0);
+        QCOMPARE(game.answers(), 4);
     }
 
     void threeVerbSetRepeatsVerbs()
@@ -169,7 +169,7 @@ private slots:
         QCOMPARE(game.gameState(), LearningGameState::undefined);
         QCOMPARE(TestServices::current().progressManager().progressScores(), scores);
         game.answerTapped(answer(game, true));
-        QCOMPARE(game.answersTotal(), 4.0);
+        QCOMPARE(game.answers(), 4);
         QCOMPARE(services_->queue().pendingCount(), 0);
 
         const QStringList candidates = ConjQuiz::pronounCandidates(Verb().pronouns);
