@@ -66,6 +66,36 @@ void LearningGame::setAnswerCounts(int right, int all)
     emit answersChanged();
 }
 
+void LearningGame::startTurns(int count)
+{
+    turnCount_ = count;
+    if (currentTurn_ != 0) {
+        currentTurn_ = 0;
+        emit currentTurnChanged();
+    }
+    if (count > 0)
+        playTurn();
+}
+
+void LearningGame::nextTurn()
+{
+    currentTurn_ += 1;
+    emit currentTurnChanged();
+    if (currentTurn_ < turnCount_)
+        playTurn();
+    else
+        turnsOver();
+}
+
+void LearningGame::nextTurnAfter(int delayMs)
+{
+    const int turn = currentTurn_;
+    later(delayMs, [this, turn] {
+        if (currentTurn_ == turn && inPlay())
+            nextTurn();
+    });
+}
+
 void LearningGame::setCurrentVerb(Verb *verb)
 {
     currentVerb_ = verb;

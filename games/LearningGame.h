@@ -33,6 +33,7 @@ class LearningGame : public QObject
     Q_PROPERTY(QString verbSet READ verbSet WRITE setVerbSet NOTIFY verbSetChanged)
     Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
     Q_PROPERTY(int accuracy READ accuracy NOTIFY answersChanged)
+    Q_PROPERTY(int currentTurn READ currentTurn NOTIFY currentTurnChanged)
 
 public:
     explicit LearningGame(const GameContext &context, QObject *parent = nullptr);
@@ -72,6 +73,8 @@ public:
     [[nodiscard]] int rightAnswers() const { return rightAnswers_; }
     [[nodiscard]] int answers() const { return answers_; }
     [[nodiscard]] int accuracy() const;
+    // The turn in play of a game played in turns, from 0.
+    [[nodiscard]] int currentTurn() const { return currentTurn_; }
 
     // The stored set name when that set still has verbs, otherwise "All Verbs".
     [[nodiscard]] QString verbSet() const;
@@ -100,6 +103,7 @@ signals:
     void verbSetChanged();
     void currentVerbChanged();
     void answersChanged();
+    void currentTurnChanged();
 
 protected:
     void setGameName(const QString &name) { gameName_ = name; }
@@ -117,6 +121,14 @@ protected:
     virtual void tick() {}
     void setCurrentVerb(Verb *verb);
     void setAnswerCounts(int right, int all);
+    // A game of count turns: turn 0 is played at once (playTurn()), each later one by nextTurn();
+    // after the last, turnsOver() ends the game.
+    void startTurns(int count);
+    void nextTurn();
+    // Moves to the next turn after delayMs, unless the game has moved on or ended by then.
+    void nextTurnAfter(int delayMs);
+    virtual void playTurn() {}
+    virtual void turnsOver() {}
 
 private:
     GameContext context_;
@@ -130,5 +142,7 @@ private:
     QPointer<Verb> currentVerb_;
     std::shared_ptr<QueueHandle> ticker_;
     int rightAnswers_ = 0;
+    int currentTurn_ = 0;
+    int turnCount_ = 0;
     int answers_ = 0;
 };

@@ -79,8 +79,7 @@ void ConjQuiz::startGame()
     }
 
     timeIncrement_ = timeIncrementFor(difficultyLevel());
-    setCurrentTurn(0);
-    setupTurn();
+    startTurns(int(verbsInPlay_.size()));
     setTimeElapsed(0);
     setAnswerCounts(0, 0);
     setInPlay(true);
@@ -113,11 +112,11 @@ ConjQuiz::Stripped ConjQuiz::removePronouns(const QString &form, const QStringLi
     return result;
 }
 
-void ConjQuiz::setupTurn()
+void ConjQuiz::playTurn()
 {
-    if (currentTurn_ < 0 || currentTurn_ >= verbsInPlay_.size())
+    if (currentTurn() < 0 || currentTurn() >= verbsInPlay_.size())
         return;
-    Verb *verb = verbsInPlay_.at(currentTurn_);
+    Verb *verb = verbsInPlay_.at(currentTurn());
     setCurrentVerb(verb);
     qCDebug(lcGames).noquote() << u"current verb is " + verb->key;
 
@@ -262,21 +261,12 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
     context().progress.addPoints(verb->key, 1);
 
     // The pause moves on only the turn it was started for, in the game it was started in.
-    const int turn = currentTurn_;
-    later(pauseAfterRightAnswerMs, [this, turn] {
-        if (currentTurn_ == turn && inPlay())
-            nextTurn();
-    });
+    nextTurnAfter(pauseAfterRightAnswerMs);
 }
 
-void ConjQuiz::nextTurn()
+void ConjQuiz::turnsOver()
 {
-    qCDebug(lcGames).noquote() << QStringLiteral("ConjQuiz >> nextTurn");
-    setCurrentTurn(currentTurn_ + 1);
-    if (currentTurn_ < verbsInPlay_.size())
-        setupTurn();
-    else
-        endGame();
+    endGame();
 }
 
 void ConjQuiz::endGame()
@@ -314,12 +304,4 @@ void ConjQuiz::setTimeElapsed(double value)
         return;
     timeElapsed_ = value;
     emit timeElapsedChanged();
-}
-
-void ConjQuiz::setCurrentTurn(int turn)
-{
-    if (currentTurn_ == turn)
-        return;
-    currentTurn_ = turn;
-    emit currentTurnChanged();
 }

@@ -20,7 +20,6 @@ class ConjQuiz : public LearningGame
     QML_UNCREATABLE("Screens get the conjugation quiz from ScreenModels")
     Q_PROPERTY(ConjugationQuestion currentQuestion READ currentQuestion NOTIFY currentQuestionChanged)
     Q_PROPERTY(double timeElapsed READ timeElapsed NOTIFY timeElapsedChanged)
-    Q_PROPERTY(int currentTurn READ currentTurn NOTIFY currentTurnChanged)
     Q_PROPERTY(QList<Verb *> verbsInPlay READ verbsInPlay NOTIFY verbsInPlayChanged)
     Q_PROPERTY(int verbsPerPlay READ verbsPerPlay CONSTANT)
 
@@ -35,18 +34,17 @@ public:
     [[nodiscard]] static double timeIncrementFor(LearningGameDifficultyLevel level);
     [[nodiscard]] const ConjugationQuestion &currentQuestion() const { return currentQuestion_; }
     [[nodiscard]] double timeElapsed() const { return timeElapsed_; }
-    [[nodiscard]] int currentTurn() const { return currentTurn_; }
     [[nodiscard]] const QList<Verb *> &verbDictionary() const { return verbDictionary_; }
     [[nodiscard]] const QList<Verb *> &verbsInPlay() const { return verbsInPlay_; }
     [[nodiscard]] int verbsPerPlay() const { return verbsPerPlay_; }
     [[nodiscard]] bool canClick() const { return canClick_; }
 
     Q_INVOKABLE void startGame() override;
-    void setupTurn();
+    void playTurn() override;
     void tick() override;
     Q_INVOKABLE void answerTapped(ConjugationQuizAnswer *answer);
-    void nextTurn();
     void endGame();
+    void turnsOver() override;
     void showFinalMessage();
     // Right taps as a whole percentage of all taps, truncated; 0 before the first tap.
 
@@ -67,12 +65,10 @@ public:
 signals:
     void currentQuestionChanged();
     void timeElapsedChanged();
-    void currentTurnChanged();
     void verbsInPlayChanged();
 
 private:
     void setTimeElapsed(double value);
-    void setCurrentTurn(int turn);
     [[nodiscard]] bool playable(Verb *verb) const;
     // A wrong answer from another verb, or an empty text when there is none to take.
     QString decoyFromAnotherVerb(qsizetype index, const QStringList &candidates);
@@ -80,7 +76,6 @@ private:
     double timeIncrement_ = 0.000675;
     ConjugationQuestion currentQuestion_;
     double timeElapsed_ = 0;
-    int currentTurn_ = 0;
     QList<Verb *> verbDictionary_;
     QList<Verb *> verbsInPlay_;
     const int verbsPerPlay_ = 10;

@@ -106,8 +106,8 @@ void GapFill::startGame()
     }
 
     setAnswerCounts(0, 0);
-    currentTurn_ = 0;
     if (verbs_.isEmpty()) {
+        startTurns(0);
         qCWarning(lcGames).noquote() << u"GapFill >> startGame >> no verb of " + setName + u" has anything to spell";
         canClick_ = false;
         setMessage(nothingToPlayMessage);
@@ -115,14 +115,14 @@ void GapFill::startGame()
         return;
     }
     setInPlay(true);
-    setupTurn();
+    startTurns(int(verbs_.size()));
 }
 
-void GapFill::setupTurn()
+void GapFill::playTurn()
 {
-    if (currentTurn_ < 0 || currentTurn_ >= verbs_.size())
+    if (currentTurn() < 0 || currentTurn() >= verbs_.size())
         return;
-    Verb *verb = verbs_.at(currentTurn_);
+    Verb *verb = verbs_.at(currentTurn());
     setCurrentVerb(verb);
 
     QList<Item> items = spellableItems(verb);
@@ -270,20 +270,11 @@ void GapFill::advanceLetter()
     // A turn spelled after a miss was already logged wrong, letter by letter.
     if (wrongThisTurnCount_ == 0)
         context().mistakes.record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase, true);
-    const int turn = currentTurn_;
-    later(pauseAfterTurnMs, [this, turn] {
-        if (currentTurn_ == turn && inPlay())
-            nextTurn();
-    });
+    nextTurnAfter(pauseAfterTurnMs);
 }
 
-void GapFill::nextTurn()
+void GapFill::turnsOver()
 {
-    currentTurn_ += 1;
-    if (currentTurn_ < verbs_.size()) {
-        setupTurn();
-        return;
-    }
     emit currentGapFillTurnChanged();
     showFinalMessage();
 }

@@ -24,7 +24,6 @@ class GapFill : public LearningGame
     Q_PROPERTY(bool turnWon READ turnWon NOTIFY turnWonChanged)
     Q_PROPERTY(int correctClicks READ correctClicks NOTIFY answersChanged)
     Q_PROPERTY(int totalClicks READ totalClicks NOTIFY answersChanged)
-    Q_PROPERTY(int currentTurn READ currentTurn NOTIFY currentGapFillTurnChanged)
     Q_PROPERTY(int questionsPerGame READ questionsPerGame CONSTANT)
 
 public:
@@ -42,7 +41,6 @@ public:
     [[nodiscard]] QStringList letterTexts() const;
     [[nodiscard]] bool turnWon() const { return turnWon_; }
     [[nodiscard]] int questionsPerGame() const { return questionsPerGame_; }
-    [[nodiscard]] int currentTurn() const { return currentTurn_; }
     [[nodiscard]] int currentLetter() const { return currentLetter_; }
     [[nodiscard]] bool canClick() const { return canClick_; }
     // Each key tap is an answer.
@@ -53,12 +51,12 @@ public:
     [[nodiscard]] const QList<Verb *> &verbs() const { return verbs_; }
 
     Q_INVOKABLE void startGame() override;
-    void setupTurn();
+    void playTurn() override;
     void buildKeyboard();
     Q_INVOKABLE void letterTapped(const QString &letter);
     void advanceLetter();
     void updateGapped(bool hideCursor);
-    void nextTurn();
+    void turnsOver() override;
     void showFinalMessage();
     // Right taps as a whole percentage of all taps, truncated; 0 before the first tap.
 
@@ -96,7 +94,6 @@ private:
     QList<GapFillKeyboardKey *> letters_;
     bool turnWon_ = false;
     const int questionsPerGame_ = 10;
-    int currentTurn_ = 0;
     int currentLetter_ = 0;
     bool canClick_ = false;
     int wrongThisTurnCount_ = 0;

@@ -175,7 +175,7 @@ private slots:
         const QStringList candidates = ConjQuiz::pronounCandidates(Verb().pronouns);
         int decoys = 0;
         for (int turn = 0; turn < 10000; ++turn) {
-            turn % 10 ? game.setupTurn() : game.startGame();
+            turn % 10 ? game.playTurn() : game.startGame();
             QSet<QString> own;
             for (const QString &form :
                 game.currentVerb()->gameParts(TestServices::current().verbDictionary().tenseSettings(), false).texts)
