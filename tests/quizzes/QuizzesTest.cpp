@@ -222,19 +222,23 @@ private slots:
         QCOMPARE(TestServices::current().progressManager().progressScores().value(QStringLiteral("parlare")), progress);
     }
 
-    // Taps after the right answer count for nothing.
+    // A tapped answer shows whether it was right; taps after the right answer count for nothing.
     void lateTapsDoNotCount()
     {
         auto services = start(QStringLiteral("quizzes_game"));
         QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
             TestServices::current().mainQueue(), TestServices::current().schoolWork());
         game.startQuiz(quiz(QStringLiteral("twelve")));
-        game.answerTapped(tapTarget(game, false));
-        game.answerTapped(tapTarget(game, true));
+        QuizQuestionAnswer *wrong = tapTarget(game, false);
+        game.answerTapped(wrong);
+        QuizQuestionAnswer *right = tapTarget(game, true);
+        game.answerTapped(right);
         QuizQuestionAnswer *late = tapTarget(game, false, 1);
         game.answerTapped(late);
         QCOMPARE(game.totalClicks(), 2);
         QCOMPARE(game.correctClicks(), 1);
+        QCOMPARE(wrong->state(), QuizQuestionAnswerState::incorrect);
+        QCOMPARE(right->state(), QuizQuestionAnswerState::correct);
         QCOMPARE(late->state(), QuizQuestionAnswerState::undefined);
         QCOMPARE(TestServices::current().progressManager().progressScores().value(QStringLiteral("parlare")), 0);
     }
