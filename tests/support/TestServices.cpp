@@ -35,6 +35,25 @@ Services &TestServices::current()
     return *latest_->services_;
 }
 
+// clang-format off
+LearnerStore &TestServices::learnerStore() { return services_->learnerStore(); }
+Random &TestServices::random() { return services_->random(); }
+VerbDictionary &TestServices::verbDictionary() { return services_->verbDictionary(); }
+ProgressManager &TestServices::progressManager() { return services_->progressManager(); }
+ReviewSchedule &TestServices::reviewSchedule() { return services_->reviewSchedule(); }
+MistakeLog &TestServices::mistakeLog() { return services_->mistakeLog(); }
+ProgressTransfer &TestServices::progressTransfer() { return services_->progressTransfer(); }
+SchoolWork &TestServices::schoolWork() { return services_->schoolWork(); }
+QuizGamesParser &TestServices::quizGamesParser() { return services_->quizGamesParser(); }
+AudioEngines &TestServices::audioEngines() { return services_->audioEngines(); }
+TextToSpeech &TestServices::textToSpeech() { return services_->textToSpeech(); }
+SoundEffects &TestServices::soundEffects() { return services_->soundEffects(); }
+Theme &TestServices::theme() { return services_->theme(); }
+DeepLinkModel &TestServices::deepLinkModel() { return services_->deepLinkModel(); }
+GameContext TestServices::gameContext() { return services_->gameContext(); }
+void TestServices::provideTo(QQmlEngine &engine) { services_->provideTo(engine); }
+// clang-format on
+
 void TestServices::restart()
 {
     makeFresh();
@@ -48,7 +67,7 @@ void TestServices::makeFresh()
     ServicesConfig config;
     config.storePath = storePath_;
     config.resourceRoot = options_.resourceRoot.isEmpty() ? fixture(QStringLiteral("basic")) : options_.resourceRoot;
-    config.appDataPath = dir_.filePath(QStringLiteral("appdata"));
+    config.appDataPath = appDataPath();
     config.mainQueue = std::move(queue);
     config.randomSeed = options_.seed;
     config.storeWriteDelayMs = options_.storeWriteDelayMs;

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QTemporaryDir>
 
+#include <cstdint>
 #include <memory>
 
 class ManualMainQueue;
@@ -30,12 +31,34 @@ public:
     TestServices(const TestServices &) = delete;
     TestServices &operator=(const TestServices &) = delete;
 
+    // The root itself, for code under test that is handed all of it.
     Services &services() { return *services_; }
     // The services of the TestServices made last that still lives.
     static Services &current();
+    // The main queue of the app objects.
     ManualMainQueue &queue() { return *queue_; }
     [[nodiscard]] QString storePath() const { return storePath_; }
     [[nodiscard]] QString dataPath() const { return dir_.path(); }
+    [[nodiscard]] QString appDataPath() const { return dir_.filePath(QStringLiteral("appdata")); }
+
+    // The root's objects of the same names, each made on first use.
+    LearnerStore &learnerStore();
+    Random &random();
+    VerbDictionary &verbDictionary();
+    ProgressManager &progressManager();
+    ReviewSchedule &reviewSchedule();
+    MistakeLog &mistakeLog();
+    ProgressTransfer &progressTransfer();
+    SchoolWork &schoolWork();
+    QuizGamesParser &quizGamesParser();
+    AudioEngines &audioEngines();
+    TextToSpeech &textToSpeech();
+    SoundEffects &soundEffects();
+    Theme &theme();
+    DeepLinkModel &deepLinkModel();
+    GameContext gameContext();
+    // Gives a QML engine the objects behind the QML singletons.
+    void provideTo(QQmlEngine &engine);
 
     // Replaces the registry with a fresh one over the same store file, as a restart does.
     void restart();
