@@ -48,7 +48,7 @@ private slots:
         QFETCH(int, accuracy);
         QFETCH(LearningGameState, state);
         QFETCH(QString, piece);
-        ConjQuiz game(TestServices::current().gameContext());
+        ConjQuiz game(services_->gameContext());
         game.setVerbSet(QStringLiteral("Top 100"));
         game.startGame();
         QCOMPARE(game.accuracy(), 0);
@@ -70,7 +70,7 @@ private slots:
     // in which no tap counts, not even one on the question gone by.
     void oneTurn()
     {
-        ConjQuiz game(TestServices::current().gameContext());
+        ConjQuiz game(services_->gameContext());
         game.startGame();
         Verb *verb = game.currentVerb();
         ConjugationQuizAnswer *wrong = answer(game, false);
@@ -79,18 +79,18 @@ private slots:
         for (int i = 0; i < 3; ++i)
             game.answerTapped(wrong);
         QCOMPARE(wrong->status(), AnswerStatus::incorrect);
-        QCOMPARE(GameServices::score(verb->key), -3);
+        QCOMPARE(services_->score(verb->key), -3);
         QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{"non!", "it-IT"}));
         QVERIFY(game.canClick());
         game.answerTapped(right);
         QCOMPARE(right->status(), AnswerStatus::correct);
-        QCOMPARE(GameServices::score(verb->key), -2);
+        QCOMPARE(services_->score(verb->key), -2);
         QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{right->speakText(), "it-IT"}));
         game.answerTapped(right);
         game.answerTapped(wrong);
         QCOMPARE(game.answers(), 4);
         QCOMPARE(game.rightAnswers(), 1);
-        QCOMPARE(GameServices::score(verb->key), -2);
+        QCOMPARE(services_->score(verb->key), -2);
         services_->queue().advance(ConjQuiz::pauseAfterRightAnswerMs - 1);
         QCOMPARE(game.currentTurn(), 0);
         services_->queue().advance(1);
@@ -102,7 +102,7 @@ private slots:
 
     void threeVerbSetRepeatsVerbs()
     {
-        ConjQuiz game(TestServices::current().gameContext());
+        ConjQuiz game(services_->gameContext());
         game.setVerbSet(QStringLiteral("Three"));
         game.startGame();
         QMap<QString, int> counts;
@@ -116,7 +116,7 @@ private slots:
 
     void pronounBecomesTheHint()
     {
-        ConjQuiz game(TestServices::current().gameContext());
+        ConjQuiz game(services_->gameContext());
         game.setVerbSet(QStringLiteral("Pronoun Forms"));
         QSet<QString> hints;
         for (int round = 0; round < 30; ++round) {
@@ -154,20 +154,20 @@ private slots:
         QFETCH(LearningGameDifficultyLevel, level);
         QFETCH(int, fillMs);
         QFETCH(double, decoyShare);
-        ConjQuiz game(TestServices::current().gameContext());
+        ConjQuiz game(services_->gameContext());
         game.setVerbSet(QStringLiteral("Top 100"));
         game.setDifficultyLevel(level);
         game.startGame();
         for (int turn = 0; turn < 4; ++turn)
             playTurn(game, 0);
-        const QMap<QString, qint64> scores = TestServices::current().progressManager().progressScores();
+        const QMap<QString, qint64> scores = services_->progressManager().progressScores();
         services_->queue().advance(fillMs - 150);
         QVERIFY(game.inPlay() && game.timeElapsed() > 0.97);
         services_->queue().advance(300);
         QVERIFY(!game.inPlay());
         QCOMPARE(game.message(), QStringLiteral("Sorry, time's up! Want to try again?"));
         QCOMPARE(game.gameState(), LearningGameState::undefined);
-        QCOMPARE(TestServices::current().progressManager().progressScores(), scores);
+        QCOMPARE(services_->progressManager().progressScores(), scores);
         game.answerTapped(answer(game, true));
         QCOMPARE(game.answers(), 4);
         QCOMPARE(services_->queue().pendingCount(), 0);
@@ -178,7 +178,7 @@ private slots:
             turn % 10 ? game.playTurn() : game.startGame();
             QSet<QString> own;
             for (const QString &form :
-                game.currentVerb()->gameParts(TestServices::current().verbDictionary().tenseSettings(), false).texts)
+                game.currentVerb()->gameParts(services_->verbDictionary().tenseSettings(), false).texts)
                 own.insert(ConjQuiz::removePronouns(form, candidates).answer);
             const QList<ConjugationQuizAnswer *> &alts = game.currentQuestion().alts;
             QSet<QString> texts;

@@ -16,31 +16,24 @@
 
 #include <QString>
 
-#include <memory>
-
 // Fresh services over the games' fixture verbs (and effect sounds) for one test, with the
 // recording speech and audio engines and the start-up step already run.
-class GameServices
+class GameServices : public TestServices
 {
 public:
     explicit GameServices(const QString &fixture = QStringLiteral("games"))
-        : services_(std::make_unique<TestServices>(TestServices::fixture(fixture)))
+        : TestServices(TestServices::fixture(fixture))
+        , recording_(&audioEngines().useRecorders())
     {
-        recording_ = &TestServices::current().audioEngines().useRecorders();
-        services_->queue().runPending();
+        queue().runPending();
     }
 
-    ManualMainQueue &queue() { return services_->queue(); }
     AudioRecording &recording() { return *recording_; }
 
-    static qint64 score(const QString &verbKey)
-    {
-        return TestServices::current().progressManager().progressScores().value(verbKey);
-    }
+    qint64 score(const QString &verbKey) { return progressManager().progressScores().value(verbKey); }
 
 private:
-    std::unique_ptr<TestServices> services_;
-    AudioRecording *recording_ = nullptr;
+    AudioRecording *recording_;
 };
 
 // Moves that the games' tests share.

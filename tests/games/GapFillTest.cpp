@@ -42,7 +42,7 @@ private slots:
         QFETCH(LearningGameState, state);
         QFETCH(QString, closing);
         QFETCH(int, score);
-        GapFill game(TestServices::current().gameContext());
+        GapFill game(services_->gameContext());
         QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{" ", "it-IT"}));
         game.setVerbSet(set);
         game.startGame();
@@ -68,14 +68,14 @@ private slots:
             u"Well done! You worked through all 10 spellings. "
                 + closing.replace(QStringLiteral("{accuracy}"), QString::number(accuracy)));
         for (const Verb *verb : game.verbs())
-            QCOMPARE(GameServices::score(verb->key), score);
+            QCOMPARE(services_->score(verb->key), score);
     }
 
     // The pronoun is shown from the start; four wrong taps cost three points, and the marked key
     // clears after a moment.
     void pronounShownAndWrongTapsCapped()
     {
-        GapFill game(TestServices::current().gameContext());
+        GapFill game(services_->gameContext());
         game.setVerbSet(QStringLiteral("Io Parlo"));
         game.startGame();
         QCOMPARE(phrase(game), QStringLiteral("io parlo"));
@@ -86,7 +86,7 @@ private slots:
         const QString wrong = wrongLetter(game);
         for (int i = 0; i < 4; ++i)
             game.letterTapped(wrong);
-        QCOMPARE(GameServices::score(QStringLiteral("parlottare")), -3);
+        QCOMPARE(services_->score(QStringLiteral("parlottare")), -3);
         QCOMPARE(game.gapped(), QStringLiteral("io -----"));
         QCOMPARE(services_->recording().played.size(), 4);
         QVERIFY(services_->recording().played.constLast().endsWith(QStringLiteral("wrong.mp3")));
@@ -99,14 +99,14 @@ private slots:
         QCOMPARE(game.gapped(), QStringLiteral("io p----"));
         QCOMPARE(game.letters().at(3)->status(), AnswerStatus::correct);
         spell(game);
-        QCOMPARE(GameServices::score(QStringLiteral("parlottare")), -2);
+        QCOMPARE(services_->score(QStringLiteral("parlottare")), -2);
         QCOMPARE(game.totalClicks(), 9);
         QCOMPARE(game.accuracy(), 55);
     }
 
     void doubledLetterTappedTwice()
     {
-        GapFill game(TestServices::current().gameContext());
+        GapFill game(services_->gameContext());
         game.setVerbSet(QStringLiteral("Doubles"));
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         for (int i = 0; i < 200 && (i == 0 || phrase(game) != u"hanno"); ++i)
@@ -123,7 +123,7 @@ private slots:
 
     void hardKeyboardHasDecoyLetters()
     {
-        GapFill game(TestServices::current().gameContext());
+        GapFill game(services_->gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         game.startGame();
         int turns = 0;
@@ -174,7 +174,7 @@ private slots:
         QFETCH(LearningGameDifficultyLevel, level);
         QFETCH(QStringList, phrases);
         QFETCH(int, atLeast);
-        GapFill game(TestServices::current().gameContext());
+        GapFill game(services_->gameContext());
         game.setVerbSet(set);
         game.setDifficultyLevel(level);
         QSet<QString> seen;

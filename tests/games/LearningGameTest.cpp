@@ -1,6 +1,5 @@
 #include "GameTesting.h"
 
-#include "app/Services.h"
 #include "games/gapfill/GapFillKeyboardKey.h"
 #include "games/snap/SnapCard.h"
 #include "platform/LearnerStore.h"
@@ -11,15 +10,15 @@
 
 namespace {
 
-std::unique_ptr<LearningGame> makeGame(const QString &type)
+std::unique_ptr<LearningGame> makeGame(const QString &type, const GameContext &context)
 {
     if (type == u"ConjQuiz")
-        return std::make_unique<ConjQuiz>(TestServices::current().gameContext());
+        return std::make_unique<ConjQuiz>(context);
     if (type == u"GapFill")
-        return std::make_unique<GapFill>(TestServices::current().gameContext());
+        return std::make_unique<GapFill>(context);
     if (type == u"SnapGame")
-        return std::make_unique<SnapGame>(TestServices::current().gameContext());
-    return std::make_unique<VerbMatch>(TestServices::current().gameContext());
+        return std::make_unique<SnapGame>(context);
+    return std::make_unique<VerbMatch>(context);
 }
 
 // A game with a move that leaves one of its delayed steps pending, and what the screen shows of it.
@@ -100,17 +99,16 @@ private slots:
         QFETCH(QString, stored);
         QFETCH(QString, learnt);
         QFETCH(QString, read);
-        LearningGame game(TestServices::current().gameContext());
+        LearningGame game(services_->gameContext());
         if (!stored.isNull())
             game.setVerbSet(stored);
         if (!learnt.isEmpty())
-            TestServices::current().progressManager().toggleLearnt(
-                TestServices::current().verbDictionary().verbForKey(learnt));
+            services_->progressManager().toggleLearnt(services_->verbDictionary().verbForKey(learnt));
         QCOMPARE(game.verbSet(), read);
         // A fallback read leaves the stored name alone, and every game shares the one remembered set.
-        QCOMPARE(TestServices::current().learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
+        QCOMPARE(services_->learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
             stored.isNull() ? QString() : stored);
-        QCOMPARE(LearningGame(TestServices::current().gameContext()).verbSet(), read);
+        QCOMPARE(LearningGame(services_->gameContext()).verbSet(), read);
     }
 
     // clang-format off
@@ -134,7 +132,7 @@ private slots:
         QFETCH(QString, type);
         QFETCH(QString, step);
         QFETCH(int, delayMs);
-        std::unique_ptr<LearningGame> game = makeGame(type);
+        std::unique_ptr<LearningGame> game = makeGame(type, services_->gameContext());
         game->setVerbSet(step == u"won" ? QStringLiteral("Reflexive") : QStringLiteral("Five"));
         const PendingStep pending = pendingStep(game.get(), step);
         game->startGame();

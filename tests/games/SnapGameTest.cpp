@@ -53,7 +53,7 @@ private slots:
         QFETCH(QString, accuracy);
         QFETCH(QString, closing);
         QFETCH(LearningGameState, state);
-        SnapGame game(TestServices::current().gameContext());
+        SnapGame game(services_->gameContext());
         game.setVerbSet(QStringLiteral("Five"));
         game.startGame();
         QCOMPARE(game.scoreNodes().size(), 10);
@@ -88,7 +88,7 @@ private slots:
 
     void streakBonusAfterThreeRightAnswers()
     {
-        SnapGame game(TestServices::current().gameContext());
+        SnapGame game(services_->gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::medium);
         game.startGame();
         const QString instructions = game.message();
@@ -120,7 +120,7 @@ private slots:
 
     void onlyThumbsDownScores()
     {
-        SnapGame game(TestServices::current().gameContext());
+        SnapGame game(services_->gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         game.startGame();
         QMap<QString, qint64> expected;
@@ -138,7 +138,7 @@ private slots:
             services_->queue().advance(SnapGame::pauseAfterAnswerMs);
         }
         QVERIFY(thumbsDown > 5);
-        QMap<QString, qint64> scores = TestServices::current().progressManager().progressScores();
+        QMap<QString, qint64> scores = services_->progressManager().progressScores();
         scores.removeIf([](const auto &entry) { return entry.value() == 0; });
         expected.removeIf([](const auto &entry) { return entry.value() == 0; });
         QCOMPARE(scores, expected);
@@ -146,7 +146,7 @@ private slots:
 
     void stoppedEarlyReportsTheStarsLit()
     {
-        SnapGame game(TestServices::current().gameContext());
+        SnapGame game(services_->gameContext());
         game.stopGame();
         QVERIFY(game.message().startsWith(QStringLiteral("Each time the cards change")));
         game.startGame();
@@ -188,7 +188,7 @@ private slots:
         QFETCH(int, threshold);
         QFETCH(double, attempts);
         QFETCH(double, ish);
-        SnapGame game(TestServices::current().gameContext());
+        SnapGame game(services_->gameContext());
         game.setDifficultyLevel(level);
         game.startGame();
         answer(game, true);

@@ -36,7 +36,7 @@ private slots:
         QFETCH(LearningGameDifficultyLevel, level);
         QFETCH(QString, set);
         QFETCH(int, cards);
-        VerbMatch game(TestServices::current().gameContext(), 12);
+        VerbMatch game(services_->gameContext(), 12);
         QCOMPARE(game.buttonMessage(), QStringLiteral("Click to play!"));
         game.setVerbSet(set);
         game.setDifficultyLevel(level);
@@ -50,7 +50,7 @@ private slots:
             const VerbMatchButton *other = partner(game, card);
             QVERIFY(other && other->verb() == card->verb() && other->targetLanguage() != card->targetLanguage());
             QCOMPARE(card->locale(), card->targetLanguage() ? QStringLiteral("it-IT") : QStringLiteral("en-GB"));
-            QVERIFY(TestServices::current().verbDictionary().verbsInSet(set).contains(card->verb()));
+            QVERIFY(services_->verbDictionary().verbsInSet(set).contains(card->verb()));
             verbs.insert(card->verb()->key);
         }
         QCOMPARE(verbs.size(), cards / 2);
@@ -74,7 +74,7 @@ private slots:
         QCOMPARE(game.buttonMessage(), QStringLiteral("Click to play again!"));
         QCOMPARE(game.gameState(), LearningGameState::undefined);
         for (const QString &key : std::as_const(verbs))
-            QCOMPARE(GameServices::score(key), 1);
+            QCOMPARE(services_->score(key), 1);
         // The bar stopped with the last match.
         services_->queue().advance(60000);
         QCOMPARE(game.message(), won);
@@ -84,7 +84,7 @@ private slots:
     // is only spoken. With that pair left open the bar runs out 37 s after the last match.
     void wrongPairThenOutOfTime()
     {
-        VerbMatch game(TestServices::current().gameContext());
+        VerbMatch game(services_->gameContext());
         game.startGame();
         const QList<VerbMatchButton *> italian = openItalianCards(game);
         VerbMatchButton *a = italian.at(0);
@@ -93,7 +93,7 @@ private slots:
         b->tap();
         QVERIFY(a->isWrong() && b->isWrong() && !a->isHighlighted() && !b->isHighlighted());
         QCOMPARE(game.wrongPairs(), QStringList{a->word() + u" / " + b->word()});
-        QCOMPARE((QList<qint64>{GameServices::score(a->verb()->key), GameServices::score(b->verb()->key)}),
+        QCOMPARE((QList<qint64>{services_->score(a->verb()->key), services_->score(b->verb()->key)}),
             (QList<qint64>{-1, -1}));
         VerbMatchButton *third = italian.at(2);
         services_->recording().said.clear();
@@ -113,10 +113,9 @@ private slots:
         services_->queue().advance(300);
         QVERIFY(!game.inPlay() && !game.timerRunning());
         QCOMPARE(game.message(), outOfTime);
-        QCOMPARE((QList<qint64>{GameServices::score(a->verb()->key), GameServices::score(b->verb()->key)}),
+        QCOMPARE((QList<qint64>{services_->score(a->verb()->key), services_->score(b->verb()->key)}),
             (QList<qint64>{-1, -1}));
-        const QList<ProgressDictionaryEntry *> &ranked =
-            TestServices::current().progressManager().progressDictionaryEntries();
+        const QList<ProgressDictionaryEntry *> &ranked = services_->progressManager().progressDictionaryEntries();
         QVERIFY(ranked.size() >= 6);
         const QSet<QString> last{ranked.at(ranked.size() - 1)->verb()->key, ranked.at(ranked.size() - 2)->verb()->key};
         QCOMPARE(last, (QSet<QString>{a->verb()->key, b->verb()->key}));
@@ -128,7 +127,7 @@ private slots:
     // matched card is not held again.
     void reflexiveWordsAndTappingTwice()
     {
-        VerbMatch game(TestServices::current().gameContext());
+        VerbMatch game(services_->gameContext());
         game.setVerbSet(QStringLiteral("Reflexive"));
         game.startGame();
         QStringList words;
@@ -142,7 +141,7 @@ private slots:
         QCOMPARE(game.tappedCards().size(), 1);
         card->tap();
         QVERIFY(!card->isHighlighted() && game.tappedCards().isEmpty());
-        QVERIFY(TestServices::current().progressManager().progressScores().isEmpty());
+        QVERIFY(services_->progressManager().progressScores().isEmpty());
         matchPair(game, card->targetLanguage() ? card : partner(game, card));
         card->tap();
         QVERIFY(!card->isHighlighted() && game.tappedCards().isEmpty());

@@ -17,23 +17,21 @@ private slots:
     void snapSharedItalianIsAMatch()
     {
         GameServices services;
-        for (TenseSetting *setting : TestServices::current().verbDictionary().tenseSettings())
+        for (TenseSetting *setting : services.verbDictionary().tenseSettings())
             setting->setStatus(setting->tenseName() == u"Present" || setting->tenseName() == u"Present Subjunctive");
-        SnapGame game(TestServices::current().gameContext());
+        SnapGame game(services.gameContext());
         game.setDifficultyLevel(LearningGameDifficultyLevel::hard);
         game.startGame();
         int verdicts[2] = {0, 0}; // decoys, shared Italian
         for (int card = 0; card < 2000; ++card) {
             game.nextCard();
             const QString shown = game.snapCards().at(1)->text();
-            const qsizetype item = game.currentVerb()
-                                       ->gameParts(TestServices::current().verbDictionary().tenseSettings(), true)
-                                       .texts.indexOf(shown);
+            const qsizetype item =
+                game.currentVerb()->gameParts(services.verbDictionary().tenseSettings(), true).texts.indexOf(shown);
             if (shown == game.correctAnswer() || item < 0)
                 continue;
-            const bool shared = game.currentVerb()
-                                    ->gameParts(TestServices::current().verbDictionary().tenseSettings(), false)
-                                    .texts.at(item)
+            const bool shared =
+                game.currentVerb()->gameParts(services.verbDictionary().tenseSettings(), false).texts.at(item)
                 == game.snapCards().at(0)->text();
             QCOMPARE(game.currentPairIsAMatch(), shared);
             shared ? game.answerMatch() : game.answerNoMatch();
@@ -46,9 +44,8 @@ private slots:
     void matchPairsVerbsOfEqualEnglish()
     {
         GameServices services;
-        TestServices::current().verbDictionary().verbForKey(QStringLiteral("partire"))->englishInfinitive =
-            QStringLiteral("sleep");
-        VerbMatch game(TestServices::current().gameContext());
+        services.verbDictionary().verbForKey(QStringLiteral("partire"))->englishInfinitive = QStringLiteral("sleep");
+        VerbMatch game(services.gameContext());
         game.setVerbSet(QStringLiteral("Three"));
         game.startGame();
         auto tap = [&game](const QString &key, bool italian) {
@@ -63,7 +60,7 @@ private slots:
             tap(pairs.at(i + 1), false);
         }
         QCOMPARE(game.correctAnswers(), 3);
-        QCOMPARE(GameServices::score(QStringLiteral("dormire")), 1);
+        QCOMPARE(services.score(QStringLiteral("dormire")), 1);
         services.queue().advance(VerbMatch::winPauseMs);
         QVERIFY2(game.message().startsWith(u"Great work!") && game.message().endsWith(u"with no wrong pairs."),
             qPrintable(game.message()));

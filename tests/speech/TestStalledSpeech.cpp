@@ -18,14 +18,13 @@ private slots:
     {
         auto hang = std::make_shared<HangingSynthesizer::Hang>();
         auto services = std::make_unique<GameServices>();
-        TestServices::current().audioEngines().useSynthesizer(
-            [hang] { return std::make_unique<HangingSynthesizer>(hang); });
-        auto &speech = dynamic_cast<ThreadedSpeechSynthesizer &>(TestServices::current().textToSpeech().speakTalk());
+        services->audioEngines().useSynthesizer([hang] { return std::make_unique<HangingSynthesizer>(hang); });
+        auto &speech = dynamic_cast<ThreadedSpeechSynthesizer &>(services->textToSpeech().speakTalk());
         QTRY_VERIFY(!speech.voiceLanguages().isEmpty());
 
         // The first phrase hangs; four seconds on, speech goes quiet.
         QTest::ignoreMessage(QtWarningMsg, "the speech engine does not answer; speech is off until it does");
-        ConjQuiz game(TestServices::current().gameContext());
+        ConjQuiz game(services->gameContext());
         QElapsedTimer clock;
         clock.start();
         game.startGame();
