@@ -45,7 +45,7 @@ void DeepLinksTest::openDeepLinkPushesTheDecodedHost()
     QFETCH(QString, link);
     QFETCH(QString, pushed);
     TestServices services(TestServices::fixture(QStringLiteral("quizzes")));
-    DeepLinkModel &model = TestServices::current().deepLinkModel();
+    DeepLinkModel &model = services.deepLinkModel();
     QSignalSpy pushes(&model, &DeepLinkModel::quizIDPushed);
     QCOMPARE(model.openDeepLink(link), pushed);
     QCOMPARE(model.quizIDs(), pushed.isEmpty() ? QStringList() : QStringList{pushed});
@@ -74,7 +74,7 @@ void DeepLinksTest::destinationIsTheMatchingOrFirstQuiz()
     QFETCH(QString, quizID);
     QFETCH(QString, opened);
     TestServices services(TestServices::fixture(fixture));
-    Quiz *quiz = TestServices::current().deepLinkModel().destination(quizID);
+    Quiz *quiz = services.deepLinkModel().destination(quizID);
     QCOMPARE(quiz ? quiz->quizID : QString(), opened);
 }
 

@@ -17,8 +17,8 @@ private slots:
     void aLinkedQuizReplacesTheQuizOnShow()
     {
         TestServices services(TestServices::fixture(QStringLiteral("quizzes")));
-        DeepLinkModel &model = TestServices::current().deepLinkModel();
-        const QList<Quiz *> &quizzes = TestServices::current().quizGamesParser().quizzes();
+        DeepLinkModel &model = services.deepLinkModel();
+        const QList<Quiz *> &quizzes = services.quizGamesParser().quizzes();
         Quiz *first = quizzes.at(0);
         Quiz *second = quizzes.at(1);
         using Placement = DeepLinkModel::Placement;
@@ -39,9 +39,9 @@ private slots:
     {
         TestServices services(TestServices::fixture(QStringLiteral("quizzes")));
         for (int i = 0; i < 1000; ++i)
-            TestServices::current().deepLinkModel().openDeepLink(u"tavelo-italian://quiz-" + QString::number(i));
-        QCOMPARE(TestServices::current().deepLinkModel().quizIDs().size(), DeepLinkModel::maxRememberedIDs);
-        QCOMPARE(TestServices::current().deepLinkModel().quizIDs().last(), QStringLiteral("quiz-999"));
+            services.deepLinkModel().openDeepLink(u"tavelo-italian://quiz-" + QString::number(i));
+        QCOMPARE(services.deepLinkModel().quizIDs().size(), DeepLinkModel::maxRememberedIDs);
+        QCOMPARE(services.deepLinkModel().quizIDs().last(), QStringLiteral("quiz-999"));
 
         QTemporaryDir runtime;
         LinkForwarder running(runtime.filePath(QStringLiteral("links")));

@@ -35,7 +35,7 @@ private slots:
     // answer, alternatives other than the answer and a real linked verb; no question is asked twice.
     void everyQuizAndQuestion()
     {
-        QVERIFY(TestServices::current().quizGamesParser().readWhole());
+        QVERIFY(services_->quizGamesParser().readWhole());
         QVERIFY2(quizzes().size() >= 15, qPrintable(QString::number(quizzes().size())));
         const QRegularExpression slug(QStringLiteral("^[a-z0-9]+(-[a-z0-9]+)*$"));
         QStringList faults;
@@ -79,7 +79,7 @@ private:
         return faults;
     }
 
-    static const QList<Quiz *> &quizzes() { return TestServices::current().quizGamesParser().quizzes(); }
+    const QList<Quiz *> &quizzes() { return services_->quizGamesParser().quizzes(); }
 
     std::unique_ptr<TestServices> services_;
     QSet<QString> verbKeys_;

@@ -49,14 +49,14 @@ int playAll(QuizGame &game, ManualMainQueue &queue, const QList<int> &wrongTaps 
 std::unique_ptr<TestServices> start(const QString &fixture)
 {
     auto services = std::make_unique<TestServices>(TestServices::fixture(fixture));
-    TestServices::current().quizGamesParser().finishReading();
+    services->quizGamesParser().finishReading();
     services->queue().runPending();
     return services;
 }
 
-Quiz *quiz(const QString &id)
+Quiz *quiz(TestServices &services, const QString &id)
 {
-    return TestServices::current().quizGamesParser().quizWithID(id);
+    return services.quizGamesParser().quizWithID(id);
 }
 
 }
@@ -86,22 +86,22 @@ private slots:
         QFETCH(QString, quizID);
         QFETCH(QString, identifier);
         auto services = start(QStringLiteral("quizzes"));
-        QCOMPARE(TestServices::current().quizGamesParser().quizzes().size(), 3);
-        Quiz *read = TestServices::current().quizGamesParser().quizzes().at(index);
+        QCOMPARE(services->quizGamesParser().quizzes().size(), 3);
+        Quiz *read = services->quizGamesParser().quizzes().at(index);
         QCOMPARE(read->order, index);
         QCOMPARE(read->title, title);
         QCOMPARE(read->quizID, quizID);
         QCOMPARE(read->identifier, identifier);
         QCOMPARE(read->contextIdentifier(), identifier);
         QCOMPARE(read->questions.size(), index == 0 ? 2 : 1);
-        QCOMPARE(quiz(quizID), read);
-        SchoolWorkContext &main = TestServices::current().schoolWork().mainAppContext();
+        QCOMPARE(quiz(*services, quizID), read);
+        SchoolWorkContext &main = services->schoolWork().mainAppContext();
         QCOMPARE(main.childCount(), 2);
         if (identifier.isEmpty()) {
             // No identifier, so no context; starting its activity fails.
             QTest::ignoreMessage(
                 QtWarningMsg, QRegularExpression(QStringLiteral("beginActivity failed to start activity")));
-            read->beginActivity(TestServices::current().schoolWork());
+            read->beginActivity(services->schoolWork());
             services->queue().runPending();
             QCOMPARE(main.childCount(), 2);
             return;
@@ -118,7 +118,7 @@ private slots:
     void questionFields()
     {
         auto services = start(QStringLiteral("quizzes"));
-        const Quiz *read = TestServices::current().quizGamesParser().quizzes().at(0);
+        const Quiz *read = services->quizGamesParser().quizzes().at(0);
         QCOMPARE(read->description, QStringLiteral("\n      Line one\n      line two\n    "));
         QuizQuestion *question = read->questions.at(0);
         QCOMPARE(question->question, QStringLiteral("Io _____ italiano."));
@@ -150,10 +150,10 @@ private slots:
     void malformedFileKeepsEarlierQuizzes()
     {
         TestServices services(TestServices::fixture(QStringLiteral("quizzes_malformed")));
-        TestServices::current().progressManager().setQuizScore(QStringLiteral("kept"), 60);
+        services.progressManager().setQuizScore(QStringLiteral("kept"), 60);
         QTest::ignoreMessage(
             QtWarningMsg, QRegularExpression(QStringLiteral("not well-formed: .* at line 15, column ")));
-        QuizGamesParser &parser = TestServices::current().quizGamesParser();
+        QuizGamesParser &parser = services.quizGamesParser();
         QVERIFY(!parser.readWhole());
         QVERIFY2(parser.loadError().contains(QStringLiteral("(line 15, column ")), qPrintable(parser.loadError()));
         QCOMPARE(parser.quizzes().size(), 1);
@@ -161,7 +161,7 @@ private slots:
         QCOMPARE(parser.quizzes().at(0)->questions.size(), 1);
         QCOMPARE(parser.quizzes().at(0)->lastScore(), 60);
         services.queue().runPending();
-        QVERIFY(TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("kept")));
+        QVERIFY(services.schoolWork().mainAppContext().child(QStringLiteral("kept")));
     }
 
     // Ten different questions of a large quiz, all of a small one; each wrong tap costs the score,
@@ -203,9 +203,8 @@ private slots:
         QFETCH(int, progress);
         QFETCH(QString, piece);
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
-            TestServices::current().mainQueue(), TestServices::current().schoolWork());
-        game.startQuiz(quiz(quizID));
+        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        game.startQuiz(quiz(*services, quizID));
         const QSet<QuizQuestion *> distinct(game.questionsInPlay().begin(), game.questionsInPlay().end());
         QCOMPARE(game.questionsInPlay().size(), questions);
         QCOMPARE(distinct.size(), questions);
@@ -216,19 +215,18 @@ private slots:
         QCOMPARE(game.correctClicks(), questions);
         QCOMPARE(game.percentage(), percentage);
         QCOMPARE(game.feedbackStr(), u"Well done! You worked through all 10 questions. " + piece);
-        QCOMPARE(quiz(quizID)->lastScore(), percentage);
-        QCOMPARE(TestServices::current().progressManager().quizScores().value(quizID), percentage);
-        QCOMPARE(QuizGame::grade(quiz(quizID)->lastScore()), grade);
-        QCOMPARE(TestServices::current().progressManager().progressScores().value(QStringLiteral("parlare")), progress);
+        QCOMPARE(quiz(*services, quizID)->lastScore(), percentage);
+        QCOMPARE(services->progressManager().quizScores().value(quizID), percentage);
+        QCOMPARE(QuizGame::grade(quiz(*services, quizID)->lastScore()), grade);
+        QCOMPARE(services->progressManager().progressScores().value(QStringLiteral("parlare")), progress);
     }
 
     // A tapped answer shows whether it was right; taps after the right answer count for nothing.
     void lateTapsDoNotCount()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
-            TestServices::current().mainQueue(), TestServices::current().schoolWork());
-        game.startQuiz(quiz(QStringLiteral("twelve")));
+        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        game.startQuiz(quiz(*services, QStringLiteral("twelve")));
         QuizQuestionAnswer *wrong = tapTarget(game, false);
         game.answerTapped(wrong);
         QuizQuestionAnswer *right = tapTarget(game, true);
@@ -240,17 +238,16 @@ private slots:
         QCOMPARE(wrong->state(), QuizQuestionAnswerState::incorrect);
         QCOMPARE(right->state(), QuizQuestionAnswerState::correct);
         QCOMPARE(late->state(), QuizQuestionAnswerState::undefined);
-        QCOMPARE(TestServices::current().progressManager().progressScores().value(QStringLiteral("parlare")), 0);
+        QCOMPARE(services->progressManager().progressScores().value(QStringLiteral("parlare")), 0);
     }
 
     // The pause after a right answer moves its own game on, never a restarted or destroyed one.
     void pauseMovesOnlyItsOwnGame()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        auto game =
-            std::make_unique<QuizGame>(TestServices::current().random(), TestServices::current().progressManager(),
-                TestServices::current().mainQueue(), TestServices::current().schoolWork());
-        game->startQuiz(quiz(QStringLiteral("twelve")));
+        auto game = std::make_unique<QuizGame>(
+            services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        game->startQuiz(quiz(*services, QStringLiteral("twelve")));
         game->answerTapped(tapTarget(*game, true));
         services->queue().advance(QuizGame::pauseAfterRightAnswerMs - 1);
         QCOMPARE(game->currentTurn(), 0);
@@ -259,7 +256,7 @@ private slots:
         QCOMPARE(game->currentQuestion(), game->questionsInPlay().at(1));
 
         game->answerTapped(tapTarget(*game, true));
-        game->startQuiz(quiz(QStringLiteral("twelve")));
+        game->startQuiz(quiz(*services, QStringLiteral("twelve")));
         services->queue().advance(QuizGame::pauseAfterRightAnswerMs);
         QCOMPARE(game->currentTurn(), 0);
         QCOMPARE(game->totalClicks(), 0);
@@ -267,7 +264,7 @@ private slots:
         game->answerTapped(tapTarget(*game, true));
         game.reset();
         services->queue().advance(QuizGame::pauseAfterRightAnswerMs);
-        QVERIFY(!TestServices::current().progressManager().quizScores().contains(QStringLiteral("twelve")));
+        QVERIFY(!services->progressManager().quizScores().contains(QStringLiteral("twelve")));
     }
 
     // Where all three alternatives are missing they are drawn from other questions' answers;
@@ -275,9 +272,8 @@ private slots:
     void missingAlternatives()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
-            TestServices::current().mainQueue(), TestServices::current().schoolWork());
-        game.startQuiz(quiz(QStringLiteral("bare")));
+        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        game.startQuiz(quiz(*services, QStringLiteral("bare")));
         const QStringList others{"uno", "due", "tre", "quattro"};
         while (game.inPlay()) {
             QuizQuestion *question = game.currentQuestion();
@@ -294,7 +290,7 @@ private slots:
         }
         QCOMPARE(game.totalClicks(), 20);
 
-        game.startQuiz(quiz(QStringLiteral("gap")));
+        game.startQuiz(quiz(*services, QStringLiteral("gap")));
         const QuizQuestion *question = game.currentQuestion();
         QCOMPARE(question->alt1()->text, QStringLiteral("vuoto"));
         QVERIFY(question->alt2()->text.isEmpty());
@@ -304,28 +300,26 @@ private slots:
     void quizWithoutQuestionsDoesNotStart()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
-            TestServices::current().mainQueue(), TestServices::current().schoolWork());
+        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
         QTest::ignoreMessage(QtWarningMsg, "QuizGame >> startQuiz >> quiz empty has no questions to play");
-        game.startQuiz(quiz(QStringLiteral("empty")));
+        game.startQuiz(quiz(*services, QStringLiteral("empty")));
         services->queue().runPending();
         QVERIFY(!game.inPlay());
         QVERIFY(!game.played());
         game.nextTurn();
-        QVERIFY(!TestServices::current().progressManager().quizScores().contains(QStringLiteral("empty")));
-        QCOMPARE(QuizGame::grade(quiz(QStringLiteral("empty"))->lastScore()), QuizGame::Grade::none);
+        QVERIFY(!services->progressManager().quizScores().contains(QStringLiteral("empty")));
+        QCOMPARE(QuizGame::grade(quiz(*services, QStringLiteral("empty"))->lastScore()), QuizGame::Grade::none);
         QCOMPARE(QuizGame::grade(1), QuizGame::Grade::red);
     }
 
     void replayResetsTheAnswers()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
-            TestServices::current().mainQueue(), TestServices::current().schoolWork());
-        game.startQuiz(quiz(QStringLiteral("four")));
+        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        game.startQuiz(quiz(*services, QStringLiteral("four")));
         playAll(game, services->queue(), {1, 1, 1, 1});
         QCOMPARE(game.percentage(), 50);
-        game.startQuiz(quiz(QStringLiteral("four")));
+        game.startQuiz(quiz(*services, QStringLiteral("four")));
         QVERIFY(game.inPlay());
         QCOMPARE(game.totalClicks(), 0);
         for (QuizQuestion *question : game.questionsInPlay()) {
@@ -333,22 +327,19 @@ private slots:
                 QCOMPARE(answer->state(), QuizQuestionAnswerState::undefined);
         }
         playAll(game, services->queue());
-        QCOMPARE(quiz(QStringLiteral("four"))->lastScore(), 100);
+        QCOMPARE(quiz(*services, QStringLiteral("four"))->lastScore(), 100);
     }
 
     // The finished quiz's activity carries its score and time, and is read back after a restart.
     void finishedQuizReportsItsScore()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        const SchoolWorkContext *badLink =
-            TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("bad link"));
+        const SchoolWorkContext *badLink = services->schoolWork().mainAppContext().child(QStringLiteral("bad link"));
         QVERIFY(badLink && badLink->universalLinkURL().isEmpty());
-        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
-            TestServices::current().mainQueue(), TestServices::current().schoolWork());
-        game.startQuiz(quiz(QStringLiteral("seven")));
+        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        game.startQuiz(quiz(*services, QStringLiteral("seven")));
         services->queue().runPending();
-        const SchoolWorkContext *context =
-            TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
+        const SchoolWorkContext *context = services->schoolWork().mainAppContext().child(QStringLiteral("seven"));
         QVERIFY(context && context->isActive());
 
         // Seven questions, three of them with one wrong tap first: 7 of 10.
@@ -370,9 +361,9 @@ private slots:
             QCOMPARE(activity->duration(), 10.5);
 
             services->restart();
-            TestServices::current().quizGamesParser().finishReading();
+            services->quizGamesParser().finishReading();
             services->queue().runPending();
-            context = TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("seven"));
+            context = services->schoolWork().mainAppContext().child(QStringLiteral("seven"));
             QVERIFY(context);
         }
     }
@@ -386,9 +377,8 @@ private slots:
         blocker.close();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
-        QuizGame game(TestServices::current().random(), TestServices::current().progressManager(),
-            TestServices::current().mainQueue(), TestServices::current().schoolWork());
-        game.startQuiz(quiz(QStringLiteral("seven")));
+        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        game.startQuiz(quiz(*services, QStringLiteral("seven")));
         playAll(game, services->queue());
         services->queue().runPending();
     }
@@ -402,14 +392,14 @@ private slots:
         QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{ not json") == 10);
         broken.close();
         QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read")));
-        TestServices::current().quizGamesParser().finishReading();
+        services.quizGamesParser().finishReading();
         services.queue().runPending();
         const QStringList aside = QDir(appData).entryList({SchoolWork::fileName + QStringLiteral(".unreadable-*")});
         QCOMPARE(aside.size(), 1);
         QFile kept(appData + u'/' + aside.at(0));
         QVERIFY(kept.open(QIODevice::ReadOnly));
         QCOMPARE(kept.readAll(), QByteArray("{ not json"));
-        QVERIFY(TestServices::current().schoolWork().mainAppContext().child(QStringLiteral("seven")));
+        QVERIFY(services.schoolWork().mainAppContext().child(QStringLiteral("seven")));
     }
 };
 
