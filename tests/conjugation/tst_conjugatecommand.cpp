@@ -19,12 +19,12 @@ struct Outcome
     QStringList err;
 };
 
-Outcome runCommand(const QStringList &arguments)
+Outcome runCommand(TestServices &services, const QStringList &arguments)
 {
     QString out, err;
     QTextStream outStream(&out), errStream(&err);
     Outcome outcome;
-    outcome.status = ConjugateCommand(TestServices::current(), outStream, errStream).run(arguments);
+    outcome.status = ConjugateCommand(services.services(), outStream, errStream).run(arguments);
     outStream.flush();
     errStream.flush();
     outcome.out = out.split(u'\n');
@@ -83,7 +83,7 @@ private slots:
         QFETCH(QString, heading);
         QFETCH(QString, line);
         TestServices services;
-        const Outcome outcome = runCommand({name});
+        const Outcome outcome = runCommand(services, {name});
         QCOMPARE(outcome.status, 0);
         QVERIFY(outcome.err.isEmpty());
         QCOMPARE(outcome.out.first(), heading);
@@ -115,14 +115,14 @@ private slots:
         QFETCH(QString, error);
         QFETCH(QString, nearest);
         TestServices services;
-        const Outcome outcome = runCommand(arguments);
+        const Outcome outcome = runCommand(services, arguments);
         QCOMPARE(outcome.status, 2);
         QCOMPARE(outcome.out, QStringList{QString()});
         QCOMPARE(outcome.err.value(0), error);
         QCOMPARE(outcome.err.size(), error == usageLine ? 1 : 6);
         if (error != usageLine)
             QCOMPARE(outcome.err.mid(1),
-                ConjugateCommand::closestInfinitives(TestServices::current().verbDictionary(), arguments.first(), 5));
+                ConjugateCommand::closestInfinitives(services.verbDictionary(), arguments.first(), 5));
         if (!nearest.isEmpty())
             QCOMPARE(outcome.err.at(1), nearest);
     }
@@ -133,7 +133,7 @@ private slots:
         TestServices::Options options;
         options.resourceRoot = empty.path();
         TestServices services(options);
-        const Outcome outcome = runCommand({QStringLiteral("parlare")});
+        const Outcome outcome = runCommand(services, {QStringLiteral("parlare")});
         QCOMPARE(outcome.status, 1);
         QCOMPARE(outcome.err, QStringList{"Flexio cannot start: the verb data file verbs.xml was not found"});
     }

@@ -20,15 +20,15 @@ const QStringList tableTitles{"Past Participle", "Present Tense", "Imperfect", "
     "Pluperfect Tense", "Future Tense", "Future Perfect Tense", "Conditional Mood", "Conditional Perfect Tense",
     "Present Subjunctive", "Past Subjunctive", "Imperative"};
 
-void switchOn(const QStringList &names)
+void switchOn(TestServices &services, const QStringList &names)
 {
-    for (TenseSetting *setting : TestServices::current().verbDictionary().tenseSettings())
+    for (TenseSetting *setting : services.verbDictionary().tenseSettings())
         setting->setStatus(names.contains(setting->tenseName()));
 }
 
-Verb &fixtureVerb(const QString &key)
+Verb &fixtureVerb(TestServices &services, const QString &key)
 {
-    Verb *verb = TestServices::current().verbDictionary().verbForKey(key);
+    Verb *verb = services.verbDictionary().verbForKey(key);
     if (!verb)
         qFatal("no fixture verb %s", qPrintable(key));
     return *verb;
@@ -91,13 +91,13 @@ private slots:
         QFETCH(bool, thirdPersonOnly);
 
         TestServices services;
-        Verb &verb = fixtureVerb(key);
+        Verb &verb = fixtureVerb(services, key);
         if (!infinitive.isEmpty())
             verb.infinitive = infinitive;
-        switchOn(switchedOn);
+        switchOn(services, switchedOn);
 
-        const Verb::GameParts italian = verb.gameParts(TestServices::current().verbDictionary().tenseSettings(), false);
-        const Verb::GameParts english = verb.gameParts(TestServices::current().verbDictionary().tenseSettings(), true);
+        const Verb::GameParts italian = verb.gameParts(services.verbDictionary().tenseSettings(), false);
+        const Verb::GameParts english = verb.gameParts(services.verbDictionary().tenseSettings(), true);
         QCOMPARE(italian.codes, codesOf(tenseCodes, thirdPersonOnly));
         QCOMPARE(english.codes, italian.codes);
         QCOMPARE(italian.texts.size(), italian.codes.size());
@@ -108,8 +108,8 @@ private slots:
     void tablesOfAVerb()
     {
         TestServices services;
-        Verb &verb = fixtureVerb(QStringLiteral("parlare"));
-        switchOn({});
+        Verb &verb = fixtureVerb(services, QStringLiteral("parlare"));
+        switchOn(services, {});
         const QList<Conjugation> tables = verb.conjugationTables();
         QStringList titles, glosses, texts;
         QSet<QUuid> ids;
@@ -122,7 +122,7 @@ private slots:
                 texts << row.text << row.translation;
             }
         }
-        switchOn(allTenses);
+        switchOn(services, allTenses);
         QStringList allOn;
         for (const Conjugation &table : verb.conjugationTables()) {
             for (const ConjugationPart &row : table.parts)
@@ -143,8 +143,8 @@ private slots:
     void impersonalVerb()
     {
         TestServices services;
-        switchOn({"Perfect"});
-        Verb &verb = fixtureVerb(QStringLiteral("piovere"));
+        switchOn(services, {"Perfect"});
+        Verb &verb = fixtureVerb(services, QStringLiteral("piovere"));
         const QList<Conjugation> tables = verb.conjugationTables();
         QCOMPARE(tables.size(), 12);
         QCOMPARE(tables.first().parts.first().text, QStringLiteral("piovuto"));
@@ -155,9 +155,9 @@ private slots:
         QCOMPARE(tables.at(4).parts.first().ttsPhrase, QStringLiteral("è piovuto"));
 
         verb.presentTense[2] = QStringLiteral("lui/lei piove");
-        QCOMPARE(verb.gameParts(TestServices::current().verbDictionary().tenseSettings(), false).texts,
+        QCOMPARE(verb.gameParts(services.verbDictionary().tenseSettings(), false).texts,
             (QStringList{" piove", "pioveva", "piovve", "pioverà", "pioverebbe", "è piovuto"}));
-        QCOMPARE(verb.gameParts(TestServices::current().verbDictionary().tenseSettings(), true).texts,
+        QCOMPARE(verb.gameParts(services.verbDictionary().tenseSettings(), true).texts,
             (QStringList{"it rains", "it was raining", "it rained", "it will rain", "it would rain", "it has rained"}));
     }
 
@@ -189,7 +189,7 @@ private slots:
         QFETCH(QString, fields);
         QFETCH(bool, verbFirst);
         TestServices services;
-        const ConjugationPart part = fixtureVerb(key).conjugationTables().at(table).parts.at(row);
+        const ConjugationPart part = fixtureVerb(services, key).conjugationTables().at(table).parts.at(row);
         QCOMPARE(QStringList({part.pronoun, part.text, part.ttsPhrase, part.translation}).join(u'|'), fields);
         QCOMPARE(part.locale, QStringLiteral("it-IT"));
         QCOMPARE(part.isVerbFirst, verbFirst);

@@ -34,10 +34,10 @@ QVariantMap storedDictionary(const QString &path, const QString &key)
 }
 
 // The names of the tenses switched on, sorted.
-QStringList enabledTenses()
+QStringList enabledTenses(VerbDictionary &dictionary)
 {
     QStringList on;
-    for (const TenseSetting *setting : TestServices::current().verbDictionary().tenseSettings()) {
+    for (const TenseSetting *setting : dictionary.tenseSettings()) {
         if (setting->status())
             on.append(setting->tenseName());
     }
@@ -53,10 +53,10 @@ QVariantMap allTenses(const QStringList &on)
     return map;
 }
 
-QStringList ranking()
+QStringList ranking(ProgressManager &progress)
 {
     QStringList rows;
-    for (const ProgressDictionaryEntry *entry : TestServices::current().progressManager().progressDictionaryEntries())
+    for (const ProgressDictionaryEntry *entry : progress.progressDictionaryEntries())
         rows.append(entry->verb()->displayInfinitive() + u'=' + QString::number(entry->score()));
     return rows;
 }
@@ -110,11 +110,11 @@ void ProgressTest::tenseSwitchesAtStartUp()
     if (!stored.isEmpty())
         seedStore(path, {{QStringLiteral("flagDictionary"), stored}});
     TestServices services(TestServices::fixture(QStringLiteral("basic")), path);
-    TestServices::current().verbDictionary();
+    services.verbDictionary();
     services.queue().runPending();
     expectedOn.sort();
-    QCOMPARE(enabledTenses(), expectedOn);
-    QCOMPARE(TestServices::current().verbDictionary().enabledTenseCount(), expectedOn.size());
+    QCOMPARE(enabledTenses(services.verbDictionary()), expectedOn);
+    QCOMPARE(services.verbDictionary().enabledTenseCount(), expectedOn.size());
     // The stored switches are rebuilt with exactly the current tense names.
     QCOMPARE(storedDictionary(path, QStringLiteral("flagDictionary")), allTenses(expectedOn));
 }
@@ -122,8 +122,8 @@ void ProgressTest::tenseSwitchesAtStartUp()
 void ProgressTest::miscSettings()
 {
     TestServices services;
-    ProgressManager &progress = TestServices::current().progressManager();
-    LearnerStore &store = services.services().learnerStore();
+    ProgressManager &progress = services.progressManager();
+    LearnerStore &store = services.learnerStore();
     QVERIFY(progress.getMiscSettingsDictionary().isEmpty());
     QVERIFY(store.dictionary(QStringLiteral("miscSettingsDictionary")));
 
@@ -137,7 +137,7 @@ void ProgressTest::miscSettings()
 void ProgressTest::pointsAndRanking()
 {
     TestServices services;
-    ProgressManager &progress = TestServices::current().progressManager();
+    ProgressManager &progress = services.progressManager();
     QSignalSpy published(&progress, &ProgressManager::progressDictionaryEntriesChanged);
 
     for (int i = 0; i < 3; ++i)
@@ -151,7 +151,7 @@ void ProgressTest::pointsAndRanking()
     QCOMPARE(published.count(), 8);
 
     // Equal scores in the order of the shown infinitive: lavarsi sorts by its -arsi form.
-    QCOMPARE(ranking(), QStringList({"=5", "lavarsi=2", "mangiare=2", "parlare=2", "finire=0", "andare=-3"}));
+    QCOMPARE(ranking(progress), QStringList({"=5", "lavarsi=2", "mangiare=2", "parlare=2", "finire=0", "andare=-3"}));
     QCOMPARE(
         storedDictionary(services.storePath(), QStringLiteral("progressDictionary")).value("andare").toLongLong(), -3);
 }
@@ -170,14 +170,14 @@ void ProgressTest::wrongTypesAreSkipped()
             {QStringLiteral("quizScoresDictionary"), QStringLiteral("not a map")}});
 
     TestServices services(TestServices::fixture(QStringLiteral("basic")), path);
-    TestServices::current().verbDictionary();
+    services.verbDictionary();
     services.queue().runPending();
-    ProgressManager &progress = TestServices::current().progressManager();
+    ProgressManager &progress = services.progressManager();
     QCOMPARE(progress.progressScores(), (QMap<QString, qint64>{{"bere", 3}}));
     QCOMPARE(progress.learntFlags(), (QMap<QString, bool>{{"andare", true}}));
     QVERIFY(progress.quizScores().isEmpty());
-    QCOMPARE(enabledTenses(), QStringList{"Future"});
-    QCOMPARE(TestServices::current().verbDictionary().learntVerbs().size(), 1);
+    QCOMPARE(enabledTenses(services.verbDictionary()), QStringList{"Future"});
+    QCOMPARE(services.verbDictionary().learntVerbs().size(), 1);
 
     progress.addPoints(QStringLiteral("bere"), 1);
     QCOMPARE(progress.progressScores().value("bere"), 4);
@@ -187,30 +187,29 @@ void ProgressTest::valuesSurviveARestart()
 {
     TestServices services;
     {
-        ProgressManager &progress = TestServices::current().progressManager();
+        ProgressManager &progress = services.progressManager();
         progress.addPoints(QStringLiteral("parlare"), 4);
         progress.setQuizScore(QStringLiteral("articles"), 90);
         progress.setQuizScore(QStringLiteral("articles"), 75);
-        Verb *parlare = TestServices::current().verbDictionary().verbForKey(QStringLiteral("parlare"));
+        Verb *parlare = services.verbDictionary().verbForKey(QStringLiteral("parlare"));
         QSignalSpy learnt(parlare, &Verb::learntChanged);
         progress.toggleLearnt(parlare);
         progress.toggleLearnt(parlare);
         QCOMPARE(learnt.count(), 2);
-        progress.toggleLearnt(TestServices::current().verbDictionary().verbForKey(QStringLiteral("andare")));
-        VerbSettings(TestServices::current().verbDictionary())
-            .toggleTense(TestServices::current().verbDictionary().tenseSettings().at(9));
+        progress.toggleLearnt(services.verbDictionary().verbForKey(QStringLiteral("andare")));
+        VerbSettings(services.verbDictionary()).toggleTense(services.verbDictionary().tenseSettings().at(9));
     }
     services.restart();
-    VerbDictionary &dictionary = TestServices::current().verbDictionary();
+    VerbDictionary &dictionary = services.verbDictionary();
     services.queue().runPending();
-    ProgressManager &progress = TestServices::current().progressManager();
+    ProgressManager &progress = services.progressManager();
     QCOMPARE(progress.progressScores().value("parlare"), 4);
     QCOMPARE(progress.quizScores(), (QMap<QString, qint64>{{"articles", 75}}));
     QCOMPARE(progress.learntFlags(), (QMap<QString, bool>{{"andare", true}, {"parlare", false}}));
     QCOMPARE(dictionary.learntVerbs().size(), 1);
     QCOMPARE(dictionary.learntVerbs().first()->key, QStringLiteral("andare"));
     QVERIFY(dictionary.tenseSettings().at(9)->status());
-    QCOMPARE(ranking(), QStringList({"parlare=4"}));
+    QCOMPARE(ranking(progress), QStringList({"parlare=4"}));
 }
 
 QTEST_GUILESS_MAIN(ProgressTest)

@@ -13,20 +13,16 @@ class ProgressTransferTest : public QObject
 {
     Q_OBJECT
 
-    static ProgressTransfer &transfer() { return TestServices::current().progressTransfer(); }
-
     // A learner with a score, a learnt verb, a quiz grade, logged answers and a
     // review card.
-    static void play()
+    static void play(TestServices &services)
     {
-        ProgressManager &progress = TestServices::current().progressManager();
+        ProgressManager &progress = services.progressManager();
         progress.addPoints(QStringLiteral("parlare"), 3);
         progress.setLearnt(QStringLiteral("parlare"), true);
         progress.setQuizScore(QStringLiteral("modal-verbs"), 80);
-        TestServices::current().mistakeLog().record(
-            QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlaimo", false);
-        TestServices::current().mistakeLog().record(
-            QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parliamo", true);
+        services.mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlaimo", false);
+        services.mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parliamo", true);
     }
 
 private slots:
@@ -35,13 +31,13 @@ private slots:
         QByteArray saved;
         {
             TestServices first;
-            play();
-            saved = transfer().exportJson();
+            play(first);
+            saved = first.progressTransfer().exportJson();
         }
         TestServices empty;
-        QCOMPARE(transfer().importJson(saved), QString());
-        QCOMPARE(transfer().exportJson(), saved);
-        QCOMPARE(TestServices::current().mistakeLog().records().size(), 1);
+        QCOMPARE(empty.progressTransfer().importJson(saved), QString());
+        QCOMPARE(empty.progressTransfer().exportJson(), saved);
+        QCOMPARE(empty.mistakeLog().records().size(), 1);
     }
 
     // clang-format off
@@ -64,8 +60,9 @@ private slots:
         QFETCH(QJsonValue, value);
         QFETCH(QString, refusal);
         TestServices services;
-        play();
-        const QByteArray before = transfer().exportJson();
+        play(services);
+        ProgressTransfer &transfer = services.progressTransfer();
+        const QByteArray before = transfer.exportJson();
         QJsonObject file = QJsonDocument::fromJson(before).object();
         QJsonObject store = file["store"].toObject();
         QByteArray bytes = before.left(before.size() / 2);
@@ -80,9 +77,9 @@ private slots:
             file["store"] = store;
             bytes = QJsonDocument(file).toJson();
         }
-        const QString message = transfer().importJson(bytes);
+        const QString message = transfer.importJson(bytes);
         QVERIFY2(message.contains(refusal), qPrintable(message));
-        QCOMPARE(transfer().exportJson(), before);
+        QCOMPARE(transfer.exportJson(), before);
     }
 
     void importMergesHigherScoresAndBothLogs()
@@ -90,29 +87,27 @@ private slots:
         QByteArray theirs;
         {
             TestServices other;
-            play();
-            TestServices::current().mistakeLog().record(
-                QStringLiteral("essere"), QStringLiteral("IMP|1PS|SING"), "sono", false);
-            TestServices::current().progressManager().addPoints(QStringLiteral("parlare"), 4);
-            theirs = transfer().exportJson();
+            play(other);
+            other.mistakeLog().record(QStringLiteral("essere"), QStringLiteral("IMP|1PS|SING"), "sono", false);
+            other.progressManager().addPoints(QStringLiteral("parlare"), 4);
+            theirs = other.progressTransfer().exportJson();
         }
 
         TestServices mine;
         mine.queue().advance(5000);
-        TestServices::current().progressManager().addPoints(QStringLiteral("parlare"), 2);
-        TestServices::current().progressManager().addPoints(QStringLiteral("essere"), 9);
-        TestServices::current().mistakeLog().record(
-            QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlamo", false);
-        QCOMPARE(transfer().importJson(theirs), QString());
-        QCOMPARE(transfer().importJson(theirs), QString());
-        const auto scores = TestServices::current().progressManager().progressScores();
+        mine.progressManager().addPoints(QStringLiteral("parlare"), 2);
+        mine.progressManager().addPoints(QStringLiteral("essere"), 9);
+        mine.mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlamo", false);
+        QCOMPARE(mine.progressTransfer().importJson(theirs), QString());
+        QCOMPARE(mine.progressTransfer().importJson(theirs), QString());
+        const auto scores = mine.progressManager().progressScores();
         QCOMPARE(scores.value("parlare"), 7);
         QCOMPARE(scores.value("essere"), 9);
-        const auto records = TestServices::current().mistakeLog().records();
+        const auto records = mine.mistakeLog().records();
         QCOMPARE(records.value("parlare#PRES#3").answers.size(), 3);
         QCOMPARE(records.value("parlare#PRES#3").wrong, 2);
         QVERIFY(records.contains("essere#IMP#0"));
-        QVERIFY(TestServices::current().reviewSchedule().card(*DrilledForm::fromId("essere#IMP#0")));
+        QVERIFY(mine.reviewSchedule().card(*DrilledForm::fromId("essere#IMP#0")));
     }
 };
 

@@ -33,7 +33,7 @@ private slots:
     void init()
     {
         services_ = std::make_unique<TestServices>(QStringLiteral(FLEXIO_SOURCE_DIR "/resources"));
-        TestServices::current().audioEngines().useRecorders();
+        services_->audioEngines().useRecorders();
         services_->queue().runPending();
     }
     void cleanup() { services_.reset(); }
@@ -98,7 +98,7 @@ private slots:
         QFETCH(QString, code);
         QFETCH(QString, answer);
         QFETCH(MistakeKind, kind);
-        Verb *found = TestServices::current().verbDictionary().verbForKey(verb);
+        Verb *found = services_->verbDictionary().verbForKey(verb);
         QVERIFY(found);
         QCOMPARE(MistakeClassifier(*found).classify(*DrilledForm::fromCode(verb, code), answer), kind);
     }
@@ -110,7 +110,7 @@ private slots:
     {
         QSet<QString> missed;
         {
-            ConjQuiz game(TestServices::current().gameContext());
+            ConjQuiz game(services_->gameContext());
             game.startGame();
             for (int turn = 0; turn < 3; ++turn) {
                 const ConjugationQuestion question = game.currentQuestion();
@@ -120,7 +120,7 @@ private slots:
                 services_->queue().advance(ConjQuiz::pauseAfterRightAnswerMs);
             }
         }
-        ReviewDrill drill(TestServices::current().gameContext());
+        ReviewDrill drill(services_->gameContext());
         drill.start();
         QCOMPARE(drill.total(), 0); // still in their first learning step
         services_->queue().advance(10 * Fsrs::minuteMs);
@@ -135,7 +135,7 @@ private slots:
         drill.answer(VerbForms::variants(drill.rightForm()).last());
         QVERIFY(drill.answeredRight());
         const qint64 now = services_->queue().now();
-        const FsrsCard card = *TestServices::current().reviewSchedule().card(first);
+        const FsrsCard card = *services_->reviewSchedule().card(first);
         QCOMPARE(card.due - now, qint64(graduated["due"].toDouble() - graduated["at"].toDouble()));
         QVERIFY(qAbs(card.stability - graduated["stability"].toDouble()) < 1e-7);
 
@@ -144,25 +144,25 @@ private slots:
         drill.answer(QStringLiteral("zzz"));
         QCOMPARE(drill.mistake(), MistakeKind::other);
         QVERIFY(!drill.explanation().isEmpty());
-        const qint64 due = TestServices::current().reviewSchedule().card(second)->due;
+        const qint64 due = services_->reviewSchedule().card(second)->due;
         QVERIFY(due > now && Fsrs::calendarDaysBetween(now, due) == 0);
-        QCOMPARE(TestServices::current().reviewSchedule().dueForms(due).size(), 2);
+        QCOMPARE(services_->reviewSchedule().dueForms(due).size(), 2);
     }
 
     void logIsBoundedAndSurvivesRestart()
     {
         const DrilledForm form{QStringLiteral("parlare"), QStringLiteral("PRES"), 0};
         for (int i = 0; i < 20; ++i)
-            TestServices::current().mistakeLog().recordForm(form, QString::number(i), i % 4 == 0);
+            services_->mistakeLog().recordForm(form, QString::number(i), i % 4 == 0);
         services_->restart();
-        const MistakeRecord record = TestServices::current().mistakeLog().records().value(form.id());
+        const MistakeRecord record = services_->mistakeLog().records().value(form.id());
         QCOMPARE(record.right + record.wrong, 20);
         QCOMPARE(record.right, 5);
         QCOMPARE(record.answers.size(), MistakeRecord::keptAnswers);
         QCOMPARE(record.answers.last().given, QStringLiteral("19"));
 
         const QVariantMap cell =
-            AccuracyGrid(TestServices::current().mistakeLog()).rows().at(0).toMap()["cells"].toList().at(0).toMap();
+            AccuracyGrid(services_->mistakeLog()).rows().at(0).toMap()["cells"].toList().at(0).toMap();
         QCOMPARE(cell["total"].toInt(), 20);
         QCOMPARE(cell["percent"].toInt(), 25);
     }

@@ -79,11 +79,11 @@ void ScreensTest::searchMatches()
     QFETCH(QString, search);
     QFETCH(QStringList, expected);
     TestServices services(screensFixture());
-    VerbDictionaryModel model(TestServices::current().verbDictionary(), TestServices::current().progressManager());
+    VerbDictionaryModel model(services.verbDictionary(), services.progressManager());
     QSignalSpy counts(&model, &VerbDictionaryModel::countChanged);
     model.setSearchText(search);
     QCOMPARE(keys(model.filteredVerbs()), expected);
-    QCOMPARE(counts.isEmpty(), expected.size() == TestServices::current().verbDictionary().verbCount());
+    QCOMPARE(counts.isEmpty(), expected.size() == services.verbDictionary().verbCount());
 }
 
 void ScreensTest::sortingKeepsSearchesInDictionaryOrder()
@@ -97,7 +97,7 @@ void ScreensTest::sortingKeepsSearchesInDictionaryOrder()
     QVERIFY(!VerbDictionaryModel::verbOrder(leaveA, leaveB, false)
         && !VerbDictionaryModel::verbOrder(leaveB, leaveA, false));
 
-    VerbDictionaryModel model(TestServices::current().verbDictionary(), TestServices::current().progressManager());
+    VerbDictionaryModel model(services.verbDictionary(), services.progressManager());
     QAbstractItemModelTester tester(&model.listModel(), QAbstractItemModelTester::FailureReportingMode::QtTest);
     model.setSortOrder(false);
     const QStringList byEnglish = keys(model.filteredVerbs());
@@ -114,19 +114,18 @@ void ScreensTest::sortingKeepsSearchesInDictionaryOrder()
     model.setSortOrder(false);
     QCOMPARE(keys(model.filteredVerbs()), byEnglish);
     model.setSortOrder(true);
-    QCOMPARE(model.filteredVerbs(), TestServices::current().verbDictionary().verbs());
+    QCOMPARE(model.filteredVerbs(), services.verbDictionary().verbs());
 }
 
 void ScreensTest::verbListFollowsLearntMarks()
 {
     TestServices services(screensFixture());
-    VerbDictionaryModel model(TestServices::current().verbDictionary(), TestServices::current().progressManager());
+    VerbDictionaryModel model(services.verbDictionary(), services.progressManager());
     VerbListModel &list = model.listModel();
     QAbstractItemModelTester tester(&list, QAbstractItemModelTester::FailureReportingMode::QtTest);
     QSignalSpy changed(&list, &QAbstractItemModel::dataChanged);
-    const auto rowOfAmare = [&model] {
-        return int(model.filteredVerbs().indexOf(
-            TestServices::current().verbDictionary().verbForKey(QStringLiteral("amare"))));
+    const auto rowOfAmare = [&model, &services] {
+        return int(model.filteredVerbs().indexOf(services.verbDictionary().verbForKey(QStringLiteral("amare"))));
     };
     const int row = rowOfAmare();
     model.toggleLearnt(row);
@@ -136,7 +135,7 @@ void ScreensTest::verbListFollowsLearntMarks()
     QVERIFY(list.data(list.index(row), VerbListModel::LearntRole).toBool());
     QCOMPARE(changed.size(), 1);
     QCOMPARE(changed.first().at(0).value<QModelIndex>().row(), row);
-    QCOMPARE(TestServices::current().progressManager().learntFlags().value(QStringLiteral("amare")), true);
+    QCOMPARE(services.progressManager().learntFlags().value(QStringLiteral("amare")), true);
 
     model.setSortOrder(false);
     const int moved = rowOfAmare();
@@ -200,13 +199,13 @@ void ScreensTest::gearOnlyWhileAClipIsFetched()
     QFETCH(bool, voices);
     QFETCH(bool, gear);
     TestServices services(screensFixture());
-    AudioRecording &recording = TestServices::current().audioEngines().useRecorders();
+    AudioRecording &recording = services.audioEngines().useRecorders();
     if (!voices)
         recording.voiceLanguages.clear();
-    TextToSpeech &tts = TestServices::current().textToSpeech();
+    TextToSpeech &tts = services.textToSpeech();
     // A closed port: the fetch fails at once, as a dead network does.
     tts.setServiceEndpoint(QStringLiteral("http://127.0.0.1:9"));
-    VerbTableRowModel row(TestServices::current().textToSpeech());
+    VerbTableRowModel row(services.textToSpeech());
     row.setProperty("ttsPhrase", QStringLiteral("io parlo"));
     row.setProperty("locale", locale);
     row.speakPart();
@@ -271,16 +270,16 @@ void ScreensTest::symbolsAreGlyphsOfTheIconFont()
 void ScreensTest::progressRowsHideVerbsNoLongerInTheData()
 {
     TestServices services(screensFixture());
-    TestServices::current().progressManager().addPoints(QStringLiteral("parlare"), 1);
-    TestServices::current().progressManager().addPoints(QStringLiteral("gonevere"), 3);
-    ProgressViewerModel model(TestServices::current().progressManager());
+    services.progressManager().addPoints(QStringLiteral("parlare"), 1);
+    services.progressManager().addPoints(QStringLiteral("gonevere"), 3);
+    ProgressViewerModel model(services.progressManager());
     const QVariantList rows = model.rows();
     QCOMPARE(rows.size(), 2);
     QCOMPARE(rows.at(0).toMap().value(QStringLiteral("shown")).toBool(), false);
     QCOMPARE(rows.at(1).toMap().value(QStringLiteral("displayInfinitive")).toString(), QStringLiteral("parlare"));
     QCOMPARE(rows.at(1).toMap().value(QStringLiteral("shown")).toBool(), true);
     QSignalSpy changed(&model, &ProgressViewerModel::rowsChanged);
-    TestServices::current().progressManager().addPoints(QStringLiteral("parlare"), -1);
+    services.progressManager().addPoints(QStringLiteral("parlare"), -1);
     QCOMPARE(changed.size(), 1);
 }
 

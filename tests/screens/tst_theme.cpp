@@ -63,7 +63,7 @@ private slots:
     void appearanceIsStoredAndFollowed()
     {
         TestServices services(TestServices::fixture(QStringLiteral("screens")));
-        Theme &theme = TestServices::current().theme();
+        Theme &theme = services.theme();
         QCOMPARE(theme.appearance(), Theme::Appearance::followSystem);
         QSignalSpy changed(&theme, &Theme::changed);
         theme.setAppearance(Theme::Appearance::alwaysDark);
@@ -71,10 +71,10 @@ private slots:
         QCOMPARE(theme.text(), QColor(Qt::white));
         QCOMPARE(changed.size(), 1);
         services.restart();
-        QCOMPARE(TestServices::current().theme().appearance(), Theme::Appearance::alwaysDark);
-        TestServices::current().theme().useAppearance(Theme::Appearance::alwaysLight);
+        QCOMPARE(services.theme().appearance(), Theme::Appearance::alwaysDark);
+        services.theme().useAppearance(Theme::Appearance::alwaysLight);
         services.restart();
-        QCOMPARE(TestServices::current().theme().appearance(), Theme::Appearance::alwaysDark);
+        QCOMPARE(services.theme().appearance(), Theme::Appearance::alwaysDark);
     }
 };
 

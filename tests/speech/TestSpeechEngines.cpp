@@ -42,7 +42,7 @@ private slots:
     void init()
     {
         services_.emplace();
-        TestServices::current().audioEngines().usePlatform();
+        services_->audioEngines().usePlatform();
     }
     void cleanup() { services_.reset(); }
 
@@ -56,7 +56,7 @@ private slots:
         QVERIFY2(languages.contains(QStringLiteral("it-IT")) && languages.contains(QStringLiteral("en-GB")),
             qPrintable(languages.join(u' ')));
 
-        auto &tts = TestServices::current().textToSpeech();
+        auto &tts = services_->textToSpeech();
         auto *threaded = dynamic_cast<ThreadedSpeechSynthesizer *>(&tts.speakTalk());
         QVERIFY(threaded);
         // The voices are listed on the engine's thread.

@@ -46,9 +46,9 @@ private slots:
     void init()
     {
         services_.emplace();
-        recording_ = &TestServices::current().audioEngines().useRecorders();
+        recording_ = &services_->audioEngines().useRecorders();
         server_.emplace();
-        TestServices::current().textToSpeech().setServiceEndpoint(server_->base());
+        services_->textToSpeech().setServiceEndpoint(server_->base());
     }
     void cleanup()
     {
@@ -60,7 +60,7 @@ private slots:
     // service says nothing, and speak still cuts off.
     void builtInVoiceSpeaksAndNothingIsFetched()
     {
-        auto &tts = TestServices::current().textToSpeech();
+        auto &tts = services_->textToSpeech();
         QVERIFY(tts.isVoiceAvailable(QStringLiteral("it-IT")));
         for (const char *locale : {"it", "it-it", "it-IT-x", "cy-GB"})
             QVERIFY2(!tts.isVoiceAvailable(QString::fromLatin1(locale)), locale);
@@ -117,14 +117,14 @@ private slots:
         const QByteArray clip = fakeClip();
         server_->answer(servicePath, {200, server_->base().toUtf8() + clipPath + "\n"});
         server_->answer(clipPath, {200, clip});
-        auto &tts = TestServices::current().textToSpeech();
+        auto &tts = services_->textToSpeech();
         QSignalSpy done(&tts, &TextToSpeech::downloadDoneChanged);
         const auto say = [&] { preload ? tts.preloadExternalSound(text, "cy-GB") : tts.speak(text, "cy-GB"); };
         say();
         QVERIFY(!tts.downloadDone());
         QTRY_VERIFY(tts.downloadDone());
         QCOMPARE(server_->requests(), QList<QByteArray>({servicePath + "?secret=" + token + "&str=" + str, clipPath}));
-        const QString path = QDir(services_->services().appDataPath()).filePath(QStringLiteral("clips/") + fileName);
+        const QString path = QDir(services_->appDataPath()).filePath(QStringLiteral("clips/") + fileName);
         QCOMPARE(readFile(path), clip);
         QStringList written;
         QDirIterator files(services_->dataPath(), QDir::Files | QDir::Hidden, QDirIterator::Subdirectories);
@@ -181,7 +181,7 @@ private slots:
         QFETCH(QByteArray, where);
         QFETCH(int, status);
         QFETCH(QByteArray, body);
-        auto &tts = TestServices::current().textToSpeech();
+        auto &tts = services_->textToSpeech();
         body.replace("BASE", server_->base().toUtf8());
         server_->answer(servicePath, {200, server_->base().toUtf8() + "/made/c.mp3"});
         server_->answer("/made/c.mp3", {200, fakeClip()});
@@ -194,7 +194,7 @@ private slots:
             QTest::ignoreMessage(QtWarningMsg, "TextToSpeech > the URL was bad");
         } else if (where == "folder") {
             // A plain file where the clips folder should be.
-            QDir().mkpath(services_->services().appDataPath());
+            QDir().mkpath(services_->appDataPath());
             QFile blocker(tts.clipsFolder());
             QVERIFY(blocker.open(QIODevice::WriteOnly));
         }
@@ -239,9 +239,8 @@ private slots:
         QFETCH(bool, playersAvailable);
         QFETCH(bool, inClips);
         recording_->playersAvailable = playersAvailable;
-        auto &tts = TestServices::current().textToSpeech();
-        const QString path =
-            inClips ? tts.clipPath("drwg") : QDir(services_->services().appDataPath()).filePath("drwg.mp3");
+        auto &tts = services_->textToSpeech();
+        const QString path = inClips ? tts.clipPath("drwg") : QDir(services_->appDataPath()).filePath("drwg.mp3");
         QDir().mkpath(QFileInfo(path).absolutePath());
         QFile file(path);
         QVERIFY(file.open(QIODevice::WriteOnly) && file.write(contents) == contents.size());
@@ -273,8 +272,8 @@ private slots:
         QFETCH(QString, warning);
         services_.reset();
         services_.emplace(Resources::defaultRoot());
-        recording_ = &TestServices::current().audioEngines().useRecorders();
-        auto &effects = TestServices::current().soundEffects();
+        recording_ = &services_->audioEngines().useRecorders();
+        auto &effects = services_->soundEffects();
         effects.playSound(QStringLiteral("ding"));
         AudioPlayer *before = effects.audioPlayer();
         QCOMPARE(recording_->played, QStringList{Resources::defaultRoot() + QStringLiteral("/ding.mp3")});

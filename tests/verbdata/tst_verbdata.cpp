@@ -62,9 +62,8 @@ private slots:
         TestServices::Options options;
         options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
         services_ = std::make_unique<TestServices>(options);
-        QVERIFY2(TestServices::current().verbDictionary().loaded(),
-            qPrintable(TestServices::current().verbDictionary().loadError()));
-        for (TenseSetting *setting : TestServices::current().verbDictionary().tenseSettings())
+        QVERIFY2(services_->verbDictionary().loaded(), qPrintable(services_->verbDictionary().loadError()));
+        for (TenseSetting *setting : services_->verbDictionary().tenseSettings())
             setting->setStatus(true);
         irregular_ = readIrregularEnglish();
         QVERIFY(irregular_.size() > 100);
@@ -76,7 +75,7 @@ private slots:
     void renderings_data()
     {
         QTest::addColumn<int>("index");
-        const QList<Verb *> &verbs = TestServices::current().verbDictionary().verbs();
+        const QList<Verb *> &verbs = services_->verbDictionary().verbs();
         for (int i = 0; i < verbs.size(); ++i)
             QTest::newRow(verbs.at(i)->key.toUtf8().constData()) << i;
     }
@@ -88,7 +87,7 @@ private slots:
     void renderings()
     {
         QFETCH(int, index);
-        Verb &v = *TestServices::current().verbDictionary().verbs().at(index);
+        Verb &v = *services_->verbDictionary().verbs().at(index);
         static const QRegularExpression sentence(
             QStringLiteral("^(I|you \\(sng\\.\\)|he/she|we|you \\(pl\\.\\)|they) "));
         static const QRegularExpression progressive(QStringLiteral("\\b(was|were) \\w+ing\\b"));
@@ -119,8 +118,8 @@ private slots:
             }
         }
 
-        const Verb::GameParts italian = v.gameParts(TestServices::current().verbDictionary().tenseSettings(), false);
-        const Verb::GameParts english = v.gameParts(TestServices::current().verbDictionary().tenseSettings(), true);
+        const Verb::GameParts italian = v.gameParts(services_->verbDictionary().tenseSettings(), false);
+        const Verb::GameParts english = v.gameParts(services_->verbDictionary().tenseSettings(), true);
         QCOMPARE(italian.codes.size(), v.isImpersonalLike() ? 11 : 66);
         QCOMPARE(english.codes, italian.codes);
         for (qsizetype i = 0; i < italian.texts.size(); ++i) {

@@ -20,15 +20,14 @@ private slots:
         TestServices::Options options;
         options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
         services_ = std::make_unique<TestServices>(options);
-        QVERIFY2(TestServices::current().verbDictionary().loaded(),
-            qPrintable(TestServices::current().verbDictionary().loadError()));
+        QVERIFY2(services_->verbDictionary().loaded(), qPrintable(services_->verbDictionary().loadError()));
     }
 
     void cleanupTestCase() { services_.reset(); }
 
     void frequencySetsAreNested()
     {
-        const VerbDictionary &dictionary = TestServices::current().verbDictionary();
+        const VerbDictionary &dictionary = services_->verbDictionary();
         const QList<Verb *> top100 = dictionary.verbsInSet(QStringLiteral("Top 100"));
         const QList<Verb *> top500 = dictionary.verbsInSet(QStringLiteral("Top 500"));
         QCOMPARE(top100.size(), 100);
@@ -41,7 +40,7 @@ private slots:
     void sharedInfinitivesArePlainAndReflexivePairs()
     {
         QHash<QString, QList<const Verb *>> byInfinitive;
-        for (const Verb *verb : TestServices::current().verbDictionary().verbs())
+        for (const Verb *verb : services_->verbDictionary().verbs())
             byInfinitive[verb->infinitive].append(verb);
         int pairs = 0;
         for (const QList<const Verb *> &verbs : std::as_const(byInfinitive)) {
@@ -72,8 +71,8 @@ private slots:
         QFETCH(QString, plain);
         QFETCH(QString, reflexive);
         QFETCH(QString, reflexivePresent);
-        Verb *plainVerb = TestServices::current().verbDictionary().verbForKey(plain);
-        Verb *reflexiveVerb = TestServices::current().verbDictionary().verbForKey(reflexive);
+        Verb *plainVerb = services_->verbDictionary().verbForKey(plain);
+        Verb *reflexiveVerb = services_->verbDictionary().verbForKey(reflexive);
         QVERIFY(plainVerb && reflexiveVerb);
         QVERIFY(plainVerb != reflexiveVerb);
         QVERIFY(!plainVerb->reflexive && reflexiveVerb->reflexive);

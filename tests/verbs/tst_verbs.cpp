@@ -175,7 +175,7 @@ private slots:
         const auto folder = verbFolder(
             document(verbElement("zappare") + verbElement("amare") + u"<verb><infinitive>rotto</infinitive>"));
         TestServices services(folder->path());
-        VerbDictionary &dictionary = TestServices::current().verbDictionary();
+        VerbDictionary &dictionary = services.verbDictionary();
         QVERIFY(!dictionary.loaded());
         QCOMPARE(infinitives(dictionary.verbs()), QStringList({"zappare", "amare"}));
         QVERIFY(dictionary.loadError().contains(QStringLiteral("verbs.xml")));
@@ -183,8 +183,8 @@ private slots:
         QCOMPARE(services.queue().pendingCount(), 0);
 
         TestServices missing(QDir::tempPath() + u"/no-such-flexio-folder");
-        QVERIFY(!TestServices::current().verbDictionary().loaded());
-        QVERIFY(TestServices::current().verbDictionary().loadError().contains(QStringLiteral("not found")));
+        QVERIFY(!missing.verbDictionary().loaded());
+        QVERIFY(missing.verbDictionary().loadError().contains(QStringLiteral("not found")));
     }
 
     void dictionarySortsIgnoringDiacriticsStably()
@@ -192,7 +192,7 @@ private slots:
         const auto folder = verbFolder(document(verbElement("zappare") + verbElement("perché") + verbElement("àbaco")
             + verbElement("perche") + verbElement("abate")));
         TestServices services(folder->path());
-        VerbDictionary &dictionary = TestServices::current().verbDictionary();
+        VerbDictionary &dictionary = services.verbDictionary();
         QVERIFY(dictionary.loaded());
         QCOMPARE(infinitives(dictionary.verbs()), QStringList({"àbaco", "abate", "perché", "perche", "zappare"}));
     }
@@ -204,7 +204,7 @@ private slots:
             + verbElement("bere", "<tags>health</tags>")));
         TestServices services(folder->path());
         services.queue().runPending();
-        VerbDictionary &dictionary = TestServices::current().verbDictionary();
+        VerbDictionary &dictionary = services.verbDictionary();
 
         QCOMPARE(
             dictionary.verbSetNames(), QStringList({"All Verbs", "All Verbs", "Feelings", "Health", "Work", "health"}));
@@ -217,10 +217,10 @@ private slots:
 
         Verb *bere = dictionary.verbForKey(QStringLiteral("bere"));
         QVERIFY(bere);
-        TestServices::current().progressManager().toggleLearnt(bere);
+        services.progressManager().toggleLearnt(bere);
         QCOMPARE(dictionary.verbSetNames().last(), QStringLiteral("Learnt Verbs"));
         QCOMPARE(infinitives(dictionary.verbsInSet(QStringLiteral("Learnt Verbs"))), QStringList({"bere"}));
-        TestServices::current().progressManager().toggleLearnt(bere);
+        services.progressManager().toggleLearnt(bere);
         QVERIFY(!dictionary.verbSetNames().contains(QStringLiteral("Learnt Verbs")));
     }
 
@@ -232,13 +232,13 @@ private slots:
             TestServices services(folder->path());
             QSet<QString> seen;
             for (int i = 0; i < 100; ++i)
-                seen.insert(TestServices::current().verbDictionary().randomVerb()->infinitive);
+                seen.insert(services.verbDictionary().randomVerb()->infinitive);
             QCOMPARE(seen, QSet<QString>({"amare", "bere"}));
         }
         for (const QString &verbs : {QString(), verbElement("morire")}) {
             const auto folder = verbFolder(document(verbs));
             TestServices services(folder->path());
-            Verb *verb = TestServices::current().verbDictionary().randomVerb();
+            Verb *verb = services.verbDictionary().randomVerb();
             QVERIFY(verb && verb->isBlank());
             QCOMPARE(verb->presentForms(), QStringList(6));
         }
