@@ -1,6 +1,5 @@
 #include "ScreenProbe.h"
 
-#include "app/Services.h"
 #include "platform/LearnerStore.h"
 #include "platform/ManualMainQueue.h"
 #include "speech/AudioEngines.h"
@@ -13,13 +12,13 @@
 
 QVariant ScreenProbe::stored(const QString &key, const QString &name) const
 {
-    return TestServices::current().learnerStore().dictionary(key).value_or(QVariantMap()).value(name);
+    return services_->learnerStore().dictionary(key).value_or(QVariantMap()).value(name);
 }
 
 QStringList ScreenProbe::said() const
 {
     QStringList texts;
-    if (const AudioRecording *recording = TestServices::current().audioEngines().recording()) {
+    if (const AudioRecording *recording = services_->audioEngines().recording()) {
         for (const auto &utterance : recording->said)
             texts.append(utterance.text);
     }
@@ -28,35 +27,30 @@ QStringList ScreenProbe::said() const
 
 void ScreenProbe::setVoices(const QStringList &locales)
 {
-    if (AudioRecording *recording = TestServices::current().audioEngines().recording())
+    if (AudioRecording *recording = services_->audioEngines().recording())
         recording->voiceLanguages = locales;
 }
 
 void ScreenProbe::advance(int ms)
 {
-    auto *queue = dynamic_cast<ManualMainQueue *>(&TestServices::current().mainQueue());
-    if (queue)
-        queue->advance(ms);
-    else
-        qWarning("the screens run on a real main queue; nothing to advance");
+    services_->queue().advance(ms);
 }
 
 QString ScreenProbe::storedText(const QString &key) const
 {
-    return TestServices::current().learnerStore().text(key).value_or(QString());
+    return services_->learnerStore().text(key).value_or(QString());
 }
 
 void ScreenProbe::hangSpeech()
 {
-    TestServices::current().audioEngines().useSynthesizer(
-        [hang = hang_] { return std::make_unique<HangingSynthesizer>(hang); });
+    services_->audioEngines().useSynthesizer([hang = hang_] { return std::make_unique<HangingSynthesizer>(hang); });
     // Made now, so that the voices are listed before the first tap.
-    TestServices::current().textToSpeech();
+    services_->textToSpeech();
 }
 
 bool ScreenProbe::speechReady() const
 {
-    return !TestServices::current().textToSpeech().speakTalk().voiceLanguages().isEmpty();
+    return !services_->textToSpeech().speakTalk().voiceLanguages().isEmpty();
 }
 
 void ScreenProbe::releaseSpeech()

@@ -7,6 +7,8 @@
 
 #include "support/HangingSynthesizer.h"
 
+class TestServices;
+
 // What the screen tests read behind the screens: the stored values and what was said.
 class ScreenProbe : public QObject
 {
@@ -16,6 +18,9 @@ class ScreenProbe : public QObject
 
 public:
     using QObject::QObject;
+
+    // The app objects the probe reads from now on; the test that runs the screens sets them.
+    void setServices(TestServices *services) { services_ = services; }
 
     // The value stored for name under a store key ("flagDictionary", "learntDictionary", ...);
     // undefined when nothing is stored.
@@ -37,5 +42,6 @@ public:
     [[nodiscard]] static QSize screenSize();
 
 private:
+    TestServices *services_ = nullptr;
     std::shared_ptr<HangingSynthesizer::Hang> hang_ = std::make_shared<HangingSynthesizer::Hang>();
 };

@@ -27,7 +27,8 @@ public slots:
         // FLEXIO_QML_FIXTURE names another fixture folder for a second set of screen tests.
         const QString fixture = qEnvironmentVariable("FLEXIO_QML_FIXTURE", QStringLiteral("screens"));
         services_ = std::make_unique<TestServices>(TestServices::fixture(fixture));
-        services_->services().provideTo(*engine);
+        services_->provideTo(*engine);
+        probe_.setServices(services_.get());
         engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
         engine->rootContext()->setContextProperty(QStringLiteral("probe"), &probe_);
     }
