@@ -1,10 +1,10 @@
 // Adds one point to a verb's score in a loop and prints each new score once the call has
 // returned, until it is killed. Usage: flexio_store_writer STORE_FILE RESOURCE_FOLDER VERB_KEY
-#include "app/Services.h"
-#include "platform/ManualMainQueue.h"
 #include "progress/ProgressManager.h"
+#include "support/TestServices.h"
 
 #include <QCoreApplication>
+#include <QFileInfo>
 
 #include <cstdio>
 
@@ -14,11 +14,9 @@ int main(int argc, char **argv)
     const QStringList arguments = app.arguments();
     if (arguments.size() != 4)
         return 2;
-    ServicesConfig config;
-    config.storePath = arguments.at(1);
-    config.resourceRoot = arguments.at(2);
-    config.mainQueue = std::make_unique<ManualMainQueue>();
-    Services services(std::move(config));
+    // The writer is killed, so its temporary folder goes beside the store, which the test removes.
+    qputenv("TMPDIR", QFileInfo(arguments.at(1)).absolutePath().toLocal8Bit());
+    TestServices services(arguments.at(2), arguments.at(1));
     ProgressManager &progress = services.progressManager();
     const QString key = arguments.at(3);
     for (;;) {
