@@ -59,16 +59,15 @@ void TapBench::initTestCase()
     options.resourceRoot = QStringLiteral(FLEXIO_SOURCE_DIR "/resources");
     options.storeWriteDelayMs = LearnerStore::defaultWriteDelayMs;
     services_ = std::make_unique<TestServices>(options);
-    TestServices::current().audioEngines().useRecorders();
+    services_->audioEngines().useRecorders();
     QVariantMap scores;
-    const QList<Verb *> &verbs = TestServices::current().verbDictionary().verbs();
+    const QList<Verb *> &verbs = services_->verbDictionary().verbs();
     for (int i = 0; i < 1000; ++i)
         scores.insert(i < verbs.size() ? verbs.at(i)->key : QStringLiteral("verb%1").arg(i), (i % 9) - 4);
-    QVERIFY(
-        services_->services().learnerStore().set(TestServices::current().progressManager().progressDictionary, scores));
-    QVERIFY(services_->services().learnerStore().flush());
+    QVERIFY(services_->learnerStore().set(services_->progressManager().progressDictionary, scores));
+    QVERIFY(services_->learnerStore().flush());
     services_->queue().runPending();
-    QCOMPARE(TestServices::current().progressManager().progressScores().size(), 1000);
+    QCOMPARE(services_->progressManager().progressScores().size(), 1000);
 }
 
 void TapBench::cleanupTestCase()
@@ -78,7 +77,7 @@ void TapBench::cleanupTestCase()
 
 void TapBench::conjugationAnswer()
 {
-    ConjQuiz game(TestServices::current().gameContext());
+    ConjQuiz game(services_->gameContext());
     deal(game);
     ConjugationQuizAnswer *wrong = nullptr;
     for (ConjugationQuizAnswer *answer : game.currentQuestion().alts) {
@@ -95,7 +94,7 @@ void TapBench::conjugationAnswer()
 
 void TapBench::gapFillDeal()
 {
-    GapFill game(TestServices::current().gameContext());
+    GapFill game(services_->gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -104,7 +103,7 @@ void TapBench::gapFillDeal()
 
 void TapBench::gapFillWrongLetter()
 {
-    GapFill game(TestServices::current().gameContext());
+    GapFill game(services_->gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -116,7 +115,7 @@ void TapBench::gapFillWrongLetter()
 
 void TapBench::snapDeal()
 {
-    SnapGame game(TestServices::current().gameContext());
+    SnapGame game(services_->gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -125,7 +124,7 @@ void TapBench::snapDeal()
 
 void TapBench::snapAnswer()
 {
-    SnapGame game(TestServices::current().gameContext());
+    SnapGame game(services_->gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -136,7 +135,7 @@ void TapBench::snapAnswer()
 
 void TapBench::matchDeal()
 {
-    VerbMatch game(TestServices::current().gameContext());
+    VerbMatch game(services_->gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -145,7 +144,7 @@ void TapBench::matchDeal()
 
 void TapBench::matchPair()
 {
-    VerbMatch game(TestServices::current().gameContext());
+    VerbMatch game(services_->gameContext());
     QBENCHMARK
     {
         deal(game);
@@ -163,7 +162,7 @@ void TapBench::matchPair()
 
 void TapBench::learntToggle()
 {
-    VerbDictionaryModel model(TestServices::current().verbDictionary(), TestServices::current().progressManager());
+    VerbDictionaryModel model(services_->verbDictionary(), services_->progressManager());
     QBENCHMARK
     {
         model.toggleLearnt(3);
@@ -172,7 +171,7 @@ void TapBench::learntToggle()
 
 void TapBench::searchKeystroke()
 {
-    VerbDictionaryModel model(TestServices::current().verbDictionary(), TestServices::current().progressManager());
+    VerbDictionaryModel model(services_->verbDictionary(), services_->progressManager());
     int at = 0;
     const QStringList typed{QStringLiteral("p"), QStringLiteral("pa"), QStringLiteral("par"), QStringLiteral("pa")};
     QBENCHMARK
@@ -184,11 +183,11 @@ void TapBench::searchKeystroke()
 
 void TapBench::openVerbTable()
 {
-    Verb *verb = TestServices::current().verbDictionary().verbForKey(QStringLiteral("parlare"));
+    Verb *verb = services_->verbDictionary().verbForKey(QStringLiteral("parlare"));
     QVERIFY(verb);
     QBENCHMARK
     {
-        VerbTableModel model(TestServices::current().textToSpeech());
+        VerbTableModel model(services_->textToSpeech());
         model.setVerb(verb);
         QVERIFY(!model.tables().isEmpty());
     }
@@ -196,7 +195,7 @@ void TapBench::openVerbTable()
 
 void TapBench::storeWrite()
 {
-    LearnerStore &store = services_->services().learnerStore();
+    LearnerStore &store = services_->learnerStore();
     int round = 0;
     QBENCHMARK
     {
