@@ -1,5 +1,6 @@
 #include "support/TestServices.h"
 
+#include "app/Services.h"
 #include "platform/ManualMainQueue.h"
 
 #include <QStandardPaths>
@@ -17,23 +18,10 @@ TestServices::TestServices(Options options)
 {
     QStandardPaths::setTestModeEnabled(true);
     storePath_ = options_.storePath.isEmpty() ? dir_.filePath(QStringLiteral("defaults.json")) : options_.storePath;
-    previous_ = latest_;
-    latest_ = this;
     makeFresh();
 }
 
-TestServices::~TestServices()
-{
-    services_.reset();
-    latest_ = previous_;
-}
-
-Services &TestServices::current()
-{
-    if (!latest_)
-        qFatal("no TestServices lives");
-    return *latest_->services_;
-}
+TestServices::~TestServices() = default;
 
 // clang-format off
 LearnerStore &TestServices::learnerStore() { return services_->learnerStore(); }

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "app/Services.h"
+#include "games/GameContext.h"
 
 #include <QString>
 #include <QTemporaryDir>
@@ -8,10 +8,19 @@
 #include <cstdint>
 #include <memory>
 
+class AudioEngines;
+class DeepLinkModel;
 class ManualMainQueue;
+class ProgressTransfer;
+class QQmlEngine;
+class QuizGamesParser;
+class SchoolWork;
+class Services;
+class Theme;
 
 // Fresh app objects for one test: a store file in a temporary folder, the given fixture resources,
-// a manual main queue and a seeded random source. While it lives, current() reads its objects.
+// a manual main queue and a seeded random source. Tests reach the objects through the instance they
+// made; only its source file knows the app's composition root.
 class TestServices
 {
 public:
@@ -33,8 +42,6 @@ public:
 
     // The root itself, for code under test that is handed all of it.
     Services &services() { return *services_; }
-    // The services of the TestServices made last that still lives.
-    static Services &current();
     // The main queue of the app objects.
     ManualMainQueue &queue() { return *queue_; }
     [[nodiscard]] QString storePath() const { return storePath_; }
@@ -73,6 +80,4 @@ private:
     QString storePath_;
     ManualMainQueue *queue_ = nullptr;
     std::unique_ptr<Services> services_;
-    TestServices *previous_ = nullptr;
-    static inline TestServices *latest_ = nullptr;
 };
