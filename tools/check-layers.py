@@ -3,7 +3,8 @@
 
 Only app/ composes the app: no other folder includes app/, no source asks a global for an
 object (Services::current(), X::shared()), and the folders include one another without a cycle.
-Prints the folder graph and exits non-zero on a breach.
+The tests, fuzz harnesses and benchmarks ask no global either, and reach the root only through
+tests/support/TestServices.cpp. Prints the folder graph and exits non-zero on a breach.
 """
 import pathlib
 import re
@@ -12,7 +13,11 @@ import sys
 ROOT = pathlib.Path(__file__).resolve().parent.parent
 FOLDERS = ["platform", "settings", "verbs", "progress", "quizzes", "speech", "games", "screens", "app"]
 INCLUDE = re.compile(r'^\s*#\s*include\s+"([a-z]+)/', re.M)
-LOCATOR = re.compile(r"\bServices::current\(\)|\b[A-Z]\w*::shared\(\)")
+LOCATOR = re.compile(r"\b[A-Z]\w*::(?:current|shared)\(\)")
+# Folders that may use app/ but not the root itself, and the one file there that makes it.
+HARNESS_FOLDERS = ["tests", "fuzz", "bench"]
+ROOT_INCLUDE = re.compile(r'^\s*#\s*include\s+"app/Services\.h"', re.M)
+ROOT_MAKER = pathlib.Path("tests/support/TestServices.cpp")
 
 
 def sources(folder):
@@ -56,6 +61,14 @@ def main():
                     graph[folder].add(used)
                     if used == "app":
                         faults.append(f"{name} includes app/")
+            for call in LOCATOR.findall(text):
+                faults.append(f"{name} asks a global for an object: {call}")
+    for folder in HARNESS_FOLDERS:
+        for path in sources(folder):
+            text = path.read_text(encoding="utf-8")
+            name = path.relative_to(ROOT)
+            if name != ROOT_MAKER and ROOT_INCLUDE.search(text):
+                faults.append(f"{name} includes app/Services.h")
             for call in LOCATOR.findall(text):
                 faults.append(f"{name} asks a global for an object: {call}")
     cycle = find_cycle(graph)
