@@ -136,6 +136,32 @@ private slots:
     }
 
     // clang-format off
+    void fewFormsAreEachOfferedOnce_data()
+    {
+        QTest::addColumn<LearningGameDifficultyLevel>("level");
+        QTest::newRow("easy") << LearningGameDifficultyLevel::easy;
+        QTest::newRow("hard, with decoys") << LearningGameDifficultyLevel::hard;
+    }
+    // clang-format on
+    // Six forms that read alike leave one answer of the verb's own, which a turn offers once, beside
+    // a decoy from another verb at most.
+    void fewFormsAreEachOfferedOnce()
+    {
+        QFETCH(LearningGameDifficultyLevel, level);
+        ConjQuiz game(services_->gameContext());
+        game.setVerbSet(QStringLiteral("Io Parlo"));
+        game.setDifficultyLevel(level);
+        for (int deal = 0; deal < 50; ++deal) {
+            deal ? game.playTurn() : game.startGame();
+            QStringList texts;
+            for (const ConjugationQuizAnswer *offered : game.currentQuestion().alts)
+                texts.append(offered->text());
+            QCOMPARE(texts.count(QStringLiteral("parlo")), 1);
+            QVERIFY(texts.size() <= (level == LearningGameDifficultyLevel::easy ? 1 : 2));
+        }
+    }
+
+    // clang-format off
     void levels_data()
     {
         QTest::addColumn<LearningGameDifficultyLevel>("level");
