@@ -32,6 +32,7 @@
 #include <QTimer>
 
 #include <cstdio>
+#include <future>
 #include <memory>
 
 #if defined(Q_OS_LINUX)
@@ -242,7 +243,6 @@ int FlexioApp::run(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tavelo.italianflexio"));
     useSoftwareRenderingWithoutDisplay();
     QGuiApplication app(argc, argv);
-    QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/qt/qml/Flexio/images/AppIcon.svg")));
     return runWindow(app.arguments().mid(1));
 }
 
@@ -315,6 +315,10 @@ int FlexioApp::runWindow(const QStringList &arguments)
             return 0;
     }
 
+    // Reading the system's font list and the bundled fonts takes as long as loading the data, so
+    // the two run side by side; the screens are made only once the fonts are in.
+    auto fonts = std::async(std::launch::async, &Symbols::installFonts);
+
     ServicesConfig config = ServicesConfig::forApp();
     // A game dealt for a screenshot is dealt the same way every time.
     if (screenshotName.startsWith(u"play:"))
@@ -333,7 +337,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
     if (!loadVerbData(*services))
         return 1;
 
-    Symbols::installFonts();
+    fonts.wait();
     if (appearance)
         services->theme().useAppearance(*appearance);
     auto engine = std::make_unique<QQmlApplicationEngine>();
@@ -378,9 +382,14 @@ int FlexioApp::runWindow(const QStringList &arguments)
     for (const QString &link : links)
         services->deepLinkModel().openDeepLink(link);
 
-    // The voices are listed in the background while the learner looks at the menu.
-    if (interactive)
-        afterFirstFrame(window, [&services = *services] { services.textToSpeech(); });
+    // The voices are listed in the background while the learner looks at the menu, and the icon
+    // (an SVG drawn through a plugin) is set once the menu shows.
+    if (interactive) {
+        afterFirstFrame(window, [&services = *services] {
+            QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/qt/qml/Flexio/images/AppIcon.svg")));
+            services.textToSpeech();
+        });
+    }
 
     if (selfTest) {
         afterFirstFrame(window, [] {
