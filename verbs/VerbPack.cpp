@@ -9,6 +9,8 @@
 #include <QtEndian>
 
 #include <cstring>
+#include <memory>
+#include <vector>
 
 namespace {
 
@@ -221,7 +223,10 @@ void VerbPack::readTenses(Verb &verb)
 QByteArrayView VerbPack::retain(const QString &path)
 {
     static QMutex mutex;
-    static QHash<QString, QByteArray> kept;
+    static QHash<QString, QByteArrayView> kept;
+    // Files stay open and mapped, and copies stay allocated, until the process ends.
+    static std::vector<std::unique_ptr<QFile>> mappedFiles;
+    static std::vector<QByteArray> readFiles;
     const QMutexLocker lock(&mutex);
     if (const auto found = kept.constFind(path); found != kept.cend())
         return *found;
@@ -230,8 +235,16 @@ QByteArrayView VerbPack::retain(const QString &path)
     if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression
         && reinterpret_cast<quintptr>(resource.data()) % alignof(quint32) == 0)
         return QByteArrayView(resource.data(), resource.size());
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly))
+    auto file = std::make_unique<QFile>(path);
+    if (!file->open(QIODevice::ReadOnly))
         return {};
-    return *kept.insert(path, file.readAll());
+    // A mapped file is read page by page as the verbs are unpacked, with no copy; a file that
+    // cannot be mapped (a compressed resource) is read whole.
+    if (const uchar *mapped = file->size() > 0 ? file->map(0, file->size()) : nullptr) {
+        const QByteArrayView bytes(mapped, file->size());
+        mappedFiles.push_back(std::move(file));
+        return *kept.insert(path, bytes);
+    }
+    readFiles.push_back(file->readAll());
+    return *kept.insert(path, QByteArrayView(readFiles.back()));
 }
