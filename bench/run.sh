@@ -6,7 +6,8 @@
 #
 # Start-up is `flexio --self-test` (the main menu's first frame, then exit) against an empty Qt
 # Quick window of the same size that quits after its first frame, both offscreen with software
-# rendering, run interleaved. Wall time is the whole process; memory is its peak resident set.
+# rendering, run interleaved. Two more yardsticks show the floor any screen of text and controls
+# starts from: the same window with one line of text, and one Qt Quick Controls page. Wall time is the whole process; memory is its peak resident set.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -57,13 +58,15 @@ measure() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 declare -A time mem cpu
-kinds=(window shipped big)
+kinds=(window text controls shipped big)
 for kind in "${kinds[@]}"; do : >"$scratch/$kind"; done
 # A first run of each warms the file cache; it is not counted.
 measure "$build/bench/flexio-empty-window" >/dev/null
 measure "$build/flexio" --self-test >/dev/null
 for ((i = 0; i < runs; i++)); do
   measure "$build/bench/flexio-empty-window" >>"$scratch/window"
+  measure "$build/bench/flexio-empty-window" text >>"$scratch/text"
+  measure "$build/bench/flexio-empty-window" controls >>"$scratch/controls"
   measure "$build/flexio" --self-test >>"$scratch/shipped"
   FLEXIO_RESOURCE_ROOT=$big measure "$build/flexio" --self-test >>"$scratch/big"
 done
@@ -86,15 +89,18 @@ conj_big=$(for i in 1 2 3; do FLEXIO_RESOURCE_ROOT=$big conjugate_all; done | me
 echo "Flexio benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); $runs interleaved runs, medians"
 echo
-awk -v w="${time[window]}" -v s="${time[shipped]}" -v b="${time[big]}" \
-    -v mw="${mem[window]}" -v ms="${mem[shipped]}" -v mb="${mem[big]}" \
-    -v cw="${cpu[window]}" -v cs="${cpu[shipped]}" -v cb="${cpu[big]}" -v n1="$verbs_shipped" -v n2="$verbs_big" 'BEGIN {
-  f = "%-32s %9.1f %6.2f %9.1f %6.2f %9.0f %6.2f\n"
-  printf "%-32s %9s %6s %9s %6s %9s %6s\n", "start-up to the first frame", "wall ms", "ratio", "peak MiB", "ratio", "cpu ms", "ratio"
-  printf f, "empty Qt Quick window", w / 1000, 1, mw / 1024, 1, cw * 1000, 1
-  printf f, "flexio --self-test, " n1 " verbs", s / 1000, s / w, ms / 1024, ms / mw, cs * 1000, cs / cw
-  printf f, "flexio --self-test, " n2 " verbs", b / 1000, b / w, mb / 1024, mb / mw, cb * 1000, cb / cw
-}'
+row() { # label kind
+  awk -v label="$1" -v t="${time[$2]}" -v m="${mem[$2]}" -v c="${cpu[$2]}" \
+      -v w="${time[window]}" -v mw="${mem[window]}" -v cw="${cpu[window]}" 'BEGIN {
+    printf "%-36s %9.1f %6.2f %9.1f %6.2f %9.0f %6.2f\n", label, t / 1000, t / w, m / 1024, m / mw, c * 1000, c / cw
+  }'
+}
+printf "%-36s %9s %6s %9s %6s %9s %6s\n" "start-up to the first frame" "wall ms" "ratio" "peak MiB" "ratio" "cpu ms" "ratio"
+row "empty Qt Quick window" window
+row "  the same with one line of text" text
+row "  one Qt Quick Controls page" controls
+row "flexio --self-test, $verbs_shipped verbs" shipped
+row "flexio --self-test, $verbs_big verbs" big
 awk -v a="$conj_shipped" -v b="$conj_big" -v n1="$verbs_shipped" -v n2="$verbs_big" 'BEGIN {
   printf "\nflexio conjugate --all: %.0f ms for %d verbs (%.1f us per verb), %.0f ms for %d verbs (%.1f us per verb)\n",
     a / 1000, n1, a / n1, b / 1000, n2, b / n2
