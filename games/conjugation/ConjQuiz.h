@@ -46,7 +46,6 @@ public:
     void endGame();
     void turnsOver() override;
     void showFinalMessage();
-    // Right taps as a whole percentage of all taps, truncated; 0 before the first tap.
 
     // The pronouns a form may start with, from a verb's pronoun list, its "/" alternatives and "j'".
     static QStringList pronounCandidates(const QStringList &pronouns);

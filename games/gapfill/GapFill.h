@@ -58,7 +58,6 @@ public:
     void updateGapped(bool hideCursor);
     void turnsOver() override;
     void showFinalMessage();
-    // Right taps as a whole percentage of all taps, truncated; 0 before the first tap.
 
     static bool isShown(QChar c) { return shownCharacters.contains(c); }
 
