@@ -16,7 +16,6 @@ VerbDictionary::VerbDictionary(Sources sources)
     : sources_(std::move(sources))
     , tenseSettings_(sources_.tenses)
     , languageSettings_(sources_.languages)
-    , blankVerb_(new Verb(this))
 {
     readFile();
 }
@@ -33,7 +32,12 @@ void VerbDictionary::readFile()
         loadError_ = QStringLiteral("the verb data file verbs.xml was not found");
         return;
     }
-    VerbDataReader reader([this](Verb *verb) { append(verb); });
+    QObject owner;
+    QList<Verb *> verbs;
+    VerbDataReader reader([&](Verb *verb) {
+        verb->setParent(&owner);
+        verbs.append(verb);
+    });
     if (!reader.read(file.readAll())) {
         QString reason = reader.errorText();
         if (reason.endsWith(u'.'))
@@ -43,9 +47,25 @@ void VerbDictionary::readFile()
                          .arg(dataPath_, kind, reason)
                          .arg(reader.errorLine())
                          .arg(reader.errorColumn());
+        // The verbs read before the fault stay, in file order, but are not published.
+        hold(verbs);
         return;
     }
-    finishReading();
+    sortVerbs(verbs);
+    hold(verbs);
+    publish();
+}
+
+void VerbDictionary::hold(const QList<Verb *> &verbs)
+{
+    // Held like the packed data, so that every verb is read one way.
+    hold(VerbPack::open(VerbPack::retain(VerbPack::pack(verbs))));
+}
+
+void VerbDictionary::hold(std::shared_ptr<const VerbPackSource> rows)
+{
+    rows_ = std::move(rows);
+    made_.fill(nullptr, rows_ ? rows_->recordAt.size() : 0);
 }
 
 bool VerbDictionary::readPack()
@@ -53,23 +73,14 @@ bool VerbDictionary::readPack()
     const QString path = sources_.resources.path(QStringLiteral("verbs"), QStringLiteral("pack"));
     if (path.isEmpty())
         return false;
-    bool ok = false;
-    QList<Verb *> verbs = VerbPack::unpack(VerbPack::retain(path), this, &ok);
-    if (!ok)
+    std::shared_ptr<const VerbPackSource> rows = VerbPack::open(VerbPack::retain(path));
+    if (!rows)
         return false;
     // Packed in dictionary order: nothing to sort.
     dataPath_ = path;
-    verbs_ = std::move(verbs);
+    hold(std::move(rows));
     publish();
     return true;
-}
-
-void VerbDictionary::append(Verb *verb)
-{
-    verb->setParent(this);
-    verbs_.append(verb);
-    byKey_.insert(verb->key, verb);
-    emit verbsChanged();
 }
 
 void VerbDictionary::sortVerbs(QList<Verb *> &verbs)
@@ -79,32 +90,89 @@ void VerbDictionary::sortVerbs(QList<Verb *> &verbs)
         [&italian](const Verb *a, const Verb *b) { return italian.lessThan(a->infinitive, b->infinitive); });
 }
 
-void VerbDictionary::finishReading()
-{
-    sortVerbs(verbs_);
-    publish();
-}
-
 void VerbDictionary::publish()
 {
-    byKey_.clear();
-    byKey_.reserve(verbs_.size());
-    for (Verb *verb : std::as_const(verbs_)) {
-        if (!byKey_.contains(verb->key))
-            byKey_.insert(verb->key, verb);
-    }
     loaded_ = true;
     emit verbsChanged();
-    qCDebug(lcVerbs).noquote() << QString::number(verbs_.size()) + u" verbs added.";
+    qCDebug(lcVerbs).noquote() << QString::number(verbCount()) + u" verbs added.";
     sources_.queue.post([this] { loadLearntAndTenseFlags(); });
+}
+
+Verb *VerbDictionary::verbAt(qsizetype row) const
+{
+    Verb *&verb = made_[row];
+    if (!verb) {
+        // Made on behalf of a const caller; the dictionary owns what it makes.
+        verb = VerbPack::make(rows_, row, const_cast<VerbDictionary *>(this));
+        verb->setLearnt(learntKeys_.contains(verb->key));
+    }
+    return verb;
+}
+
+bool VerbDictionary::learntAt(qsizetype row) const
+{
+    if (const Verb *verb = made_.at(row))
+        return verb->learnt();
+    return !learntKeys_.isEmpty() && learntKeys_.contains(VerbPack::row(*rows_, row).key);
+}
+
+bool VerbDictionary::inSet(qsizetype row, const QString &name) const
+{
+    if (name == learntVerbsName)
+        return learntAt(row);
+    const VerbPack::Row fields = VerbPack::row(*rows_, row);
+    return name == allVerbs ? !Verb::isSensitiveInfinitive(fields.infinitive) : fields.tags.contains(name);
+}
+
+const QList<qsizetype> &VerbDictionary::eligibleRows() const
+{
+    if (!eligibleRows_) {
+        eligibleRows_.emplace();
+        for (qsizetype row = 0; row < verbCount(); ++row) {
+            if (inSet(row, allVerbs))
+                eligibleRows_->append(row);
+        }
+    }
+    return *eligibleRows_;
+}
+
+const QList<Verb *> &VerbDictionary::verbs() const
+{
+    if (all_.size() != verbCount()) {
+        all_.clear();
+        all_.reserve(verbCount());
+        for (qsizetype row = 0; row < verbCount(); ++row)
+            all_.append(verbAt(row));
+    }
+    return all_;
+}
+
+Verb *VerbDictionary::verbForKey(const QString &key) const
+{
+    if (!rowByKey_) {
+        rowByKey_.emplace();
+        rowByKey_->reserve(verbCount());
+        // Backwards, so that of two verbs with one key the first in dictionary order stays.
+        for (qsizetype row = verbCount() - 1; row >= 0; --row)
+            rowByKey_->insert(VerbPack::row(*rows_, row).key, row);
+    }
+    const auto found = rowByKey_->constFind(key);
+    return found == rowByKey_->cend() ? nullptr : verbAt(*found);
 }
 
 void VerbDictionary::loadLearntAndTenseFlags()
 {
     // One read serves every verb: nothing writes the flags while this step runs.
     const auto learnt = sources_.learntFlags();
-    for (Verb *verb : std::as_const(verbs_))
-        verb->setLearnt(learnt.value(verb->key, false));
+    learntKeys_.clear();
+    for (auto it = learnt.cbegin(); it != learnt.cend(); ++it) {
+        if (it.value())
+            learntKeys_.insert(it.key());
+    }
+    for (Verb *verb : std::as_const(made_)) {
+        if (verb)
+            verb->setLearnt(learntKeys_.contains(verb->key));
+    }
     for (TenseSetting *setting : tenseSettings_)
         setting->setStatus(SettingsManager(sources_.store, tenseSettings_).getFlag(setting->tenseName()));
 }
@@ -118,8 +186,8 @@ int VerbDictionary::enabledTenseCount() const
 QStringList VerbDictionary::verbSetNames() const
 {
     QStringList names;
-    for (const Verb *verb : verbs_) {
-        for (const QString &tag : verb->tags) {
+    for (qsizetype row = 0; row < verbCount(); ++row) {
+        for (const QString &tag : VerbPack::row(*rows_, row).tags) {
             if (!names.contains(tag))
                 names.append(tag);
         }
@@ -135,12 +203,14 @@ QStringList VerbDictionary::verbSetNames() const
 QList<Verb *> VerbDictionary::verbsInSet(const QString &name) const
 {
     QList<Verb *> result;
-    for (Verb *verb : verbs_) {
-        const bool member = name == allVerbs ? eligibleForAllVerbs(verb)
-            : name == learntVerbsName        ? verb->learnt()
-                                             : verb->tags.contains(name);
-        if (member)
-            result.append(verb);
+    if (name == allVerbs) {
+        for (const qsizetype row : eligibleRows())
+            result.append(verbAt(row));
+        return result;
+    }
+    for (qsizetype row = 0; row < verbCount(); ++row) {
+        if (inSet(row, name))
+            result.append(verbAt(row));
     }
     return result;
 }
@@ -152,8 +222,11 @@ QList<Verb *> VerbDictionary::learntVerbs() const
 
 Verb *VerbDictionary::randomVerb() const
 {
-    const QList<Verb *> eligible = verbsInSet(allVerbs);
-    if (eligible.isEmpty())
+    const QList<qsizetype> &eligible = eligibleRows();
+    if (eligible.isEmpty()) {
+        if (!blankVerb_)
+            blankVerb_ = new Verb(const_cast<VerbDictionary *>(this));
         return blankVerb_;
-    return eligible.at(sources_.random.index(eligible.size()));
+    }
+    return verbAt(eligible.at(sources_.random.index(eligible.size())));
 }

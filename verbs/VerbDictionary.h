@@ -6,12 +6,15 @@
 #include <QList>
 #include <QMap>
 #include <QObject>
+#include <QSet>
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
 #include "verbs/Verb.h"
 
 #include <functional>
+#include <memory>
+#include <optional>
 
 class LanguageSetting;
 class LearnerStore;
@@ -19,9 +22,11 @@ class MainQueue;
 class Random;
 class Resources;
 class TenseSetting;
+struct VerbPackSource;
 
 // Every verb of the app, read once from the bundled verb data file, with the verb sets the
-// games and screens draw from and the shared tense switches.
+// games and screens draw from and the shared tense switches. The verbs are held as rows of their
+// packed data; a verb becomes an object (a Verb) only when it is handed out, and stays one.
 class VerbDictionary : public QObject
 {
     Q_OBJECT
@@ -53,8 +58,9 @@ public:
     }
     ~VerbDictionary() override;
 
-    [[nodiscard]] const QList<Verb *> &verbs() const { return verbs_; }
-    [[nodiscard]] int verbCount() const { return int(verbs_.size()); }
+    // Every verb, in dictionary order; all of them are made the first time.
+    [[nodiscard]] const QList<Verb *> &verbs() const;
+    [[nodiscard]] int verbCount() const { return int(made_.size()); }
     [[nodiscard]] const QList<TenseSetting *> &tenseSettings() const { return tenseSettings_; }
     [[nodiscard]] const QList<LanguageSetting *> &languageSettings() const { return languageSettings_; }
 
@@ -70,7 +76,7 @@ public:
     // A verb eligible for "All Verbs", or a blank verb when there is none.
     Q_INVOKABLE [[nodiscard]] Verb *randomVerb() const;
     // The first verb (in dictionary order) with the given key, or nullptr.
-    [[nodiscard]] Verb *verbForKey(const QString &key) const { return byKey_.value(key); }
+    [[nodiscard]] Verb *verbForKey(const QString &key) const;
 
     // Copies the stored learnt flags and tense switches onto the verbs and switches. Queued on the
     // main queue once the file has been read.
@@ -89,18 +95,30 @@ private:
     void readFile();
     // Reads the compact form made at build time, when the resources hold one.
     bool readPack();
-    void append(Verb *verb);
-    void finishReading();
-    // Indexes the sorted verbs and queues the copy of the stored flags.
+    // Takes the rows of a pack, or of the verbs read from the file.
+    void hold(std::shared_ptr<const VerbPackSource> rows);
+    void hold(const QList<Verb *> &verbs);
+    // Marks the verbs loaded and queues the copy of the stored flags.
     void publish();
-    [[nodiscard]] bool eligibleForAllVerbs(const Verb *verb) const { return !verb->isSensitive(); }
+    // The verb of a row, made on first use.
+    Verb *verbAt(qsizetype row) const;
+    [[nodiscard]] bool learntAt(qsizetype row) const;
+    [[nodiscard]] bool inSet(qsizetype row, const QString &name) const;
+    // The rows of "All Verbs", worked out once.
+    const QList<qsizetype> &eligibleRows() const;
 
     Sources sources_;
     const QList<TenseSetting *> &tenseSettings_;
     const QList<LanguageSetting *> &languageSettings_;
-    QList<Verb *> verbs_;
-    QHash<QString, Verb *> byKey_;
-    Verb *blankVerb_;
+    std::shared_ptr<const VerbPackSource> rows_;
+    // The made verbs, one place per row; nullptr where none is made yet.
+    mutable QList<Verb *> made_;
+    mutable QList<Verb *> all_;
+    mutable std::optional<QHash<QString, qsizetype>> rowByKey_;
+    mutable std::optional<QList<qsizetype>> eligibleRows_;
+    // The stored flags, for verbs that are not made yet.
+    QSet<QString> learntKeys_;
+    mutable Verb *blankVerb_ = nullptr;
     bool loaded_ = false;
     QString loadError_;
     QString dataPath_;

@@ -15,15 +15,21 @@
 namespace {
 
 constexpr quint32 packMagic = 0x50565846; // "FXVP" read as a little-endian word
-constexpr quint32 packVersion = 3;
+constexpr quint32 packVersion = 4;
 constexpr qsizetype headerWords = 4;
 
 }
 
+template <typename Record, typename Visitor> void VerbPack::rowFields(Record &record, Visitor &visit)
+{
+    visit(record.key);
+    visit(record.infinitive);
+    visit(record.tags);
+}
+
 template <typename Visitor> void VerbPack::fields(Verb &verb, Visitor &visit)
 {
-    visit(verb.key);
-    visit(verb.infinitive);
+    rowFields(verb, visit);
     visit(verb.reflexive);
     visit(verb.preposition);
     visit(verb.englishInfinitive);
@@ -31,7 +37,6 @@ template <typename Visitor> void VerbPack::fields(Verb &verb, Visitor &visit)
     visit(verb.englishPastParticiple);
     visit(verb.englishInfinitiveExtra);
     visit(verb.notes);
-    visit(verb.tags);
     visit(verb.pastParticiple);
     visit(verb.gerund);
     visit(verb.impersonal);
@@ -126,6 +131,15 @@ public:
             (*this)(text);
     }
 
+    // Checks one field of the given kind without filling anything in.
+    template <typename Field> void skip()
+    {
+        Field unused;
+        const bool kept = std::exchange(keep, false);
+        (*this)(unused);
+        keep = kept;
+    }
+
     [[nodiscard]] bool atEnd() const { return at_ == wordCount_; }
     [[nodiscard]] qsizetype at() const { return at_; }
     bool bad = false;
@@ -173,41 +187,77 @@ QByteArray VerbPack::pack(const QList<Verb *> &verbs)
     return data;
 }
 
-QList<Verb *> VerbPack::unpack(QByteArrayView data, QObject *parent, bool *ok)
+// The kinds of a record's fields in their order, taken once from fields() and tenses(), so that
+// a record is checked without making its verb.
+class VerbPack::Layout
 {
-    *ok = false;
+public:
+    using Check = void (Reader::*)();
+
+    static const QList<Check> &ofRecord()
+    {
+        static const QList<Check> checks = [] {
+            Verb scratch;
+            Layout layout;
+            fields(scratch, layout);
+            tenses(scratch, layout);
+            return layout.checks_;
+        }();
+        return checks;
+    }
+
+    void operator()(bool &) { checks_.append(&Reader::skip<bool>); }
+    void operator()(QString &) { checks_.append(&Reader::skip<QString>); }
+    void operator()(QStringList &) { checks_.append(&Reader::skip<QStringList>); }
+
+private:
+    QList<Check> checks_;
+};
+
+std::shared_ptr<const VerbPackSource> VerbPack::open(QByteArrayView data)
+{
     const auto *words = reinterpret_cast<const quint32 *>(data.data());
     // Texts are referred to in place, so the pool must be read as host-order, aligned UTF-16.
     if (QSysInfo::ByteOrder != QSysInfo::LittleEndian || data.size() < headerWords * 4
         || reinterpret_cast<quintptr>(words) % alignof(quint32) != 0 || words[0] != packMagic
         || words[1] != packVersion)
-        return {};
+        return nullptr;
     const qsizetype verbCount = words[2];
     const qsizetype recordWords = words[3];
     const qsizetype poolBytes = data.size() - (headerWords + recordWords) * 4;
-    if (recordWords > data.size() / 4 || poolBytes < 0 || poolBytes % 2 != 0)
-        return {};
-    const auto source = std::make_shared<const VerbPackSource>(VerbPackSource{words + headerWords, recordWords,
-        reinterpret_cast<const char16_t *>(words + headerWords + recordWords), poolBytes / 2});
+    if (recordWords > data.size() / 4 || poolBytes < 0 || poolBytes % 2 != 0 || verbCount > recordWords)
+        return nullptr;
+    auto source = std::make_shared<VerbPackSource>(VerbPackSource{words + headerWords, recordWords,
+        reinterpret_cast<const char16_t *>(words + headerWords + recordWords), poolBytes / 2, {}});
+    source->recordAt.reserve(verbCount);
     Reader reader(*source);
-    QList<Verb *> verbs;
-    verbs.reserve(verbCount);
     for (qsizetype i = 0; i < verbCount && !reader.bad; ++i) {
-        auto *verb = new Verb(parent);
-        fields(*verb, reader);
-        verb->packedTenses_ = source;
-        verb->packedTensesAt_ = reader.at();
-        reader.keep = false;
-        tenses(*verb, reader);
-        reader.keep = true;
-        verbs.append(verb);
+        source->recordAt.append(quint32(reader.at()));
+        for (const Layout::Check check : Layout::ofRecord())
+            (reader.*check)();
     }
-    if (reader.bad || !reader.atEnd()) {
-        qDeleteAll(verbs);
-        return {};
-    }
-    *ok = true;
-    return verbs;
+    if (reader.bad || !reader.atEnd())
+        return nullptr;
+    return source;
+}
+
+VerbPack::Row VerbPack::row(const VerbPackSource &source, qsizetype index)
+{
+    Row row;
+    Reader reader(source, source.recordAt.at(index));
+    rowFields(row, reader);
+    return row;
+}
+
+Verb *VerbPack::make(const std::shared_ptr<const VerbPackSource> &source, qsizetype index, QObject *parent)
+{
+    auto *verb = new Verb(parent);
+    // The whole record was checked when the pack was opened.
+    Reader reader(*source, source->recordAt.at(index));
+    fields(*verb, reader);
+    verb->packedTenses_ = source;
+    verb->packedTensesAt_ = reader.at();
+    return verb;
 }
 
 void VerbPack::readTenses(Verb &verb)
@@ -215,18 +265,42 @@ void VerbPack::readTenses(Verb &verb)
     const std::shared_ptr<const VerbPackSource> source = std::exchange(verb.packedTenses_, nullptr);
     if (!source)
         return;
-    // The whole record was checked when it was unpacked.
+    // The whole record was checked when the pack was opened.
     Reader reader(*source, verb.packedTensesAt_);
     tenses(verb, reader);
 }
 
+namespace {
+
+// Files stay open and mapped, and copies stay allocated, until the process ends.
+struct RetainedPacks
+{
+    QMutex mutex;
+    QHash<QString, QByteArrayView> kept;
+    std::vector<std::unique_ptr<QFile>> mappedFiles;
+    std::vector<QByteArray> copies;
+
+    static RetainedPacks &instance()
+    {
+        static RetainedPacks packs;
+        return packs;
+    }
+};
+
+}
+
+QByteArrayView VerbPack::retain(QByteArray data)
+{
+    RetainedPacks &packs = RetainedPacks::instance();
+    const QMutexLocker lock(&packs.mutex);
+    packs.copies.push_back(std::move(data));
+    return QByteArrayView(packs.copies.back());
+}
+
 QByteArrayView VerbPack::retain(const QString &path)
 {
-    static QMutex mutex;
-    static QHash<QString, QByteArrayView> kept;
-    // Files stay open and mapped, and copies stay allocated, until the process ends.
-    static std::vector<std::unique_ptr<QFile>> mappedFiles;
-    static std::vector<QByteArray> readFiles;
+    RetainedPacks &packs = RetainedPacks::instance();
+    auto &[mutex, kept, mappedFiles, readFiles] = packs;
     const QMutexLocker lock(&mutex);
     if (const auto found = kept.constFind(path); found != kept.cend())
         return *found;
@@ -238,7 +312,7 @@ QByteArrayView VerbPack::retain(const QString &path)
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly))
         return {};
-    // A mapped file is read page by page as the verbs are unpacked, with no copy; a file that
+    // A mapped file is read page by page as the verbs are read, with no copy; a file that
     // cannot be mapped (a compressed resource) is read whole.
     if (const uchar *mapped = file->size() > 0 ? file->map(0, file->size()) : nullptr) {
         const QByteArrayView bytes(mapped, file->size());

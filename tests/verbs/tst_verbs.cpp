@@ -224,6 +224,25 @@ private slots:
         QVERIFY(!dictionary.verbSetNames().contains(QStringLiteral("Learnt Verbs")));
     }
 
+    // A verb is made only when handed out, once, and one made after the stored flags were read
+    // still carries its flag.
+    void verbsAreMadeWhenHandedOut()
+    {
+        const auto folder = verbFolder(document(verbElement("amare") + verbElement("bere") + verbElement("cadere")));
+        TestServices services(folder->path());
+        services.progressManager().setLearnt(QStringLiteral("cadere"), true);
+        services.restart();
+        VerbDictionary &dictionary = services.verbDictionary();
+        services.queue().runPending();
+        QCOMPARE(dictionary.verbCount(), 3);
+        QVERIFY(dictionary.findChildren<Verb *>().isEmpty());
+        QCOMPARE(infinitives(dictionary.learntVerbs()), QStringList({"cadere"}));
+        QCOMPARE(dictionary.findChildren<Verb *>().size(), 1);
+        QVERIFY(dictionary.verbForKey(QStringLiteral("cadere"))->learnt());
+        QCOMPARE(dictionary.verbForKey(QStringLiteral("cadere")), dictionary.verbs().last());
+        QCOMPARE(dictionary.findChildren<Verb *>().size(), 3);
+    }
+
     void randomVerbSkipsSensitiveAndFallsBackToBlank()
     {
         {
