@@ -2,14 +2,11 @@
 
 #include "app/ConjugateCommand.h"
 #include "app/LinkForwarder.h"
+#include "app/Screenshot.h"
 #include "app/Services.h"
-#include "games/GameCatalog.h"
-#include "games/LearningGame.h"
-#include "games/review/ReviewDrill.h"
 #include "platform/LearnerStore.h"
 #include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
-#include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
 #include "screens/Symbols.h"
@@ -25,7 +22,6 @@
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
-#include <QQuickItem>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -34,26 +30,101 @@
 #include <cstdio>
 #include <future>
 #include <memory>
+#include <optional>
 
 #if defined(Q_OS_LINUX)
 #include <unistd.h>
 #endif
-#include <optional>
 
 namespace {
 
 constexpr int selfTestTimeoutMs = 20000;
-// Time for a pushed screen to finish its transition and settle before it is captured.
-constexpr int screenshotSettleMs = 600;
 constexpr std::uint64_t playScreenshotSeed = 20240917;
 
-bool loadVerbData(Services &services)
+// What the options of a window run ask for.
+struct WindowOptions
 {
-    VerbDictionary &dictionary = services.verbDictionary();
-    if (dictionary.loaded())
-        return true;
-    qCWarning(lcApp).noquote() << u"Flexio cannot start: " + dictionary.loadError();
+    bool selfTest = false;
+    QString screenshotName;
+    QString screenshotPath;
+    QSize size;
+    std::optional<Theme::Appearance> appearance;
+    QStringList links;
+
+    [[nodiscard]] bool screenshot() const { return !screenshotName.isEmpty(); }
+    [[nodiscard]] bool interactive() const { return !selfTest && !screenshot(); }
+};
+
+bool refuse(const char *usage)
+{
+    qCWarning(lcApp).noquote() << QString::fromLatin1(usage);
     return false;
+}
+
+// "--screenshot NAME PATH".
+bool readScreenshot(const QStringList &arguments, WindowOptions &options)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--screenshot"));
+    if (at < 0)
+        return true;
+    options.screenshotName = arguments.value(at + 1);
+    options.screenshotPath = arguments.value(at + 2);
+    return !options.screenshotPath.isEmpty() || refuse("usage: flexio --screenshot NAME PATH");
+}
+
+// "--size WIDTHxHEIGHT" renders at another size than the phone's, for layout checks.
+bool readSize(const QStringList &arguments, WindowOptions &options)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--size"));
+    if (at < 0)
+        return true;
+    const QStringList parts = arguments.value(at + 1).split(u'x');
+    options.size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
+    return (parts.size() == 2 && !options.size.isEmpty()) || refuse("usage: --size WIDTHxHEIGHT");
+}
+
+// "--appearance light|dark" shows this run in that appearance, without storing it.
+bool readAppearance(const QStringList &arguments, WindowOptions &options)
+{
+    const qsizetype at = arguments.indexOf(QStringLiteral("--appearance"));
+    if (at < 0)
+        return true;
+    const QString name = arguments.value(at + 1);
+    if (name != u"light" && name != u"dark")
+        return refuse("usage: --appearance light|dark");
+    options.appearance = name == u"dark" ? Theme::Appearance::alwaysDark : Theme::Appearance::alwaysLight;
+    return true;
+}
+
+// The links among the arguments: every "scheme://..." that is not an option's value.
+QStringList linkArguments(const QStringList &arguments)
+{
+    QStringList links;
+    for (qsizetype i = 0; i < arguments.size(); ++i) {
+        const QString &argument = arguments.at(i);
+        if (argument == u"--screenshot") {
+            i += 2;
+            continue;
+        }
+        if (argument == u"--size" || argument == u"--appearance") {
+            i += 1;
+            continue;
+        }
+        if (DeepLinkModel::looksLikeLink(argument))
+            links.append(argument);
+    }
+    return links;
+}
+
+// Wrong options are refused (with a usage line) before anything is loaded.
+std::optional<WindowOptions> readWindowOptions(const QStringList &arguments)
+{
+    WindowOptions options;
+    options.selfTest = arguments.contains(QStringLiteral("--self-test"));
+    if (!readScreenshot(arguments, options) || !readSize(arguments, options) || !readAppearance(arguments, options))
+        return std::nullopt;
+    options.links = linkArguments(arguments);
+    return options;
 }
 
 // True when another process of this learner runs the app and has taken the links; otherwise
@@ -74,10 +145,26 @@ bool handOverToRunningApp(LinkForwarder &forwarder, const QStringList &links)
     return false;
 }
 
-// The quizzes are read at start too, so that a faulty quiz file stops the app before any screen.
-bool loadQuizData(Services &services)
+std::unique_ptr<Services> makeServices(const WindowOptions &options)
 {
-    const QString &error = services.quizGamesParser().loadError();
+    ServicesConfig config = ServicesConfig::forApp();
+    // A game dealt for a screenshot is dealt the same way every time.
+    if (options.screenshotName.startsWith(u"play:"))
+        config.randomSeed = playScreenshotSeed;
+    auto services = std::make_unique<Services>(std::move(config));
+    // Screenshots are taken in silence: a dealt game speaks and plays sounds into recorders, not
+    // through the platform's speech server.
+    if (options.screenshot())
+        services->audioEngines().useRecorders();
+    if (options.appearance)
+        services->theme().useAppearance(*options.appearance);
+    return services;
+}
+
+// The verbs, and the quizzes (read on a worker thread meanwhile), so that a faulty data file
+// stops the app before any screen.
+bool dataLoaded(const QString &error)
+{
     if (error.isEmpty())
         return true;
     qCWarning(lcApp).noquote() << QString(u"Flexio cannot start: " + error);
@@ -106,6 +193,44 @@ void useSoftwareRenderingWithoutDisplay()
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
+QQuickWindow *loadWindow(QQmlApplicationEngine &engine, Services &services, const WindowOptions &options)
+{
+    services.provideTo(engine);
+    engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
+    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
+    auto *window =
+        engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
+    if (!window) {
+        qCWarning(lcApp).noquote() << QStringLiteral("Flexio cannot start: the main window did not load");
+        return nullptr;
+    }
+    if (options.size.isValid())
+        window->resize(options.size);
+    // A phone may end a suspended app without notice: changes still gathered are written as it
+    // leaves the screen.
+    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, window,
+        [&store = services.learnerStore()](Qt::ApplicationState state) {
+            if (state != Qt::ApplicationActive)
+                store.flush();
+        });
+    return window;
+}
+
+// Links from later launches open here, and such a launch brings the window to the front.
+void takeLinksFromLaterLaunches(LinkForwarder &forwarder, QQuickWindow *window, DeepLinkModel &links)
+{
+    if (forwarder.isListening())
+        qCDebug(lcApp).noquote() << QString(u"listening for links on " + forwarder.serverName());
+    QObject::connect(
+        &forwarder, &LinkForwarder::linkReceived, window, [&links](const QString &link) { links.openDeepLink(link); });
+    QObject::connect(&forwarder, &LinkForwarder::raiseRequested, window, [window] {
+        qCDebug(lcApp) << "raising the window";
+        window->show();
+        window->raise();
+        window->requestActivate();
+    });
+}
+
 // Runs once, after the window's first frame.
 void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
 {
@@ -116,118 +241,23 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
     });
 }
 
-// Pushes the quiz menu ("quizzes") and, for "quiz:ID", the screen of that quiz over it; with
-// play, that quiz is started.
-bool openQuizScreen(Services &services, QQuickItem *menu, const QString &name, bool play = false)
+// The voices are listed in the background while the learner looks at the menu, and the icon (an
+// SVG drawn through a plugin) is set once the menu shows.
+void finishStartAfterFirstFrame(QQuickWindow *window, Services &services)
 {
-    Quiz *quiz = nullptr;
-    if (name.startsWith(u"quiz:")) {
-        quiz = services.quizGamesParser().quizWithID(name.mid(5));
-        if (!quiz) {
-            qCWarning(lcApp).noquote() << u"no quiz " + name.mid(5);
-            return false;
-        }
-    }
-    QQuickItem *quizMenu = nullptr;
-    QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, quizMenu),
-        Q_ARG(QString, QStringLiteral("quizzes")), Q_ARG(Verb *, nullptr));
-    if (!quizMenu || !quiz)
-        return quizMenu != nullptr;
-    QQuickItem *quizPage = nullptr;
-    QMetaObject::invokeMethod(quizMenu, "openQuiz", Q_RETURN_ARG(QQuickItem *, quizPage), Q_ARG(Quiz *, quiz));
-    if (quizPage && play) {
-        auto *game = qvariant_cast<QuizGame *>(quizPage->property("game"));
-        if (!game)
-            return false;
-        game->startQuiz(quiz);
-    }
-    return quizPage != nullptr;
+    afterFirstFrame(window, [&services] {
+        QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/qt/qml/Flexio/images/AppIcon.svg")));
+        services.textToSpeech();
+    });
 }
 
-// The links among the arguments: every "scheme://..." that is not an option's value.
-QStringList linkArguments(const QStringList &arguments)
+void endSelfTestAfterFirstFrame(QQuickWindow *window)
 {
-    QStringList links;
-    for (qsizetype i = 0; i < arguments.size(); ++i) {
-        const QString &argument = arguments.at(i);
-        if (argument == u"--screenshot") {
-            i += 2;
-            continue;
-        }
-        if (argument == u"--size" || argument == u"--appearance") {
-            i += 1;
-            continue;
-        }
-        if (DeepLinkModel::looksLikeLink(argument))
-            links.append(argument);
-    }
-    return links;
-}
-
-// Opens the review drill ("review") and, for "review:ANSWER", answers its first form with ANSWER.
-bool openReviewScreen(QQuickItem *menu, const QString &name)
-{
-    QQuickItem *page = nullptr;
-    QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page),
-        Q_ARG(QString, QStringLiteral("review")), Q_ARG(Verb *, nullptr));
-    auto *drill = page ? qvariant_cast<ReviewDrill *>(page->property("drill")) : nullptr;
-    if (drill && name.startsWith(u"review:"))
-        drill->answer(name.mid(7));
-    return drill != nullptr;
-}
-
-// Pushes the named screen onto the menu's navigation stack: "menu" (nothing), "dictionary",
-// "progress", "progress:grid" (its accuracy grid), "settings", "info", "table:VERB", "quizzes",
-// "quiz:ID", a quiz in play ("play:quiz:ID"), "review", "review:ANSWER", or a game's screen with its
-// set-up sheet ("sheet:GAME") or with a game dealt at the medium level ("play:GAME"). False when the
-// name is not a screen.
-bool openScreen(Services &services, QQuickWindow *window, const QString &name)
-{
-    if (name == u"menu")
-        return true;
-    auto *menu = window->findChild<QQuickItem *>(QStringLiteral("mainMenu"));
-    if (!menu)
-        return false;
-    QString screen = name;
-    Verb *verb = nullptr;
-    if (name == u"quizzes" || name.startsWith(u"quiz:"))
-        return openQuizScreen(services, menu, name);
-    if (name.startsWith(u"play:quiz:"))
-        return openQuizScreen(services, menu, name.mid(5), true);
-    if (name == u"review" || name.startsWith(u"review:"))
-        return openReviewScreen(menu, name);
-    if (name == u"progress:grid") {
-        QQuickItem *progress = nullptr;
-        QMetaObject::invokeMethod(menu, "openScreen", Q_RETURN_ARG(QQuickItem *, progress),
-            Q_ARG(QString, QStringLiteral("progress")), Q_ARG(Verb *, nullptr));
-        return progress && progress->setProperty("tab", 1);
-    }
-    if (name.startsWith(u"table:")) {
-        screen = QStringLiteral("table");
-        const QString wanted = name.mid(6).toLower();
-        verb = services.verbDictionary().verbForKey(wanted);
-        if (!verb) {
-            qCWarning(lcApp).noquote() << u"no verb " + name.mid(6);
-            return false;
-        }
-    } else if (name.startsWith(u"sheet:") || name.startsWith(u"play:")) {
-        screen = name.section(u':', 1);
-        if (!GameCatalog::onPage(screen))
-            return false;
-    } else if (name != u"dictionary" && name != u"progress" && name != u"settings" && name != u"info") {
-        return false;
-    }
-    QQuickItem *page = nullptr;
-    QMetaObject::invokeMethod(
-        menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page), Q_ARG(QString, screen), Q_ARG(Verb *, verb));
-    if (page && name.startsWith(u"play:")) {
-        auto *game = qvariant_cast<LearningGame *>(page->property("game"));
-        if (!game)
-            return false;
-        game->setDifficultyLevel(LearningGameDifficultyLevel::medium);
-        game->startGame();
-    }
-    return page != nullptr;
+    afterFirstFrame(window, [] { QCoreApplication::exit(0); });
+    QTimer::singleShot(selfTestTimeoutMs, [] {
+        qCWarning(lcApp).noquote() << QStringLiteral("self-test: no frame within the time allowed");
+        QCoreApplication::exit(1);
+    });
 }
 
 }
@@ -238,6 +268,11 @@ int FlexioApp::run(int argc, char **argv)
     provideRuntimeFolder();
     if (argc > 1 && qstrcmp(argv[1], "conjugate") == 0)
         return runConjugate(argc, argv);
+    // "--screenshot" alone lists the screen names, without a display.
+    if (argc == 2 && qstrcmp(argv[1], "--screenshot") == 0) {
+        QTextStream(stdout) << Screenshot::names().join(u'\n') << Qt::endl;
+        return 0;
+    }
     QGuiApplication::setApplicationDisplayName(QStringLiteral("Italian Flexio"));
     // The name of the installed launcher entry, which desktops match the window to.
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tavelo.italianflexio"));
@@ -272,160 +307,58 @@ int FlexioApp::runConjugate(int argc, char **argv)
 
 int FlexioApp::runWindow(const QStringList &arguments)
 {
-    const bool selfTest = arguments.contains(QStringLiteral("--self-test"));
-    const qsizetype screenshotAt = arguments.indexOf(QStringLiteral("--screenshot"));
-    const QString screenshotName = screenshotAt >= 0 ? arguments.value(screenshotAt + 1) : QString();
-    const QString screenshotPath = screenshotAt >= 0 ? arguments.value(screenshotAt + 2) : QString();
-
-    // Wrong options are refused before anything is loaded.
-    if (screenshotAt >= 0 && screenshotPath.isEmpty()) {
-        qCWarning(lcApp).noquote() << QStringLiteral("usage: flexio --screenshot NAME PATH");
+    const std::optional<WindowOptions> options = readWindowOptions(arguments);
+    if (!options)
         return 2;
-    }
-    // "--size WIDTHxHEIGHT" renders at another size than the phone's, for layout checks.
-    QSize size;
-    if (const qsizetype sizeAt = arguments.indexOf(QStringLiteral("--size")); sizeAt >= 0) {
-        const QStringList parts = arguments.value(sizeAt + 1).split(u'x');
-        size = QSize(parts.value(0).toInt(), parts.value(1).toInt());
-        if (parts.size() != 2 || size.isEmpty()) {
-            qCWarning(lcApp).noquote() << QStringLiteral("usage: --size WIDTHxHEIGHT");
-            return 2;
-        }
-    }
-
-    // "--appearance light|dark" shows this run in that appearance, without storing it.
-    std::optional<Theme::Appearance> appearance;
-    if (const qsizetype at = arguments.indexOf(QStringLiteral("--appearance")); at >= 0) {
-        const QString name = arguments.value(at + 1);
-        if (name != u"light" && name != u"dark") {
-            qCWarning(lcApp).noquote() << QStringLiteral("usage: --appearance light|dark");
-            return 2;
-        }
-        appearance = name == u"dark" ? Theme::Appearance::alwaysDark : Theme::Appearance::alwaysLight;
-    }
 
     // One app per learner: a launch while the app runs hands its links to it, asks it to show
     // its window, and ends.
-    const QStringList links = linkArguments(arguments);
-    const bool interactive = !selfTest && screenshotAt < 0;
     std::unique_ptr<LinkForwarder> forwarder;
-    if (interactive) {
+    if (options->interactive()) {
         forwarder = std::make_unique<LinkForwarder>(LinkForwarder::defaultServerName());
-        if (handOverToRunningApp(*forwarder, links))
+        if (handOverToRunningApp(*forwarder, options->links))
             return 0;
     }
 
     // Reading the system's font list and the bundled fonts takes as long as loading the data, so
     // the two run side by side; the screens are made only once the fonts are in.
     auto fonts = std::async(std::launch::async, &Symbols::installFonts);
-
-    ServicesConfig config = ServicesConfig::forApp();
-    // A game dealt for a screenshot is dealt the same way every time.
-    if (screenshotName.startsWith(u"play:"))
-        config.randomSeed = playScreenshotSeed;
     // The objects go while the application object still exists: work the loading queued never
     // runs, and the speech engine's plugin talks to its server on the way out and crashes when it
     // is torn down at exit.
-    auto services = std::make_unique<Services>(std::move(config));
-    // Screenshots are taken in silence: a dealt game speaks and plays sounds into recorders, not
-    // through the platform's speech server.
-    if (screenshotAt >= 0)
-        services->audioEngines().useRecorders();
-
-    // The quiz file is read on a worker thread while the verbs and the screens load.
+    std::unique_ptr<Services> services = makeServices(*options);
     services->quizGamesParser();
-    if (!loadVerbData(*services))
+    if (!dataLoaded(services->verbDictionary().loadError()))
         return 1;
-
     fonts.wait();
-    if (appearance)
-        services->theme().useAppearance(*appearance);
+
+    std::optional<Screenshot> screenshot;
+    if (options->screenshot())
+        screenshot.emplace(*services, options->screenshotName, options->screenshotPath);
     auto engine = std::make_unique<QQmlApplicationEngine>();
-    services->provideTo(*engine);
-    engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
-    engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
-    auto *window =
-        engine->rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine->rootObjects().first());
-    if (!window) {
-        qCWarning(lcApp).noquote() << QStringLiteral("Flexio cannot start: the main window did not load");
+    QQuickWindow *window = loadWindow(*engine, *services, *options);
+    if (!window || !dataLoaded(services->quizGamesParser().loadError())) {
         engine.reset();
         return 1;
     }
-
-    if (!loadQuizData(*services)) {
-        engine.reset();
-        return 1;
-    }
-
-    if (size.isValid())
-        window->resize(size);
-    // A phone may end a suspended app without notice: changes still gathered are written as it
-    // leaves the screen.
-    LearnerStore &store = services->learnerStore();
-    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, window, [&store](Qt::ApplicationState state) {
-        if (state != Qt::ApplicationActive)
-            store.flush();
-    });
-
-    if (forwarder) {
-        if (forwarder->isListening())
-            qCDebug(lcApp).noquote() << QString(u"listening for links on " + forwarder->serverName());
-        QObject::connect(forwarder.get(), &LinkForwarder::linkReceived, window,
-            [&links = services->deepLinkModel()](const QString &link) { links.openDeepLink(link); });
-        QObject::connect(forwarder.get(), &LinkForwarder::raiseRequested, window, [window] {
-            qCDebug(lcApp) << "raising the window";
-            window->show();
-            window->raise();
-            window->requestActivate();
-        });
-    }
-    for (const QString &link : links)
+    if (forwarder)
+        takeLinksFromLaterLaunches(*forwarder, window, services->deepLinkModel());
+    for (const QString &link : options->links)
         services->deepLinkModel().openDeepLink(link);
 
-    // The voices are listed in the background while the learner looks at the menu, and the icon
-    // (an SVG drawn through a plugin) is set once the menu shows.
-    if (interactive) {
-        afterFirstFrame(window, [&services = *services] {
-            QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/qt/qml/Flexio/images/AppIcon.svg")));
-            services.textToSpeech();
-        });
-    }
-
-    if (selfTest) {
-        afterFirstFrame(window, [] {
-            qCDebug(lcApp).noquote() << QStringLiteral("self-test: first frame shown");
-            QCoreApplication::exit(0);
-        });
-        QTimer::singleShot(selfTestTimeoutMs, [] {
-            qCWarning(lcApp).noquote() << QStringLiteral("self-test: no frame within the time allowed");
-            QCoreApplication::exit(1);
-        });
-    } else if (screenshotAt >= 0) {
-        afterFirstFrame(window, [&services = *services, window, screenshotName, screenshotPath] {
-            if (!openScreen(services, window, screenshotName)) {
-                qCWarning(lcApp).noquote() << u"no screen named " + screenshotName
-                        + u"; screens: menu, dictionary, table:VERB, progress, progress:grid, settings, info, "
-                          u"quizzes, quiz:ID, play:quiz:ID, review, review:ANSWER, sheet:GAME, play:GAME "
-                          u"(GAME: match, conjugation, snap, gapfill)";
-                QCoreApplication::exit(2);
-                return;
-            }
-            QTimer::singleShot(screenshotSettleMs, window, [window, screenshotPath] {
-                const bool saved = window->grabWindow().save(screenshotPath);
-                if (saved)
-                    qCDebug(lcApp).noquote() << u"screenshot saved to " + screenshotPath;
-                else
-                    qCWarning(lcApp).noquote() << u"could not save " + screenshotPath;
-                QCoreApplication::exit(saved ? 0 : 1);
-            });
-        });
-    }
+    if (options->interactive())
+        finishStartAfterFirstFrame(window, *services);
+    else if (options->selfTest)
+        endSelfTestAfterFirstFrame(window);
+    else
+        afterFirstFrame(window, [&screenshot, window] { screenshot->take(*window); });
     const int status = QCoreApplication::exec();
     forwarder.reset();
     // The window's scene graph hands its textures to deferred deletion; let that run before the
     // process ends.
     engine.reset();
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+    screenshot.reset();
     services.reset();
     return status;
 }

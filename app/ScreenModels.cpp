@@ -6,20 +6,17 @@
 
 #include <QJSEngine>
 
-namespace {
-
-// The screen item owns what it asked for; QML's collector leaves it alone.
-template <typename T> T *ownedBy(T *made)
-{
-    QJSEngine::setObjectOwnership(made, QJSEngine::CppOwnership);
-    return made;
-}
-
-}
-
 ScreenModels::ScreenModels(Services &services)
     : services_(services)
 {}
+
+// The screen item owns what it asked for; QML's collector leaves it alone.
+template <typename Model> Model *ScreenModels::ownedBy(Model *model)
+{
+    QJSEngine::setObjectOwnership(model, QJSEngine::CppOwnership);
+    emit made(model);
+    return model;
+}
 
 MainMenuModel *ScreenModels::mainMenu(QObject *owner)
 {

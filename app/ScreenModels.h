@@ -22,7 +22,7 @@
 class Services;
 
 // Makes the screens' models and games with what they use from the composition root. Each is
-// owned by the given screen item and goes with it.
+// owned by the given screen item and goes with it, and is announced as it is made (made()).
 class ScreenModels : public QObject
 {
     Q_OBJECT
@@ -49,6 +49,12 @@ public:
     Q_INVOKABLE LearningGame *game(const QString &page, QObject *owner);
     Q_INVOKABLE ReviewDrill *reviewDrill(QObject *owner);
 
+signals:
+    // A model was made for a screen that is being built.
+    void made(QObject *model);
+
 private:
+    template <typename Model> Model *ownedBy(Model *model);
+
     Services &services_;
 };

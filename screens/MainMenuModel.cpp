@@ -77,6 +77,14 @@ QString MainMenuModel::screenFile(const QString &name)
     return screens.value(name);
 }
 
+bool MainMenuModel::requestScreen(const QString &name, const QVariantMap &properties)
+{
+    if (screenFile(name).isEmpty())
+        return false;
+    emit screenRequested(name, properties);
+    return true;
+}
+
 QVariantList MainMenuModel::entries() const
 {
     struct Entry

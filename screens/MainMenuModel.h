@@ -5,6 +5,7 @@
 #include <QObject>
 #include <QPointer>
 #include <QVariantList>
+#include <QVariantMap>
 #include <QtQml/qqmlregistration.h>
 
 #include "verbs/Verb.h"
@@ -34,6 +35,9 @@ public:
     // for another name. Each screen is compiled when first opened, so the menu's first frame waits
     // for none of them.
     Q_INVOKABLE [[nodiscard]] static QString screenFile(const QString &name);
+    // Asks the menu's screen to push the named screen (see screenFile) with the given initial
+    // properties, as a tap on its entry does; false for a name that is not a screen.
+    bool requestScreen(const QString &name, const QVariantMap &properties = {});
 
     static inline const QString language = QStringLiteral("Italian");
 
@@ -56,6 +60,7 @@ public:
 
 signals:
     void randomVerbChanged();
+    void screenRequested(const QString &name, const QVariantMap &properties);
     void entriesChanged();
 
 private:

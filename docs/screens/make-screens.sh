@@ -110,10 +110,10 @@ shoot progress progress
 shoot settings settings
 shoot info credits
 shoot sheet:match game-sheet
-shoot play:match play-match
-shoot play:snap play-snap
-shoot play:conjugation play-conjugation
-shoot play:gapfill play-gapfill
+# Every game the app lists (one per row of its table of games), dealt.
+for screen in $("$app" --screenshot | grep '^play:[a-z]*$'); do
+    shoot "$screen" "play-${screen#play:}"
+done
 shoot quizzes quizzes
 shoot play:quiz:essere-or-avere quiz
 shoot review review

@@ -30,12 +30,23 @@ Page {
     // Opens a screen by name: one of the entries' pages, "settings", "info", or "table" with a
     // verb. Returns the pushed page.
     function openScreen(name: string, verb: Verb): Item {
+        return page.show(name, name === "table" ? {
+                "verb": verb
+            } : {});
+    }
+
+    function show(name: string, properties: var): Item {
         const file = page.menu.screenFile(name);
         if (file.length === 0)
             return null;
-        return page.StackView.view.push(Qt.resolvedUrl(file), name === "table" ? {
-                "verb": verb
-            } : {});
+        return page.StackView.view.push(Qt.resolvedUrl(file), properties);
+    }
+
+    Connections {
+        target: page.menu
+        function onScreenRequested(name: string, properties: var) {
+            page.show(name, properties);
+        }
     }
 
     StackView.onActivating: {
