@@ -1,11 +1,8 @@
 #include "games/LearningGame.h"
 
 #include "platform/LearnerStore.h"
-#include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "verbs/VerbDictionary.h"
-
-#include <QMetaEnum>
 
 LearningGame::LearningGame(const GameContext &context, QObject *parent)
     : QObject(parent)
@@ -155,19 +152,11 @@ QString LearningGame::verbSet() const
 void LearningGame::setVerbSet(const QString &name)
 {
     context_.store.set(lastSelectedVerbSetKey, name);
-    qCDebug(lcGames).noquote() << u"setting verbSet to " + name;
     emit verbSetChanged();
 }
 
 void LearningGame::startGame()
-{
-    qCDebug(lcGames).noquote() << QStringLiteral("new game");
-}
-
-QString LearningGame::levelName(LearningGameDifficultyLevel level)
-{
-    return QString::fromLatin1(QMetaEnum::fromType<LearningGameDifficultyLevel>().valueToKey(int(level)));
-}
+{}
 
 int LearningGame::accuracyBand(int accuracy)
 {

@@ -85,9 +85,6 @@ public:
     // Deals a new game with the current level and verb set.
     Q_INVOKABLE virtual void startGame();
 
-    // The case name of a level, as the console lines print it.
-    static QString levelName(LearningGameDifficultyLevel level);
-
     // A finished game's closing words are chosen by accuracy band: 100, the nineties, eighties,
     // seventies, sixties, fifties, and below 50 (band 6).
     static constexpr int accuracyBandCount = 7;

@@ -1,6 +1,5 @@
 #include "quizzes/QuizDataReader.h"
 
-#include "platform/Logging.h"
 #include "platform/Random.h"
 
 QuizDataReader::QuizDataReader(Random &random, QuizSink onQuiz)
@@ -22,7 +21,6 @@ void QuizDataReader::elementStarted(const QString &name)
     str_.clear();
     if (name == u"quiz") {
         currentQuiz_ = std::make_unique<Quiz>();
-        qCDebug(lcQuizzes).noquote() << QString(QStringLiteral("quiz found"));
     } else if (name == u"item") {
         currentQuestion_ = std::make_unique<QuizQuestion>(random_);
     }
@@ -68,7 +66,6 @@ void QuizDataReader::elementEnded(const QString &name)
             quiz.quizID = quiz.title;
         quiz.order = currentOrder_;
         currentOrder_ += 1;
-        qCDebug(lcQuizzes) << "adding quiz" << currentOrder_ << quiz.title << "with id" << quiz.quizID;
         Quiz *finished = currentQuiz_.release();
         onQuiz_(finished);
         currentQuiz_ = std::make_unique<Quiz>();

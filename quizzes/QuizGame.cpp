@@ -161,7 +161,6 @@ void QuizGame::nextTurn()
     if (!inPlay_)
         return;
     setCurrentTurn(currentTurn_ + 1);
-    qCDebug(lcQuizzes).noquote() << u"QuizGame >> nextTurn >> current turn " + QString::number(currentTurn_);
     if (currentTurn_ < questionsInPlay_.size()) {
         setupTurn();
         return;
@@ -169,8 +168,6 @@ void QuizGame::nextTurn()
     endQuiz();
     const int score = percentage();
     Quiz *played = quiz();
-    qCDebug(lcQuizzes).noquote() << u"QuizGame >> nextTurn >> quiz over, setting score for " + played->quizID + u" as "
-            + QString::number(score);
     progress_.setQuizScore(played->quizID, score);
     played->setLastScore(score);
     played->reportScore(schoolWork_, score / 100.0);

@@ -17,14 +17,13 @@ QString DeepLinkModel::scheme()
 
 QString DeepLinkModel::openDeepLink(const QString &url)
 {
-    qCDebug(lcApp).noquote() << QStringLiteral("opening deeplink!");
-    qCDebug(lcApp).noquote() << u"URL to handle: " + url;
-
     const std::optional<QString> quizID = DeepLink::quizID(url, scheme());
-    if (!quizID)
+    if (!quizID) {
+        qCDebug(lcApp).noquote() << u"the link " + url + u" names no quiz of this app and is ignored";
         return {};
+    }
+    qCDebug(lcApp).noquote() << u"the link " + url + u" asks for the quiz " + *quizID;
 
-    qCDebug(lcApp).noquote() << *quizID;
     quizIDs_.append(*quizID);
     if (quizIDs_.size() > maxRememberedIDs)
         quizIDs_.remove(0, quizIDs_.size() - maxRememberedIDs);
@@ -44,16 +43,15 @@ Quiz *DeepLinkModel::destination(const QString &quizID) const
 {
     const QList<Quiz *> &quizzes = parser_.quizzes();
     if (quizzes.isEmpty()) {
-        qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> no quizzes are loaded, so the link to " + quizID
-                + u" is ignored";
+        qCDebug(lcApp).noquote() << u"no quizzes are loaded, so the link to " + quizID + u" is ignored";
         return nullptr;
     }
     if (Quiz *quiz = parser_.quizWithID(quizID)) {
-        qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> opening quiz " + quiz->quizID;
+        qCDebug(lcApp).noquote() << u"opening quiz " + quiz->quizID;
         return quiz;
     }
-    qCDebug(lcApp).noquote() << u"DeepLinkModel >> destination >> no quiz has the id " + quizID
-            + u", opening the first quiz " + quizzes.first()->quizID;
+    qCDebug(lcApp).noquote() << u"no quiz has the ID " + quizID + u", opening the first quiz "
+            + quizzes.first()->quizID;
     return quizzes.first();
 }
 

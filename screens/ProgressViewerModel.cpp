@@ -1,6 +1,5 @@
 #include "screens/ProgressViewerModel.h"
 
-#include "platform/Logging.h"
 #include "progress/ProgressManager.h"
 #include "screens/Theme.h"
 
@@ -60,6 +59,4 @@ void ProgressViewerModel::printScores()
     QStringList items;
     for (auto it = scores.cbegin(); it != scores.cend(); ++it)
         items.append(u'"' + it.key() + QStringLiteral("\": ") + QString::number(it.value()));
-    qCDebug(lcApp).noquote() << u'[' + (items.isEmpty() ? QStringLiteral(":") : items.join(QStringLiteral(", ")))
-            + u']';
 }

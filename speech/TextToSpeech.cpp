@@ -20,11 +20,6 @@ const QByteArray fragmentCharacters = QByteArrayLiteral("!$&'()*+,/:;=?@");
 // The same without the ones that would end or change a query value.
 const QByteArray queryValueCharacters = QByteArrayLiteral("!$'()*,/:;?@");
 
-QString fileUrlText(const QString &path)
-{
-    return QUrl::fromLocalFile(path).toString();
-}
-
 }
 
 TextToSpeech::TextToSpeech(AudioEngines &engines, MainQueue &queue, QString appDataPath)
@@ -113,7 +108,6 @@ bool TextToSpeech::isVoiceAvailable(const QString &locale)
     const QStringList languages = speakTalk_->voiceLanguages();
     for (const QString &language : languages) {
         if (language == locale) {
-            qCDebug(lcSpeech).noquote() << QStringLiteral("voice ") + language + QStringLiteral(" supported!");
             available = true;
         }
     }
@@ -123,8 +117,6 @@ bool TextToSpeech::isVoiceAvailable(const QString &locale)
 bool TextToSpeech::clipCached(const QString &text)
 {
     const QString path = clipPath(text);
-    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("Looking for ") + fileUrlText(path)
-            + QStringLiteral(" locally first...");
     return !path.isEmpty() && QFileInfo(path).isFile();
 }
 
@@ -132,12 +124,9 @@ void TextToSpeech::speak(const QString &text, const QString &locale)
 {
     speakTalk_->stop();
     if (isVoiceAvailable(locale)) {
-        qCDebug(lcSpeech).noquote() << QStringLiteral("playing '") + text + u'\'';
         speakTalk_->speak(text, locale);
         return;
     }
-    qCDebug(lcSpeech).noquote() << QStringLiteral(
-        "VerbTable > Attempting alternative means of TTS as Italian (it is not available as a built-in TTS voice.");
     if (!externalLocales().contains(locale))
         return;
     if (clipsFolder().isEmpty()) {
@@ -145,11 +134,9 @@ void TextToSpeech::speak(const QString &text, const QString &locale)
         return;
     }
     if (clipCached(text)) {
-        qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("The file already exists at path");
         playSoundFromDocs(QUrl::fromLocalFile(clipPath(text)));
         return;
     }
-    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("Can't locate the file locally. Let's check online.");
     startFetch(text, locale, false);
 }
 
@@ -157,9 +144,6 @@ void TextToSpeech::preloadExternalSound(const QString &text, const QString &loca
 {
     if (isVoiceAvailable(locale))
         return;
-    qCDebug(lcSpeech).noquote() << prefix
-            + QStringLiteral("preloadExternalSound >> attempting to preload sound in Italian")
-            + QStringLiteral(" (it from external TTS service.");
     if (!externalLocales().contains(locale))
         return;
     const QString path = clipPath(text);
@@ -167,15 +151,9 @@ void TextToSpeech::preloadExternalSound(const QString &text, const QString &loca
         qCWarning(lcSpeech).noquote() << prefix + QStringLiteral("there is no folder for clips");
         return;
     }
-    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("preloadExternalSound >> Looking for ") + fileUrlText(path)
-            + QStringLiteral(" locally first...");
     if (QFileInfo(path).isFile()) {
-        qCDebug(lcSpeech).noquote() << prefix
-                + QStringLiteral("preloadExternalSound >> The file already exists at path - not proceeding");
         return;
     }
-    qCDebug(lcSpeech).noquote() << prefix
-            + QStringLiteral("preloadExternalSound >> Can't locate the file locally. Let's check online.");
     startFetch(text, locale, true);
 }
 
@@ -195,7 +173,6 @@ void TextToSpeech::startFetch(const QString &text, const QString &locale, bool p
 
 void TextToSpeech::loadSound(const QUrl &request, ResponseHandler handler)
 {
-    qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("loadSound >> ") + request.toString(QUrl::FullyEncoded);
     fetcher_->fetch(request, maxSoundUrlBytes, std::move(handler));
 }
 
@@ -214,7 +191,7 @@ void TextToSpeech::soundUrlAnswered(const ClipFetcher::Result &result, const QSt
         setDownloadDone(true);
         return;
     }
-    qCDebug(lcSpeech).noquote() << (preload ? handler : prefix) + QStringLiteral("sound URL is ") + text;
+    qCDebug(lcSpeech).noquote() << u"the speech service names the clip " + text;
     const QUrl clipUrl(text, QUrl::TolerantMode);
     if (!ClipAnswer::isWebUrl(clipUrl)) {
         qCWarning(lcSpeech).noquote() << QString(handler + QStringLiteral("the sound URL was bad"));
@@ -244,7 +221,6 @@ void TextToSpeech::fetchClip(const QUrl &clipUrl, const QString &clipName, bool 
     // The name comes from the spoken text, never from the server's URL.
     const QString folder = clipsFolder();
     const QString destination = folder + u'/' + clipName + QStringLiteral(".mp3");
-    qCDebug(lcSpeech).noquote() << operation + QStringLiteral("destinationUrl is ") + fileUrlText(destination);
     fetcher_->fetch(clipUrl, maxClipBytes, [this, operation, destination, preload](const ClipFetcher::Result &result) {
         QString error = result.error;
         if (error.isEmpty() && result.body.isEmpty())
@@ -256,10 +232,8 @@ void TextToSpeech::fetchClip(const QUrl &clipUrl, const QString &clipName, bool 
             setDownloadDone(true);
             return;
         }
-        qCDebug(lcSpeech).noquote() << operation + QStringLiteral("Downloaded file moved to documents folder");
         if (!preload)
             playSoundFromDocs(QUrl::fromLocalFile(destination));
-        qCDebug(lcSpeech).noquote() << prefix + QStringLiteral("downloadSound : download cycle is done!");
         setDownloadDone(true);
     });
 }
@@ -288,7 +262,6 @@ QString TextToSpeech::storeClip(const QByteArray &data, const QString &destinati
 void TextToSpeech::playSoundFromDocs(const QUrl &file)
 {
     // The platform has no audio session to set up; sounds go to the default output.
-    qCDebug(lcSpeech).noquote() << QStringLiteral("VerbTable > Trying to play now!");
     std::unique_ptr<AudioPlayer> player = engines_.makePlayer();
     if (!player) {
         deleteUnplayableClip(file, QStringLiteral("No audio player is available."));
@@ -307,7 +280,7 @@ void TextToSpeech::deleteUnplayableClip(const QUrl &file, const QString &error)
     const QString folder = clipsFolder();
     if (folder.isEmpty() || info.absolutePath() != QFileInfo(folder).absoluteFilePath())
         return;
-    qCDebug(lcSpeech).noquote() << operation + QStringLiteral("deleting ") + file.toString();
+    qCDebug(lcSpeech).noquote() << u"deleting the clip " + file.toString() + u", which does not play";
     QFile clip(info.absoluteFilePath());
     if (!clip.remove())
         qCWarning(lcSpeech).noquote() << operation + clip.errorString();

@@ -1,7 +1,5 @@
 #include "verbs/English.h"
 
-#include "platform/Logging.h"
-
 namespace {
 
 const QStringList doublingFinals{"b", "g", "l", "m", "n", "p", "s", "t"};
@@ -114,7 +112,6 @@ QStringList English::splitInfinitive(const QString &infinitive)
 
 QString English::simplePast(const QString &infinitive)
 {
-    qCDebug(lcVerbs).noquote() << u"English >> Creating simple past from infinitive: " + infinitive;
     const Head head(infinitive);
     QString past;
     if (head.last == u"e")

@@ -1,6 +1,5 @@
 #include "verbs/Verb.h"
 
-#include "platform/Logging.h"
 #include "settings/TenseSetting.h"
 #include "verbs/English.h"
 #include "verbs/Tense.h"
@@ -52,7 +51,6 @@ void Verb::setLearnt(bool learnt)
 void Verb::computeKey()
 {
     key = displayInfinitive().toLower();
-    qCDebug(lcVerbs).noquote() << u"the key for " + infinitive + u" is " + key;
 }
 
 QString Verb::displayInfinitive() const
@@ -107,7 +105,6 @@ QStringList Verb::simpleForms(const QStringList &tense) const
 QStringList Verb::presentForms() const
 {
     readPackedTenses();
-    qCDebug(lcVerbs).noquote() << u"present tense for " + infinitive + u" is " + Logging::quotedList(presentTense);
     return simpleForms(presentTense);
 }
 

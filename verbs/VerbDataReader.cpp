@@ -1,6 +1,5 @@
 #include "verbs/VerbDataReader.h"
 
-#include "platform/Logging.h"
 #include "verbs/Verb.h"
 
 namespace {
@@ -64,7 +63,6 @@ void VerbDataReader::elementEnded(const QString &name)
 {
     if (name == u"verb") {
         currentVerb_->computeKey();
-        qCDebug(lcVerbs).noquote() << QString(u"adding verb " + currentVerb_->infinitive);
         ++verbCount_;
         onVerb_(currentVerb_.release());
         // Stray elements after a verb must not change the verb already handed over.
@@ -98,7 +96,6 @@ bool VerbDataReader::storeLeaf(const QString &name)
         verb.notes = str_;
     else if (name == u"tags") {
         verb.tags = str_.split(u',', Qt::SkipEmptyParts);
-        qCDebug(lcVerbs).noquote() << verb.infinitive + u" has tags " + Logging::quotedList(verb.tags);
     } else if (name == u"past_participle")
         verb.pastParticiple = str_;
     else if (name == u"gerund")
@@ -119,8 +116,6 @@ bool VerbDataReader::storeTense(const QString &name)
     Verb &verb = *currentVerb_;
     if (name == u"ind_pres") {
         verb.presentTense = currentConjugation_;
-        qCDebug(lcVerbs).noquote() << u"current verb ind pres " + verb.infinitive + u", "
-                + Logging::quotedList(currentConjugation_);
     } else if (name == u"imp")
         verb.imperfectTense = currentConjugation_;
     else if (name == u"pret")

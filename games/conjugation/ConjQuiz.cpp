@@ -47,7 +47,6 @@ void ConjQuiz::startGame()
     verbsInPlay_.clear();
     const QString setName = verbSet();
     const QList<Verb *> pot = context().verbs.verbsInSet(setName);
-    qCDebug(lcGames).noquote() << u"pot for " + setName + u" is " + QString::number(pot.size()) + u" long";
 
     Random &random = context().random;
     QList<qsizetype> order(pot.size());
@@ -101,7 +100,6 @@ QStringList ConjQuiz::pronounCandidates(const QStringList &pronouns)
 
 ConjQuiz::Stripped ConjQuiz::removePronouns(const QString &form, const QStringList &candidates)
 {
-    qCDebug(lcGames).noquote() << u"ConjQuiz >> removePronouns >> str is " + form;
     Stripped result{form, QString()};
     for (const QString &candidate : candidates) {
         if (form.startsWith(candidate + u' ')) {
@@ -118,7 +116,6 @@ void ConjQuiz::playTurn()
         return;
     Verb *verb = verbsInPlay_.at(currentTurn());
     setCurrentVerb(verb);
-    qCDebug(lcGames).noquote() << u"current verb is " + verb->key;
 
     const QStringList forms = partsOf(verb, false).texts;
     const Verb::GameParts english = partsOf(verb, true);
@@ -136,19 +133,16 @@ void ConjQuiz::playTurn()
     ConjugationQuestion question;
     question.question = prompts.at(i);
     const QString bare = forms.at(i);
-    qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> bare answer is " + bare;
     const QStringList candidates = pronounCandidates(verb->pronouns);
     const Stripped stripped = removePronouns(bare, candidates);
     question.questionHint = stripped.pronoun.isEmpty() ? QString() : stripped.pronoun + QStringLiteral("...");
     question.tags = codes.at(i).split(u'|');
     pool.removeAt(p);
-    qCDebug(lcGames).noquote() << QStringLiteral("ConjQuiz >> setupTurn >> setting up ConjugationQuizAnswer array");
 
     auto *right = new ConjugationQuizAnswer(stripped.answer, true, this);
     if (!stripped.pronoun.isEmpty())
         right->setSpeakText(stripped.pronoun + u' ' + stripped.answer);
     QList<ConjugationQuizAnswer *> answers{right};
-    qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> answer is " + stripped.answer;
     auto alreadyOffered = [&answers](const QString &text) {
         return std::any_of(answers.begin(), answers.end(),
             [&text](const ConjugationQuizAnswer *answer) { return answer->text() == text; });
@@ -165,7 +159,6 @@ void ConjQuiz::playTurn()
     while (answers.size() < 4 && !pool.isEmpty()) {
         const int q = random.index(pool.size());
         const QString alt = removePronouns(forms.at(pool.at(q)), candidates).answer;
-        qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> altAnswer is " + alt;
         if (!alreadyOffered(alt))
             answers.append(new ConjugationQuizAnswer(alt, false, this));
         pool.removeAt(q);
@@ -174,7 +167,6 @@ void ConjQuiz::playTurn()
     QStringList texts;
     for (const ConjugationQuizAnswer *answer : std::as_const(answers))
         texts.append(answer->text());
-    qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> pot is " + Logging::quotedList(texts);
 
     question.correctAnswer = stripped.answer;
     question.alts = answers;
@@ -183,12 +175,10 @@ void ConjQuiz::playTurn()
     emit currentQuestionChanged();
     for (ConjugationQuizAnswer *answer : old)
         answer->deleteLater();
-    qCDebug(lcGames).noquote() << u"ConjQuiz >> setupTurn >> currentQuestion is " + question.question;
 
     canClick_ = true;
     setTimeElapsed(0);
     startTicking(tickMs);
-    qCDebug(lcGames).noquote() << QStringLiteral("ConjQuiz >> setupTurn >> timer has started");
 }
 
 QString ConjQuiz::decoyFromAnotherVerb(qsizetype index, const QStringList &candidates)
@@ -227,7 +217,6 @@ void ConjQuiz::tick()
     }
     stopTicking();
     canClick_ = false;
-    qCDebug(lcGames).noquote() << QStringLiteral("game over!");
     setMessage(QStringLiteral("Sorry, time's up! Want to try again?"));
     setInPlay(false);
 }

@@ -50,15 +50,13 @@ QStringList GapFill::letterTexts() const
     return texts;
 }
 
-int GapFill::startLetter(const QString &phrase, bool log)
+int GapFill::startLetter(const QString &phrase)
 {
     int cursor = 0;
     if (!phrase.isEmpty() && isShown(phrase.front()))
         cursor = 1;
     for (const QString &pronoun : defaultPronouns()) {
         if (phrase.startsWith(pronoun + u' ')) {
-            if (log)
-                qCDebug(lcGames).noquote() << phrase + u" contains " + pronoun + u' ';
             cursor = int(pronoun.size()) + 1;
         }
     }
@@ -78,7 +76,7 @@ QList<GapFill::Item> GapFill::spellableItems(Verb *verb) const
     for (qsizetype i = 0; i < italian.size(); ++i) {
         // An empty form, or one of only a pronoun and shown characters, could never be completed.
         const QString phrase = italian.at(i).trimmed();
-        if (startLetter(phrase, false) < phrase.size())
+        if (startLetter(phrase) < phrase.size())
             items.append({italian.at(i), english.texts.at(i), english.codes.at(i)});
     }
     return items;
@@ -88,9 +86,7 @@ void GapFill::startGame()
 {
     nextGameNumber();
     const QString setName = verbSet();
-    qCDebug(lcGames).noquote() << u"Starting a new GapFill game with the set " + setName;
     const QList<Verb *> pot = context().verbs.verbsInSet(setName);
-    qCDebug(lcGames).noquote() << u"pot is " + QString::number(pot.size()) + u" verbs long";
 
     Random &random = context().random;
     verbs_.clear();
@@ -156,11 +152,10 @@ void GapFill::playTurn()
     emit currentGapFillTurnChanged();
     old->deleteLater();
 
-    qCDebug(lcGames).noquote() << phrase;
     context().speech.preloadExternalSound(phrase, speechLocale());
     buildKeyboard();
     setTurnWon(false);
-    currentLetter_ = startLetter(phrase, true);
+    currentLetter_ = startLetter(phrase);
     updateGapped(true);
     wrongThisTurnCount_ = 0;
     canClick_ = true;

@@ -82,7 +82,7 @@ signals:
 
 private:
     // Where spelling starts in a phrase: after a leading shown character or a pronoun and its blank.
-    static int startLetter(const QString &phrase, bool log);
+    static int startLetter(const QString &phrase);
     void setGapped(const QString &gapped);
     void setTurnWon(bool won);
     void markKeys(const QString &letter, AnswerStatus status);

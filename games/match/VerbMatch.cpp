@@ -1,7 +1,6 @@
 #include "games/match/VerbMatch.h"
 
 #include "games/match/VerbMatchButton.h"
-#include "platform/Logging.h"
 #include "platform/Random.h"
 #include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
@@ -32,7 +31,6 @@ void VerbMatch::startGame()
     nextGameNumber();
     verbsPerPlay_ = 3 * level() + 6;
     context().speech.speak(QString(), QStringLiteral("en-GB"));
-    qCDebug(lcGames).noquote() << QStringLiteral("Starting a new game!");
     correctAnswers_ = 0;
     wrongPairs_.clear();
     startedAt_ = context().queue.now();
@@ -108,7 +106,6 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
         return;
     }
 
-    qCDebug(lcGames).noquote() << QStringLiteral("it's a match!");
     VerbMatchButton *italian = a->targetLanguage() ? a : b;
     progress.addPoints(italian->verb()->key, 1);
     context().mistakes.recordInfinitive(italian->verb()->key, (italian == a ? b : a)->word(), true);

@@ -40,7 +40,6 @@ double SnapGame::baseTime() const
 void SnapGame::startGame()
 {
     nextGameNumber();
-    qCDebug(lcGames).noquote() << u"Starting a new Snap game with level " + levelName(difficultyLevel());
     stopTicking();
     verbPot_ = context().verbs.verbsInSet(verbSet());
     gameStartTime_ = context().queue.now();
@@ -106,8 +105,6 @@ void SnapGame::nextCard()
 
     const int r = random.uniform(1, 9);
     const int threshold = decoyThreshold();
-    qCDebug(lcGames).noquote() << u"randomiser is " + QString::number(r) + u" - threshold is "
-            + QString::number(threshold);
     if (r >= threshold) {
         const int j = random.uniform(1, int(n) - 1);
         delete answerCard;
@@ -191,14 +188,12 @@ void SnapGame::answerMatch()
     if (snapCards_.size() < 2)
         return;
     if (snapCards_.at(1)->isCorrect()) {
-        qCDebug(lcGames).noquote() << QStringLiteral("correct");
         for (SnapCard *card : std::as_const(snapCards_))
             card->setStatus(AnswerStatus::correct);
         setStatus(SnapAnswerState::correct);
         registerRight();
         context().sounds.playSound(QStringLiteral("ding"));
     } else {
-        qCDebug(lcGames).noquote() << QStringLiteral("incorrect");
         for (SnapCard *card : std::as_const(snapCards_))
             card->setStatus(AnswerStatus::incorrect);
         setStatus(SnapAnswerState::incorrect);
@@ -219,7 +214,6 @@ void SnapGame::answerNoMatch()
         return;
     const bool right = !snapCards_.at(1)->isCorrect();
     if (!right) {
-        qCDebug(lcGames).noquote() << QStringLiteral("incorrect");
         for (SnapCard *card : std::as_const(snapCards_))
             card->setStatus(AnswerStatus::correct);
         setStatus(SnapAnswerState::incorrect);
@@ -227,7 +221,6 @@ void SnapGame::answerNoMatch()
         registerMistake();
         context().sounds.playSound(QStringLiteral("wrong"));
     } else {
-        qCDebug(lcGames).noquote() << QStringLiteral("correct");
         for (SnapCard *card : std::as_const(snapCards_))
             card->setStatus(AnswerStatus::incorrect);
         setStatus(SnapAnswerState::correct);
@@ -324,7 +317,6 @@ void SnapGame::stopGame()
         setMessage(u"Well done! You reached " + QString::number(correctTaps_) + u" snaps. Want another go?");
         setInPlay(false);
     }
-    qCDebug(lcGames).noquote() << QStringLiteral("SnapGame >> stopGame >> Snap game stopped.");
 }
 
 void SnapGame::endWithNothingToPlay()

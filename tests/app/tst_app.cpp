@@ -130,7 +130,7 @@ void AppTest::aSecondLaunchHandsItsLinkToTheRunningApp()
     QVERIFY2(second.contains(u"handed [\"" + link + u"\"] to the running app"), qPrintable(second));
     // The second launch opens no window of its own.
     QVERIFY(!second.contains(QStringLiteral("verbs added.")));
-    QVERIFY(console.contains(u"URL to handle: " + link));
+    QVERIFY(console.contains(u"the link " + link + u" asks for the quiz essere-or-avere"));
 
     // With the app gone, a launch with a link opens it itself.
     const auto [aloneCode, alone] = AppProcess::run(home, {QStringLiteral("--self-test"), link});
