@@ -30,16 +30,16 @@ import time
 # The tests that answer for each area; the same list is used before and after a change to the tests.
 # A game's own folder is answered for by its own test and the shared one.
 FOLDER_TESTS = {
-    'games/match': r'^games_(match|base)_test$',
-    'games/snap': r'^games_(snap|base)_test$',
-    'games/conjugation': r'^games_(conjugation|base)_test$',
-    'games/gapfill': r'^games_(gapfill|base)_test$',
+    'games/match': r'^tst_(verbmatch|learninggame)$',
+    'games/snap': r'^tst_(snapgame|learninggame)$',
+    'games/conjugation': r'^tst_(conjquiz|learninggame)$',
+    'games/gapfill': r'^tst_(gapfill|learninggame)$',
 }
 AREA_TESTS = {
     'verbs': r'^(tst_verbs|tst_english|tst_verbtables|tst_verbdata)$',
-    'games': r'^games_',
+    'games': r'^tst_(learninggame|verbmatch|snapgame|conjquiz|gapfill|verdict)$',
     'progress': r'^tst_progress$',
-    'quizzes': r'^(quizzes_|quizdata_test)',
+    'quizzes': r'^tst_(quizzes|quizdata)$',
 }
 
 LOG_CALL = re.compile(r'\b(Console::write|qC(Debug|Info|Warning|Critical))\b')

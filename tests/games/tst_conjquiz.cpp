@@ -223,4 +223,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(ConjQuizTest)
-#include "ConjQuizTest.moc"
+#include "tst_conjquiz.moc"

@@ -149,4 +149,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(VerbMatchTest)
-#include "VerbMatchTest.moc"
+#include "tst_verbmatch.moc"

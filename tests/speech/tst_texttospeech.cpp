@@ -38,7 +38,7 @@ QByteArray readFile(const QString &path)
 
 // The speech service with the recording synthesiser and players; clips come from a real HTTP
 // server on 127.0.0.1.
-class TestTextToSpeech : public QObject
+class TextToSpeechTest : public QObject
 {
     Q_OBJECT
 
@@ -290,5 +290,5 @@ private:
     AudioRecording *recording_ = nullptr;
 };
 
-QTEST_GUILESS_MAIN(TestTextToSpeech)
-#include "TestTextToSpeech.moc"
+QTEST_GUILESS_MAIN(TextToSpeechTest)
+#include "tst_texttospeech.moc"

@@ -404,4 +404,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(QuizzesTest)
-#include "QuizzesTest.moc"
+#include "tst_quizzes.moc"

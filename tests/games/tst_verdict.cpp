@@ -68,4 +68,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(VerdictTest)
-#include "VerdictTest.moc"
+#include "tst_verdict.moc"

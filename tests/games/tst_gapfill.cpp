@@ -192,4 +192,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(GapFillTest)
-#include "GapFillTest.moc"
+#include "tst_gapfill.moc"

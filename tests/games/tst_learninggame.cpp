@@ -150,4 +150,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(LearningGameTest)
-#include "LearningGameTest.moc"
+#include "tst_learninggame.moc"

@@ -9,7 +9,7 @@
 #include <QElapsedTimer>
 #include <QTest>
 
-class TestStalledSpeech : public QObject
+class StalledSpeechTest : public QObject
 {
     Q_OBJECT
 
@@ -52,5 +52,5 @@ private slots:
     }
 };
 
-QTEST_GUILESS_MAIN(TestStalledSpeech)
-#include "TestStalledSpeech.moc"
+QTEST_GUILESS_MAIN(StalledSpeechTest)
+#include "tst_stalledspeech.moc"

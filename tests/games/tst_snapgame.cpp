@@ -242,4 +242,4 @@ private slots:
 };
 
 QTEST_GUILESS_MAIN(SnapGameTest)
-#include "SnapGameTest.moc"
+#include "tst_snapgame.moc"

@@ -20,7 +20,7 @@
 // The real speech and audio engines. Speech runs against a speech-dispatcher of the test's own,
 // configured from the machine's settings but with a silent audio output, so that the test works
 // on machines without a sound card and never disturbs the user's speech server.
-class TestSpeechEngines : public QObject
+class SpeechEnginesTest : public QObject
 {
     Q_OBJECT
 
@@ -186,5 +186,5 @@ private:
     std::optional<TestServices> services_;
 };
 
-QTEST_GUILESS_MAIN(TestSpeechEngines)
-#include "TestSpeechEngines.moc"
+QTEST_GUILESS_MAIN(SpeechEnginesTest)
+#include "tst_speechengines.moc"

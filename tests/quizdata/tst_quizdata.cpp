@@ -86,4 +86,4 @@ private:
 };
 
 QTEST_GUILESS_MAIN(QuizDataTest)
-#include "QuizDataTest.moc"
+#include "tst_quizdata.moc"
