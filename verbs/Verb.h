@@ -82,11 +82,6 @@ public:
     [[nodiscard]] QString englishDisplay() const;
     // Out of "All Verbs" and random picks.
     [[nodiscard]] bool isSensitive() const { return sensitiveTopics.contains(infinitive); }
-    // The same for a verb known only by its infinitive.
-    [[nodiscard]] static bool isSensitiveInfinitive(const QString &infinitive)
-    {
-        return defaultLists().sensitiveTopics.contains(infinitive);
-    }
     // Treated as impersonal by the drill items and the tables.
     [[nodiscard]] bool isImpersonalLike() const
     {

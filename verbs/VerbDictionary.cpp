@@ -65,7 +65,7 @@ void VerbDictionary::hold(const QList<Verb *> &verbs)
 void VerbDictionary::hold(std::shared_ptr<const VerbPackSource> rows)
 {
     rows_ = std::move(rows);
-    made_.fill(nullptr, rows_ ? rows_->recordAt.size() : 0);
+    made_.fill(nullptr, rows_ ? rows_->verbCount : 0);
 }
 
 bool VerbDictionary::readPack()
@@ -118,22 +118,25 @@ bool VerbDictionary::learntAt(qsizetype row) const
 
 bool VerbDictionary::inSet(qsizetype row, const QString &name) const
 {
+    if (name == allVerbs)
+        return !std::binary_search(rows_->asideRows, rows_->asideRows + rows_->asideCount, quint32(row));
     if (name == learntVerbsName)
         return learntAt(row);
-    const VerbPack::Row fields = VerbPack::row(*rows_, row);
-    return name == allVerbs ? !Verb::isSensitiveInfinitive(fields.infinitive) : fields.tags.contains(name);
+    return VerbPack::row(*rows_, row).tags.contains(name);
 }
 
-const QList<qsizetype> &VerbDictionary::eligibleRows() const
+qsizetype VerbDictionary::eligibleCount() const
 {
-    if (!eligibleRows_) {
-        eligibleRows_.emplace();
-        for (qsizetype row = 0; row < verbCount(); ++row) {
-            if (inSet(row, allVerbs))
-                eligibleRows_->append(row);
-        }
-    }
-    return *eligibleRows_;
+    return rows_ ? verbCount() - rows_->asideCount : 0;
+}
+
+qsizetype VerbDictionary::eligibleRow(qsizetype index) const
+{
+    // The rows set aside are few and in order: each one at or before the row found so far moves it on.
+    qsizetype row = index;
+    for (qsizetype i = 0; i < rows_->asideCount && rows_->asideRows[i] <= row; ++i)
+        ++row;
+    return row;
 }
 
 const QList<Verb *> &VerbDictionary::verbs() const
@@ -203,11 +206,6 @@ QStringList VerbDictionary::verbSetNames() const
 QList<Verb *> VerbDictionary::verbsInSet(const QString &name) const
 {
     QList<Verb *> result;
-    if (name == allVerbs) {
-        for (const qsizetype row : eligibleRows())
-            result.append(verbAt(row));
-        return result;
-    }
     for (qsizetype row = 0; row < verbCount(); ++row) {
         if (inSet(row, name))
             result.append(verbAt(row));
@@ -222,11 +220,10 @@ QList<Verb *> VerbDictionary::learntVerbs() const
 
 Verb *VerbDictionary::randomVerb() const
 {
-    const QList<qsizetype> &eligible = eligibleRows();
-    if (eligible.isEmpty()) {
+    if (eligibleCount() == 0) {
         if (!blankVerb_)
             blankVerb_ = new Verb(const_cast<VerbDictionary *>(this));
         return blankVerb_;
     }
-    return verbAt(eligible.at(sources_.random.index(eligible.size())));
+    return verbAt(eligibleRow(sources_.random.index(eligibleCount())));
 }

@@ -104,8 +104,9 @@ private:
     Verb *verbAt(qsizetype row) const;
     [[nodiscard]] bool learntAt(qsizetype row) const;
     [[nodiscard]] bool inSet(qsizetype row, const QString &name) const;
-    // The rows of "All Verbs", worked out once.
-    const QList<qsizetype> &eligibleRows() const;
+    // "All Verbs": every row but the few set aside in the pack.
+    [[nodiscard]] qsizetype eligibleCount() const;
+    [[nodiscard]] qsizetype eligibleRow(qsizetype index) const;
 
     Sources sources_;
     const QList<TenseSetting *> &tenseSettings_;
@@ -115,7 +116,6 @@ private:
     mutable QList<Verb *> made_;
     mutable QList<Verb *> all_;
     mutable std::optional<QHash<QString, qsizetype>> rowByKey_;
-    mutable std::optional<QList<qsizetype>> eligibleRows_;
     // The stored flags, for verbs that are not made yet.
     QSet<QString> learntKeys_;
     mutable Verb *blankVerb_ = nullptr;

@@ -1,5 +1,6 @@
 #include "verbs/VerbPack.h"
 
+#include "platform/Logging.h"
 #include "verbs/Verb.h"
 
 #include <QFile>
@@ -9,6 +10,7 @@
 #include <QtEndian>
 
 #include <cstring>
+#include <initializer_list>
 #include <memory>
 #include <vector>
 
@@ -16,7 +18,7 @@ namespace {
 
 constexpr quint32 packMagic = 0x50565846; // "FXVP" read as a little-endian word
 constexpr quint32 packVersion = 4;
-constexpr qsizetype headerWords = 4;
+constexpr qsizetype headerWords = 6;
 
 }
 
@@ -91,7 +93,8 @@ private:
     QHash<QString, quint32> offsets;
 };
 
-// Reads fields back; a record that points outside the data marks the whole pack as bad.
+// Reads fields back, never outside the data: a field that would lie outside is left empty and
+// marks the record bad.
 class VerbPack::Reader
 {
 public:
@@ -110,7 +113,7 @@ public:
         const quint32 size = next();
         if (qsizetype(offset) + qsizetype(size) > poolSize_)
             bad = true;
-        else if (keep)
+        else
             text = size == 0 ? QString() : QString::fromRawData(reinterpret_cast<const QChar *>(pool_ + offset), size);
     }
     void operator()(QStringList &texts)
@@ -120,31 +123,13 @@ public:
             bad = true;
             return;
         }
-        if (!keep) {
-            QString unused;
-            for (quint32 i = 0; i < count; ++i)
-                (*this)(unused);
-            return;
-        }
         texts.resize(count);
         for (QString &text : texts)
             (*this)(text);
     }
 
-    // Checks one field of the given kind without filling anything in.
-    template <typename Field> void skip()
-    {
-        Field unused;
-        const bool kept = std::exchange(keep, false);
-        (*this)(unused);
-        keep = kept;
-    }
-
-    [[nodiscard]] bool atEnd() const { return at_ == wordCount_; }
     [[nodiscard]] qsizetype at() const { return at_; }
     bool bad = false;
-    // Off: texts are only checked, and nothing is filled in.
-    bool keep = true;
 
 private:
     quint32 next()
@@ -166,15 +151,24 @@ private:
 QByteArray VerbPack::pack(const QList<Verb *> &verbs)
 {
     Writer writer;
-    for (Verb *verb : verbs) {
+    QList<quint32> recordAt;
+    QList<quint32> asideRows;
+    for (qsizetype row = 0; row < verbs.size(); ++row) {
+        Verb *verb = verbs.at(row);
         verb->readPackedTenses();
+        recordAt.append(quint32(writer.words.size()));
+        if (verb->isSensitive())
+            asideRows.append(quint32(row));
         fields(*verb, writer);
         tenses(*verb, writer);
     }
-    QList<quint32> header{packMagic, packVersion, quint32(verbs.size()), quint32(writer.words.size())};
+    const QList<quint32> header{packMagic, packVersion, quint32(verbs.size()), quint32(asideRows.size()),
+        quint32(writer.words.size()), quint32(writer.pool.size())};
     QByteArray data;
-    data.reserve((header.size() + writer.words.size()) * 4 + writer.pool.size() * 2);
-    for (const QList<quint32> *part : {&header, &writer.words}) {
+    data.reserve(
+        (header.size() + recordAt.size() + asideRows.size() + writer.words.size()) * 4 + writer.pool.size() * 2);
+    for (const QList<quint32> *part :
+        std::initializer_list<const QList<quint32> *>{&header, &recordAt, &asideRows, &writer.words}) {
         for (quint32 word : *part) {
             const quint32 stored = qToLittleEndian(word);
             data.append(reinterpret_cast<const char *>(&stored), sizeof stored);
@@ -187,33 +181,6 @@ QByteArray VerbPack::pack(const QList<Verb *> &verbs)
     return data;
 }
 
-// The kinds of a record's fields in their order, taken once from fields() and tenses(), so that
-// a record is checked without making its verb.
-class VerbPack::Layout
-{
-public:
-    using Check = void (Reader::*)();
-
-    static const QList<Check> &ofRecord()
-    {
-        static const QList<Check> checks = [] {
-            Verb scratch;
-            Layout layout;
-            fields(scratch, layout);
-            tenses(scratch, layout);
-            return layout.checks_;
-        }();
-        return checks;
-    }
-
-    void operator()(bool &) { checks_.append(&Reader::skip<bool>); }
-    void operator()(QString &) { checks_.append(&Reader::skip<QString>); }
-    void operator()(QStringList &) { checks_.append(&Reader::skip<QStringList>); }
-
-private:
-    QList<Check> checks_;
-};
-
 std::shared_ptr<const VerbPackSource> VerbPack::open(QByteArrayView data)
 {
     const auto *words = reinterpret_cast<const quint32 *>(data.data());
@@ -223,28 +190,32 @@ std::shared_ptr<const VerbPackSource> VerbPack::open(QByteArrayView data)
         || words[1] != packVersion)
         return nullptr;
     const qsizetype verbCount = words[2];
-    const qsizetype recordWords = words[3];
-    const qsizetype poolBytes = data.size() - (headerWords + recordWords) * 4;
-    if (recordWords > data.size() / 4 || poolBytes < 0 || poolBytes % 2 != 0 || verbCount > recordWords)
+    const qsizetype asideCount = words[3];
+    const qsizetype recordWords = words[4];
+    const qsizetype poolUnits = words[5];
+    const qsizetype indexWords = verbCount + asideCount;
+    if (data.size() != (headerWords + indexWords + recordWords) * 4 + poolUnits * 2)
         return nullptr;
-    auto source = std::make_shared<VerbPackSource>(VerbPackSource{words + headerWords, recordWords,
-        reinterpret_cast<const char16_t *>(words + headerWords + recordWords), poolBytes / 2, {}});
-    source->recordAt.reserve(verbCount);
-    Reader reader(*source);
-    for (qsizetype i = 0; i < verbCount && !reader.bad; ++i) {
-        source->recordAt.append(quint32(reader.at()));
-        for (const Layout::Check check : Layout::ofRecord())
-            (reader.*check)();
+    const quint32 *recordAt = words + headerWords;
+    const quint32 *asideRows = recordAt + verbCount;
+    for (qsizetype i = 0; i < verbCount; ++i) {
+        if (recordAt[i] >= quint32(recordWords) || (i > 0 && recordAt[i] <= recordAt[i - 1]))
+            return nullptr;
     }
-    if (reader.bad || !reader.atEnd())
-        return nullptr;
-    return source;
+    for (qsizetype i = 0; i < asideCount; ++i) {
+        if (asideRows[i] >= quint32(verbCount) || (i > 0 && asideRows[i] <= asideRows[i - 1]))
+            return nullptr;
+    }
+    const quint32 *records = asideRows + asideCount;
+    return std::make_shared<const VerbPackSource>(
+        VerbPackSource{records, recordWords, reinterpret_cast<const char16_t *>(records + recordWords), poolUnits,
+            recordAt, verbCount, asideRows, asideCount});
 }
 
 VerbPack::Row VerbPack::row(const VerbPackSource &source, qsizetype index)
 {
     Row row;
-    Reader reader(source, source.recordAt.at(index));
+    Reader reader(source, source.recordAt[index]);
     rowFields(row, reader);
     return row;
 }
@@ -252,9 +223,10 @@ VerbPack::Row VerbPack::row(const VerbPackSource &source, qsizetype index)
 Verb *VerbPack::make(const std::shared_ptr<const VerbPackSource> &source, qsizetype index, QObject *parent)
 {
     auto *verb = new Verb(parent);
-    // The whole record was checked when the pack was opened.
-    Reader reader(*source, source->recordAt.at(index));
+    Reader reader(*source, source->recordAt[index]);
     fields(*verb, reader);
+    if (reader.bad)
+        qCWarning(lcVerbs).noquote() << u"the verb data is damaged in the record of verb " + QString::number(index);
     verb->packedTenses_ = source;
     verb->packedTensesAt_ = reader.at();
     return verb;
@@ -265,7 +237,6 @@ void VerbPack::readTenses(Verb &verb)
     const std::shared_ptr<const VerbPackSource> source = std::exchange(verb.packedTenses_, nullptr);
     if (!source)
         return;
-    // The whole record was checked when the pack was opened.
     Reader reader(*source, verb.packedTensesAt_);
     tenses(verb, reader);
 }

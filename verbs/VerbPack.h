@@ -10,22 +10,28 @@
 class Verb;
 class QObject;
 
-// The records and texts of one pack, read in place: a verb is a row here (recordAt) until a
-// screen or a game needs it as an object (VerbPack::make).
+// The records and texts of one pack, read in place: a verb is a row here until a screen or a
+// game needs it as an object (VerbPack::make).
 struct VerbPackSource
 {
     const quint32 *words = nullptr;
     qsizetype wordCount = 0;
     const char16_t *pool = nullptr;
     qsizetype poolSize = 0;
-    // Where each verb's record starts in words, in the pack's order.
-    QList<quint32> recordAt;
+    // Where each verb's record starts in words, in the pack's order (little-endian words).
+    const quint32 *recordAt = nullptr;
+    qsizetype verbCount = 0;
+    // The rows left out of "All Verbs" and random picks (Verb::isSensitive), in order.
+    const quint32 *asideRows = nullptr;
+    qsizetype asideCount = 0;
 };
 
-// The verb data in the compact form made at build time from verbs.xml: a header, one record of
-// 32-bit words per verb (the same fields in the same order for every verb) and one pool of UTF-16
-// texts the records point into. Nothing is copied: each QString refers to the pool, so the pool
-// must outlive every text taken from the verbs (see retain()).
+// The verb data in the compact form made at build time from verbs.xml: a header, where each
+// verb's record starts, the rows left out of "All Verbs", one record of 32-bit words per verb
+// (the same fields in the same order for every verb) and one pool of UTF-16 texts the records
+// point into. Nothing is copied: each QString refers to the pool, so the pool must outlive every
+// text taken from the verbs (see retain()). Opening a pack reads only its header and index; a
+// record is read, and checked to lie inside the data, when its verb is first asked about.
 //
 // fields() and tenses() are the one list of what a verb stores; a new field is one line there.
 // A record starts with the fields of a Row, which are read without making the verb; the tense
@@ -43,8 +49,7 @@ public:
 
     // The verbs in their dictionary order, packed.
     [[nodiscard]] static QByteArray pack(const QList<Verb *> &verbs);
-    // The rows of a pack, every record checked to lie inside the data; nullptr when the data is
-    // not a whole pack of this version.
+    // The rows of a pack; nullptr when the data is not a whole pack of this version.
     [[nodiscard]] static std::shared_ptr<const VerbPackSource> open(QByteArrayView data);
     [[nodiscard]] static Row row(const VerbPackSource &source, qsizetype index);
     // The verb of a row as an object, parented to parent.
@@ -67,5 +72,4 @@ private:
 
     class Writer;
     class Reader;
-    class Layout;
 };

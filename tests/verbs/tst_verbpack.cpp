@@ -5,6 +5,7 @@
 
 #include <QFile>
 #include <QMetaProperty>
+#include <QRegularExpression>
 #include <QTest>
 
 namespace {
@@ -57,7 +58,7 @@ private slots:
         QVERIFY(fromXml.size() > 500);
         const auto rows = VerbPack::open(VerbPack::retain(QStringLiteral(FLEXIO_VERB_PACK)));
         QVERIFY(rows);
-        QCOMPARE(rows->recordAt.size(), fromXml.size());
+        QCOMPARE(rows->verbCount, fromXml.size());
         for (qsizetype i = 0; i < fromXml.size(); ++i) {
             const VerbPack::Row row = VerbPack::row(*rows, i);
             QCOMPARE(QStringList({row.key, row.infinitive}) + row.tags,
@@ -75,7 +76,7 @@ private slots:
         QTest::newRow("cut inside the records") << 200 << -1;
         QTest::newRow("cut inside the texts") << -2 << -1;
         QTest::newRow("another version") << 0 << 4;
-        QTest::newRow("a text out of the pool") << 0 << 27;
+        QTest::newRow("a record out of the records") << 0 << 27;
     }
     // clang-format on
 
@@ -89,6 +90,21 @@ private slots:
         if (flipAt >= 0)
             data[flipAt] = char(0x7f);
         QVERIFY(!VerbPack::open(data));
+    }
+
+    // A damaged record is found when its verb is made: the field reads as empty, and nothing
+    // outside the data is read.
+    void damagedRecordReadsEmpty()
+    {
+        QByteArray data = VerbPack::retain(QStringLiteral(FLEXIO_VERB_PACK)).toByteArray();
+        const auto *header = reinterpret_cast<const quint32 *>(data.constData());
+        const qsizetype keyOffset = (6 + header[2] + header[3]) * 4;
+        data[keyOffset + 3] = char(0x7f);
+        const auto rows = VerbPack::open(data);
+        QVERIFY(rows);
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("damaged")));
+        QObject owner;
+        QVERIFY(VerbPack::make(rows, 0, &owner)->key.isEmpty());
     }
 };
 
