@@ -7,7 +7,9 @@
 # Start-up is `flexio --self-test` (the main menu's first frame, then exit) against an empty Qt
 # Quick window of the same size that quits after its first frame, both offscreen with software
 # rendering, run interleaved. Two more yardsticks show the floor any screen of text and controls
-# starts from: the same window with one line of text, and one Qt Quick Controls page. Wall time is the whole process; memory is its peak resident set.
+# starts from: the same window with one line of text, and one Qt Quick Controls page; every figure
+# is given as a ratio to the empty window and to the Controls page. Wall time is the whole process;
+# memory is its peak resident set.
 set -euo pipefail
 
 root=$(cd "$(dirname "$0")/.." && pwd)
@@ -89,13 +91,18 @@ conj_big=$(for i in 1 2 3; do FLEXIO_RESOURCE_ROOT=$big conjugate_all; done | me
 echo "Flexio benchmarks, $(date -u '+%Y-%m-%d %H:%M UTC'), $(nproc) cores, $(grep -m1 'model name' /proc/cpuinfo | cut -d: -f2 | sed 's/^ *//')"
 echo "load average before: $(cut -d' ' -f1-3 /proc/loadavg); $runs interleaved runs, medians"
 echo
+# Each figure beside its ratio to the empty window (/win) and to the Controls page (/ctl), the
+# floor any screen of the app starts from and the yardstick of the budgets.
 row() { # label kind
   awk -v label="$1" -v t="${time[$2]}" -v m="${mem[$2]}" -v c="${cpu[$2]}" \
-      -v w="${time[window]}" -v mw="${mem[window]}" -v cw="${cpu[window]}" 'BEGIN {
-    printf "%-36s %9.1f %6.2f %9.1f %6.2f %9.0f %6.2f\n", label, t / 1000, t / w, m / 1024, m / mw, c * 1000, c / cw
+      -v w="${time[window]}" -v mw="${mem[window]}" -v cw="${cpu[window]}" \
+      -v k="${time[controls]}" -v mk="${mem[controls]}" -v ck="${cpu[controls]}" 'BEGIN {
+    printf "%-34s %8.1f %5.2f %5.2f %8.1f %5.2f %5.2f %7.0f %5.2f %5.2f\n", label, t / 1000, t / w, t / k,
+      m / 1024, m / mw, m / mk, c * 1000, c / cw, c / ck
   }'
 }
-printf "%-36s %9s %6s %9s %6s %9s %6s\n" "start-up to the first frame" "wall ms" "ratio" "peak MiB" "ratio" "cpu ms" "ratio"
+printf "%-34s %8s %5s %5s %8s %5s %5s %7s %5s %5s\n" "start-up to the first frame" "wall ms" "/win" "/ctl" \
+  "peak MiB" "/win" "/ctl" "cpu ms" "/win" "/ctl"
 row "empty Qt Quick window" window
 row "  the same with one line of text" text
 row "  one Qt Quick Controls page" controls
