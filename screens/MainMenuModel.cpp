@@ -94,6 +94,8 @@ QVariantList MainMenuModel::entries() const
         QString symbol;
         QString page;
     };
+    // Counting the due forms reads the whole review schedule: once per call.
+    const int due = reviewDue();
     QList<Entry> list{
         {QStringLiteral("Verb Dictionary"),
             QStringLiteral("Browse and revise ") + QString::number(verbs_.verbCount()) + QStringLiteral(" essential ")
@@ -111,19 +113,17 @@ QVariantList MainMenuModel::entries() const
             QStringLiteral("Which ") + language
                 + QStringLiteral(" verbs have you found trickiest? Which are you acing? Check here."),
             QStringLiteral("mountain.2.fill"), QStringLiteral("progress")},
-        {QStringLiteral("Review"), reviewDescription(reviewDue()), QStringLiteral("clock.fill"),
-            QStringLiteral("review")},
+        {QStringLiteral("Review"), reviewDescription(due), QStringLiteral("clock.fill"), QStringLiteral("review")},
     };
     const QList<QColor> background = colours();
     const QList<QColor> text = textColours();
     QVariantList result;
     for (qsizetype i = 0; i < list.size(); ++i) {
         const Entry &entry = list[i];
-        result.append(
-            QVariantMap{{QStringLiteral("title"), entry.title}, {QStringLiteral("description"), entry.description},
-                {QStringLiteral("symbol"), entry.symbol}, {QStringLiteral("colour"), background[i]},
-                {QStringLiteral("textColour"), text[i]}, {QStringLiteral("page"), entry.page},
-                {QStringLiteral("quiet"), entry.page == u"review" && reviewDue() == 0}});
+        result.append(QVariantMap{{QStringLiteral("title"), entry.title},
+            {QStringLiteral("description"), entry.description}, {QStringLiteral("symbol"), entry.symbol},
+            {QStringLiteral("colour"), background[i]}, {QStringLiteral("textColour"), text[i]},
+            {QStringLiteral("page"), entry.page}, {QStringLiteral("quiet"), entry.page == u"review" && due == 0}});
     }
     return result;
 }
