@@ -15,7 +15,7 @@
 namespace {
 
 constexpr quint32 packMagic = 0x50565846; // "FXVP" read as a little-endian word
-constexpr quint32 packVersion = 3;
+constexpr quint32 packVersion = 4;
 constexpr qsizetype headerWords = 4;
 
 }
@@ -37,6 +37,8 @@ template <typename Visitor> void VerbPack::fields(Verb &verb, Visitor &visit)
     visit(verb.impersonal);
     visit(verb.perfectWithEssere);
     visit(verb.stative);
+    visit(verb.gloss);
+    visit(verb.englishPastShift);
 }
 
 template <typename Visitor> void VerbPack::tenses(Verb &verb, Visitor &visit)
