@@ -649,6 +649,28 @@ function main() {
     if (!usedCorrections.has(c)) problems.push(`corrections.tsv: ${c.verb} ${c.slot} applies to no verb of the table`);
   }
 
+  // ---- model verbs: a compound conjugates like the verb it is built on (ottenere like tenere),
+  // form for form; a verb with a model of another shape (dolere like valere) is read by hand.
+  const modelled = [];
+  for (const row of table) {
+    if (!row.model || row.reflexive === 'yes') continue;
+    const f = finished.get(row.infinitive);
+    const g = finished.get(row.model);
+    if (!f) continue;
+    if (!g) { problems.push(`verbs.tsv line ${row.line} (${row.infinitive}): model ${row.model} is not a verb of the table`); continue; }
+    if (!row.infinitive.endsWith(row.model)) { modelled.push(`${row.infinitive} like ${row.model} (a pattern, read by hand)`); continue; }
+    const prefix = row.infinitive.slice(0, -row.model.length);
+    const plain = (s) => s.normalize('NFD').replace(/[\u0300-\u036f]/g, '');
+    const differ = [];
+    for (const [el] of TENSES) {
+      f[el].forEach((form, i) => { if (plain(form) !== plain(prefix + g[el][i])) differ.push(`${el}.${PERSONS[i]} ${form} (${prefix}${g[el][i]})`); });
+    }
+    if (f.pp !== prefix + g.pp) differ.push(`past_participle ${f.pp} (${prefix}${g.pp})`);
+    if (f.gerund !== prefix + g.gerund) differ.push(`gerund ${f.gerund} (${prefix}${g.gerund})`);
+    if (differ.length) problems.push(`${row.infinitive} does not conjugate like its model ${row.model}: ${differ.join(', ')}`);
+    else modelled.push(`${row.infinitive} like ${row.model}: every form`);
+  }
+
   // ---- set sizes
   const setCounts = new Map([...THEMES, ...GRAMMAR_SETS].map((t) => [t, 0]));
   for (const v of verbs) for (const t of v.tags) setCounts.set(t, setCounts.get(t) + 1);
@@ -688,6 +710,9 @@ function main() {
   r.push('');
   r.push(`Systematic lexicon slips repaired: ${repairs.length}`);
   for (const m of repairs) r.push(`  ${m.inf} ${m.slot}: ${m.from || '(empty)'} -> ${m.to} (${m.why}); checked: ${verification(m.inf, m.slot, m.to, finished)}`);
+  r.push('');
+  r.push(`Verbs read against their model verb (model in verbs.tsv): ${modelled.length}`);
+  for (const m of modelled) r.push(`  ${m}`);
   r.push('');
   r.push(`Verbs without an imperative because Italian does not command with them (imperative "no" in verbs.tsv): ${noCommands.length}`);
   if (noCommands.length) r.push(`  ${noCommands.join(' ')}`);
