@@ -18,6 +18,7 @@ class Quiz : public QObject, public SchoolWorkTask
     Q_PROPERTY(QString identifier MEMBER identifier CONSTANT)
     Q_PROPERTY(QString title MEMBER title CONSTANT)
     Q_PROPERTY(QString description MEMBER description CONSTANT)
+    Q_PROPERTY(QString level MEMBER level CONSTANT)
     Q_PROPERTY(QString quizID MEMBER quizID CONSTANT)
     Q_PROPERTY(int order MEMBER order CONSTANT)
     Q_PROPERTY(QList<QuizQuestion *> questions MEMBER questions CONSTANT)
@@ -32,6 +33,8 @@ public:
     SchoolWorkContext::Type contextType = SchoolWorkContext::Type::quiz;
     QString title;
     QString description;
+    // The learner's level the quiz is for: "A1", "A2", "B1" or "B2".
+    QString level;
     QList<QuizQuestion *> questions;
     QString quizID;
     int order = 0;

@@ -37,6 +37,8 @@ void QuizDataReader::elementEnded(const QString &name)
         quiz.title = str_;
     } else if (name == u"description") {
         quiz.description = str_;
+    } else if (name == u"level") {
+        quiz.level = str_;
     } else if (name == u"question") {
         question.question = str_;
     } else if (name == u"clue") {

@@ -6,9 +6,10 @@
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
-// The quiz menu's model: the quizzes of the quiz reader, as they were when the menu was made.
 class QuizGamesParser;
 
+// The quiz menu's model: the quizzes of the quiz reader as they were when the menu was made,
+// grouped by level (A1 to B2, quizzes of an unknown level last), in file order within a level.
 class QuizGamesMenu : public QObject
 {
     Q_OBJECT
@@ -20,6 +21,8 @@ public:
     explicit QuizGamesMenu(const QuizGamesParser &parser, QObject *parent = nullptr);
 
     [[nodiscard]] const QList<Quiz *> &quizzes() const { return quizzes_; }
+    // The heading of a level's group of quizzes: "A1 \u00b7 Beginner".
+    [[nodiscard]] static QString levelHeading(const QString &level);
 
 private:
     QList<Quiz *> quizzes_;

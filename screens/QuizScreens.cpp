@@ -78,3 +78,8 @@ QVariantList QuizScreens::quizList(QuizGamesMenu *menu)
     }
     return list;
 }
+
+QString QuizScreens::levelHeading(const QString &level)
+{
+    return QuizGamesMenu::levelHeading(level);
+}

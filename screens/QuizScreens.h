@@ -38,8 +38,10 @@ public:
     Q_INVOKABLE [[nodiscard]] static QColor gradeColour(qint64 lastScore);
     // The fill of an answer button by the answer's state name; no fill once it is discarded.
     Q_INVOKABLE [[nodiscard]] static QColor answerFill(const QString &stateName);
-    // The quizzes of the quiz menu, for a list view.
+    // The quizzes of the quiz menu, for a list view, grouped by level.
     Q_INVOKABLE [[nodiscard]] static QVariantList quizList(QuizGamesMenu *menu);
+    // The heading the quiz menu shows above a level's quizzes.
+    Q_INVOKABLE [[nodiscard]] static QString levelHeading(const QString &level);
     // "Yes! " and the explanation; empty when there is none.
     Q_INVOKABLE [[nodiscard]] static QString explanationText(const QString &explanation);
 };

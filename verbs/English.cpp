@@ -78,18 +78,48 @@ QStringList joined(const QStringList &pronouns, const QString &middle, const QSt
 }
 
 // Modal verbs have no infinitive of their own: after another auxiliary they become a phrase.
-// "should" keeps its own form after "may" and "might".
-enum class ShouldForm { Phrase, Kept };
-
-QString modalPhrase(const QString &infinitive, ShouldForm should)
+QString modalPhrase(const QString &infinitive)
 {
     if (infinitive == u"can")
         return QStringLiteral("be able to");
     if (infinitive == u"must")
         return QStringLiteral("have to");
-    if (infinitive == u"should" && should == ShouldForm::Phrase)
+    if (infinitive == u"should")
         return QStringLiteral("be supposed to");
     return infinitive;
+}
+
+// The conditional and conditional perfect of the modals as English says them: "potrei" is "I
+// could", "avrei dovuto" "I should have", "vorrei" "I would like". The texts replace "would" and
+// the verb.
+struct ModalConditional
+{
+    QStringView infinitive;
+    QStringView conditional;
+    QStringView perfect;
+};
+constexpr ModalConditional modalConditionals[]{
+    {u"can", u"could", u"could have"},
+    {u"must", u"should", u"should have"},
+    {u"want", u"would like", u"would have liked"},
+};
+
+const ModalConditional *modalConditional(const QString &infinitive)
+{
+    for (const ModalConditional &modal : modalConditionals) {
+        if (modal.infinitive == infinitive)
+            return &modal;
+    }
+    return nullptr;
+}
+
+// A subjunctive reads as the clause after "che": "(that) I speak". With blank pronouns (a
+// table's gloss) the rendering already starts with a blank.
+QStringList thatClauses(QStringList renderings)
+{
+    for (QString &rendering : renderings)
+        rendering.prepend(rendering.startsWith(u' ') ? QStringLiteral("(that)") : QStringLiteral("(that) "));
+    return renderings;
 }
 
 }
@@ -240,12 +270,14 @@ QStringList English::pastHistoricRenderings(const QString &simplePast, const QSt
 
 QStringList English::futureRenderings(const QString &infinitive, const QStringList &pronouns)
 {
-    return joined(pronouns, QStringLiteral(" will "), modalPhrase(infinitive, ShouldForm::Phrase));
+    return joined(pronouns, QStringLiteral(" will "), modalPhrase(infinitive));
 }
 
 QStringList English::conditionalRenderings(const QString &infinitive, const QStringList &pronouns)
 {
-    return joined(pronouns, QStringLiteral(" would "), modalPhrase(infinitive, ShouldForm::Phrase));
+    if (const ModalConditional *modal = modalConditional(infinitive))
+        return joined(pronouns, QStringLiteral(" "), modal->conditional.toString());
+    return joined(pronouns, QStringLiteral(" would "), infinitive);
 }
 
 QStringList English::perfectRenderings(const QString &pastParticiple, const QStringList &pronouns)
@@ -268,23 +300,26 @@ QStringList English::futurePerfectRenderings(const QString &pastParticiple, cons
     return renderings;
 }
 
-QStringList English::conditionalPerfectRenderings(const QString &pastParticiple, const QStringList &pronouns)
+QStringList English::conditionalPerfectRenderings(
+    const QString &infinitive, const QString &pastParticiple, const QStringList &pronouns)
 {
+    const ModalConditional *modal = modalConditional(infinitive);
+    const QString phrase = modal ? modal->perfect.toString() : u"would have " + pastParticiple;
     QStringList renderings;
     renderings.reserve(pronouns.size());
     for (const QString &pronoun : pronouns)
-        renderings.append(pronoun + u" would have " + pastParticiple);
+        renderings.append(pronoun + u' ' + phrase);
     return renderings;
 }
 
 QStringList English::presentSubjunctiveRenderings(const QString &infinitive, const QStringList &pronouns)
 {
-    return joined(pronouns, QStringLiteral(" may "), modalPhrase(infinitive, ShouldForm::Kept));
+    return thatClauses(presentRenderings(infinitive, pronouns));
 }
 
-QStringList English::pastSubjunctiveRenderings(const QString &infinitive, const QStringList &pronouns)
+QStringList English::pastSubjunctiveRenderings(const QString &simplePast, const QStringList &pronouns)
 {
-    return joined(pronouns, QStringLiteral(" might "), modalPhrase(infinitive, ShouldForm::Kept));
+    return thatClauses(pastHistoricRenderings(simplePast, pronouns));
 }
 
 QString English::imperativeGloss(const QString &infinitive)

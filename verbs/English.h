@@ -28,11 +28,14 @@ public:
     [[nodiscard]] static QStringList perfectRenderings(const QString &pastParticiple, const QStringList &pronouns);
     [[nodiscard]] static QStringList futurePerfectRenderings(
         const QString &pastParticiple, const QStringList &pronouns);
+    // The modals (can, must, want) say "could have", "should have", "would have liked".
     [[nodiscard]] static QStringList conditionalPerfectRenderings(
-        const QString &pastParticiple, const QStringList &pronouns);
+        const QString &infinitive, const QString &pastParticiple, const QStringList &pronouns);
+    // The subjunctives read as the clause after "che", without a modal Italian does not have
+    // there: "(that) I speak", "(that) I spoke" ("voglio che tu venga": I want you to come).
     [[nodiscard]] static QStringList presentSubjunctiveRenderings(
         const QString &infinitive, const QStringList &pronouns);
-    [[nodiscard]] static QStringList pastSubjunctiveRenderings(const QString &infinitive, const QStringList &pronouns);
+    [[nodiscard]] static QStringList pastSubjunctiveRenderings(const QString &simplePast, const QStringList &pronouns);
 
     // The command an imperative table is titled with: "speak!".
     [[nodiscard]] static QString imperativeGloss(const QString &infinitive);

@@ -3,6 +3,8 @@
 #include "verbs/English.h"
 #include "verbs/Verb.h"
 
+#include <QHash>
+
 #include <algorithm>
 
 namespace {
@@ -64,13 +66,9 @@ QList<Tense> makeTenses()
             [](V &v, const QStringList &p) { return v.englishImperfect(p); }),
         simple(
             "Past Historic", "Past Historic", "PASTHIST", 2, [](const V &v) { return v.pastHistoricForms(); },
-            [](V &v, const QStringList &p) {
-                return English::pastHistoricRenderings(v.englishSimplePastOrDerived(), p);
-            }),
+            [](V &v, const QStringList &p) { return v.englishPastHistoric(p); }),
         compound("Perfect", "Perfect Tense", "PERF", 5, averePresent, esserePresent,
-            [](V &v, const QStringList &p) {
-                return English::perfectRenderings(v.englishPastParticipleOrDerived(), p);
-            }),
+            [](V &v, const QStringList &p) { return v.englishPerfect(p); }),
         compound("Pluperfect", "Pluperfect Tense", "PLUP", 8, averePast, esserePast,
             [](V &v, const QStringList &p) { return pluperfectRenderings(v.englishPastParticipleOrDerived(), p); }),
         simple(
@@ -86,7 +84,8 @@ QList<Tense> makeTenses()
         compound("Conditional Perfect", "Conditional Perfect Tense", "COND|PERF", 7, avereConditional,
             essereConditional,
             [](V &v, const QStringList &p) {
-                return English::conditionalPerfectRenderings(v.englishPastParticipleOrDerived(), p);
+                return English::conditionalPerfectRenderings(
+                    v.englishInfinitive, v.englishPastParticipleOrDerived(), p);
             }),
         simple(
             "Present Subjunctive", "Present Subjunctive", "SUBJ|PRES", 9,
@@ -94,13 +93,25 @@ QList<Tense> makeTenses()
             [](V &v, const QStringList &p) { return English::presentSubjunctiveRenderings(v.englishInfinitive, p); }),
         simple(
             "Past Subjunctive", "Past Subjunctive", "SUBJ|IMP", 10, [](const V &v) { return v.pastSubjunctiveForms(); },
-            [](V &v, const QStringList &p) { return English::pastSubjunctiveRenderings(v.englishInfinitive, p); }),
+            [](V &v, const QStringList &p) {
+                return English::pastSubjunctiveRenderings(v.englishSimplePastOrDerived(), p);
+            }),
     };
     tenses.first().onByDefault = true;
     tenses.first().drilledWhenNoneOn = true;
+    const QHash<QString, QString> usages{
+        {QStringLiteral("SUBJ|PRES"),
+            QStringLiteral("after che when the main verb wants, thinks, hopes, doubts or feels: voglio che tu "
+                           "venga, I want you to come")},
+        {QStringLiteral("SUBJ|IMP"),
+            QStringLiteral("after che when the main verb is past or conditional, and after se and come se: "
+                           "pensavo che fosse tardi, I thought it was late")},
+    };
     // The simple tenses of the indicative and the conditional.
-    for (Tense &tense : tenses)
+    for (Tense &tense : tenses) {
         tense.drilledWhenImpersonal = tense.isSimple() && !tense.code.startsWith(u"SUBJ|");
+        tense.usage = usages.value(tense.code);
+    }
     return tenses;
 }
 

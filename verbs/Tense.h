@@ -32,6 +32,8 @@ struct Tense
     const QStringList *essere = nullptr;
     // The English of the form of each of the given pronouns.
     QStringList (*english)(Verb &verb, const QStringList &pronouns) = nullptr;
+    // When Italian uses the tense, said after the gloss of a verb's table; empty for most.
+    QString usage;
 
     [[nodiscard]] bool isSimple() const { return ownForms != nullptr; }
     // The verb's six forms in this tense.

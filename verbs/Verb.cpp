@@ -5,6 +5,8 @@
 #include "verbs/Tense.h"
 #include "verbs/VerbPack.h"
 
+#include <QHash>
+
 #include <algorithm>
 #include <functional>
 
@@ -23,6 +25,20 @@ constexpr qsizetype thirdPersonSingular = 2;
 QString spokenWithMasculine(QString form)
 {
     return form.replace(QStringLiteral("o/a"), QStringLiteral("o")).replace(QStringLiteral("i/e"), QStringLiteral("i"));
+}
+
+// English says some forms of different tenses alike ("seppi" and "ho saputo": "I found out";
+// "potei" and "potrei": "I could"). Each such rendering names its tense, so that a game's
+// prompt never has two right answers.
+void nameSharedEnglish(QStringList &texts, const QStringList &tenseNames)
+{
+    QHash<QString, int> uses;
+    for (const QString &text : std::as_const(texts))
+        ++uses[text];
+    for (qsizetype i = 0; i < texts.size(); ++i) {
+        if (uses.value(texts.at(i)) > 1)
+            texts[i] += u" (" + tenseNames.at(i).toLower() + u')';
+    }
 }
 
 bool tenseSwitchedOn(const QList<TenseSetting *> &settings, const QString &name)
@@ -65,7 +81,7 @@ QString Verb::displayInfinitive() const
 
 QString Verb::englishDisplay() const
 {
-    return withoutBars(englishInfinitive);
+    return gloss.isEmpty() ? withoutBars(englishInfinitive) : gloss;
 }
 
 QString Verb::withPreposition(const QString &form) const
@@ -78,6 +94,19 @@ QStringList Verb::englishImperfect(const QStringList &englishPronouns)
     if (stative)
         return English::pastHistoricRenderings(englishSimplePastOrDerived(), englishPronouns);
     return English::imperfectRenderings(englishInfinitive, englishPronouns);
+}
+
+QStringList Verb::englishPastHistoric(const QStringList &englishPronouns)
+{
+    return English::pastHistoricRenderings(
+        englishPastShift.isEmpty() ? englishSimplePastOrDerived() : englishPastShift, englishPronouns);
+}
+
+QStringList Verb::englishPerfect(const QStringList &englishPronouns)
+{
+    if (!englishPastShift.isEmpty())
+        return English::pastHistoricRenderings(englishPastShift, englishPronouns);
+    return English::perfectRenderings(englishPastParticipleOrDerived(), englishPronouns);
 }
 
 void Verb::readPackedTenses() const
@@ -179,6 +208,7 @@ Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool engl
 
     QStringList texts;
     QStringList codes;
+    QStringList tenseNames;
     for (const Tense *tense : Tense::inDrillOrder()) {
         const bool drilled = tenseSwitchedOn(settings, tense->name) || (impersonalLike && tense->drilledWhenImpersonal)
             || (noTenseOn && tense->drilledWhenNoneOn);
@@ -188,6 +218,7 @@ Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool engl
         for (qsizetype slot = 0; slot < 6; ++slot) {
             texts.append(tenseTexts.value(slot));
             codes.append(tense->code + u'|' + personCodes[slot] + u'|' + numberCodes[slot]);
+            tenseNames.append(tense->name);
         }
     }
 
@@ -197,6 +228,7 @@ Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool engl
         const QString englishPronoun = englishPronouns.value(thirdPersonSingular);
         QStringList keptTexts;
         QStringList keptCodes;
+        QStringList keptNames;
         for (qsizetype i = thirdPersonSingular; i < codes.size(); i += 6) {
             QString text = texts.at(i);
             if (english && !englishPronoun.isEmpty())
@@ -205,11 +237,15 @@ Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool engl
                 text.remove(italianPronoun);
             keptTexts.append(text);
             keptCodes.append(codes.at(i));
+            keptNames.append(tenseNames.at(i));
         }
         texts = keptTexts;
         codes = keptCodes;
+        tenseNames = keptNames;
     }
 
+    if (english)
+        nameSharedEnglish(texts, tenseNames);
     return {texts, codes};
 }
 
@@ -266,8 +302,11 @@ QList<Conjugation> Verb::conjugationTables()
 
     QList<Conjugation> tables{participleTable};
     for (const Tense &tense : Tense::all()) {
-        tables.append(table(tense.title, glossOf(tense.english(*this, blanks)), tense.formsOf(*this),
-            tense.english(*this, english), tense.isSimple() ? RowKind::simple : RowKind::compound));
+        QString gloss = glossOf(tense.english(*this, blanks));
+        if (!tense.usage.isEmpty())
+            gloss += u" \u2014 " + tense.usage;
+        tables.append(table(tense.title, gloss, tense.formsOf(*this), tense.english(*this, english),
+            tense.isSimple() ? RowKind::simple : RowKind::compound));
     }
 
     if (isImpersonalLike()) {
@@ -278,7 +317,8 @@ QList<Conjugation> Verb::conjugationTables()
                 continue;
             ConjugationPart row = conjugation.parts.at(thirdPersonSingular);
             row.pronoun.clear();
-            row.translation = u"it" + row.translation.mid(english.value(thirdPersonSingular).size());
+            // The pronoun need not lead the rendering: "(that) it rains".
+            row.translation.replace(english.value(thirdPersonSingular), QStringLiteral("it"));
             conjugation.parts = {row};
         }
     } else if (hasImperative()) {

@@ -45,6 +45,12 @@ public:
     // imperfect reads as the simple past ("sapevo": "I knew").
     bool stative = false;
     QString englishInfinitive;
+    // The dictionary's gloss where the English infinitive alone would not tell the verb from
+    // another ("know (a fact)", "be pleasing (mi piace: I like)"); empty where it would.
+    QString gloss;
+    // The English simple past of the meaning a verb's past historic and perfect take where it
+    // shifts ("seppi", "ho saputo": "I found out"; "conobbi": "I met"); empty for most verbs.
+    QString englishPastShift;
     QString englishInfinitiveExtra;
     QString englishSimplePast;
     QString englishPastParticiple;
@@ -78,7 +84,8 @@ public:
     void computeKey();
     // The infinitive as screens show and sort it: reflexive verbs end in "si", bars removed.
     [[nodiscard]] QString displayInfinitive() const;
-    // The English infinitive without its bar marks.
+    // The English the screens and the matching game show: the gloss, or else the English
+    // infinitive without its bar marks.
     [[nodiscard]] QString englishDisplay() const;
     // Out of "All Verbs" and random picks.
     [[nodiscard]] bool isSensitive() const { return sensitiveTopics.contains(infinitive); }
@@ -123,6 +130,10 @@ public:
     const QString &englishSimplePastOrDerived();
     // The imperfect's English: "was speaking", or for a verb of state "knew".
     [[nodiscard]] QStringList englishImperfect(const QStringList &englishPronouns);
+    // The past historic's and the perfect's English: "spoke", "have spoken", or the shifted
+    // meaning said as a simple past ("found out") for both.
+    [[nodiscard]] QStringList englishPastHistoric(const QStringList &englishPronouns);
+    [[nodiscard]] QStringList englishPerfect(const QStringList &englishPronouns);
     // The drill items of the tenses switched on in the verb dictionary's tense switches.
     GameParts gameParts(const QList<TenseSetting *> &tenses, bool english);
     // The whole conjugation as titled tables, whatever the tense switches say: 13, or 12 for a

@@ -90,6 +90,10 @@ bool VerbDataReader::storeLeaf(const QString &name)
         verb.englishSimplePast = str_;
     else if (name == u"english_past_participle")
         verb.englishPastParticiple = str_;
+    else if (name == u"gloss")
+        verb.gloss = str_;
+    else if (name == u"english_past_shift")
+        verb.englishPastShift = str_;
     else if (name == u"english_inf_extra")
         verb.englishInfinitiveExtra = str_;
     else if (name == u"notes")

@@ -17,7 +17,7 @@
 namespace {
 
 constexpr quint32 packMagic = 0x50565846; // "FXVP" read as a little-endian word
-constexpr quint32 packVersion = 4;
+constexpr quint32 packVersion = 5;
 constexpr qsizetype headerWords = 6;
 
 }
@@ -44,6 +44,8 @@ template <typename Visitor> void VerbPack::fields(Verb &verb, Visitor &visit)
     visit(verb.impersonal);
     visit(verb.perfectWithEssere);
     visit(verb.stative);
+    visit(verb.gloss);
+    visit(verb.englishPastShift);
 }
 
 template <typename Visitor> void VerbPack::tenses(Verb &verb, Visitor &visit)

@@ -3,7 +3,7 @@ import QtQuick.Controls.Basic
 import Flexio
 
 // The quiz menu: a heading, what the quizzes are for, and one entry per quiz with the seal of
-// its last score; a tap opens the quiz.
+// its last score, grouped under the learner's levels; a tap opens the quiz.
 ScreenPage {
     id: page
     objectName: "quizMenu"
@@ -28,6 +28,20 @@ ScreenPage {
         spacing: 10
         model: QuizScreens.quizList(page.menu)
         onChosen: quiz => page.openQuiz(quiz)
+        section.property: "level"
+        section.delegate: Text {
+            required property string section
+            objectName: "levelHeading" + section
+            x: Theme.wideMargin
+            topPadding: 14
+            bottomPadding: 6
+            text: QuizScreens.levelHeading(section)
+            font.pixelSize: Theme.title3
+            font.weight: Font.DemiBold
+            color: Theme.title
+            Accessible.role: Accessible.Heading
+            Accessible.name: text
+        }
 
         header: Column {
             width: ListView.view.width

@@ -130,9 +130,15 @@ private slots:
         }
         QCOMPARE(allOn, texts);
         QCOMPARE(titles, tableTitles);
+        // The subjunctives' glosses go on to say when Italian uses them.
+        for (QString &gloss : glosses) {
+            const qsizetype usage = gloss.indexOf(u" \u2014 after che ");
+            if (gloss.startsWith(u"(that)") && usage > 0)
+                gloss.truncate(usage);
+        }
         QCOMPARE(glosses,
             (QStringList{"spoken", " speaks", " was speaking", " spoke", " has spoken", " had spoken", " will speak",
-                " will have spoken", " would speak", " would have spoken", " may speak", " might speak", "speak!"}));
+                " will have spoken", " would speak", " would have spoken", "(that) speaks", "(that) spoke", "speak!"}));
         QCOMPARE(ids.size(), 13 + 1 + 11 * 6 + 5);
 
         // Every call builds new tables.

@@ -13,7 +13,7 @@ class VerdictTest : public QObject
     Q_OBJECT
 
 private slots:
-    // With the present and its subjunctive on, "parli" is "you (sng.) speak" and "I may speak".
+    // With the present and its subjunctive on, "parli" is "you (sng.) speak" and "(that) I speak".
     void snapSharedItalianIsAMatch()
     {
         GameServices services;

@@ -31,9 +31,10 @@ ScreenCase {
         mouseClick(findChild(quizPage, "nextButton"))
     }
 
-    function test_menuListsTheShippedQuizzesInFileOrder() {
+    // Grouped by level, A1 to B2, in file order within a level.
+    function test_menuListsTheShippedQuizzesByLevel() {
         const page = open("quizzes"), list = findChild(page, "quizEntries")
-        compare([page.objectName, findChild(page, "quizMenuHeading").text, list.count], ["quizMenu", "Quizzes", 26])
+        compare([page.objectName, findChild(page, "quizMenuHeading").text, list.count], ["quizMenu", "Quizzes", 35])
         for (let i = 0; i < list.count; ++i) {
             const entry = entryAt(page, i), quiz = entry.quiz
             // Nothing is played yet: no seal.
@@ -41,9 +42,11 @@ ScreenCase {
                      quiz.description.length > 0, findChild(entry, "gradeSeal").visible],
                     [quiz.title, quiz.description, true, false])
         }
-        compare([0, 1, 15, 25].map(i => entryAt(page, i).quiz.quizID),
-                ["irregular-present", "essere-or-avere", "passato-remoto", "isc-verbs-and-spelling"])
-        compare(entryAt(page, 15).quiz.title, "The Passato Remoto in Narrative")
+        compare([0, 1, 6, 15, 25].map(i => entryAt(page, i).quiz.quizID),
+                ["irregular-present", "modal-verbs", "essere-or-avere", "verbs-with-a-or-di", "passato-remoto"])
+        compare([0, 6, 14, 15, 34].map(i => entryAt(page, i).quiz.level), ["A1", "A2", "A2", "B1", "B2"])
+        entryAt(page, 25)
+        compare(findChild(list, "levelHeadingB2").text, "B2 \u00b7 Upper intermediate")
     }
 
     // Two wrong answers then the right one on each question: 10 right of 30 taps.

@@ -17,7 +17,11 @@ enforces the rules the data has to follow for that to work:
     four different choices;
   * no two questions share the same text;
   * no leaf text starts or ends with white space or holds a line break;
-  * every linked verb is a key of resources/verbs.xml (when that file exists).
+  * every quiz has a level, one of A1, A2, B1, B2 (the quiz menu groups by it);
+  * every linked verb is a key of resources/verbs.xml (when that file exists),
+    and one of its forms occurs in the answer (a compound form through its
+    participle, a form with clitics through its stem), so that the point goes
+    to the verb the learner used.
 
 Usage: check.py [--quizzes PATH] [--verbs PATH] [--list-verbs] [--summary]
 Exit status 0 when every check passes, 1 otherwise.  Python 3 stdlib only.
@@ -38,7 +42,8 @@ MIN_ITEMS = 12
 BLANK = "_____"
 SLUG = re.compile(r"^[a-z0-9]+(-[a-z0-9]+)*$")
 
-QUIZ_LEAVES = ("id", "title", "description")
+QUIZ_LEAVES = ("id", "title", "description", "level")
+LEVELS = ("A1", "A2", "B1", "B2")
 ALTS = ("alt1", "alt2", "alt3")
 ITEM_LEAVES = ("question", "answer", "alt1", "alt2", "alt3", "clue",
                "image_named", "explanation", "linked_verb")
@@ -54,14 +59,60 @@ def verb_key(infinitive, reflexive):
     return key.replace("|", "").lower()
 
 
+FORM_ELEMENTS = ("ind_pres", "imp", "pret", "fut", "cond", "sub_pres", "sub_imp", "imperative")
+WORD = re.compile(r"[a-zàèéìòù']+")
+
+
+def verb_forms(verb):
+    """Every form of a verb as words: its simple forms, the participle in its four endings, the
+    gerund and the infinitive without its final e (farlo, andarci, sedersi)."""
+    forms = set()
+    for tense in FORM_ELEMENTS:
+        for person in verb.findall(f"{tense}/*"):
+            forms.update(WORD.findall((person.text or "").lower()))
+    participle = (verb.findtext("past_participle") or "").lower()
+    if participle:
+        forms.update(participle[:-1] + ending for ending in "oaie")
+    forms.update(WORD.findall((verb.findtext("gerund") or "").lower()))
+    infinitive = (verb.findtext("infinitive") or "").replace("|", "").lower()
+    forms.update({infinitive, infinitive[:-1]})
+    return forms
+
+
 def load_verb_keys(path):
+    """Map of every verb key to the set of its forms."""
     tree = ET.parse(path)
-    keys = set()
+    keys = {}
     for verb in tree.getroot().iter("verb"):
         infinitive = verb.findtext("infinitive") or ""
         reflexive = (verb.findtext("reflexive") or "") == "true"
-        keys.add(verb_key(infinitive, reflexive))
+        keys[verb_key(infinitive, reflexive)] = verb_forms(verb)
     return keys
+
+
+CLITICS = re.compile(r"(mi|ti|si|ci|vi|me|te|se|ce|ve|gli|glie|lo|la|li|le|ne)+")
+
+
+def uses_verb(answer, forms):
+    """Whether a word of the answer is a form of the verb, alone or with clitics after it (mettilo,
+    alzati, facendolo, dirglielo, dimmi)."""
+    short = [form for form in forms if form.endswith("'")]
+    for word in re.findall(r"[a-zàèéìòù']+", answer.lower()):
+        word = word.strip("'")
+        if word in forms or any(w in forms for w in word.split("'")):
+            return True
+        for cut in range(1, len(word)):
+            if not CLITICS.fullmatch(word[cut:]):
+                continue
+            bare = word[:cut]
+            if bare in forms or bare + "e" in forms:
+                return True
+            # A short imperative doubles the clitic's consonant (di' + mi gives dimmi) but for gli
+            # (digli).
+            doubled = "" if word[cut:].startswith("gli") else word[cut]
+            if any(bare == form[:-1] + doubled for form in short):
+                return True
+    return False
 
 
 class Report:
@@ -159,6 +210,8 @@ def check_quiz(report, index, quiz, seen_ids, seen_questions):
     for name in ("title", "description"):
         if not fields.get(name):
             report.error(where, f"missing or empty <{name}>")
+    if fields.get("level") not in LEVELS:
+        report.error(where, f"level must be one of {', '.join(LEVELS)}: {fields.get('level')!r}")
 
     items = quiz.findall("item")
     if len(items) < MIN_ITEMS:
@@ -219,7 +272,7 @@ def main(argv=None):
         for number, item in enumerate(items, 1):
             verb = item.get("linked_verb", "")
             if verb:
-                linked.setdefault(verb, []).append(f"{quiz_id} item {number}")
+                linked.setdefault(verb, []).append((f"{quiz_id} item {number}", item.get("answer", "")))
 
     if os.path.exists(args.verbs):
         try:
@@ -230,8 +283,12 @@ def main(argv=None):
         if keys is not None:
             for verb, places in sorted(linked.items()):
                 if verb not in keys:
-                    report.error(places[0], f"linked verb {verb!r} is not a key of "
+                    report.error(places[0][0], f"linked verb {verb!r} is not a key of "
                                  f"{os.path.basename(args.verbs)} (used {len(places)}x)")
+                    continue
+                for where, answer in places:
+                    if not uses_verb(answer, keys[verb]):
+                        report.error(where, f"linked verb {verb!r} does not occur in the answer {answer!r}")
             print(f"linked verbs checked against {len(keys)} verb keys of {args.verbs}")
     else:
         print(f"note: {args.verbs} not found, linked verbs not checked")

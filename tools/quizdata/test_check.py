@@ -14,16 +14,19 @@ import check  # noqa: E402
 
 VERBS = """<?xml version="1.0" encoding="UTF-8"?>
 <verbs>
-  <verb><infinitive>parlare</infinitive><reflexive>false</reflexive></verb>
-  <verb><infinitive>lavare</infinitive><reflexive>true</reflexive></verb>
-  <verb><infinitive>Ricor|dare</infinitive><reflexive>false</reflexive></verb>
+  <verb><infinitive>parlare</infinitive><reflexive>false</reflexive><ind_pres><tps>parla</tps></ind_pres></verb>
+  <verb><infinitive>lavare</infinitive><reflexive>true</reflexive><ind_pres><fps>lavo</fps></ind_pres></verb>
+  <verb><infinitive>Ricor|dare</infinitive><reflexive>false</reflexive><ind_pres><fps>ricordo</fps></ind_pres></verb>
 </verbs>
 """
 
 
+FORMS = {"parlare": "parla", "lavarsi": "lavo", "ricordare": "ricordo"}
+
+
 def item(q, n, verb="parlare"):
     return (f"<item><question>Frase {q}-{n} con _____ qui.</question>"
-            f"<answer>r{q}n{n}</answer><alt1>x{q}a{n}</alt1><alt2>x{q}b{n}</alt2>"
+            f"<answer>r{q}n{n} {FORMS[verb]}</answer><alt1>x{q}a{n}</alt1><alt2>x{q}b{n}</alt2>"
             f"<alt3>x{q}c{n}</alt3><clue>a clue</clue>"
             f"<explanation>Why it is so.</explanation>"
             f"<linked_verb>{verb}</linked_verb></item>\n")
@@ -33,7 +36,7 @@ def document(quizzes=15, items=12):
     parts = ['<?xml version="1.0" encoding="UTF-8"?>\n<quizzes>\n']
     for q in range(quizzes):
         parts.append(f"<quiz><id>quiz-{q}</id><title>Quiz {q}</title>"
-                     f"<description>About point {q}.</description>\n")
+                     f"<description>About point {q}.</description><level>B1</level>\n")
         for n in range(items):
             verb = ("lavarsi", "ricordare", "parlare")[n % 3]
             parts.append(item(q, n, verb=verb))
@@ -57,21 +60,25 @@ FAULTS = [
     ("no blank", lambda d: d.replace("Frase 0-0 con _____ qui.", "Frase 0-0 qui."), "exactly one blank"),
     ("two blanks", lambda d: d.replace("Frase 0-0 con _____ qui.", "_____ 0-0 _____."), "exactly one blank"),
     ("six underscores", lambda d: d.replace("Frase 0-0 con _____ qui.", "Frase 0-0 ______."), "exactly one blank"),
-    ("empty answer", lambda d: d.replace("<answer>r0n0</answer>", "<answer></answer>"), "<answer>"),
-    ("alternative equals answer", lambda d: d.replace("<alt2>x0b0</alt2>", "<alt2>r0n0</alt2>"), "equals the answer"),
-    ("alternative is the answer in capitals", lambda d: d.replace("<alt2>x0b0</alt2>", "<alt2>R0N0</alt2>"), "equals the answer"),
+    ("empty answer", lambda d: d.replace("<answer>r0n0 lavo</answer>", "<answer></answer>"), "<answer>"),
+    ("alternative equals answer", lambda d: d.replace("<alt2>x0b0</alt2>", "<alt2>r0n0 lavo</alt2>"), "equals the answer"),
+    ("alternative is the answer in capitals", lambda d: d.replace("<alt2>x0b0</alt2>", "<alt2>R0N0 LAVO</alt2>"), "equals the answer"),
     ("alternatives repeat", lambda d: d.replace("<alt2>x0b0</alt2>", "<alt2>x0a0</alt2>"), "three distinct"),
     ("no alternatives", lambda d: d.replace("<alt1>x0a0</alt1><alt2>x0b0</alt2><alt3>x0c0</alt3>", ""), "three distinct"),
     ("a missing alternative", lambda d: d.replace("<alt3>x0c0</alt3>", ""), "three distinct"),
     ("an empty alternative", lambda d: d.replace("<alt1>x0a0</alt1>", "<alt1></alt1>"), "three distinct"),
     ("duplicate question", lambda d: d.replace("Frase 1-1 con", "Frase 0-0 con"), "repeats"),
-    ("blank at end of leaf", lambda d: d.replace("<answer>r0n0</answer>", "<answer>r0n0 </answer>"), "white space"),
+    ("blank at end of leaf", lambda d: d.replace("<answer>r0n0 lavo</answer>", "<answer>r0n0 lavo </answer>"), "white space"),
     ("line break in leaf", lambda d: d.replace("<clue>a clue</clue>", "<clue>\n  a clue\n</clue>", 1), "white space"),
     ("unknown linked verb", lambda d: d.replace("<linked_verb>lavarsi</linked_verb>", "<linked_verb>lavare</linked_verb>", 1), "not a key"),
     ("missing explanation", lambda d: d.replace("<explanation>Why it is so.</explanation>", "", 1), "<explanation>"),
     ("unknown element", lambda d: d.replace("<clue>a clue</clue>", "<hint>a</hint><clue>a clue</clue>", 1), "unexpected element"),
-    ("attribute", lambda d: d.replace("<answer>r0n0</answer>", '<answer lang="it">r0n0</answer>'), "attributes"),
+    ("attribute", lambda d: d.replace("<answer>r0n0 lavo</answer>", '<answer lang="it">r0n0 lavo</answer>'), "attributes"),
     ("id inside an item", lambda d: d.replace("<clue>a clue</clue>", "<id>x</id><clue>a clue</clue>", 1), "unexpected element"),
+    ("no level", lambda d: d.replace("<level>B1</level>", "", 1), "level must be one of"),
+    ("unknown level", lambda d: d.replace("<level>B1</level>", "<level>C1</level>", 1), "level must be one of"),
+    ("linked verb not in the answer", lambda d: d.replace("<answer>r0n0 lavo</answer>", "<answer>r0n0 parla</answer>"),
+     "does not occur in the answer"),
     ("not well-formed", lambda d: d.replace("</quizzes>", ""), "cannot be read"),
     ("unescaped ampersand", lambda d: d.replace("a clue", "a & b", 1), "cannot be read"),
 ]
@@ -104,6 +111,15 @@ class CheckTest(unittest.TestCase):
                 status, out = self.run_check(text)
                 self.assertEqual(status, 1, out)
                 self.assertIn(expected, out)
+
+    def test_a_verb_is_found_in_its_forms_with_clitics(self):
+        forms = {"metti", "di'", "dire", "dir", "è", "iscritto", "fidare", "fidar"}
+        cases = [("Mettilo", True), ("mettitele", True), ("dimmi", True), ("digli", True), ("dirglielo", True),
+                 ("c'è", True), ("si è iscritto a", True), ("fidarti di", True), ("parla", False), ("mi", False),
+                 ("dillo", True), ("mettono", False)]
+        for answer, found in cases:
+            with self.subTest(answer):
+                self.assertEqual(check.uses_verb(answer, forms), found)
 
     def test_verb_keys(self):
         cases = [

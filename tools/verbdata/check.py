@@ -20,21 +20,26 @@ HERE = os.path.dirname(os.path.abspath(__file__))
 DEFAULT_XML = os.path.join(HERE, '..', '..', 'resources', 'verbs.xml')
 
 THEMES = ['Holiday Verbs', 'Senses', 'Education', 'Travel', 'Feelings',
-          'Health', 'Daily Routine', 'Communication', 'Hobbies', 'Work']
+          'Health', 'Daily Routine', 'Communication', 'Hobbies', 'Work',
+          'Crime and Conflict', 'Society and Politics', 'Money']
 GRAMMAR_SETS = ['Irregular', 'Reflexive', 'Top 100', 'Top 500']
 TOP_SETS = [('Top 100', 100), ('Top 500', 500)]
-MIN_PER_THEME = 40
+MIN_PER_THEME = 30
+# No theme may hold more than this share of the verbs: a set that holds everything teaches nothing.
+MAX_THEME_SHARE = 0.15
 MIN_VERBS = 1500
 
 LEAVES = ['infinitive', 'reflexive', 'preposition', 'english_inf', 'english_simple_past',
-          'english_past_participle', 'english_inf_extra', 'notes', 'tags', 'past_participle',
-          'gerund', 'impersonal', 'perfect_essere', 'stative']
+          'english_past_participle', 'english_inf_extra', 'gloss', 'english_past_shift', 'notes', 'tags',
+          'past_participle', 'gerund', 'impersonal', 'perfect_essere', 'stative']
 BOOLEANS = ['reflexive', 'impersonal', 'perfect_essere', 'stative']
 TENSES = ['ind_pres', 'imp', 'pret', 'fut', 'cond', 'sub_pres', 'sub_imp', 'imperative']
 PERSONS = ['fps', 'sps', 'tps', 'fpp', 'spp', 'tpp']
 
-# Verbs without an imperative: all six slots stay empty.
-NO_IMPERATIVE = {'potere', 'dovere'}
+# Verbs without an imperative: all six slots stay empty. The modals, and verbs Italian does not
+# command with (no one says basta! costa! piaci! as a command); others may join them in the data.
+NO_IMPERATIVE = {'potere', 'dovere', 'volere', 'bastare', 'costare', 'valere', 'spettare', 'sembrare',
+                 'parere', 'piacere', 'dispiacere'}
 
 # Verbs of motion and change of state: their compound tenses take essere.
 MUST_TAKE_ESSERE = set('''
@@ -114,6 +119,82 @@ KNOWN_PARTICIPLES = {
 }
 KNOWN_GERUNDS = {'essere': 'essendo', 'fare': 'facendo', 'dire': 'dicendo', 'bere': 'bevendo',
                  'porre': 'ponendo', 'tradurre': 'traducendo', 'andare': 'andando', 'sedere': 'sedendo'}
+
+# ---------------------------------------------------------------- shared stems
+
+REGULAR = {
+    'ere': {'ind_pres': ['o', 'i', 'e', 'iamo', 'ete', 'ono'], 'pret': ['ei', 'esti', 'é', 'emmo', 'este', 'erono'],
+            'fut': ['erò', 'erai', 'erà', 'eremo', 'erete', 'eranno']},
+    'ire': {'ind_pres': ['o', 'i', 'e', 'iamo', 'ite', 'ono'], 'pret': ['ii', 'isti', 'ì', 'immo', 'iste', 'irono'],
+            'fut': ['irò', 'irai', 'irà', 'iremo', 'irete', 'iranno']},
+}
+# Verbs whose forms the stem rules below do not describe (suppletive or contracted stems).
+STEM_EXCEPTIONS = {'essere', 'avere', 'sapere', 'dovere', 'potere', 'volere', 'fare', 'dire', 'bere', 'dare',
+                   'stare', 'andare', 'uscire', 'riuscire', 'morire', 'udire', 'sedere', 'possedere'}
+# -ere verbs with a strong participle beside a weak past historic, or the other way round, as the
+# grammars give them.
+STRONG_PARTICIPLE_WEAK_PAST = {'esigere'}
+WEAK_PARTICIPLE_STRONG_PAST = {'dolere'}
+
+
+def regular_form(inf, tense, i):
+    """The regular -ere or -ire form (without -isc-, or with the weak past historic in -etti)."""
+    endings = REGULAR.get(inf[-3:], {}).get(tense)
+    if not endings:
+        return []
+    stem = inf[:-3]
+    # A stem in -i drops it before -i (togli, not toglii) and a stem in -gli or -pi keeps it
+    # before -e (toglie, riempie).
+    extra = {1: [stem] if stem.endswith('i') else [], 2: [stem + 'ie']}.get(i, []) if tense == 'ind_pres' else []
+    return [stem + endings[i]] + extra
+
+
+def stem_problems(v):
+    """Forms at odds with the other forms built on the same stem."""
+    inf = v['infinitive']
+    if inf in STEM_EXCEPTIONS or inf.endswith('rre') or inf[-3:] not in ('ere', 'ire') or v['reflexive'] == 'true':
+        return []
+    p = []
+    pres, sub = v['ind_pres'], v['sub_pres']
+    # The present subjunctive is built on the io and loro forms of the present (dolgo: dolga,
+    # dolgono: dolgano; finisco: finisca).
+    if pres[0].endswith('o') and sub[0] != pres[0][:-1] + 'a':
+        p.append(f'sub_pres.fps "{sub[0]}" is not built on ind_pres.fps "{pres[0]}" ({pres[0][:-1]}a)')
+    if pres[5].endswith('ono') and sub[5] != pres[5][:-3] + 'ano':
+        p.append(f'sub_pres.tpp "{sub[5]}" is not built on ind_pres.tpp "{pres[5]}" ({pres[5][:-3]}ano)')
+    # -isc- is in all four stressed persons of the present or in none.
+    if inf.endswith('ire'):
+        isc = [pres[i].endswith(e) for i, e in ((0, 'isco'), (1, 'isci'), (2, 'isce'), (5, 'iscono'))]
+        if any(isc) and not all(isc):
+            p.append('ind_pres mixes forms with and without -isc-: ' + ' '.join(pres[i] for i in (0, 1, 2, 5)))
+    # Persons that share a stem are regular together or irregular together: io and loro of the
+    # present (dolgo, dolgono), tu and lui (duoli, duole); the strong persons of the past historic
+    # (dolsi, dolse, dolsero); all six of the future.
+    groups = [('ind_pres', (0, 5)), ('ind_pres', (1, 2)), ('pret', (0, 2, 5)), ('fut', range(6))]
+    for tense, persons in groups:
+        regular = [v[tense][i] in regular_form(inf, tense, i) + ([inf[:-3] + 'etti', inf[:-3] + 'ette',
+                   inf[:-3] + 'ettero'] if tense == 'pret' and inf.endswith('ere') else []) for i in persons]
+        if any(regular) and not all(regular):
+            forms = ' '.join(v[tense][i] for i in persons)
+            p.append(f'{tense}: regular-looking and irregular forms where one stem is shared ({forms})')
+    # A past historic in -lsi of an -lere verb shares its stem with a present in -lgo and a
+    # future in -rrò (valsi, valgo, varrò; dolsi, dolgo, dorrò).
+    if inf.endswith('lere') and v['pret'][0] == inf[:-4] + 'lsi':
+        if not pres[0].endswith('lgo') or not v['fut'][0].endswith('rrò'):
+            p.append(f'past historic "{v["pret"][0]}" wants a present in -lgo and a future in -rrò, '
+                     f'found "{pres[0]}", "{v["fut"][0]}"')
+    # A strong participle (chiuso, redatto, espanso) goes with a strong past historic (chiusi, redassi).
+    pp = v['past_participle']
+    if (inf.endswith('ere') and not pp.endswith(('uto', 'ito')) and inf not in STRONG_PARTICIPLE_WEAK_PAST
+            and v['pret'][0] in (inf[:-3] + 'ei', inf[:-3] + 'etti')):
+        p.append(f'participle "{pp}" is strong but the past historic "{v["pret"][0]}" is weak')
+    # A past historic in -si after a single consonant (espansi, chiusi) has a strong participle.
+    s1 = v['pret'][0]
+    if (inf.endswith('ere') and pp.endswith('uto') and s1.endswith('si') and not s1.endswith('ssi')
+            and inf not in WEAK_PARTICIPLE_STRONG_PAST):
+        p.append(f'participle "{pp}" is weak but the past historic "{s1}" is strong')
+    return p
+
 
 # ---------------------------------------------------------------- English rules
 
@@ -286,8 +367,14 @@ def future(infinitive):
 
 
 def conditional(infinitive):
-    x = {'can': 'be able to', 'must': 'have to', 'should': 'be supposed to'}.get(infinitive, infinitive)
-    return [(p + ' would ' + x).replace('|', '') for p in PRONOUNS]
+    x = {'can': 'could', 'must': 'should', 'want': 'would like'}.get(infinitive, 'would ' + infinitive)
+    return [(p + ' ' + x).replace('|', '') for p in PRONOUNS]
+
+
+def conditional_perfect(infinitive, participle):
+    x = {'can': 'could have', 'must': 'should have', 'want': 'would have liked'}.get(
+        infinitive, 'would have ' + participle)
+    return [p + ' ' + x for p in PRONOUNS]
 
 
 def perfect(participle):
@@ -295,10 +382,8 @@ def perfect(participle):
     return [p + ' ' + a + ' ' + participle for p, a in zip(PRONOUNS, aux)]
 
 
-def subjunctives(infinitive):
-    x = {'can': 'be able to', 'must': 'have to'}.get(infinitive, infinitive)
-    return ([(p + ' may ' + x).replace('|', '') for p in PRONOUNS] +
-            [(p + ' might ' + x).replace('|', '') for p in PRONOUNS])
+def subjunctives(infinitive, past):
+    return ['(that) ' + r for r in present(infinitive) + past_historic(past)]
 
 
 def read_irregular_english():
@@ -322,11 +407,12 @@ def english_problems(v, irregular):
     renderings = {
         'present': present(eng),
         'imperfect': past_historic(past) if v['stative'] == 'true' else imperfect(eng),
-        'past historic': past_historic(past),
+        'past historic': past_historic(v['english_past_shift'] or past),
         'future': future(eng),
         'conditional': conditional(eng),
-        'perfect': perfect(participle),
-        'subjunctive': subjunctives(eng),
+        'perfect': past_historic(v['english_past_shift']) if v['english_past_shift'] else perfect(participle),
+        'conditional perfect': conditional_perfect(eng, participle),
+        'subjunctive': subjunctives(eng, past),
     }
 
     if not re.fullmatch(r"[a-z][a-z' -]*(\|[ a-z' -]+)?", eng):
@@ -375,6 +461,11 @@ def english_problems(v, irregular):
         one_syllable = len(re.findall(r'[aeiouy]+', head)) == 1
         if one_syllable or head in UNDOUBLED_STRESSED or head.endswith('c'):
             p.append(f'"{head}" needs a doubled final consonant the rules do not give ({ing_form(eng)})')
+    # Italian's subjunctive has no modal in it; only a modal verb's own English says may or might.
+    if eng not in ('can', 'may'):
+        for r in renderings['subjunctive']:
+            if re.search(r'\b(may|might)\b', r):
+                p.append(f'subjunctive rendering "{r}" teaches a modal the Italian does not have')
     for name, rows in renderings.items():
         for r in rows:
             if '  ' in r or r != r.strip() or '|' in r:
@@ -469,7 +560,7 @@ def check(path, show):
             problems.append(f'{where}: gerund "{v["gerund"]}" is not a plain gerund')
         imp = v['imperative']
         sub = v['sub_pres']
-        if inf in NO_IMPERATIVE:
+        if inf in NO_IMPERATIVE or not any(imp):
             if any(imp):
                 problems.append(f'{where}: {inf} has no imperative; all six slots must be empty')
         else:
@@ -498,6 +589,8 @@ def check(path, show):
             for f in v[t]:
                 if re.match(r'(mi|ti|si|ci|vi) ', f):
                     problems.append(f'{where}: {t} form "{f}" carries a pronoun; store it without')
+
+        problems.extend(f'{where}: {m}' for m in stem_problems(v))
 
         # ---- auxiliaries and impersonal verbs
         if refl and not essere:
@@ -534,7 +627,7 @@ def check(path, show):
         # ---- English
         eng_problems, renderings = english_problems(v, irregular)
         problems.extend(f'{where}: {m}' for m in eng_problems)
-        english_seen.setdefault(v['english_inf'].replace('|', ''), []).append(inf)
+        english_seen.setdefault(v['gloss'] or v['english_inf'].replace('|', ''), []).append(v['key'])
         if inf in show:
             print(f'--- {inf} ({v["english_inf"]})')
             for name, rows in renderings.items():
@@ -570,17 +663,18 @@ def check(path, show):
     for t in THEMES:
         if set_counts[t] < MIN_PER_THEME:
             problems.append(f'theme {t} has {set_counts[t]} verbs, at least {MIN_PER_THEME} needed')
+        if set_counts[t] > MAX_THEME_SHARE * len(verbs):
+            problems.append(f'theme {t} holds {set_counts[t]} of {len(verbs)} verbs, more than {MAX_THEME_SHARE:.0%}')
     if len(verbs) < MIN_VERBS:
         problems.append(f'{len(verbs)} verbs, at least {MIN_VERBS} needed')
 
     print(f'{len(verbs)} verbs')
     for t in THEMES + GRAMMAR_SETS:
         print(f'  {t}: {set_counts[t]}')
-    shared = {e: infs for e, infs in english_seen.items() if len(infs) > 1}
-    if shared:
-        print('English infinitives shared by more than one verb (allowed, listed for review):')
-        for e, infs in sorted(shared.items()):
-            print(f'  {e}: {", ".join(infs)}')
+    # A game that matches verbs to their English needs each gloss once.
+    for e, infs in sorted(english_seen.items()):
+        if len(infs) > 1:
+            problems.append(f'gloss "{e}" is shared by {", ".join(infs)}; tell them apart in <gloss>')
     return problems, len(verbs)
 
 

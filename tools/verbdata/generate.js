@@ -36,10 +36,13 @@ const REPORT_PATH = argValue('--report', path.join(HERE, 'report.txt'));
 const THEMES = [
   'Holiday Verbs', 'Senses', 'Education', 'Travel', 'Feelings',
   'Health', 'Daily Routine', 'Communication', 'Hobbies', 'Work',
+  'Crime and Conflict', 'Society and Politics', 'Money',
 ];
 const GRAMMAR_SETS = ['Irregular', 'Reflexive', 'Top 100', 'Top 500'];
 const TOP_SETS = [['Top 100', 100], ['Top 500', 500]];
-const MIN_PER_THEME = 40;
+const MIN_PER_THEME = 30;
+// No theme may hold more than this share of the verbs: a set that holds everything teaches nothing.
+const MAX_THEME_SHARE = 0.15;
 const MIN_VERBS = 1500;
 
 const PERSONS = ['fps', 'sps', 'tps', 'fpp', 'spp', 'tpp'];
@@ -427,6 +430,8 @@ function verbXml(v) {
   leaf('english_simple_past', v.english_simple_past);
   leaf('english_past_participle', v.english_past_participle);
   leaf('english_inf_extra', v.english_inf_extra);
+  leaf('gloss', v.gloss);
+  leaf('english_past_shift', v.english_past_shift);
   leaf('notes', v.notes);
   leaf('tags', v.tags.join(','));
   leaf('past_participle', v.pp);
@@ -468,6 +473,7 @@ function main() {
   const unfilled = []; // [verb, problems]
   const problems = []; // table-level problems
   const derivedGerunds = [];
+  const noCommands = [];
   const repairs = [];
   const finished = new Map(); // infinitive -> its forms, for checking corrections
   const verbs = [];
@@ -476,12 +482,13 @@ function main() {
   table.forEach((row, index) => {
     const inf = row.infinitive;
     const where = `verbs.tsv line ${row.line} (${inf})`;
-    let reflexive, perfectEssere, impersonal, stative;
+    let reflexive, perfectEssere, impersonal, stative, commands;
     try {
       reflexive = yesNo(row.reflexive, `${where} reflexive`);
       perfectEssere = yesNo(row.perfect_essere, `${where} perfect_essere`);
       impersonal = yesNo(row.impersonal, `${where} impersonal`);
       stative = yesNo(row.stative, `${where} stative`);
+      commands = yesNo(row.imperative, `${where} imperative`);
     } catch (e) {
       problems.push(e.message);
       return;
@@ -496,7 +503,7 @@ function main() {
     const themes = row.themes.split(',');
     if (row.themes === '' || themes.some((t) => !THEMES.includes(t))) problems.push(`${where}: themes "${row.themes}" must be a comma-separated list of ${THEMES.join(', ')}`);
     if (new Set(themes).size !== themes.length) problems.push(`${where}: a theme is repeated`);
-    for (const field of ['english_inf', 'english_inf_extra', 'english_simple_past', 'english_past_participle', 'notes', 'preposition']) {
+    for (const field of ['english_inf', 'english_inf_extra', 'gloss', 'english_past_shift', 'english_simple_past', 'english_past_participle', 'notes', 'preposition']) {
       if (row[field] !== row[field].trim()) problems.push(`${where}: ${field} has surrounding blanks`);
     }
     for (const msg of englishProblems(row, irregular)) problems.push(`${where}: ${msg}`);
@@ -568,6 +575,14 @@ function main() {
       if (c.slot === 'gerund') f.gerundReviewed = true;
     }
 
+    // A verb Italian does not command with (basta! costa! piaci!) has no imperative table.
+    if (!commands) {
+      if (f.noImperative) problems.push(`${where}: imperative "no" and a correction both remove the imperative`);
+      noCommands.push(inf);
+      f.noImperative = true;
+      f.lexNoi = '';
+    }
+
     // ---- gerund fallback: the lexicon's gerund is sometimes another form
     if (!/ndo$/.test(f.gerund)) {
       const g = inf === 'essere' ? 'essendo' : gerundFromImperfect(inf, f.imp[0]);
@@ -614,6 +629,8 @@ function main() {
       english_simple_past: row.english_simple_past,
       english_past_participle: row.english_past_participle,
       english_inf_extra: row.english_inf_extra,
+      gloss: row.gloss,
+      english_past_shift: row.english_past_shift,
       notes: row.notes,
       tags,
       pp: f.pp,
@@ -632,11 +649,34 @@ function main() {
     if (!usedCorrections.has(c)) problems.push(`corrections.tsv: ${c.verb} ${c.slot} applies to no verb of the table`);
   }
 
+  // ---- model verbs: a compound conjugates like the verb it is built on (ottenere like tenere),
+  // form for form; a verb with a model of another shape (dolere like valere) is read by hand.
+  const modelled = [];
+  for (const row of table) {
+    if (!row.model || row.reflexive === 'yes') continue;
+    const f = finished.get(row.infinitive);
+    const g = finished.get(row.model);
+    if (!f) continue;
+    if (!g) { problems.push(`verbs.tsv line ${row.line} (${row.infinitive}): model ${row.model} is not a verb of the table`); continue; }
+    if (!row.infinitive.endsWith(row.model)) { modelled.push(`${row.infinitive} like ${row.model} (a pattern, read by hand)`); continue; }
+    const prefix = row.infinitive.slice(0, -row.model.length);
+    const plain = (s) => s.normalize('NFD').replace(/[\u0300-\u036f]/g, '');
+    const differ = [];
+    for (const [el] of TENSES) {
+      f[el].forEach((form, i) => { if (plain(form) !== plain(prefix + g[el][i])) differ.push(`${el}.${PERSONS[i]} ${form} (${prefix}${g[el][i]})`); });
+    }
+    if (f.pp !== prefix + g.pp) differ.push(`past_participle ${f.pp} (${prefix}${g.pp})`);
+    if (f.gerund !== prefix + g.gerund) differ.push(`gerund ${f.gerund} (${prefix}${g.gerund})`);
+    if (differ.length) problems.push(`${row.infinitive} does not conjugate like its model ${row.model}: ${differ.join(', ')}`);
+    else modelled.push(`${row.infinitive} like ${row.model}: every form`);
+  }
+
   // ---- set sizes
   const setCounts = new Map([...THEMES, ...GRAMMAR_SETS].map((t) => [t, 0]));
   for (const v of verbs) for (const t of v.tags) setCounts.set(t, setCounts.get(t) + 1);
   for (const t of THEMES) {
     if (setCounts.get(t) < MIN_PER_THEME) problems.push(`theme ${t} has only ${setCounts.get(t)} verbs (at least ${MIN_PER_THEME} needed)`);
+    if (setCounts.get(t) > MAX_THEME_SHARE * verbs.length) problems.push(`theme ${t} holds ${setCounts.get(t)} of ${verbs.length} verbs, more than ${MAX_THEME_SHARE * 100}%`);
   }
   if (!verbs.some((v) => v.infinitive === 'morire')) problems.push('morire is missing');
   if (verbs.length < MIN_VERBS) problems.push(`only ${verbs.length} verbs (at least ${MIN_VERBS} needed)`);
@@ -670,6 +710,12 @@ function main() {
   r.push('');
   r.push(`Systematic lexicon slips repaired: ${repairs.length}`);
   for (const m of repairs) r.push(`  ${m.inf} ${m.slot}: ${m.from || '(empty)'} -> ${m.to} (${m.why}); checked: ${verification(m.inf, m.slot, m.to, finished)}`);
+  r.push('');
+  r.push(`Verbs read against their model verb (model in verbs.tsv): ${modelled.length}`);
+  for (const m of modelled) r.push(`  ${m}`);
+  r.push('');
+  r.push(`Verbs without an imperative because Italian does not command with them (imperative "no" in verbs.tsv): ${noCommands.length}`);
+  if (noCommands.length) r.push(`  ${noCommands.join(' ')}`);
   r.push('');
   r.push(`Gerunds taken from the imperfect (the lexicon's gerund was not a gerund): ${derivedGerunds.length}`);
   for (const m of derivedGerunds) r.push(`  ${m}`);
