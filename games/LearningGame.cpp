@@ -1,8 +1,9 @@
 #include "games/LearningGame.h"
 
-#include "platform/LearnerStore.h"
+#include "platform/LearnerDatabase.h"
 #include "platform/Logging.h"
 #include "platform/MainQueue.h"
+#include "settings/SettingsManager.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QMetaEnum>
@@ -141,7 +142,7 @@ void LearningGame::setDifficultyLevel(LearningGameDifficultyLevel level)
 
 QString LearningGame::verbSet() const
 {
-    const std::optional<QString> stored = context_.store.text(lastSelectedVerbSetKey);
+    const std::optional<QString> stored = context_.store.setting(SettingsManager::verbSetSetting);
     if (!stored)
         return VerbDictionary::allVerbs;
     const VerbDictionary &dictionary = context_.verbs;
@@ -154,7 +155,7 @@ QString LearningGame::verbSet() const
 
 void LearningGame::setVerbSet(const QString &name)
 {
-    context_.store.set(lastSelectedVerbSetKey, name);
+    context_.store.setSetting(SettingsManager::verbSetSetting, name);
     qCDebug(lcGames).noquote() << u"setting verbSet to " + name;
     emit verbSetChanged();
 }

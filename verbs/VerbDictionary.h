@@ -13,8 +13,7 @@
 
 #include <functional>
 
-class LanguageSetting;
-class LearnerStore;
+class LearnerDatabase;
 class MainQueue;
 class Random;
 class Resources;
@@ -37,9 +36,8 @@ public:
         const Resources &resources;
         MainQueue &queue;
         Random &random;
-        LearnerStore &store;
+        LearnerDatabase &store;
         const QList<TenseSetting *> &tenses;
-        const QList<LanguageSetting *> &languages;
         // The learner's stored learnt flags by verb key.
         std::function<QMap<QString, bool>()> learntFlags;
     };
@@ -56,7 +54,6 @@ public:
     [[nodiscard]] const QList<Verb *> &verbs() const { return verbs_; }
     [[nodiscard]] int verbCount() const { return int(verbs_.size()); }
     [[nodiscard]] const QList<TenseSetting *> &tenseSettings() const { return tenseSettings_; }
-    [[nodiscard]] const QList<LanguageSetting *> &languageSettings() const { return languageSettings_; }
 
     // Whether the file was found and read to its end; otherwise loadError() says why.
     [[nodiscard]] bool loaded() const { return loaded_; }
@@ -97,7 +94,6 @@ private:
 
     Sources sources_;
     const QList<TenseSetting *> &tenseSettings_;
-    const QList<LanguageSetting *> &languageSettings_;
     QList<Verb *> verbs_;
     QHash<QString, Verb *> byKey_;
     Verb *blankVerb_;
