@@ -4,6 +4,7 @@
 #include "platform/LearnerDatabase.h"
 #include "platform/ManualMainQueue.h"
 #include "progress/DrilledForm.h"
+#include "progress/Fsrs.h"
 #include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "support/TestServices.h"
