@@ -2,9 +2,10 @@
 
 #include "app/ConjugateCommand.h"
 #include "app/LinkForwarder.h"
+#include "app/ProgressCommand.h"
+#include "app/QuitOnSignals.h"
 #include "app/Screenshot.h"
 #include "app/Services.h"
-#include "platform/LearnerStore.h"
 #include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
 #include "quizzes/QuizGamesParser.h"
@@ -206,13 +207,6 @@ QQuickWindow *loadWindow(QQmlApplicationEngine &engine, Services &services, cons
     }
     if (options.size.isValid())
         window->resize(options.size);
-    // A phone may end a suspended app without notice: changes still gathered are written as it
-    // leaves the screen.
-    QObject::connect(qGuiApp, &QGuiApplication::applicationStateChanged, window,
-        [&store = services.learnerStore()](Qt::ApplicationState state) {
-            if (state != Qt::ApplicationActive)
-                store.flush();
-        });
     return window;
 }
 
@@ -268,6 +262,8 @@ int FlexioApp::run(int argc, char **argv)
     provideRuntimeFolder();
     if (argc > 1 && qstrcmp(argv[1], "conjugate") == 0)
         return runConjugate(argc, argv);
+    if (argc > 1 && qstrcmp(argv[1], "progress") == 0)
+        return runProgress(argc, argv);
     // "--screenshot" alone lists the screen names, without a display.
     if (argc == 2 && qstrcmp(argv[1], "--screenshot") == 0) {
         QTextStream(stdout) << Screenshot::names().join(u'\n') << Qt::endl;
@@ -289,20 +285,30 @@ int FlexioApp::runConjugate(int argc, char **argv)
     // loading is dropped with the registry instead of waiting on timers that never fire.
     ServicesConfig config = ServicesConfig::forApp();
     config.mainQueue = std::make_unique<ManualMainQueue>();
-    // The command reads the learner's store and must never change it: loading the switches
-    // fills in defaults and stores them back, so it works on a scratch copy.
+    // The command reads the learner's store and never changes it. Before the app's first start
+    // there is no store: then the switches come from a JSON store of an earlier version, taken
+    // into a store in memory from a scratch copy, so the learner's file stays where it is.
     QTemporaryDir scratch;
-    const QString copy = scratch.filePath(QFileInfo(config.storePath).fileName());
-    if (!scratch.isValid() || (QFile::exists(config.storePath) && !QFile::copy(config.storePath, copy))) {
-        QTextStream(stderr) << "Flexio cannot start: no scratch copy of the store could be made" << Qt::endl;
-        return ConjugateCommand::noData;
+    if (!QFileInfo::exists(config.storePath)) {
+        const QString copy = scratch.filePath(QStringLiteral("defaults.json"));
+        const bool copied = scratch.isValid() && QFile::copy(config.jsonStorePath, copy);
+        config.storePath.clear();
+        config.jsonStorePath = copied ? copy : QString();
     }
-    QFile::setPermissions(copy, QFile::ReadOwner | QFile::WriteOwner);
-    config.storePath = copy;
     Services services(std::move(config));
     QTextStream out(stdout);
     QTextStream err(stderr);
     return ConjugateCommand(services, out, err).run(app.arguments().mid(2));
+}
+
+int FlexioApp::runProgress(int argc, char **argv)
+{
+    QCoreApplication app(argc, argv);
+    ServicesConfig config = ServicesConfig::forApp();
+    config.mainQueue = std::make_unique<ManualMainQueue>();
+    Services services(std::move(config));
+    QTextStream err(stderr);
+    return ProgressCommand(services, err).run(app.arguments().mid(2));
 }
 
 int FlexioApp::runWindow(const QStringList &arguments)
@@ -341,6 +347,9 @@ int FlexioApp::runWindow(const QStringList &arguments)
         engine.reset();
         return 1;
     }
+    // Every answer is committed as it is given; a logout or a shutdown ends the loop, so the
+    // store is closed as on a normal quit.
+    QuitOnSignals quitOnSignals;
     if (forwarder)
         takeLinksFromLaterLaunches(*forwarder, window, services->deepLinkModel());
     for (const QString &link : options->links)

@@ -66,8 +66,7 @@ QuizGamesMenu *ScreenModels::quizMenu(QObject *owner)
 
 QuizGame *ScreenModels::quizGame(QObject *owner)
 {
-    return ownedBy(new QuizGame(
-        services_.random(), services_.progressManager(), services_.mainQueue(), services_.schoolWork(), owner));
+    return ownedBy(new QuizGame(services_.random(), services_.progressManager(), services_.mainQueue(), owner));
 }
 
 LearningGame *ScreenModels::game(const QString &page, QObject *owner)

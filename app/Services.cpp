@@ -3,7 +3,7 @@
 #include "app/ScreenModels.h"
 #include "games/SoundEffects.h"
 #include "platform/EngineObjects.h"
-#include "platform/LearnerStore.h"
+#include "platform/LearnerDatabase.h"
 #include "platform/QtMainQueue.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
@@ -12,27 +12,26 @@
 #include "progress/ProgressTransfer.h"
 #include "progress/ReviewSchedule.h"
 #include "quizzes/QuizGamesParser.h"
-#include "quizzes/SchoolWork.h"
 #include "screens/DeepLinkModel.h"
 #include "screens/Theme.h"
-#include "settings/LanguageSetting.h"
 #include "settings/TenseSetting.h"
 #include "speech/AudioEngines.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Tense.h"
 #include "verbs/VerbDictionary.h"
 
+#include <QFile>
 #include <QStandardPaths>
 
 ServicesConfig ServicesConfig::forApp()
 {
     ServicesConfig config;
     config.appDataPath = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    config.storePath = config.appDataPath + QStringLiteral("/defaults.json");
+    config.storePath = config.appDataPath + QStringLiteral("/learner.sqlite");
+    config.jsonStorePath = config.appDataPath + QStringLiteral("/defaults.json");
     // A data folder to try out edited data files without rebuilding.
     const QString resourceOverride = qEnvironmentVariable("FLEXIO_RESOURCE_ROOT");
     config.resourceRoot = resourceOverride.isEmpty() ? Resources::defaultRoot() : resourceOverride;
-    config.storeWriteDelayMs = LearnerStore::defaultWriteDelayMs;
     return config;
 }
 
@@ -53,7 +52,6 @@ Services::~Services()
     deepLinkModel_.reset();
     theme_.reset();
     quizGamesParser_.reset();
-    schoolWork_.reset();
     soundEffects_.reset();
     textToSpeech_.reset();
     audioEngines_.reset();
@@ -64,16 +62,17 @@ Services::~Services()
     verbDictionary_.reset();
     if (tenseSettings_)
         qDeleteAll(*tenseSettings_);
-    qDeleteAll(languageSettings_);
     learnerStore_.reset();
 }
 
-LearnerStore &Services::learnerStore()
+LearnerDatabase &Services::learnerStore()
 {
-    if (!learnerStore_)
-        learnerStore_ = config_.storeWriteDelayMs < 0
-            ? std::make_unique<LearnerStore>(config_.storePath)
-            : std::make_unique<LearnerStore>(config_.storePath, mainQueue_.get(), config_.storeWriteDelayMs);
+    if (!learnerStore_) {
+        learnerStore_ = std::make_unique<LearnerDatabase>(config_.storePath);
+        // The JSON store is renamed once taken in, so one still in place is not in the database yet.
+        if (!config_.jsonStorePath.isEmpty() && QFile::exists(config_.jsonStorePath))
+            ProgressTransfer::migrateJsonStore(*learnerStore_, mainQueue(), config_.jsonStorePath);
+    }
     return *learnerStore_;
 }
 
@@ -92,16 +91,11 @@ const QList<TenseSetting *> &Services::tenseSettings()
     return *tenseSettings_;
 }
 
-const QList<LanguageSetting *> &Services::languageSettings()
-{
-    return languageSettings_;
-}
-
 VerbDictionary &Services::verbDictionary()
 {
     if (!verbDictionary_) {
         verbDictionary_ = std::make_unique<VerbDictionary>(VerbDictionary::Sources{resources(), mainQueue(), random(),
-            learnerStore(), tenseSettings(), languageSettings(), [this] { return progressManager().learntFlags(); }});
+            learnerStore(), tenseSettings(), [this] { return progressManager().learntFlags(); }});
     }
     return *verbDictionary_;
 }
@@ -109,8 +103,7 @@ VerbDictionary &Services::verbDictionary()
 ProgressManager &Services::progressManager()
 {
     if (!progressManager_)
-        progressManager_ =
-            std::make_unique<ProgressManager>(learnerStore(), verbDictionary(), tenseSettings(), languageSettings());
+        progressManager_ = std::make_unique<ProgressManager>(learnerStore(), verbDictionary(), tenseSettings());
     return *progressManager_;
 }
 
@@ -136,18 +129,10 @@ ProgressTransfer &Services::progressTransfer()
     return *progressTransfer_;
 }
 
-SchoolWork &Services::schoolWork()
-{
-    if (!schoolWork_)
-        schoolWork_ = std::make_unique<SchoolWork>(mainQueue(), appDataPath());
-    return *schoolWork_;
-}
-
 QuizGamesParser &Services::quizGamesParser()
 {
     if (!quizGamesParser_)
-        quizGamesParser_ =
-            std::make_unique<QuizGamesParser>(resources(), random(), progressManager(), learnerStore(), schoolWork());
+        quizGamesParser_ = std::make_unique<QuizGamesParser>(resources(), random(), progressManager());
     return *quizGamesParser_;
 }
 

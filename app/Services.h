@@ -13,8 +13,7 @@ class AudioEngines;
 class DeepLinkModel;
 class QQmlEngine;
 class ScreenModels;
-class LanguageSetting;
-class LearnerStore;
+class LearnerDatabase;
 class MainQueue;
 class MistakeLog;
 class ProgressManager;
@@ -23,24 +22,23 @@ class QuizGamesParser;
 class Random;
 class Resources;
 class ReviewSchedule;
-class SchoolWork;
 class SoundEffects;
 class TenseSetting;
 class TextToSpeech;
 class Theme;
 class VerbDictionary;
 
-// Where the app's objects find the machine: the store file, the bundled resources, the app
-// data folder, the main queue and the random source.
+// Where the app's objects find the machine: the store file (and the JSON store of earlier
+// versions, taken in at its first open), the bundled resources, the app data folder, the main
+// queue and the random source.
 struct ServicesConfig
 {
     QString storePath;
+    QString jsonStorePath;
     QString resourceRoot;
     QString appDataPath;
     std::unique_ptr<MainQueue> mainQueue; // a QTimer queue when empty
     std::optional<std::uint64_t> randomSeed;
-    // How long the store gathers changes before it writes them; negative: each change at once.
-    int storeWriteDelayMs = -1;
 
     // The learner's own files under the platform's app data folder, the compiled-in resources.
     static ServicesConfig forApp();
@@ -58,7 +56,7 @@ public:
     Services(const Services &) = delete;
     Services &operator=(const Services &) = delete;
 
-    LearnerStore &learnerStore();
+    LearnerDatabase &learnerStore();
     const Resources &resources() const { return *resources_; }
     MainQueue &mainQueue() { return *mainQueue_; }
     Random &random() { return *random_; }
@@ -67,14 +65,12 @@ public:
 
     // The one list of tense switches, shared by reference by everyone who holds it.
     const QList<TenseSetting *> &tenseSettings();
-    const QList<LanguageSetting *> &languageSettings();
 
     VerbDictionary &verbDictionary();
     ProgressManager &progressManager();
     ReviewSchedule &reviewSchedule();
     MistakeLog &mistakeLog();
     ProgressTransfer &progressTransfer();
-    SchoolWork &schoolWork();
     QuizGamesParser &quizGamesParser();
     AudioEngines &audioEngines();
     TextToSpeech &textToSpeech();
@@ -92,15 +88,13 @@ private:
     std::unique_ptr<Resources> resources_;
     std::unique_ptr<MainQueue> mainQueue_;
     std::unique_ptr<Random> random_;
-    std::unique_ptr<LearnerStore> learnerStore_;
+    std::unique_ptr<LearnerDatabase> learnerStore_;
     std::optional<QList<TenseSetting *>> tenseSettings_;
-    QList<LanguageSetting *> languageSettings_;
     std::unique_ptr<VerbDictionary> verbDictionary_;
     std::unique_ptr<ProgressManager> progressManager_;
     std::unique_ptr<ReviewSchedule> reviewSchedule_;
     std::unique_ptr<MistakeLog> mistakeLog_;
     std::unique_ptr<ProgressTransfer> progressTransfer_;
-    std::unique_ptr<SchoolWork> schoolWork_;
     std::unique_ptr<QuizGamesParser> quizGamesParser_;
     std::unique_ptr<AudioEngines> audioEngines_;
     std::unique_ptr<TextToSpeech> textToSpeech_;

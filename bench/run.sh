@@ -21,7 +21,7 @@ launcher=()
 command -v ccache >/dev/null && launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache)
 cmake -S "$root" -B "$build" -G Ninja -DCMAKE_BUILD_TYPE=Release "${launcher[@]}" >/dev/null
 cmake --build "$build" --parallel "${JOBS:-2}" \
-  --target flexio flexio-empty-window flexio-verbpack flexio-tap-bench >/dev/null
+  --target flexio flexio-empty-window flexio-verbpack flexio-tap-bench flexio-store-generator >/dev/null
 
 scratch=$(mktemp -d)
 trap 'rm -rf "$scratch"' EXIT
@@ -44,6 +44,11 @@ copies = [verbs] + [re.sub(r"<infinitive>", "<infinitive>" + chr(ord("a") + k) +
 open(sys.argv[2], "w", encoding="utf-8").write(text[:start] + "\n".join(copies) + text[end:])
 PY
 "$build/flexio-verbpack" "$big/verbs.xml" "$big/verbs.pack"
+# A learner with a year of practice: 20,000 practised forms and 100,000 answers, in a data
+# folder of its own.
+practised=$scratch/practised/flexio/learner.sqlite
+mkdir -p "$(dirname "$practised")"
+"$build/bench/flexio-store-generator" "$practised" 20000 100000 >/dev/null
 verbs_shipped=$(grep -c "<verb>" "$root/resources/verbs.xml")
 verbs_big=$(grep -c "<verb>" "$big/verbs.xml")
 
@@ -60,7 +65,7 @@ measure() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 declare -A time mem cpu
-kinds=(window text controls shipped big)
+kinds=(window text controls shipped practised big)
 for kind in "${kinds[@]}"; do : >"$scratch/$kind"; done
 # A first run of each warms the file cache; it is not counted.
 measure "$build/bench/flexio-empty-window" >/dev/null
@@ -70,6 +75,7 @@ for ((i = 0; i < runs; i++)); do
   measure "$build/bench/flexio-empty-window" text >>"$scratch/text"
   measure "$build/bench/flexio-empty-window" controls >>"$scratch/controls"
   measure "$build/flexio" --self-test >>"$scratch/shipped"
+  XDG_DATA_HOME=$scratch/practised measure "$build/flexio" --self-test >>"$scratch/practised"
   FLEXIO_RESOURCE_ROOT=$big measure "$build/flexio" --self-test >>"$scratch/big"
 done
 for kind in "${kinds[@]}"; do
@@ -107,6 +113,7 @@ row "empty Qt Quick window" window
 row "  the same with one line of text" text
 row "  one Qt Quick Controls page" controls
 row "flexio --self-test, $verbs_shipped verbs" shipped
+row "  the same, 20,000 practised forms" practised
 row "flexio --self-test, $verbs_big verbs" big
 awk -v a="$conj_shipped" -v b="$conj_big" -v n1="$verbs_shipped" -v n2="$verbs_big" 'BEGIN {
   printf "\nflexio conjugate --all: %.0f ms for %d verbs (%.1f us per verb), %.0f ms for %d verbs (%.1f us per verb)\n",
@@ -117,4 +124,9 @@ echo "model work per tap (QBENCHMARK, shipped verbs, 1,000 scored verbs in the s
 taps() { "$build/bench/flexio-tap-bench" "$@" 2>&1 | awk '/^RESULT/ { name = $3 } /per iteration/ { gsub(",", "", $1); print name, $1 }'; }
 # Wall time includes waiting for the disk; CPU time (the thread's task clock) does not.
 join <(taps -median 3 | sort) <(taps -perf -perfcounter task-clock | sort) |
+  awk '{ printf "  %-40s %9.3f %9.3f\n", $1, $2, $3 / 1e6 }'
+echo
+echo "the same with 20,000 practised forms and 100,000 answers in the store: wall ms, cpu ms"
+join <(FLEXIO_BENCH_STORE=$practised taps -median 3 | sort) \
+  <(FLEXIO_BENCH_STORE=$practised taps -perf -perfcounter task-clock | sort) |
   awk '{ printf "  %-40s %9.3f %9.3f\n", $1, $2, $3 / 1e6 }'

@@ -1,6 +1,6 @@
 #pragma once
 
-class LearnerStore;
+class LearnerDatabase;
 class MainQueue;
 class MistakeLog;
 class ProgressManager;
@@ -18,7 +18,7 @@ struct GameContext
     ProgressManager &progress;
     MistakeLog &mistakes;
     ReviewSchedule &schedule;
-    LearnerStore &store;
+    LearnerDatabase &store;
     MainQueue &queue;
     Random &random;
     TextToSpeech &speech;

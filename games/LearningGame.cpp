@@ -1,7 +1,8 @@
 #include "games/LearningGame.h"
 
-#include "platform/LearnerStore.h"
+#include "platform/LearnerDatabase.h"
 #include "platform/MainQueue.h"
+#include "settings/SettingsManager.h"
 #include "verbs/VerbDictionary.h"
 
 LearningGame::LearningGame(const GameContext &context, QObject *parent)
@@ -138,7 +139,7 @@ void LearningGame::setDifficultyLevel(LearningGameDifficultyLevel level)
 
 QString LearningGame::verbSet() const
 {
-    const std::optional<QString> stored = context_.store.text(lastSelectedVerbSetKey);
+    const std::optional<QString> stored = context_.store.setting(SettingsManager::verbSetSetting);
     if (!stored)
         return VerbDictionary::allVerbs;
     const VerbDictionary &dictionary = context_.verbs;
@@ -151,7 +152,7 @@ QString LearningGame::verbSet() const
 
 void LearningGame::setVerbSet(const QString &name)
 {
-    context_.store.set(lastSelectedVerbSetKey, name);
+    context_.store.setSetting(SettingsManager::verbSetSetting, name);
     emit verbSetChanged();
 }
 

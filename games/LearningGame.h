@@ -39,8 +39,6 @@ public:
     explicit LearningGame(const GameContext &context, QObject *parent = nullptr);
     ~LearningGame() override;
 
-    static inline const QString lastSelectedVerbSetKey = QStringLiteral("LastSelectedVerbSet");
-
     [[nodiscard]] const QString &message() const { return message_; }
     void setMessage(const QString &message);
     [[nodiscard]] bool inPlay() const { return inPlay_; }

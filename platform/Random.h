@@ -20,8 +20,6 @@ public:
     int uniform(int low, int high);
     // Uniform index into a container of the given size (0 when empty).
     int index(qsizetype size) { return size > 0 ? uniform(0, int(size) - 1) : 0; }
-    // True with probability numerator/denominator.
-    bool chance(int numerator, int denominator) { return uniform(0, denominator - 1) < numerator; }
 
     template <typename T> void shuffle(QList<T> &list)
     {

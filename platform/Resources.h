@@ -13,7 +13,6 @@ public:
 
     // Path of the resource "name.type", or an empty text when there is no such file.
     [[nodiscard]] QString path(const QString &name, const QString &type) const;
-    [[nodiscard]] const QString &root() const { return root_; }
 
 private:
     QString root_;

@@ -1,5 +1,7 @@
 #include "progress/Fsrs.h"
 
+#include "platform/Saturating.h"
+
 #include <algorithm>
 #include <cmath>
 
@@ -130,12 +132,12 @@ void Fsrs::applySteps(
     if (minutes > 0) {
         next.step = nextStep;
         next.state = toState;
-        next.due = nowMs + minutes * minuteMs;
+        next.due = Saturating::add(nowMs, Saturating::multiply<qint64>(minutes, minuteMs));
         return;
     }
     next.state = State::review;
     next.step = 0;
-    next.due = nowMs + interval(next.stability) * dayMs;
+    next.due = Saturating::add(nowMs, Saturating::multiply<qint64>(interval(next.stability), dayMs));
 }
 
 FsrsCard Fsrs::reviewGraduated(
@@ -148,7 +150,7 @@ FsrsCard Fsrs::reviewGraduated(
     next.stability = rated.stability;
     if (rating == Rating::again) {
         applySteps(before, next, rating, FsrsCard::State::relearning, nowMs);
-        next.lapses += 1;
+        next.lapses = Saturating::add(next.lapses, 1);
         return next;
     }
     // The good interval stays above the hard one, as in the reference scheduler.
@@ -158,7 +160,7 @@ FsrsCard Fsrs::reviewGraduated(
         days = std::max(days, std::min(hardDays, days) + 1);
     next.state = FsrsCard::State::review;
     next.step = 0;
-    next.due = nowMs + days * dayMs;
+    next.due = Saturating::add(nowMs, Saturating::multiply<qint64>(days, dayMs));
     return next;
 }
 
@@ -168,7 +170,7 @@ FsrsCard Fsrs::review(const FsrsCard &card, Rating rating, qint64 nowMs) const
     const qint64 elapsedDays =
         card.state != State::fresh && card.reps > 0 ? calendarDaysBetween(card.lastReview, nowMs) : 0;
     FsrsCard next = card;
-    next.reps += 1;
+    next.reps = Saturating::add(next.reps, 1);
     next.lastReview = nowMs;
     if (card.state == State::review)
         return reviewGraduated(card, next, rating, elapsedDays, nowMs);

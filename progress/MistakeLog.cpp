@@ -1,11 +1,11 @@
 #include "progress/MistakeLog.h"
 
-#include "platform/LearnerStore.h"
+#include "platform/LearnerDatabase.h"
 #include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "progress/ReviewSchedule.h"
 
-MistakeLog::MistakeLog(LearnerStore &store, MainQueue &queue, ReviewSchedule &schedule)
+MistakeLog::MistakeLog(LearnerDatabase &store, MainQueue &queue, ReviewSchedule &schedule)
     : store_(store)
     , queue_(queue)
     , schedule_(schedule)
@@ -28,37 +28,74 @@ void MistakeLog::recordInfinitive(const QString &verbKey, const QString &given, 
 void MistakeLog::recordForm(const DrilledForm &form, const QString &given, bool right)
 {
     const qint64 now = queue_.now();
-    // Only this form's record changes, made on the record as stored, so the answers another
-    // process logs meanwhile stay.
-    const MistakeRecord::Answer answer{now, right, given};
-    store_.updateEntry(storeKey, form.id(), [answer](const QVariant &stored) {
-        MistakeRecord record = MistakeRecord::fromVariant(stored).value_or(MistakeRecord());
-        record.add(answer);
-        return QVariant(record.toVariant());
+    // The answer, its tally and the card's review are kept together or not at all.
+    store_.write([&] {
+        return store_.addAnswer(ReviewSchedule::storedForm(form), {now, right, given, game_})
+            && schedule_.rate(form, right, now);
     });
     emit changed();
-    qCDebug(lcReview) << "answer to" << form.id() << given << (right ? "right" : "wrong");
-    schedule_.rate(form, right, now);
+}
+
+std::optional<MistakeRecord> MistakeLog::record(const DrilledForm &form) const
+{
+    const auto tally = store_.tally(form.id());
+    if (!tally)
+        return std::nullopt;
+    MistakeRecord record;
+    record.right = tally->right;
+    record.wrong = tally->wrong;
+    for (const LearnerDatabase::Answer &answer : store_.latestAnswers(form.id(), MistakeRecord::keptAnswers))
+        record.answers.append({answer.at, answer.right, answer.given, answer.game});
+    return record;
 }
 
 QMap<QString, MistakeRecord> MistakeLog::records() const
 {
     QMap<QString, MistakeRecord> result;
-    const QVariantMap stored = store_.dictionary(storeKey).value_or(QVariantMap());
-    for (auto it = stored.begin(); it != stored.end(); ++it) {
-        if (!DrilledForm::fromId(it.key()))
+    for (const QString &id : store_.answeredForms()) {
+        const auto form = DrilledForm::fromId(id);
+        const auto tally = store_.tally(id);
+        if (!form || !tally)
             continue;
-        if (const auto record = MistakeRecord::fromVariant(it.value()))
-            result.insert(it.key(), *record);
+        MistakeRecord record;
+        record.right = tally->right;
+        record.wrong = tally->wrong;
+        for (const LearnerDatabase::Answer &answer : store_.answers(id))
+            record.answers.append({answer.at, answer.right, answer.given, answer.game});
+        result.insert(id, record);
     }
     return result;
 }
 
-void MistakeLog::store(const QMap<QString, MistakeRecord> &records)
+void MistakeLog::merge(const DrilledForm &form, const MistakeRecord &record)
 {
-    QVariantMap stored;
-    for (auto it = records.begin(); it != records.end(); ++it)
-        stored.insert(it.key(), it.value().toVariant());
-    store_.set(storeKey, stored);
+    QList<LearnerDatabase::Answer> answers;
+    answers.reserve(record.answers.size());
+    for (const MistakeRecord::Answer &answer : record.answers)
+        answers.append({answer.at, answer.right, answer.given, answer.game});
+    store_.mergeAnswers(ReviewSchedule::storedForm(form), answers, {record.right, record.wrong});
     emit changed();
+}
+
+QMap<std::pair<QString, int>, MistakeLog::Cell> MistakeLog::cells() const
+{
+    QMap<std::pair<QString, int>, Cell> result;
+    for (const LearnerDatabase::Cell &cell : store_.cells())
+        result.insert({cell.tense, cell.person}, {cell.tally.right, cell.tally.wrong, cell.missedForms});
+    return result;
+}
+
+QList<DrilledForm> MistakeLog::missedForms(const QString &tense, int person) const
+{
+    QList<DrilledForm> forms;
+    for (const QString &id : store_.missedForms(tense, person)) {
+        if (const auto form = DrilledForm::fromId(id))
+            forms.append(*form);
+    }
+    return forms;
+}
+
+qint64 MistakeLog::answerCount() const
+{
+    return store_.answerCount();
 }

@@ -3,25 +3,33 @@
 #include "progress/DrilledForm.h"
 #include "progress/MistakeRecord.h"
 
+#include <QList>
 #include <QMap>
 #include <QObject>
 
-class LearnerStore;
+class LearnerDatabase;
 class MainQueue;
 class ReviewSchedule;
 
-// Every answer the learner gives to a form in the games and the review drill,
-// kept in the learner's store under "mistakeLog" (form id -> record). Each
-// answer is also passed on to the review schedule, which makes a missed form a
-// card.
+// Every answer the learner gives to a form in the games and the review drill, one row each in
+// the learner's store with a tally per form. Each answer is also passed on to the review
+// schedule, which makes a missed form a card; both are one transaction, committed before the
+// call returns.
 class MistakeLog : public QObject
 {
     Q_OBJECT
 
 public:
-    MistakeLog(LearnerStore &store, MainQueue &queue, ReviewSchedule &schedule);
+    MistakeLog(LearnerDatabase &store, MainQueue &queue, ReviewSchedule &schedule);
 
-    static inline const QString storeKey = QStringLiteral("mistakeLog");
+    // Right and wrong answers to the forms of one tense and person, and how many of those forms
+    // were ever missed.
+    struct Cell
+    {
+        qint64 right = 0;
+        qint64 wrong = 0;
+        qint64 missedForms = 0;
+    };
 
     // One answer to the form of the verb given by a drill code such as
     // "PRES|1PS|SING"; an answer to a code that names no form is not recorded.
@@ -29,16 +37,27 @@ public:
     // One answer to the verb's infinitive.
     void recordInfinitive(const QString &verbKey, const QString &given, bool right);
     void recordForm(const DrilledForm &form, const QString &given, bool right);
+    // The game whose answers are recorded from now on (kept with each answer).
+    void setGame(const QString &game) { game_ = game; }
 
-    // The stored records by form id; entries that cannot be read are skipped.
+    // One form's totals and latest answers; nothing when it was never answered.
+    [[nodiscard]] std::optional<MistakeRecord> record(const DrilledForm &form) const;
+    // Every answered form's record, by form id (for exports: it reads every answer).
     [[nodiscard]] QMap<QString, MistakeRecord> records() const;
-    void store(const QMap<QString, MistakeRecord> &records);
+    // Adds a record's answers and totals to the stored ones (an import): the answers the store
+    // lacks are added, and the totals count both sides' answers once.
+    void merge(const DrilledForm &form, const MistakeRecord &record);
+    // Cells by tense code and person.
+    [[nodiscard]] QMap<std::pair<QString, int>, Cell> cells() const;
+    [[nodiscard]] QList<DrilledForm> missedForms(const QString &tense, int person) const;
+    [[nodiscard]] qint64 answerCount() const;
 
 signals:
     void changed();
 
 private:
-    LearnerStore &store_;
+    LearnerDatabase &store_;
     MainQueue &queue_;
     ReviewSchedule &schedule_;
+    QString game_;
 };

@@ -1,19 +1,37 @@
 #include "progress/MistakeRecord.h"
 
+#include "platform/Saturating.h"
+#include "progress/StoreSections.h"
+
 #include <QVariantList>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
-bool isInteger(const QVariant &value)
+constexpr qsizetype maxGivenLength = 200;
+constexpr qint64 maxTotal = 1'000'000'000;
+
+// A whole number from 0 to limit; nothing for other kinds, fractions and numbers out of range.
+std::optional<qint64> count(const QVariant &value, qint64 limit)
 {
-    if (value.typeId() == QMetaType::Double) {
-        const double number = value.toDouble();
-        return number == double(qint64(number));
+    double number = 0;
+    switch (value.typeId()) {
+    case QMetaType::Int:
+    case QMetaType::LongLong:
+    case QMetaType::UInt:
+        number = double(value.toLongLong());
+        break;
+    case QMetaType::Double:
+        number = value.toDouble();
+        break;
+    default:
+        return std::nullopt;
     }
-    return value.typeId() == QMetaType::Int || value.typeId() == QMetaType::LongLong
-        || value.typeId() == QMetaType::UInt || value.typeId() == QMetaType::ULongLong;
+    if (!std::isfinite(number) || std::trunc(number) != number || number < 0 || number > double(limit))
+        return std::nullopt;
+    return qint64(number);
 }
 
 std::optional<MistakeRecord::Answer> answerFrom(const QVariant &value)
@@ -21,72 +39,57 @@ std::optional<MistakeRecord::Answer> answerFrom(const QVariant &value)
     if (value.typeId() != QMetaType::QVariantMap)
         return std::nullopt;
     const QVariantMap map = value.toMap();
-    if (!isInteger(map.value("at")) || map.value("right").typeId() != QMetaType::Bool
-        || map.value("given").typeId() != QMetaType::QString)
+    const auto at = count(map.value("at"), StoreSections::maxTimeMs);
+    const QVariant game = map.value("game", QString());
+    if (!at || map.value("right").typeId() != QMetaType::Bool || map.value("given").typeId() != QMetaType::QString
+        || game.typeId() != QMetaType::QString)
         return std::nullopt;
-    return MistakeRecord::Answer{
-        map.value("at").toLongLong(), map.value("right").toBool(), map.value("given").toString()};
+    const QString given = map.value("given").toString();
+    if (given.size() > maxGivenLength || game.toString().size() > maxGivenLength)
+        return std::nullopt;
+    return MistakeRecord::Answer{*at, map.value("right").toBool(), given, game.toString()};
 }
 
 } // namespace
 
 void MistakeRecord::add(const Answer &answer)
 {
-    (answer.right ? right : wrong) += 1;
+    qint64 &total = answer.right ? right : wrong;
+    total = Saturating::add<qint64>(total, 1);
     answers.append(answer);
-    dropOldest();
-}
-
-void MistakeRecord::dropOldest()
-{
     if (answers.size() > keptAnswers)
         answers.remove(0, answers.size() - keptAnswers);
-}
-
-MistakeRecord MistakeRecord::mergedWith(const MistakeRecord &other) const
-{
-    auto folded = [](const MistakeRecord &record, bool rightOnes) {
-        const auto kept = std::count_if(record.answers.begin(), record.answers.end(),
-            [rightOnes](const Answer &a) { return a.right == rightOnes; });
-        return (rightOnes ? record.right : record.wrong) - int(kept);
-    };
-    MistakeRecord merged;
-    merged.answers = answers;
-    for (const Answer &answer : other.answers) {
-        if (!merged.answers.contains(answer))
-            merged.answers.append(answer);
-    }
-    std::stable_sort(
-        merged.answers.begin(), merged.answers.end(), [](const Answer &a, const Answer &b) { return a.at < b.at; });
-    for (const Answer &answer : std::as_const(merged.answers))
-        (answer.right ? merged.right : merged.wrong) += 1;
-    merged.right += std::max(folded(*this, true), folded(other, true));
-    merged.wrong += std::max(folded(*this, false), folded(other, false));
-    merged.dropOldest();
-    return merged;
 }
 
 QVariantMap MistakeRecord::toVariant() const
 {
     QVariantList list;
     list.reserve(answers.size());
-    for (const Answer &answer : answers)
-        list.append(QVariantMap{{"at", answer.at}, {"right", answer.right}, {"given", answer.given}});
+    for (const Answer &answer : answers) {
+        QVariantMap item{{"at", answer.at}, {"right", answer.right}, {"given", answer.given}};
+        if (!answer.game.isEmpty())
+            item.insert("game", answer.game);
+        list.append(item);
+    }
     return {{"right", right}, {"wrong", wrong}, {"answers", list}};
 }
 
-std::optional<MistakeRecord> MistakeRecord::fromVariant(const QVariant &value)
+std::optional<MistakeRecord> MistakeRecord::fromVariant(const QVariant &value, qsizetype maxAnswers)
 {
     if (value.typeId() != QMetaType::QVariantMap)
         return std::nullopt;
     const QVariantMap map = value.toMap();
-    if (!isInteger(map.value("right")) || !isInteger(map.value("wrong"))
-        || map.value("answers").typeId() != QMetaType::QVariantList)
+    const auto right = count(map.value("right"), maxTotal);
+    const auto wrong = count(map.value("wrong"), maxTotal);
+    if (!right || !wrong || map.value("answers").typeId() != QMetaType::QVariantList)
+        return std::nullopt;
+    const QVariantList list = map.value("answers").toList();
+    if (list.size() > maxAnswers)
         return std::nullopt;
     MistakeRecord record;
-    record.right = map.value("right").toInt();
-    record.wrong = map.value("wrong").toInt();
-    const QVariantList list = map.value("answers").toList();
+    record.right = *right;
+    record.wrong = *wrong;
+    record.answers.reserve(list.size());
     for (const QVariant &item : list) {
         const auto answer = answerFrom(item);
         if (!answer)

@@ -6,8 +6,9 @@
 
 #include <optional>
 
-// The answers given to one form: totals of right and wrong answers, and the
-// latest answers themselves. Older answers only live on in the totals.
+// The answers given to one form: totals of right and wrong answers, and answers themselves
+// (the latest ones, or all of them in a saved store). Totals stop at their limit instead of
+// wrapping round.
 class MistakeRecord
 {
 public:
@@ -16,27 +17,25 @@ public:
         qint64 at = 0;
         bool right = false;
         QString given;
+        // The game it was given in; empty where that was not kept.
+        QString game;
 
         friend bool operator==(const Answer &, const Answer &) = default;
     };
 
+    // How many answers a record read back from the store holds.
     static constexpr qsizetype keptAnswers = 12;
 
-    int right = 0;
-    int wrong = 0;
+    qint64 right = 0;
+    qint64 wrong = 0;
     QList<Answer> answers;
 
     void add(const Answer &answer);
-    // Both records' answers once each; the totals count every kept answer and the
-    // folded answers of whichever record folded more.
-    [[nodiscard]] MistakeRecord mergedWith(const MistakeRecord &other) const;
 
     [[nodiscard]] QVariantMap toVariant() const;
-    // Nothing when a field is missing or of another type.
-    static std::optional<MistakeRecord> fromVariant(const QVariant &value);
+    // Nothing when a field is missing, of another type or out of range, or when it holds more
+    // than maxAnswers answers.
+    static std::optional<MistakeRecord> fromVariant(const QVariant &value, qsizetype maxAnswers = keptAnswers);
 
     friend bool operator==(const MistakeRecord &, const MistakeRecord &) = default;
-
-private:
-    void dropOldest();
 };

@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QUuid>
 #include <QtQml/qqmlregistration.h>
 
 #include "verbs/Verb.h"
@@ -23,12 +22,10 @@ public:
         , score_(score)
     {}
 
-    [[nodiscard]] const QUuid &id() const { return id_; }
     [[nodiscard]] Verb *verb() const { return verb_; }
     [[nodiscard]] qint64 score() const { return score_; }
 
 private:
-    QUuid id_ = QUuid::createUuid();
     Verb *verb_;
     qint64 score_;
 };

@@ -1,76 +1,97 @@
 #include "progress/ReviewSchedule.h"
 
-#include "platform/LearnerStore.h"
 #include "platform/Logging.h"
 
-#include <algorithm>
+#include <limits>
 
-ReviewSchedule::ReviewSchedule(LearnerStore &store)
+namespace {
+
+FsrsCard fromRow(const LearnerDatabase::Card &row)
+{
+    FsrsCard card;
+    card.due = row.due;
+    card.stability = row.stability;
+    card.difficulty = row.difficulty;
+    card.state = FsrsCard::State(std::clamp(row.state, 0, 3));
+    const auto count = [](qint64 value) { return int(std::clamp<qint64>(value, 0, std::numeric_limits<int>::max())); };
+    card.step = count(row.step);
+    card.reps = count(row.reps);
+    card.lapses = count(row.lapses);
+    card.lastReview = row.lastReview;
+    return card;
+}
+
+LearnerDatabase::Card toRow(const FsrsCard &card)
+{
+    return {
+        card.due, card.stability, card.difficulty, int(card.state), card.step, card.reps, card.lapses, card.lastReview};
+}
+
+} // namespace
+
+ReviewSchedule::ReviewSchedule(LearnerDatabase &store)
     : store_(store)
 {}
 
-void ReviewSchedule::rate(const DrilledForm &form, bool right, qint64 nowMs)
+LearnerDatabase::Form ReviewSchedule::storedForm(const DrilledForm &form)
 {
-    // A form answered right before it was ever missed has no card. The card as stored is the one
-    // reviewed, so the reviews another process makes meanwhile stay.
-    LearnerStore &store = store_;
-    if (right && !FsrsCard::fromVariant(store.dictionary(storeKey).value_or(QVariantMap()).value(form.id())))
-        return;
-    const Fsrs scheduler = scheduler_;
-    const auto rating = right ? Fsrs::Rating::good : Fsrs::Rating::again;
-    store.updateEntry(storeKey, form.id(), [scheduler, rating, nowMs](const QVariant &stored) {
-        const std::optional<FsrsCard> before = FsrsCard::fromVariant(stored);
-        if (!before && rating == Fsrs::Rating::good)
-            return stored;
-        return QVariant(scheduler.review(before.value_or(FsrsCard{}), rating, nowMs).toVariant());
+    return {form.id(), form.verbKey, form.tense, form.person};
+}
+
+bool ReviewSchedule::rate(const DrilledForm &form, bool right, qint64 nowMs)
+{
+    const bool stored = store_.write([&] {
+        const auto before = store_.card(form.id());
+        // A form answered right before it was ever missed has no card.
+        if (!before && right)
+            return true;
+        const auto rating = right ? Fsrs::Rating::good : Fsrs::Rating::again;
+        const FsrsCard after = scheduler_.review(before ? fromRow(*before) : FsrsCard{}, rating, nowMs);
+        return store_.putCard(storedForm(form), toRow(after));
     });
     emit changed();
-    qCDebug(lcReview) << form.id() << (right ? "right" : "wrong") << "at" << nowMs;
+    return stored;
 }
 
 QMap<QString, FsrsCard> ReviewSchedule::cards() const
 {
     QMap<QString, FsrsCard> result;
-    const QVariantMap stored = store_.dictionary(storeKey).value_or(QVariantMap());
-    for (auto it = stored.begin(); it != stored.end(); ++it) {
-        if (!DrilledForm::fromId(it.key()))
-            continue;
-        if (const auto card = FsrsCard::fromVariant(it.value()))
-            result.insert(it.key(), *card);
+    for (const QString &id : store_.cardForms()) {
+        const auto row = store_.card(id);
+        if (row && DrilledForm::fromId(id))
+            result.insert(id, fromRow(*row));
     }
     return result;
 }
 
-void ReviewSchedule::store(const QMap<QString, FsrsCard> &cards)
-{
-    QVariantMap stored;
-    for (auto it = cards.begin(); it != cards.end(); ++it)
-        stored.insert(it.key(), it.value().toVariant());
-    store_.set(storeKey, stored);
-    emit changed();
-}
-
 std::optional<FsrsCard> ReviewSchedule::card(const DrilledForm &form) const
 {
-    const QMap<QString, FsrsCard> all = cards();
-    const auto found = all.constFind(form.id());
-    if (found == all.cend())
+    const auto row = store_.card(form.id());
+    if (!row)
         return std::nullopt;
-    return *found;
+    return fromRow(*row);
+}
+
+void ReviewSchedule::merge(const DrilledForm &form, const FsrsCard &card)
+{
+    store_.write([&] {
+        const auto mine = store_.card(form.id());
+        return (mine && mine->lastReview >= card.lastReview) || store_.putCard(storedForm(form), toRow(card));
+    });
+    emit changed();
 }
 
 QList<DrilledForm> ReviewSchedule::dueForms(qint64 nowMs) const
 {
-    const QMap<QString, FsrsCard> all = cards();
-    QList<std::pair<qint64, DrilledForm>> due;
-    for (auto it = all.begin(); it != all.end(); ++it) {
-        if (it.value().due <= nowMs)
-            due.append({it.value().due, *DrilledForm::fromId(it.key())});
-    }
-    std::stable_sort(due.begin(), due.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
     QList<DrilledForm> forms;
-    forms.reserve(due.size());
-    for (const auto &[when, form] : due)
-        forms.append(form);
+    for (const QString &id : store_.dueForms(nowMs)) {
+        if (const auto form = DrilledForm::fromId(id))
+            forms.append(*form);
+    }
     return forms;
+}
+
+int ReviewSchedule::dueCount(qint64 nowMs) const
+{
+    return int(std::min<qint64>(store_.dueCount(nowMs), std::numeric_limits<int>::max()));
 }

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "platform/LearnerDatabase.h"
 #include "progress/DrilledForm.h"
 #include "progress/Fsrs.h"
 #include "progress/FsrsCard.h"
@@ -8,33 +9,36 @@
 #include <QMap>
 #include <QObject>
 
-class LearnerStore;
-
-// The forms the learner has missed, each a card of the scheduler, kept in the
-// learner's store under "reviewSchedule" (form id -> card). A wrong answer
-// makes a form a card and rates it Again; a right answer rates an existing card
-// Good.
+// The forms the learner has missed, each a card of the scheduler, one row each in the learner's
+// store. A wrong answer makes a form a card and rates it Again; a right answer rates an existing
+// card Good.
 class ReviewSchedule : public QObject
 {
     Q_OBJECT
 
 public:
-    explicit ReviewSchedule(LearnerStore &store);
+    explicit ReviewSchedule(LearnerDatabase &store);
 
-    static inline const QString storeKey = QStringLiteral("reviewSchedule");
+    // Rates the card as stored now, in one transaction, so the reviews another process makes
+    // meanwhile stay. False when the change could not be stored.
+    bool rate(const DrilledForm &form, bool right, qint64 nowMs);
 
-    void rate(const DrilledForm &form, bool right, qint64 nowMs);
-
+    // Every card by form id (for exports).
     [[nodiscard]] QMap<QString, FsrsCard> cards() const;
-    void store(const QMap<QString, FsrsCard> &cards);
     [[nodiscard]] std::optional<FsrsCard> card(const DrilledForm &form) const;
+    // Keeps the card unless the stored one was reviewed later (an import).
+    void merge(const DrilledForm &form, const FsrsCard &card);
     // The forms due at nowMs, the longest overdue first.
     [[nodiscard]] QList<DrilledForm> dueForms(qint64 nowMs) const;
+    [[nodiscard]] int dueCount(qint64 nowMs) const;
+
+    // A form as the store keys it.
+    static LearnerDatabase::Form storedForm(const DrilledForm &form);
 
 signals:
     void changed();
 
 private:
-    LearnerStore &store_;
+    LearnerDatabase &store_;
     Fsrs scheduler_;
 };

@@ -1,16 +1,13 @@
 #pragma once
 
 #include "quizzes/QuizQuestion.h"
-#include "quizzes/SchoolWorkContext.h"
-#include "quizzes/SchoolWorkTask.h"
 
 #include <QList>
 #include <QObject>
 #include <QtQml/qqmlregistration.h>
 
-// One grammar quiz of the quiz data file, with the score of its last completed run. It is
-// reported as school work in the context named by its identifier.
-class Quiz : public QObject, public SchoolWorkTask
+// One grammar quiz of the quiz data file, with the score of its last completed run.
+class Quiz : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
@@ -30,7 +27,6 @@ public:
     {}
 
     QString identifier;
-    SchoolWorkContext::Type contextType = SchoolWorkContext::Type::quiz;
     QString title;
     QString description;
     // The learner's level the quiz is for: "A1", "A2", "B1" or "B2".
@@ -41,8 +37,6 @@ public:
 
     [[nodiscard]] qint64 lastScore() const { return lastScore_; }
     void setLastScore(qint64 score);
-
-    [[nodiscard]] QString contextIdentifier() const override { return identifier; }
 
 signals:
     void lastScoreChanged();

@@ -7,12 +7,11 @@
 
 #include <numeric>
 
-QuizGame::QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, SchoolWork &schoolWork, QObject *parent)
+QuizGame::QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, QObject *parent)
     : QObject(parent)
     , random_(random)
     , progress_(progress)
     , queue_(queue)
-    , schoolWork_(schoolWork)
     , emptyQuiz_(new Quiz(this))
     , emptyQuestion_(new QuizQuestion(random_, this))
     , quiz_(emptyQuiz_)
@@ -73,7 +72,7 @@ void QuizGame::startQuiz(Quiz *quiz)
     }
     setInPlay(true);
     setupTurn();
-    quiz->beginActivity(schoolWork_);
+    startedAt_ = queue_.now();
 }
 
 void QuizGame::setupTurn()
@@ -170,7 +169,7 @@ void QuizGame::nextTurn()
     Quiz *played = quiz();
     progress_.setQuizScore(played->quizID, score);
     played->setLastScore(score);
-    played->reportScore(schoolWork_, score / 100.0);
+    progress_.recordQuizActivity(played->quizID, startedAt_, queue_.now(), score);
 }
 
 void QuizGame::endQuiz()

@@ -10,7 +10,6 @@
 class MainQueue;
 class ProgressManager;
 class Random;
-class SchoolWork;
 
 // Plays one grammar quiz: up to ten of its questions in random order; the player taps answers
 // until the right one is found. The share of right taps becomes the quiz's last score, which is
@@ -33,8 +32,7 @@ class QuizGame : public QObject
     Q_PROPERTY(QString turnStateName READ turnStateName NOTIFY turnStateChanged)
 
 public:
-    QuizGame(
-        Random &random, ProgressManager &progress, MainQueue &queue, SchoolWork &schoolWork, QObject *parent = nullptr);
+    QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, QObject *parent = nullptr);
     ~QuizGame() override;
 
     // The menu seal of a quiz by its last score.
@@ -98,7 +96,8 @@ private:
     Random &random_;
     ProgressManager &progress_;
     MainQueue &queue_;
-    SchoolWork &schoolWork_;
+    // When the quiz in play was started.
+    qint64 startedAt_ = 0;
     Quiz *emptyQuiz_;
     QuizQuestion *emptyQuestion_;
     QPointer<Quiz> quiz_;

@@ -1,25 +1,19 @@
 #include "quizzes/QuizGamesParser.h"
 
-#include "platform/LearnerStore.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
 #include "progress/ProgressManager.h"
 #include "quizzes/QuizDataReader.h"
-#include "quizzes/SchoolWork.h"
-#include "settings/StoredMaps.h"
 
 #include <QFile>
 #include <QThread>
 #include <QUrl>
 
-QuizGamesParser::QuizGamesParser(
-    const Resources &resources, Random &random, ProgressManager &progress, LearnerStore &store, SchoolWork &schoolWork)
+QuizGamesParser::QuizGamesParser(const Resources &resources, Random &random, ProgressManager &progress)
     : resources_(resources)
     , random_(random)
     , progress_(progress)
-    , store_(store)
-    , schoolWork_(schoolWork)
 {
     startReading();
 }
@@ -28,8 +22,6 @@ QuizGamesParser::~QuizGamesParser()
 {
     if (reading_.valid())
         qDeleteAll(reading_.get().quizzes);
-    if (schoolWork_.delegate() == this)
-        schoolWork_.setDelegate(nullptr);
 }
 
 Quiz *QuizGamesParser::quizWithID(const QString &quizID) const
@@ -112,17 +104,11 @@ void QuizGamesParser::takeOver(Reading reading)
 void QuizGamesParser::documentEnded()
 {
     readLastScores();
-    registerQuizzes();
 }
 
 void QuizGamesParser::readLastScores()
 {
-    // A faulty file stops the app: then the scores are only read, so the store is left untouched.
-    QMap<QString, qint64> scores;
-    if (readWhole_)
-        scores = progress_.quizScores();
-    else if (const auto stored = store_.dictionary(QStringLiteral("quizScoresDictionary")))
-        scores = StoredMaps::integerMap(*stored);
+    const QMap<QString, qint64> scores = progress_.quizScores();
     for (Quiz *quiz : std::as_const(quizzes_)) {
         const auto stored = scores.constFind(quiz->quizID);
         if (stored == scores.cend())
@@ -131,41 +117,4 @@ void QuizGamesParser::readLastScores()
         qCDebug(lcQuizzes).noquote() << u"quiz " + quiz->quizID + u" last score is "
                 + QString::number(quiz->lastScore());
     }
-}
-
-void QuizGamesParser::registerQuizzes()
-{
-    SchoolWork &store = schoolWork_;
-    store.setDelegate(this);
-    for (const Quiz *quiz : std::as_const(quizzes_)) {
-        qCDebug(lcQuizzes).noquote() << u"registering quiz named " + quiz->title + u" identifier " + quiz->identifier;
-        store.descendantMatchingIdentifierPath(store.mainAppContext(), quiz->identifierPath(), nullptr);
-    }
-}
-
-QString QuizGamesParser::universalLinkText(const QString &identifier)
-{
-    return u"tavelo-" + languageName.toLower() + u"://" + identifier;
-}
-
-std::unique_ptr<SchoolWorkContext> QuizGamesParser::createContext(
-    const QString &identifier, SchoolWorkContext &, const QStringList &)
-{
-    if (quizzes().isEmpty())
-        return nullptr;
-    const Quiz *quiz = quizWithID(identifier);
-    if (!quiz)
-        quiz = quizzes_.first();
-
-    auto context = std::make_unique<SchoolWorkContext>(SchoolWorkContext::Type::quiz, identifier, quiz->title);
-    context->setTopic(SchoolWorkContext::topicWorldLanguage);
-    const QUrl link(universalLinkText(identifier), QUrl::StrictMode);
-    if (link.isValid())
-        context->setUniversalLinkURL(link);
-    context->setDisplayOrder(quiz->order);
-    if (!context->universalLinkURL().isEmpty())
-        qCDebug(lcQuizzes).noquote() << u"universal link " + context->universalLinkURL().toString();
-    qCDebug(lcQuizzes).noquote() << u"id " + identifier;
-    qCDebug(lcQuizzes).noquote() << u"display order " + QString::number(context->displayOrder());
-    return context;
 }

@@ -1,7 +1,6 @@
 #pragma once
 
 #include "quizzes/Quiz.h"
-#include "quizzes/SchoolWorkDelegate.h"
 
 #include <QByteArray>
 #include <QList>
@@ -11,20 +10,17 @@
 #include <future>
 #include <memory>
 
-class LearnerStore;
 class ProgressManager;
 class QThread;
 class Random;
 class Resources;
-class SchoolWork;
 
-// Reads the quiz data file into the list of quizzes, gives each quiz its last stored score and
-// registers the quizzes as school-work contexts, whose missing contexts it then makes on request.
+// Reads the quiz data file into the list of quizzes and gives each quiz its last stored score.
 // The file is read on a worker thread from construction on; the first question asked of the
 // parser waits for that reading and takes it over.
 // A file that cannot be read whole (see QuizDataReader) keeps the quizzes read before the fault
 // and names the fault in loadError().
-class QuizGamesParser : public QObject, public SchoolWorkDelegate
+class QuizGamesParser : public QObject
 {
     Q_OBJECT
     QML_ELEMENT
@@ -32,15 +28,11 @@ class QuizGamesParser : public QObject, public SchoolWorkDelegate
     Q_PROPERTY(QList<Quiz *> quizzes READ quizzes CONSTANT)
 
 public:
-    // Starts reading the quiz file of resources; the quizzes become contexts of schoolWork, which
-    // must outlive the parser.
-    QuizGamesParser(const Resources &resources, Random &random, ProgressManager &progress, LearnerStore &store,
-        SchoolWork &schoolWork);
+    // Starts reading the quiz file of resources.
+    QuizGamesParser(const Resources &resources, Random &random, ProgressManager &progress);
     ~QuizGamesParser() override;
 
-    [[nodiscard]] SchoolWork &schoolWork() const { return schoolWork_; }
-
-    // Waits for the reading and takes it over: the quizzes are then scored and registered. Every
+    // Waits for the reading and takes it over: the quizzes are then scored. Every
     // question below does this first.
     void finishReading() const;
 
@@ -60,19 +52,14 @@ public:
         finishReading();
         return readWhole_;
     }
+    static inline const QString languageName = QStringLiteral("Italian");
+
     // Why the file could not be read whole, naming the file, line and column; empty when it was.
     [[nodiscard]] const QString &loadError() const
     {
         finishReading();
         return loadError_;
     }
-
-    std::unique_ptr<SchoolWorkContext> createContext(
-        const QString &identifier, SchoolWorkContext &parentContext, const QStringList &parentIdentifierPath) override;
-
-    static inline const QString languageName = QStringLiteral("Italian");
-    // The deep link of the quiz context named identifier: "tavelo-italian://" + identifier.
-    static QString universalLinkText(const QString &identifier);
 
 private:
     // What the worker thread read: the quizzes (already handed to home's thread) and any fault.
@@ -91,13 +78,10 @@ private:
     void takeOver(Reading reading);
     void documentEnded();
     void readLastScores();
-    void registerQuizzes();
 
     const Resources &resources_;
     Random &random_;
     ProgressManager &progress_;
-    LearnerStore &store_;
-    SchoolWork &schoolWork_;
     QList<Quiz *> quizzes_;
     QString dataPath_;
     QString loadError_;

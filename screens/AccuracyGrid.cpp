@@ -1,20 +1,12 @@
 #include "screens/AccuracyGrid.h"
 
+#include "platform/Saturating.h"
 #include "progress/DrilledForm.h"
 #include "progress/MistakeLog.h"
 
 #include <QVariantMap>
 
-namespace {
-
-struct Cell
-{
-    int right = 0;
-    int total = 0;
-    int missed = 0;
-};
-
-} // namespace
+#include <limits>
 
 AccuracyGrid::AccuracyGrid(MistakeLog &mistakes, QObject *parent)
     : QObject(parent)
@@ -44,35 +36,24 @@ QColor AccuracyGrid::bandColour(int percent)
 
 int AccuracyGrid::answerCount() const
 {
-    int count = 0;
-    const QMap<QString, MistakeRecord> records = mistakes_.records();
-    for (const MistakeRecord &record : records)
-        count += record.right + record.wrong;
-    return count;
+    return int(std::min<qint64>(mistakes_.answerCount(), std::numeric_limits<int>::max()));
 }
 
 QVariantList AccuracyGrid::rows() const
 {
-    QMap<QString, Cell> cells;
-    const QMap<QString, MistakeRecord> records = mistakes_.records();
-    for (auto it = records.begin(); it != records.end(); ++it) {
-        const DrilledForm form = *DrilledForm::fromId(it.key());
-        Cell &cell = cells[form.tense + u'#' + QString::number(form.person)];
-        cell.right += it.value().right;
-        cell.total += it.value().right + it.value().wrong;
-        cell.missed += it.value().wrong > 0 ? 1 : 0;
-    }
+    const QMap<std::pair<QString, int>, MistakeLog::Cell> cells = mistakes_.cells();
     QVariantList rows;
     for (const QString &tense : DrilledForm::tenseCodes()) {
         if (tense == DrilledForm::infinitive)
             continue;
         QVariantList row;
         for (int person = 0; person < 6; ++person) {
-            const Cell cell = cells.value(tense + u'#' + QString::number(person));
-            const int percent = cell.total > 0 ? cell.right * 100 / cell.total : -1;
+            const MistakeLog::Cell cell = cells.value({tense, person});
+            const qint64 total = Saturating::add(cell.right, cell.wrong);
+            const int percent = total > 0 ? int(Saturating::multiply<qint64>(cell.right, 100) / total) : -1;
             const QColor colour = bandColour(percent);
-            row.append(QVariantMap{{"person", person}, {"right", cell.right}, {"total", cell.total},
-                {"percent", percent}, {"missed", cell.missed}, {"colour", colour},
+            row.append(QVariantMap{{"person", person}, {"right", cell.right}, {"total", total}, {"percent", percent},
+                {"missed", cell.missedForms}, {"colour", colour},
                 {"textColour", percent < 0 ? QColor(0x7f, 0x8c, 0x8d) : QColor(Qt::white)}});
         }
         rows.append(QVariantMap{{"tense", tense}, {"name", DrilledForm::tenseName(tense)}, {"cells", row}});

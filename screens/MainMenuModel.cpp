@@ -58,7 +58,7 @@ QString reviewDescription(int due)
 
 int MainMenuModel::reviewDue() const
 {
-    return int(schedule_.dueForms(clock_.now()).size());
+    return schedule_.dueCount(clock_.now());
 }
 
 QString MainMenuModel::screenFile(const QString &name)

@@ -13,14 +13,6 @@ QVariantList SettingsScreenModel::tenseSettings() const
     return rows;
 }
 
-QVariantList SettingsScreenModel::languageSettings() const
-{
-    QVariantList rows;
-    for (LanguageSetting *setting : settings_.languageSettings())
-        rows.append(QVariant::fromValue(setting));
-    return rows;
-}
-
 QString SettingsScreenModel::explanation()
 {
     return QStringLiteral(
@@ -32,9 +24,4 @@ QString SettingsScreenModel::explanation()
 void SettingsScreenModel::toggleTense(TenseSetting *setting)
 {
     settings_.toggleTense(setting);
-}
-
-void SettingsScreenModel::toggleLanguageSetting(LanguageSetting *setting)
-{
-    settings_.toggleLanguageSetting(setting);
 }

@@ -14,19 +14,16 @@ class SettingsScreenModel : public QObject
     QML_ELEMENT
     QML_UNCREATABLE("Screens get the settings screen's model from ScreenModels")
     Q_PROPERTY(QVariantList tenseSettings READ tenseSettings CONSTANT)
-    Q_PROPERTY(QVariantList languageSettings READ languageSettings CONSTANT)
     Q_PROPERTY(QString explanation READ explanation CONSTANT)
 
 public:
     explicit SettingsScreenModel(const VerbDictionary &verbs, QObject *parent = nullptr);
 
     [[nodiscard]] QVariantList tenseSettings() const;
-    [[nodiscard]] QVariantList languageSettings() const;
     [[nodiscard]] static QString explanation();
     [[nodiscard]] const VerbSettings &settings() const { return settings_; }
 
     Q_INVOKABLE void toggleTense(TenseSetting *setting);
-    Q_INVOKABLE void toggleLanguageSetting(LanguageSetting *setting);
 
 private:
     VerbSettings settings_;

@@ -1,6 +1,7 @@
 #include "screens/Theme.h"
 
-#include "platform/LearnerStore.h"
+#include "platform/LearnerDatabase.h"
+#include "settings/SettingsManager.h"
 
 #include <QEvent>
 #include <QGuiApplication>
@@ -23,11 +24,11 @@ qreal luminance(const QColor &colour)
 
 }
 
-Theme::Theme(LearnerStore &store)
+Theme::Theme(LearnerDatabase &store)
     : store_(store)
     , systemDark_(systemIsDark())
 {
-    const QString stored = store_.text(appearanceKey).value_or(QString());
+    const QString stored = store_.setting(SettingsManager::appearanceSetting).value_or(QString());
     for (int i = 0; i < 3; ++i) {
         if (stored == appearanceNames[i])
             appearance_ = Appearance(i);
@@ -45,7 +46,7 @@ Theme::~Theme()
 
 void Theme::setAppearance(Appearance appearance)
 {
-    store_.set(appearanceKey, appearanceNames[int(appearance)]);
+    store_.setSetting(SettingsManager::appearanceSetting, appearanceNames[int(appearance)]);
     apply(appearance);
 }
 

@@ -9,7 +9,7 @@
 
 #include <optional>
 
-class LearnerStore;
+class LearnerDatabase;
 
 // The one look of every screen: named colours for the light and the dark appearance, the type
 // scale, spacing, corner radii and component sizes, and the rules that keep text readable and
@@ -81,13 +81,10 @@ public:
     Q_ENUM(Appearance)
 
     // The learner's chosen appearance is kept in store.
-    explicit Theme(LearnerStore &store);
+    explicit Theme(LearnerDatabase &store);
     // QML's instance: the one its engine was given (EngineObjects).
     static Theme *create(QQmlEngine *engine, QJSEngine *) { return EngineObjects::take<Theme>(engine); }
     ~Theme() override;
-
-    // The store key of the chosen appearance ("system", "light" or "dark").
-    static inline const QString appearanceKey = QStringLiteral("appearance");
 
     [[nodiscard]] Appearance appearance() const { return appearance_; }
     // Chooses and stores the appearance.
@@ -186,7 +183,7 @@ private:
     [[nodiscard]] static bool systemIsDark();
     [[nodiscard]] QColor pick(const char *lightHex, const char *darkHex) const;
 
-    LearnerStore &store_;
+    LearnerDatabase &store_;
     Appearance appearance_ = Appearance::followSystem;
     bool systemDark_ = false;
 };

@@ -1,41 +1,31 @@
 #include "settings/SettingsManager.h"
 
-#include "platform/LearnerStore.h"
+#include "platform/LearnerDatabase.h"
 #include "platform/Logging.h"
-#include "settings/StoredMaps.h"
 #include "settings/TenseSetting.h"
 
-SettingsManager::SettingsManager(LearnerStore &store, const QList<TenseSetting *> &tenses)
+SettingsManager::SettingsManager(LearnerDatabase &store, const QList<TenseSetting *> &tenses)
     : store_(store)
     , tenses_(tenses)
 {}
 
-QMap<QString, bool> SettingsManager::getFlagDictionary()
+QMap<QString, bool> SettingsManager::getFlagDictionary() const
 {
-    LearnerStore &store = store_;
-    if (const auto stored = store.dictionary(flagDictionary))
-        return StoredMaps::boolMap(*stored);
-
-    const auto &tenses = tenses_;
-    qCDebug(lcSettings).noquote() << QStringLiteral("SettingsManager >> creating a new verb flag dictionary");
-    qCDebug(lcSettings).noquote() << u"SettingsManager >> default values are " + StoredMaps::render(tenses);
+    // Switches of tenses another version had stay stored but are not shown.
+    const QMap<QString, bool> stored = store_.tenseSwitches();
     QMap<QString, bool> flags;
-    for (const TenseSetting *setting : tenses)
-        flags.insert(setting->tenseName(), setting->status());
-    qCDebug(lcSettings).noquote() << u"SettingsManager >> new dictionary is now " + StoredMaps::render(flags);
-    store.set(flagDictionary, StoredMaps::toVariantMap(flags));
+    for (const TenseSetting *setting : tenses_)
+        flags.insert(setting->tenseName(), stored.value(setting->tenseName(), setting->status()));
     return flags;
 }
 
-bool SettingsManager::getFlag(const QString &tenseName)
+bool SettingsManager::getFlag(const QString &tenseName) const
 {
-    const QMap<QString, bool> flags = getFlagDictionary();
-    const auto found = flags.constFind(tenseName);
-    if (found == flags.constEnd()) {
-        qCDebug(lcSettings).noquote() << QStringLiteral("record is not found, so returning false");
-        return false;
-    }
-    qCDebug(lcSettings).noquote() << u"SettingsManager >> result for " + tenseName + u" retrieved: "
-            + Logging::boolText(*found);
-    return *found;
+    return getFlagDictionary().value(tenseName, false);
+}
+
+void SettingsManager::setFlag(const QString &tenseName, bool status)
+{
+    store_.setTenseSwitch(tenseName, status);
+    qCDebug(lcSettings).noquote() << u"tense " + tenseName + u" switched " + (status ? u"on" : u"off");
 }

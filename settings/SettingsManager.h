@@ -4,23 +4,28 @@
 #include <QMap>
 #include <QString>
 
-class LearnerStore;
+class LearnerDatabase;
 class TenseSetting;
 
-// Reads the stored tense switches at start-up.
+// The learner's tense switches: the stored choice of each tense, or the switch's own default.
+// The one place the map of switches is made.
 class SettingsManager
 {
 public:
-    SettingsManager(LearnerStore &store, const QList<TenseSetting *> &tenses);
+    SettingsManager(LearnerDatabase &store, const QList<TenseSetting *> &tenses);
 
-    const QString flagDictionary = QStringLiteral("flagDictionary");
+    // The names of the learner's stored settings.
+    static inline const QString verbSetSetting = QStringLiteral("LastSelectedVerbSet");
+    static inline const QString appearanceSetting = QStringLiteral("appearance");
+    static inline const QString reviewChoicesSetting = QStringLiteral("reviewPrefersChoices");
 
-    // The stored tense map, created from the current switches when absent.
-    QMap<QString, bool> getFlagDictionary();
-    // The stored switch of one tense; false when the map has no entry for it.
-    bool getFlag(const QString &tenseName);
+    // Every current tense's switch by name: the learner's stored choice, or the default.
+    [[nodiscard]] QMap<QString, bool> getFlagDictionary() const;
+    // The switch of one tense; false for a name no tense has.
+    [[nodiscard]] bool getFlag(const QString &tenseName) const;
+    void setFlag(const QString &tenseName, bool status);
 
 private:
-    LearnerStore &store_;
+    LearnerDatabase &store_;
     const QList<TenseSetting *> &tenses_;
 };

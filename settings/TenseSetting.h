@@ -1,7 +1,6 @@
 #pragma once
 
 #include <QObject>
-#include <QUuid>
 #include <QtQml/qqmlregistration.h>
 
 // One tense switch. Every assignment of status is announced (statusAssigned), and the app stores it
@@ -17,7 +16,6 @@ class TenseSetting : public QObject
 public:
     TenseSetting(QString tenseName, bool status, QObject *parent = nullptr);
 
-    [[nodiscard]] const QUuid &id() const { return id_; }
     [[nodiscard]] const QString &tenseName() const { return tenseName_; }
     [[nodiscard]] bool status() const { return status_; }
     void setStatus(bool status);
@@ -27,7 +25,6 @@ signals:
     void statusAssigned(const QString &tenseName, bool status);
 
 private:
-    QUuid id_ = QUuid::createUuid();
     QString tenseName_;
     bool status_;
 };

@@ -6,7 +6,7 @@ set -euo pipefail
 packages=(
   # build
   cmake ninja-build g++ pkg-config libicu-dev ccache
-  qt6-base-dev qt6-base-dev-tools qt6-declarative-dev qt6-declarative-dev-tools
+  qt6-base-dev qt6-base-dev-tools libsqlite3-dev qt6-declarative-dev qt6-declarative-dev-tools
   qt6-tools-dev-tools qt6-qpa-plugins qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
   # Qt Quick modules the screens and the Qt Quick tests import
   qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FLEXIO_FUZZ_SECONDS:-25}
 build=build-fuzz
-harnesses=(verb_reader quiz_reader store_reader link_parser clip_answer)
+harnesses=(verb_reader quiz_reader store_file progress_import record_reader verb_pack link_parser clip_answer)
 
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
@@ -20,6 +20,11 @@ export UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1
 export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8
 
 for harness in "${harnesses[@]}"; do
+  # Room for the size-driven faults: a store file of several pages, a file of many entries.
+  case $harness in
+    store_file|progress_import|verb_pack) max_len=262144 ;;
+    *) max_len=16384 ;;
+  esac
   binary=$build/fuzz_$harness
   regressions=fuzz/regressions/$harness
   if [ -d "$regressions" ] && [ -n "$(ls -A "$regressions")" ]; then
@@ -31,7 +36,7 @@ for harness in "${harnesses[@]}"; do
   mkdir -p "$corpus" "$findings"
   log=$build/$harness.log
   if ! "$binary" "$corpus" "fuzz/corpus/$harness" -max_total_time="$seconds" -timeout=5 -rss_limit_mb=2048 \
-      -max_len=8192 -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1; then
+      -max_len="$max_len" -print_final_stats=1 -artifact_prefix="$findings/" >"$log" 2>&1; then
     tail -n 60 "$log"
     echo "run-fuzz: $harness found a fault; the input is in $findings/" >&2
     exit 1

@@ -15,7 +15,6 @@
 VerbDictionary::VerbDictionary(Sources sources)
     : sources_(std::move(sources))
     , tenseSettings_(sources_.tenses)
-    , languageSettings_(sources_.languages)
 {
     readFile();
 }
@@ -176,8 +175,12 @@ void VerbDictionary::loadLearntAndTenseFlags()
         if (verb)
             verb->setLearnt(learntKeys_.contains(verb->key));
     }
-    for (TenseSetting *setting : tenseSettings_)
-        setting->setStatus(SettingsManager(sources_.store, tenseSettings_).getFlag(setting->tenseName()));
+    // Only a switch that differs from the stored one is set, so reading the store writes nothing.
+    const QMap<QString, bool> flags = SettingsManager(sources_.store, tenseSettings_).getFlagDictionary();
+    for (TenseSetting *setting : tenseSettings_) {
+        if (setting->status() != flags.value(setting->tenseName()))
+            setting->setStatus(flags.value(setting->tenseName()));
+    }
 }
 
 int VerbDictionary::enabledTenseCount() const

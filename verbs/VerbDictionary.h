@@ -16,8 +16,7 @@
 #include <memory>
 #include <optional>
 
-class LanguageSetting;
-class LearnerStore;
+class LearnerDatabase;
 class MainQueue;
 class Random;
 class Resources;
@@ -42,9 +41,8 @@ public:
         const Resources &resources;
         MainQueue &queue;
         Random &random;
-        LearnerStore &store;
+        LearnerDatabase &store;
         const QList<TenseSetting *> &tenses;
-        const QList<LanguageSetting *> &languages;
         // The learner's stored learnt flags by verb key.
         std::function<QMap<QString, bool>()> learntFlags;
     };
@@ -62,7 +60,6 @@ public:
     [[nodiscard]] const QList<Verb *> &verbs() const;
     [[nodiscard]] int verbCount() const { return int(made_.size()); }
     [[nodiscard]] const QList<TenseSetting *> &tenseSettings() const { return tenseSettings_; }
-    [[nodiscard]] const QList<LanguageSetting *> &languageSettings() const { return languageSettings_; }
 
     // Whether the file was found and read to its end; otherwise loadError() says why.
     [[nodiscard]] bool loaded() const { return loaded_; }
@@ -110,7 +107,6 @@ private:
 
     Sources sources_;
     const QList<TenseSetting *> &tenseSettings_;
-    const QList<LanguageSetting *> &languageSettings_;
     std::shared_ptr<const VerbPackSource> rows_;
     // The made verbs, one place per row; nullptr where none is made yet.
     mutable QList<Verb *> made_;

@@ -2,11 +2,12 @@
 
 #include "games/review/MistakeClassifier.h"
 #include "games/review/VerbForms.h"
-#include "platform/LearnerStore.h"
+#include "platform/LearnerDatabase.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
 #include "progress/MistakeLog.h"
 #include "progress/ReviewSchedule.h"
+#include "settings/SettingsManager.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
@@ -22,14 +23,7 @@ void ReviewDrill::start()
 
 void ReviewDrill::startCell(const QString &tense, int person)
 {
-    QList<DrilledForm> missed;
-    const QMap<QString, MistakeRecord> records = context_.mistakes.records();
-    for (auto it = records.begin(); it != records.end(); ++it) {
-        const auto form = DrilledForm::fromId(it.key());
-        if (form && form->tense == tense && form->person == person && it.value().wrong > 0)
-            missed.append(*form);
-    }
-    startWith(missed);
+    startWith(context_.mistakes.missedForms(tense, person));
 }
 
 void ReviewDrill::startWith(const QList<DrilledForm> &forms)
@@ -116,14 +110,15 @@ QStringList ReviewDrill::keys()
 
 bool ReviewDrill::choiceMode() const
 {
-    return context_.store.dictionary(choicePreferenceKey).value_or(QVariantMap()).value("choices").toBool();
+    return context_.store.setting(SettingsManager::reviewChoicesSetting) == u"true";
 }
 
 void ReviewDrill::setChoiceMode(bool choices)
 {
     if (choices == choiceMode())
         return;
-    context_.store.set(choicePreferenceKey, QVariantMap{{"choices", choices}});
+    context_.store.setSetting(
+        SettingsManager::reviewChoicesSetting, choices ? QStringLiteral("true") : QStringLiteral("false"));
     emit choiceModeChanged();
 }
 

@@ -43,8 +43,6 @@ class ReviewDrill : public QObject
 public:
     explicit ReviewDrill(const GameContext &context, QObject *parent = nullptr);
 
-    static inline const QString choicePreferenceKey = QStringLiteral("reviewPrefersChoices");
-
     // The due forms, the longest overdue first.
     Q_INVOKABLE void start();
     // The forms of one tense and person the learner has missed, whether due or

@@ -45,14 +45,6 @@ ScreenPage {
                 onToggled: setting => page.settings.toggleTense(setting as TenseSetting)
             }
 
-            SettingsSection {
-                objectName: "languageSection"
-                width: column.width
-                heading: "Language Settings"
-                settings: page.settings.languageSettings
-                onToggled: setting => page.settings.toggleLanguageSetting(setting as LanguageSetting)
-            }
-
             // Light, dark, or whichever the system uses.
             Column {
                 objectName: "appearanceSection"

@@ -2,7 +2,8 @@
 
 #include "games/gapfill/GapFillKeyboardKey.h"
 #include "games/snap/SnapCard.h"
-#include "platform/LearnerStore.h"
+#include "platform/LearnerDatabase.h"
+#include "settings/SettingsManager.h"
 
 #include <QTest>
 
@@ -106,7 +107,7 @@ private slots:
             services_->progressManager().toggleLearnt(services_->verbDictionary().verbForKey(learnt));
         QCOMPARE(game.verbSet(), read);
         // A fallback read leaves the stored name alone, and every game shares the one remembered set.
-        QCOMPARE(services_->learnerStore().text(LearningGame::lastSelectedVerbSetKey).value_or(QString()),
+        QCOMPARE(services_->learnerStore().setting(SettingsManager::verbSetSetting).value_or(QString()),
             stored.isNull() ? QString() : stored);
         QCOMPARE(LearningGame(services_->gameContext()).verbSet(), read);
     }

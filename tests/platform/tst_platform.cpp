@@ -1,10 +1,13 @@
 #include "platform/Collation.h"
-#include "platform/LearnerStore.h"
+#include "platform/LearnerDatabase.h"
 #include "platform/ManualMainQueue.h"
 
 #include <QFile>
 #include <QTemporaryDir>
 #include <QtTest>
+
+#include <limits>
+#include <sqlite3.h>
 
 class PlatformTest : public QObject
 {
@@ -12,93 +15,117 @@ class PlatformTest : public QObject
 
 private slots:
     void storeKeepsValuesAcrossInstances();
-    void gatheredChangesAreWrittenOnceAndMerged();
+    void olderSchemaIsMigrated();
     void unreadableStoreIsKeptAside_data();
     void unreadableStoreIsKeptAside();
+    void unwritableStoreIsReportedOnce();
     void manualQueueRunsDueWorkInTimeOrder();
     void collationIgnoresDiacritics_data();
     void collationIgnoresDiacritics();
 };
 
+namespace {
+
+LearnerDatabase::Form form(const QString &verb, int person)
+{
+    return {verb + u"#PRES#" + QString::number(person), verb, QStringLiteral("PRES"), person};
+}
+
+// Runs sql on the file with SQLite itself, as another program would.
+void runSql(const QString &path, const char *sql)
+{
+    sqlite3 *db = nullptr;
+    QCOMPARE(sqlite3_open(QFile::encodeName(path).constData(), &db), SQLITE_OK);
+    QCOMPARE(sqlite3_exec(db, sql, nullptr, nullptr, nullptr), SQLITE_OK);
+    sqlite3_close(db);
+}
+
+} // namespace
+
 void PlatformTest::storeKeepsValuesAcrossInstances()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("defaults.json"));
-    const qint64 big = 9'007'199'254'740'993; // beyond a double's exact integers
+    const QString path = dir.filePath(QStringLiteral("learner.sqlite"));
+    const qint64 big = std::numeric_limits<qint64>::max() - 1;
     {
-        LearnerStore store(path);
-        QVERIFY(store.set(QStringLiteral("scores"), QVariantMap{{"parlare", big}, {"andare", -3}}));
-        QVERIFY(store.set(QStringLiteral("flags"), QVariantMap{{"Future", false}}));
-        QVERIFY(store.set(QStringLiteral("name"), QStringLiteral("perché")));
-        QVERIFY(store.set(QStringLiteral("gone"), QVariantMap{{"a", 1}}) && store.remove(QStringLiteral("gone")));
+        LearnerDatabase store(path);
+        QVERIFY(store.addPoints(QStringLiteral("parlare"), big) && store.addPoints(QStringLiteral("parlare"), 5));
+        QVERIFY(store.setSetting(QStringLiteral("name"), QStringLiteral("perché")));
+        // A failed change inside a transaction undoes the transaction's other changes.
+        QVERIFY(!store.write([&] { return store.setLearnt(QStringLiteral("andare"), true) && false; }));
+        QVERIFY(store.addAnswer(form(QStringLiteral("bere"), 2), {86'400'000, false, QStringLiteral("bevo"), {}}));
+        QVERIFY(store.putCard(form(QStringLiteral("bere"), 2), {5000, 1.5, 4.0, 1, 1, 1, 0, 4000}));
     }
-    LearnerStore reopened(path);
-    QCOMPARE(reopened.dictionary(QStringLiteral("scores")).value_or(QVariantMap{}),
-        (QVariantMap{{"parlare", big}, {"andare", -3}}));
-    QCOMPARE(reopened.dictionary(QStringLiteral("flags"))->value("Future").typeId(), QMetaType::Bool);
-    QCOMPARE(reopened.text(QStringLiteral("name")), std::optional<QString>(QStringLiteral("perché")));
-    // Only the kind asked for is read.
-    QVERIFY(!reopened.dictionary(QStringLiteral("name")) && !reopened.text(QStringLiteral("scores")));
-    QVERIFY(!reopened.contains(QStringLiteral("gone")));
+    LearnerDatabase reopened(path);
+    // Points stop at the largest score instead of wrapping round.
+    QCOMPARE(reopened.score(QStringLiteral("parlare")), std::numeric_limits<qint64>::max());
+    QCOMPARE(reopened.setting(QStringLiteral("name")), std::optional<QString>(QStringLiteral("perché")));
+    QVERIFY(reopened.learntFlags().isEmpty());
+    QCOMPARE(reopened.tally(QStringLiteral("bere#PRES#2"))->wrong, 1);
+    QCOMPARE(reopened.dueForms(5000), QStringList{QStringLiteral("bere#PRES#2")});
+    QCOMPARE((QList<qint64>{reopened.dueCount(4999), reopened.dueCount(5000)}), (QList<qint64>{0, 1}));
+    QCOMPARE(reopened.answersPerDay(QDate(1970, 1, 1), QDate(1970, 1, 3)).value(QDate(1970, 1, 2)), 1);
 }
 
-void PlatformTest::gatheredChangesAreWrittenOnceAndMerged()
+void PlatformTest::olderSchemaIsMigrated()
 {
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("defaults.json"));
-    const auto points = [](const LearnerStore &store) {
-        return store.dictionary(QStringLiteral("scores")).value_or(QVariantMap{}).value("parlare").toLongLong();
-    };
-    const auto add = [](qint64 n) { return [n](const QVariant &stored) { return stored.toLongLong() + n; }; };
-    ManualMainQueue queue;
+    const QString path = dir.filePath(QStringLiteral("learner.sqlite"));
     {
-        LearnerStore store(path, &queue, 1000);
-        store.updateEntry(QStringLiteral("scores"), QStringLiteral("parlare"), add(2));
-        store.updateEntry(QStringLiteral("scores"), QStringLiteral("parlare"), add(3));
-        QCOMPARE(points(store), 5);
-        // Another process adds its points meanwhile: both stay.
-        LearnerStore(path).updateEntry(QStringLiteral("scores"), QStringLiteral("parlare"), add(10));
-        QCOMPARE(points(store), 15);
-        queue.advance(999);
-        QCOMPARE(store.writeCount(), 0);
-        // Written on a worker thread; flushing waits for that write and has nothing left to write.
-        queue.advance(1);
-        QVERIFY(store.flush());
-        QCOMPARE(store.writeCount(), 1);
-        QCOMPARE(points(LearnerStore(path)), 15);
-        store.set(QStringLiteral("late"), QStringLiteral("kept"));
+        LearnerDatabase store(path);
+        store.addAnswer(form(QStringLiteral("bere"), 0), {86'400'000 * 3, true, QStringLiteral("bevo"), {}});
     }
-    // What was still gathered is written as the store goes.
-    QCOMPARE(LearnerStore(path).text(QStringLiteral("late")), std::optional<QString>(QStringLiteral("kept")));
-    QCOMPARE(queue.pendingCount(), 0);
+    // The first version had no answers per day and no finished quizzes.
+    runSql(path, "DROP TABLE daily_activity; DROP TABLE quiz_activity; PRAGMA user_version = 1;");
+    LearnerDatabase store(path);
+    QCOMPARE(store.answersPerDay(QDate(1970, 1, 1), QDate(1970, 1, 9)).value(QDate(1970, 1, 4)), 1);
+    QVERIFY(store.addQuizActivity({QStringLiteral("articles"), 1, 2, 50}));
 }
 
 // clang-format off
 void PlatformTest::unreadableStoreIsKeptAside_data()
 {
     QTest::addColumn<QByteArray>("content");
-    QTest::newRow("truncated json") << QByteArray("{\"progressDictionary\": {\"parlare\": 3");
-    QTest::newRow("not an object") << QByteArray("[1, 2, 3]");
-    QTest::newRow("binary") << QByteArray("\x00\x01\x02garbage", 10);
+    QTest::addColumn<QByteArray>("sql");
+    QTest::newRow("text") << QByteArray("{\"progressDictionary\": {\"parlare\": 3") << QByteArray();
+    QTest::newRow("damaged header") << QByteArray("SQLite format 3\0\x10\0\x01\x01\0@  ", 28) + QByteArray(4068, 'x') << QByteArray();
+    QTest::newRow("another program's database") << QByteArray() << QByteArray("CREATE TABLE notes(body TEXT);");
 }
 // clang-format on
 
 void PlatformTest::unreadableStoreIsKeptAside()
 {
     QFETCH(QByteArray, content);
+    QFETCH(QByteArray, sql);
     QTemporaryDir dir;
-    const QString path = dir.filePath(QStringLiteral("defaults.json"));
+    const QString path = dir.filePath(QStringLiteral("learner.sqlite"));
+    if (!sql.isEmpty())
+        runSql(path, sql.constData());
     QFile file(path);
-    QVERIFY(file.open(QIODevice::WriteOnly) && file.write(content) == content.size());
+    QVERIFY(content.isEmpty() || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
     file.close();
-    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not read")));
-    LearnerStore store(path);
-    QVERIFY(!store.contains(QStringLiteral("progressDictionary")));
+    QVERIFY(file.open(QIODevice::ReadOnly));
+    const QByteArray before = file.readAll();
+    file.close();
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("kept it as .* and starting afresh$")));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    LearnerDatabase store(path);
     QFile aside(store.setAsidePath());
     QVERIFY(aside.open(QIODevice::ReadOnly));
-    QCOMPARE(aside.readAll(), content);
-    QVERIFY(store.set(QStringLiteral("fresh"), QVariantMap{{"a", true}}));
-    QVERIFY(LearnerStore(path).dictionary(QStringLiteral("fresh")));
+    QCOMPARE(aside.readAll(), before);
+    QVERIFY(store.setLearnt(QStringLiteral("parlare"), true) && !store.inMemory());
+    QCOMPARE(LearnerDatabase(path).learntFlags().size(), 1);
+}
+
+void PlatformTest::unwritableStoreIsReportedOnce()
+{
+    // Not even root can make files under /proc: the store lives in memory and says so once.
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("^could not open .* until the app closes$")));
+    QTest::failOnWarning(QRegularExpression(QStringLiteral(".")));
+    LearnerDatabase store(QStringLiteral("/proc/flexio-store/learner.sqlite"));
+    QVERIFY(store.addPoints(QStringLiteral("parlare"), 2));
+    QVERIFY(store.inMemory());
+    QCOMPARE(store.score(QStringLiteral("parlare")), 2);
 }
 
 void PlatformTest::manualQueueRunsDueWorkInTimeOrder()

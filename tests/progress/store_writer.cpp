@@ -1,5 +1,7 @@
-// Adds one point to a verb's score in a loop and prints each new score once the call has
-// returned, until it is killed. Usage: flexio_store_writer STORE_FILE RESOURCE_FOLDER VERB_KEY
+// Plays answers through the app's objects in a loop until it is killed, as a game records them
+// (points, then the answer with its review), and prints each answer's number once the calls
+// have returned. Usage: flexio_store_writer STORE_FILE RESOURCE_FOLDER VERB_KEY
+#include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "support/TestServices.h"
 
@@ -18,10 +20,12 @@ int main(int argc, char **argv)
     qputenv("TMPDIR", QFileInfo(arguments.at(1)).absolutePath().toLocal8Bit());
     TestServices services(arguments.at(2), arguments.at(1));
     ProgressManager &progress = services.progressManager();
+    MistakeLog &log = services.mistakeLog();
     const QString key = arguments.at(3);
-    for (;;) {
+    for (long long answer = 1;; ++answer) {
         progress.addPoints(key, 1);
-        std::printf("%lld\n", static_cast<long long>(progress.progressScores().value(key)));
+        log.record(key, QStringLiteral("PRES|1PS|SING"), QString::number(answer), answer % 3 != 0);
+        std::printf("%lld\n", answer);
         std::fflush(stdout);
     }
 }

@@ -1,18 +1,30 @@
 #include "ScreenProbe.h"
 
-#include "platform/LearnerStore.h"
 #include "platform/ManualMainQueue.h"
+#include "progress/ProgressTransfer.h"
 #include "speech/AudioEngines.h"
 #include "speech/AudioRecording.h"
 #include "speech/SpeechSynthesizer.h"
 #include "speech/TextToSpeech.h"
 #include "support/TestServices.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
 #include <QVariantMap>
+
+namespace {
+
+// The learner's store as a saved progress file holds it.
+QJsonObject savedStore(TestServices &services)
+{
+    return QJsonDocument::fromJson(services.progressTransfer().exportJson()).object().value("store").toObject();
+}
+
+} // namespace
 
 QVariant ScreenProbe::stored(const QString &key, const QString &name) const
 {
-    return services_->learnerStore().dictionary(key).value_or(QVariantMap()).value(name);
+    return savedStore(*services_).value(key).toObject().value(name).toVariant();
 }
 
 QStringList ScreenProbe::said() const
@@ -38,7 +50,7 @@ void ScreenProbe::advance(int ms)
 
 QString ScreenProbe::storedText(const QString &key) const
 {
-    return services_->learnerStore().text(key).value_or(QString());
+    return savedStore(*services_).value(key).toString();
 }
 
 void ScreenProbe::hangSpeech()

@@ -1,11 +1,11 @@
 #include "support/TestServices.h"
 
+#include "platform/LearnerDatabase.h"
 #include "platform/ManualMainQueue.h"
 #include "progress/ProgressManager.h"
+#include "progress/ProgressTransfer.h"
 #include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesParser.h"
-#include "quizzes/SchoolWork.h"
-#include "quizzes/SchoolWorkContext.h"
 
 #include <QDir>
 #include <QFile>
@@ -92,27 +92,8 @@ private slots:
         QCOMPARE(read->title, title);
         QCOMPARE(read->quizID, quizID);
         QCOMPARE(read->identifier, identifier);
-        QCOMPARE(read->contextIdentifier(), identifier);
         QCOMPARE(read->questions.size(), index == 0 ? 2 : 1);
         QCOMPARE(quiz(*services, quizID), read);
-        SchoolWorkContext &main = services->schoolWork().mainAppContext();
-        QCOMPARE(main.childCount(), 2);
-        if (identifier.isEmpty()) {
-            // No identifier, so no context; starting its activity fails.
-            QTest::ignoreMessage(
-                QtWarningMsg, QRegularExpression(QStringLiteral("beginActivity failed to start activity")));
-            read->beginActivity(services->schoolWork());
-            services->queue().runPending();
-            QCOMPARE(main.childCount(), 2);
-            return;
-        }
-        const SchoolWorkContext *context = main.child(identifier);
-        QVERIFY(context);
-        QCOMPARE(context->type(), SchoolWorkContext::Type::quiz);
-        QCOMPARE(context->title(), title);
-        QCOMPARE(context->displayOrder(), index);
-        QCOMPARE(context->topic(), SchoolWorkContext::topicWorldLanguage);
-        QCOMPARE(context->universalLinkURL().toString(), u"tavelo-italian://" + identifier);
     }
 
     void questionFields()
@@ -146,7 +127,7 @@ private slots:
         QCOMPARE(dealt, expected);
     }
 
-    // The quiz before the fault is kept, scored and registered.
+    // The quiz before the fault is kept and scored.
     void malformedFileKeepsEarlierQuizzes()
     {
         TestServices services(TestServices::fixture(QStringLiteral("quizzes_malformed")));
@@ -160,8 +141,6 @@ private slots:
         QCOMPARE(parser.quizzes().at(0)->quizID, QStringLiteral("kept"));
         QCOMPARE(parser.quizzes().at(0)->questions.size(), 1);
         QCOMPARE(parser.quizzes().at(0)->lastScore(), 60);
-        services.queue().runPending();
-        QVERIFY(services.schoolWork().mainAppContext().child(QStringLiteral("kept")));
     }
 
     // Ten different questions of a large quiz, all of a small one; each wrong tap costs the score,
@@ -203,7 +182,7 @@ private slots:
         QFETCH(int, progress);
         QFETCH(QString, piece);
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        QuizGame game(services->random(), services->progressManager(), services->queue());
         game.startQuiz(quiz(*services, quizID));
         const QSet<QuizQuestion *> distinct(game.questionsInPlay().begin(), game.questionsInPlay().end());
         QCOMPARE(game.questionsInPlay().size(), questions);
@@ -225,7 +204,7 @@ private slots:
     void lateTapsDoNotCount()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        QuizGame game(services->random(), services->progressManager(), services->queue());
         game.startQuiz(quiz(*services, QStringLiteral("twelve")));
         QuizQuestionAnswer *wrong = tapTarget(game, false);
         game.answerTapped(wrong);
@@ -245,8 +224,7 @@ private slots:
     void pauseMovesOnlyItsOwnGame()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        auto game = std::make_unique<QuizGame>(
-            services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        auto game = std::make_unique<QuizGame>(services->random(), services->progressManager(), services->queue());
         game->startQuiz(quiz(*services, QStringLiteral("twelve")));
         game->answerTapped(tapTarget(*game, true));
         services->queue().advance(QuizGame::pauseAfterRightAnswerMs - 1);
@@ -272,7 +250,7 @@ private slots:
     void missingAlternatives()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        QuizGame game(services->random(), services->progressManager(), services->queue());
         game.startQuiz(quiz(*services, QStringLiteral("bare")));
         const QStringList others{"uno", "due", "tre", "quattro"};
         while (game.inPlay()) {
@@ -300,7 +278,7 @@ private slots:
     void quizWithoutQuestionsDoesNotStart()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        QuizGame game(services->random(), services->progressManager(), services->queue());
         QTest::ignoreMessage(QtWarningMsg, "QuizGame >> startQuiz >> quiz empty has no questions to play");
         game.startQuiz(quiz(*services, QStringLiteral("empty")));
         services->queue().runPending();
@@ -315,7 +293,7 @@ private slots:
     void replayResetsTheAnswers()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        QuizGame game(services->random(), services->progressManager(), services->queue());
         game.startQuiz(quiz(*services, QStringLiteral("four")));
         playAll(game, services->queue(), {1, 1, 1, 1});
         QCOMPARE(game.percentage(), 50);
@@ -330,76 +308,20 @@ private slots:
         QCOMPARE(quiz(*services, QStringLiteral("four"))->lastScore(), 100);
     }
 
-    // The finished quiz's activity carries its score and time, and is read back after a restart.
-    void finishedQuizReportsItsScore()
+    // The finished quiz is kept with its score and times, and goes into a saved progress file.
+    void finishedQuizIsKept()
     {
         auto services = start(QStringLiteral("quizzes_game"));
-        const SchoolWorkContext *badLink = services->schoolWork().mainAppContext().child(QStringLiteral("bad link"));
-        QVERIFY(badLink && badLink->universalLinkURL().isEmpty());
-        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
+        QuizGame game(services->random(), services->progressManager(), services->queue());
         game.startQuiz(quiz(*services, QStringLiteral("seven")));
-        services->queue().runPending();
-        const SchoolWorkContext *context = services->schoolWork().mainAppContext().child(QStringLiteral("seven"));
-        QVERIFY(context && context->isActive());
-
         // Seven questions, three of them with one wrong tap first: 7 of 10.
         playAll(game, services->queue(), {1, 1, 1});
         services->queue().runPending();
-        QCOMPARE(game.percentage(), 70);
-        QVERIFY(context->currentActivity() && !context->currentActivity()->isStarted());
-        for (int run = 0; run < 2; ++run) {
-            const SchoolWorkActivity *activity = context->currentActivity();
-            QVERIFY(activity && activity->primaryActivityItem());
-            QVERIFY(!context->isActive());
-            QCOMPARE(context->activityCount(), 1);
-            QCOMPARE(activity->primaryActivityItem()->identifier, QStringLiteral("score"));
-            QCOMPARE(activity->primaryActivityItem()->title, QStringLiteral("Score"));
-            QCOMPARE(activity->primaryActivityItem()->score, 0.7);
-            QCOMPARE(activity->primaryActivityItem()->maxScore, 1.0);
-            QCOMPARE(activity->progress(), 1.0);
-            // Seven pauses of 1.5 s after the right answers; the last one ends the game.
-            QCOMPARE(activity->duration(), 10.5);
-
-            services->restart();
-            services->quizGamesParser().finishReading();
-            services->queue().runPending();
-            context = services->schoolWork().mainAppContext().child(QStringLiteral("seven"));
-            QVERIFY(context);
-        }
-    }
-
-    void saveErrorIsReported()
-    {
-        auto services = start(QStringLiteral("quizzes_game"));
-        // A file where the app data folder should be.
-        QFile blocker(services->dataPath() + QStringLiteral("/appdata"));
-        QVERIFY(blocker.open(QIODevice::WriteOnly));
-        blocker.close();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("Save error: ")));
-        QuizGame game(services->random(), services->progressManager(), services->queue(), services->schoolWork());
-        game.startQuiz(quiz(*services, QStringLiteral("seven")));
-        playAll(game, services->queue());
-        services->queue().runPending();
-    }
-
-    void unreadableRecordIsKeptAside()
-    {
-        TestServices services(TestServices::fixture(QStringLiteral("quizzes_game")));
-        const QString appData = services.dataPath() + QStringLiteral("/appdata");
-        QVERIFY(QDir().mkpath(appData));
-        QFile broken(appData + u'/' + SchoolWork::fileName);
-        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write("{ not json") == 10);
-        broken.close();
-        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("could not be read")));
-        services.quizGamesParser().finishReading();
-        services.queue().runPending();
-        const QStringList aside = QDir(appData).entryList({SchoolWork::fileName + QStringLiteral(".unreadable-*")});
-        QCOMPARE(aside.size(), 1);
-        QFile kept(appData + u'/' + aside.at(0));
-        QVERIFY(kept.open(QIODevice::ReadOnly));
-        QCOMPARE(kept.readAll(), QByteArray("{ not json"));
-        QVERIFY(services.schoolWork().mainAppContext().child(QStringLiteral("seven")));
+        const QList<LearnerDatabase::QuizActivity> kept = services->learnerStore().quizActivities();
+        QCOMPARE(kept.size(), 1);
+        // Seven pauses of 1.5 s after the right answers; the last one ends the game.
+        QCOMPARE((QList<qint64>{kept[0].finishedAt - kept[0].startedAt, kept[0].percent}), (QList<qint64>{10500, 70}));
+        QVERIFY(services->progressTransfer().exportJson().contains("\"quiz\": \"seven\""));
     }
 };
 

@@ -17,21 +17,20 @@ TestServices::TestServices(Options options)
     : options_(std::move(options))
 {
     QStandardPaths::setTestModeEnabled(true);
-    storePath_ = options_.storePath.isEmpty() ? dir_.filePath(QStringLiteral("defaults.json")) : options_.storePath;
+    storePath_ = options_.storePath.isEmpty() ? dir_.filePath(QStringLiteral("learner.sqlite")) : options_.storePath;
     makeFresh();
 }
 
 TestServices::~TestServices() = default;
 
 // clang-format off
-LearnerStore &TestServices::learnerStore() { return services_->learnerStore(); }
+LearnerDatabase &TestServices::learnerStore() { return services_->learnerStore(); }
 Random &TestServices::random() { return services_->random(); }
 VerbDictionary &TestServices::verbDictionary() { return services_->verbDictionary(); }
 ProgressManager &TestServices::progressManager() { return services_->progressManager(); }
 ReviewSchedule &TestServices::reviewSchedule() { return services_->reviewSchedule(); }
 MistakeLog &TestServices::mistakeLog() { return services_->mistakeLog(); }
 ProgressTransfer &TestServices::progressTransfer() { return services_->progressTransfer(); }
-SchoolWork &TestServices::schoolWork() { return services_->schoolWork(); }
 QuizGamesParser &TestServices::quizGamesParser() { return services_->quizGamesParser(); }
 AudioEngines &TestServices::audioEngines() { return services_->audioEngines(); }
 TextToSpeech &TestServices::textToSpeech() { return services_->textToSpeech(); }
@@ -58,7 +57,7 @@ void TestServices::makeFresh()
     config.appDataPath = appDataPath();
     config.mainQueue = std::move(queue);
     config.randomSeed = options_.seed;
-    config.storeWriteDelayMs = options_.storeWriteDelayMs;
+    config.jsonStorePath = options_.jsonStorePath;
     services_ = std::make_unique<Services>(std::move(config));
 }
 

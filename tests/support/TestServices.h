@@ -14,7 +14,6 @@ class ManualMainQueue;
 class ProgressTransfer;
 class QQmlEngine;
 class QuizGamesParser;
-class SchoolWork;
 class Services;
 class Theme;
 
@@ -29,7 +28,7 @@ public:
         QString resourceRoot; // a folder under tests/fixtures, or the app's resources
         QString storePath; // a store file to reuse; a fresh temporary one when empty
         std::uint64_t seed = 12345;
-        int storeWriteDelayMs = -1; // negative: the store writes each change at once
+        QString jsonStorePath = {}; // a JSON store of earlier versions to take in at the first open
     };
 
     TestServices();
@@ -49,14 +48,13 @@ public:
     [[nodiscard]] QString appDataPath() const { return dir_.filePath(QStringLiteral("appdata")); }
 
     // The root's objects of the same names, each made on first use.
-    LearnerStore &learnerStore();
+    LearnerDatabase &learnerStore();
     Random &random();
     VerbDictionary &verbDictionary();
     ProgressManager &progressManager();
     ReviewSchedule &reviewSchedule();
     MistakeLog &mistakeLog();
     ProgressTransfer &progressTransfer();
-    SchoolWork &schoolWork();
     QuizGamesParser &quizGamesParser();
     AudioEngines &audioEngines();
     TextToSpeech &textToSpeech();
