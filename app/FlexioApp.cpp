@@ -9,9 +9,11 @@
 #include "platform/LearnerStore.h"
 #include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
+#include "platform/QtMainQueue.h"
 #include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
+#include "screens/QmlModules.h"
 #include "screens/Symbols.h"
 #include "screens/Theme.h"
 #include "speech/AudioEngines.h"
@@ -91,11 +93,11 @@ void provideRuntimeFolder()
 #if defined(Q_OS_LINUX) && !defined(Q_OS_ANDROID)
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         return;
-    const QString folder = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
-    if (!QDir().mkpath(folder) || QFileInfo(folder).ownerId() != ::getuid())
-        return;
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    // Only a folder this user made and no one else may enter: another user could have made it first.
+    const QString folder =
+        LinkForwarder::privateFolder(QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid()));
+    if (!folder.isEmpty())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 #endif
 }
 
@@ -308,9 +310,10 @@ int FlexioApp::runWindow(const QStringList &arguments)
     // its window, and ends.
     const QStringList links = linkArguments(arguments);
     const bool interactive = !selfTest && screenshotAt < 0;
+    QtMainQueue linkQueue;
     std::unique_ptr<LinkForwarder> forwarder;
     if (interactive) {
-        forwarder = std::make_unique<LinkForwarder>(LinkForwarder::defaultServerName());
+        forwarder = std::make_unique<LinkForwarder>(LinkForwarder::defaultServerName(), linkQueue);
         if (handOverToRunningApp(*forwarder, links))
             return 0;
     }
@@ -342,6 +345,8 @@ int FlexioApp::runWindow(const QStringList &arguments)
         services->theme().useAppearance(*appearance);
     auto engine = std::make_unique<QQmlApplicationEngine>();
     services->provideTo(*engine);
+    if (!services->qmlModules().report())
+        return 1;
     engine->addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine->load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
     auto *window =
