@@ -6,15 +6,22 @@ namespace {
 
 constexpr QByteArrayView raiseLine = "raise";
 
+// A link is one line of printable text: a control character is never part of one.
+bool isLink(QByteArrayView line)
+{
+    return !line.isEmpty()
+        && std::none_of(line.begin(), line.end(), [](char c) { return uchar(c) < 0x20 || c == 0x7f; });
+}
+
 }
 
 QByteArray LinkMessage::encode(const QStringList &links)
 {
     QByteArray message;
     for (const QString &link : links.mid(0, maxLinks)) {
-        // A line break would end the link early and start another.
-        if (!link.contains(u'\n') && !link.contains(u'\r'))
-            message += link.toUtf8() + '\n';
+        const QByteArray line = link.toUtf8();
+        if (isLink(line) && line.trimmed() == line)
+            message += line + '\n';
     }
     return message + raiseLine.toByteArray() + '\n';
 }
@@ -45,6 +52,6 @@ void LinkMessage::takeLine(QByteArrayView line)
     line = line.trimmed();
     if (line == raiseLine)
         complete_ = true;
-    else if (!line.isEmpty() && links_.size() < maxLinks)
+    else if (isLink(line) && links_.size() < maxLinks)
         links_.append(QString::fromUtf8(line));
 }
