@@ -8,8 +8,10 @@
 #include "app/Services.h"
 #include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
+#include "platform/QtMainQueue.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
+#include "screens/QmlModules.h"
 #include "screens/Symbols.h"
 #include "screens/Theme.h"
 #include "speech/AudioEngines.h"
@@ -179,11 +181,11 @@ void provideRuntimeFolder()
 #if defined(Q_OS_LINUX) && !defined(Q_OS_ANDROID)
     if (!qEnvironmentVariableIsEmpty("XDG_RUNTIME_DIR"))
         return;
-    const QString folder = QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid());
-    if (!QDir().mkpath(folder) || QFileInfo(folder).ownerId() != ::getuid())
-        return;
-    QFile::setPermissions(folder, QFile::ReadOwner | QFile::WriteOwner | QFile::ExeOwner);
-    qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
+    // Only a folder this user made and no one else may enter: another user could have made it first.
+    const QString folder =
+        LinkForwarder::privateFolder(QDir::tempPath() + QStringLiteral("/runtime-") + QString::number(::getuid()));
+    if (!folder.isEmpty())
+        qputenv("XDG_RUNTIME_DIR", QFile::encodeName(folder));
 #endif
 }
 
@@ -197,6 +199,8 @@ void useSoftwareRenderingWithoutDisplay()
 QQuickWindow *loadWindow(QQmlApplicationEngine &engine, Services &services, const WindowOptions &options)
 {
     services.provideTo(engine);
+    if (!services.qmlModules().report())
+        return nullptr;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
     engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
     auto *window =
@@ -319,9 +323,10 @@ int FlexioApp::runWindow(const QStringList &arguments)
 
     // One app per learner: a launch while the app runs hands its links to it, asks it to show
     // its window, and ends.
+    QtMainQueue linkQueue;
     std::unique_ptr<LinkForwarder> forwarder;
     if (options->interactive()) {
-        forwarder = std::make_unique<LinkForwarder>(LinkForwarder::defaultServerName());
+        forwarder = std::make_unique<LinkForwarder>(LinkForwarder::defaultServerName(), linkQueue);
         if (handOverToRunningApp(*forwarder, options->links))
             return 0;
     }

@@ -13,14 +13,17 @@
 #include "progress/ReviewSchedule.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
+#include "screens/QmlModules.h"
 #include "screens/Theme.h"
 #include "settings/TenseSetting.h"
 #include "speech/AudioEngines.h"
+#include "speech/SpeechService.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Tense.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QFile>
+#include <QQmlEngine>
 #include <QStandardPaths>
 
 ServicesConfig ServicesConfig::forApp()
@@ -32,6 +35,8 @@ ServicesConfig ServicesConfig::forApp()
     // A data folder to try out edited data files without rebuilding.
     const QString resourceOverride = qEnvironmentVariable("FLEXIO_RESOURCE_ROOT");
     config.resourceRoot = resourceOverride.isEmpty() ? Resources::defaultRoot() : resourceOverride;
+    config.speechServiceFile =
+        QStandardPaths::writableLocation(QStandardPaths::AppConfigLocation) + QStringLiteral("/speech-service.conf");
     return config;
 }
 
@@ -145,8 +150,12 @@ AudioEngines &Services::audioEngines()
 
 TextToSpeech &Services::textToSpeech()
 {
-    if (!textToSpeech_)
+    if (!textToSpeech_) {
         textToSpeech_ = std::make_unique<TextToSpeech>(audioEngines(), mainQueue(), appDataPath());
+        const SpeechService service = SpeechService::configured(config_.speechServiceFile);
+        textToSpeech_->setServiceEndpoint(service.endpoint);
+        textToSpeech_->setAccessToken(service.token);
+    }
     return *textToSpeech_;
 }
 
@@ -193,4 +202,6 @@ void Services::provideTo(QQmlEngine &engine)
     EngineObjects::provide(engine, Theme::staticMetaObject, [this] { return &theme(); });
     EngineObjects::provide(engine, DeepLinkModel::staticMetaObject, [this] { return &deepLinkModel(); });
     EngineObjects::provide(engine, ScreenModels::staticMetaObject, [this] { return &screenModels(); });
+    qmlModules_ = std::make_unique<QmlModules>(engine.importPathList());
+    EngineObjects::provide(engine, QmlModules::staticMetaObject, [this] { return qmlModules_.get(); });
 }

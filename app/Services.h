@@ -18,6 +18,7 @@ class MainQueue;
 class MistakeLog;
 class ProgressManager;
 class ProgressTransfer;
+class QmlModules;
 class QuizGamesParser;
 class Random;
 class Resources;
@@ -39,6 +40,8 @@ struct ServicesConfig
     QString appDataPath;
     std::unique_ptr<MainQueue> mainQueue; // a QTimer queue when empty
     std::optional<std::uint64_t> randomSeed;
+    // The learner's settings of the external speech service (SpeechService); none when empty.
+    QString speechServiceFile;
 
     // The learner's own files under the platform's app data folder, the compiled-in resources.
     static ServicesConfig forApp();
@@ -80,8 +83,11 @@ public:
     ScreenModels &screenModels();
     // What every game is made with.
     GameContext gameContext();
-    // Gives engine the objects behind the QML singletons; each is made when QML first asks.
+    // Gives engine the objects behind the QML singletons; each is made when QML first asks. The
+    // QML modules the screens import are checked against the engine's import folders here.
     void provideTo(QQmlEngine &engine);
+    // The check of the engine last given its objects.
+    const QmlModules &qmlModules() const { return *qmlModules_; }
 
 private:
     ServicesConfig config_;
@@ -102,4 +108,5 @@ private:
     std::unique_ptr<Theme> theme_;
     std::unique_ptr<DeepLinkModel> deepLinkModel_;
     std::unique_ptr<ScreenModels> screenModels_;
+    std::unique_ptr<QmlModules> qmlModules_;
 };

@@ -148,9 +148,9 @@ public:
     [[nodiscard]] static int smallRadius() { return 8; }
     [[nodiscard]] static int radius() { return 12; }
     [[nodiscard]] static int cardRadius() { return 18; }
-    [[nodiscard]] static int tapSize() { return 44; }
+    [[nodiscard]] static int tapSize() { return 48; }
     [[nodiscard]] static int rowHeight() { return 48; }
-    [[nodiscard]] static int fieldHeight() { return 40; }
+    [[nodiscard]] static int fieldHeight() { return 48; }
     [[nodiscard]] static int buttonHeight() { return 50; }
     [[nodiscard]] static int barHeight() { return 48; }
     [[nodiscard]] static int focusWidth() { return 3; }

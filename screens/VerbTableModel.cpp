@@ -7,7 +7,24 @@
 VerbTableModel::VerbTableModel(TextToSpeech &speech, QObject *parent)
     : QObject(parent)
     , speech_(speech)
-{}
+{
+    connect(&speech, &TextToSpeech::availabilityChanged, this, &VerbTableModel::speechChanged);
+}
+
+bool VerbTableModel::speakable() const
+{
+    return verb_ && speech_.canSpeak(verb_->locale);
+}
+
+QString VerbTableModel::speechNotice() const
+{
+    return verb_ ? speech_.silenceNotice(verb_->locale) : QString();
+}
+
+void VerbTableModel::dismissSpeechNotice()
+{
+    speech_.dismissSilenceNotice();
+}
 
 void VerbTableModel::setVerb(Verb *verb)
 {
@@ -27,6 +44,7 @@ void VerbTableModel::setVerb(Verb *verb)
         }
     }
     emit verbChanged();
+    emit speechChanged();
 }
 
 QString VerbTableModel::title() const

@@ -24,6 +24,10 @@ class VerbTableModel : public QObject
     Q_PROPERTY(QString notes READ notes NOTIFY verbChanged)
     Q_PROPERTY(QString caption READ caption CONSTANT)
     Q_PROPERTY(QVariantList tables READ tables NOTIFY verbChanged)
+    // Whether a tap on the infinitive says it.
+    Q_PROPERTY(bool speakable READ speakable NOTIFY speechChanged)
+    // Why nothing is spoken and what to install, until the learner dismisses it.
+    Q_PROPERTY(QString speechNotice READ speechNotice NOTIFY speechChanged)
 
 public:
     explicit VerbTableModel(TextToSpeech &speech, QObject *parent = nullptr);
@@ -37,6 +41,8 @@ public:
     [[nodiscard]] QString englishExtra() const;
     [[nodiscard]] QString notes() const;
     [[nodiscard]] static QString caption();
+    [[nodiscard]] bool speakable() const;
+    [[nodiscard]] QString speechNotice() const;
 
     // One map per conjugation table: title, gloss, colour and rows; each row holds pronoun,
     // text, translation, pronounShown, pronounOpacity, isVerbFirst, ttsEnabled, ttsPhrase and
@@ -48,9 +54,12 @@ public:
 
     // Says the shown infinitive in the verb's locale.
     Q_INVOKABLE void speakInfinitive();
+    // The notice is not shown again in this run.
+    Q_INVOKABLE void dismissSpeechNotice();
 
 signals:
     void verbChanged();
+    void speechChanged();
 
 private:
     TextToSpeech &speech_;

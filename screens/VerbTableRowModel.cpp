@@ -6,16 +6,23 @@
 VerbTableRowModel::VerbTableRowModel(TextToSpeech &speech, QObject *parent)
     : QObject(parent)
     , speech_(speech)
-{}
+{
+    connect(&speech, &TextToSpeech::availabilityChanged, this, &VerbTableRowModel::partChanged);
+}
+
+bool VerbTableRowModel::speakable() const
+{
+    return ttsEnabled_ && speech_.canSpeak(locale_);
+}
 
 void VerbTableRowModel::speakPart()
 {
-    if (!ttsEnabled_)
+    if (!speakable())
         return;
     TextToSpeech &tts = speech_;
     if (!tts.isVoiceAvailable(locale_) && !tts.clipCached(ttsPhrase_) && !loadedAlready_ && !waitingForSoundLoad_) {
-        connect(&tts, &TextToSpeech::downloadDoneChanged, this, &VerbTableRowModel::downloadDoneChanged,
-            Qt::UniqueConnection);
+        connect(
+            &tts, &TextToSpeech::downloadDoneChanged, this, &VerbTableRowModel::endWaitForClip, Qt::UniqueConnection);
         waitingForSoundLoad_ = true;
         emit loadingChanged();
     }
@@ -28,7 +35,7 @@ void VerbTableRowModel::speakPart()
     }
 }
 
-void VerbTableRowModel::downloadDoneChanged()
+void VerbTableRowModel::endWaitForClip()
 {
     if (!speech_.downloadDone() || !waitingForSoundLoad_)
         return;

@@ -16,6 +16,8 @@ class VerbTableRowModel : public QObject
     Q_PROPERTY(bool ttsEnabled MEMBER ttsEnabled_ NOTIFY partChanged)
     Q_PROPERTY(QString ttsPhrase MEMBER ttsPhrase_ NOTIFY partChanged)
     Q_PROPERTY(QString locale MEMBER locale_ NOTIFY partChanged)
+    // Whether a tap says the form: the row speaks and a voice (or clip service) is there for it.
+    Q_PROPERTY(bool speakable READ speakable NOTIFY partChanged)
     Q_PROPERTY(bool waitingForSoundLoad READ waitingForSoundLoad NOTIFY loadingChanged)
     Q_PROPERTY(bool loadedAlready READ loadedAlready NOTIFY loadingChanged)
     Q_PROPERTY(bool gearShown READ gearShown NOTIFY loadingChanged)
@@ -26,6 +28,7 @@ public:
     [[nodiscard]] bool waitingForSoundLoad() const { return waitingForSoundLoad_; }
     [[nodiscard]] bool loadedAlready() const { return loadedAlready_; }
     [[nodiscard]] bool gearShown() const { return waitingForSoundLoad_ && !loadedAlready_; }
+    [[nodiscard]] bool speakable() const;
 
     // The row tap: nothing for a row without speech; otherwise the form is spoken, and the gear
     // shows while its clip has to be fetched first.
@@ -36,7 +39,7 @@ signals:
     void loadingChanged();
 
 private:
-    void downloadDoneChanged();
+    void endWaitForClip();
 
     TextToSpeech &speech_;
 

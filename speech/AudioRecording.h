@@ -4,6 +4,8 @@
 #include <QString>
 #include <QStringList>
 
+#include <functional>
+
 // What the recording synthesiser and players were asked to do, for logic tests.
 struct AudioRecording
 {
@@ -16,6 +18,8 @@ struct AudioRecording
 
     // The built-in voices the recording synthesiser claims, one entry per voice.
     QStringList voiceLanguages{QStringLiteral("it-IT"), QStringLiteral("en-GB")};
+    // Set by the synthesiser: whoever changes voiceLanguages calls it.
+    std::function<void()> voicesChanged;
     QList<Utterance> said;
     // Utterances cut off by stop() before they ended.
     QStringList interrupted;

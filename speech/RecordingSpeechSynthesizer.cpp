@@ -24,3 +24,8 @@ void RecordingSpeechSynthesizer::speak(const QString &text, const QString &local
     recording_->said.append({text, locale});
     recording_->speaking = text;
 }
+
+void RecordingSpeechSynthesizer::onVoicesChanged(std::function<void()> listener)
+{
+    recording_->voicesChanged = std::move(listener);
+}

@@ -15,6 +15,7 @@ public:
     [[nodiscard]] QStringList voiceLanguages() override;
     void stop() override;
     void speak(const QString &text, const QString &locale) override;
+    void onVoicesChanged(std::function<void()> listener) override;
 
 private:
     std::shared_ptr<AudioRecording> recording_;

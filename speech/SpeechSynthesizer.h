@@ -20,4 +20,10 @@ public:
     // listener is told when the synthesiser starts and stops speaking (on the synthesiser's
     // thread); a synthesiser that cannot tell never calls it.
     virtual void onSpeakingChanged(std::function<void(bool speaking)> listener) { (void)listener; }
+    // False while the voices are still being listed; a synthesiser that lists them at once knows.
+    [[nodiscard]] virtual bool voicesListed() { return true; }
+    // False while the engine leaves a call unanswered.
+    [[nodiscard]] virtual bool answering() { return true; }
+    // listener is told, on the main thread, when the voices or whether the engine answers change.
+    virtual void onVoicesChanged(std::function<void()> listener) { (void)listener; }
 };

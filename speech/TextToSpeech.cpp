@@ -9,6 +9,7 @@
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
+#include <QLocale>
 #include <QSaveFile>
 
 namespace {
@@ -26,10 +27,10 @@ TextToSpeech::TextToSpeech(AudioEngines &engines, MainQueue &queue, QString appD
     : engines_(engines)
     , appDataPath_(std::move(appDataPath))
     , speakTalk_(engines.makeSynthesizer())
-    , endpoint_(QStringLiteral(FLEXIO_TTS_ENDPOINT))
-    , token_(QStringLiteral(FLEXIO_TTS_TOKEN))
     , fetcher_(std::make_unique<ClipFetcher>(queue))
-{}
+{
+    speakTalk_->onVoicesChanged([this] { emit availabilityChanged(); });
+}
 
 TextToSpeech::~TextToSpeech()
 {
@@ -114,6 +115,33 @@ bool TextToSpeech::isVoiceAvailable(const QString &locale)
     return available;
 }
 
+bool TextToSpeech::canSpeak(const QString &locale)
+{
+    if (!speakTalk_->voicesListed() || isVoiceAvailable(locale))
+        return true;
+    return externalLocales().contains(locale) && serviceRequest(locale, QStringLiteral("a")).isValid()
+        && !clipsFolder().isEmpty();
+}
+
+QString TextToSpeech::silenceNotice(const QString &locale)
+{
+    if (silenceNoticeDismissed_ || canSpeak(locale))
+        return {};
+    if (!speakTalk_->answering())
+        return QStringLiteral("Forms are not spoken: the speech engine does not answer. Check that the "
+                              "speech-dispatcher service runs (Debian packages speech-dispatcher and "
+                              "speech-dispatcher-espeak-ng), then start the app again.");
+    return QStringLiteral("Forms are not spoken: this system has no voice for ") + QLocale(locale).nativeLanguageName()
+        + QStringLiteral(". Install one to hear them, such as the Debian packages speech-dispatcher and "
+                         "speech-dispatcher-espeak-ng.");
+}
+
+void TextToSpeech::dismissSilenceNotice()
+{
+    silenceNoticeDismissed_ = true;
+    emit availabilityChanged();
+}
+
 bool TextToSpeech::clipCached(const QString &text)
 {
     const QString path = clipPath(text);
@@ -123,6 +151,9 @@ bool TextToSpeech::clipCached(const QString &text)
 void TextToSpeech::speak(const QString &text, const QString &locale)
 {
     speakTalk_->stop();
+    // Without a voice a tap says nothing, and tells nothing each time: the screens say it once.
+    if (!canSpeak(locale))
+        return;
     if (isVoiceAvailable(locale)) {
         speakTalk_->speak(text, locale);
         return;
@@ -142,7 +173,7 @@ void TextToSpeech::speak(const QString &text, const QString &locale)
 
 void TextToSpeech::preloadExternalSound(const QString &text, const QString &locale)
 {
-    if (isVoiceAvailable(locale))
+    if (isVoiceAvailable(locale) || !canSpeak(locale))
         return;
     if (!externalLocales().contains(locale))
         return;

@@ -57,6 +57,13 @@ public:
     Q_INVOKABLE void speak(const QString &text, const QString &locale);
     Q_INVOKABLE void preloadExternalSound(const QString &text, const QString &locale);
     Q_INVOKABLE bool isVoiceAvailable(const QString &locale);
+    // Whether speak() can say anything in locale: a built-in voice for it (or the voices are still
+    // being listed), or a clip service configured for it.
+    [[nodiscard]] bool canSpeak(const QString &locale);
+    // Why nothing is spoken in locale and what to install; empty while it can speak, and once the
+    // learner has dismissed the notice.
+    [[nodiscard]] QString silenceNotice(const QString &locale);
+    void dismissSilenceNotice();
     bool clipCached(const QString &text);
     void playSoundFromDocs(const QUrl &file);
 
@@ -84,6 +91,9 @@ public:
 
 signals:
     void downloadDoneChanged();
+    // The built-in voices were listed, the engine stopped or started answering, or the silence
+    // notice was dismissed.
+    void availabilityChanged();
 
 private:
     // Sets downloadDone false and asks the service for the clip of text.
@@ -100,6 +110,7 @@ private:
     std::unique_ptr<SpeechSynthesizer> speakTalk_;
     std::unique_ptr<AudioPlayer> player_;
     bool downloadDone_ = true;
+    bool silenceNoticeDismissed_ = false;
     QString endpoint_;
     QString token_;
     // Last, so that no fetch completes into a half-destroyed object.

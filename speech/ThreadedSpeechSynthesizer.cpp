@@ -63,7 +63,11 @@ ThreadedSpeechSynthesizer::ThreadedSpeechSynthesizer(Factory factory, MainQueue 
     });
     auto voices = std::make_shared<QStringList>();
     post([voices](SpeechSynthesizer &engine) { *voices = engine.voiceLanguages(); },
-        [voices](State &state) { state.voices = *voices; });
+        [voices](State &state) {
+            state.voices = *voices;
+            if (state.voicesChanged)
+                state.voicesChanged();
+        });
 }
 
 ThreadedSpeechSynthesizer::~ThreadedSpeechSynthesizer()
@@ -118,15 +122,22 @@ void ThreadedSpeechSynthesizer::answered(State &state, qint64 serial, const std:
 {
     state.answered = std::max(state.answered, serial);
     // Every call has come back: the engine works again.
-    if (state.answered == state.posted)
+    if (state.answered == state.posted && state.stalled) {
         state.stalled = false;
+        if (state.voicesChanged)
+            state.voicesChanged();
+    }
     if (answer)
         answer(state);
 }
 
 void ThreadedSpeechSynthesizer::markStalled()
 {
-    state_->stalled = true;
+    if (!state_->stalled) {
+        state_->stalled = true;
+        if (state_->voicesChanged)
+            state_->voicesChanged();
+    }
     if (state_->warned)
         return;
     state_->warned = true;

@@ -35,6 +35,9 @@ public:
     void stop() override;
     void speak(const QString &text, const QString &locale) override;
 
+    [[nodiscard]] bool voicesListed() override { return state_->voices || state_->stalled; }
+    [[nodiscard]] bool answering() override { return !state_->stalled; }
+    void onVoicesChanged(std::function<void()> listener) override { state_->voicesChanged = std::move(listener); }
     [[nodiscard]] bool available() const { return !state_->stalled; }
     // Whether a phrase was sent and the engine has not yet said it is quiet again.
     [[nodiscard]] bool speaking() const { return state_->speaking; }
@@ -49,6 +52,7 @@ private:
         bool warned = false;
         qint64 posted = 0;
         qint64 answered = 0;
+        std::function<void()> voicesChanged;
     };
     using Call = std::function<void(SpeechSynthesizer &)>;
 

@@ -12,6 +12,7 @@ packages=(
   qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
   qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtquick-window
   qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qtcore qml6-module-qtquick-dialogs
+  qml6-module-qt-labs-folderlistmodel libqt6sql6-sqlite
   # speech and sound
   qt6-speech-dev libqt6texttospeech6 qt6-speech-speechd-plugin
   qt6-multimedia-dev qml6-module-qtmultimedia
@@ -23,8 +24,10 @@ packages=(
   clang libclang-rt-14-dev
   # the layout check of the C++ sources
   clang-format
+  # the Debian package and its check in a minimal Debian root (tools/check-package.sh)
+  debhelper dpkg-dev lintian debootstrap
   # desktop install checks, sound recipe, tools
-  desktop-file-utils appstream sox lame python3
+  desktop-file-utils appstream sox lame python3 python3-yaml
 )
 
 missing=()

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FLEXIO_FUZZ_SECONDS:-25}
 build=build-fuzz
-harnesses=(verb_reader quiz_reader store_file progress_import record_reader verb_pack link_parser clip_answer)
+harnesses=(verb_reader quiz_reader store_file progress_import record_reader verb_pack link_parser link_message clip_answer)
 
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi

@@ -14,93 +14,104 @@ ScreenPage {
     readonly property ConjQuiz game: ScreenModels.game("conjugation", page) as ConjQuiz
     readonly property alias sheet: sheet
 
-    ColumnLayout {
-        id: board
-        objectName: "board"
-        width: Theme.contentWidth(parent.width) - 2 * Theme.margin
-        height: parent.height - 2 * Theme.margin
-        anchors.centerIn: parent
-        spacing: 14
+    // The board scrolls where the window is too short for it, as on a phone turned on its side.
+    Flickable {
+        id: boardFlick
+        anchors.fill: parent
+        anchors.margins: Theme.margin
+        contentHeight: board.height
+        clip: true
+        boundsBehavior: Flickable.StopAtBounds
+        interactive: contentHeight > height
         visible: page.game.inPlay
 
-        // The header.
-        RowLayout {
-            Layout.fillWidth: true
-            Label {
-                objectName: "turnCounter"
-                text: (page.game.currentTurn + 1) + "/" + page.game.verbsPerPlay
-                color: Theme.secondaryText
-                font.pixelSize: Theme.caption
-            }
-            Item {
-                Layout.fillWidth: true
-            }
-            Label {
-                objectName: "accuracy"
-                text: "Accuracy: " + page.game.accuracy + "%"
-                color: Theme.secondaryText
-                font.pixelSize: Theme.caption
-            }
-        }
-
-        TimeBar {
-            objectName: "timeBar"
-            Layout.fillWidth: true
-            Layout.preferredHeight: 40
-            radius: 20
-            fraction: page.game.timeElapsed
-            barColour: Theme.red
-            outlineColour: Theme.text
-            outlineWidth: 2.5
-        }
-
-        // The question.
         ColumnLayout {
-            Layout.fillWidth: true
-            Layout.topMargin: 10
-            spacing: 6
-            Label {
-                objectName: "prompt"
+            id: board
+            objectName: "board"
+            width: Theme.contentWidth(page.width) - 2 * Theme.margin
+            height: Math.max(boardFlick.height, implicitHeight)
+            x: (boardFlick.width - width) / 2
+            spacing: 14
+
+            // The header.
+            RowLayout {
                 Layout.fillWidth: true
-                text: page.game.currentQuestion.question
-                font.pixelSize: Theme.display
-                font.weight: Font.DemiBold
-                color: Theme.text
-                wrapMode: Text.WordWrap
-                horizontalAlignment: Text.AlignHCenter
+                Label {
+                    objectName: "turnCounter"
+                    text: (page.game.currentTurn + 1) + "/" + page.game.verbsPerPlay
+                    color: Theme.secondaryText
+                    font.pixelSize: Theme.caption
+                }
+                Item {
+                    Layout.fillWidth: true
+                }
+                Label {
+                    objectName: "accuracy"
+                    text: "Accuracy: " + page.game.accuracy + "%"
+                    color: Theme.secondaryText
+                    font.pixelSize: Theme.caption
+                }
             }
-            Label {
-                objectName: "hint"
+
+            TimeBar {
+                objectName: "timeBar"
                 Layout.fillWidth: true
-                visible: text.length > 0
-                text: page.game.currentQuestion.questionHint
-                font.pixelSize: Theme.title3 - 2
-                color: Theme.secondaryText
-                horizontalAlignment: Text.AlignHCenter
+                Layout.preferredHeight: 40
+                radius: 20
+                fraction: page.game.timeElapsed
+                barColour: Theme.red
+                outlineColour: Theme.text
+                outlineWidth: 2.5
             }
-        }
 
-        Item {
-            Layout.fillHeight: true
-        }
-
-        ScreenList {
-            objectName: "answers"
-            Layout.fillWidth: true
-            Layout.preferredHeight: contentHeight
-            interactive: false
-            spacing: 12
-            // Qt 6.4's qmllint does not know lists of object pointers.
-            model: page.game.currentQuestion.alts // qmllint disable type
-            delegate: ConjugationQuizAnswerButton {
-                width: ListView.view.width
-                height: 56
+            // The question.
+            ColumnLayout {
+                Layout.fillWidth: true
+                Layout.topMargin: 10
+                spacing: 6
+                Label {
+                    objectName: "prompt"
+                    Layout.fillWidth: true
+                    text: page.game.currentQuestion.question
+                    font.pixelSize: Theme.display
+                    font.weight: Font.DemiBold
+                    color: Theme.text
+                    wrapMode: Text.WordWrap
+                    horizontalAlignment: Text.AlignHCenter
+                }
+                Label {
+                    objectName: "hint"
+                    Layout.fillWidth: true
+                    visible: text.length > 0
+                    text: page.game.currentQuestion.questionHint
+                    font.pixelSize: Theme.title3 - 2
+                    color: Theme.secondaryText
+                    horizontalAlignment: Text.AlignHCenter
+                }
             }
-            onChosen: answer => page.game.answerTapped(answer)
-        }
 
-        Item {
-            Layout.fillHeight: true
+            Item {
+                Layout.fillHeight: true
+            }
+
+            ScreenList {
+                objectName: "answers"
+                Layout.fillWidth: true
+                Layout.preferredHeight: contentHeight
+                interactive: false
+                spacing: 12
+                // Qt 6.4's qmllint does not know lists of object pointers.
+                model: page.game.currentQuestion.alts // qmllint disable type
+                delegate: ConjugationQuizAnswerButton {
+                    width: ListView.view.width
+                    height: 56
+                }
+                onChosen: answer => page.game.answerTapped(answer)
+            }
+
+            Item {
+                Layout.fillHeight: true
+            }
         }
     }
 

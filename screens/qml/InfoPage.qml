@@ -65,6 +65,7 @@ ScreenPage {
                             AbstractButton {
                                 id: linkButton
                                 Layout.fillWidth: true
+                                Layout.minimumHeight: Theme.tapSize
                                 Accessible.name: link.modelData.shortLabel
                                 Accessible.description: link.modelData.label
                                 Accessible.role: Accessible.Link

@@ -163,6 +163,7 @@ Page {
                         id: randomVerbLink
                         objectName: "randomVerbLink"
                         Layout.fillWidth: true
+                        Layout.minimumHeight: Theme.tapSize
                         Accessible.name: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
                         Accessible.role: Accessible.Link
                         contentItem: Text {

@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Dialogs
 import QtQuick.Layouts
 import Flexio
 
@@ -25,18 +24,20 @@ ScreenPage {
         id: reviewPage
         ReviewPage {}
     }
-    FileDialog {
+    // Qt's file dialogs where their modules are installed; a file path field otherwise. The
+    // dialog's file is only ever loaded by name, so that this page loads without its modules.
+    Loader {
         id: exportDialog
-        fileMode: FileDialog.SaveFile
-        defaultSuffix: "json"
-        nameFilters: ["Progress files (*.json)"]
-        onAccepted: ProgressTransfer.exportToFile(selectedFile)
+        objectName: "exportDialog"
+        active: QmlModules.fileDialogs
+        source: "ProgressFileDialog.qml"
+        onLoaded: item.saving = true // qmllint disable
     }
-    FileDialog {
+    Loader {
         id: importDialog
-        fileMode: FileDialog.OpenFile
-        nameFilters: ["Progress files (*.json)"]
-        onAccepted: ProgressTransfer.importFromFile(selectedFile)
+        objectName: "importDialog"
+        active: QmlModules.fileDialogs
+        source: "ProgressFileDialog.qml"
     }
 
     // Two tab buttons rather than a tab bar: each is one stop of the Tab key.
@@ -83,19 +84,33 @@ ScreenPage {
                 font.pixelSize: Theme.caption
                 color: Theme.secondaryText
             }
+            TextField {
+                id: transferPath
+                objectName: "transferPath"
+                visible: exportDialog.status !== Loader.Ready
+                Layout.fillWidth: true
+                Layout.minimumHeight: Theme.tapSize
+                placeholderText: "File path, such as /home/me/progress.json"
+                font.pixelSize: Theme.body
+                inputMethodHints: Qt.ImhNoAutoUppercase | Qt.ImhNoPredictiveText
+            }
             RowLayout {
                 Layout.fillWidth: true
                 Button {
                     objectName: "exportButton"
                     Layout.fillWidth: true
-                    text: "Save progress…"
-                    onClicked: exportDialog.open()
+                    Layout.minimumHeight: Theme.tapSize
+                    text: transferPath.visible ? "Save progress" : "Save progress…"
+                    enabled: !transferPath.visible || transferPath.text.length > 0
+                    onClicked: transferPath.visible ? ProgressTransfer.exportToFile(transferPath.text) : exportDialog.item.open() // qmllint disable
                 }
                 Button {
                     objectName: "importButton"
                     Layout.fillWidth: true
-                    text: "Load progress…"
-                    onClicked: importDialog.open()
+                    Layout.minimumHeight: Theme.tapSize
+                    text: transferPath.visible ? "Load progress" : "Load progress…"
+                    enabled: !transferPath.visible || transferPath.text.length > 0
+                    onClicked: transferPath.visible ? ProgressTransfer.importFromFile(transferPath.text) : importDialog.item.open() // qmllint disable
                 }
             }
             Label {

@@ -115,7 +115,7 @@ ScreenPage {
                 Layout.topMargin: 6
                 Layout.leftMargin: Theme.margin
                 Layout.rightMargin: Theme.margin
-                text: "Left-swipe to mark a verb as learnt for the activities"
+                text: "Tap the tick (or swipe left) to mark a verb as learnt for the activities"
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
                 horizontalAlignment: Text.AlignHCenter
@@ -331,12 +331,31 @@ ScreenPage {
                                     wrapMode: Text.WordWrap
                                 }
                             }
-                            SymbolIcon {
-                                objectName: "learntMark"
-                                visible: row.learnt
-                                symbol: "checkmark"
-                                size: 22
-                                color: Theme.readableFill(Theme.green, Theme.surface, 3)
+                            // The swipe's action as a button: a finger or a pointer that cannot swipe taps it.
+                            AbstractButton {
+                                objectName: "learntButton"
+                                Layout.preferredWidth: Theme.tapSize
+                                Layout.preferredHeight: Theme.tapSize
+                                focusPolicy: Qt.NoFocus // qmllint disable
+                                Accessible.name: row.learnt ? qsTr("Mark not learnt") : qsTr("Mark learnt")
+                                onClicked: (row.ListView.view as ScreenList).swiped(row.index)
+                                contentItem: Item {
+                                    SymbolIcon {
+                                        objectName: "learntMark"
+                                        anchors.centerIn: parent
+                                        visible: row.learnt
+                                        symbol: "checkmark"
+                                        size: 22
+                                        color: Theme.readableFill(Theme.green, Theme.surface, 3)
+                                    }
+                                    SymbolIcon {
+                                        anchors.centerIn: parent
+                                        visible: !row.learnt
+                                        symbol: "checkmark"
+                                        size: 22
+                                        color: Theme.secondaryText
+                                    }
+                                }
                             }
                         }
                     }

@@ -44,7 +44,7 @@ AbstractButton {
     SymbolIcon {
         id: speakable
         objectName: "speakerMark"
-        visible: row.part.ttsEnabled === true
+        visible: row.speech.speakable
         anchors.right: parent.right
         anchors.rightMargin: 10
         anchors.verticalCenter: parent.verticalCenter

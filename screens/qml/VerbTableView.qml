@@ -36,6 +36,7 @@ Flickable {
             id: titleButton
             objectName: "verbTitle"
             Layout.fillWidth: true
+            Layout.minimumHeight: Theme.tapSize
             Layout.topMargin: 10
             Layout.leftMargin: 10
             Layout.rightMargin: 10
@@ -58,6 +59,8 @@ Flickable {
                     horizontalAlignment: Text.AlignHCenter
                 }
                 SymbolIcon {
+                    objectName: "titleSpeakerMark"
+                    visible: flick.model.speakable
                     symbol: "speaker.wave.2.fill"
                     size: 24
                     color: Theme.link
@@ -85,6 +88,38 @@ Flickable {
             color: Theme.secondaryText
             fontSizeMode: Text.HorizontalFit
             minimumPixelSize: Theme.caption
+        }
+        // Why forms are not spoken, until the learner has read it.
+        Rectangle {
+            objectName: "speechNotice"
+            visible: flick.model.speechNotice.length > 0
+            Layout.fillWidth: true
+            Layout.margins: Theme.margin
+            Layout.bottomMargin: 0
+            implicitHeight: noticeColumn.implicitHeight + 2 * Theme.spacing
+            radius: Theme.smallRadius
+            color: Theme.field
+            ColumnLayout {
+                id: noticeColumn
+                anchors.fill: parent
+                anchors.margins: Theme.spacing
+                Label {
+                    objectName: "speechNoticeText"
+                    Layout.fillWidth: true
+                    text: flick.model.speechNotice
+                    wrapMode: Text.WordWrap
+                    font.pixelSize: Theme.subhead
+                    color: Theme.text
+                }
+                Button {
+                    objectName: "speechNoticeDismiss"
+                    Layout.alignment: Qt.AlignRight
+                    Layout.minimumHeight: Theme.tapSize
+                    Layout.minimumWidth: Theme.tapSize
+                    text: qsTr("Got it")
+                    onClicked: flick.model.dismissSpeechNotice()
+                }
+            }
         }
         Text {
             objectName: "notes"

@@ -4,10 +4,16 @@
 #include "screens/DeepLinkModel.h"
 #include "support/TestServices.h"
 
-#include <QLocalSocket>
+#include <QFile>
 #include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTest>
+
+#include <tuple>
+
+#include <pwd.h>
+#include <sys/stat.h>
+#include <unistd.h>
 
 class LinkRulesTest : public QObject
 {
@@ -42,23 +48,27 @@ private slots:
             services.deepLinkModel().openDeepLink(u"tavelo-italian://quiz-" + QString::number(i));
         QCOMPARE(services.deepLinkModel().quizIDs().size(), DeepLinkModel::maxRememberedIDs);
         QCOMPARE(services.deepLinkModel().quizIDs().last(), QStringLiteral("quiz-999"));
+    }
 
-        QTemporaryDir runtime;
-        LinkForwarder running(runtime.filePath(QStringLiteral("links")));
-        QVERIFY(running.listen());
-        QSignalSpy links(&running, &LinkForwarder::linkReceived);
-        QSignalSpy raises(&running, &LinkForwarder::raiseRequested);
-        // A sender other than the app's own, with 2,000 links in one message.
-        QByteArray flood;
-        for (int i = 0; i < 2000; ++i)
-            flood += "tavelo-italian://quiz-" + QByteArray::number(i) + '\n';
-        QLocalSocket sender;
-        sender.connectToServer(running.serverName());
-        QVERIFY(sender.waitForConnected(5000));
-        sender.write(flood + "raise\n");
-        QTRY_COMPARE(raises.size(), 1);
-        QCOMPARE(links.size(), LinkForwarder::maxLinksPerMessage);
-        QCOMPARE(links.last().first().toString(), QStringLiteral("tavelo-italian://quiz-7"));
+    // The socket's folder: made private where missing, refused where others may enter or own it.
+    void onlyAPrivateRuntimeFolderHoldsTheSocket()
+    {
+        QTemporaryDir parent;
+        const passwd *nobody = ::getpwnam("nobody");
+        for (const auto &[name, mode, owner] :
+            {std::tuple{"missing", 0, -1}, {"open", 0755, -1}, {"foreign", 0700, 1}}) {
+            const QString folder = parent.filePath(QString::fromLatin1(name));
+            const QByteArray path = QFile::encodeName(folder);
+            if (mode)
+                QVERIFY(::mkdir(path.constData(), 0700) == 0 && ::chmod(path.constData(), mode) == 0);
+            if (owner > 0
+                && (::getuid() != 0 || !nobody || ::chown(path.constData(), nobody->pw_uid, nobody->pw_gid) != 0))
+                QSKIP("only root can give a folder to another user");
+            QString refusal;
+            const bool taken = !mode;
+            QCOMPARE(LinkForwarder::privateFolder(folder, &refusal), taken ? folder : QString());
+            QVERIFY2(refusal.isEmpty() == taken, name);
+        }
     }
 
 private:

@@ -25,17 +25,22 @@ endforeach()
 
 # The launcher starts the app with the link and claims the app's link scheme.
 file(READ ${desktop} entry)
-foreach(line "Exec=flexio %u" "Icon=${app_id}" "MimeType=x-scheme-handler/tavelo-italian;")
+foreach(line "Exec=flexio %u" "Icon=${app_id}" "MimeType=x-scheme-handler/tavelo-italian;"
+    "X-Purism-FormFactor=Workstation;Mobile;")
   string(FIND "${entry}" "${line}\n" at)
   if(at LESS 0)
     message(FATAL_ERROR "${desktop} lacks the line ${line}")
   endif()
 endforeach()
 file(READ ${metainfo} component)
-string(FIND "${component}" "<launchable type=\"desktop-id\">${app_id}.desktop</launchable>" at)
-if(at LESS 0)
-  message(FATAL_ERROR "${metainfo} does not launch ${app_id}.desktop")
-endif()
+# It launches the entry and says it fits a phone: 360 px, touch and keyboard.
+foreach(element "<launchable type=\"desktop-id\">${app_id}.desktop</launchable>"
+    "<display_length compare=\"ge\">360</display_length>" "<control>touch</control>" "<control>keyboard</control>")
+  string(FIND "${component}" "${element}" at)
+  if(at LESS 0)
+    message(FATAL_ERROR "${metainfo} lacks ${element}")
+  endif()
+endforeach()
 
 if(NOT DESKTOP_FILE_VALIDATE OR NOT APPSTREAMCLI)
   message(FATAL_ERROR "desktop-file-validate and appstreamcli are needed (tools/bootstrap.sh installs them)")

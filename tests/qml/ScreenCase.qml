@@ -43,6 +43,16 @@ TestCase {
         return found
     }
 
+    // The QML types whose buttons are keys of an on-screen keyboard, held to the smaller size.
+    property var keyboards: ["GapFillKeyboard"]
+
+    // Every control under root (the screen on show by default) a finger taps is at least 48 x 48
+    // px (a keyboard's key 32 x 44) and within reach, scrolled or not. (tst_looks checks texts.)
+    function checkLayout(root) {
+        const faults = probe.layoutFaults(root ?? stack.currentItem, Qt.size(48, 48), Qt.size(32, 44), keyboards)
+        verify(faults.length === 0, width + "x" + height + ": " + faults.join("; "))
+    }
+
     // Opens the named game and starts it at the level ("levelEasy", ...) picked on its sheet.
     function startGame(screen, level) {
         const page = open(screen)

@@ -2,11 +2,13 @@
 
 #include <QObject>
 #include <QSize>
+#include <QSizeF>
 #include <QStringList>
 #include <QVariant>
 
 #include "support/HangingSynthesizer.h"
 
+class QQuickItem;
 class TestServices;
 
 // What the screen tests read behind the screens: the stored values and what was said.
@@ -40,6 +42,12 @@ public:
     // The stored text for a store key ("LastSelectedVerbSet"); empty when none is stored.
     Q_INVOKABLE QString storedText(const QString &key) const;
     [[nodiscard]] static QSize screenSize();
+
+    // What is wrong with the controls a finger taps (buttons, fields, mouse areas) under root:
+    // each that is smaller than minimum (a key, an item under one whose QML type is named in
+    // keyboards, than keyMinimum) or lies outside the window where no flickable scrolls it in.
+    Q_INVOKABLE QStringList layoutFaults(
+        QQuickItem *root, QSizeF minimum, QSizeF keyMinimum, const QStringList &keyboards) const;
 
 private:
     TestServices *services_ = nullptr;

@@ -133,11 +133,26 @@ ScreenCase {
         return probe.said().slice(before)
     }
 
-    function test_tappingTheTitleAndARowSpeaks() {
-        compare(saidOnTapping(findChild(openTable("alzarsi"), "verbTitle")), ["alzarsi"])
-        cleanup()
-        const row = findChild(findChild(openTable("parlare"), "tableCard1"), "tableRow0")
-        compare(saidOnTapping(row), [row.part.ttsPhrase])
-        verify(!findChild(row, "loadingGear").visible)
+    // Without an Italian voice a tap says nothing and the marks go; the table says why until the
+    // learner dismisses it. Once a voice is there, every tap speaks.
+    function test_withoutAVoiceTheTableSaysWhy() {
+        probe.setVoices(["en-GB"])
+        for (const [key, told] of [["parlare", true], ["essere", false]]) {
+            const page = openTable(key)
+            const row = findChild(findChild(page, "tableCard1"), "tableRow0")
+            compare([findChild(row, "speakerMark").visible, findChild(page, "titleSpeakerMark").visible,
+                     findChild(page, "speechNotice").visible,
+                     findChild(page, "speechNoticeText").text.includes("speech-dispatcher-espeak-ng")],
+                    [false, false, told, told])
+            compare(saidOnTapping(row), [])
+            if (told)
+                mouseClick(findChild(page, "speechNoticeDismiss"))
+            stack.pop(null, StackView.Immediate)
+        }
+        const page = openTable("parlare"), row = findChild(findChild(page, "tableCard1"), "tableRow0")
+        probe.setVoices(["it-IT"])
+        verify(findChild(row, "speakerMark").visible && !findChild(row, "loadingGear").visible)
+        compare(saidOnTapping(row).concat(saidOnTapping(row), saidOnTapping(findChild(page, "verbTitle"))),
+                [row.part.ttsPhrase, row.part.ttsPhrase, "parlare"])
     }
 }

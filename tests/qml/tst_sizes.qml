@@ -1,0 +1,52 @@
+import QtQuick
+import QtTest
+import Flexio
+
+// Every screen at the size of the run: each control a finger taps is big enough and within
+// reach, each text readable. Besides the phone and tablet runs, ctest runs this file alone at
+// the sizes Linux phones give an app, upright and turned.
+ScreenCase {
+    name: "Sizes"
+
+    function test_screens_data() {
+        return [{tag: "menu"}, {tag: "dictionary", screen: "dictionary"}, {tag: "table", screen: "table"},
+                {tag: "progress", screen: "progress"}, {tag: "grid", screen: "progress", tab: 1},
+                {tag: "settings", screen: "settings"}, {tag: "info", screen: "info"}, {tag: "quizzes", screen: "quizzes"},
+                {tag: "quiz", screen: "quizzes", quiz: true}, {tag: "review", screen: "review"}]
+    }
+
+    function test_screens(data) {
+        let page = data.screen ? open(data.screen, VerbDictionary.verbs[0]) : stack.currentItem
+        if (data.tab)
+            page.tab = data.tab
+        if (data.quiz) {
+            page = page.openQuiz(findChild(findChild(page, "quizEntries"), "quizEntry0").quiz)
+            tryCompare(stack, "busy", false)
+        }
+        checkLayout(page)
+    }
+
+    function test_games_data() {
+        return ["match", "snap", "conjugation", "gapfill"].map(game => ({tag: game}))
+    }
+
+    // The set-up sheet, then the game in play.
+    function test_games(data) {
+        checkLayout(open(data.tag))
+        cleanup()
+        checkLayout(startGame(data.tag, "levelMedium"))
+    }
+
+    // Qt's file dialogs open and close again.
+    function test_progressDialogs() {
+        const page = open("progress")
+        page.tab = 1
+        for (const name of ["export", "import"]) {
+            const dialog = findChild(page, name + "Dialog")
+            findChild(page, name + "Button").clicked()
+            tryVerify(() => dialog.item.visible)
+            dialog.item.reject()
+            tryVerify(() => !dialog.item.visible)
+        }
+    }
+}
