@@ -88,7 +88,7 @@ void PlatformTest::unreadableStoreIsKeptAside_data()
     QTest::addColumn<QByteArray>("content");
     QTest::addColumn<QByteArray>("sql");
     QTest::newRow("text") << QByteArray("{\"progressDictionary\": {\"parlare\": 3") << QByteArray();
-    QTest::newRow("damaged header") << QByteArray("SQLite format 3\0\x10\0\x01\x01\0@  ", 28) + QByteArray(4068, 'x') << QByteArray();
+    QTest::newRow("damaged header") << QByteArray("SQLite format 3\0\x10\0\x01\x01\0@  ", 24) + QByteArray(4072, 'x') << QByteArray();
     QTest::newRow("another program's database") << QByteArray() << QByteArray("CREATE TABLE notes(body TEXT);");
 }
 // clang-format on
