@@ -64,7 +64,7 @@ QVariantList AccuracyGrid::rows() const
     }
     QVariantList rows;
     for (const QString &tense : DrilledForm::tenseCodes()) {
-        if (tense == DrilledForm::infinitive)
+        if (!DrilledForm::hasPersons(tense))
             continue;
         QVariantList row;
         for (int person = 0; person < 6; ++person) {

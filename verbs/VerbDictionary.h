@@ -9,9 +9,11 @@
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
+#include "verbs/FormIndex.h"
 #include "verbs/Verb.h"
 
 #include <functional>
+#include <optional>
 
 class LanguageSetting;
 class LearnerStore;
@@ -72,6 +74,10 @@ public:
     // The first verb (in dictionary order) with the given key, or nullptr.
     [[nodiscard]] Verb *verbForKey(const QString &key) const { return byKey_.value(key); }
 
+    // The index of every verb's forms: the one packed beside the verbs, or made now from the verbs
+    // when the data came without one.
+    [[nodiscard]] const FormIndex &formIndex();
+
     // Copies the stored learnt flags and tense switches onto the verbs and switches. Queued on the
     // main queue once the file has been read.
     void loadLearntAndTenseFlags();
@@ -104,4 +110,5 @@ private:
     bool loaded_ = false;
     QString loadError_;
     QString dataPath_;
+    std::optional<FormIndex> formIndex_;
 };

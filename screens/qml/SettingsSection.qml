@@ -9,6 +9,7 @@ Column {
 
     property string heading
     property var settings: []
+    property bool englishFirst: false
     signal toggled(QtObject setting)
 
     visible: rows.count > 0
@@ -37,6 +38,7 @@ Column {
             objectName: "settingRow" + index
             width: parent ? parent.width : 0
             setting: modelData
+            englishFirst: section.englishFirst
             onClicked: (row.parent as SettingsSection).toggled(row.modelData)
         }
     }

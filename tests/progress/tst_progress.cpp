@@ -3,6 +3,7 @@
 #include "progress/ProgressDictionaryEntry.h"
 #include "progress/ProgressManager.h"
 #include "screens/VerbSettings.h"
+#include "settings/DisplaySwitches.h"
 #include "settings/SettingsManager.h"
 #include "settings/TenseSetting.h"
 #include "support/TestServices.h"
@@ -13,10 +14,13 @@
 
 namespace {
 
+// The stored switches: the tenses', then the display switches'.
 const QStringList tenseNames = [] {
     QStringList names;
     for (const Tense &tense : Tense::all())
         names.append(tense.name);
+    for (const DisplaySwitches::Switch &display : DisplaySwitches::all())
+        names.append(display.name);
     return names;
 }();
 
@@ -84,11 +88,11 @@ void ProgressTest::tenseSwitchesAtStartUp_data()
     QTest::newRow("fresh install") << QVariantMap() << QStringList{"Present"};
     QTest::newRow("learner's choice") << allTenses({"Future", "Perfect"}) << QStringList{"Future", "Perfect"};
     QVariantMap otherNames;
-    for (int i = 0; i < 11; ++i)
+    for (qsizetype i = 0; i < tenseNames.size(); ++i)
         otherNames.insert(u"Tense " + QString::number(i), true);
-    // Eleven entries are taken as stored, so every tense reads as off; storing the first switch
-    // adds its name, and the twelve entries are then rebuilt with the tense names.
-    QTest::newRow("eleven other names read as off") << otherNames << QStringList();
+    // As many entries as switches are taken as stored, so every tense reads as off; storing the
+    // first switch adds its name, and the entries are then rebuilt with the tense names.
+    QTest::newRow("as many other names read as off") << otherNames << QStringList();
     // A map of another size is rebuilt with exactly the current names; the learner's stored
     // choices survive, names it lacked take the switch's initial status.
     QVariantMap ten = allTenses({"Future", "Conditional"});

@@ -7,8 +7,11 @@
 #include "speech/SpeechSynthesizer.h"
 #include "speech/TextToSpeech.h"
 #include "support/TestServices.h"
+#include "verbs/Tense.h"
 
 #include <QVariantMap>
+
+#include <algorithm>
 
 QVariant ScreenProbe::stored(const QString &key, const QString &name) const
 {
@@ -34,6 +37,13 @@ void ScreenProbe::setVoices(const QStringList &locales)
 void ScreenProbe::advance(int ms)
 {
     services_->queue().advance(ms);
+}
+
+int ScreenProbe::tenseCount(bool byPerson)
+{
+    const QList<Tense> &tenses = Tense::all();
+    return int(
+        std::count_if(tenses.begin(), tenses.end(), [byPerson](const Tense &t) { return !byPerson || t.personal; }));
 }
 
 QString ScreenProbe::storedText(const QString &key) const
