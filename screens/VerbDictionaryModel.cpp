@@ -77,6 +77,11 @@ void VerbDictionaryModel::applySearch()
     emit closestChanged();
 }
 
+QString VerbDictionaryModel::closestText() const
+{
+    return closest_.isEmpty() ? QString() : u"Did you mean " + closest_.join(QStringLiteral(", ")) + u'?';
+}
+
 void VerbDictionaryModel::toggleLearnt(int row)
 {
     if (Verb *verb = verbAt(row))

@@ -25,8 +25,8 @@ class VerbDictionaryModel : public QObject
     Q_PROPERTY(int count READ count NOTIFY countChanged)
     Q_PROPERTY(QString language READ language CONSTANT)
     Q_PROPERTY(QObject *rows READ rows CONSTANT)
-    // Infinitives near a search text that found nothing.
-    Q_PROPERTY(QStringList closest READ closest NOTIFY closestChanged)
+    // Infinitives near a search text that found nothing: "Did you mean andare, ...?", or empty.
+    Q_PROPERTY(QString closest READ closestText NOTIFY closestChanged)
 
 public:
     VerbDictionaryModel(VerbDictionary &verbs, ProgressManager &progress, QObject *parent = nullptr);
@@ -51,6 +51,7 @@ public:
     // a text that finds nothing offers the nearest infinitives instead.
     Q_INVOKABLE void applySearch();
     [[nodiscard]] const QStringList &closest() const { return closest_; }
+    [[nodiscard]] QString closestText() const;
     static constexpr qsizetype closestCount = 3;
     Q_INVOKABLE void toggleLearnt(int row);
     Q_INVOKABLE [[nodiscard]] Verb *verbAt(int row) const;

@@ -38,7 +38,7 @@ Column {
             objectName: "settingRow" + index
             width: parent ? parent.width : 0
             setting: modelData
-            englishFirst: section.englishFirst
+            englishFirst: row.parent ? (row.parent as SettingsSection).englishFirst : false
             onClicked: (row.parent as SettingsSection).toggled(row.modelData)
         }
     }

@@ -189,27 +189,17 @@ ScreenPage {
                 wrapMode: Text.WordWrap
             }
 
-            Flow {
+            Label {
                 objectName: "closest"
                 visible: list.count === 0 && page.dictionary.closest.length > 0
                 Layout.fillWidth: true
                 Layout.leftMargin: Theme.wideMargin
                 Layout.rightMargin: Theme.wideMargin
-                spacing: Theme.spacing
-                Label {
-                    text: qsTr("Did you mean")
-                    color: Theme.secondaryText
-                    font.pixelSize: Theme.body
-                    padding: 6
-                }
-                Repeater {
-                    model: page.dictionary.closest
-                    delegate: Button {
-                        required property string modelData
-                        text: modelData
-                        onClicked: page.dictionary.searchText = modelData
-                    }
-                }
+                text: page.dictionary.closest
+                color: Theme.secondaryText
+                font.pixelSize: Theme.body
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
             }
 
             ScreenList {
