@@ -2,34 +2,12 @@
 
 #include "app/Services.h"
 
+#include "verbs/Irregularity.h"
+#include "verbs/Tense.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QTextStream>
-
-#include <algorithm>
-#include <vector>
-
-namespace {
-
-qsizetype editDistance(const QString &a, const QString &b)
-{
-    std::vector<qsizetype> previous(size_t(b.size()) + 1);
-    std::vector<qsizetype> current(previous.size());
-    for (size_t j = 0; j < previous.size(); ++j)
-        previous[j] = qsizetype(j);
-    for (qsizetype i = 1; i <= a.size(); ++i) {
-        current[0] = i;
-        for (qsizetype j = 1; j <= b.size(); ++j) {
-            const qsizetype substitution = previous[size_t(j - 1)] + (a.at(i - 1) == b.at(j - 1) ? 0 : 1);
-            current[size_t(j)] = std::min({previous[size_t(j)] + 1, current[size_t(j - 1)] + 1, substitution});
-        }
-        std::swap(previous, current);
-    }
-    return previous[size_t(b.size())];
-}
-
-}
 
 ConjugateCommand::ConjugateCommand(Services &services, QTextStream &out, QTextStream &err)
     : services_(services)
@@ -41,8 +19,12 @@ int ConjugateCommand::run(const QStringList &arguments)
 {
     if (arguments == QStringList{QStringLiteral("--all")})
         return runMode(Mode::all, {});
-    if (arguments.size() == 2 && arguments.at(0) == u"--drill" && !arguments.at(1).startsWith(u"--"))
-        return runMode(Mode::drill, arguments.at(1));
+    static const QList<std::pair<QString, Mode>> options{
+        {QStringLiteral("--drill"), Mode::drill}, {QStringLiteral("--irregular"), Mode::irregular}};
+    for (const auto &[option, mode] : options) {
+        if (arguments.size() == 2 && arguments.at(0) == option && !arguments.at(1).startsWith(u"--"))
+            return runMode(mode, arguments.at(1));
+    }
     if (arguments.size() == 1 && !arguments.at(0).startsWith(u"--"))
         return runMode(Mode::tables, arguments.at(0));
     usage();
@@ -63,13 +45,25 @@ int ConjugateCommand::runMode(Mode mode, const QString &name)
             if (!first)
                 out_ << '\n';
             first = false;
-            printTables(*verb);
+            printTables(*verb, Mode::tables);
         }
         out_.flush();
         return 0;
     }
 
-    const QList<Verb *> verbs = matchingVerbs(dictionary, name);
+    QList<Verb *> verbs = matchingVerbs(dictionary, name);
+    if (verbs.isEmpty()) {
+        // A form of a verb stands for its verb ("vado" for andare), said on the first line.
+        const QList<FormIndex::Hit> hits = dictionary.formIndex().search(name, dictionary.verbs());
+        for (const FormIndex::Hit &hit : hits) {
+            if (hit.tier != FormIndex::Tier::form)
+                continue;
+            out_ << hit.where << '\n';
+            verbs.append(dictionary.verbs().at(hit.verb));
+        }
+        if (!verbs.isEmpty())
+            out_ << '\n';
+    }
     if (verbs.isEmpty()) {
         err_ << "no verb " << name << Qt::endl;
         for (const QString &infinitive : closestInfinitives(dictionary, name, suggestionCount))
@@ -85,7 +79,7 @@ int ConjugateCommand::runMode(Mode mode, const QString &name)
         if (mode == Mode::drill)
             printDrill(*verbs.at(i));
         else
-            printTables(*verbs.at(i));
+            printTables(*verbs.at(i), mode);
     }
     out_.flush();
     return 0;
@@ -102,32 +96,29 @@ QList<Verb *> ConjugateCommand::matchingVerbs(const VerbDictionary &dictionary, 
     return found;
 }
 
-QStringList ConjugateCommand::closestInfinitives(const VerbDictionary &dictionary, const QString &name, qsizetype count)
+QStringList ConjugateCommand::closestInfinitives(VerbDictionary &dictionary, const QString &name, qsizetype count)
 {
-    const QString lowered = name.toLower();
-    std::vector<std::pair<qsizetype, const Verb *>> ranked;
-    for (const Verb *verb : dictionary.verbs())
-        ranked.emplace_back(editDistance(lowered, verb->key), verb);
-    // Equally near verbs keep the dictionary order.
-    std::stable_sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) { return a.first < b.first; });
-    QStringList infinitives;
-    for (const auto &[distance, verb] : ranked) {
-        if (infinitives.size() >= count)
-            break;
-        const QString shown = verb->displayInfinitive();
-        if (!infinitives.contains(shown))
-            infinitives.append(shown);
-    }
-    return infinitives;
+    return dictionary.formIndex().closest(name, dictionary.verbs(), count);
 }
 
-void ConjugateCommand::printTables(Verb &verb)
+void ConjugateCommand::printTables(Verb &verb, Mode mode)
 {
     out_ << verb.displayInfinitive() << " (" << verb.englishDisplay() << ")\n";
-    for (const Conjugation &table : verb.conjugationTables()) {
-        out_ << '\n' << table.title << ": " << table.gloss.trimmed() << '\n';
+    QList<Conjugation> tables = verb.conjugationTables();
+    if (mode == Mode::irregular) {
+        Irregularity(verb).mark(tables);
+        const QStringList irregular = Irregularity::irregularTables(tables);
+        out_ << "irregular: " << (irregular.isEmpty() ? QStringLiteral("none") : irregular.join(QStringLiteral(", ")))
+             << '\n';
+        const QStringList alike = Irregularity::alike(verb, services_.verbDictionary().verbs(), 5);
+        if (!irregular.isEmpty() && !alike.isEmpty())
+            out_ << "conjugated alike: " << alike.join(QStringLiteral(", ")) << '\n';
+    }
+    for (const Conjugation &table : std::as_const(tables)) {
+        out_ << '\n' << Tense::label(table.title, table.englishTitle, false) << ": " << table.gloss.trimmed() << '\n';
         for (const ConjugationPart &row : table.parts)
-            out_ << row.pronoun << '\t' << row.text << '\t' << row.translation << '\n';
+            out_ << row.pronoun << '\t' << Irregularity::bracketed(row.text, row.irregular) << '\t' << row.translation
+                 << '\n';
     }
 }
 
@@ -142,5 +133,5 @@ void ConjugateCommand::printDrill(Verb &verb)
 
 void ConjugateCommand::usage()
 {
-    err_ << "usage: flexio conjugate VERB | --drill VERB | --all" << Qt::endl;
+    err_ << "usage: flexio conjugate VERB | --drill VERB | --irregular VERB | --all" << Qt::endl;
 }

@@ -13,8 +13,10 @@ class VerbDictionary;
 // plain text, without a window.
 //   flexio conjugate VERB          the tables: title and gloss, then pronoun, form, English
 //   flexio conjugate --drill VERB  the drill items of the stored tense switches: code, Italian, English
+//   flexio conjugate --irregular VERB  the tables with each irregular stretch in brackets ("[vad]o")
 //   flexio conjugate --all         every verb's tables, in dictionary order
-// VERB is a verb's key or the infinitive as the dictionary shows it. An unknown verb prints
+// VERB is a verb's key, the infinitive as the dictionary shows it, or any of its forms ("vado"),
+// which the first line then places ("vado: andare, presente, io"). An unknown verb prints
 // "no verb VERB" and the closest infinitives, and gives the exit status 2.
 class ConjugateCommand
 {
@@ -31,14 +33,14 @@ public:
 
     // Infinitives of the verbs whose keys are fewest edits away from name, nearest first.
     [[nodiscard]] static QStringList closestInfinitives(
-        const VerbDictionary &dictionary, const QString &name, qsizetype count);
+        VerbDictionary &dictionary, const QString &name, qsizetype count);
 
 private:
-    enum class Mode { tables, drill, all };
+    enum class Mode { tables, drill, irregular, all };
 
     int runMode(Mode mode, const QString &name);
     [[nodiscard]] QList<Verb *> matchingVerbs(const VerbDictionary &dictionary, const QString &name) const;
-    void printTables(Verb &verb);
+    void printTables(Verb &verb, Mode mode);
     void printDrill(Verb &verb);
     void usage();
 

@@ -3,6 +3,7 @@
 #include "app/Services.h"
 #include "games/GameCatalog.h"
 #include "quizzes/QuizGamesParser.h"
+#include "verbs/VerbDictionary.h"
 
 #include <QJSEngine>
 
@@ -31,7 +32,8 @@ VerbDictionaryModel *ScreenModels::dictionary(QObject *owner)
 
 VerbTableModel *ScreenModels::verbTable(QObject *owner)
 {
-    return ownedBy(new VerbTableModel(services_.textToSpeech(), owner));
+    return ownedBy(new VerbTableModel(
+        services_.textToSpeech(), services_.verbDictionary().verbs(), services_.tenseSettings(), owner));
 }
 
 VerbTableRowModel *ScreenModels::verbTableRow(QObject *owner)

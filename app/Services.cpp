@@ -15,6 +15,7 @@
 #include "screens/DeepLinkModel.h"
 #include "screens/QmlModules.h"
 #include "screens/Theme.h"
+#include "settings/DisplaySwitches.h"
 #include "settings/TenseSetting.h"
 #include "speech/AudioEngines.h"
 #include "speech/SpeechService.h"
@@ -85,12 +86,17 @@ const QList<TenseSetting *> &Services::tenseSettings()
 {
     if (!tenseSettings_) {
         QList<TenseSetting *> list;
-        for (const Tense &tense : Tense::all()) {
-            auto *setting = new TenseSetting(tense.name, tense.onByDefault);
+        const auto add = [this, &list](const QString &name, bool on, const QString &italian, const QString &english) {
+            auto *setting = new TenseSetting(name, on);
+            setting->setNames(italian, english);
             QObject::connect(setting, &TenseSetting::statusAssigned, setting,
                 [this](const QString &tense, bool status) { progressManager().setTenseFlag(tense, status); });
             list.append(setting);
-        }
+        };
+        for (const Tense &tense : Tense::all())
+            add(tense.name, tense.onByDefault, tense.italianName, tense.englishName);
+        for (const DisplaySwitches::Switch &display : DisplaySwitches::all())
+            add(display.name, display.onByDefault, display.label, display.label);
         tenseSettings_ = list;
     }
     return *tenseSettings_;

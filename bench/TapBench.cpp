@@ -199,7 +199,8 @@ void TapBench::openVerbTable()
     QVERIFY(verb);
     QBENCHMARK
     {
-        VerbTableModel model(services_->textToSpeech());
+        VerbTableModel model(services_->textToSpeech(), services_->verbDictionary().verbs(),
+            services_->verbDictionary().tenseSettings());
         model.setVerb(verb);
         QVERIFY(!model.tables().isEmpty());
     }

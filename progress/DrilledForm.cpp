@@ -1,5 +1,7 @@
 #include "progress/DrilledForm.h"
 
+#include "verbs/DrillCode.h"
+#include "verbs/Persons.h"
 #include "verbs/Tense.h"
 
 namespace {
@@ -20,40 +22,37 @@ const QStringList &DrilledForm::tenseCodes()
     return codes;
 }
 
-QString DrilledForm::tenseName(const QString &tense)
+QString DrilledForm::tenseName(const QString &tense, bool englishFirst)
 {
     if (tense == infinitive)
-        return QStringLiteral("Infinitive");
+        return Tense::label(QStringLiteral("Infinito"), QStringLiteral("Infinitive"), englishFirst);
     const Tense *known = Tense::withCode(tense);
-    return known ? known->name : tense;
+    return known ? known->label(englishFirst) : tense;
 }
 
 QString DrilledForm::personName(int person)
 {
-    static const QStringList persons{"io", "tu", "lui/lei", "noi", "voi", "loro"};
-    return persons.value(person);
+    return Persons::italian().value(person);
 }
 
-QString DrilledForm::label() const
+QString DrilledForm::label(bool englishFirst) const
 {
-    return person < 0 ? tenseName(tense) : tenseName(tense) + u", " + personName(person);
+    const QString name = tenseName(tense, englishFirst);
+    return person < 0 ? name : name + u", " + personName(person);
 }
 
 std::optional<DrilledForm> DrilledForm::fromCode(const QString &verbKey, const QString &code)
 {
-    QStringList parts = code.split(u'|');
-    if (verbKey.isEmpty() || parts.size() < 3)
+    const std::optional<DrillCode> parsed = DrillCode::parse(code);
+    if (verbKey.isEmpty() || !parsed)
         return std::nullopt;
-    const QString number = parts.takeLast();
-    const QString person = parts.takeLast();
-    static const QStringList personCodes{"1PS", "2PS", "3PS"};
-    const qsizetype slot = personCodes.indexOf(person);
-    if (slot < 0 || (number != u"SING" && number != u"PLUR"))
-        return std::nullopt;
-    const QString tense = parts.join(u'|');
-    if (!tenseCodes().contains(tense))
-        return std::nullopt;
-    return DrilledForm{verbKey, tense, int(slot) + (number == u"PLUR" ? 3 : 0)};
+    return DrilledForm{verbKey, parsed->tense, parsed->person};
+}
+
+bool DrilledForm::hasPersons(const QString &tense)
+{
+    const Tense *known = Tense::withCode(tense);
+    return known && known->personal;
 }
 
 QString DrilledForm::id() const
@@ -72,7 +71,7 @@ std::optional<DrilledForm> DrilledForm::fromId(const QString &id)
     const QString tense = id.mid(middle + 1, last - middle - 1);
     if (!ok || person < -1 || person > 5 || !tenseCodes().contains(tense))
         return std::nullopt;
-    if ((tense == infinitive) != (person < 0))
+    if (hasPersons(tense) != (person >= 0))
         return std::nullopt;
     return DrilledForm{id.left(middle), tense, person};
 }

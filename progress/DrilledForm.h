@@ -7,8 +7,8 @@
 
 // One form a game or the review drill asks for: a verb, a tense code such as
 // "PRES" or "FUT|PERF" (as in the drill codes, or "INF" for the infinitive) and
-// a person slot 0..5
-// (-1 where the form has no person).
+// a person slot 0..5 (-1 where the form has no person). Drill codes are read by
+// DrillCode.
 class DrilledForm
 {
 public:
@@ -24,10 +24,13 @@ public:
 
     // The tenses the games drill, in the order screens list them.
     static const QStringList &tenseCodes();
-    static QString tenseName(const QString &tense);
+    // Both names of a tense: "Futuro anteriore (Future Perfect)".
+    static QString tenseName(const QString &tense, bool englishFirst = false);
     static QString personName(int person);
-    // "Future Perfect, we" or "Infinitive".
-    [[nodiscard]] QString label() const;
+    // Whether the tense's forms go by person (the gerunds and infinitives do not).
+    static bool hasPersons(const QString &tense);
+    // "Futuro anteriore (Future Perfect), noi" or "Infinito (Infinitive)".
+    [[nodiscard]] QString label(bool englishFirst = false) const;
 
     static inline const QString infinitive = QStringLiteral("INF");
 

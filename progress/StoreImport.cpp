@@ -5,6 +5,7 @@
 #include "progress/MistakeLog.h"
 #include "progress/ReviewSchedule.h"
 #include "progress/StoreSections.h"
+#include "settings/DisplaySwitches.h"
 #include "settings/SettingsManager.h"
 #include "verbs/Tense.h"
 #include "verbs/VerbDictionary.h"
@@ -125,7 +126,9 @@ std::optional<StoreImport::Refusal> StoreImport::read(const QVariantMap &store)
         && readSection(store, StoreSections::tenseSwitches,
             flag(switches_,
                 [](const QString &k) {
-                    return Tense::named(k) ? std::nullopt : std::optional<QString>(u"no tense \"" + k.left(40) + u'"');
+                    return Tense::named(k) || DisplaySwitches::isDisplaySwitch(k)
+                        ? std::nullopt
+                        : std::optional<QString>(u"no tense \"" + k.left(40) + u'"');
                 }))
         && readSection(store, StoreSections::languages,
             flag(ignored,

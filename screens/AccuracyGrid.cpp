@@ -44,7 +44,7 @@ QVariantList AccuracyGrid::rows() const
     const QMap<std::pair<QString, int>, MistakeLog::Cell> cells = mistakes_.cells();
     QVariantList rows;
     for (const QString &tense : DrilledForm::tenseCodes()) {
-        if (tense == DrilledForm::infinitive)
+        if (!DrilledForm::hasPersons(tense))
             continue;
         QVariantList row;
         for (int person = 0; person < 6; ++person) {

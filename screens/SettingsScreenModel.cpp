@@ -1,16 +1,40 @@
 #include "screens/SettingsScreenModel.h"
 
+#include "settings/DisplaySwitches.h"
+
 SettingsScreenModel::SettingsScreenModel(const VerbDictionary &verbs, QObject *parent)
     : QObject(parent)
     , settings_(verbs)
-{}
+{
+    for (TenseSetting *setting : settings_.tenseSettings()) {
+        if (setting->tenseName() == DisplaySwitches::englishNamesFirst)
+            connect(setting, &TenseSetting::statusChanged, this, &SettingsScreenModel::englishFirstChanged);
+    }
+}
+
+QVariantList SettingsScreenModel::rows(bool display) const
+{
+    QVariantList rows;
+    for (TenseSetting *setting : settings_.tenseSettings()) {
+        if (DisplaySwitches::isDisplaySwitch(setting->tenseName()) == display)
+            rows.append(QVariant::fromValue(setting));
+    }
+    return rows;
+}
 
 QVariantList SettingsScreenModel::tenseSettings() const
 {
-    QVariantList rows;
-    for (TenseSetting *setting : settings_.tenseSettings())
-        rows.append(QVariant::fromValue(setting));
-    return rows;
+    return rows(false);
+}
+
+QVariantList SettingsScreenModel::displaySettings() const
+{
+    return rows(true);
+}
+
+bool SettingsScreenModel::englishFirst() const
+{
+    return DisplaySwitches::isOn(settings_.tenseSettings(), DisplaySwitches::englishNamesFirst);
 }
 
 QString SettingsScreenModel::explanation()

@@ -36,16 +36,6 @@ bool VerbDictionaryModel::verbOrder(const Verb &a, const Verb &b, bool targetLan
     return Collation::english().lessThan(a.englishDisplay(), b.englishDisplay());
 }
 
-bool VerbDictionaryModel::matches(const Verb &verb, const QString &searchText)
-{
-    // Composed and decomposed accents are the same letter to the learner.
-    const QString needle = searchText.normalized(QString::NormalizationForm_C);
-    const auto has = [&needle](const QString &text) {
-        return text.normalized(QString::NormalizationForm_C).contains(needle, Qt::CaseInsensitive);
-    };
-    return has(verb.displayInfinitive()) || has(verb.englishInfinitive) || has(verb.englishInfinitiveExtra);
-}
-
 void VerbDictionaryModel::sortFilteredVerbs()
 {
     QList<Verb *> sorted = filteredVerbs();
@@ -68,16 +58,28 @@ void VerbDictionaryModel::setSortOrder(bool targetLanguageFirst)
 void VerbDictionaryModel::applySearch()
 {
     const QList<Verb *> &all = verbs_.verbs();
+    closest_.clear();
     if (searchText_.isEmpty()) {
         setFilteredVerbs(all);
+        emit closestChanged();
         return;
     }
+    const FormIndex &index = verbs_.formIndex();
     QList<Verb *> found;
-    for (Verb *verb : all) {
-        if (matches(*verb, searchText_))
-            found.append(verb);
+    QStringList where;
+    for (const FormIndex::Hit &hit : index.search(searchText_, all)) {
+        found.append(all.at(hit.verb));
+        where.append(hit.where);
     }
-    setFilteredVerbs(std::move(found));
+    if (found.isEmpty())
+        closest_ = index.closest(searchText_, all, closestCount);
+    setFilteredVerbs(std::move(found), std::move(where));
+    emit closestChanged();
+}
+
+QString VerbDictionaryModel::closestText() const
+{
+    return closest_.isEmpty() ? QString() : u"Did you mean " + closest_.join(QStringLiteral(", ")) + u'?';
 }
 
 void VerbDictionaryModel::toggleLearnt(int row)
@@ -91,10 +93,10 @@ Verb *VerbDictionaryModel::verbAt(int row) const
     return row >= 0 && row < count() ? filteredVerbs().at(row) : nullptr;
 }
 
-void VerbDictionaryModel::setFilteredVerbs(QList<Verb *> verbs)
+void VerbDictionaryModel::setFilteredVerbs(QList<Verb *> verbs, QStringList where)
 {
     const qsizetype before = count();
-    rows_.setVerbs(std::move(verbs));
+    rows_.setVerbs(std::move(verbs), std::move(where));
     if (count() != before)
         emit countChanged();
 }

@@ -3,6 +3,7 @@
 #include <QList>
 #include <QObject>
 #include <QString>
+#include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
 #include "screens/VerbListModel.h"
@@ -24,6 +25,8 @@ class VerbDictionaryModel : public QObject
     Q_PROPERTY(int count READ count NOTIFY countChanged)
     Q_PROPERTY(QString language READ language CONSTANT)
     Q_PROPERTY(QObject *rows READ rows CONSTANT)
+    // Infinitives near a search text that found nothing: "Did you mean andare, ...?", or empty.
+    Q_PROPERTY(QString closest READ closestText NOTIFY closestChanged)
 
 public:
     VerbDictionaryModel(VerbDictionary &verbs, ProgressManager &progress, QObject *parent = nullptr);
@@ -40,15 +43,16 @@ public:
 
     // Whether a comes before b: by key in Italian, or by English infinitive, ignoring diacritics.
     [[nodiscard]] static bool verbOrder(const Verb &a, const Verb &b, bool targetLanguageFirst);
-    // Whether the search text is in the verb's shown infinitive, its stored English infinitive
-    // or its extra, whatever the letter case.
-    [[nodiscard]] static bool matches(const Verb &verb, const QString &searchText);
 
     // Sorts the listed verbs by the current order; verbs that compare equal keep their order.
     Q_INVOKABLE void sortFilteredVerbs();
     Q_INVOKABLE void setSortOrder(bool targetLanguageFirst);
-    // The listed verbs become every verb matching the search text, in dictionary order.
+    // The listed verbs become the verbs the search text finds, best first (see FormIndex::search);
+    // a text that finds nothing offers the nearest infinitives instead.
     Q_INVOKABLE void applySearch();
+    [[nodiscard]] const QStringList &closest() const { return closest_; }
+    [[nodiscard]] QString closestText() const;
+    static constexpr qsizetype closestCount = 3;
     Q_INVOKABLE void toggleLearnt(int row);
     Q_INVOKABLE [[nodiscard]] Verb *verbAt(int row) const;
 
@@ -56,13 +60,15 @@ signals:
     void searchTextChanged();
     void targetLanguageFirstChanged();
     void countChanged();
+    void closestChanged();
 
 private:
     VerbDictionary &verbs_;
     ProgressManager &progress_;
-    void setFilteredVerbs(QList<Verb *> verbs);
+    void setFilteredVerbs(QList<Verb *> verbs, QStringList where = {});
 
     QString searchText_;
+    QStringList closest_;
     bool targetLanguageFirst_ = true;
     VerbListModel rows_;
 };

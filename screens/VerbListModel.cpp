@@ -30,6 +30,8 @@ QVariant VerbListModel::data(const QModelIndex &index, int role) const
         return targetLanguageFirst_ ? verb->displayInfinitive() : englishRendering(*verb);
     case SecondLineRole:
         return targetLanguageFirst_ ? englishRendering(*verb) : verb->displayInfinitive();
+    case WhereRole:
+        return where_.value(index.row());
     default:
         return {};
     }
@@ -39,7 +41,7 @@ QHash<int, QByteArray> VerbListModel::roleNames() const
 {
     return {{VerbRole, "verb"}, {DisplayInfinitiveRole, "displayInfinitive"},
         {EnglishRenderingRole, "englishRendering"}, {LearntRole, "learnt"}, {FirstLineRole, "firstLine"},
-        {SecondLineRole, "secondLine"}};
+        {SecondLineRole, "secondLine"}, {WhereRole, "where"}};
 }
 
 QString VerbListModel::englishRendering(const Verb &verb)
@@ -50,13 +52,11 @@ QString VerbListModel::englishRendering(const Verb &verb)
     return rendering;
 }
 
-void VerbListModel::setVerbs(QList<Verb *> verbs)
+void VerbListModel::setVerbs(QList<Verb *> verbs, QStringList where)
 {
     // (Sizes first: comparing two empty lists hands null data to memcmp.)
-    if (verbs.size() == verbs_.size() && (verbs.isEmpty() || verbs == verbs_))
+    if (verbs.size() == verbs_.size() && (verbs.isEmpty() || verbs == verbs_) && where == where_)
         return;
-    for (const Verb *verb : std::as_const(verbs_))
-        disconnect(verb, nullptr, this, nullptr);
     // Rows go and come rather than the model resetting, so that views drop the delegates they
     // are still making for the old rows.
     if (!verbs_.isEmpty()) {
@@ -67,10 +67,18 @@ void VerbListModel::setVerbs(QList<Verb *> verbs)
     if (!verbs.isEmpty()) {
         beginInsertRows({}, 0, int(verbs.size()) - 1);
         verbs_ = std::move(verbs);
+        where_ = std::move(where);
         endInsertRows();
+    } else {
+        where_.clear();
     }
-    for (const Verb *verb : std::as_const(verbs_))
-        connect(verb, &Verb::learntChanged, this, [this, verb] { learntChanged(verb); });
+    for (const Verb *verb : std::as_const(verbs_)) {
+        if (!watched_.contains(verb)) {
+            watched_.insert(verb);
+            connect(verb, &Verb::learntChanged, this, [this, verb] { learntChanged(verb); });
+            connect(verb, &QObject::destroyed, this, [this, verb] { watched_.remove(verb); });
+        }
+    }
 }
 
 void VerbListModel::setTargetLanguageFirst(bool targetLanguageFirst)

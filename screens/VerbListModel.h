@@ -2,6 +2,8 @@
 
 #include <QAbstractListModel>
 #include <QList>
+#include <QSet>
+#include <QStringList>
 
 class Verb;
 
@@ -20,6 +22,8 @@ public:
         // The row's two lines: the verb's language first, or English first.
         FirstLineRole,
         SecondLineRole,
+        // For a verb found by one of its forms: the form and where it is ("vado: andare, presente, io").
+        WhereRole,
     };
 
     explicit VerbListModel(QObject *parent = nullptr);
@@ -29,7 +33,8 @@ public:
     [[nodiscard]] QHash<int, QByteArray> roleNames() const override;
 
     [[nodiscard]] const QList<Verb *> &verbs() const { return verbs_; }
-    void setVerbs(QList<Verb *> verbs);
+    // The rows, each with the form it was found by (none when where is shorter).
+    void setVerbs(QList<Verb *> verbs, QStringList where = {});
     void setTargetLanguageFirst(bool targetLanguageFirst);
 
     // The English infinitive without bars, followed by ", " and the extra when there is one.
@@ -39,5 +44,8 @@ private:
     void learntChanged(const Verb *verb);
 
     QList<Verb *> verbs_;
+    QStringList where_;
+    // Each verb is watched once, whichever rows it comes and goes in.
+    QSet<const Verb *> watched_;
     bool targetLanguageFirst_ = true;
 };

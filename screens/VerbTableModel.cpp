@@ -2,11 +2,16 @@
 
 #include "screens/MainMenuModel.h"
 #include "screens/Theme.h"
+#include "settings/DisplaySwitches.h"
 #include "speech/TextToSpeech.h"
+#include "verbs/Irregularity.h"
 
-VerbTableModel::VerbTableModel(TextToSpeech &speech, QObject *parent)
+VerbTableModel::VerbTableModel(
+    TextToSpeech &speech, const QList<Verb *> &verbs, const QList<TenseSetting *> &switches, QObject *parent)
     : QObject(parent)
     , speech_(speech)
+    , verbs_(verbs)
+    , switches_(switches)
 {
     connect(&speech, &TextToSpeech::availabilityChanged, this, &VerbTableModel::speechChanged);
 }
@@ -32,15 +37,26 @@ void VerbTableModel::setVerb(Verb *verb)
         return;
     verb_ = verb;
     tables_.clear();
+    irregularity_.clear();
     if (verb) {
-        const QList<Conjugation> tables = verb->conjugationTables();
+        QList<Conjugation> tables = verb->conjugationTables();
+        const Irregularity irregularity(*verb);
+        irregularity.mark(tables);
+        const QStringList irregular = Irregularity::irregularTables(tables);
+        if (!irregular.isEmpty()) {
+            const QStringList alike = Irregularity::alike(*verb, verbs_, alikeCount);
+            irregularity_ = u"Irregular: " + irregular.join(QStringLiteral(", "))
+                + (alike.isEmpty() ? QString() : u". Conjugated alike: " + alike.join(QStringLiteral(", ")));
+        }
+        const bool englishFirst = DisplaySwitches::isOn(switches_, DisplaySwitches::englishNamesFirst);
         for (const Conjugation &table : tables) {
             QVariantList rows;
             for (const ConjugationPart &part : table.parts)
                 rows.append(row(part));
-            tables_.append(
-                QVariantMap{{QStringLiteral("title"), table.title}, {QStringLiteral("gloss"), table.gloss.trimmed()},
-                    {QStringLiteral("colour"), cardColour(table)}, {QStringLiteral("rows"), rows}});
+            tables_.append(QVariantMap{{QStringLiteral("title"), englishFirst ? table.englishTitle : table.title},
+                {QStringLiteral("subtitle"), englishFirst ? table.title : table.englishTitle},
+                {QStringLiteral("gloss"), table.gloss.trimmed()}, {QStringLiteral("colour"), cardColour(table)},
+                {QStringLiteral("rows"), rows}});
         }
     }
     emit verbChanged();
@@ -89,7 +105,21 @@ QVariantMap VerbTableModel::row(const ConjugationPart &part)
         {QStringLiteral("translation"), part.translation}, {QStringLiteral("isVerbFirst"), part.isVerbFirst},
         {QStringLiteral("pronounShown"), pronounShown && !part.pronoun.isEmpty()},
         {QStringLiteral("pronounOpacity"), pronounOpacity}, {QStringLiteral("ttsEnabled"), part.ttsEnabled},
-        {QStringLiteral("ttsPhrase"), part.ttsPhrase}, {QStringLiteral("locale"), part.locale}};
+        {QStringLiteral("ttsPhrase"), part.ttsPhrase}, {QStringLiteral("locale"), part.locale},
+        {QStringLiteral("styledText"), styled(part)}, {QStringLiteral("irregular"), !part.irregular.isEmpty()}};
+}
+
+QString VerbTableModel::styled(const ConjugationPart &part)
+{
+    // Bold and underlined, so the mark does not rest on colour alone.
+    QString text;
+    qsizetype at = 0;
+    for (const auto &[start, length] : part.irregular) {
+        text += part.text.mid(at, start - at).toHtmlEscaped() + u"<b><u>" + part.text.mid(start, length).toHtmlEscaped()
+            + u"</u></b>";
+        at = start + length;
+    }
+    return text + part.text.mid(at).toHtmlEscaped();
 }
 
 void VerbTableModel::speakInfinitive()

@@ -9,6 +9,7 @@
 #include "verbs/Conjugation.h"
 #include "verbs/Verb.h"
 
+class TenseSetting;
 class TextToSpeech;
 
 // The verb table screen's model: the verb's lines and its conjugation tables laid out as cards.
@@ -22,6 +23,7 @@ class VerbTableModel : public QObject
     Q_PROPERTY(QString english READ english NOTIFY verbChanged)
     Q_PROPERTY(QString englishExtra READ englishExtra NOTIFY verbChanged)
     Q_PROPERTY(QString notes READ notes NOTIFY verbChanged)
+    Q_PROPERTY(QString irregularity READ irregularity NOTIFY verbChanged)
     Q_PROPERTY(QString caption READ caption CONSTANT)
     Q_PROPERTY(QVariantList tables READ tables NOTIFY verbChanged)
     // Whether a tap on the infinitive says it.
@@ -30,7 +32,10 @@ class VerbTableModel : public QObject
     Q_PROPERTY(QString speechNotice READ speechNotice NOTIFY speechChanged)
 
 public:
-    explicit VerbTableModel(TextToSpeech &speech, QObject *parent = nullptr);
+    // The switches say whether the tables' names come English first; the verbs are searched for
+    // verbs conjugated alike.
+    VerbTableModel(TextToSpeech &speech, const QList<Verb *> &verbs, const QList<TenseSetting *> &switches,
+        QObject *parent = nullptr);
 
     [[nodiscard]] Verb *verb() const { return verb_; }
     void setVerb(Verb *verb);
@@ -40,17 +45,23 @@ public:
     // The extra in brackets, or empty when the verb has none.
     [[nodiscard]] QString englishExtra() const;
     [[nodiscard]] QString notes() const;
+    // Which tables hold irregular forms, and the verbs conjugated alike; empty for a regular verb.
+    [[nodiscard]] const QString &irregularity() const { return irregularity_; }
+    static constexpr qsizetype alikeCount = 5;
     [[nodiscard]] static QString caption();
     [[nodiscard]] bool speakable() const;
     [[nodiscard]] QString speechNotice() const;
 
-    // One map per conjugation table: title, gloss, colour and rows; each row holds pronoun,
-    // text, translation, pronounShown, pronounOpacity, isVerbFirst, ttsEnabled, ttsPhrase and
-    // locale.
+    // One map per conjugation table: title and subtitle (the Italian and English names, in the
+    // order the switches ask), gloss, colour and rows; each row holds pronoun,
+    // text, styledText, irregular, translation, pronounShown, pronounOpacity, isVerbFirst,
+    // ttsEnabled, ttsPhrase and locale.
     [[nodiscard]] const QVariantList &tables() const { return tables_; }
     // The card colour: the darker blue for a table of fewer than two rows.
     [[nodiscard]] static QColor cardColour(const Conjugation &table);
     [[nodiscard]] static QVariantMap row(const ConjugationPart &part);
+    // The form with its irregular stretches in bold and underlined (styled text).
+    [[nodiscard]] static QString styled(const ConjugationPart &part);
 
     // Says the shown infinitive in the verb's locale.
     Q_INVOKABLE void speakInfinitive();
@@ -63,6 +74,9 @@ signals:
 
 private:
     TextToSpeech &speech_;
+    const QList<Verb *> &verbs_;
+    const QList<TenseSetting *> &switches_;
+    QString irregularity_;
     QPointer<Verb> verb_;
     QVariantList tables_;
 };

@@ -14,3 +14,9 @@ void TenseSetting::setStatus(bool status)
         emit statusChanged();
     emit statusAssigned(tenseName_, status);
 }
+
+void TenseSetting::setNames(QString italian, QString english)
+{
+    italianName_ = std::move(italian);
+    englishName_ = std::move(english);
+}

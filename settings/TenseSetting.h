@@ -12,6 +12,8 @@ class TenseSetting : public QObject
     QML_UNCREATABLE("Tense switches are shared by the verb dictionary")
     Q_PROPERTY(QString tenseName READ tenseName CONSTANT)
     Q_PROPERTY(bool status READ status WRITE setStatus NOTIFY statusChanged)
+    Q_PROPERTY(QString italianName READ italianName CONSTANT)
+    Q_PROPERTY(QString englishName READ englishName CONSTANT)
 
 public:
     TenseSetting(QString tenseName, bool status, QObject *parent = nullptr);
@@ -19,6 +21,10 @@ public:
     [[nodiscard]] const QString &tenseName() const { return tenseName_; }
     [[nodiscard]] bool status() const { return status_; }
     void setStatus(bool status);
+    // What the settings screen shows: the tense's Italian and English names.
+    [[nodiscard]] const QString &italianName() const { return italianName_; }
+    [[nodiscard]] const QString &englishName() const { return englishName_; }
+    void setNames(QString italian, QString english);
 
 signals:
     void statusChanged();
@@ -27,4 +33,6 @@ signals:
 private:
     QString tenseName_;
     bool status_;
+    QString italianName_;
+    QString englishName_;
 };

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QList>
 #include <QMetaType>
 #include <QString>
 #include <QUuid>
@@ -31,6 +32,11 @@ public:
     bool pronounNeeded = true;
     bool pronounIncorporated = false;
     bool ttsEnabled = true;
+    // The person of the row (0..5), or -1 for a form without one.
+    int person = -1;
+    // Where the form departs from the regular paradigm: (start, length) stretches of text, filled
+    // by Irregularity::mark.
+    QList<std::pair<qsizetype, qsizetype>> irregular;
 };
 
 Q_DECLARE_METATYPE(ConjugationPart)

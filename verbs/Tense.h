@@ -12,11 +12,12 @@ class Verb;
 // verb's stored forms and an English rule).
 struct Tense
 {
-    // The switch, its stored flag and the label of a drilled form: "Past Historic".
+    // The switch and its stored flag: "Past Historic". Stored, so it never changes.
     QString name;
-    // The title of the verb's table: "Past Historic", "Perfect Tense".
-    QString title;
-    // The drill code; a drill item is coded CODE|PERSON|NUMBER ("PASTHIST|1PS|SING").
+    // What the classroom calls it, "Passato remoto", and its English name, "Past Historic".
+    QString italianName;
+    QString englishName;
+    // The drill code (see DrillCode): "PASTHIST".
     QString code;
     // Where the tense's items come in a verb's drill list.
     int drillRank = 0;
@@ -25,6 +26,8 @@ struct Tense
     bool drilledWhenNoneOn = false;
     // An impersonal verb drills this tense whatever the switches say.
     bool drilledWhenImpersonal = false;
+    // Conjugated by person (six forms), or one form without a person (the gerunds).
+    bool personal = true;
     // Simple tenses: the verb's own forms.
     QStringList (*ownForms)(const Verb &verb) = nullptr;
     // Compound tenses: the auxiliary in its tense, avere's and essere's, before the participle.
@@ -36,8 +39,10 @@ struct Tense
     QString usage;
 
     [[nodiscard]] bool isSimple() const { return ownForms != nullptr; }
-    // The verb's six forms in this tense.
+    // The verb's forms in this tense: six, or one for a tense without persons.
     [[nodiscard]] QStringList formsOf(Verb &verb) const;
+    // Both names, the Italian first unless asked otherwise: "Passato remoto (Past Historic)".
+    [[nodiscard]] QString label(bool englishFirst = false) const;
 
     // Every tense, in the order of the tables and the switches.
     static const QList<Tense> &all();
@@ -45,4 +50,11 @@ struct Tense
     static const QList<const Tense *> &inDrillOrder();
     static const Tense *withCode(const QString &code);
     static const Tense *named(const QString &name);
+    // The table of the past participle, which is no tense of its own.
+    static inline const QString participleItalian = QStringLiteral("Participio passato");
+    static inline const QString participleEnglish = QStringLiteral("Past Participle");
+    static inline const QString imperativeItalian = QStringLiteral("Imperativo");
+    static inline const QString imperativeEnglish = QStringLiteral("Imperative");
+    // "Italian (English)", or the other way round.
+    [[nodiscard]] static QString label(const QString &italian, const QString &english, bool englishFirst);
 };

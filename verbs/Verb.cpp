@@ -1,6 +1,7 @@
 #include "verbs/Verb.h"
 
 #include "settings/TenseSetting.h"
+#include "verbs/DrillCode.h"
 #include "verbs/English.h"
 #include "verbs/Tense.h"
 #include "verbs/VerbPack.h"
@@ -17,9 +18,16 @@ QString withoutBars(QString text)
     return text.remove(u'|');
 }
 
-const QStringList personCodes{"1PS", "2PS", "3PS", "1PS", "2PS", "3PS"};
-const QStringList numberCodes{"SING", "SING", "SING", "PLUR", "PLUR", "PLUR"};
-constexpr qsizetype thirdPersonSingular = 2;
+constexpr qsizetype thirdPersonSingular = Persons::thirdSingular;
+
+// A pronoun joined to the end of a form without a person: "alzando" + "si", "essere" + "si"
+// gives "essersi".
+QString withEnclitic(QString form, const QString &pronoun)
+{
+    if (form.endsWith(u"re"))
+        form.chop(1);
+    return form + pronoun;
+}
 
 // What is spoken for a compound form: the masculine of each agreement pair.
 QString spokenWithMasculine(QString form)
@@ -147,11 +155,15 @@ QStringList Verb::compoundForms(const QStringList &avere, const QStringList &ess
 {
     const bool withEssere = perfectWithEssere || reflexive;
     const QStringList &auxiliaries = withEssere ? essere : avere;
+    const bool personal = auxiliaries.size() > 1;
     fillPastParticipleIfMissing();
     QStringList forms;
-    forms.reserve(6);
-    for (int i = 0; i < 6; ++i) {
-        QString form = auxiliaries[i] + u' ' + pastParticiple;
+    forms.reserve(auxiliaries.size());
+    for (qsizetype i = 0; i < auxiliaries.size(); ++i) {
+        const QString auxiliary = !personal && reflexive
+            ? withEnclitic(auxiliaries[i], reflexivePronouns.value(thirdPersonSingular))
+            : auxiliaries[i];
+        QString form = auxiliary + u' ' + pastParticiple;
         // An impersonal verb's subject is no person, so its participle takes no agreement.
         if (withEssere && !isImpersonalLike()) {
             if (i >= 3) {
@@ -161,11 +173,24 @@ QStringList Verb::compoundForms(const QStringList &avere, const QStringList &ess
                 form += QStringLiteral("/a");
             }
         }
-        if (withEssere && reflexive)
+        if (withEssere && reflexive && personal)
             form = reflexivePronouns.value(i) + u' ' + form;
         forms.append(withPreposition(form));
     }
     return forms;
+}
+
+QStringList Verb::gerundForms() const
+{
+    QString form = gerund;
+    if (form.isEmpty() && infinitive.size() > 3) {
+        // The data gives every verb its gerund; a verb made elsewhere gets the regular one.
+        const QString stem = withoutBars(infinitive).chopped(3);
+        form = stem + (infinitive.endsWith(u"are") ? u"ando" : u"endo");
+    }
+    if (reflexive)
+        form = withEnclitic(form, reflexivePronouns.value(thirdPersonSingular));
+    return {withPreposition(form)};
 }
 
 bool Verb::hasImperative() const
@@ -202,9 +227,12 @@ QString Verb::englishPastParticipleOrDerived()
 Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool english)
 {
     const bool impersonalLike = isImpersonalLike();
-    const bool noTenseOn =
-        std::none_of(settings.begin(), settings.end(), [](const TenseSetting *s) { return s->status(); });
+    const bool noTenseOn = std::none_of(settings.begin(), settings.end(),
+        [](const TenseSetting *s) { return s->status() && Tense::named(s->tenseName()); });
     const QStringList &englishPronouns = pronounsEnglish;
+    // Only the third person singular of each tense, said of "it", for an impersonal verb.
+    const QString italianPronoun = pronouns.value(thirdPersonSingular);
+    const QString englishPronoun = englishPronouns.value(thirdPersonSingular);
 
     QStringList texts;
     QStringList codes;
@@ -215,33 +243,22 @@ Verb::GameParts Verb::gameParts(const QList<TenseSetting *> &settings, bool engl
         if (!drilled)
             continue;
         const QStringList tenseTexts = english ? tense->english(*this, englishPronouns) : tense->formsOf(*this);
-        for (qsizetype slot = 0; slot < 6; ++slot) {
-            texts.append(tenseTexts.value(slot));
-            codes.append(tense->code + u'|' + personCodes[slot] + u'|' + numberCodes[slot]);
+        const int persons = tense->personal ? Persons::count : 1;
+        for (int slot = 0; slot < persons; ++slot) {
+            const int person = tense->personal ? slot : -1;
+            if (impersonalLike && person >= 0 && person != thirdPersonSingular)
+                continue;
+            QString text = tenseTexts.value(slot);
+            if (impersonalLike && person >= 0) {
+                if (english && !englishPronoun.isEmpty())
+                    text.replace(englishPronoun, QStringLiteral("it"));
+                else if (!english && !italianPronoun.isEmpty())
+                    text.remove(italianPronoun);
+            }
+            texts.append(text);
+            codes.append(DrillCode{tense->code, person}.text());
             tenseNames.append(tense->name);
         }
-    }
-
-    if (impersonalLike) {
-        // Only the third person singular of each tense, said of "it".
-        const QString italianPronoun = pronouns.value(thirdPersonSingular);
-        const QString englishPronoun = englishPronouns.value(thirdPersonSingular);
-        QStringList keptTexts;
-        QStringList keptCodes;
-        QStringList keptNames;
-        for (qsizetype i = thirdPersonSingular; i < codes.size(); i += 6) {
-            QString text = texts.at(i);
-            if (english && !englishPronoun.isEmpty())
-                text.replace(englishPronoun, QStringLiteral("it"));
-            else if (!english && !italianPronoun.isEmpty())
-                text.remove(italianPronoun);
-            keptTexts.append(text);
-            keptCodes.append(codes.at(i));
-            keptNames.append(tenseNames.at(i));
-        }
-        texts = keptTexts;
-        codes = keptCodes;
-        tenseNames = keptNames;
     }
 
     if (english)
@@ -257,24 +274,28 @@ QList<Conjugation> Verb::conjugationTables()
     const QStringList &english = pronounsEnglish;
 
     enum class RowKind { simple, compound, imperative };
-    auto table = [this](const QString &title, const QString &gloss, const QStringList &forms,
-                     const QStringList &translations, RowKind kind) {
+    auto table = [this](const QString &code, const QString &title, const QString &englishTitle, const QString &gloss,
+                     const QStringList &forms, const QStringList &translations, RowKind kind) {
         Conjugation conjugation;
+        conjugation.code = code;
         conjugation.title = title;
+        conjugation.englishTitle = englishTitle;
         conjugation.gloss = gloss;
+        const bool personal = forms.size() > 1;
         // Italian has no first-person singular imperative, so that row is left out.
-        for (qsizetype slot = kind == RowKind::imperative ? 1 : 0; slot < 6; ++slot) {
+        for (qsizetype slot = kind == RowKind::imperative ? 1 : 0; slot < forms.size(); ++slot) {
             ConjugationPart part;
             part.locale = locale;
             part.text = forms.value(slot);
             part.translation = translations.value(slot);
+            part.person = personal ? int(slot) : -1;
             switch (kind) {
             case RowKind::simple:
-                part.pronoun = pronouns.value(slot);
+                part.pronoun = personal ? pronouns.value(slot) : QString();
                 part.ttsPhrase = part.text;
                 break;
             case RowKind::compound:
-                part.pronoun = pronouns.value(slot);
+                part.pronoun = personal ? pronouns.value(slot) : QString();
                 part.ttsPhrase = spokenWithMasculine(part.text);
                 break;
             case RowKind::imperative:
@@ -288,10 +309,14 @@ QList<Conjugation> Verb::conjugationTables()
         }
         return conjugation;
     };
-    auto glossOf = [](const QStringList &blankRenderings) { return blankRenderings.value(thirdPersonSingular); };
+    auto glossOf = [](const QStringList &blankRenderings) {
+        return blankRenderings.size() == 1 ? blankRenderings.first() : blankRenderings.value(thirdPersonSingular);
+    };
 
     Conjugation participleTable;
-    participleTable.title = QStringLiteral("Past Participle");
+    participleTable.code = QStringLiteral("PART");
+    participleTable.title = Tense::participleItalian;
+    participleTable.englishTitle = Tense::participleEnglish;
     participleTable.gloss = participle;
     ConjugationPart participleRow;
     participleRow.locale = locale;
@@ -305,8 +330,8 @@ QList<Conjugation> Verb::conjugationTables()
         QString gloss = glossOf(tense.english(*this, blanks));
         if (!tense.usage.isEmpty())
             gloss += u" \u2014 " + tense.usage;
-        tables.append(table(tense.title, gloss, tense.formsOf(*this), tense.english(*this, english),
-            tense.isSimple() ? RowKind::simple : RowKind::compound));
+        tables.append(table(tense.code, tense.italianName, tense.englishName, gloss, tense.formsOf(*this),
+            tense.english(*this, english), tense.isSimple() ? RowKind::simple : RowKind::compound));
     }
 
     if (isImpersonalLike()) {
@@ -322,8 +347,9 @@ QList<Conjugation> Verb::conjugationTables()
             conjugation.parts = {row};
         }
     } else if (hasImperative()) {
-        tables.append(table(QStringLiteral("Imperative"), English::imperativeGloss(englishInfinitive),
-            imperativeForms(), English::imperativeRenderings(englishInfinitive), RowKind::imperative));
+        tables.append(table(QStringLiteral("IMPER"), Tense::imperativeItalian, Tense::imperativeEnglish,
+            English::imperativeGloss(englishInfinitive), imperativeForms(),
+            English::imperativeRenderings(englishInfinitive), RowKind::imperative));
     }
     return tables;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "verbs/Conjugation.h"
+#include "verbs/Persons.h"
 
 #include <QObject>
 #include <QStringList>
@@ -105,8 +106,11 @@ public:
     [[nodiscard]] QStringList conditionalForms() const { return simpleForms(conditionalTense); }
     [[nodiscard]] QStringList presentSubjunctiveForms() const { return simpleForms(subjunctivePresentTense); }
     [[nodiscard]] QStringList pastSubjunctiveForms() const { return simpleForms(subjunctivePastTense); }
-    // A compound tense's forms with the given auxiliary forms (see Tense); they may store a
-    // participle derived from the infinitive when none was given.
+    // The gerund, one form: "parlando", for a reflexive verb "alzandosi".
+    [[nodiscard]] QStringList gerundForms() const;
+    // A compound tense's forms with the given auxiliary forms (see Tense): six, or one where a
+    // single auxiliary form is given ("essendo", "avere"); they may store a participle derived
+    // from the infinitive when none was given.
     [[nodiscard]] QStringList compoundForms(const QStringList &avere, const QStringList &essere);
     [[nodiscard]] QStringList imperativeForms() const;
     // False for verbs such as potere, whose imperative slots are all empty.
@@ -151,12 +155,9 @@ private:
 
     struct DefaultLists
     {
-        QStringList pronouns{QStringLiteral("io"), QStringLiteral("tu"), QStringLiteral("lui/lei"),
-            QStringLiteral("noi"), QStringLiteral("voi"), QStringLiteral("loro")};
-        QStringList pronounsEnglish{QStringLiteral("I"), QStringLiteral("you (sng.)"), QStringLiteral("he/she"),
-            QStringLiteral("we"), QStringLiteral("you (pl.)"), QStringLiteral("they")};
-        QStringList reflexivePronouns{QStringLiteral("mi"), QStringLiteral("ti"), QStringLiteral("si"),
-            QStringLiteral("ci"), QStringLiteral("vi"), QStringLiteral("si")};
+        QStringList pronouns = Persons::italian();
+        QStringList pronounsEnglish = Persons::english();
+        QStringList reflexivePronouns = Persons::reflexive();
         QStringList sensitiveTopics{QStringLiteral("morire")};
         QStringList moreSenseAsImpersonalVerbs{QStringLiteral("bedeuten"), QStringLiteral("geschehen")};
     };

@@ -7,6 +7,7 @@
 #include "platform/Resources.h"
 #include "settings/SettingsManager.h"
 #include "settings/TenseSetting.h"
+#include "verbs/Tense.h"
 #include "verbs/VerbDataReader.h"
 #include "verbs/VerbPack.h"
 
@@ -185,8 +186,8 @@ void VerbDictionary::loadLearntAndTenseFlags()
 
 int VerbDictionary::enabledTenseCount() const
 {
-    return int(std::count_if(
-        tenseSettings_.begin(), tenseSettings_.end(), [](const TenseSetting *setting) { return setting->status(); }));
+    return int(std::count_if(tenseSettings_.begin(), tenseSettings_.end(),
+        [](const TenseSetting *setting) { return setting->status() && Tense::named(setting->tenseName()); }));
 }
 
 QStringList VerbDictionary::verbSetNames() const
@@ -229,4 +230,18 @@ Verb *VerbDictionary::randomVerb() const
         return blankVerb_;
     }
     return verbAt(eligibleRow(sources_.random.index(eligibleCount())));
+}
+
+const FormIndex &VerbDictionary::formIndex()
+{
+    if (!formIndex_) {
+        const QString path = sources_.resources.path(QStringLiteral("verbs"), QStringLiteral("index"));
+        const QByteArrayView packed = path.isEmpty() ? QByteArrayView() : VerbPack::retain(path);
+        formIndex_.emplace(QByteArray::fromRawData(packed.data(), packed.size()), verbs());
+        if (!formIndex_->isValid()) {
+            qCDebug(lcVerbs) << "indexing the forms of" << verbs().size() << "verbs";
+            formIndex_.emplace(FormIndex::build(verbs()), verbs());
+        }
+    }
+    return *formIndex_;
 }

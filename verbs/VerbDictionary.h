@@ -10,6 +10,7 @@
 #include <QStringList>
 #include <QtQml/qqmlregistration.h>
 
+#include "verbs/FormIndex.h"
 #include "verbs/Verb.h"
 
 #include <functional>
@@ -75,6 +76,10 @@ public:
     // The first verb (in dictionary order) with the given key, or nullptr.
     [[nodiscard]] Verb *verbForKey(const QString &key) const;
 
+    // The index of every verb's forms: the one packed beside the verbs, or made now from the verbs
+    // when the data came without one.
+    [[nodiscard]] const FormIndex &formIndex();
+
     // Copies the stored learnt flags and tense switches onto the verbs and switches. Queued on the
     // main queue once the file has been read.
     void loadLearntAndTenseFlags();
@@ -118,4 +123,5 @@ private:
     bool loaded_ = false;
     QString loadError_;
     QString dataPath_;
+    std::optional<FormIndex> formIndex_;
 };

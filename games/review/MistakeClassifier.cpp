@@ -1,8 +1,7 @@
 #include "games/review/MistakeClassifier.h"
 
+#include "verbs/RegularParadigm.h"
 #include "verbs/Verb.h"
-
-#include <QMap>
 
 #include <algorithm>
 #include <vector>
@@ -15,53 +14,6 @@ const QStringList avereForms{"ho", "hai", "ha", "abbiamo", "avete", "hanno", "av
 const QStringList essereForms{"sono", "sei", "è", "siamo", "siete", "ero", "eri", "era", "eravamo", "eravate", "erano",
     "sarò", "sarai", "sarà", "saremo", "sarete", "saranno", "sarei", "saresti", "sarebbe", "saremmo", "sareste",
     "sarebbero"};
-
-// Regular endings by conjugation and tense, one slot per person; "|" separates
-// the endings a regular verb may take in that slot.
-const QMap<QString, QStringList> &regularEndings()
-{
-    static const QMap<QString, QStringList> endings{
-        {"are PRES", {"o", "i", "a", "iamo", "ate", "ano"}},
-        {"are IMP", {"avo", "avi", "ava", "avamo", "avate", "avano"}},
-        {"are PASTHIST", {"ai", "asti", "ò", "ammo", "aste", "arono"}},
-        {"are FUT", {"erò", "erai", "erà", "eremo", "erete", "eranno"}},
-        {"are COND", {"erei", "eresti", "erebbe", "eremmo", "ereste", "erebbero"}},
-        {"are SUBJ|PRES", {"i", "i", "i", "iamo", "iate", "ino"}},
-        {"are SUBJ|IMP", {"assi", "assi", "asse", "assimo", "aste", "assero"}},
-        {"ere PRES", {"o", "i", "e", "iamo", "ete", "ono"}},
-        {"ere IMP", {"evo", "evi", "eva", "evamo", "evate", "evano"}},
-        {"ere PASTHIST", {"ei|etti", "esti", "é|ette", "emmo", "este", "erono|ettero"}},
-        {"ere FUT", {"erò", "erai", "erà", "eremo", "erete", "eranno"}},
-        {"ere COND", {"erei", "eresti", "erebbe", "eremmo", "ereste", "erebbero"}},
-        {"ere SUBJ|PRES", {"a", "a", "a", "iamo", "iate", "ano"}},
-        {"ere SUBJ|IMP", {"essi", "essi", "esse", "essimo", "este", "essero"}},
-        {"ire PRES", {"o|isco", "i|isci", "e|isce", "iamo", "ite", "ono|iscono"}},
-        {"ire IMP", {"ivo", "ivi", "iva", "ivamo", "ivate", "ivano"}},
-        {"ire PASTHIST", {"ii", "isti", "ì", "immo", "iste", "irono"}},
-        {"ire FUT", {"irò", "irai", "irà", "iremo", "irete", "iranno"}},
-        {"ire COND", {"irei", "iresti", "irebbe", "iremmo", "ireste", "irebbero"}},
-        {"ire SUBJ|PRES", {"a|isca", "a|isca", "a|isca", "iamo", "iate", "ano|iscano"}},
-        {"ire SUBJ|IMP", {"issi", "issi", "isse", "issimo", "iste", "issero"}},
-    };
-    return endings;
-}
-
-const QMap<QString, QString> regularParticipleEndings{{"are", "ato"}, {"ere", "uto"}, {"ire", "ito"}};
-
-// The stem and ending joined as spelling wants: cerc+erò gives cercherò,
-// mangi+erò mangerò and studi+i studi. The plain join is kept too, so no
-// spelling of a regular form is missed.
-QStringList joined(const QString &stem, const QString &ending)
-{
-    QStringList result{stem + ending};
-    const bool soft = ending.startsWith(u'e') || ending.startsWith(u'i');
-    if (soft && (stem.endsWith(u'c') || stem.endsWith(u'g')))
-        result.append(stem + u'h' + ending);
-    if (stem.endsWith(u'i')
-        && (ending.startsWith(u'i') || stem.endsWith(QStringLiteral("ci")) || stem.endsWith(QStringLiteral("gi"))))
-        result.append(stem.chopped(1) + ending);
-    return result;
-}
 
 bool anyAccepts(const QStringList &forms, const QString &typed)
 {
@@ -126,14 +78,13 @@ int MistakeClassifier::editDistance(const QString &a, const QString &b)
 QString MistakeClassifier::regularStem() const
 {
     const QString infinitive = forms_.verb().infinitive.toLower().remove(u'|');
-    return regularParticipleEndings.contains(infinitive.right(3)) ? infinitive.chopped(3) : QString();
+    return RegularParadigm::participleEnding(infinitive.right(3)).isEmpty() ? QString() : infinitive.chopped(3);
 }
 
 QString MistakeClassifier::simpleEnding(const QString &tense, int person, int choice) const
 {
     const QString conjugation = forms_.verb().infinitive.toLower().remove(u'|').right(3);
-    const QStringList perPerson = regularEndings().value(conjugation + u' ' + tense);
-    return perPerson.value(person).split(u'|').value(choice);
+    return RegularParadigm::ending(conjugation, tense, person, choice);
 }
 
 QStringList MistakeClassifier::regularForms(const QString &tense, int person) const
@@ -146,7 +97,7 @@ QStringList MistakeClassifier::regularForms(const QString &tense, int person) co
     const QString suffix = verb.preposition.isEmpty() ? QString() : u' ' + verb.preposition;
     QStringList result;
     for (int choice = 0; !simpleEnding(tense, person, choice).isEmpty(); ++choice) {
-        for (const QString &form : joined(stem, simpleEnding(tense, person, choice)))
+        for (const QString &form : RegularParadigm::joined(stem, simpleEnding(tense, person, choice)))
             result.append(prefix + form + suffix);
     }
     if (!result.isEmpty())
@@ -156,7 +107,7 @@ QStringList MistakeClassifier::regularForms(const QString &tense, int person) co
     const QString expected = forms_.forms(tense).value(person);
     verb.fillPastParticipleIfMissing();
     const QString participle = verb.pastParticiple;
-    const QString regular = stem + regularParticipleEndings.value(verb.infinitive.toLower().remove(u'|').right(3));
+    const QString regular = stem + RegularParadigm::participleEnding(verb.infinitive.toLower().remove(u'|').right(3));
     if (expected.isEmpty() || participle.size() < 2 || !expected.contains(participle.chopped(1)))
         return {};
     return {QString(expected).replace(participle.chopped(1), regular.chopped(1))};

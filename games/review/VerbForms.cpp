@@ -1,15 +1,9 @@
 #include "games/review/VerbForms.h"
 
+#include "verbs/FormIndex.h"
+#include "verbs/Persons.h"
 #include "verbs/Tense.h"
 #include "verbs/Verb.h"
-
-#include <QRegularExpression>
-
-namespace {
-
-const QStringList subjectPronouns{"io", "tu", "lui", "lei", "noi", "voi", "loro"};
-
-} // namespace
 
 VerbForms::VerbForms(Verb &verb)
     : verb_(verb)
@@ -33,7 +27,7 @@ QString VerbForms::english(const DrilledForm &form) const
     if (form.tense == DrilledForm::infinitive)
         return u"to " + verb_.englishDisplay();
     const Tense *tense = Tense::withCode(form.tense);
-    const QString title = tense ? tense->title : QString();
+    const QString title = tense ? tense->italianName : QString();
     for (const Conjugation &table : verb_.conjugationTables()) {
         if (table.title != title)
             continue;
@@ -58,23 +52,14 @@ QString VerbForms::normalised(const QString &answer)
     QString text = answer.toLower().simplified();
     text.replace(u'\u2019', u'\'');
     const qsizetype space = text.indexOf(u' ');
-    if (space > 0 && subjectPronouns.contains(text.left(space)))
+    if (space > 0 && Persons::subjects().contains(text.left(space)))
         text = text.mid(space + 1);
     return text;
 }
 
 QStringList VerbForms::variants(const QString &form)
 {
-    const QString plain = form.toLower().simplified();
-    QStringList result{plain};
-    // "andato/a" and "andati/e": either ending agrees.
-    static const QRegularExpression pair(QStringLiteral("(\\w)/(\\w)\\b"));
-    const QRegularExpressionMatch match = pair.match(plain);
-    if (match.hasMatch()) {
-        result.append(QString(plain).remove(match.capturedStart(0) + 1, 2));
-        result.append(QString(plain).remove(match.capturedStart(0), 2));
-    }
-    return result;
+    return FormIndex::variants(form);
 }
 
 bool VerbForms::accepts(const QString &form, const QString &answer)
@@ -85,7 +70,5 @@ bool VerbForms::accepts(const QString &form, const QString &answer)
 
 QString VerbForms::withoutAccents(const QString &text)
 {
-    QString decomposed = text.normalized(QString::NormalizationForm_D);
-    decomposed.removeIf([](QChar c) { return c.category() == QChar::Mark_NonSpacing; });
-    return decomposed;
+    return FormIndex::withoutAccents(text);
 }

@@ -42,6 +42,15 @@ ScreenPage {
                 width: column.width
                 heading: "Tense Settings"
                 settings: page.settings.tenseSettings
+                englishFirst: page.settings.englishFirst
+                onToggled: setting => page.settings.toggleTense(setting as TenseSetting)
+            }
+
+            SettingsSection {
+                objectName: "displaySection"
+                width: column.width
+                heading: "Verb Tables"
+                settings: page.settings.displaySettings
                 onToggled: setting => page.settings.toggleTense(setting as TenseSetting)
             }
 

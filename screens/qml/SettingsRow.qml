@@ -9,14 +9,21 @@ ItemDelegate {
 
     // A tense or a language switch.
     property var setting
-    property string name: row.setting ? String(row.setting.tenseName ?? row.setting.settingName) : ""
+    property bool englishFirst: false
+    // A tense switch shows both names of its tense, the first one larger.
+    property string italian: row.setting ? String(row.setting.italianName ?? "") : ""
+    property string english: row.setting ? String(row.setting.englishName ?? "") : ""
+    property string name: row.italian.length === 0
+        ? (row.setting ? String(row.setting.tenseName ?? row.setting.settingName) : "")
+        : (row.englishFirst ? row.english : row.italian)
+    property string detail: row.italian === row.english ? "" : (row.englishFirst ? row.italian : row.english)
     property bool isOn: row.setting ? row.setting.status === true : false
 
     implicitHeight: Math.max(Theme.rowHeight, implicitContentHeight + topPadding + bottomPadding)
     activeFocusOnTab: true
     leftPadding: 20
     rightPadding: 20
-    Accessible.name: row.name
+    Accessible.name: row.detail.length > 0 ? row.name + ", " + row.detail : row.name
     Accessible.role: Accessible.CheckBox
     Accessible.checkable: true
     Accessible.checked: row.isOn
@@ -39,12 +46,24 @@ ItemDelegate {
     }
 
     contentItem: RowLayout {
-        Text {
+        Column {
             Layout.fillWidth: true
-            text: row.name
-            font.pixelSize: Theme.body
-            color: Theme.text
-            wrapMode: Text.WordWrap
+            Text {
+                width: parent.width
+                text: row.name
+                font.pixelSize: Theme.body
+                color: Theme.text
+                wrapMode: Text.WordWrap
+            }
+            Text {
+                objectName: "detail"
+                width: parent.width
+                visible: row.detail.length > 0
+                text: row.detail
+                font.pixelSize: Theme.caption
+                color: Theme.secondaryText
+                wrapMode: Text.WordWrap
+            }
         }
         SymbolIcon {
             objectName: "checkmark"

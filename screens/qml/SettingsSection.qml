@@ -9,6 +9,7 @@ Column {
 
     property string heading
     property var settings: []
+    property bool englishFirst: false
     signal toggled(QtObject setting)
 
     visible: rows.count > 0
@@ -37,6 +38,7 @@ Column {
             objectName: "settingRow" + index
             width: parent ? parent.width : 0
             setting: modelData
+            englishFirst: row.parent ? (row.parent as SettingsSection).englishFirst : false
             onClicked: (row.parent as SettingsSection).toggled(row.modelData)
         }
     }

@@ -189,6 +189,19 @@ ScreenPage {
                 wrapMode: Text.WordWrap
             }
 
+            Label {
+                objectName: "closest"
+                visible: list.count === 0 && page.dictionary.closest.length > 0
+                Layout.fillWidth: true
+                Layout.leftMargin: Theme.wideMargin
+                Layout.rightMargin: Theme.wideMargin
+                text: page.dictionary.closest
+                color: Theme.secondaryText
+                font.pixelSize: Theme.body
+                horizontalAlignment: Text.AlignHCenter
+                wrapMode: Text.WordWrap
+            }
+
             ScreenList {
                 id: list
                 objectName: "verbList"
@@ -217,6 +230,7 @@ ScreenPage {
                     required property string firstLine
                     required property string secondLine
                     required property bool learnt
+                    required property string where
                     // How far the row is swiped to the left, in pixels (0 or less).
                     readonly property real swipeOffset: content.x
                     // Set once a swipe takes over a press, which then must not show as pressed.
@@ -327,6 +341,16 @@ ScreenPage {
                                     Layout.fillWidth: true
                                     text: row.secondLine
                                     font.pixelSize: Theme.body
+                                    color: Theme.secondaryText
+                                    wrapMode: Text.WordWrap
+                                }
+                                Text {
+                                    objectName: "where"
+                                    Layout.fillWidth: true
+                                    visible: row.where.length > 0
+                                    text: row.where
+                                    font.pixelSize: Theme.caption
+                                    font.italic: true
                                     color: Theme.secondaryText
                                     wrapMode: Text.WordWrap
                                 }

@@ -26,7 +26,8 @@ AbstractButton {
     }
 
     implicitHeight: rowColumn.implicitHeight + 12
-    Accessible.name: (row.part.text ?? "") + ", " + (row.part.translation ?? "")
+    Accessible.name: (row.part.text ?? "") + (row.part.irregular ? ", irregular" : "") + ", "
+        + (row.part.translation ?? "")
     Accessible.role: Accessible.Button
     onClicked: speech.speakPart()
 
@@ -67,7 +68,7 @@ AbstractButton {
         TextMetrics {
             id: formMetrics
             font: form.font
-            text: form.text
+            text: row.part.text ?? ""
         }
 
         Flow {
@@ -84,7 +85,8 @@ AbstractButton {
             Text {
                 id: form
                 objectName: "form"
-                text: row.part.text ?? ""
+                text: row.part.styledText ?? row.part.text ?? ""
+                textFormat: Text.StyledText
                 // Its natural width, or the row's when the form is longer than a whole row.
                 width: Math.min(Math.ceil(formMetrics.advanceWidth) + 1, line.width)
                 wrapMode: Text.WrapAnywhere

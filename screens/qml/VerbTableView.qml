@@ -134,6 +134,18 @@ Flickable {
             color: Theme.text
         }
         Text {
+            objectName: "irregularity"
+            visible: flick.model.irregularity.length > 0
+            Layout.fillWidth: true
+            Layout.margins: Theme.wideMargin
+            Layout.bottomMargin: 0
+            text: flick.model.irregularity
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: Theme.caption
+            color: Theme.secondaryText
+        }
+        Text {
             Layout.fillWidth: true
             Layout.margins: Theme.radius
             text: flick.model.caption
@@ -184,7 +196,16 @@ Flickable {
                             font.weight: Font.DemiBold
                             wrapMode: Text.WordWrap
                             Accessible.role: Accessible.Heading
-                            Accessible.name: text
+                            Accessible.name: text + ", " + card.modelData.subtitle
+                        }
+                        Text {
+                            objectName: "tableSubtitle"
+                            Layout.fillWidth: true
+                            text: card.modelData.subtitle
+                            color: Theme.onColour
+                            font.pixelSize: Theme.caption
+                            wrapMode: Text.WordWrap
+                            Accessible.ignored: true
                         }
                         Text {
                             Layout.fillWidth: true

@@ -32,7 +32,7 @@ Outcome runCommand(TestServices &services, const QStringList &arguments)
     return outcome;
 }
 
-const QString usageLine = QStringLiteral("usage: flexio conjugate VERB | --drill VERB | --all");
+const QString usageLine = QStringLiteral("usage: flexio conjugate VERB | --drill VERB | --irregular VERB | --all");
 
 // Runs the built app with a home of its own, so the learner's files stay untouched.
 Outcome runApp(const QStringList &arguments, const QTemporaryDir &home)
@@ -73,7 +73,7 @@ private slots:
         QTest::newRow("reflexive by its shown infinitive") << "alzarsi" << "alzarsi (get up)"
                                                            << "lui/lei\tsi è alzato/a\the/she has got up";
         QTest::newRow("impersonal") << "piovere" << "piovere (rain)" << "\tpiove\tit rains";
-        QTest::newRow("gloss heading") << "parlare" << "parlare (speak)" << "Present Tense: speaks";
+        QTest::newRow("gloss heading") << "parlare" << "parlare (speak)" << "Presente (Present): speaks";
     }
     // clang-format on
 
@@ -88,6 +88,36 @@ private slots:
         QVERIFY(outcome.err.isEmpty());
         QCOMPARE(outcome.out.first(), heading);
         QVERIFY2(outcome.out.contains(line), qPrintable(outcome.out.join(u'\n')));
+    }
+
+    // clang-format off
+    // The shipped data, through the app: irregular stretches in brackets, a form for its verb.
+    void shippedVerbs_data()
+    {
+        QTest::addColumn<QStringList>("arguments");
+        QTest::addColumn<QString>("line");     // a line the output holds
+        QTest::addColumn<QString>("noLine");   // a text no line holds
+        QTest::newRow("regular: no bracket") << QStringList{"--irregular", "parlare"} << "io\tparlo\tI speak" << "[";
+        QTest::newRow("irregular present") << QStringList{"--irregular", "andare"} << "io\t[vad]o\tI go" << "[and";
+        QTest::newRow("a spelling change is regular")
+            << QStringList{"--irregular", "cercare"} << "tu\tcerchi\tyou (sng.) look for" << "[";
+        QTest::newRow("a form resolves to its verb") << QStringList{"vado"} << "vado: andare, presente, io" << "no verb";
+        QTest::newRow("a new tense of an essere verb")
+            << QStringList{"essere"} << "\tessendo stato/a\thaving been" << "Past Subjunctive";
+    }
+    // clang-format on
+
+    void shippedVerbs()
+    {
+        QFETCH(QStringList, arguments);
+        QFETCH(QString, line);
+        QFETCH(QString, noLine);
+        QTemporaryDir home;
+        const Outcome outcome = runApp(arguments, home);
+        QCOMPARE(outcome.status, 0);
+        QVERIFY2(outcome.out.contains(line), qPrintable(outcome.out.mid(0, 12).join(u'\n')));
+        QVERIFY(
+            std::none_of(outcome.out.begin(), outcome.out.end(), [&](const QString &l) { return l.contains(noLine); }));
     }
 
     // clang-format off

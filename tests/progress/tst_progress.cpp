@@ -3,6 +3,7 @@
 #include "progress/ProgressManager.h"
 #include "progress/ProgressTransfer.h"
 #include "screens/VerbSettings.h"
+#include "settings/DisplaySwitches.h"
 #include "settings/TenseSetting.h"
 #include "support/TestServices.h"
 #include "verbs/Tense.h"
@@ -14,10 +15,13 @@
 
 namespace {
 
+// The stored switches: the tenses', then the display switches'.
 const QStringList tenseNames = [] {
     QStringList names;
     for (const Tense &tense : Tense::all())
         names.append(tense.name);
+    for (const DisplaySwitches::Switch &display : DisplaySwitches::all())
+        names.append(display.name);
     return names;
 }();
 
@@ -88,7 +92,7 @@ void ProgressTest::tenseSwitchesAtStartUp_data()
     QTest::newRow("fresh install") << QVariantMap() << QStringList{"Present"};
     QTest::newRow("learner's choice") << allTenses({"Future", "Perfect"}) << QStringList{"Future", "Perfect"};
     QVariantMap otherNames;
-    for (int i = 0; i < 11; ++i)
+    for (qsizetype i = 0; i < tenseNames.size(); ++i)
         otherNames.insert(u"Tense " + QString::number(i), true);
     // Names no tense has are left out, and a tense the stored map lacks is off.
     QTest::newRow("other names read as off") << otherNames << QStringList();

@@ -7,6 +7,7 @@
 #include "speech/SpeechSynthesizer.h"
 #include "speech/TextToSpeech.h"
 #include "support/TestServices.h"
+#include "verbs/Tense.h"
 
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -109,6 +110,13 @@ void ScreenProbe::setVoices(const QStringList &locales)
 void ScreenProbe::advance(int ms)
 {
     services_->queue().advance(ms);
+}
+
+int ScreenProbe::tenseCount(bool byPerson)
+{
+    const QList<Tense> &tenses = Tense::all();
+    return int(
+        std::count_if(tenses.begin(), tenses.end(), [byPerson](const Tense &t) { return !byPerson || t.personal; }));
 }
 
 QString ScreenProbe::storedText(const QString &key) const

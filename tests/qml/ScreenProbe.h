@@ -27,6 +27,8 @@ public:
     // The value stored for name under a store key ("flagDictionary", "learntDictionary", ...);
     // undefined when nothing is stored.
     Q_INVOKABLE QVariant stored(const QString &key, const QString &name) const;
+    // How many tenses the tense table holds, or only those that go by person.
+    Q_INVOKABLE static int tenseCount(bool byPerson);
     // The texts spoken so far, in order.
     Q_INVOKABLE QStringList said() const;
     // The locales the recording synthesiser claims voices for.

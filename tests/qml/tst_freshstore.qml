@@ -15,7 +15,7 @@ ScreenCase {
                 [true, false, false])
         page.tab = 1
         const grid = findChild(page, "accuracyGrid")
-        compare([grid.visible, grid.grid.rows.length, grid.grid.answerCount], [true, 11, 0])
+        compare([grid.visible, grid.grid.rows.length, grid.grid.answerCount], [true, probe.tenseCount(true), 0])
         cleanup()
 
         const entry = findChild(findChild(stack.get(0), "menuEntries"), "menuEntry7")
@@ -66,22 +66,23 @@ ScreenCase {
     function test_1_freshInstallChecksOnlyPresent() {
         const page = openSettings(), all = rows(page)
         const heading = findChild(findChild(page, "tenseSection"), "sectionHeading").text
-        compare([page.screenTitle, heading, all.length, all[0].name], ["App Settings", "TENSE SETTINGS", 11, "Present"])
+        compare([page.screenTitle, heading, all.length, all[0].name, all[0].detail],
+                ["App Settings", "TENSE SETTINGS", probe.tenseCount(false), "Presente", "Present"])
         for (let i = 0; i < all.length; ++i)
-            compare([checked(all[i]), all[i].Accessible.name], [i === 0, all[i].name])
+            compare([checked(all[i]), all[i].Accessible.name], [i === 0, all[i].name + ", " + all[i].detail])
     }
 
     function test_2_tapStoresTheSwitch_data() {
         return [
             {tag: "Present off", name: "Present", index: 0, taps: 1, expected: false},
-            {tag: "Future on", name: "Future", index: 5, taps: 1, expected: true},
+            {tag: "Future on", name: "Future", index: 6, taps: 1, expected: true},
             {tag: "Imperfect twice", name: "Imperfect", index: 1, taps: 2, expected: false},
         ]
     }
 
     function test_2_tapStoresTheSwitch(data) {
         const row = rows(openSettings())[data.index]
-        compare(row.name, data.name)
+        compare(row.setting.tenseName, data.name)
         for (let i = 0; i < data.taps; ++i)
             mouseClick(row)
         compare([checked(row), probe.stored("flagDictionary", data.name)], [data.expected, data.expected])

@@ -103,10 +103,10 @@ ScreenCase {
 
     function test_thirteenCardsOnTheirBlues() {
         const page = openTable("parlare")
-        compare(findChild(page, "tableCards").count, 13)
+        compare(findChild(page, "tableCards").count, probe.tenseCount(false) + 2)
         const participle = findChild(page, "tableCard0"), present = findChild(page, "tableCard1")
         compare([participle.modelData.title, participle.modelData.rows.length, present.modelData.rows.length],
-                ["Past Participle", 1, 6])
+                ["Participio passato", 1, 6])
         // Which blue each card takes is tested beside the model; here, that the card draws it.
         verify(Qt.colorEqual(present.color, Theme.readableFill("#4b7bec", "white")))
     }

@@ -2,6 +2,7 @@
 #include "progress/ProgressManager.h"
 #include "settings/TenseSetting.h"
 #include "support/TestServices.h"
+#include "verbs/FormIndex.h"
 #include "verbs/Tense.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDataReader.h"
@@ -241,6 +242,43 @@ private slots:
         QVERIFY(dictionary.verbForKey(QStringLiteral("cadere"))->learnt());
         QCOMPARE(dictionary.verbForKey(QStringLiteral("cadere")), dictionary.verbs().last());
         QCOMPARE(dictionary.findChildren<Verb *>().size(), 3);
+    }
+
+    // clang-format off
+    void searchFindsAnyForm_data()
+    {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("first");  // the best hit's infinitive
+        QTest::addColumn<QString>("where");  // its place, for a hit on a form
+        QTest::newRow("a present form") << "vado" << "andare" << "vado: andare, presente, io";
+        QTest::newRow("two persons of one tense") << "fossi" << "essere" << "fossi: essere, congiuntivo imperfetto, io / tu";
+        QTest::newRow("no accent typed") << "andro" << "andare" << "andro: andare, futuro semplice, io";
+        QTest::newRow("a capital for an accented letter") << "È" << "essere" << "";
+        QTest::newRow("a compound form, agreeing") << "sono andata" << "andare" << "sono andata: andare, passato prossimo, io";
+        QTest::newRow("English with to") << "to go" << "andare" << "";
+        QTest::newRow("the infinitive before its prefix and forms") << "fare" << "fare" << "";
+        QTest::newRow("a prefix of an infinitive") << "venir" << "venire" << "";
+    }
+    // clang-format on
+
+    void searchFindsAnyForm()
+    {
+        QFETCH(QString, text);
+        QFETCH(QString, first);
+        QFETCH(QString, where);
+        TestServices services;
+        VerbDictionary &dictionary = services.verbDictionary();
+        // The index made at pack time reads the same as one made now.
+        const FormIndex packed(FormIndex::build(dictionary.verbs()), dictionary.verbs());
+        for (const FormIndex *index : {&dictionary.formIndex(), &packed}) {
+            const QList<FormIndex::Hit> hits = index->search(text, dictionary.verbs());
+            QVERIFY(!hits.isEmpty());
+            QCOMPARE(dictionary.verbs().at(hits.first().verb)->displayInfinitive(), first);
+            QCOMPARE(hits.first().where, where);
+        }
+        QCOMPARE(dictionary.formIndex().closest(QStringLiteral("andere"), dictionary.verbs(), 3).first(),
+            QStringLiteral("andare"));
+        QVERIFY(dictionary.formIndex().search(QStringLiteral("xyzzy"), dictionary.verbs()).isEmpty());
     }
 
     void randomVerbSkipsSensitiveAndFallsBackToBlank()

@@ -1,8 +1,10 @@
 // Makes the compact verb data the app loads at start: reads verbs.xml with the app's own verb
-// reader, sorts the verbs into dictionary order and writes them packed.
+// reader, sorts the verbs into dictionary order and writes them packed, and the index of their
+// forms the dictionary search reads.
 //
-//   flexio-verbpack IN.xml OUT.pack
+//   flexio-verbpack IN.xml OUT.pack [OUT.index]
 
+#include "verbs/FormIndex.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDataReader.h"
 #include "verbs/VerbDictionary.h"
@@ -14,12 +16,22 @@
 
 #include <cstdio>
 
+static bool write(const QString &path, const QByteArray &data)
+{
+    QSaveFile out(path);
+    if (!out.open(QIODevice::WriteOnly) || out.write(data) < 0 || !out.commit()) {
+        std::fprintf(stderr, "flexio-verbpack: cannot write %s\n", qPrintable(path));
+        return false;
+    }
+    return true;
+}
+
 int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     const QStringList arguments = app.arguments();
-    if (arguments.size() != 3) {
-        std::fputs("usage: flexio-verbpack IN.xml OUT.pack\n", stderr);
+    if (arguments.size() != 3 && arguments.size() != 4) {
+        std::fputs("usage: flexio-verbpack IN.xml OUT.pack [OUT.index]\n", stderr);
         return 2;
     }
     QFile in(arguments.at(1));
@@ -39,10 +51,7 @@ int main(int argc, char **argv)
         return 1;
     }
     VerbDictionary::sortVerbs(verbs);
-    QSaveFile out(arguments.at(2));
-    if (!out.open(QIODevice::WriteOnly) || out.write(VerbPack::pack(verbs)) < 0 || !out.commit()) {
-        std::fprintf(stderr, "flexio-verbpack: cannot write %s\n", qPrintable(arguments.at(2)));
+    if (!write(arguments.at(2), VerbPack::pack(verbs)))
         return 1;
-    }
-    return 0;
+    return arguments.size() == 3 || write(arguments.at(3), FormIndex::build(verbs)) ? 0 : 1;
 }
