@@ -5,7 +5,12 @@
 #include "app/Services.h"
 #include "games/GameCatalog.h"
 #include "games/LearningGame.h"
+#include "games/conjugation/ConjQuiz.h"
+#include "games/gapfill/GapFill.h"
+#include "games/gapfill/GapFillTurn.h"
+#include "games/match/VerbMatch.h"
 #include "games/review/ReviewDrill.h"
+#include "games/snap/SnapGame.h"
 #include "platform/LearnerStore.h"
 #include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
@@ -176,12 +181,93 @@ bool openReviewScreen(QQuickItem *menu, const QString &name)
     return drill != nullptr;
 }
 
+// One move of a game played for a screenshot: a wrong answer while misses are left to make, a
+// right one after. False while the game is not ready for a move.
+bool conjugationMove(ConjQuiz &game, bool miss)
+{
+    if (!game.canClick())
+        return false;
+    for (ConjugationQuizAnswer *answer : game.currentQuestion().alts) {
+        if (answer->correct() != miss) {
+            game.answerTapped(answer);
+            return true;
+        }
+    }
+    return false;
+}
+
+bool gapFillMove(GapFill &game, bool miss)
+{
+    if (!game.canClick())
+        return false;
+    const QString due = QString(game.currentGapFillTurn()->phrase().at(game.currentLetter())).toLower();
+    const QStringList letters = game.letterTexts();
+    const auto wrong = std::find_if(letters.begin(), letters.end(), [&due](const QString &l) { return l != due; });
+    game.letterTapped(miss && wrong != letters.end() ? *wrong : due);
+    return miss && wrong != letters.end();
+}
+
+bool snapMove(SnapGame &game, bool miss)
+{
+    if (!game.canClick())
+        return false;
+    game.currentPairIsAMatch() != miss ? game.answerMatch() : game.answerNoMatch();
+    return true;
+}
+
+bool matchMove(VerbMatch &game, bool miss)
+{
+    const QList<VerbMatchButton *> &cards = game.verbButtons();
+    if (!game.tappedCards().isEmpty())
+        return false;
+    for (VerbMatchButton *first : cards) {
+        for (VerbMatchButton *second : cards) {
+            if (first == second || first->isCorrect() || second->isCorrect()
+                || VerbMatch::isRightPair(*first, *second) == miss)
+                continue;
+            first->tap();
+            second->tap();
+            return true;
+        }
+    }
+    return false;
+}
+
+// Plays the dealt game to its end with two misses, moving on from each shown answer at once.
+void playWithTwoMisses(LearningGame *game)
+{
+    auto *player = new QTimer(game);
+    auto misses = std::make_shared<int>(0);
+    QObject::connect(player, &QTimer::timeout, game, [game, player, misses] {
+        if (game->result()->shown() || !game->inPlay()) {
+            player->stop();
+            return;
+        }
+        if (game->revealing()) {
+            game->continueNow();
+            return;
+        }
+        const bool miss = *misses < 2;
+        bool missed = false;
+        if (auto *quiz = qobject_cast<ConjQuiz *>(game))
+            missed = conjugationMove(*quiz, miss) && miss;
+        else if (auto *gapFill = qobject_cast<GapFill *>(game))
+            missed = gapFillMove(*gapFill, miss);
+        else if (auto *snap = qobject_cast<SnapGame *>(game))
+            missed = snapMove(*snap, miss) && miss;
+        else if (auto *match = qobject_cast<VerbMatch *>(game))
+            missed = matchMove(*match, miss) && miss;
+        *misses += missed ? 1 : 0;
+    });
+    player->start(40);
+}
+
 // Pushes the named screen onto the menu's navigation stack: "menu" (nothing), "dictionary",
 // "progress", "progress:grid" (its accuracy grid), "settings", "info", "table:VERB", "quizzes",
 // "quiz:ID", a quiz in play ("play:quiz:ID"), "review", "review:ANSWER", or a game's screen with its
 // set-up sheet ("sheet:GAME") or with a game dealt at the medium level ("play:GAME"). False when the
 // name is not a screen.
-bool openScreen(Services &services, QQuickWindow *window, const QString &name)
+bool openScreen(Services &services, QQuickWindow *window, const QString &name, SessionResult **awaited)
 {
     if (name == u"menu")
         return true;
@@ -210,7 +296,7 @@ bool openScreen(Services &services, QQuickWindow *window, const QString &name)
             qCWarning(lcApp).noquote() << u"no verb " + name.mid(6);
             return false;
         }
-    } else if (name.startsWith(u"sheet:") || name.startsWith(u"play:")) {
+    } else if (name.startsWith(u"sheet:") || name.startsWith(u"play:") || name.startsWith(u"result:")) {
         screen = name.section(u':', 1);
         if (!GameCatalog::onPage(screen))
             return false;
@@ -220,14 +306,30 @@ bool openScreen(Services &services, QQuickWindow *window, const QString &name)
     QQuickItem *page = nullptr;
     QMetaObject::invokeMethod(
         menu, "openScreen", Q_RETURN_ARG(QQuickItem *, page), Q_ARG(QString, screen), Q_ARG(Verb *, verb));
-    if (page && name.startsWith(u"play:")) {
+    if (page && (name.startsWith(u"play:") || name.startsWith(u"result:"))) {
         auto *game = qvariant_cast<LearningGame *>(page->property("game"));
         if (!game)
             return false;
         game->setDifficultyLevel(LearningGameDifficultyLevel::medium);
         game->startGame();
+        if (name.startsWith(u"result:")) {
+            *awaited = game->result();
+            playWithTwoMisses(game);
+        }
     }
     return page != nullptr;
+}
+
+void grabWhenSettled(QQuickWindow *window, const QString &path)
+{
+    QTimer::singleShot(screenshotSettleMs, window, [window, path] {
+        const bool saved = window->grabWindow().save(path);
+        if (saved)
+            qCDebug(lcApp).noquote() << u"screenshot saved to " + path;
+        else
+            qCWarning(lcApp).noquote() << u"could not save " + path;
+        QCoreApplication::exit(saved ? 0 : 1);
+    });
 }
 
 }
@@ -321,7 +423,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
 
     ServicesConfig config = ServicesConfig::forApp();
     // A game dealt for a screenshot is dealt the same way every time.
-    if (screenshotName.startsWith(u"play:"))
+    if (screenshotName.startsWith(u"play:") || screenshotName.startsWith(u"result:"))
         config.randomSeed = playScreenshotSeed;
     // The objects go while the application object still exists: work the loading queued never
     // runs, and the speech engine's plugin talks to its server on the way out and crashes when it
@@ -402,21 +504,22 @@ int FlexioApp::runWindow(const QStringList &arguments)
         });
     } else if (screenshotAt >= 0) {
         afterFirstFrame(window, [&services = *services, window, screenshotName, screenshotPath] {
-            if (!openScreen(services, window, screenshotName)) {
+            SessionResult *awaited = nullptr;
+            if (!openScreen(services, window, screenshotName, &awaited)) {
                 qCWarning(lcApp).noquote() << u"no screen named " + screenshotName
                         + u"; screens: menu, dictionary, table:VERB, progress, progress:grid, settings, info, "
-                          u"quizzes, quiz:ID, play:quiz:ID, review, review:ANSWER, sheet:GAME, play:GAME "
+                          u"quizzes, quiz:ID, play:quiz:ID, review, review:ANSWER, sheet:GAME, play:GAME, result:GAME "
                           u"(GAME: match, conjugation, snap, gapfill)";
                 QCoreApplication::exit(2);
                 return;
             }
-            QTimer::singleShot(screenshotSettleMs, window, [window, screenshotPath] {
-                const bool saved = window->grabWindow().save(screenshotPath);
-                if (saved)
-                    qCDebug(lcApp).noquote() << u"screenshot saved to " + screenshotPath;
-                else
-                    qCWarning(lcApp).noquote() << u"could not save " + screenshotPath;
-                QCoreApplication::exit(saved ? 0 : 1);
+            if (!awaited) {
+                grabWhenSettled(window, screenshotPath);
+                return;
+            }
+            QObject::connect(awaited, &SessionResult::changed, window, [awaited, window, screenshotPath] {
+                if (awaited->shown())
+                    grabWhenSettled(window, screenshotPath);
             });
         });
     }

@@ -27,6 +27,20 @@ void MistakeLog::recordInfinitive(const QString &verbKey, const QString &given, 
 
 void MistakeLog::recordForm(const DrilledForm &form, const QString &given, bool right)
 {
+    logAnswer(form, given, right);
+    schedule_.rate(form, right, queue_.now());
+}
+
+void MistakeLog::recordForm(
+    const DrilledForm &form, const QString &given, bool right, std::optional<Fsrs::Rating> rating)
+{
+    logAnswer(form, given, right);
+    if (rating)
+        schedule_.rate(form, *rating, queue_.now());
+}
+
+void MistakeLog::logAnswer(const DrilledForm &form, const QString &given, bool right)
+{
     const qint64 now = queue_.now();
     // Only this form's record changes, made on the record as stored, so the answers another
     // process logs meanwhile stay.
@@ -38,7 +52,6 @@ void MistakeLog::recordForm(const DrilledForm &form, const QString &given, bool 
     });
     emit changed();
     qCDebug(lcReview) << "answer to" << form.id() << given << (right ? "right" : "wrong");
-    schedule_.rate(form, right, now);
 }
 
 QMap<QString, MistakeRecord> MistakeLog::records() const

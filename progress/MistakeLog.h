@@ -1,10 +1,13 @@
 #pragma once
 
 #include "progress/DrilledForm.h"
+#include "progress/Fsrs.h"
 #include "progress/MistakeRecord.h"
 
 #include <QMap>
 #include <QObject>
+
+#include <optional>
 
 class LearnerStore;
 class MainQueue;
@@ -29,6 +32,8 @@ public:
     // One answer to the verb's infinitive.
     void recordInfinitive(const QString &verbKey, const QString &given, bool right);
     void recordForm(const DrilledForm &form, const QString &given, bool right);
+    // The same with the review rating given, or none to leave the form's card as it is.
+    void recordForm(const DrilledForm &form, const QString &given, bool right, std::optional<Fsrs::Rating> rating);
 
     // The stored records by form id; entries that cannot be read are skipped.
     [[nodiscard]] QMap<QString, MistakeRecord> records() const;
@@ -38,6 +43,8 @@ signals:
     void changed();
 
 private:
+    void logAnswer(const DrilledForm &form, const QString &given, bool right);
+
     LearnerStore &store_;
     MainQueue &queue_;
     ReviewSchedule &schedule_;

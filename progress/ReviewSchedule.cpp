@@ -11,13 +11,17 @@ ReviewSchedule::ReviewSchedule(LearnerStore &store)
 
 void ReviewSchedule::rate(const DrilledForm &form, bool right, qint64 nowMs)
 {
-    // A form answered right before it was ever missed has no card. The card as stored is the one
-    // reviewed, so the reviews another process makes meanwhile stay.
-    LearnerStore &store = store_;
-    if (right && !FsrsCard::fromVariant(store.dictionary(storeKey).value_or(QVariantMap()).value(form.id())))
+    // A form answered right before it was ever missed has no card.
+    if (right && !FsrsCard::fromVariant(store_.dictionary(storeKey).value_or(QVariantMap()).value(form.id())))
         return;
+    rate(form, right ? Fsrs::Rating::good : Fsrs::Rating::again, nowMs);
+}
+
+void ReviewSchedule::rate(const DrilledForm &form, Fsrs::Rating rating, qint64 nowMs)
+{
+    // The card as stored is the one reviewed, so the reviews another process makes meanwhile stay.
+    LearnerStore &store = store_;
     const Fsrs scheduler = scheduler_;
-    const auto rating = right ? Fsrs::Rating::good : Fsrs::Rating::again;
     store.updateEntry(storeKey, form.id(), [scheduler, rating, nowMs](const QVariant &stored) {
         const std::optional<FsrsCard> before = FsrsCard::fromVariant(stored);
         if (!before && rating == Fsrs::Rating::good)
@@ -25,7 +29,7 @@ void ReviewSchedule::rate(const DrilledForm &form, bool right, qint64 nowMs)
         return QVariant(scheduler.review(before.value_or(FsrsCard{}), rating, nowMs).toVariant());
     });
     emit changed();
-    qCDebug(lcReview) << form.id() << (right ? "right" : "wrong") << "at" << nowMs;
+    qCDebug(lcReview) << form.id() << "rated" << int(rating) << "at" << nowMs;
 }
 
 QMap<QString, FsrsCard> ReviewSchedule::cards() const
@@ -64,7 +68,9 @@ QList<DrilledForm> ReviewSchedule::dueForms(qint64 nowMs) const
     const QMap<QString, FsrsCard> all = cards();
     QList<std::pair<qint64, DrilledForm>> due;
     for (auto it = all.begin(); it != all.end(); ++it) {
-        if (it.value().due <= nowMs)
+        const bool stepping =
+            it.value().state == FsrsCard::State::learning || it.value().state == FsrsCard::State::relearning;
+        if (it.value().due <= nowMs + (stepping ? learnAheadMs : 0))
             due.append({it.value().due, *DrilledForm::fromId(it.key())});
     }
     std::stable_sort(due.begin(), due.end(), [](const auto &a, const auto &b) { return a.first < b.first; });

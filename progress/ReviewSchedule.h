@@ -23,12 +23,19 @@ public:
 
     static inline const QString storeKey = QStringLiteral("reviewSchedule");
 
+    // A form in its learning or relearning steps counts as due this long before its time, so a
+    // form missed in a sitting comes back in it.
+    static constexpr qint64 learnAheadMs = 20 * Fsrs::minuteMs;
+
     void rate(const DrilledForm &form, bool right, qint64 nowMs);
+    // A rating other than Good or Again (Hard for an answer right but for an accent) makes a
+    // card of a form not yet reviewed as well.
+    void rate(const DrilledForm &form, Fsrs::Rating rating, qint64 nowMs);
 
     [[nodiscard]] QMap<QString, FsrsCard> cards() const;
     void store(const QMap<QString, FsrsCard> &cards);
     [[nodiscard]] std::optional<FsrsCard> card(const DrilledForm &form) const;
-    // The forms due at nowMs, the longest overdue first.
+    // The forms due at nowMs (learning ahead), the longest overdue first.
     [[nodiscard]] QList<DrilledForm> dueForms(qint64 nowMs) const;
 
 signals:

@@ -2,6 +2,8 @@
 
 #include "verbs/VerbDictionary.h"
 
+#include <algorithm>
+
 VerbSettings::VerbSettings(const VerbDictionary &verbs, QObject *parent)
     : QObject(parent)
     , tenseSettings_(verbs.tenseSettings())
@@ -10,7 +12,10 @@ VerbSettings::VerbSettings(const VerbDictionary &verbs, QObject *parent)
 
 void VerbSettings::toggleTense(TenseSetting *setting)
 {
-    if (setting)
+    // The last tense switched on stays on: the games have nothing to deal without one.
+    const auto on = std::count_if(
+        tenseSettings_.begin(), tenseSettings_.end(), [](const TenseSetting *tense) { return tense->status(); });
+    if (setting && !(setting->status() && on <= 1))
         setting->setStatus(!setting->status());
 }
 

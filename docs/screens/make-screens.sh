@@ -114,6 +114,10 @@ shoot play:match play-match
 shoot play:snap play-snap
 shoot play:conjugation play-conjugation
 shoot play:gapfill play-gapfill
+shoot result:match result-match
+shoot result:snap result-snap
+shoot result:conjugation result-conjugation
+shoot result:gapfill result-gapfill
 shoot quizzes quizzes
 shoot play:quiz:essere-or-avere quiz
 shoot review review

@@ -37,7 +37,7 @@ ScreenPage {
             }
             Label {
                 objectName: "accuracy"
-                text: "Accuracy: " + page.game.accuracy + "%"
+                text: page.game.accuracyText
                 color: Theme.secondaryText
                 font.pixelSize: Theme.caption
             }
@@ -80,15 +80,22 @@ ScreenPage {
             }
         }
 
-        Item {
-            Layout.fillHeight: true
-        }
-
+        // The answers take the height that is left and scroll where it is too short for all four
+        // (a phone on its side).
         ScreenList {
+            id: answerList
             objectName: "answers"
             Layout.fillWidth: true
-            Layout.preferredHeight: contentHeight
-            interactive: false
+            Layout.fillHeight: true
+            Layout.maximumHeight: contentHeight
+            Layout.minimumHeight: 56
+            Layout.alignment: Qt.AlignVCenter
+            interactive: contentHeight > height
+            clip: true
+            boundsBehavior: Flickable.StopAtBounds
+            ScrollBar.vertical: ScrollBar {
+                policy: answerList.interactive ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
+            }
             spacing: 12
             // Qt 6.4's qmllint does not know lists of object pointers.
             model: page.game.currentQuestion.alts // qmllint disable type
@@ -98,15 +105,16 @@ ScreenPage {
             }
             onChosen: answer => page.game.answerTapped(answer)
         }
-
-        Item {
-            Layout.fillHeight: true
-        }
     }
 
     GameSheetView {
         id: sheet
         gameObject: page.game
+    }
+
+    GameOverlays {
+        game: page.game
+        screen: page
     }
 
     // One answer: blue until tapped, then green if right and red if wrong.
@@ -127,6 +135,7 @@ ScreenPage {
             opacity: answerButton.down ? 0.8 : 1
             FocusRing {
                 shown: answerButton.visualFocus
+                overFill: true
                 radius: Theme.radius + 4
             }
         }
