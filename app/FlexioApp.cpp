@@ -152,7 +152,7 @@ std::unique_ptr<Services> makeServices(const WindowOptions &options)
 {
     ServicesConfig config = ServicesConfig::forApp();
     // A game dealt for a screenshot is dealt the same way every time.
-    if (options.screenshotName.startsWith(u"play:"))
+    if (options.screenshotName.startsWith(u"play:") || options.screenshotName.startsWith(u"result:"))
         config.randomSeed = playScreenshotSeed;
     auto services = std::make_unique<Services>(std::move(config));
     // Screenshots are taken in silence: a dealt game speaks and plays sounds into recorders, not

@@ -1,9 +1,11 @@
 #include "app/Screenshot.h"
 
+#include "app/GameAutoPlayer.h"
 #include "app/ScreenModels.h"
 #include "app/Services.h"
 #include "games/GameCatalog.h"
 #include "platform/Logging.h"
+#include "progress/SessionResult.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
 #include "verbs/VerbDictionary.h"
@@ -47,6 +49,7 @@ const QList<Screenshot::Case> &Screenshot::cases()
         {QStringLiteral("review:"), QStringLiteral("ANSWER"), &Screenshot::answerReview},
         {QStringLiteral("sheet:"), QStringLiteral("GAME"), &Screenshot::showGameSheet},
         {QStringLiteral("play:"), QStringLiteral("GAME"), &Screenshot::playGame},
+        {QStringLiteral("result:"), QStringLiteral("GAME"), &Screenshot::playToResult},
     };
     return list;
 }
@@ -73,6 +76,18 @@ void Screenshot::take(QQuickWindow &window)
         QCoreApplication::exit(2);
         return;
     }
+    if (!awaited_) {
+        saveWhenSettled(window);
+        return;
+    }
+    QObject::connect(awaited_, &SessionResult::changed, &watcher_, [this, &window] {
+        if (awaited_ && awaited_->shown() && !std::exchange(saving_, true))
+            saveWhenSettled(window);
+    });
+}
+
+void Screenshot::saveWhenSettled(QQuickWindow &window)
+{
     QTimer::singleShot(settleMs, &window, [&window, path = path_] {
         const bool saved = window.grabWindow().save(path);
         if (!saved)
@@ -171,5 +186,16 @@ bool Screenshot::playGame(const QString &page)
     LearningGame *game = latest<LearningGame>();
     game->setDifficultyLevel(LearningGameDifficultyLevel::medium);
     game->startGame();
+    return true;
+}
+
+// The game played to its end with two misses, and its result shown.
+bool Screenshot::playToResult(const QString &page)
+{
+    if (!playGame(page))
+        return false;
+    LearningGame *game = latest<LearningGame>();
+    awaited_ = game->result();
+    new GameAutoPlayer(*game);
     return true;
 }

@@ -9,6 +9,7 @@
 
 class QQuickWindow;
 class Services;
+class SessionResult;
 
 // Draws one screen of the app into a PNG file. The screen is opened the way a learner or a link
 // opens it: through the main menu's screen requests and the deep links, never by reaching into
@@ -17,8 +18,8 @@ class Services;
 class Screenshot
 {
 public:
-    // Every screen name, one per line: menu, dictionary, table:VERB, ..., and sheet:GAME and
-    // play:GAME for each game of GameCatalog.
+    // Every screen name, one per line: menu, dictionary, table:VERB, ..., and sheet:GAME,
+    // play:GAME and result:GAME (played to its end with two misses) for each game of GameCatalog.
     [[nodiscard]] static QStringList names();
 
     // Starts watching the models the screens are given; make it before the window loads.
@@ -49,6 +50,8 @@ private:
     bool playQuiz(const QString &quizID);
     bool showGameSheet(const QString &page);
     bool playGame(const QString &page);
+    bool playToResult(const QString &page);
+    void saveWhenSettled(QQuickWindow &window);
 
     // Asks the main menu to push a screen; the models made for it are then latest<T>().
     bool request(const QString &screen, const QVariantMap &properties = {});
@@ -59,4 +62,7 @@ private:
     const QString path_;
     QObject watcher_;
     QList<QPointer<QObject>> made_;
+    // A screen saved only once this result shows.
+    QPointer<SessionResult> awaited_;
+    bool saving_ = false;
 };

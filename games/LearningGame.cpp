@@ -1,7 +1,12 @@
 #include "games/LearningGame.h"
 
+#include "games/review/MistakeClassifier.h"
+#include "games/review/VerbForms.h"
 #include "platform/LearnerDatabase.h"
+#include "platform/Logging.h"
 #include "platform/MainQueue.h"
+#include "progress/MistakeLog.h"
+#include "progress/ProgressManager.h"
 #include "settings/SettingsManager.h"
 #include "verbs/VerbDictionary.h"
 
@@ -9,7 +14,75 @@ LearningGame::LearningGame(const GameContext &context, QObject *parent)
     : QObject(parent)
     , context_(context)
     , blankVerb_(new Verb(this))
+    , result_(new SessionResult(this))
 {}
+
+quint64 LearningGame::nextGameNumber()
+{
+    afterReveal_ = {};
+    setRevealing(false);
+    missedThisTurn_.clear();
+    result_->begin(context_.queue.now());
+    return ++gameNumber_;
+}
+
+void LearningGame::recordAnswer(
+    const QString &verbKey, const QString &code, const QString &given, bool right, std::optional<int> points)
+{
+    const std::optional<DrilledForm> form = code == DrilledForm::infinitive
+        ? std::optional<DrilledForm>(DrilledForm{verbKey, DrilledForm::infinitive, -1})
+        : DrilledForm::fromCode(verbKey, code);
+    context_.progress.addPoints(verbKey, points.value_or(right ? 1 : -1));
+    Verb *verb = context_.verbs.verbForKey(verbKey);
+    if (!form || !verb)
+        return;
+    if (right && missedThisTurn_.contains(form->id()))
+        return;
+    context_.mistakes.recordForm(*form, given, right);
+    if (right)
+        return;
+    missedThisTurn_.append(form->id());
+    const VerbForms forms(*verb);
+    const QString note = given.isEmpty() ? QStringLiteral("Out of time.") : MistakeClassifier(*verb).note(*form, given);
+    lastMiss_ = {*form, forms.form(*form), forms.english(*form), note};
+    result_->addMiss(lastMiss_);
+}
+
+void LearningGame::revealLastMiss(std::function<void()> step)
+{
+    afterReveal_ = std::move(step);
+    revealStartedAt_ = context_.queue.now();
+    setRevealing(true);
+    const quint64 reveal = ++revealNumber_;
+    later(revealMs, [this, reveal] {
+        if (reveal == revealNumber_)
+            continueNow();
+    });
+}
+
+void LearningGame::continueNow()
+{
+    if (!revealing_)
+        return;
+    ++revealNumber_;
+    result_->leaveOut(context_.queue.now() - revealStartedAt_);
+    setRevealing(false);
+    if (const std::function<void()> step = std::exchange(afterReveal_, {}))
+        step();
+}
+
+void LearningGame::setRevealing(bool revealing)
+{
+    if (revealing_ == revealing)
+        return;
+    revealing_ = revealing;
+    emit revealChanged();
+}
+
+void LearningGame::finishSession(double right, int all)
+{
+    result_->finish(right, all, context_.queue.now());
+}
 
 LearningGame::~LearningGame()
 {
@@ -55,6 +128,11 @@ int LearningGame::accuracy() const
     return int(qint64(rightAnswers_) * 100 / answers_);
 }
 
+QString LearningGame::accuracyText() const
+{
+    return answers_ > 0 ? u"Accuracy: " + QString::number(accuracy()) + u'%' : QString();
+}
+
 void LearningGame::setAnswerCounts(int right, int all)
 {
     if (rightAnswers_ == right && answers_ == all)
@@ -67,6 +145,7 @@ void LearningGame::setAnswerCounts(int right, int all)
 void LearningGame::startTurns(int count)
 {
     turnCount_ = count;
+    missedThisTurn_.clear();
     if (currentTurn_ != 0) {
         currentTurn_ = 0;
         emit currentTurnChanged();
@@ -78,6 +157,7 @@ void LearningGame::startTurns(int count)
 void LearningGame::nextTurn()
 {
     currentTurn_ += 1;
+    missedThisTurn_.clear();
     emit currentTurnChanged();
     if (currentTurn_ < turnCount_)
         playTurn();

@@ -3,6 +3,7 @@
 #include "games/GameContext.h"
 #include "games/LearningGameDifficultyLevel.h"
 #include "games/LearningGameState.h"
+#include "progress/SessionResult.h"
 #include "verbs/Verb.h"
 
 #include <QObject>
@@ -12,6 +13,7 @@
 
 #include <functional>
 #include <memory>
+#include <optional>
 
 class QueueHandle;
 
@@ -34,6 +36,12 @@ class LearningGame : public QObject
     Q_PROPERTY(Verb *currentVerb READ currentVerb NOTIFY currentVerbChanged)
     Q_PROPERTY(int accuracy READ accuracy NOTIFY answersChanged)
     Q_PROPERTY(int currentTurn READ currentTurn NOTIFY currentTurnChanged)
+    Q_PROPERTY(QString accuracyText READ accuracyText NOTIFY answersChanged)
+    Q_PROPERTY(SessionResult *result READ result CONSTANT)
+    Q_PROPERTY(bool revealing READ revealing NOTIFY revealChanged)
+    Q_PROPERTY(QString revealForm READ revealForm NOTIFY revealChanged)
+    Q_PROPERTY(QString revealEnglish READ revealEnglish NOTIFY revealChanged)
+    Q_PROPERTY(QString revealNote READ revealNote NOTIFY revealChanged)
 
 public:
     explicit LearningGame(const GameContext &context, QObject *parent = nullptr);
@@ -71,6 +79,8 @@ public:
     [[nodiscard]] int rightAnswers() const { return rightAnswers_; }
     [[nodiscard]] int answers() const { return answers_; }
     [[nodiscard]] int accuracy() const;
+    // "Accuracy: 66%", or nothing before the first answer.
+    [[nodiscard]] QString accuracyText() const;
     // The turn in play of a game played in turns, from 0.
     [[nodiscard]] int currentTurn() const { return currentTurn_; }
 
@@ -79,6 +89,16 @@ public:
     void setVerbSet(const QString &name);
 
     [[nodiscard]] const GameContext &context() const { return context_; }
+    [[nodiscard]] SessionResult *result() const { return result_; }
+
+    // After a miss the game shows the right form, its English and a note on the mistake for
+    // revealMs (or until continueNow()) before it moves on; that time is not counted.
+    static constexpr int revealMs = 3000;
+    [[nodiscard]] bool revealing() const { return revealing_; }
+    [[nodiscard]] const QString &revealForm() const { return lastMiss_.italian; }
+    [[nodiscard]] const QString &revealEnglish() const { return lastMiss_.english; }
+    [[nodiscard]] const QString &revealNote() const { return lastMiss_.kind; }
+    Q_INVOKABLE void continueNow();
 
     // Deals a new game with the current level and verb set.
     Q_INVOKABLE virtual void startGame();
@@ -99,13 +119,15 @@ signals:
     void currentVerbChanged();
     void answersChanged();
     void currentTurnChanged();
+    void revealChanged();
 
 protected:
     void setGameName(const QString &name) { gameName_ = name; }
     // The verb's forms (or their English) in the tenses switched on.
     [[nodiscard]] Verb::GameParts partsOf(Verb *verb, bool english) const;
-    // Starts a new game number: delayed steps of earlier games compare theirs and stand down.
-    quint64 nextGameNumber() { return ++gameNumber_; }
+    // Starts a new game number: delayed steps of earlier games compare theirs and stand down, and
+    // the result starts again.
+    quint64 nextGameNumber();
     [[nodiscard]] quint64 gameNumber() const { return gameNumber_; }
     // Runs step after delayMs, unless the game is gone or another has been dealt by then.
     void later(int delayMs, std::function<void()> step);
@@ -125,6 +147,18 @@ protected:
     virtual void playTurn() {}
     virtual void turnsOver() {}
 
+    // One answer to the verb's form named by a drill code (or DrilledForm::infinitive): logged and
+    // rated for review, scored (points, by default one up or down) and, when wrong, kept for the
+    // result and as the miss to reveal. A right answer to a form already missed in this turn is
+    // only scored: the turn stays rated Again.
+    void recordAnswer(const QString &verbKey, const QString &code, const QString &given, bool right,
+        std::optional<int> points = std::nullopt);
+    // Shows the last miss, then runs step.
+    void revealLastMiss(std::function<void()> step);
+    // The game is over: its result shows, with the given counts of right and all answers.
+    void finishSession(double right, int all);
+    void finishSession() { finishSession(rightAnswers_, answers_); }
+
 private:
     GameContext context_;
     QString message_;
@@ -140,4 +174,13 @@ private:
     int currentTurn_ = 0;
     int turnCount_ = 0;
     int answers_ = 0;
+    SessionResult *result_;
+    SessionResult::Miss lastMiss_;
+    QStringList missedThisTurn_;
+    bool revealing_ = false;
+    qint64 revealStartedAt_ = 0;
+    quint64 revealNumber_ = 0;
+    std::function<void()> afterReveal_;
+
+    void setRevealing(bool revealing);
 };

@@ -634,20 +634,22 @@ QStringList LearnerDatabase::cardForms() const
     return result;
 }
 
-QStringList LearnerDatabase::dueForms(qint64 nowMs) const
+QStringList LearnerDatabase::dueForms(qint64 nowMs, qint64 learningAheadMs) const
 {
     QStringList result;
-    Statement query(*this, "SELECT form FROM review_card WHERE due <= ? ORDER BY due");
-    query.bind(nowMs);
+    Statement query(*this,
+        "SELECT form FROM review_card WHERE due <= ? + CASE WHEN state IN (1, 3) THEN ? ELSE 0 END ORDER BY due");
+    query.bind(nowMs).bind(learningAheadMs);
     while (query.next())
         result.append(query.text(0));
     return result;
 }
 
-qint64 LearnerDatabase::dueCount(qint64 nowMs) const
+qint64 LearnerDatabase::dueCount(qint64 nowMs, qint64 learningAheadMs) const
 {
-    Statement query(*this, "SELECT count(*) FROM review_card WHERE due <= ?");
-    query.bind(nowMs);
+    Statement query(
+        *this, "SELECT count(*) FROM review_card WHERE due <= ? + CASE WHEN state IN (1, 3) THEN ? ELSE 0 END");
+    query.bind(nowMs).bind(learningAheadMs);
     return query.next() ? query.integer(0) : 0;
 }
 

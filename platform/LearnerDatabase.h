@@ -140,9 +140,10 @@ public:
     [[nodiscard]] std::optional<Card> card(const QString &formId) const;
     bool putCard(const Form &form, const Card &card);
     [[nodiscard]] QStringList cardForms() const;
-    // The forms due at nowMs, the longest overdue first.
-    [[nodiscard]] QStringList dueForms(qint64 nowMs) const;
-    [[nodiscard]] qint64 dueCount(qint64 nowMs) const;
+    // The forms due at nowMs, the longest overdue first. A card in its learning steps (stored
+    // state 1 or 3) counts as due learningAheadMs before its time.
+    [[nodiscard]] QStringList dueForms(qint64 nowMs, qint64 learningAheadMs = 0) const;
+    [[nodiscard]] qint64 dueCount(qint64 nowMs, qint64 learningAheadMs = 0) const;
 
     // The file's own check, for tests and tools: "ok" when whole.
     [[nodiscard]] QString integrityCheck() const;

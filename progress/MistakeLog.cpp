@@ -27,11 +27,17 @@ void MistakeLog::recordInfinitive(const QString &verbKey, const QString &given, 
 
 void MistakeLog::recordForm(const DrilledForm &form, const QString &given, bool right)
 {
+    recordForm(form, given, right, right ? Fsrs::Rating::good : Fsrs::Rating::again);
+}
+
+void MistakeLog::recordForm(
+    const DrilledForm &form, const QString &given, bool right, std::optional<Fsrs::Rating> rating)
+{
     const qint64 now = queue_.now();
     // The answer, its tally and the card's review are kept together or not at all.
     store_.write([&] {
         return store_.addAnswer(ReviewSchedule::storedForm(form), {now, right, given, game_})
-            && schedule_.rate(form, right, now);
+            && (!rating || schedule_.rate(form, *rating, now));
     });
     emit changed();
 }

@@ -1,11 +1,14 @@
 #pragma once
 
 #include "progress/DrilledForm.h"
+#include "progress/Fsrs.h"
 #include "progress/MistakeRecord.h"
 
 #include <QList>
 #include <QMap>
 #include <QObject>
+
+#include <optional>
 
 class LearnerDatabase;
 class MainQueue;
@@ -39,6 +42,8 @@ public:
     void recordForm(const DrilledForm &form, const QString &given, bool right);
     // The game whose answers are recorded from now on (kept with each answer).
     void setGame(const QString &game) { game_ = game; }
+    // The same with the review rating given, or none to leave the form's card as it is.
+    void recordForm(const DrilledForm &form, const QString &given, bool right, std::optional<Fsrs::Rating> rating);
 
     // One form's totals and latest answers; nothing when it was never answered.
     [[nodiscard]] std::optional<MistakeRecord> record(const DrilledForm &form) const;

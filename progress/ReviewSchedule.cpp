@@ -40,12 +40,16 @@ LearnerDatabase::Form ReviewSchedule::storedForm(const DrilledForm &form)
 
 bool ReviewSchedule::rate(const DrilledForm &form, bool right, qint64 nowMs)
 {
+    return rate(form, right ? Fsrs::Rating::good : Fsrs::Rating::again, nowMs);
+}
+
+bool ReviewSchedule::rate(const DrilledForm &form, Fsrs::Rating rating, qint64 nowMs)
+{
     const bool stored = store_.write([&] {
         const auto before = store_.card(form.id());
         // A form answered right before it was ever missed has no card.
-        if (!before && right)
+        if (!before && rating == Fsrs::Rating::good)
             return true;
-        const auto rating = right ? Fsrs::Rating::good : Fsrs::Rating::again;
         const FsrsCard after = scheduler_.review(before ? fromRow(*before) : FsrsCard{}, rating, nowMs);
         return store_.putCard(storedForm(form), toRow(after));
     });
@@ -84,7 +88,7 @@ void ReviewSchedule::merge(const DrilledForm &form, const FsrsCard &card)
 QList<DrilledForm> ReviewSchedule::dueForms(qint64 nowMs) const
 {
     QList<DrilledForm> forms;
-    for (const QString &id : store_.dueForms(nowMs)) {
+    for (const QString &id : store_.dueForms(nowMs, learnAheadMs)) {
         if (const auto form = DrilledForm::fromId(id))
             forms.append(*form);
     }
@@ -93,5 +97,5 @@ QList<DrilledForm> ReviewSchedule::dueForms(qint64 nowMs) const
 
 int ReviewSchedule::dueCount(qint64 nowMs) const
 {
-    return int(std::min<qint64>(store_.dueCount(nowMs), std::numeric_limits<int>::max()));
+    return int(std::min<qint64>(store_.dueCount(nowMs, learnAheadMs), std::numeric_limits<int>::max()));
 }

@@ -19,16 +19,23 @@ class ReviewSchedule : public QObject
 public:
     explicit ReviewSchedule(LearnerDatabase &store);
 
+    // A form in its learning or relearning steps counts as due this long before its time, so a
+    // form missed in a sitting comes back in it.
+    static constexpr qint64 learnAheadMs = 20 * Fsrs::minuteMs;
+
     // Rates the card as stored now, in one transaction, so the reviews another process makes
     // meanwhile stay. False when the change could not be stored.
     bool rate(const DrilledForm &form, bool right, qint64 nowMs);
+    // Good leaves a form not yet reviewed without a card; Hard (an answer right but for an
+    // accent) and Again make one.
+    bool rate(const DrilledForm &form, Fsrs::Rating rating, qint64 nowMs);
 
     // Every card by form id (for exports).
     [[nodiscard]] QMap<QString, FsrsCard> cards() const;
     [[nodiscard]] std::optional<FsrsCard> card(const DrilledForm &form) const;
     // Keeps the card unless the stored one was reviewed later (an import).
     void merge(const DrilledForm &form, const FsrsCard &card);
-    // The forms due at nowMs, the longest overdue first.
+    // The forms due at nowMs (learning ahead), the longest overdue first.
     [[nodiscard]] QList<DrilledForm> dueForms(qint64 nowMs) const;
     [[nodiscard]] int dueCount(qint64 nowMs) const;
 

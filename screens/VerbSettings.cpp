@@ -1,6 +1,9 @@
 #include "screens/VerbSettings.h"
 
+#include "verbs/Tense.h"
 #include "verbs/VerbDictionary.h"
+
+#include <algorithm>
 
 VerbSettings::VerbSettings(const VerbDictionary &verbs, QObject *parent)
     : QObject(parent)
@@ -9,6 +12,10 @@ VerbSettings::VerbSettings(const VerbDictionary &verbs, QObject *parent)
 
 void VerbSettings::toggleTense(TenseSetting *setting)
 {
-    if (setting)
+    // The last tense switched on stays on: the games have nothing to deal without one.
+    const auto isTense = [](const TenseSetting *s) { return Tense::named(s->tenseName()) != nullptr; };
+    const auto on = std::count_if(tenseSettings_.begin(), tenseSettings_.end(),
+        [&isTense](const TenseSetting *s) { return s->status() && isTense(s); });
+    if (setting && !(setting->status() && isTense(setting) && on <= 1))
         setting->setStatus(!setting->status());
 }

@@ -110,9 +110,10 @@ shoot progress progress
 shoot settings settings
 shoot info credits
 shoot sheet:match game-sheet
-# Every game the app lists (one per row of its table of games), dealt.
+# Every game the app lists (one per row of its table of games), dealt, then played to its result.
 for screen in $("$app" --screenshot | grep '^play:[a-z]*$'); do
     shoot "$screen" "play-${screen#play:}"
+    shoot "result:${screen#play:}" "result-${screen#play:}"
 done
 shoot quizzes quizzes
 shoot play:quiz:essere-or-avere quiz

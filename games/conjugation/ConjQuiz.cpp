@@ -3,8 +3,6 @@
 #include "games/conjugation/ConjugationQuizAnswer.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
-#include "progress/MistakeLog.h"
-#include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
@@ -19,8 +17,8 @@ ConjQuiz::ConjQuiz(const GameContext &context, QObject *parent)
     , verbDictionary_(context.verbs.verbs())
 {
     setGameName(QStringLiteral("Conjugation Quiz"));
-    setMessage(QStringLiteral("For each of the ten verbs, click the correct translation for the English prompt "
-                              "given. But keep an eye on the timer bar each turn!"));
+    setMessage(QStringLiteral("For each of the ten verbs, tap the Italian form of the English prompt before "
+                              "the timer bar fills."));
 }
 
 ConjQuiz::~ConjQuiz()
@@ -215,42 +213,54 @@ void ConjQuiz::tick()
         setTimeElapsed(timeElapsed_ + timeIncrement_);
         return;
     }
+    // Time is up: the turn counts as missed and shows its answer.
     stopTicking();
     canClick_ = false;
-    setMessage(QStringLiteral("Sorry, time's up! Want to try again?"));
-    setInPlay(false);
+    setAnswerCounts(rightAnswers(), answers() + 1);
+    recordAnswer(currentVerb()->key, currentQuestion_.tags.join(u'|'), QString(), false);
+    showRightAnswer();
 }
 
 void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
 {
     if (!canClick_ || !inPlay() || !answer || !currentQuestion_.alts.contains(answer))
         return;
-    setAnswerCounts(rightAnswers(), answers() + 1);
+    stopTicking();
+    canClick_ = false;
     Verb *verb = currentVerb();
     TextToSpeech &speech = context().speech;
     const bool right = answer->correct()
         && std::any_of(currentQuestion_.alts.begin(), currentQuestion_.alts.end(),
             [answer](const ConjugationQuizAnswer *alt) { return alt->sameAnswer(*answer); });
-    context().mistakes.record(verb->key, currentQuestion_.tags.join(u'|'), answer->text(), right);
+    setAnswerCounts(rightAnswers() + (right ? 1 : 0), answers() + 1);
+    recordAnswer(verb->key, currentQuestion_.tags.join(u'|'), answer->text(), right);
     if (!right) {
         speech.speak(QStringLiteral("non!"), verb->locale);
         answer->setStatus(AnswerStatus::incorrect);
-        context().progress.addPoints(verb->key, -1);
+        showRightAnswer();
         return;
     }
 
-    setAnswerCounts(rightAnswers() + 1, answers());
-    stopTicking();
     answer->setStatus(AnswerStatus::correct);
-    canClick_ = false;
     if (speech.isVoiceAvailable(verb->locale))
         speech.speak(answer->speakText(), verb->locale);
     else
         speech.speak(QStringLiteral("si!"), verb->locale);
-    context().progress.addPoints(verb->key, 1);
 
     // The pause moves on only the turn it was started for, in the game it was started in.
     nextTurnAfter(pauseAfterRightAnswerMs);
+}
+
+void ConjQuiz::showRightAnswer()
+{
+    for (ConjugationQuizAnswer *alt : std::as_const(currentQuestion_.alts)) {
+        if (alt->correct())
+            alt->setStatus(AnswerStatus::correct);
+    }
+    revealLastMiss([this] {
+        if (inPlay())
+            nextTurn();
+    });
 }
 
 void ConjQuiz::turnsOver()
@@ -271,20 +281,20 @@ void ConjQuiz::showFinalMessage()
     const int a = accuracy();
     const QString score = QString::number(a);
     const std::array<QString, accuracyBandCount> closings{
-        QStringLiteral("Your accuracy was 100% - fantastic work!"),
-        QString(u"Your accuracy was " + score + u"%. Great work. Can you go for the 100 next time?"),
+        QStringLiteral("Every answer right: excellent!"),
+        QString(u"Your accuracy was " + score + u"%: very nearly perfect."),
+        QString(u"Your accuracy was " + score + u"%: good work. Another round could take you into the nineties."),
+        QString(u"Your accuracy was " + score + u"%: a solid round. Aim for 80% next time."),
         QString(
-            u"Your accuracy score of " + score + u"% is pretty good, too. Can you edge into the nineties next time?"),
-        QString(u"A solid " + score + u"% accuracy too. Try to break 80% on your next go!"),
-        QString(u"Your accuracy score is " + score + u"%. Not bad. Let's work on pushing that higher next time!"),
-        QString(u"You tapped with an accuracy of " + score
-            + u"%. A good attempt - try to nudge that a little higher on your next go!"),
+            u"Your accuracy was " + score + u"%. The forms you missed are listed below; practise them and try again."),
+        QString(u"Your accuracy was " + score + u"%. Practise the forms you missed, then have another go."),
         QString(u"Your accuracy was " + score
-            + u"%. Take your time with the questions and try to hit that 50% threshold on your next attempt."),
+            + u"%. Take your time over each question: practising the forms you missed will help."),
     };
     setGameState(stateForAccuracy(a));
-    setMessage(u"Well done! You worked through all " + QString::number(verbsPerPlay_) + u" questions. "
-        + closings.at(accuracyBand(a)));
+    setMessage(
+        u"You worked through all " + QString::number(verbsPerPlay_) + u" questions. " + closings.at(accuracyBand(a)));
+    finishSession();
 }
 
 void ConjQuiz::setTimeElapsed(double value)

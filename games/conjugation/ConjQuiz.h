@@ -12,7 +12,8 @@
 #include <QStringList>
 
 // The conjugation quiz: ten verbs, each with an English prompt and up to four Italian forms;
-// the player taps the right form before the timer bar fills. A full bar ends the whole game.
+// the player taps the right form before the timer bar fills. A wrong answer or a full bar shows
+// the right form before the next verb.
 class ConjQuiz : public LearningGame
 {
     Q_OBJECT
@@ -68,6 +69,7 @@ signals:
 
 private:
     void setTimeElapsed(double value);
+    void showRightAnswer();
     [[nodiscard]] bool playable(Verb *verb) const;
     // A wrong answer from another verb, or an empty text when there is none to take.
     QString decoyFromAnotherVerb(qsizetype index, const QStringList &candidates);

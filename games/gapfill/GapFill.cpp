@@ -6,8 +6,6 @@
 #include "platform/Logging.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
-#include "progress/MistakeLog.h"
-#include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
@@ -228,12 +226,10 @@ void GapFill::letterTapped(const QString &letter)
     setAnswerCounts(rightAnswers(), answers() + 1);
     context().sounds.playSound(QStringLiteral("wrong"));
     markKeys(tapped, AnswerStatus::incorrect);
-    context().mistakes.record(
-        currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase.left(currentLetter_) + tapped, false);
-    if (wrongThisTurnCount_ < maxNegativePenaltyPerTurn_) {
-        context().progress.addPoints(currentVerb()->key, -1);
-        wrongThisTurnCount_ += 1;
-    }
+    const bool penalised = wrongThisTurnCount_ < maxNegativePenaltyPerTurn_;
+    recordAnswer(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase.left(currentLetter_) + tapped,
+        false, penalised ? -1 : 0);
+    wrongThisTurnCount_ += penalised ? 1 : 0;
 }
 
 void GapFill::markKeys(const QString &letter, AnswerStatus status)
@@ -261,11 +257,17 @@ void GapFill::advanceLetter()
     canClick_ = false;
     setTurnWon(true);
     context().speech.speak(phrase, speechLocale());
-    context().progress.addPoints(currentVerb()->key, 1);
-    // A turn spelled after a miss was already logged wrong, letter by letter.
-    if (wrongThisTurnCount_ == 0)
-        context().mistakes.record(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase, true);
-    nextTurnAfter(pauseAfterTurnMs);
+    // A turn spelled after a miss was already logged wrong, letter by letter, and shows the form
+    // with its English before the next.
+    recordAnswer(currentVerb()->key, currentGapFillTurn_->tags().join(u'|'), phrase, true);
+    if (wrongThisTurnCount_ == 0) {
+        nextTurnAfter(pauseAfterTurnMs);
+        return;
+    }
+    revealLastMiss([this] {
+        if (inPlay())
+            nextTurn();
+    });
 }
 
 void GapFill::turnsOver()
@@ -279,20 +281,19 @@ void GapFill::showFinalMessage()
     const int a = accuracy();
     const QString score = QString::number(a);
     const std::array<QString, accuracyBandCount> closings{
-        QStringLiteral("Your accuracy was 100% - that's phenomenal!"),
-        QString(u"Your accuracy was " + score + u"%. Really excellent work. Can you go for the 100 next time?"),
-        QString(u"Your accuracy score of " + score
-            + u"% is a great achievement, too. Can you edge into the nineties next time?"),
-        QString(u"A solid " + score + u"% accuracy too. Try to break 80% on your next go!"),
-        QString(u"Your accuracy score is " + score + u"%. Not bad. Let's work on pushing that higher next time!"),
-        QString(u"You achieved an accuracy of " + score
-            + u"%. A very decent attempt - try to nudge that a little higher on your next go!"),
+        QStringLiteral("Every letter right: excellent!"),
+        QString(u"Your accuracy was " + score + u"%: very nearly perfect."),
+        QString(u"Your accuracy was " + score + u"%: good work. Another round could take you into the nineties."),
+        QString(u"Your accuracy was " + score + u"%: a solid round. Aim for 80% next time."),
+        QString(u"Your accuracy was " + score + u"%. Practise the forms you missed and try again."),
+        QString(u"Your accuracy was " + score + u"%. Practise the forms you missed, then have another go."),
         QString(u"Your spelling accuracy was " + score
-            + u"%. Take your time with each question and try to hit that 50% threshold on your next attempt."),
+            + u"%. Take your time over each letter: practising the forms you missed will help."),
     };
     setGameState(stateForAccuracy(a));
-    setMessage(u"Well done! You worked through all " + QString::number(questionsPerGame_) + u" spellings. "
+    setMessage(u"You worked through all " + QString::number(questionsPerGame_) + u" spellings. "
         + closings.at(accuracyBand(a)));
+    finishSession();
     setInPlay(false);
 }
 

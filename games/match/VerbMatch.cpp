@@ -2,8 +2,6 @@
 
 #include "games/match/VerbMatchButton.h"
 #include "platform/Random.h"
-#include "progress/MistakeLog.h"
-#include "progress/ProgressManager.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
@@ -33,7 +31,7 @@ void VerbMatch::startGame()
     context().speech.speak(QString(), QStringLiteral("en-GB"));
     correctAnswers_ = 0;
     wrongPairs_.clear();
-    startedAt_ = context().queue.now();
+    setAnswerCounts(0, 0);
 
     const QList<Verb *> pot = context().verbs.verbsInSet(verbSet());
     QList<qsizetype> left(pot.size());
@@ -45,13 +43,15 @@ void VerbMatch::startGame()
         const int position = random.index(left.size());
         Verb *verb = pot.at(left.at(position));
         const QString italian = verb->displayInfinitive();
-        cards.append(new VerbMatchButton(this, verb, italian, verb->locale, cardNumber++, pair, true));
+        cards.append(new VerbMatchButton(verb, italian, verb->locale, cardNumber++, pair, true, this));
         const QString english = verb->englishDisplay();
-        cards.append(new VerbMatchButton(this, verb, english, QStringLiteral("en-GB"), cardNumber++, pair, false));
+        cards.append(new VerbMatchButton(verb, english, QStringLiteral("en-GB"), cardNumber++, pair, false, this));
         left.removeAt(position);
         context().speech.preloadExternalSound(italian, verb->locale);
     }
     random.shuffle(cards);
+    for (VerbMatchButton *card : std::as_const(cards))
+        connect(card, &VerbMatchButton::tapped, this, &VerbMatch::cardTapped);
 
     const QList<VerbMatchButton *> old = verbButtons_;
     verbButtons_ = cards;
@@ -73,14 +73,21 @@ void VerbMatch::tick()
         return;
     }
     stopTicking();
+    setMessage(u"Out of time, with " + QString::number(correctAnswers_) + u" of " + QString::number(verbsPerPlay_)
+        + u" pairs matched. Try again?");
+    finishSession(correctAnswers_, correctAnswers_ + int(wrongPairs_.size()));
     setInPlay(false);
-    setMessage(QStringLiteral("Sorry, out of time! Better luck next time..."));
 }
 
 void VerbMatch::cardTapped(VerbMatchButton *card)
 {
     if (!card)
         return;
+    context().speech.speak(card->word(), card->locale());
+    // A matched card, or a third card while two are held, is only said.
+    if (card->isCorrect() || tappedCards_.size() >= 2)
+        return;
+    card->setHighlighted(!card->isHighlighted());
     const auto held = std::find_if(tappedCards_.begin(), tappedCards_.end(),
         [card](const VerbMatchButton *other) { return other->sameCard(*card); });
     if (held != tappedCards_.end())
@@ -92,29 +99,36 @@ void VerbMatch::cardTapped(VerbMatchButton *card)
 
     VerbMatchButton *a = tappedCards_.at(0);
     VerbMatchButton *b = tappedCards_.at(1);
-    ProgressManager &progress = context().progress;
     if (!isRightPair(*a, *b)) {
         for (VerbMatchButton *wrong : {a, b}) {
             wrong->setHighlighted(false);
             wrong->setWrong(true);
         }
         wrongPairs_.append(a->word() + u" / " + b->word());
-        progress.addPoints(a->verb()->key, -1);
-        progress.addPoints(b->verb()->key, -1);
-        context().mistakes.recordInfinitive(a->verb()->key, b->word(), false);
-        later(wrongPairPauseMs, [this] { endWrongPairPause(); });
+        // Both verbs were missed; the Italian card's is the one shown.
+        VerbMatchButton *shown = b->targetLanguage() ? b : a;
+        VerbMatchButton *other = shown == a ? b : a;
+        recordAnswer(other->verb()->key, DrilledForm::infinitive, shown->word(), false);
+        recordAnswer(shown->verb()->key, DrilledForm::infinitive, other->word(), false);
+        // The time bar waits while the right pair is shown.
+        stopTicking();
+        revealLastMiss([this] {
+            endWrongPairPause();
+            if (inPlay())
+                startTicking(tickMs);
+        });
         return;
     }
 
     VerbMatchButton *italian = a->targetLanguage() ? a : b;
-    progress.addPoints(italian->verb()->key, 1);
-    context().mistakes.recordInfinitive(italian->verb()->key, (italian == a ? b : a)->word(), true);
+    recordAnswer(italian->verb()->key, DrilledForm::infinitive, (italian == a ? b : a)->word(), true);
     for (VerbMatchButton *matched : {a, b}) {
         matched->setCorrect(true);
         matched->setHighlighted(false);
     }
     tappedCards_.clear();
     correctAnswers_ += 1;
+    setAnswerCounts(correctAnswers_, correctAnswers_ + int(wrongPairs_.size()));
     setTimeElapsed(0);
     if (correctAnswers_ == verbsPerPlay_) {
         stopTicking();
@@ -149,7 +163,8 @@ void VerbMatch::finishWon()
 {
     if (!inPlay())
         return;
-    setMessage(wonMessage(context().queue.now() - startedAt_, wrongPairs_));
+    finishSession(correctAnswers_, correctAnswers_ + int(wrongPairs_.size()));
+    setMessage(wonMessage(result()->playedMs(), wrongPairs_));
     setButtonMessage(QStringLiteral("Click to play again!"));
     setInPlay(false);
 }

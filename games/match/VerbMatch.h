@@ -28,7 +28,6 @@ public:
 
     static constexpr int tickMs = 25;
     static constexpr double tickIncrement = 0.000675;
-    static constexpr int wrongPairPauseMs = 1000;
     static constexpr int winPauseMs = 1000;
 
     [[nodiscard]] const QList<VerbMatchButton *> &verbButtons() const { return verbButtons_; }
@@ -45,6 +44,8 @@ public:
 
     Q_INVOKABLE void startGame() override;
     void tick() override;
+    // Selects or deselects the card (unless it is matched or two cards are held), says its word,
+    // and pairs up two held cards.
     void cardTapped(VerbMatchButton *card);
     // Two held cards pair up when they are a verb's two cards, or an Italian card and an English
     // card that reads the same as that verb's English.
@@ -73,5 +74,4 @@ private:
     QList<VerbMatchButton *> tappedCards_;
     int correctAnswers_ = 0;
     QStringList wrongPairs_;
-    qint64 startedAt_ = 0;
 };

@@ -1,12 +1,8 @@
 #include "games/match/VerbMatchButton.h"
 
-#include "games/match/VerbMatch.h"
-#include "speech/TextToSpeech.h"
-
 VerbMatchButton::VerbMatchButton(
-    VerbMatch *parent, Verb *verb, QString word, QString locale, int index, int tag, bool targetLanguage)
+    Verb *verb, QString word, QString locale, int index, int tag, bool targetLanguage, QObject *parent)
     : QObject(parent)
-    , parent_(parent)
     , verb_(verb)
     , word_(std::move(word))
     , locale_(std::move(locale))
@@ -37,14 +33,4 @@ void VerbMatchButton::setWrong(bool wrong)
         return;
     isWrong_ = wrong;
     emit isWrongChanged();
-}
-
-void VerbMatchButton::tap()
-{
-    if (parent_ && !isCorrect_ && parent_->tappedCards().size() < 2) {
-        setHighlighted(!isHighlighted_);
-        parent_->cardTapped(this);
-    }
-    if (parent_)
-        parent_->context().speech.speak(word_, locale_);
 }

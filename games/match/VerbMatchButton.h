@@ -3,15 +3,13 @@
 #include "verbs/Verb.h"
 
 #include <QObject>
-#include <QPointer>
 #include <QString>
 #include <QUuid>
 #include <QtQml/qqmlregistration.h>
 
-class VerbMatch;
-
 // One card of the match grid: the Italian or the English infinitive of one verb of the deal.
-// The two cards of a pair share a tag; every card of a deal has its own index.
+// The two cards of a pair share a tag; every card of a deal has its own index. A tap is signalled
+// to the game that dealt the card.
 class VerbMatchButton : public QObject
 {
     Q_OBJECT
@@ -30,10 +28,9 @@ class VerbMatchButton : public QObject
 
 public:
     VerbMatchButton(
-        VerbMatch *parent, Verb *verb, QString word, QString locale, int index, int tag, bool targetLanguage);
+        Verb *verb, QString word, QString locale, int index, int tag, bool targetLanguage, QObject *parent = nullptr);
 
     [[nodiscard]] const QUuid &id() const { return id_; }
-    [[nodiscard]] VerbMatch *game() const { return parent_; }
     [[nodiscard]] Verb *verb() const { return verb_; }
     [[nodiscard]] const QString &word() const { return word_; }
     [[nodiscard]] const QString &locale() const { return locale_; }
@@ -50,17 +47,16 @@ public:
     // Two cards are the same card when their numbers are equal.
     [[nodiscard]] bool sameCard(const VerbMatchButton &other) const { return index_ == other.index_; }
 
-    // Selects or deselects the card (unless it is matched or two cards are held) and says its word.
-    Q_INVOKABLE void tap();
+    Q_INVOKABLE void tap() { emit tapped(this); }
 
 signals:
     void isHighlightedChanged();
     void isCorrectChanged();
     void isWrongChanged();
+    void tapped(VerbMatchButton *card);
 
 private:
     const QUuid id_ = QUuid::createUuid();
-    QPointer<VerbMatch> parent_;
     Verb *verb_;
     const QString word_;
     const QString locale_;

@@ -32,7 +32,7 @@ QString MistakeClassifier::describe(MistakeKind kind)
     case MistakeKind::none:
         return QStringLiteral("Right.");
     case MistakeKind::auxiliary:
-        return QStringLiteral("Wrong auxiliary: this verb takes the other one (avere or essere).");
+        return QStringLiteral("Wrong auxiliary.");
     case MistakeKind::agreement:
         return QStringLiteral("The past participle's ending does not agree: check "
                               "which auxiliary it follows.");
@@ -51,6 +51,24 @@ QString MistakeClassifier::describe(MistakeKind kind)
         break;
     }
     return QStringLiteral("Not a form of this verb.");
+}
+
+QString MistakeClassifier::note(const DrilledForm &form, const QString &answer) const
+{
+    const MistakeKind kind = classify(form, answer);
+    const QString expected = VerbForms::variants(forms_.form(form)).value(0);
+    if (kind == MistakeKind::auxiliary) {
+        const QStringList words = expected.toLower().split(u' ', Qt::SkipEmptyParts);
+        const bool essere =
+            std::any_of(words.begin(), words.end(), [](const QString &w) { return essereForms.contains(w); });
+        return essere ? QStringLiteral("Wrong auxiliary: this verb takes essere.")
+                      : QStringLiteral("Wrong auxiliary: this verb takes avere.");
+    }
+    if (kind == MistakeKind::accent) {
+        return expected + u", not " + VerbForms::normalised(answer) + u": the accent marks the "
+            + DrilledForm::tenseName(form.tense).toLower() + u'.';
+    }
+    return kind == MistakeKind::other || kind == MistakeKind::none ? QString() : describe(kind);
 }
 
 int MistakeClassifier::editDistance(const QString &a, const QString &b)
@@ -130,10 +148,18 @@ MistakeKind MistakeClassifier::classify(const DrilledForm &form, const QString &
         return MistakeKind::person;
     if (isOtherTense(form, typed))
         return MistakeKind::tense;
+    // A letter left out is a slip even where it happens to make the regular form ("è dispiacuto");
+    // a letter too many that makes it ("anderò") is taken for a regular stem.
+    const auto oneOff = [&typed, &variants](bool leftOut) {
+        return std::any_of(variants.begin(), variants.end(), [&typed, leftOut](const QString &v) {
+            return (!leftOut || typed.size() + 1 == v.size()) && editDistance(v, typed) == 1;
+        });
+    };
+    if (oneOff(true))
+        return MistakeKind::spelling;
     if (isStemMistake(form, expected, typed))
         return MistakeKind::stem;
-    if (std::any_of(
-            variants.begin(), variants.end(), [&typed](const QString &v) { return editDistance(v, typed) == 1; }))
+    if (oneOff(false))
         return MistakeKind::spelling;
     return MistakeKind::other;
 }

@@ -15,6 +15,10 @@ public:
     [[nodiscard]] MistakeKind classify(const DrilledForm &form, const QString &answer) const;
     // The kind in plain words for the learner.
     static QString describe(MistakeKind kind);
+    // What the learner got wrong in answer, in plain words: the kind, with the auxiliary the
+    // verb takes or the accent that was missed where that is the mistake; empty where no kind
+    // could be named.
+    [[nodiscard]] QString note(const DrilledForm &form, const QString &answer) const;
 
     // The regular forms the slot would have if the verb were regular
     // (orthographic variants included); empty where no regular pattern applies.

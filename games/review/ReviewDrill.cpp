@@ -5,6 +5,7 @@
 #include "platform/LearnerDatabase.h"
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
+#include "progress/Fsrs.h"
 #include "progress/MistakeLog.h"
 #include "progress/ReviewSchedule.h"
 #include "settings/SettingsManager.h"
@@ -14,7 +15,35 @@
 ReviewDrill::ReviewDrill(const GameContext &context, QObject *parent)
     : QObject(parent)
     , context_(context)
+    , result_(new SessionResult(this))
 {}
+
+void ReviewDrill::startForms(const QStringList &ids)
+{
+    QList<DrilledForm> forms;
+    for (const QString &id : ids) {
+        if (const auto form = DrilledForm::fromId(id))
+            forms.append(*form);
+    }
+    startWith(forms);
+}
+
+void ReviewDrill::practiseWeakest()
+{
+    // The share of wrong answers ranks the forms, the total of wrong answers breaks ties.
+    const QMap<QString, MistakeRecord> records = context_.mistakes.records();
+    QList<std::pair<double, QString>> ranked;
+    for (auto it = records.begin(); it != records.end(); ++it) {
+        const MistakeRecord &record = it.value();
+        if (record.wrong > 0)
+            ranked.append({double(record.wrong) / (record.right + record.wrong) + record.wrong * 1e-6, it.key()});
+    }
+    std::stable_sort(ranked.begin(), ranked.end(), [](const auto &a, const auto &b) { return a.first > b.first; });
+    QStringList ids;
+    for (qsizetype i = 0; i < ranked.size() && i < practiceSize; ++i)
+        ids.append(ranked.at(i).second);
+    startForms(ids);
+}
 
 void ReviewDrill::start()
 {
@@ -37,6 +66,9 @@ void ReviewDrill::startWith(const QList<DrilledForm> &forms)
     }
     current_ = 0;
     rightCount_ = 0;
+    accentSlips_ = 0;
+    answers_ = 0;
+    result_->begin(context_.queue.now());
     showForm();
 }
 
@@ -105,7 +137,7 @@ QString ReviewDrill::formLabel() const
 QStringList ReviewDrill::keys()
 {
     return {"a", "b", "c", "d", "e", "f", "g", "h", "i", "l", "m", "n", "o", "p", "q", "r", "s", "t", "u", "v", "z",
-        "à", "è", "é", "ì", "ò", "ù", "'", " "};
+        "à", "è", "é", "ì", "ò", "ó", "ù", "'", " "};
 }
 
 bool ReviewDrill::choiceMode() const
@@ -163,11 +195,23 @@ void ReviewDrill::answer(const QString &given)
     if (answered_ || !verb)
         return;
     const DrilledForm &form = forms_.at(current_);
-    mistake_ = MistakeClassifier(*verb).classify(form, given);
+    const MistakeClassifier classifier(*verb);
+    lastGiven_ = given;
+    mistake_ = classifier.classify(form, given);
     answered_ = true;
-    if (mistake_ == MistakeKind::none)
-        ++rightCount_;
-    context_.mistakes.recordForm(form, given.simplified(), mistake_ == MistakeKind::none);
+    ++answers_;
+    const bool right = mistake_ == MistakeKind::none;
+    rightCount_ += right ? 1 : 0;
+    accentSlips_ += mistake_ == MistakeKind::accent ? 1 : 0;
+    const Fsrs::Rating rating = right     ? Fsrs::Rating::good
+        : mistake_ == MistakeKind::accent ? Fsrs::Rating::hard
+                                          : Fsrs::Rating::again;
+    context_.mistakes.recordForm(form, given.simplified(), right, rating);
+    if (!right) {
+        result_->addMiss({form, rightForm_, english_, classifier.note(form, given)});
+        if (forms_.count(form) <= maxRepeats)
+            forms_.append(form);
+    }
     emit answerChanged();
 }
 
@@ -177,11 +221,30 @@ void ReviewDrill::next()
         return;
     ++current_;
     showForm();
+    finishIfDone();
+}
+
+void ReviewDrill::finishIfDone()
+{
+    if (finished() && answers_ > 0)
+        result_->finish(rightCount_ + 0.5 * accentSlips_, answers_, context_.queue.now());
+}
+
+QString ReviewDrill::verdict() const
+{
+    if (!answered_)
+        return {};
+    if (mistake_ == MistakeKind::none)
+        return QStringLiteral("Right!");
+    return mistake_ == MistakeKind::accent ? QStringLiteral("Half right: mind the accent.")
+                                           : QStringLiteral("Not quite.");
 }
 
 QString ReviewDrill::explanation() const
 {
     if (!answered_ || mistake_ == MistakeKind::none)
         return {};
-    return MistakeClassifier::describe(mistake_);
+    Verb *verb = currentVerb();
+    const QString note = verb ? MistakeClassifier(*verb).note(forms_.at(current_), lastGiven_) : QString();
+    return note.isEmpty() ? MistakeClassifier::describe(mistake_) : note;
 }

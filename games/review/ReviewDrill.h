@@ -3,6 +3,7 @@
 #include "games/GameContext.h"
 #include "games/review/MistakeKind.h"
 #include "progress/DrilledForm.h"
+#include "progress/SessionResult.h"
 
 #include <QList>
 #include <QObject>
@@ -13,10 +14,11 @@
 class Verb;
 
 // The review drill: the forms the learner missed that are due now (or the
-// missed forms of one tense and person), each asked once, typed on a keyboard
-// or chosen from four. Every answer is logged and rated in the review schedule;
-// a wrong one is followed by the right form, its English and the kind of
-// mistake.
+// missed forms of one tense and person, or of one game), typed on a keyboard
+// or chosen from four. Every answer is logged and rated in the review schedule
+// (a form right but for an accent scores half and rates Hard); a wrong one is
+// followed by the right form, its English and the kind of mistake, and the form
+// is asked again at the end of the sitting.
 class ReviewDrill : public QObject
 {
     Q_OBJECT
@@ -39,6 +41,8 @@ class ReviewDrill : public QObject
     Q_PROPERTY(MistakeKinds::MistakeKind mistake READ mistake NOTIFY answerChanged)
     Q_PROPERTY(QString explanation READ explanation NOTIFY answerChanged)
     Q_PROPERTY(int rightCount READ rightCount NOTIFY answerChanged)
+    Q_PROPERTY(QString verdict READ verdict NOTIFY answerChanged)
+    Q_PROPERTY(SessionResult *result READ result CONSTANT)
 
 public:
     explicit ReviewDrill(const GameContext &context, QObject *parent = nullptr);
@@ -49,6 +53,13 @@ public:
     // not.
     Q_INVOKABLE void startCell(const QString &tense, int person);
     void startWith(const QList<DrilledForm> &forms);
+    // The forms of the given ids, as a game's result lists them.
+    Q_INVOKABLE void startForms(const QStringList &ids);
+    // With nothing due: the forms most often missed, at most practiceSize of them.
+    Q_INVOKABLE void practiseWeakest();
+    static constexpr int practiceSize = 10;
+    // A form missed is asked again at most this many times in one sitting.
+    static constexpr int maxRepeats = 2;
 
     Q_INVOKABLE void typeKey(const QString &key);
     Q_INVOKABLE void backspace();
@@ -76,6 +87,9 @@ public:
     [[nodiscard]] MistakeKind mistake() const { return mistake_; }
     [[nodiscard]] QString explanation() const;
     [[nodiscard]] int rightCount() const { return rightCount_; }
+    // "Right!", "Half right: mind the accent." or "Not quite."; empty before the answer.
+    [[nodiscard]] QString verdict() const;
+    [[nodiscard]] SessionResult *result() const { return result_; }
     [[nodiscard]] QList<DrilledForm> forms() const { return forms_; }
 
 signals:
@@ -89,15 +103,20 @@ private:
     void setTyped(const QString &typed);
     [[nodiscard]] Verb *currentVerb() const;
     [[nodiscard]] QStringList makeChoices(Verb &verb, const DrilledForm &form) const;
+    void finishIfDone();
 
     GameContext context_;
     QList<DrilledForm> forms_;
     qsizetype current_ = 0;
     QString typed_;
+    QString lastGiven_;
     QString rightForm_;
     QString english_;
     QStringList choices_;
     bool answered_ = false;
     MistakeKind mistake_ = MistakeKind::none;
     int rightCount_ = 0;
+    int accentSlips_ = 0;
+    int answers_ = 0;
+    SessionResult *result_;
 };

@@ -14,22 +14,16 @@
 SnapGame::SnapGame(const GameContext &context, QObject *parent)
     : LearningGame(context, parent)
 {
-    gameStartTime_ = context.queue.now();
     setGameName(QStringLiteral("Snap"));
     setMessage(QStringLiteral(
-        "Each time the cards change, click SNAP if the prompt matches the translation. If they don't, wait for the "
-        "next match. Try to reach ten in the shortest possible time. But beware - mistakes (and hesitation!) will "
-        "cost you precious steps."));
+        "Each time the cards change, tap Match (thumbs up) if the English translates the Italian, and No match "
+        "(thumbs down) if it does not. Ten right answers light ten stars; a mistake or a pair left too long puts "
+        "one out again."));
 }
 
 SnapGame::~SnapGame()
 {
     stopTicking();
-}
-
-int SnapGame::decoyThreshold() const
-{
-    return forLevel(difficultyLevel(), 9, 7, 4);
 }
 
 double SnapGame::baseTime() const
@@ -42,10 +36,11 @@ void SnapGame::startGame()
     nextGameNumber();
     stopTicking();
     verbPot_ = context().verbs.verbsInSet(verbSet());
-    gameStartTime_ = context().queue.now();
     setGameState(LearningGameState::undefined);
     correctTaps_ = 0;
     incorrectTaps_ = 0;
+    dealtMatches_ = 0;
+    dealtCards_ = 0;
     streakCount_ = 0;
     timeBonus_ = 0;
     setStreakBonusShown(false);
@@ -102,25 +97,15 @@ void SnapGame::nextCard()
     auto *answerCard = new SnapCard(correctAnswer_, correctAnswer_, this);
     answerCard->setIsCorrect(true);
     bool match = true;
-
-    const int r = random.uniform(1, 9);
-    const int threshold = decoyThreshold();
-    if (r >= threshold) {
-        const int j = random.uniform(1, int(n) - 1);
+    const bool wanted = dealMatch();
+    if (const QString shown = renderingFor(italian, english, prompt, wanted); !shown.isNull()) {
         delete answerCard;
-        answerCard = new SnapCard(english.at(j), correctAnswer_, this);
-        if (isMatch(italian, english, prompt, english.at(j))) {
-            answerCard->setIsCorrect(true);
-        } else {
-            answerCard->setIsCorrect(false);
-            match = false;
-            if (difficultyLevel() == LearningGameDifficultyLevel::hard && random.uniform(0, 2) == 0) {
-                delete answerCard;
-                answerCard = new SnapCard(ishVariant(correctAnswer_), correctAnswer_, this);
-                answerCard->setIsCorrect(false);
-            }
-        }
+        answerCard = new SnapCard(shown, correctAnswer_, this);
+        answerCard->setIsCorrect(wanted);
+        match = wanted;
     }
+    dealtMatches_ += match ? 1 : 0;
+    dealtCards_ += 1;
     setCurrentPairIsAMatch(match);
     setSnapCards({promptCard, answerCard});
 
@@ -134,6 +119,33 @@ void SnapGame::nextCard()
     timeBonus_ = 0;
 
     startTicking(tickMs);
+}
+
+// True and false pairs alternate at random but never drift more than one apart, so that any game
+// deals between 40% and 60% of matching pairs from its tenth pair on.
+bool SnapGame::dealMatch()
+{
+    const int lead = 2 * dealtMatches_ - dealtCards_;
+    if (lead != 0)
+        return lead < 0;
+    return context().random.uniform(0, 1) == 1;
+}
+
+// One of the verb's English renderings that translates the prompt (any of them where one Italian
+// form serves two persons or tenses) or that does not (on the hard level sometimes the right one
+// made "-ish"); a null text when the verb has none.
+QString SnapGame::renderingFor(
+    const QStringList &italian, const QStringList &english, const QString &prompt, bool matching)
+{
+    Random &random = context().random;
+    if (!matching && difficultyLevel() == LearningGameDifficultyLevel::hard && random.uniform(0, 2) == 0)
+        return ishVariant(correctAnswer_);
+    QStringList found;
+    for (qsizetype i = 1; i < english.size(); ++i) {
+        if (isMatch(italian, english, prompt, english.at(i)) == matching && !found.contains(english.at(i)))
+            found.append(english.at(i));
+    }
+    return found.isEmpty() ? QString() : found.at(random.index(found.size()));
 }
 
 bool SnapGame::isMatch(
@@ -165,46 +177,28 @@ void SnapGame::tick()
     setCanClick(false);
     stopTicking();
     timeUp();
-    laterInPlay(pauseAfterTimeUpMs, &SnapGame::nextCard);
+    afterMiss();
 }
 
 void SnapGame::timeUp()
 {
-    if (snapCards_.size() >= 2) {
-        const AnswerStatus shown = snapCards_.at(1)->isCorrect() ? AnswerStatus::correct : AnswerStatus::incorrect;
-        for (SnapCard *card : std::as_const(snapCards_))
-            card->setStatus(shown);
-    }
+    showTruth();
     registerMistake();
     setStatus(SnapAnswerState::incorrect);
 }
 
 void SnapGame::answerMatch()
 {
-    if (!canClick_ || !inPlay())
-        return;
-    setCanClick(false);
-    stopTicking();
-    if (snapCards_.size() < 2)
-        return;
-    if (snapCards_.at(1)->isCorrect()) {
-        for (SnapCard *card : std::as_const(snapCards_))
-            card->setStatus(AnswerStatus::correct);
-        setStatus(SnapAnswerState::correct);
-        registerRight();
-        context().sounds.playSound(QStringLiteral("ding"));
-    } else {
-        for (SnapCard *card : std::as_const(snapCards_))
-            card->setStatus(AnswerStatus::incorrect);
-        setStatus(SnapAnswerState::incorrect);
-        setTimeLeft(0);
-        registerMistake();
-        context().sounds.playSound(QStringLiteral("wrong"));
-    }
-    afterAnswer();
+    answer(true);
 }
 
 void SnapGame::answerNoMatch()
+{
+    answer(false);
+}
+
+// Only a thumbs-down answer changes the verb's score.
+void SnapGame::answer(bool match)
 {
     if (!canClick_ || !inPlay())
         return;
@@ -212,23 +206,29 @@ void SnapGame::answerNoMatch()
     stopTicking();
     if (snapCards_.size() < 2)
         return;
-    const bool right = !snapCards_.at(1)->isCorrect();
-    if (!right) {
-        for (SnapCard *card : std::as_const(snapCards_))
-            card->setStatus(AnswerStatus::correct);
-        setStatus(SnapAnswerState::incorrect);
-        setTimeLeft(0);
-        registerMistake();
-        context().sounds.playSound(QStringLiteral("wrong"));
-    } else {
-        for (SnapCard *card : std::as_const(snapCards_))
-            card->setStatus(AnswerStatus::incorrect);
-        setStatus(SnapAnswerState::correct);
-        registerRight();
-        context().sounds.playSound(QStringLiteral("ding"));
+    const bool right = snapCards_.at(1)->isCorrect() == match;
+    const int points = match ? 0 : right ? 1 : -1;
+    showTruth();
+    setStatus(right ? SnapAnswerState::correct : SnapAnswerState::incorrect);
+    context().sounds.playSound(right ? QStringLiteral("ding") : QStringLiteral("wrong"));
+    if (right) {
+        registerRight(points);
+        afterAnswer();
+        return;
     }
-    context().progress.addPoints(currentVerb()->key, right ? 1 : -1);
-    afterAnswer();
+    setTimeLeft(0);
+    registerMistake(points);
+    afterMiss();
+}
+
+// Both cards take the colour of the pair as it truly is: green for a match, red for none.
+void SnapGame::showTruth()
+{
+    if (snapCards_.size() < 2)
+        return;
+    const AnswerStatus truth = snapCards_.at(1)->isCorrect() ? AnswerStatus::correct : AnswerStatus::incorrect;
+    for (SnapCard *card : std::as_const(snapCards_))
+        card->setStatus(truth);
 }
 
 void SnapGame::afterAnswer()
@@ -239,9 +239,17 @@ void SnapGame::afterAnswer()
     laterInPlay(pauseAfterAnswerMs, &SnapGame::nextCard);
 }
 
-void SnapGame::registerRight()
+void SnapGame::afterMiss()
 {
-    context().mistakes.record(currentVerb()->key, currentCode_, shownAnswer(), true);
+    revealLastMiss([this] {
+        if (inPlay())
+            nextCard();
+    });
+}
+
+void SnapGame::registerRight(int points)
+{
+    recordAnswer(currentVerb()->key, currentCode_, shownAnswer(), true, points);
     if (correctTaps_ <= 9) {
         correctTaps_ += 1;
         streakCount_ += 1;
@@ -264,9 +272,9 @@ void SnapGame::setStreakBonusShown(bool shown)
     emit streakBonusShownChanged();
 }
 
-void SnapGame::registerMistake()
+void SnapGame::registerMistake(int points)
 {
-    context().mistakes.record(currentVerb()->key, currentCode_, shownAnswer(), false);
+    recordAnswer(currentVerb()->key, currentCode_, shownAnswer(), false, points);
     if (correctTaps_ > 0)
         correctTaps_ -= 1;
     incorrectTaps_ += 1;
@@ -287,21 +295,22 @@ void SnapGame::refreshStars()
 
 void SnapGame::finishGame()
 {
-    const double accuracy =
-        correctTaps_ >= 1 ? double(correctTaps_) / double(correctTaps_ + incorrectTaps_) * 100.0 : 0.0;
-    const double seconds = double(context().queue.now() - gameStartTime_) / 1000.0;
+    const int answered = correctTaps_ + incorrectTaps_;
+    const double accuracy = answered > 0 ? correctTaps_ * 100.0 / answered : 0;
+    finishSession(correctTaps_, answered);
+    const double seconds = double(result()->playedMs()) / 1000.0;
     QString closing;
     LearningGameState state = LearningGameState::won;
     if (incorrectTaps_ == 0) {
-        closing = QStringLiteral("Perfect run — verb expert status achieved!");
+        closing = QStringLiteral("Not one mistake: excellent!");
     } else if (incorrectTaps_ <= 2) {
-        closing = QStringLiteral("So close to flawless — keep it up!");
+        closing = QStringLiteral("Nearly flawless.");
     } else {
-        closing = QStringLiteral("Solid effort! Ready to crush it next time?");
+        closing = QStringLiteral("Practise the forms you missed, then try for fewer mistakes.");
         state = LearningGameState::complete;
     }
-    setMessage(u"You nailed " + QString::number(scoreNodesGoal_) + u" snaps in " + QString::asprintf("%.1f", seconds)
-        + u"s! Accuracy: " + QString::asprintf("%.0f", accuracy) + u"%. " + closing);
+    setMessage(u"You made " + QString::number(scoreNodesGoal_) + u" snaps in " + QString::asprintf("%.1f", seconds)
+        + u" s, with an accuracy of " + QString::asprintf("%.0f", accuracy) + u"%. " + closing);
     setInPlay(false);
     setGameState(state);
 }

@@ -58,8 +58,9 @@ public:
     [[nodiscard]] bool streakBonusShown() const { return streakBonusShown_; }
     [[nodiscard]] static QString streakBonusText() { return QStringLiteral("+0.5s"); }
 
-    // The level's decoy threshold: a draw from 1 to 9 at or above it makes a decoy attempt.
-    [[nodiscard]] int decoyThreshold() const;
+    // The pairs dealt in this game, and how many of them match.
+    [[nodiscard]] int dealtCards() const { return dealtCards_; }
+    [[nodiscard]] int dealtMatches() const { return dealtMatches_; }
     // The level's time per pair, in the game's units (one unit lasts 20 seconds).
     [[nodiscard]] double baseTime() const;
 
@@ -71,8 +72,9 @@ public:
     Q_INVOKABLE void stopGame();
 
     void timeUp();
-    void registerRight();
-    void registerMistake();
+    // A right or wrong answer to the pair, or a pair left too long; points go to the verb's score.
+    void registerRight(int points = 0);
+    void registerMistake(int points = 0);
     // The English card the learner judged, as logged with the answer.
     [[nodiscard]] QString shownAnswer() const;
     void refreshStars();
@@ -112,6 +114,11 @@ private:
     // Ends the game at once when the set has no verb with two drill rows.
     void endWithNothingToPlay();
     void afterAnswer();
+    void afterMiss();
+    void answer(bool match);
+    void showTruth();
+    [[nodiscard]] bool dealMatch();
+    QString renderingFor(const QStringList &italian, const QStringList &english, const QString &prompt, bool matching);
 
     QList<SnapCard *> snapCards_;
     bool flipped_ = false;
@@ -125,9 +132,10 @@ private:
     const int scoreNodesGoal_ = 10;
     bool canClick_ = false;
     int correctTaps_ = 0;
+    int dealtCards_ = 0;
+    int dealtMatches_ = 0;
     int incorrectTaps_ = 0;
     int streakCount_ = 0;
     double timeBonus_ = 0;
     bool streakBonusShown_ = false;
-    qint64 gameStartTime_ = 0;
 };

@@ -47,7 +47,7 @@ ScreenPage {
                 }
                 Label {
                     objectName: "accuracy"
-                    text: "Accuracy: " + page.game.accuracy + "%"
+                    text: page.game.accuracyText
                     color: Theme.secondaryText
                     font.pixelSize: Theme.caption
                 }
@@ -120,6 +120,11 @@ ScreenPage {
         gameObject: page.game
     }
 
+    GameOverlays {
+        game: page.game
+        screen: page
+    }
+
     // One answer: blue until tapped, then green if right and red if wrong.
     component ConjugationQuizAnswerButton: AbstractButton {
         id: answerButton
@@ -138,6 +143,7 @@ ScreenPage {
             opacity: answerButton.down ? 0.8 : 1
             FocusRing {
                 shown: answerButton.visualFocus
+                overFill: true
                 radius: Theme.radius + 4
             }
         }

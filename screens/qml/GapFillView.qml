@@ -139,6 +139,11 @@ ScreenPage {
         gameObject: page.game
     }
 
+    GameOverlays {
+        game: page.game
+        screen: page
+    }
+
     // One key: blue, or green or red for a moment after it was tapped right or wrong.
     component GapFillKeyboardKeyView: AbstractButton {
         id: keyView
@@ -157,6 +162,7 @@ ScreenPage {
             opacity: keyView.down ? 0.8 : 1
             FocusRing {
                 shown: keyView.visualFocus
+                overFill: true
                 radius: Theme.radius + 2
             }
         }

@@ -16,31 +16,49 @@ ScreenPage {
     property int cellPerson: -1
     readonly property ReviewDrill drill: ScreenModels.reviewDrill(page)
 
-    Component.onCompleted: page.cellTense.length > 0 ? page.drill.startCell(page.cellTense, page.cellPerson)
-                                                      : page.drill.start()
+    // Set by a result screen to practise the forms it lists.
+    property list<string> practiseIds
 
-    Label {
+    Component.onCompleted: {
+        if (page.practiseIds.length > 0)
+            page.drill.startForms(page.practiseIds);
+        else if (page.cellTense.length > 0)
+            page.drill.startCell(page.cellTense, page.cellPerson);
+        else
+            page.drill.start();
+    }
+
+    ColumnLayout {
         objectName: "reviewQuiet"
         visible: page.drill.total === 0
         anchors.centerIn: parent
         width: parent.width - 48
-        text: "Nothing to review right now.\nForms you miss in the games come back here when they are due."
-        wrapMode: Text.WordWrap
-        horizontalAlignment: Text.AlignHCenter
-        font.pixelSize: Theme.subhead
-        color: Theme.secondaryText
+        spacing: Theme.margin
+        Label {
+            Layout.fillWidth: true
+            text: "Nothing due right now.\nForms you miss in the games come back here when they are due."
+            wrapMode: Text.WordWrap
+            horizontalAlignment: Text.AlignHCenter
+            font.pixelSize: Theme.subhead
+            color: Theme.secondaryText
+        }
+        Button {
+            objectName: "practiseWeakest"
+            Layout.alignment: Qt.AlignHCenter // qmllint disable
+            Layout.preferredHeight: Theme.buttonHeight
+            text: "Practise now"
+            Accessible.name: "Practise now: the forms you miss most"
+            highlighted: true
+            onClicked: page.drill.practiseWeakest()
+        }
     }
 
-    Label {
-        objectName: "reviewDone"
-        visible: page.drill.total > 0 && page.drill.finished
-        anchors.centerIn: parent
-        width: parent.width - 48
-        text: "Review done: " + page.drill.rightCount + " of " + page.drill.total + " right."
-        wrapMode: Text.WordWrap
-        horizontalAlignment: Text.AlignHCenter
-        font.pixelSize: Theme.title3
-        color: Theme.text
+    ResultPanel {
+        result: page.drill.result
+        title: "Review"
+        closeText: "Done"
+        onPractise: ids => page.drill.startForms(ids)
+        onClosed: page.StackView.view.pop()
     }
 
     ColumnLayout {
@@ -68,7 +86,7 @@ ScreenPage {
         Switch {
             objectName: "choiceSwitch"
             Layout.alignment: Qt.AlignHCenter // qmllint disable
-            focusPolicy: Qt.NoFocus // qmllint disable
+            // Space toggles it; the letters it leaves reach the answer through the board.
             text: "Choose from four"
             Accessible.name: text
             checked: page.drill.choiceMode
@@ -120,8 +138,7 @@ ScreenPage {
                     objectName: "reviewTyped"
                     visible: !page.drill.choiceMode || page.drill.answered
                     Layout.fillWidth: true
-                    text: page.drill.answered ? (page.drill.answeredRight ? "Right!" : "Not quite.")
-                                              : page.drill.typed + "\u2502"
+                    text: page.drill.answered ? page.drill.verdict : page.drill.typed + "\u2502"
                     font.pixelSize: Theme.title2
                     horizontalAlignment: Text.AlignHCenter
                 }
@@ -155,7 +172,6 @@ ScreenPage {
                 required property string modelData
                 required property int index
                 objectName: "choice" + index
-                focusPolicy: Qt.NoFocus // qmllint disable
                 Layout.fillWidth: true
                 text: modelData
                 Accessible.name: modelData

@@ -5,11 +5,11 @@ ListView {
     id: list
     property string message
 
-    // Brings the chosen set into view, with the header above it when it is the first set.
+    // Brings the chosen set into view from the top, so that the header (the game's rules) stays
+    // in view whenever the chosen set fits below it.
     function revealCurrent() {
-        if (list.currentIndex <= 0)
-            list.positionViewAtBeginning();
-        else
+        list.positionViewAtBeginning();
+        if (list.currentIndex > 0)
             list.positionViewAtIndex(list.currentIndex, ListView.Contain);
     }
 }

@@ -193,6 +193,11 @@ ScreenPage {
         gameObject: page.game
     }
 
+    GameOverlays {
+        game: page.game
+        screen: page
+    }
+
     // One card: grey until the pair is revealed, then green for a matching pair and red for one
     // that does not match; a wrong answer card shows its text struck through over the right one.
     component SnapCardView: Rectangle {
@@ -288,6 +293,7 @@ ScreenPage {
             }
             FocusRing {
                 shown: answerButton.visualFocus
+                overFill: true
                 radius: 22
             }
         }

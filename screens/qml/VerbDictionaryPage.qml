@@ -171,6 +171,9 @@ ScreenPage {
                     }
                     onClicked: page.dictionary.searchText = ""
                 }
+                // Escape clears a search before it goes back: the field claims the key from the
+                // window's back shortcut while it holds text.
+                Keys.onShortcutOverride: event => event.accepted = event.key === Qt.Key_Escape && search.text.length > 0
                 Keys.onEscapePressed: event => {
                     event.accepted = search.text.length > 0;
                     page.dictionary.searchText = "";

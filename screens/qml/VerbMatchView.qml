@@ -70,6 +70,11 @@ ScreenPage {
         gameObject: page.game
     }
 
+    GameOverlays {
+        game: page.game
+        screen: page
+    }
+
     component VerbMatchButtonView: AbstractButton {
         id: cardView
         required property VerbMatchButton modelData
@@ -94,6 +99,7 @@ ScreenPage {
             }
             FocusRing {
                 shown: cardView.visualFocus
+                overFill: true
                 radius: Theme.radius + 2
             }
         }

@@ -13,13 +13,11 @@ class ConjQuizTest : public QObject
 
     std::unique_ptr<GameServices> services_;
 
-    // Wrong taps (on the first wrong button), then the right one, then the pause.
-    void playTurn(ConjQuiz &game, int wrongTaps)
+    // A right tap and its pause, or a wrong tap and the answer shown after it.
+    void playTurn(ConjQuiz &game, bool wrong)
     {
-        for (int i = 0; i < wrongTaps; ++i)
-            game.answerTapped(answer(game, false));
-        game.answerTapped(answer(game, true));
-        services_->queue().advance(ConjQuiz::pauseAfterRightAnswerMs);
+        game.answerTapped(answer(game, !wrong));
+        services_->queue().advance(wrong ? LearningGame::revealMs : ConjQuiz::pauseAfterRightAnswerMs);
     }
 
 private slots:
@@ -29,75 +27,72 @@ private slots:
     // clang-format off
     void wholeGame_data()
     {
-        QTest::addColumn<QList<int>>("wrongTaps");
+        QTest::addColumn<QList<bool>>("wrong");
         QTest::addColumn<int>("accuracy");
         QTest::addColumn<LearningGameState>("state");
         QTest::addColumn<QString>("piece");
-        QTest::newRow("every first tap right") << QList<int>{} << 100 << LearningGameState::won << "Your accuracy was 100% - fantastic work!";
-        QTest::newRow("one wrong tap") << QList<int>{1} << 90 << LearningGameState::won << "Your accuracy was 90%. Great work. Can you go for the 100 next time?";
-        QTest::newRow("two wrong taps") << QList<int>{0, 2} << 83 << LearningGameState::complete << "Your accuracy score of 83% is pretty good, too. Can you edge into the nineties next time?";
-        QTest::newRow("four wrong taps") << QList<int>{1, 1, 1, 1} << 71 << LearningGameState::complete << "A solid 71% accuracy too. Try to break 80% on your next go!";
-        QTest::newRow("six wrong taps") << QList<int>{3, 3} << 62 << LearningGameState::complete << "Your accuracy score is 62%. Not bad. Let's work on pushing that higher next time!";
-        QTest::newRow("nine wrong taps") << QList<int>{3, 3, 3} << 52 << LearningGameState::complete << "You tapped with an accuracy of 52%. A good attempt - try to nudge that a little higher on your next go!";
-        QTest::newRow("three wrong taps every turn") << QList<int>(10, 3) << 25 << LearningGameState::lost << "Your accuracy was 25%. Take your time with the questions and try to hit that 50% threshold on your next attempt.";
+        QTest::newRow("all right") << QList<bool>{} << 100 << LearningGameState::won << "Every answer right: excellent!";
+        QTest::newRow("one wrong") << QList<bool>{true} << 90 << LearningGameState::won << "Your accuracy was 90%: very nearly perfect.";
+        QTest::newRow("five wrong") << QList<bool>(5, true) << 50 << LearningGameState::complete << "Your accuracy was 50%. Practise the forms you missed, then have another go.";
+        QTest::newRow("six wrong") << QList<bool>(6, true) << 40 << LearningGameState::lost << "Your accuracy was 40%. Take your time over each question: practising the forms you missed will help.";
     }
     // clang-format on
+    // Each turn is answered once; the result lists exactly the forms missed, with their English.
     void wholeGame()
     {
-        QFETCH(QList<int>, wrongTaps);
+        QFETCH(QList<bool>, wrong);
         QFETCH(int, accuracy);
         QFETCH(LearningGameState, state);
         QFETCH(QString, piece);
         ConjQuiz game(services_->gameContext());
         game.setVerbSet(QStringLiteral("Top 100"));
         game.startGame();
-        QCOMPARE(game.accuracy(), 0);
-        QCOMPARE(game.verbsInPlay().size(), 10);
+        QCOMPARE(game.accuracyText(), QString());
+        QStringList missed;
         int turns = 0;
         for (; game.inPlay() && turns <= 10; ++turns) {
             QCOMPARE(game.currentTurn(), turns);
-            QCOMPARE(game.currentVerb(), game.verbsInPlay().at(turns));
-            playTurn(game, wrongTaps.value(turns, 0));
+            if (wrong.value(turns))
+                missed.append(
+                    DrilledForm::fromCode(game.currentVerb()->key, game.currentQuestion().tags.join(u'|'))->id());
+            playTurn(game, wrong.value(turns));
         }
         QCOMPARE(turns, 10);
-        QCOMPARE(game.rightAnswers(), 10);
         QCOMPARE(game.accuracy(), accuracy);
         QCOMPARE(game.gameState(), state);
-        QCOMPARE(game.message(), u"Well done! You worked through all 10 questions. " + piece);
+        QCOMPARE(game.message(), u"You worked through all 10 questions. " + piece);
+        QVERIFY(game.result()->shown());
+        QCOMPARE(game.result()->missedIds(), missed);
+        QCOMPARE(game.result()->accuracy(), accuracy);
+        // The time an answer showed after a miss is not counted.
+        QCOMPARE(game.result()->playedMs(), (10 - missed.size()) * ConjQuiz::pauseAfterRightAnswerMs);
     }
 
-    // Every wrong tap scores down; the right one scores up, speaks, and leaves the turn for a pause
-    // in which no tap counts, not even one on the question gone by.
-    void oneTurn()
+    // A wrong tap scores down, marks the right answer and shows it with its English; taps count
+    // for nothing until the next turn, which comes once the answer has shown (or at a tap on it).
+    void wrongTapRevealsTheAnswer()
     {
         ConjQuiz game(services_->gameContext());
         game.startGame();
         Verb *verb = game.currentVerb();
         ConjugationQuizAnswer *wrong = answer(game, false);
         ConjugationQuizAnswer *right = answer(game, true);
-        QCOMPARE(right->text(), game.currentQuestion().correctAnswer);
-        for (int i = 0; i < 3; ++i)
-            game.answerTapped(wrong);
-        QCOMPARE(wrong->status(), AnswerStatus::incorrect);
-        QCOMPARE(services_->score(verb->key), -3);
-        QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{"non!", "it-IT"}));
-        QVERIFY(game.canClick());
-        game.answerTapped(right);
-        QCOMPARE(right->status(), AnswerStatus::correct);
-        QCOMPARE(services_->score(verb->key), -2);
-        QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{right->speakText(), "it-IT"}));
-        game.answerTapped(right);
         game.answerTapped(wrong);
-        QCOMPARE(game.answers(), 4);
-        QCOMPARE(game.rightAnswers(), 1);
-        QCOMPARE(services_->score(verb->key), -2);
-        services_->queue().advance(ConjQuiz::pauseAfterRightAnswerMs - 1);
-        QCOMPARE(game.currentTurn(), 0);
-        services_->queue().advance(1);
-        QCOMPARE(game.currentTurn(), 1);
-        QCOMPARE(game.timeElapsed(), 0.0);
+        QCOMPARE((QList<AnswerStatus>{wrong->status(), right->status()}),
+            (QList<AnswerStatus>{AnswerStatus::incorrect, AnswerStatus::correct}));
+        QCOMPARE(services_->score(verb->key), -1);
+        QCOMPARE(services_->recording().said.constLast(), (AudioRecording::Utterance{"non!", "it-IT"}));
+        QVERIFY(game.revealing());
+        QVERIFY(game.revealForm().endsWith(right->text()));
+        QCOMPARE(game.revealEnglish(), game.currentQuestion().question);
         game.answerTapped(right);
-        QCOMPARE(game.answers(), 4);
+        QCOMPARE((QList<int>{game.rightAnswers(), game.answers()}), (QList<int>{0, 1}));
+        services_->queue().advance(LearningGame::revealMs - 1);
+        QCOMPARE(game.currentTurn(), 0);
+        game.continueNow();
+        QCOMPARE(game.currentTurn(), 1);
+        QVERIFY(!game.revealing());
+        QCOMPARE(game.accuracyText(), QStringLiteral("Accuracy: 0%"));
     }
 
     void threeVerbSetRepeatsVerbs()
@@ -172,7 +167,7 @@ private slots:
         QTest::newRow("hard") << LearningGameDifficultyLevel::hard << 10000 << 0.2;
     }
     // clang-format on
-    // The bar fills on turn five in the level's time and ends the game unscored. Over 10,000 turns
+    // The bar fills on turn five in the level's time. Over 10,000 turns
     // from a seeded source, a turn offers a form that is not the verb's own in the level's share;
     // every turn offers distinct buttons, one of them right.
     void levels()
@@ -185,18 +180,18 @@ private slots:
         game.setDifficultyLevel(level);
         game.startGame();
         for (int turn = 0; turn < 4; ++turn)
-            playTurn(game, 0);
-        const QMap<QString, qint64> scores = services_->progressManager().progressScores();
+            playTurn(game, false);
         services_->queue().advance(fillMs - 150);
         QVERIFY(game.inPlay() && game.timeElapsed() > 0.97);
         services_->queue().advance(300);
-        QVERIFY(!game.inPlay());
-        QCOMPARE(game.message(), QStringLiteral("Sorry, time's up! Want to try again?"));
-        QCOMPARE(game.gameState(), LearningGameState::undefined);
-        QCOMPARE(services_->progressManager().progressScores(), scores);
+        // Time is up: the turn is missed and shows its answer, then the game goes on.
+        QVERIFY(game.inPlay() && game.revealing());
+        QCOMPARE(game.revealNote(), QStringLiteral("Out of time."));
+        QCOMPARE(answer(game, true)->status(), AnswerStatus::correct);
         game.answerTapped(answer(game, true));
-        QCOMPARE(game.answers(), 4);
-        QCOMPARE(services_->queue().pendingCount(), 0);
+        QCOMPARE((QList<int>{game.rightAnswers(), game.answers()}), (QList<int>{4, 5}));
+        services_->queue().advance(LearningGame::revealMs);
+        QCOMPARE(game.currentTurn(), 5);
 
         const QStringList candidates = ConjQuiz::pronounCandidates(Verb().pronouns);
         int decoys = 0;

@@ -122,7 +122,7 @@ private slots:
         QTest::newRow("gap-fill turn") << "GapFill" << "next turn" << GapFill::pauseAfterTurnMs;
         QTest::newRow("gap-fill key") << "GapFill" << "key reset" << GapFill::keyResetMs;
         QTest::newRow("snap") << "SnapGame" << "next pair" << SnapGame::pauseAfterAnswerMs;
-        QTest::newRow("match wrong pair") << "VerbMatch" << "wrong pair" << VerbMatch::wrongPairPauseMs;
+        QTest::newRow("match wrong pair") << "VerbMatch" << "wrong pair" << LearningGame::revealMs;
         QTest::newRow("match won") << "VerbMatch" << "won" << VerbMatch::winPauseMs;
     }
     // clang-format on

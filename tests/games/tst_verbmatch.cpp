@@ -13,7 +13,7 @@ class VerbMatchTest : public QObject
 
     std::unique_ptr<GameServices> services_;
 
-    static inline const QString outOfTime = QStringLiteral("Sorry, out of time! Better luck next time...");
+    static inline const QString outOfTime = QStringLiteral("Out of time, with 4 of 6 pairs matched. Try again?");
 
 private slots:
     void init() { services_ = std::make_unique<GameServices>(); }
@@ -101,7 +101,7 @@ private slots:
         QVERIFY(!third->isHighlighted());
         QCOMPARE(game.tappedCards().size(), 2);
         QCOMPARE(services_->recording().said, (QList<AudioRecording::Utterance>{{third->word(), "it-IT"}}));
-        services_->queue().advance(VerbMatch::wrongPairPauseMs);
+        services_->queue().advance(LearningGame::revealMs);
         QVERIFY(!a->isWrong() && !b->isWrong() && game.tappedCards().isEmpty());
 
         for (VerbMatchButton *card : italian.mid(2))

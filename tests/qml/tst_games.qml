@@ -26,28 +26,34 @@ ScreenCase {
         return page.game.currentQuestion.alts.every(answer => filled(answerItem(page, answer), "#0984e3"))
     }
 
-    // A wrong answer turns red and scores the verb down; the right one turns green and scores it
-    // up; the accuracy follows.
+    // A wrong answer turns red, shows the right one in green with its form and English below, and
+    // scores the verb down; a tap on the shown form moves on. A right answer turns green.
     function test_answerWrongThenRight() {
         const page = startGame("conjugation", "levelMedium"), game = page.game
         compare([findChild(page, "turnCounter").text, findChild(page, "accuracy").text, findChild(page, "prompt").text,
                  findChild(page, "hint").visible],
-                ["1/10", "Accuracy: 0%", game.currentQuestion.question, game.currentQuestion.questionHint.length > 0])
+                ["1/10", "", game.currentQuestion.question, game.currentQuestion.questionHint.length > 0])
         const alts = game.currentQuestion.alts
         verify(alts.length >= 2 && allBlue(page))
         const right = alts.find(answer => answer.correct), wrong = alts.find(answer => !answer.correct)
         const key = game.currentVerb.key
 
         mouseClick(answerItem(page, wrong))
-        verify(filled(answerItem(page, wrong), "#e74c3c"))
-        compare([findChild(page, "accuracy").text, probe.stored("progressDictionary", key)], ["Accuracy: 0%", -1])
-        mouseClick(answerItem(page, right))
-        verify(filled(answerItem(page, right), "#27ae60"))
-        compare([findChild(page, "accuracy").text, probe.stored("progressDictionary", key)], ["Accuracy: 50%", 0])
+        verify(filled(answerItem(page, wrong), "#e74c3c") && filled(answerItem(page, right), "#27ae60"))
+        const reveal = findChild(page, "missReveal")
+        compare([findChild(page, "accuracy").text, probe.stored("progressDictionary", key), reveal.visible,
+                 findChild(page, "revealEnglish").text.length > 0],
+                ["Accuracy: 0%", -1, true, true])
+        mouseClick(reveal)
+        compare([reveal.visible, findChild(page, "turnCounter").text], [false, "2/10"])
 
+        const next = game.currentQuestion.alts.find(answer => answer.correct)
+        mouseClick(answerItem(page, next))
+        verify(filled(answerItem(page, next), "#27ae60"))
+        compare(findChild(page, "accuracy").text, "Accuracy: 50%")
         // The next turn follows 1.5 seconds later.
         probe.advance(1500)
-        compare(findChild(page, "turnCounter").text, "2/10")
+        compare(findChild(page, "turnCounter").text, "3/10")
         verify(allBlue(page))
     }
 
@@ -56,15 +62,14 @@ ScreenCase {
                 {tag: "hard", level: "levelHard", increment: 0.0025}]
     }
 
-    // The allowance is 1/increment ticks of 25 ms; a full bar ends the game and brings the sheet back.
+    // The allowance is 1/increment ticks of 25 ms; a full bar misses the turn and shows its answer.
     function test_timeBarAtHalfTheAllowance(data) {
         const page = startGame("conjugation", data.level)
         compare(findChild(page, "timeBarFill").width, 0)
         probe.advance(Math.round(25 / data.increment / 2))
         barAt(page, 0.5)
         probe.advance(Math.round(25 / data.increment / 2) + 100)
-        verify(!page.game.inPlay)
-        tryCompare(page.sheet, "y", 0)
+        compare([page.game.inPlay, page.game.revealing, findChild(page, "accuracy").text], [true, true, "Accuracy: 0%"])
     }
 
     function keyFor(page, letter) {
@@ -112,8 +117,8 @@ ScreenCase {
         compare([findChild(page, "gapped").text, findChild(page, "checkMark").visible,
                  findChild(page, "accuracy").text],
                 [game.currentGapFillTurn.phrase, true, "Accuracy: " + game.accuracy + "%"])
-        // The next verb follows two seconds later.
-        probe.advance(2000)
+        // The next verb follows two seconds later, three with its form shown after a miss.
+        probe.advance(wrong ? 3000 : 2000)
         compare([findChild(page, "turnCounter").text, findChild(page, "checkMark").visible], ["2/10", false])
 
         // The next verb by typing; a letter that is not on the keyboard is no tap.
@@ -148,8 +153,8 @@ ScreenCase {
         compare([game.inPlay, game.gameState], [false, LearningGameState.LearningGameState.won])
         tryCompare(page.sheet, "y", 0)
         const message = findChild(page.sheet, "sheetMessage").text
-        verify(message.startsWith("You nailed 10 snaps in "), message)
-        verify(message.endsWith("Accuracy: 100%. Perfect run — verb expert status achieved!"), message)
+        verify(message.startsWith("You made 10 snaps in "), message)
+        verify(message.endsWith("with an accuracy of 100%. Not one mistake: excellent!"), message)
         tryVerify(() => Qt.colorEqual(findChild(page.sheet, "sheetBanner").color, Theme.readableFill("#27ae60", "white")))
     }
 

@@ -89,7 +89,8 @@ ScreenCase {
         for (const button of [first, partner]) turns(button, "#27ae60")
         compare(probe.stored("progressDictionary", first.verb.key), 1)
 
-        // A wrong pair: both turn red and both verbs lose a point, then turn blue again.
+        // A wrong pair: both turn red and both verbs lose a point, then, after the right pair has
+        // shown for three seconds, turn blue again.
         const rest = game.verbButtons.filter(button => !button.isCorrect)
         const a = rest[0], b = rest.find(button => button.tag !== a.tag)
         mouseClick(card(a))
@@ -97,7 +98,7 @@ ScreenCase {
         verify(a.isWrong && b.isWrong)
         for (const button of [a, b]) turns(button, "#e74c3c")
         compare([a, b].map(button => probe.stored("progressDictionary", button.verb.key)), [-1, -1])
-        probe.advance(1000)
+        probe.advance(3000)
         verify(!a.isWrong && !b.isWrong)
         turns(a, "#0984e3")
 

@@ -84,6 +84,7 @@ private slots:
             {"andare", "FUT|1PS|SING", "anderò", MistakeKind::stem},
             {"parlare", "PASTHIST|3PS|SING", "parlo", MistakeKind::accent},
             {"parlare", "PRES|1PS|PLUR", "parlaimo", MistakeKind::spelling},
+            {"dispiacere", "PERF|3PS|SING", "è dispiacuto", MistakeKind::spelling},
             {"parlare", "PRES|1PS|PLUR", "mangiamo", MistakeKind::other},
             {"andare", "PERF|1PS|PLUR", "siamo andate", MistakeKind::none},
             {"andare", "PRES|1PS|SING", "io vado", MistakeKind::none},
@@ -103,34 +104,34 @@ private slots:
         QCOMPARE(MistakeClassifier(*found).classify(*DrilledForm::fromCode(verb, code), answer), kind);
     }
 
-    // Three forms missed in a game are exactly the review; a right review moves
-    // the form out as the reference scheduler does, a wrong one brings it back
-    // the same day.
+    // Three forms missed in a game are the review at once (their learning step falls due within
+    // the sitting); a right review moves the form on as the reference scheduler does, a wrong one
+    // rates Again and asks the form again at the end of the sitting, and the result lists it.
     void gameMissesComeBackForReview()
     {
-        QSet<QString> missed;
+        QStringList missed;
         {
             ConjQuiz game(services_->gameContext());
             game.startGame();
             for (int turn = 0; turn < 3; ++turn) {
                 const ConjugationQuestion question = game.currentQuestion();
-                missed.insert(DrilledForm::fromCode(game.currentVerb()->key, question.tags.join(u'|'))->id());
-                for (bool right : {false, true})
-                    game.answerTapped(*std::ranges::find(question.alts, right, &ConjugationQuizAnswer::correct));
-                services_->queue().advance(ConjQuiz::pauseAfterRightAnswerMs);
+                missed.append(DrilledForm::fromCode(game.currentVerb()->key, question.tags.join(u'|'))->id());
+                game.answerTapped(*std::ranges::find(question.alts, false, &ConjugationQuizAnswer::correct));
+                game.answerTapped(*std::ranges::find(question.alts, true, &ConjugationQuizAnswer::correct));
+                services_->queue().advance(LearningGame::revealMs);
             }
+            QCOMPARE(game.result()->missedIds(), missed);
         }
         ReviewDrill drill(services_->gameContext());
         drill.start();
-        QCOMPARE(drill.total(), 0); // still in their first learning step
-        services_->queue().advance(10 * Fsrs::minuteMs);
-        drill.start();
-        QSet<QString> offered;
+        QStringList offered;
         for (const DrilledForm &form : drill.forms())
-            offered.insert(form.id());
-        QCOMPARE(offered, missed);
+            offered.append(form.id());
+        QCOMPARE(QSet<QString>(offered.begin(), offered.end()), QSet<QString>(missed.begin(), missed.end()));
+        services_->queue().advance(10 * Fsrs::minuteMs);
 
-        const QJsonObject graduated = histories().at(0)["reviews"][2].toObject();
+        // Again in the game, then Good: the reference's second step.
+        const QJsonObject graduated = histories().at(0)["reviews"][1].toObject();
         const DrilledForm first = drill.forms().at(0);
         drill.answer(VerbForms::variants(drill.rightForm()).last());
         QVERIFY(drill.answeredRight());
@@ -144,9 +145,44 @@ private slots:
         drill.answer(QStringLiteral("zzz"));
         QCOMPARE(drill.mistake(), MistakeKind::other);
         QVERIFY(!drill.explanation().isEmpty());
-        const qint64 due = services_->reviewSchedule().card(second)->due;
-        QVERIFY(due > now && Fsrs::calendarDaysBetween(now, due) == 0);
-        QCOMPARE(services_->reviewSchedule().dueForms(due).size(), 2);
+        QCOMPARE(services_->reviewSchedule().card(second)->due, now + Fsrs::minuteMs);
+        QCOMPARE(drill.forms().constLast(), second);
+        drill.next();
+        drill.answer(VerbForms::variants(drill.rightForm()).last());
+        drill.next();
+        drill.answer(VerbForms::variants(drill.rightForm()).last());
+        drill.next();
+        QVERIFY(drill.finished() && drill.result()->shown());
+        QCOMPARE(drill.result()->missedIds(), QStringList{second.id()});
+        QCOMPARE(drill.result()->score(), QStringLiteral("3 of 4"));
+    }
+
+    // An answer right but for an accent scores half, says which accent, and rates Hard; with
+    // nothing due, practice drills the forms most often missed, and a result's ids drill exactly
+    // those forms.
+    void accentSlipAndPractice()
+    {
+        const DrilledForm form{QStringLiteral("parlare"), QStringLiteral("PASTHIST"), 2};
+        ReviewDrill drill(services_->gameContext());
+        drill.startWith({form});
+        drill.answer(QStringLiteral("parlo"));
+        QCOMPARE(drill.explanation(),
+            QStringLiteral("parlò, not parlo: the accent marks the passato remoto (past historic)."));
+        QCOMPARE(services_->reviewSchedule().card(form)->difficulty,
+            Fsrs().review(FsrsCard{}, Fsrs::Rating::hard, services_->queue().now()).difficulty);
+        drill.next();
+        drill.answer(QStringLiteral("parlò"));
+        drill.next();
+        QCOMPARE(drill.result()->score(), QStringLiteral("1.5 of 2"));
+
+        const DrilledForm often{QStringLiteral("andare"), QStringLiteral("PRES"), 0};
+        for (bool right : {false, false, true})
+            services_->mistakeLog().recordForm(often, QString(), right);
+        services_->mistakeLog().recordForm({QStringLiteral("fare"), QStringLiteral("PRES"), 1}, QString(), true);
+        drill.practiseWeakest();
+        QCOMPARE(drill.forms(), (QList<DrilledForm>{often, form}));
+        drill.startForms({often.id(), QStringLiteral("no such form")});
+        QCOMPARE(drill.forms(), QList<DrilledForm>{often});
     }
 
     void logKeepsEveryAnswerAndSurvivesRestart()
