@@ -38,7 +38,7 @@ void LearningGame::recordAnswer(
         return;
     if (right && missedThisTurn_.contains(form->id()))
         return;
-    context_.mistakes.recordForm(*form, given, right);
+    context_.mistakes.recordForm(*form, given, right, right ? Fsrs::Rating::good : Fsrs::Rating::again, gameName_);
     if (right)
         return;
     missedThisTurn_.append(form->id());

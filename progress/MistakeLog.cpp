@@ -27,16 +27,16 @@ void MistakeLog::recordInfinitive(const QString &verbKey, const QString &given, 
 
 void MistakeLog::recordForm(const DrilledForm &form, const QString &given, bool right)
 {
-    recordForm(form, given, right, right ? Fsrs::Rating::good : Fsrs::Rating::again);
+    recordForm(form, given, right, right ? Fsrs::Rating::good : Fsrs::Rating::again, QString());
 }
 
 void MistakeLog::recordForm(
-    const DrilledForm &form, const QString &given, bool right, std::optional<Fsrs::Rating> rating)
+    const DrilledForm &form, const QString &given, bool right, std::optional<Fsrs::Rating> rating, const QString &game)
 {
     const qint64 now = queue_.now();
     // The answer, its tally and the card's review are kept together or not at all.
     store_.write([&] {
-        return store_.addAnswer(ReviewSchedule::storedForm(form), {now, right, given, game_})
+        return store_.addAnswer(ReviewSchedule::storedForm(form), {now, right, given, game})
             && (!rating || schedule_.rate(form, *rating, now));
     });
     emit changed();

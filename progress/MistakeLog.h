@@ -40,10 +40,10 @@ public:
     // One answer to the verb's infinitive.
     void recordInfinitive(const QString &verbKey, const QString &given, bool right);
     void recordForm(const DrilledForm &form, const QString &given, bool right);
-    // The game whose answers are recorded from now on (kept with each answer).
-    void setGame(const QString &game) { game_ = game; }
-    // The same with the review rating given, or none to leave the form's card as it is.
-    void recordForm(const DrilledForm &form, const QString &given, bool right, std::optional<Fsrs::Rating> rating);
+    // The same with the review rating given (or none to leave the form's card as it is), the
+    // answer kept with the name of the game it was given in.
+    void recordForm(const DrilledForm &form, const QString &given, bool right, std::optional<Fsrs::Rating> rating,
+        const QString &game);
 
     // One form's totals and latest answers; nothing when it was never answered.
     [[nodiscard]] std::optional<MistakeRecord> record(const DrilledForm &form) const;
@@ -64,5 +64,4 @@ private:
     LearnerDatabase &store_;
     MainQueue &queue_;
     ReviewSchedule &schedule_;
-    QString game_;
 };

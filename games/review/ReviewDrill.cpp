@@ -206,7 +206,7 @@ void ReviewDrill::answer(const QString &given)
     const Fsrs::Rating rating = right     ? Fsrs::Rating::good
         : mistake_ == MistakeKind::accent ? Fsrs::Rating::hard
                                           : Fsrs::Rating::again;
-    context_.mistakes.recordForm(form, given.simplified(), right, rating);
+    context_.mistakes.recordForm(form, given.simplified(), right, rating, QStringLiteral("Review"));
     if (!right) {
         result_->addMiss({form, rightForm_, english_, classifier.note(form, given)});
         if (forms_.count(form) <= maxRepeats)

@@ -3,6 +3,7 @@
 #include "games/snap/SnapCard.h"
 #include "games/snap/SnapStar.h"
 #include "platform/Random.h"
+#include "progress/MistakeLog.h"
 #include "verbs/Verb.h"
 
 #include <QTest>
@@ -142,6 +143,9 @@ private slots:
         scores.removeIf([](const auto &entry) { return entry.value() == 0; });
         expected.removeIf([](const auto &entry) { return entry.value() == 0; });
         QCOMPARE(scores, expected);
+        // Each answer is kept with the game it was given in.
+        const auto records = services_->mistakeLog().records();
+        QVERIFY(!records.isEmpty() && records.first().answers.first().game == u"Snap");
     }
 
     void stoppedEarlyReportsTheStarsLit()

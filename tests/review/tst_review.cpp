@@ -170,6 +170,7 @@ private slots:
             QStringLiteral("parlò, not parlo: the accent marks the passato remoto (past historic)."));
         QCOMPARE(services_->reviewSchedule().card(form)->difficulty,
             Fsrs().review(FsrsCard{}, Fsrs::Rating::hard, services_->queue().now()).difficulty);
+        QCOMPARE(services_->mistakeLog().record(form)->answers.last().game, QStringLiteral("Review"));
         drill.next();
         drill.answer(QStringLiteral("parlò"));
         drill.next();
