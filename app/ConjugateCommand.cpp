@@ -3,6 +3,7 @@
 #include "app/Services.h"
 
 #include "verbs/Irregularity.h"
+#include "verbs/StressMarks.h"
 #include "verbs/Tense.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
@@ -19,8 +20,8 @@ int ConjugateCommand::run(const QStringList &arguments)
 {
     if (arguments == QStringList{QStringLiteral("--all")})
         return runMode(Mode::all, {});
-    static const QList<std::pair<QString, Mode>> options{
-        {QStringLiteral("--drill"), Mode::drill}, {QStringLiteral("--irregular"), Mode::irregular}};
+    static const QList<std::pair<QString, Mode>> options{{QStringLiteral("--drill"), Mode::drill},
+        {QStringLiteral("--irregular"), Mode::irregular}, {QStringLiteral("--stress"), Mode::stress}};
     for (const auto &[option, mode] : options) {
         if (arguments.size() == 2 && arguments.at(0) == option && !arguments.at(1).startsWith(u"--"))
             return runMode(mode, arguments.at(1));
@@ -116,9 +117,11 @@ void ConjugateCommand::printTables(Verb &verb, Mode mode)
     }
     for (const Conjugation &table : std::as_const(tables)) {
         out_ << '\n' << Tense::label(table.title, table.englishTitle, false) << ": " << table.gloss.trimmed() << '\n';
-        for (const ConjugationPart &row : table.parts)
-            out_ << row.pronoun << '\t' << Irregularity::bracketed(row.text, row.irregular) << '\t' << row.translation
-                 << '\n';
+        for (const ConjugationPart &row : table.parts) {
+            const QString text = mode == Mode::stress ? services_.stressMarks().marked(verb.key, row.text)
+                                                      : Irregularity::bracketed(row.text, row.irregular);
+            out_ << row.pronoun << '\t' << text << '\t' << row.translation << '\n';
+        }
     }
 }
 
@@ -133,5 +136,5 @@ void ConjugateCommand::printDrill(Verb &verb)
 
 void ConjugateCommand::usage()
 {
-    err_ << "usage: flexio conjugate VERB | --drill VERB | --irregular VERB | --all" << Qt::endl;
+    err_ << "usage: flexio conjugate VERB | --drill VERB | --irregular VERB | --stress VERB | --all" << Qt::endl;
 }

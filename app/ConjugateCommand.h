@@ -14,6 +14,8 @@ class VerbDictionary;
 //   flexio conjugate VERB          the tables: title and gloss, then pronoun, form, English
 //   flexio conjugate --drill VERB  the drill items of the stored tense switches: code, Italian, English
 //   flexio conjugate --irregular VERB  the tables with each irregular stretch in brackets ("[vad]o")
+//   flexio conjugate --stress VERB  the tables with the stressed vowel marked where the stress
+//                                   falls before the next-to-last syllable ("telèfonano")
 //   flexio conjugate --all         every verb's tables, in dictionary order
 // VERB is a verb's key, the infinitive as the dictionary shows it, or any of its forms ("vado"),
 // which the first line then places ("vado: andare, presente, io"). An unknown verb prints
@@ -36,7 +38,7 @@ public:
         VerbDictionary &dictionary, const QString &name, qsizetype count);
 
 private:
-    enum class Mode { tables, drill, irregular, all };
+    enum class Mode { tables, drill, irregular, stress, all };
 
     int runMode(Mode mode, const QString &name);
     [[nodiscard]] QList<Verb *> matchingVerbs(const VerbDictionary &dictionary, const QString &name) const;

@@ -32,8 +32,8 @@ VerbDictionaryModel *ScreenModels::dictionary(QObject *owner)
 
 VerbTableModel *ScreenModels::verbTable(QObject *owner)
 {
-    return ownedBy(new VerbTableModel(
-        services_.textToSpeech(), services_.verbDictionary().verbs(), services_.tenseSettings(), owner));
+    return ownedBy(new VerbTableModel(services_.textToSpeech(), services_.verbDictionary().verbs(),
+        services_.tenseSettings(), services_.stressMarks(), owner));
 }
 
 VerbTableRowModel *ScreenModels::verbTableRow(QObject *owner)

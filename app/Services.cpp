@@ -20,6 +20,7 @@
 #include "speech/AudioEngines.h"
 #include "speech/SpeechService.h"
 #include "speech/TextToSpeech.h"
+#include "verbs/StressMarks.h"
 #include "verbs/Tense.h"
 #include "verbs/VerbDictionary.h"
 
@@ -109,6 +110,13 @@ VerbDictionary &Services::verbDictionary()
             learnerStore(), tenseSettings(), [this] { return progressManager().learntFlags(); }});
     }
     return *verbDictionary_;
+}
+
+const StressMarks &Services::stressMarks()
+{
+    if (!stressMarks_)
+        stressMarks_ = std::make_unique<StressMarks>(resources().path(QStringLiteral("stress"), QStringLiteral("tsv")));
+    return *stressMarks_;
 }
 
 ProgressManager &Services::progressManager()

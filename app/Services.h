@@ -22,6 +22,7 @@ class QmlModules;
 class QuizGamesParser;
 class Random;
 class Resources;
+class StressMarks;
 class ReviewSchedule;
 class SoundEffects;
 class TenseSetting;
@@ -70,6 +71,8 @@ public:
     const QList<TenseSetting *> &tenseSettings();
 
     VerbDictionary &verbDictionary();
+    // The shipped stress marks, read when a form is first marked.
+    const StressMarks &stressMarks();
     ProgressManager &progressManager();
     ReviewSchedule &reviewSchedule();
     MistakeLog &mistakeLog();
@@ -97,6 +100,7 @@ private:
     std::unique_ptr<LearnerDatabase> learnerStore_;
     std::optional<QList<TenseSetting *>> tenseSettings_;
     std::unique_ptr<VerbDictionary> verbDictionary_;
+    std::unique_ptr<StressMarks> stressMarks_;
     std::unique_ptr<ProgressManager> progressManager_;
     std::unique_ptr<ReviewSchedule> reviewSchedule_;
     std::unique_ptr<MistakeLog> mistakeLog_;

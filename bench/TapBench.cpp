@@ -4,6 +4,7 @@
 // Taps that change what can be tapped next are measured together with a fresh deal; the deal on
 // its own is measured too, so the tap is the difference.
 
+#include "app/Services.h"
 #include "games/conjugation/ConjQuiz.h"
 #include "games/conjugation/ConjugationQuizAnswer.h"
 #include "games/gapfill/GapFill.h"
@@ -200,7 +201,7 @@ void TapBench::openVerbTable()
     QBENCHMARK
     {
         VerbTableModel model(services_->textToSpeech(), services_->verbDictionary().verbs(),
-            services_->verbDictionary().tenseSettings());
+            services_->verbDictionary().tenseSettings(), services_->services().stressMarks());
         model.setVerb(verb);
         QVERIFY(!model.tables().isEmpty());
     }

@@ -5,13 +5,15 @@
 #include "settings/DisplaySwitches.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Irregularity.h"
+#include "verbs/StressMarks.h"
 
-VerbTableModel::VerbTableModel(
-    TextToSpeech &speech, const QList<Verb *> &verbs, const QList<TenseSetting *> &switches, QObject *parent)
+VerbTableModel::VerbTableModel(TextToSpeech &speech, const QList<Verb *> &verbs, const QList<TenseSetting *> &switches,
+    const StressMarks &stressMarks, QObject *parent)
     : QObject(parent)
     , speech_(speech)
     , verbs_(verbs)
     , switches_(switches)
+    , stressMarks_(stressMarks)
 {
     connect(&speech, &TextToSpeech::availabilityChanged, this, &VerbTableModel::speechChanged);
 }
@@ -49,10 +51,16 @@ void VerbTableModel::setVerb(Verb *verb)
                 + (alike.isEmpty() ? QString() : u". Conjugated alike: " + alike.join(QStringLiteral(", ")));
         }
         const bool englishFirst = DisplaySwitches::isOn(switches_, DisplaySwitches::englishNamesFirst);
-        for (const Conjugation &table : tables) {
+        const bool stressed = DisplaySwitches::isOn(switches_, DisplaySwitches::stressMarks);
+        for (Conjugation &table : tables) {
             QVariantList rows;
-            for (const ConjugationPart &part : table.parts)
+            for (ConjugationPart &part : table.parts) {
+                // A mark keeps the form's length, so the irregular stretches stay where they are;
+                // the spoken phrase keeps the plain form.
+                if (stressed)
+                    part.text = stressMarks_.marked(verb->key, part.text);
                 rows.append(row(part));
+            }
             tables_.append(QVariantMap{{QStringLiteral("title"), englishFirst ? table.englishTitle : table.title},
                 {QStringLiteral("subtitle"), englishFirst ? table.title : table.englishTitle},
                 {QStringLiteral("gloss"), table.gloss.trimmed()}, {QStringLiteral("colour"), cardColour(table)},

@@ -9,6 +9,7 @@
 #include "verbs/Conjugation.h"
 #include "verbs/Verb.h"
 
+class StressMarks;
 class TenseSetting;
 class TextToSpeech;
 
@@ -32,10 +33,10 @@ class VerbTableModel : public QObject
     Q_PROPERTY(QString speechNotice READ speechNotice NOTIFY speechChanged)
 
 public:
-    // The switches say whether the tables' names come English first; the verbs are searched for
-    // verbs conjugated alike.
+    // The switches say whether the tables' names come English first and whether the forms show
+    // their stress marks; the verbs are searched for verbs conjugated alike.
     VerbTableModel(TextToSpeech &speech, const QList<Verb *> &verbs, const QList<TenseSetting *> &switches,
-        QObject *parent = nullptr);
+        const StressMarks &stressMarks, QObject *parent = nullptr);
 
     [[nodiscard]] Verb *verb() const { return verb_; }
     void setVerb(Verb *verb);
@@ -76,6 +77,7 @@ private:
     TextToSpeech &speech_;
     const QList<Verb *> &verbs_;
     const QList<TenseSetting *> &switches_;
+    const StressMarks &stressMarks_;
     QString irregularity_;
     QPointer<Verb> verb_;
     QVariantList tables_;

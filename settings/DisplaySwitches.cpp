@@ -8,6 +8,7 @@ const QList<DisplaySwitches::Switch> &DisplaySwitches::all()
 {
     static const QList<Switch> switches{
         {englishNamesFirst, QStringLiteral("English names first"), false},
+        {stressMarks, QStringLiteral("Stress marks"), true},
     };
     return switches;
 }

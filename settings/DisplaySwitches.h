@@ -15,6 +15,8 @@ public:
 
     // Tense and table names in English first, Italian beside them.
     static inline const QString englishNamesFirst = QStringLiteral("English Names First");
+    // Table forms stressed before their next-to-last syllable with the stressed vowel marked.
+    static inline const QString stressMarks = QStringLiteral("Stress Marks");
 
     struct Switch
     {
