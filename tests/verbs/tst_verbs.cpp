@@ -3,6 +3,7 @@
 #include "settings/TenseSetting.h"
 #include "support/TestServices.h"
 #include "verbs/FormIndex.h"
+#include "verbs/StressMarks.h"
 #include "verbs/Tense.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDataReader.h"
@@ -58,6 +59,31 @@ class VerbsTest : public QObject
     Q_OBJECT
 
 private slots:
+    // The shipped stress marks against forms checked by hand (stress_forms.tsv: verb key, the
+    // text a table row shows, the text with its marks), including forms that take none.
+    void shippedStressMarks_data()
+    {
+        QTest::addColumn<QString>("verb");
+        QTest::addColumn<QString>("shown");
+        QTest::addColumn<QString>("marked");
+        QFile file(QStringLiteral(FLEXIO_SOURCE_DIR "/tests/verbs/stress_forms.tsv"));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QStringList lines = QString::fromUtf8(file.readAll()).split(u'\n', Qt::SkipEmptyParts).mid(1);
+        QVERIFY(lines.size() >= 150);
+        for (const QString &line : lines) {
+            const QStringList fields = line.split(u'\t');
+            QTest::addRow("%s", qPrintable(fields.value(1))) << fields.value(0) << fields.value(1) << fields.value(2);
+        }
+    }
+    void shippedStressMarks()
+    {
+        QFETCH(QString, verb);
+        QFETCH(QString, shown);
+        QFETCH(QString, marked);
+        static const StressMarks marks(QStringLiteral(FLEXIO_SOURCE_DIR "/resources/stress.tsv"));
+        QCOMPARE(marks.marked(verb, shown), marked);
+    }
+
     // The Italian forms a verb shows. "given" is the stored tense (comma separated), or the stored
     // participle for the compound rule; a compound row lists the perfect and then the conditional
     // perfect of loro.
