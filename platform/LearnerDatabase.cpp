@@ -136,7 +136,36 @@ void LearnerDatabase::open()
 
 LearnerDatabase::~LearnerDatabase()
 {
+    if (backgroundCheck_.valid())
+        backgroundCheck_.wait();
     close();
+}
+
+void LearnerDatabase::checkInBackground()
+{
+    if (inMemory_ || !db_ || backgroundCheck_.valid())
+        return;
+    backgroundCheck_ = std::async(std::launch::async, [path = path_, mark = damageMark()] {
+        sqlite3 *db = nullptr;
+        bool whole = false;
+        if (sqlite3_open_v2(
+                QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
+            == SQLITE_OK) {
+            sqlite3_busy_timeout(db, busyTimeoutMs);
+            sqlite3_stmt *check = nullptr;
+            whole = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK
+                && sqlite3_step(check) == SQLITE_ROW && text(check, 0) == u"ok";
+            sqlite3_finalize(check);
+        }
+        sqlite3_close(db);
+        if (whole)
+            return;
+        QFile marker(mark);
+        if (marker.open(QIODevice::WriteOnly))
+            marker.write("damaged\n");
+        qCWarning(lcStore).noquote() << path
+                + u" is damaged; it will be kept aside and started afresh at the next start";
+    });
 }
 
 void LearnerDatabase::close()
@@ -171,11 +200,16 @@ bool LearnerDatabase::checkedOpen(const QString &path)
 {
     if (!openFile(path))
         return false;
-    // A file that is not a database fails here, before any statement is kept.
+    // A file that is not a database fails here, before any statement is kept. The whole file is
+    // read only when a check after an earlier start found it damaged.
+    const bool markedDamaged = QFileInfo::exists(damageMark());
     sqlite3_stmt *check = nullptr;
-    const bool whole = sqlite3_prepare_v2(db_, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK
-        && sqlite3_step(check) == SQLITE_ROW && text(check, 0) == u"ok";
+    const char *sql = markedDamaged ? "PRAGMA quick_check" : "PRAGMA schema_version";
+    const bool whole = sqlite3_prepare_v2(db_, sql, -1, &check, nullptr) == SQLITE_OK
+        && sqlite3_step(check) == SQLITE_ROW && (!markedDamaged || text(check, 0) == u"ok");
     sqlite3_finalize(check);
+    if (markedDamaged)
+        QFile::remove(damageMark());
     if (!whole || !migrate())
         return false;
     // WAL: readers never wait for the writer, and a commit is one append to the log.
