@@ -73,7 +73,7 @@ public:
         int percent = 0;
     };
 
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 3;
     static constexpr int busyTimeoutMs = 5000;
 
     // Opens (or makes) the store at path; an empty path or one that cannot be opened gives a
