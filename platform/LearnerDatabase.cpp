@@ -51,6 +51,17 @@ QString text(sqlite3_stmt *statement, int column)
     return QString::fromUtf8(bytes, sqlite3_column_bytes(statement, column));
 }
 
+// The first answer of a pragma; nothing when the file cannot answer it (not a database).
+std::optional<QString> pragma(sqlite3 *db, const char *sql)
+{
+    sqlite3_stmt *statement = nullptr;
+    std::optional<QString> answer;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+        answer = text(statement, 0);
+    sqlite3_finalize(statement);
+    return answer;
+}
+
 } // namespace
 
 // A prepared statement with its parameters bound in order, reset when it goes.
@@ -154,10 +165,7 @@ void LearnerDatabase::checkInBackground()
                 QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
             == SQLITE_OK) {
             sqlite3_busy_timeout(db, busyTimeoutMs);
-            sqlite3_stmt *check = nullptr;
-            whole = sqlite3_prepare_v2(db, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK
-                && sqlite3_step(check) == SQLITE_ROW && text(check, 0) == u"ok";
-            sqlite3_finalize(check);
+            whole = pragma(db, "PRAGMA quick_check").value_or(QString()) == u"ok";
         }
         sqlite3_close(db);
         if (whole)
@@ -205,11 +213,8 @@ bool LearnerDatabase::checkedOpen(const QString &path)
     // A file that is not a database fails here, before any statement is kept. The whole file is
     // read only when a check after an earlier start found it damaged.
     const bool markedDamaged = QFileInfo::exists(damageMark());
-    sqlite3_stmt *check = nullptr;
-    const char *sql = markedDamaged ? "PRAGMA quick_check" : "PRAGMA schema_version";
-    const bool whole = sqlite3_prepare_v2(db_, sql, -1, &check, nullptr) == SQLITE_OK
-        && sqlite3_step(check) == SQLITE_ROW && (!markedDamaged || text(check, 0) == u"ok");
-    sqlite3_finalize(check);
+    const std::optional<QString> answer = pragma(db_, markedDamaged ? "PRAGMA quick_check" : "PRAGMA schema_version");
+    const bool whole = answer && (!markedDamaged || *answer == u"ok");
     if (markedDamaged)
         QFile::remove(damageMark());
     if (!whole || !migrate())
