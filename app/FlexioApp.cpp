@@ -6,6 +6,7 @@
 #include "app/QuitOnSignals.h"
 #include "app/Screenshot.h"
 #include "app/Services.h"
+#include "platform/LearnerDatabase.h"
 #include "platform/Logging.h"
 #include "platform/ManualMainQueue.h"
 #include "platform/QtMainQueue.h"
@@ -246,6 +247,7 @@ void finishStartAfterFirstFrame(QQuickWindow *window, Services &services)
     afterFirstFrame(window, [&services] {
         QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/qt/qml/Flexio/images/AppIcon.svg")));
         services.textToSpeech();
+        services.learnerStore().checkInBackground();
     });
 }
 

@@ -1,6 +1,7 @@
 // Writes the store of a learner who practised for a long time, through the app's own objects:
 // FORMS practised forms (each missed at least once, so each a review card) and ANSWERS answers
-// in all, spread over a year. Usage: flexio-store-generator STORE_FILE [FORMS [ANSWERS]]
+// in all, spread over the year up to now, so that the cards fall due as the scheduler spread them.
+// Usage: flexio-store-generator STORE_FILE [FORMS [ANSWERS]]
 #include "platform/LearnerDatabase.h"
 #include "platform/ManualMainQueue.h"
 #include "progress/DrilledForm.h"
@@ -12,6 +13,7 @@
 #include "verbs/VerbDictionary.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 
 #include <cstdio>
 
@@ -33,6 +35,7 @@ int main(int argc, char **argv)
         }
     }
     const qint64 stepMs = 365 * Fsrs::dayMs / std::max(1, answers);
+    services.queue().advance(QDateTime::currentMSecsSinceEpoch() - 365 * Fsrs::dayMs);
     LearnerDatabase &store = services.learnerStore();
     store.write([&] {
         for (int i = 0; i < answers; ++i) {

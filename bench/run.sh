@@ -46,7 +46,7 @@ PY
 "$build/flexio-verbpack" "$big/verbs.xml" "$big/verbs.pack"
 # A learner with a year of practice: 20,000 practised forms and 100,000 answers, in a data
 # folder of its own.
-practised=$scratch/practised/flexio/learner.sqlite
+practised=$scratch/practised-home/flexio/learner.sqlite
 mkdir -p "$(dirname "$practised")"
 "$build/bench/flexio-store-generator" "$practised" 20000 100000 >/dev/null
 verbs_shipped=$(grep -c "<verb>" "$root/resources/verbs.xml")
@@ -75,7 +75,7 @@ for ((i = 0; i < runs; i++)); do
   measure "$build/bench/flexio-empty-window" text >>"$scratch/text"
   measure "$build/bench/flexio-empty-window" controls >>"$scratch/controls"
   measure "$build/flexio" --self-test >>"$scratch/shipped"
-  XDG_DATA_HOME=$scratch/practised measure "$build/flexio" --self-test >>"$scratch/practised"
+  XDG_DATA_HOME=$scratch/practised-home measure "$build/flexio" --self-test >>"$scratch/practised"
   FLEXIO_RESOURCE_ROOT=$big measure "$build/flexio" --self-test >>"$scratch/big"
 done
 for kind in "${kinds[@]}"; do

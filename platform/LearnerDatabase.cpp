@@ -37,6 +37,8 @@ const char *const migrations[] = {
     " GROUP BY 1;"
     "CREATE TABLE quiz_activity(id INTEGER PRIMARY KEY, quiz TEXT NOT NULL, started_at INTEGER NOT NULL,"
     " finished_at INTEGER NOT NULL, percent INTEGER NOT NULL);",
+    // 3: the due count reads an index alone, whatever the cards' states.
+    "DROP INDEX review_card_by_due; CREATE INDEX review_card_by_due ON review_card(due, state);",
 };
 static_assert(std::size(migrations) == LearnerDatabase::schemaVersion);
 
@@ -47,6 +49,17 @@ QString text(sqlite3_stmt *statement, int column)
 {
     const auto *bytes = reinterpret_cast<const char *>(sqlite3_column_text(statement, column));
     return QString::fromUtf8(bytes, sqlite3_column_bytes(statement, column));
+}
+
+// The first answer of a pragma; nothing when the file cannot answer it (not a database).
+std::optional<QString> pragma(sqlite3 *db, const char *sql)
+{
+    sqlite3_stmt *statement = nullptr;
+    std::optional<QString> answer;
+    if (sqlite3_prepare_v2(db, sql, -1, &statement, nullptr) == SQLITE_OK && sqlite3_step(statement) == SQLITE_ROW)
+        answer = text(statement, 0);
+    sqlite3_finalize(statement);
+    return answer;
 }
 
 } // namespace
@@ -136,7 +149,33 @@ void LearnerDatabase::open()
 
 LearnerDatabase::~LearnerDatabase()
 {
+    if (backgroundCheck_.valid())
+        backgroundCheck_.wait();
     close();
+}
+
+void LearnerDatabase::checkInBackground()
+{
+    if (inMemory_ || !db_ || backgroundCheck_.valid())
+        return;
+    backgroundCheck_ = std::async(std::launch::async, [path = path_, mark = damageMark()] {
+        sqlite3 *db = nullptr;
+        bool whole = false;
+        if (sqlite3_open_v2(
+                QFile::encodeName(path).constData(), &db, SQLITE_OPEN_READONLY | SQLITE_OPEN_NOMUTEX, nullptr)
+            == SQLITE_OK) {
+            sqlite3_busy_timeout(db, busyTimeoutMs);
+            whole = pragma(db, "PRAGMA quick_check").value_or(QString()) == u"ok";
+        }
+        sqlite3_close(db);
+        if (whole)
+            return;
+        QFile marker(mark);
+        if (marker.open(QIODevice::WriteOnly))
+            marker.write("damaged\n");
+        qCWarning(lcStore).noquote() << path
+                + u" is damaged; it will be kept aside and started afresh at the next start";
+    });
 }
 
 void LearnerDatabase::close()
@@ -171,11 +210,13 @@ bool LearnerDatabase::checkedOpen(const QString &path)
 {
     if (!openFile(path))
         return false;
-    // A file that is not a database fails here, before any statement is kept.
-    sqlite3_stmt *check = nullptr;
-    const bool whole = sqlite3_prepare_v2(db_, "PRAGMA quick_check", -1, &check, nullptr) == SQLITE_OK
-        && sqlite3_step(check) == SQLITE_ROW && text(check, 0) == u"ok";
-    sqlite3_finalize(check);
+    // A file that is not a database fails here, before any statement is kept. The whole file is
+    // read only when a check after an earlier start found it damaged.
+    const bool markedDamaged = QFileInfo::exists(damageMark());
+    const std::optional<QString> answer = pragma(db_, markedDamaged ? "PRAGMA quick_check" : "PRAGMA schema_version");
+    const bool whole = answer && (!markedDamaged || *answer == u"ok");
+    if (markedDamaged)
+        QFile::remove(damageMark());
     if (!whole || !migrate())
         return false;
     // WAL: readers never wait for the writer, and a commit is one append to the log.
@@ -218,8 +259,11 @@ bool LearnerDatabase::migrate()
     if (!exec("BEGIN IMMEDIATE"))
         return false;
     const auto steps = [this] {
-        Statement version(*this, "PRAGMA user_version");
-        const qint64 from = version.next() ? version.integer(0) : -1;
+        // Read and let go before the steps: a statement under way locks the schema against DROP.
+        const qint64 from = [this] {
+            Statement version(*this, "PRAGMA user_version");
+            return version.next() ? version.integer(0) : -1;
+        }();
         if (from < 0 || from > schemaVersion)
             return false;
         if (from == 0) {
@@ -637,9 +681,9 @@ QStringList LearnerDatabase::cardForms() const
 QStringList LearnerDatabase::dueForms(qint64 nowMs, qint64 learningAheadMs) const
 {
     QStringList result;
-    Statement query(*this,
-        "SELECT form FROM review_card WHERE due <= ? + CASE WHEN state IN (1, 3) THEN ? ELSE 0 END ORDER BY due");
-    query.bind(nowMs).bind(learningAheadMs);
+    Statement query(
+        *this, "SELECT form FROM review_card WHERE due <= ? AND (due <= ? OR state IN (1, 3)) ORDER BY due");
+    query.bind(nowMs + learningAheadMs).bind(nowMs);
     while (query.next())
         result.append(query.text(0));
     return result;
@@ -647,9 +691,8 @@ QStringList LearnerDatabase::dueForms(qint64 nowMs, qint64 learningAheadMs) cons
 
 qint64 LearnerDatabase::dueCount(qint64 nowMs, qint64 learningAheadMs) const
 {
-    Statement query(
-        *this, "SELECT count(*) FROM review_card WHERE due <= ? + CASE WHEN state IN (1, 3) THEN ? ELSE 0 END");
-    query.bind(nowMs).bind(learningAheadMs);
+    Statement query(*this, "SELECT count(*) FROM review_card WHERE due <= ? AND (due <= ? OR state IN (1, 3))");
+    query.bind(nowMs + learningAheadMs).bind(nowMs);
     return query.next() ? query.integer(0) : 0;
 }
 

@@ -7,6 +7,7 @@
 #include <QStringList>
 
 #include <functional>
+#include <future>
 #include <optional>
 #include <utility>
 
@@ -72,7 +73,7 @@ public:
         int percent = 0;
     };
 
-    static constexpr int schemaVersion = 2;
+    static constexpr int schemaVersion = 3;
     static constexpr int busyTimeoutMs = 5000;
 
     // Opens (or makes) the store at path; an empty path or one that cannot be opened gives a
@@ -93,6 +94,13 @@ public:
     [[nodiscard]] const QString &setAsidePath() const { return setAsidePath_; }
     // Whether the file existed (and was kept) when the store was opened.
     [[nodiscard]] bool existedBefore() const { return existedBefore_; }
+
+    // Opening reads only the file's header and schema; the whole file is checked here, on a
+    // worker thread with a connection of its own, once the app has started. A damaged file is
+    // marked, and set aside at the next start. The destructor waits for the check.
+    void checkInBackground();
+    // The mark a damaged file leaves beside itself.
+    [[nodiscard]] QString damageMark() const { return path_ + QStringLiteral(".damaged"); }
     [[nodiscard]] bool inMemory() const { return inMemory_; }
 
     // Verb scores and learnt flags.
@@ -166,6 +174,7 @@ private:
     QString setAsidePath_;
     bool existedBefore_ = false;
     bool inMemory_ = false;
+    std::future<void> backgroundCheck_;
     bool deferred_ = false;
     sqlite3 *db_ = nullptr;
     int depth_ = 0;

@@ -8,7 +8,7 @@ cd "$(dirname "$0")/.."
 
 seconds=${FLEXIO_FUZZ_SECONDS:-25}
 build=build-fuzz
-harnesses=(verb_reader quiz_reader store_file record_reader verb_pack link_parser link_message clip_answer)
+harnesses=(verb_reader quiz_reader store_file record_reader verb_pack progress_import link_parser link_message clip_answer)
 
 launcher=()
 if command -v ccache >/dev/null; then launcher=(-DCMAKE_CXX_COMPILER_LAUNCHER=ccache); fi
@@ -22,7 +22,7 @@ export QT_QPA_PLATFORM=offscreen LANG=C.UTF-8 LC_ALL=C.UTF-8
 for harness in "${harnesses[@]}"; do
   # Room for the size-driven faults: a store file of several pages, a file of many entries.
   case $harness in
-    store_file|verb_pack) max_len=262144 ;;
+    store_file|verb_pack|progress_import) max_len=262144 ;;
     *) max_len=16384 ;;
   esac
   binary=$build/fuzz_$harness

@@ -153,7 +153,16 @@ void Verb::fillPastParticipleIfMissing()
 
 QStringList Verb::compoundForms(const QStringList &avere, const QStringList &essere)
 {
-    const bool withEssere = perfectWithEssere || reflexive;
+    return compoundFormsWith(avere, essere, perfectWithEssere || reflexive);
+}
+
+QStringList Verb::otherAuxiliaryForms(const QStringList &avere, const QStringList &essere)
+{
+    return eitherAuxiliary && !reflexive ? compoundFormsWith(avere, essere, !perfectWithEssere) : QStringList();
+}
+
+QStringList Verb::compoundFormsWith(const QStringList &avere, const QStringList &essere, bool withEssere)
+{
     const QStringList &auxiliaries = withEssere ? essere : avere;
     const bool personal = auxiliaries.size() > 1;
     fillPastParticipleIfMissing();

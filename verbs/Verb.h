@@ -45,6 +45,8 @@ public:
     // A verb of state (know, want, cost): its English has no natural progressive, so the
     // imperfect reads as the simple past ("sapevo": "I knew").
     bool stative = false;
+    // Takes avere and essere alike in the sense its English gives ("ho vissuto", "sono vissuto").
+    bool eitherAuxiliary = false;
     QString englishInfinitive;
     // The dictionary's gloss where the English infinitive alone would not tell the verb from
     // another ("know (a fact)", "be pleasing (mi piace: I like)"); empty where it would.
@@ -112,6 +114,9 @@ public:
     // single auxiliary form is given ("essendo", "avere"); they may store a participle derived
     // from the infinitive when none was given.
     [[nodiscard]] QStringList compoundForms(const QStringList &avere, const QStringList &essere);
+    // The same forms with the auxiliary the verb does not take by default, for a verb that
+    // takes either; empty for any other verb.
+    [[nodiscard]] QStringList otherAuxiliaryForms(const QStringList &avere, const QStringList &essere);
     [[nodiscard]] QStringList imperativeForms() const;
     // False for verbs such as potere, whose imperative slots are all empty.
     [[nodiscard]] bool hasImperative() const;
@@ -148,6 +153,7 @@ signals:
     void learntChanged();
 
 private:
+    [[nodiscard]] QStringList compoundFormsWith(const QStringList &avere, const QStringList &essere, bool withEssere);
     friend class VerbPack;
 
     // Fills the tense lists from the packed data the first time they are needed.

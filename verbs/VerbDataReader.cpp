@@ -110,6 +110,8 @@ bool VerbDataReader::storeLeaf(const QString &name)
         verb.perfectWithEssere = isTrue;
     else if (name == u"stative")
         verb.stative = isTrue;
+    else if (name == u"either_auxiliary")
+        verb.eitherAuxiliary = isTrue;
     else
         return false;
     return true;

@@ -94,7 +94,7 @@ void VerbDictionary::publish()
 {
     loaded_ = true;
     emit verbsChanged();
-    qCDebug(lcVerbs).noquote() << QString::number(verbCount()) + u" verbs added.";
+    qCDebug(lcVerbs).noquote() << QString::number(verbCount()) + u" verbs added from " + dataPath_ + u'.';
     sources_.queue.post([this] { loadLearntAndTenseFlags(); });
 }
 

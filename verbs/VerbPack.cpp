@@ -17,7 +17,7 @@
 namespace {
 
 constexpr quint32 packMagic = 0x50565846; // "FXVP" read as a little-endian word
-constexpr quint32 packVersion = 5;
+constexpr quint32 packVersion = 6;
 constexpr qsizetype headerWords = 6;
 
 }
@@ -44,6 +44,7 @@ template <typename Visitor> void VerbPack::fields(Verb &verb, Visitor &visit)
     visit(verb.impersonal);
     visit(verb.perfectWithEssere);
     visit(verb.stative);
+    visit(verb.eitherAuxiliary);
     visit(verb.gloss);
     visit(verb.englishPastShift);
 }
@@ -278,15 +279,24 @@ QByteArrayView VerbPack::retain(const QString &path)
     if (const auto found = kept.constFind(path); found != kept.cend())
         return *found;
     const QResource resource(path);
-    // An uncompressed resource is already in memory for the whole process.
-    if (resource.isValid() && resource.compressionAlgorithm() == QResource::NoCompression
-        && reinterpret_cast<quintptr>(resource.data()) % alignof(quint32) == 0)
-        return QByteArrayView(resource.data(), resource.size());
+    if (resource.isValid()) {
+        // An uncompressed resource is already in memory for the whole process. The resource
+        // compiler aligns nothing, so one that does not start on a word is copied (mapping it
+        // would hand out the same unaligned bytes).
+        if (resource.compressionAlgorithm() == QResource::NoCompression
+            && reinterpret_cast<quintptr>(resource.data()) % alignof(quint32) == 0)
+            return QByteArrayView(resource.data(), resource.size());
+        QByteArray copy = resource.uncompressedData();
+        // An uncompressed resource's data is handed out in place: detaching copies it.
+        copy.detach();
+        readFiles.push_back(std::move(copy));
+        return *kept.insert(path, QByteArrayView(readFiles.back()));
+    }
     auto file = std::make_unique<QFile>(path);
     if (!file->open(QIODevice::ReadOnly))
         return {};
     // A mapped file is read page by page as the verbs are read, with no copy; a file that
-    // cannot be mapped (a compressed resource) is read whole.
+    // cannot be mapped is read whole.
     if (const uchar *mapped = file->size() > 0 ? file->map(0, file->size()) : nullptr) {
         const QByteArrayView bytes(mapped, file->size());
         mappedFiles.push_back(std::move(file));

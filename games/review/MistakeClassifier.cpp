@@ -135,7 +135,7 @@ MistakeKind MistakeClassifier::classify(const DrilledForm &form, const QString &
 {
     const QString expected = forms_.form(form);
     const QString typed = VerbForms::normalised(answer);
-    if (VerbForms::accepts(expected, answer))
+    if (VerbForms::accepts(expected, answer) || VerbForms::accepts(forms_.otherAuxiliaryForm(form), answer))
         return MistakeKind::none;
     const QStringList variants = VerbForms::variants(expected);
     const QString bareTyped = VerbForms::withoutAccents(typed);

@@ -22,6 +22,14 @@ QString VerbForms::form(const DrilledForm &form) const
     return forms(form.tense).value(std::max(0, form.person));
 }
 
+QString VerbForms::otherAuxiliaryForm(const DrilledForm &form) const
+{
+    const Tense *tense = Tense::withCode(form.tense);
+    if (!tense || tense->isSimple())
+        return {};
+    return verb_.otherAuxiliaryForms(*tense->avere, *tense->essere).value(std::max(0, form.person));
+}
+
 QString VerbForms::english(const DrilledForm &form) const
 {
     if (form.tense == DrilledForm::infinitive)

@@ -20,6 +20,9 @@ public:
     [[nodiscard]] QStringList forms(const QString &tense) const;
     [[nodiscard]] QString form(const DrilledForm &form) const;
     [[nodiscard]] QString english(const DrilledForm &form) const;
+    // The form with the other auxiliary, for a verb that takes either ("sono vissuto/a" beside
+    // "ho vissuto"); empty for any other verb or tense.
+    [[nodiscard]] QString otherAuxiliaryForm(const DrilledForm &form) const;
     // Every other form of the verb: the participle, the gerund and the
     // imperative.
     [[nodiscard]] QStringList otherForms() const;

@@ -18,6 +18,7 @@ private slots:
     void olderSchemaIsMigrated();
     void unreadableStoreIsKeptAside_data();
     void unreadableStoreIsKeptAside();
+    void damageFoundAfterStartIsKeptAsideAtTheNext();
     void unwritableStoreIsReportedOnce();
     void manualQueueRunsDueWorkInTimeOrder();
     void collationIgnoresDiacritics_data();
@@ -115,6 +116,35 @@ void PlatformTest::unreadableStoreIsKeptAside()
     QCOMPARE(aside.readAll(), before);
     QVERIFY(store.setLearnt(QStringLiteral("parlare"), true) && !store.inMemory());
     QCOMPARE(LearnerDatabase(path).learntFlags().size(), 1);
+}
+
+// A damaged page the start does not read is found by the check after it, and the file is kept
+// aside at the next start.
+void PlatformTest::damageFoundAfterStartIsKeptAsideAtTheNext()
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("learner.sqlite"));
+    {
+        LearnerDatabase store(path);
+        store.write([&store] {
+            for (int i = 0; i < 2000; ++i)
+                store.setLearnt(u"verbo" + QString::number(i), true);
+            return true;
+        });
+    }
+    QFile file(path);
+    QVERIFY(file.open(QIODevice::ReadWrite) && file.size() > 8 * 4096);
+    QVERIFY(file.seek(file.size() - 4096) && file.write(QByteArray(4096, 'x')) == 4096);
+    file.close();
+    {
+        LearnerDatabase store(path);
+        QVERIFY(store.setAsidePath().isEmpty() && !QFileInfo::exists(store.damageMark()));
+        QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("is damaged; .* at the next start$")));
+        store.checkInBackground();
+    }
+    QTest::ignoreMessage(QtWarningMsg, QRegularExpression(QStringLiteral("kept it as .* and starting afresh$")));
+    LearnerDatabase next(path);
+    QVERIFY(!next.setAsidePath().isEmpty() && !QFileInfo::exists(next.damageMark()) && next.learntFlags().isEmpty());
 }
 
 void PlatformTest::unwritableStoreIsReportedOnce()

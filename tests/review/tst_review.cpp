@@ -88,6 +88,10 @@ private slots:
             {"parlare", "PRES|1PS|PLUR", "mangiamo", MistakeKind::other},
             {"andare", "PERF|1PS|PLUR", "siamo andate", MistakeKind::none},
             {"andare", "PRES|1PS|SING", "io vado", MistakeKind::none},
+            // Verbs that take either auxiliary in the sense drilled.
+            {"vivere", "PERF|1PS|SING", "sono vissuta", MistakeKind::none},
+            {"piovere", "PLUP|3PS|SING", "aveva piovuto", MistakeKind::none},
+            {"correre", "PERF|3PS|PLUR", "sono corse", MistakeKind::none},
         };
         for (const auto &[verb, code, answer, kind] : rows)
             QTest::addRow("%s %s", verb, answer) << verb << code << answer << kind;

@@ -31,8 +31,8 @@ MIN_VERBS = 1500
 
 LEAVES = ['infinitive', 'reflexive', 'preposition', 'english_inf', 'english_simple_past',
           'english_past_participle', 'english_inf_extra', 'gloss', 'english_past_shift', 'notes', 'tags',
-          'past_participle', 'gerund', 'impersonal', 'perfect_essere', 'stative']
-BOOLEANS = ['reflexive', 'impersonal', 'perfect_essere', 'stative']
+          'past_participle', 'gerund', 'impersonal', 'perfect_essere', 'stative', 'either_auxiliary']
+BOOLEANS = ['reflexive', 'impersonal', 'perfect_essere', 'stative', 'either_auxiliary']
 TENSES = ['ind_pres', 'imp', 'pret', 'fut', 'cond', 'sub_pres', 'sub_imp', 'imperative']
 PERSONS = ['fps', 'sps', 'tps', 'fpp', 'spp', 'tpp']
 

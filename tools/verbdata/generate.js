@@ -439,6 +439,7 @@ function verbXml(v) {
   leaf('impersonal', String(v.impersonal));
   leaf('perfect_essere', String(v.perfect_essere));
   leaf('stative', String(v.stative));
+  leaf('either_auxiliary', String(v.either_auxiliary));
   for (const tense of ['ind_pres', 'imp', 'pret', 'fut', 'cond', 'sub_pres', 'sub_imp', 'imperative']) {
     lines.push(`    <${tense}>`);
     v.tenses[tense].forEach((form, i) => lines.push(`      <${PERSONS[i]}>${xmlText(form)}</${PERSONS[i]}>`));
@@ -482,13 +483,14 @@ function main() {
   table.forEach((row, index) => {
     const inf = row.infinitive;
     const where = `verbs.tsv line ${row.line} (${inf})`;
-    let reflexive, perfectEssere, impersonal, stative, commands;
+    let reflexive, perfectEssere, impersonal, stative, commands, eitherAuxiliary;
     try {
       reflexive = yesNo(row.reflexive, `${where} reflexive`);
       perfectEssere = yesNo(row.perfect_essere, `${where} perfect_essere`);
       impersonal = yesNo(row.impersonal, `${where} impersonal`);
       stative = yesNo(row.stative, `${where} stative`);
       commands = yesNo(row.imperative, `${where} imperative`);
+      eitherAuxiliary = yesNo(row.either_auxiliary, `${where} either_auxiliary`);
     } catch (e) {
       problems.push(e.message);
       return;
@@ -638,6 +640,7 @@ function main() {
       impersonal,
       perfect_essere: perfectEssere,
       stative,
+      either_auxiliary: eitherAuxiliary,
       tenses: {
         ind_pres: f.ind_pres, imp: f.imp, pret: f.pret, fut: f.fut, cond: f.cond,
         sub_pres: f.sub_pres, sub_imp: f.sub_imp, imperative,
