@@ -4,7 +4,6 @@
 // Taps that change what can be tapped next are measured together with a fresh deal; the deal on
 // its own is measured too, so the tap is the difference.
 
-#include "app/Services.h"
 #include "games/conjugation/ConjQuiz.h"
 #include "games/conjugation/ConjugationQuizAnswer.h"
 #include "games/gapfill/GapFill.h"
@@ -201,7 +200,7 @@ void TapBench::openVerbTable()
     QBENCHMARK
     {
         VerbTableModel model(services_->textToSpeech(), services_->verbDictionary().verbs(),
-            services_->verbDictionary().tenseSettings(), services_->services().stressMarks());
+            services_->verbDictionary().tenseSettings(), services_->stressMarks());
         model.setVerb(verb);
         QVERIFY(!model.tables().isEmpty());
     }

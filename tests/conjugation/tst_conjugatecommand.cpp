@@ -32,7 +32,8 @@ Outcome runCommand(TestServices &services, const QStringList &arguments)
     return outcome;
 }
 
-const QString usageLine = QStringLiteral("usage: flexio conjugate VERB | --drill VERB | --irregular VERB | --all");
+const QString usageLine =
+    QStringLiteral("usage: flexio conjugate VERB | --drill VERB | --irregular VERB | --stress VERB | --all");
 
 // Runs the built app with a home of its own, so the learner's files stay untouched.
 Outcome runApp(const QStringList &arguments, const QTemporaryDir &home)

@@ -36,6 +36,7 @@ AudioEngines &TestServices::audioEngines() { return services_->audioEngines(); }
 TextToSpeech &TestServices::textToSpeech() { return services_->textToSpeech(); }
 SoundEffects &TestServices::soundEffects() { return services_->soundEffects(); }
 Theme &TestServices::theme() { return services_->theme(); }
+const StressMarks &TestServices::stressMarks() { return services_->stressMarks(); }
 DeepLinkModel &TestServices::deepLinkModel() { return services_->deepLinkModel(); }
 GameContext TestServices::gameContext() { return services_->gameContext(); }
 void TestServices::provideTo(QQmlEngine &engine) { services_->provideTo(engine); }

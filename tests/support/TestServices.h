@@ -15,6 +15,7 @@ class ProgressTransfer;
 class QQmlEngine;
 class QuizGamesParser;
 class Services;
+class StressMarks;
 class Theme;
 
 // Fresh app objects for one test: a store file in a temporary folder, the given fixture resources,
@@ -60,6 +61,7 @@ public:
     TextToSpeech &textToSpeech();
     SoundEffects &soundEffects();
     Theme &theme();
+    const StressMarks &stressMarks();
     DeepLinkModel &deepLinkModel();
     GameContext gameContext();
     // Gives a QML engine the objects behind the QML singletons.
