@@ -77,6 +77,11 @@ LearningGame *ScreenModels::game(const QString &page, QObject *owner)
     return entry ? ownedBy(entry->make(services_.gameContext(), owner)) : nullptr;
 }
 
+AnswerKeyboardModel *ScreenModels::answerKeyboard(QObject *owner)
+{
+    return ownedBy(new AnswerKeyboardModel(services_.learnerStore(), AnswerKeyboardModel::systemDevices(), owner));
+}
+
 ReviewDrill *ScreenModels::reviewDrill(QObject *owner)
 {
     return ownedBy(new ReviewDrill(services_.gameContext(), owner));

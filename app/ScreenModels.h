@@ -11,6 +11,7 @@
 #include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesMenu.h"
 #include "screens/AccuracyGrid.h"
+#include "screens/AnswerKeyboardModel.h"
 #include "screens/GameSheetModel.h"
 #include "screens/MainMenuModel.h"
 #include "screens/ProgressViewerModel.h"
@@ -48,6 +49,7 @@ public:
     // The game of the menu page (see GameCatalog), or nullptr for another page.
     Q_INVOKABLE LearningGame *game(const QString &page, QObject *owner);
     Q_INVOKABLE ReviewDrill *reviewDrill(QObject *owner);
+    Q_INVOKABLE AnswerKeyboardModel *answerKeyboard(QObject *owner);
 
 signals:
     // A model was made for a screen that is being built.

@@ -4,6 +4,7 @@
 #include "app/ScreenModels.h"
 #include "app/Services.h"
 #include "games/GameCatalog.h"
+#include "games/conjugation/ConjQuiz.h"
 #include "platform/Logging.h"
 #include "progress/SessionResult.h"
 #include "quizzes/QuizGamesParser.h"
@@ -48,6 +49,7 @@ const QList<Screenshot::Case> &Screenshot::cases()
         {QStringLiteral("review"), {}, &Screenshot::showScreen},
         {QStringLiteral("review:"), QStringLiteral("ANSWER"), &Screenshot::answerReview},
         {QStringLiteral("sheet:"), QStringLiteral("GAME"), &Screenshot::showGameSheet},
+        {QStringLiteral("play:conjugation:typed"), {}, &Screenshot::playTyped},
         {QStringLiteral("play:"), QStringLiteral("GAME"), &Screenshot::playGame},
         {QStringLiteral("result:"), QStringLiteral("GAME"), &Screenshot::playToResult},
     };
@@ -183,9 +185,26 @@ bool Screenshot::playGame(const QString &page)
 {
     if (!showGameSheet(page))
         return false;
-    LearningGame *game = latest<LearningGame>();
-    game->setDifficultyLevel(LearningGameDifficultyLevel::medium);
-    game->startGame();
+    deal(*latest<LearningGame>());
+    return true;
+}
+
+void Screenshot::deal(LearningGame &game)
+{
+    game.setDifficultyLevel(LearningGameDifficultyLevel::medium);
+    game.startGame();
+}
+
+// The conjugation quiz in typed mode, with the first letters of the answer typed.
+bool Screenshot::playTyped(const QString &)
+{
+    if (!showGameSheet(QStringLiteral("conjugation")))
+        return false;
+    auto *quiz = qobject_cast<ConjQuiz *>(latest<LearningGame>());
+    quiz->setTypedMode(true);
+    deal(*quiz);
+    for (const QChar letter : quiz->currentQuestion().correctAnswer.left(3))
+        quiz->typeKey(letter);
     return true;
 }
 

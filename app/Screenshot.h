@@ -7,6 +7,7 @@
 #include <QStringList>
 #include <QVariantMap>
 
+class LearningGame;
 class QQuickWindow;
 class Services;
 class SessionResult;
@@ -51,6 +52,8 @@ private:
     bool showGameSheet(const QString &page);
     bool playGame(const QString &page);
     bool playToResult(const QString &page);
+    bool playTyped(const QString &page);
+    static void deal(LearningGame &game);
     void saveWhenSettled(QQuickWindow &window);
 
     // Asks the main menu to push a screen; the models made for it are then latest<T>().

@@ -26,25 +26,50 @@ quint64 LearningGame::nextGameNumber()
     return ++gameNumber_;
 }
 
+std::optional<DrilledForm> LearningGame::formFor(const QString &verbKey, const QString &code)
+{
+    return code == DrilledForm::infinitive
+        ? std::optional<DrilledForm>(DrilledForm{verbKey, DrilledForm::infinitive, -1})
+        : DrilledForm::fromCode(verbKey, code);
+}
+
 void LearningGame::recordAnswer(
     const QString &verbKey, const QString &code, const QString &given, bool right, std::optional<int> points)
 {
-    const std::optional<DrilledForm> form = code == DrilledForm::infinitive
-        ? std::optional<DrilledForm>(DrilledForm{verbKey, DrilledForm::infinitive, -1})
-        : DrilledForm::fromCode(verbKey, code);
+    const std::optional<DrilledForm> form = formFor(verbKey, code);
     context_.progress.addPoints(verbKey, points.value_or(right ? 1 : -1));
     Verb *verb = context_.verbs.verbForKey(verbKey);
-    if (!form || !verb)
+    if (form && verb)
+        logAnswer(*form, *verb, given, right ? MistakeKind::none : MistakeKind::other);
+}
+
+MistakeKind LearningGame::recordTypedAnswer(const QString &verbKey, const QString &code, const QString &given)
+{
+    const std::optional<DrilledForm> form = formFor(verbKey, code);
+    Verb *verb = context_.verbs.verbForKey(verbKey);
+    const MistakeKind mistake = form && verb ? MistakeClassifier(*verb).classify(*form, given) : MistakeKind::other;
+    const int points = mistake == MistakeKind::none ? 1 : mistake == MistakeKind::accent ? 0 : -1;
+    context_.progress.addPoints(verbKey, points);
+    if (form && verb)
+        logAnswer(*form, *verb, given, mistake);
+    return mistake;
+}
+
+void LearningGame::logAnswer(const DrilledForm &form, Verb &verb, const QString &given, MistakeKind mistake)
+{
+    const bool right = mistake == MistakeKind::none;
+    if (right && missedThisTurn_.contains(form.id()))
         return;
-    if (right && missedThisTurn_.contains(form->id()))
-        return;
-    context_.mistakes.recordForm(*form, given, right, right ? Fsrs::Rating::good : Fsrs::Rating::again, gameName_);
+    const Fsrs::Rating rating = right    ? Fsrs::Rating::good
+        : mistake == MistakeKind::accent ? Fsrs::Rating::hard
+                                         : Fsrs::Rating::again;
+    context_.mistakes.recordForm(form, given.simplified(), right, rating, gameName_);
     if (right)
         return;
-    missedThisTurn_.append(form->id());
-    const VerbForms forms(*verb);
-    const QString note = given.isEmpty() ? QStringLiteral("Out of time.") : MistakeClassifier(*verb).note(*form, given);
-    lastMiss_ = {*form, forms.form(*form), forms.english(*form), note};
+    missedThisTurn_.append(form.id());
+    const VerbForms forms(verb);
+    const QString note = given.isEmpty() ? QStringLiteral("Out of time.") : MistakeClassifier(verb).note(form, given);
+    lastMiss_ = {form, forms.form(form), forms.english(form), note};
     result_->addMiss(lastMiss_);
 }
 
@@ -89,6 +114,19 @@ LearningGame::~LearningGame()
     stopTicking();
 }
 
+bool LearningGame::typedMode() const
+{
+    return offersTyping() && context_.store.setting(gameName_ + u" typed") == u"true";
+}
+
+void LearningGame::setTypedMode(bool typed)
+{
+    if (!offersTyping() || typed == typedMode())
+        return;
+    context_.store.setSetting(gameName_ + u" typed", typed ? QStringLiteral("true") : QStringLiteral("false"));
+    emit typedModeChanged();
+}
+
 void LearningGame::later(int delayMs, std::function<void()> step)
 {
     QPointer<LearningGame> self(this);
@@ -125,7 +163,7 @@ int LearningGame::accuracy() const
 {
     if (answers_ <= 0)
         return 0;
-    return int(qint64(rightAnswers_) * 100 / answers_);
+    return int((qint64(rightAnswers_) * 2 + halfRightAnswers_) * 50 / answers_);
 }
 
 QString LearningGame::accuracyText() const
@@ -133,12 +171,13 @@ QString LearningGame::accuracyText() const
     return answers_ > 0 ? u"Accuracy: " + QString::number(accuracy()) + u'%' : QString();
 }
 
-void LearningGame::setAnswerCounts(int right, int all)
+void LearningGame::setAnswerCounts(int right, int all, int halfRight)
 {
-    if (rightAnswers_ == right && answers_ == all)
+    if (rightAnswers_ == right && answers_ == all && halfRightAnswers_ == halfRight)
         return;
     rightAnswers_ = right;
     answers_ = all;
+    halfRightAnswers_ = halfRight;
     emit answersChanged();
 }
 

@@ -3,6 +3,7 @@
 #include "games/GameContext.h"
 #include "games/LearningGameDifficultyLevel.h"
 #include "games/LearningGameState.h"
+#include "games/review/MistakeKind.h"
 #include "progress/SessionResult.h"
 #include "verbs/Verb.h"
 
@@ -42,6 +43,8 @@ class LearningGame : public QObject
     Q_PROPERTY(QString revealForm READ revealForm NOTIFY revealChanged)
     Q_PROPERTY(QString revealEnglish READ revealEnglish NOTIFY revealChanged)
     Q_PROPERTY(QString revealNote READ revealNote NOTIFY revealChanged)
+    Q_PROPERTY(bool offersTyping READ offersTyping CONSTANT)
+    Q_PROPERTY(bool typedMode READ typedMode WRITE setTypedMode NOTIFY typedModeChanged)
 
 public:
     explicit LearningGame(const GameContext &context, QObject *parent = nullptr);
@@ -76,7 +79,9 @@ public:
 
     // The right answers and all answers of a game graded by accuracy, as the game counts them, and
     // the first as a whole percentage of the second (0 before any answer; 2 of 3 is 66, never 67).
+    // A typed answer right but for an accent counts half.
     [[nodiscard]] int rightAnswers() const { return rightAnswers_; }
+    [[nodiscard]] int halfRightAnswers() const { return halfRightAnswers_; }
     [[nodiscard]] int answers() const { return answers_; }
     [[nodiscard]] int accuracy() const;
     // "Accuracy: 66%", or nothing before the first answer.
@@ -100,6 +105,12 @@ public:
     [[nodiscard]] const QString &revealNote() const { return lastMiss_.kind; }
     Q_INVOKABLE void continueNow();
 
+    // Whether the game can be played by typing the answers instead of picking them, and whether
+    // the learner chose to (kept in the store under "<game name> typed").
+    [[nodiscard]] virtual bool offersTyping() const { return false; }
+    [[nodiscard]] bool typedMode() const;
+    void setTypedMode(bool typed);
+
     // Deals a new game with the current level and verb set.
     Q_INVOKABLE virtual void startGame();
 
@@ -120,6 +131,7 @@ signals:
     void answersChanged();
     void currentTurnChanged();
     void revealChanged();
+    void typedModeChanged();
 
 protected:
     void setGameName(const QString &name) { gameName_ = name; }
@@ -137,7 +149,7 @@ protected:
     [[nodiscard]] bool ticking() const;
     virtual void tick() {}
     void setCurrentVerb(Verb *verb);
-    void setAnswerCounts(int right, int all);
+    void setAnswerCounts(int right, int all, int halfRight = 0);
     // A game of count turns: turn 0 is played at once (playTurn()), each later one by nextTurn();
     // after the last, turnsOver() ends the game.
     void startTurns(int count);
@@ -153,11 +165,15 @@ protected:
     // only scored: the turn stays rated Again.
     void recordAnswer(const QString &verbKey, const QString &code, const QString &given, bool right,
         std::optional<int> points = std::nullopt);
+    // A typed answer to the form named by code, marked as the review marks it: right (a point,
+    // rated Good), right but for an accent (no point, rated Hard, kept and revealed as a miss) or
+    // wrong (a point off, rated Again). Counts are the game's to keep.
+    MistakeKind recordTypedAnswer(const QString &verbKey, const QString &code, const QString &given);
     // Shows the last miss, then runs step.
     void revealLastMiss(std::function<void()> step);
     // The game is over: its result shows, with the given counts of right and all answers.
     void finishSession(double right, int all);
-    void finishSession() { finishSession(rightAnswers_, answers_); }
+    void finishSession() { finishSession(rightAnswers_ + 0.5 * halfRightAnswers_, answers_); }
 
 private:
     GameContext context_;
@@ -171,6 +187,7 @@ private:
     QPointer<Verb> currentVerb_;
     std::shared_ptr<QueueHandle> ticker_;
     int rightAnswers_ = 0;
+    int halfRightAnswers_ = 0;
     int currentTurn_ = 0;
     int turnCount_ = 0;
     int answers_ = 0;
@@ -183,4 +200,6 @@ private:
     std::function<void()> afterReveal_;
 
     void setRevealing(bool revealing);
+    [[nodiscard]] static std::optional<DrilledForm> formFor(const QString &verbKey, const QString &code);
+    void logAnswer(const DrilledForm &form, Verb &verb, const QString &given, MistakeKind mistake);
 };

@@ -1,5 +1,6 @@
 #include "games/conjugation/ConjQuiz.h"
 
+#include "games/AnswerKeys.h"
 #include "games/conjugation/ConjugationQuizAnswer.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
@@ -75,7 +76,8 @@ void ConjQuiz::startGame()
         return;
     }
 
-    timeIncrement_ = timeIncrementFor(difficultyLevel());
+    // Typing a form takes longer than picking one.
+    timeIncrement_ = timeIncrementFor(difficultyLevel()) / (typedMode() ? 2 : 1);
     startTurns(int(verbsInPlay_.size()));
     setTimeElapsed(0);
     setAnswerCounts(0, 0);
@@ -175,6 +177,7 @@ void ConjQuiz::playTurn()
         answer->deleteLater();
 
     canClick_ = true;
+    setTyped({});
     setTimeElapsed(0);
     startTicking(tickMs);
 }
@@ -216,7 +219,7 @@ void ConjQuiz::tick()
     // Time is up: the turn counts as missed and shows its answer.
     stopTicking();
     canClick_ = false;
-    setAnswerCounts(rightAnswers(), answers() + 1);
+    setAnswerCounts(rightAnswers(), answers() + 1, halfRightAnswers());
     recordAnswer(currentVerb()->key, currentQuestion_.tags.join(u'|'), QString(), false);
     showRightAnswer();
 }
@@ -232,7 +235,7 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
     const bool right = answer->correct()
         && std::any_of(currentQuestion_.alts.begin(), currentQuestion_.alts.end(),
             [answer](const ConjugationQuizAnswer *alt) { return alt->sameAnswer(*answer); });
-    setAnswerCounts(rightAnswers() + (right ? 1 : 0), answers() + 1);
+    setAnswerCounts(rightAnswers() + (right ? 1 : 0), answers() + 1, halfRightAnswers());
     recordAnswer(verb->key, currentQuestion_.tags.join(u'|'), answer->text(), right);
     if (!right) {
         speech.speak(QStringLiteral("non!"), verb->locale);
@@ -249,6 +252,50 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
 
     // The pause moves on only the turn it was started for, in the game it was started in.
     nextTurnAfter(pauseAfterRightAnswerMs);
+}
+
+void ConjQuiz::typeKey(const QString &key)
+{
+    if (canClick_ && inPlay())
+        setTyped(AnswerKeys::typed(typed_, key));
+}
+
+void ConjQuiz::backspace()
+{
+    if (canClick_ && inPlay() && !typed_.isEmpty())
+        setTyped(typed_.chopped(1));
+}
+
+void ConjQuiz::submit()
+{
+    if (!canClick_ || !inPlay() || typed_.trimmed().isEmpty())
+        return;
+    stopTicking();
+    canClick_ = false;
+    Verb *verb = currentVerb();
+    const MistakeKind mistake = recordTypedAnswer(verb->key, currentQuestion_.tags.join(u'|'), typed_);
+    const bool right = mistake == MistakeKind::none;
+    const bool half = mistake == MistakeKind::accent;
+    setAnswerCounts(rightAnswers() + (right ? 1 : 0), answers() + 1, halfRightAnswers() + (half ? 1 : 0));
+    setTyped(typed_, right ? AnswerStatus::correct : AnswerStatus::incorrect);
+    if (!right) {
+        showRightAnswer();
+        return;
+    }
+    for (const ConjugationQuizAnswer *alt : std::as_const(currentQuestion_.alts)) {
+        if (alt->correct())
+            context().speech.speak(alt->speakText(), verb->locale);
+    }
+    nextTurnAfter(pauseAfterRightAnswerMs);
+}
+
+void ConjQuiz::setTyped(const QString &typed, AnswerStatus status)
+{
+    if (typed_ == typed && typedStatus_ == status)
+        return;
+    typed_ = typed;
+    typedStatus_ = status;
+    emit typedChanged();
 }
 
 void ConjQuiz::showRightAnswer()

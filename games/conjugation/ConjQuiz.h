@@ -12,8 +12,10 @@
 #include <QStringList>
 
 // The conjugation quiz: ten verbs, each with an English prompt and up to four Italian forms;
-// the player taps the right form before the timer bar fills. A wrong answer or a full bar shows
-// the right form before the next verb.
+// the player taps the right form before the timer bar fills, or in typed mode types it (on the
+// answer keyboard or a hardware one) with the bar filling half as fast. A wrong answer or a full
+// bar shows the right form before the next verb; a typed answer right but for an accent scores
+// half.
 class ConjQuiz : public LearningGame
 {
     Q_OBJECT
@@ -23,6 +25,8 @@ class ConjQuiz : public LearningGame
     Q_PROPERTY(double timeElapsed READ timeElapsed NOTIFY timeElapsedChanged)
     Q_PROPERTY(QList<Verb *> verbsInPlay READ verbsInPlay NOTIFY verbsInPlayChanged)
     Q_PROPERTY(int verbsPerPlay READ verbsPerPlay CONSTANT)
+    Q_PROPERTY(QString typed READ typed NOTIFY typedChanged)
+    Q_PROPERTY(AnswerStatuses::AnswerStatus typedStatus READ typedStatus NOTIFY typedChanged)
 
 public:
     explicit ConjQuiz(const GameContext &context, QObject *parent = nullptr);
@@ -39,11 +43,19 @@ public:
     [[nodiscard]] const QList<Verb *> &verbsInPlay() const { return verbsInPlay_; }
     [[nodiscard]] int verbsPerPlay() const { return verbsPerPlay_; }
     [[nodiscard]] bool canClick() const { return canClick_; }
+    [[nodiscard]] bool offersTyping() const override { return true; }
+    [[nodiscard]] const QString &typed() const { return typed_; }
+    // Plain while typing, then right or wrong (an accent slip shows as wrong: it is revealed).
+    [[nodiscard]] AnswerStatus typedStatus() const { return typedStatus_; }
 
     Q_INVOKABLE void startGame() override;
     void playTurn() override;
     void tick() override;
     Q_INVOKABLE void answerTapped(ConjugationQuizAnswer *answer);
+    Q_INVOKABLE void typeKey(const QString &key);
+    Q_INVOKABLE void backspace();
+    // Marks the typed answer; an empty one is not an answer.
+    Q_INVOKABLE void submit();
     void endGame();
     void turnsOver() override;
     void showFinalMessage();
@@ -66,9 +78,11 @@ signals:
     void currentQuestionChanged();
     void timeElapsedChanged();
     void verbsInPlayChanged();
+    void typedChanged();
 
 private:
     void setTimeElapsed(double value);
+    void setTyped(const QString &typed, AnswerStatus status = AnswerStatus::undefined);
     void showRightAnswer();
     [[nodiscard]] bool playable(Verb *verb) const;
     // A wrong answer from another verb, or an empty text when there is none to take.
@@ -81,4 +95,6 @@ private:
     QList<Verb *> verbsInPlay_;
     const int verbsPerPlay_ = 10;
     bool canClick_ = false;
+    QString typed_;
+    AnswerStatus typedStatus_ = AnswerStatus::undefined;
 };

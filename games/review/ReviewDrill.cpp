@@ -1,5 +1,6 @@
 #include "games/review/ReviewDrill.h"
 
+#include "games/AnswerKeys.h"
 #include "games/review/MistakeClassifier.h"
 #include "games/review/VerbForms.h"
 #include "platform/LearnerDatabase.h"
@@ -134,12 +135,6 @@ QString ReviewDrill::formLabel() const
     return finished() ? QString() : forms_.at(current_).label();
 }
 
-QStringList ReviewDrill::keys()
-{
-    return {"a", "b", "c", "d", "e", "f", "g", "h", "i", "l", "m", "n", "o", "p", "q", "r", "s", "t", "u", "v", "z",
-        "à", "è", "é", "ì", "ò", "ó", "ù", "'", " "};
-}
-
 bool ReviewDrill::choiceMode() const
 {
     return context_.store.setting(SettingsManager::reviewChoicesSetting) == u"true";
@@ -164,11 +159,8 @@ void ReviewDrill::setTyped(const QString &typed)
 
 void ReviewDrill::typeKey(const QString &key)
 {
-    if (answered_ || finished() || key.size() != 1)
-        return;
-    const QString letter = key.toLower();
-    if (keys().contains(letter))
-        setTyped(typed_ + letter);
+    if (!answered_ && !finished())
+        setTyped(AnswerKeys::typed(typed_, key));
 }
 
 void ReviewDrill::backspace()

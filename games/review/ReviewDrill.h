@@ -31,7 +31,6 @@ class ReviewDrill : public QObject
     Q_PROPERTY(QString formLabel READ formLabel NOTIFY formChanged)
     Q_PROPERTY(QString prompt READ prompt NOTIFY formChanged)
     Q_PROPERTY(QStringList choices READ choices NOTIFY formChanged)
-    Q_PROPERTY(QStringList keys READ keys CONSTANT)
     Q_PROPERTY(QString typed READ typed NOTIFY typedChanged)
     Q_PROPERTY(bool choiceMode READ choiceMode WRITE setChoiceMode NOTIFY choiceModeChanged)
     Q_PROPERTY(bool answered READ answered NOTIFY answerChanged)
@@ -76,7 +75,6 @@ public:
     [[nodiscard]] QString formLabel() const;
     [[nodiscard]] const QString &prompt() const { return english_; }
     [[nodiscard]] const QStringList &choices() const { return choices_; }
-    [[nodiscard]] static QStringList keys();
     [[nodiscard]] const QString &typed() const { return typed_; }
     [[nodiscard]] bool choiceMode() const;
     void setChoiceMode(bool choices);

@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import Flexio
 
 // The conjugation quiz: the turn counter and accuracy, the outlined time bar, the English prompt
-// with its pronoun hint, and one button per Italian form; the set-up sheet covers it between games.
+// with its pronoun hint, and one button per Italian form, or in typed mode the answer being typed
+// over the answer keyboard; the set-up sheet covers it between games.
 ScreenPage {
     id: page
     objectName: "conjugationQuiz"
@@ -24,6 +25,20 @@ ScreenPage {
         boundsBehavior: Flickable.StopAtBounds
         interactive: contentHeight > height
         visible: page.game.inPlay
+        focus: visible && page.game.typedMode
+
+        // A hardware keyboard types the answer.
+        Keys.onPressed: event => {
+            if (event.key === Qt.Key_Backspace)
+                page.game.backspace();
+            else if (event.key === Qt.Key_Return || event.key === Qt.Key_Enter)
+                page.game.submit();
+            else if (event.text.length === 1)
+                page.game.typeKey(event.text);
+            else
+                return;
+            event.accepted = true;
+        }
 
         ColumnLayout {
             id: board
@@ -94,8 +109,46 @@ ScreenPage {
                 Layout.fillHeight: true
             }
 
+            // The typed answer, green when right and red otherwise.
+            Rectangle {
+                objectName: "typedAnswer"
+                visible: page.game.typedMode
+                Layout.fillWidth: true
+                Layout.preferredHeight: 56
+                radius: Theme.radius + 2
+                readonly property int status: page.game.typedStatus
+                color: status === AnswerStatus.AnswerStatus.correct ? Theme.readableFill(Theme.green, Theme.onColour)
+                     : status === AnswerStatus.AnswerStatus.incorrect ? Theme.readableFill(Theme.red, Theme.onColour)
+                     : Theme.field
+                border.color: Theme.text
+                border.width: status === AnswerStatus.AnswerStatus.undefined ? 2 : 0
+                Text {
+                    anchors.fill: parent
+                    anchors.margins: 8
+                    text: page.game.typed + (parent.status === AnswerStatus.AnswerStatus.undefined ? "\u2502" : "")
+                    color: parent.status === AnswerStatus.AnswerStatus.undefined ? Theme.text : Theme.onColour
+                    font.pixelSize: Theme.title2
+                    font.weight: Font.DemiBold
+                    fontSizeMode: Text.HorizontalFit
+                    minimumPixelSize: Theme.caption
+                    horizontalAlignment: Text.AlignHCenter
+                    verticalAlignment: Text.AlignVCenter
+                    Accessible.role: Accessible.EditableText
+                    Accessible.name: "Your answer: " + page.game.typed
+                }
+            }
+
+            AnswerKeyboard {
+                visible: page.game.typedMode
+                Layout.fillWidth: true
+                onKeyTapped: letter => page.game.typeKey(letter)
+                onDeleteTapped: page.game.backspace()
+                onSubmitTapped: page.game.submit()
+            }
+
             ScreenList {
                 objectName: "answers"
+                visible: !page.game.typedMode
                 Layout.fillWidth: true
                 Layout.preferredHeight: contentHeight
                 interactive: false

@@ -227,6 +227,18 @@ Item {
                 }
             }
 
+            Switch {
+                objectName: "typedSwitch"
+                visible: sheet.gameObject.offersTyping
+                Layout.leftMargin: Theme.margin
+                Layout.topMargin: Theme.spacing
+                Layout.preferredHeight: Theme.tapSize
+                text: "Type the answers"
+                Accessible.name: text
+                checked: sheet.gameObject.typedMode
+                onToggled: sheet.gameObject.typedMode = checked
+            }
+
             SheetLabel {
                 text: "Choose a level to start the game:"
                 symbol: "figure.step.training"

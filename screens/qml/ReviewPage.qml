@@ -180,62 +180,14 @@ ScreenPage {
             }
         }
 
-        // The keyboard of the spelling game, with the accented vowels and a space.
-        GapFillKeyboard {
-            objectName: "reviewKeyboard"
-            visible: !page.drill.choiceMode && !page.drill.answered
+        AnswerKeyboard {
             Layout.fillWidth: true
-            Layout.preferredHeight: Math.ceil(count / Math.max(1, Math.floor(width / cellWidth))) * cellHeight
-            cellWidth: 44
-            cellHeight: 48
-            model: page.drill.keys
+            typing: !page.drill.choiceMode && !page.drill.answered
+            submitShown: !page.drill.choiceMode || page.drill.answered
+            submitText: page.drill.answered ? "Next" : "Check"
             onKeyTapped: letter => page.drill.typeKey(letter)
-            delegate: AbstractButton {
-                id: keyView
-                required property string modelData
-                focusPolicy: Qt.NoFocus // qmllint disable
-                width: 40
-                height: 44
-                Accessible.name: modelData === " " ? qsTr("space") : modelData
-                onClicked: (keyView.GridView.view as GapFillKeyboard).keyTapped(keyView.modelData)
-                background: Rectangle {
-                    radius: Theme.smallRadius + 2
-                    color: Theme.readableFill(Theme.blue, Theme.onColour)
-                    opacity: keyView.down ? 0.8 : 1
-                }
-                contentItem: Text {
-                    text: keyView.modelData === " " ? "\u2423" : keyView.modelData
-                    color: Theme.onColour
-                    font.pixelSize: Theme.title3
-                    horizontalAlignment: Text.AlignHCenter
-                    verticalAlignment: Text.AlignVCenter
-                }
-            }
-        }
-
-        RowLayout {
-            Layout.fillWidth: true
-            spacing: 12
-            Button {
-                objectName: "reviewBackspace"
-                focusPolicy: Qt.NoFocus // qmllint disable
-                visible: !page.drill.choiceMode && !page.drill.answered
-                text: "\u232b"
-                Accessible.name: qsTr("Delete a letter")
-                onClicked: page.drill.backspace()
-            }
-            Item {
-                Layout.fillWidth: true
-            }
-            Button {
-                objectName: "reviewSubmit"
-                focusPolicy: Qt.NoFocus // qmllint disable
-                visible: !page.drill.choiceMode || page.drill.answered
-                text: page.drill.answered ? "Next" : "Check"
-                Accessible.name: text
-                highlighted: true
-                onClicked: page.drill.answered ? page.drill.next() : page.drill.submit()
-            }
+            onDeleteTapped: page.drill.backspace()
+            onSubmitTapped: page.drill.answered ? page.drill.next() : page.drill.submit()
         }
         Item {
             Layout.fillHeight: true

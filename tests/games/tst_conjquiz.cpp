@@ -1,7 +1,11 @@
 #include "GameTesting.h"
 
+#include "games/review/VerbForms.h"
+#include "progress/Fsrs.h"
+#include "progress/ReviewSchedule.h"
 #include "verbs/Verb.h"
 
+#include <QRegularExpression>
 #include <QSet>
 #include <QTest>
 
@@ -93,6 +97,66 @@ private slots:
         QCOMPARE(game.currentTurn(), 1);
         QVERIFY(!game.revealing());
         QCOMPARE(game.accuracyText(), QStringLiteral("Accuracy: 0%"));
+    }
+
+    // clang-format off
+    void typedAnswers_data()
+    {
+        QTest::addColumn<QString>("how");
+        QTest::addColumn<QList<int>>("rightHalfScore"); // right, half right, points
+        QTest::addColumn<int>("accuracy");
+        QTest::addColumn<bool>("revealed");
+        QTest::addColumn<Fsrs::Rating>("rating");
+        QTest::newRow("exact") << "exact" << QList<int>{1, 0, 1} << 100 << false << Fsrs::Rating::good;
+        QTest::newRow("capitals and the pronoun") << "pronoun" << QList<int>{1, 0, 1} << 100 << false << Fsrs::Rating::good;
+        QTest::newRow("accent slip") << "accent" << QList<int>{0, 1, 0} << 50 << true << Fsrs::Rating::hard;
+        QTest::newRow("wrong") << "wrong" << QList<int>{0, 0, -1} << 0 << true << Fsrs::Rating::again;
+    }
+    // clang-format on
+    // A typed answer is marked as the review marks it: an exact one (the pronoun and capitals
+    // allowed) scores full, one right but for an accent half and rates Hard, any other is wrong;
+    // both misses show the right form.
+    void typedAnswers()
+    {
+        QFETCH(QString, how);
+        QFETCH(QList<int>, rightHalfScore);
+        QFETCH(int, accuracy);
+        QFETCH(bool, revealed);
+        QFETCH(Fsrs::Rating, rating);
+        ConjQuiz game(services_->gameContext());
+        game.setTypedMode(true);
+        game.startGame();
+        QCOMPARE(game.timeIncrement(), ConjQuiz::timeIncrementFor(game.difficultyLevel()) / 2);
+        const QString right = game.currentQuestion().correctAnswer;
+        QString hint = game.currentQuestion().questionHint;
+        hint.chop(3); // "tu..."
+        QString typed = how == u"wrong" ? QStringLiteral("zzz") : right;
+        if (how == u"pronoun")
+            typed = (hint.isEmpty() ? QString() : hint + u' ') + right.toUpper();
+        if (how == u"accent")
+            typed = right.contains(QRegularExpression(QStringLiteral("[àèéìòóù]"))) ? VerbForms::withoutAccents(right)
+                                                                                    : right.chopped(1)
+                    + VerbForms::withoutAccents(right.right(1))
+                          .replace(u'o', u'ò')
+                          .replace(u'a', u'à')
+                          .replace(u'i', u'ì')
+                          .replace(u'e', u'è');
+        for (const QChar letter : typed)
+            game.typeKey(letter);
+        game.backspace();
+        game.typeKey(typed.right(1));
+        game.submit();
+        QCOMPARE(
+            (QList<int>{game.rightAnswers(), game.halfRightAnswers(), int(services_->score(game.currentVerb()->key))}),
+            rightHalfScore);
+        QCOMPARE(game.accuracy(), accuracy);
+        QCOMPARE(game.revealing(), revealed);
+        const auto form = DrilledForm::fromCode(game.currentVerb()->key, game.currentQuestion().tags.join(u'|'));
+        // A right answer to a form never missed makes no review card.
+        const auto card = services_->reviewSchedule().card(*form);
+        QCOMPARE(card.has_value(), rating != Fsrs::Rating::good);
+        if (card)
+            QCOMPARE(card->difficulty, Fsrs().review(FsrsCard{}, rating, services_->queue().now()).difficulty);
     }
 
     void threeVerbSetRepeatsVerbs()

@@ -37,6 +37,25 @@ ScreenCase {
         checkLayout(startGame(data.tag, "levelMedium"))
     }
 
+    // The conjugation quiz typed: the switch on its sheet, the answer keyboard in reach, and an
+    // answer typed on a hardware keyboard marked.
+    function test_typedConjugation() {
+        const page = open("conjugation")
+        mouseClick(findChild(page.sheet, "typedSwitch"))
+        verify(page.game.typedMode)
+        mouseClick(findChild(page.sheet, "levelMedium"))
+        tryCompare(page.sheet, "visible", false)
+        checkLayout(page)
+        // A key typed in this process made the system report a keyboard: the keys may be hidden.
+        findChild(page, "answerKeyboard").model.shown = true
+        verify(findChild(page, "answerKeys").visible)
+        keyClick("z")
+        keyClick(Qt.Key_Return)
+        verify(page.game.revealing)
+        compare(page.game.typed, "z")
+        page.game.typedMode = false
+    }
+
     // Qt's file dialogs open and close again.
     function test_progressDialogs() {
         const page = open("progress")

@@ -1,4 +1,5 @@
 #include "progress/ProgressManager.h"
+#include "screens/AnswerKeyboardModel.h"
 #include "screens/InfoModel.h"
 #include "screens/MainMenuModel.h"
 #include "screens/ProgressViewerModel.h"
@@ -56,6 +57,8 @@ private slots:
     void linkTargets();
     void symbolsAreGlyphsOfTheIconFont();
     void progressRowsHideVerbsNoLongerInTheData();
+    void answerKeysShowUnlessOnlyAHardwareKeyboard_data();
+    void answerKeysShowUnlessOnlyAHardwareKeyboard();
 };
 
 // clang-format off
@@ -285,4 +288,29 @@ void ScreensTest::progressRowsHideVerbsNoLongerInTheData()
 }
 
 QTEST_MAIN(ScreensTest)
+
+void ScreensTest::answerKeysShowUnlessOnlyAHardwareKeyboard_data()
+{
+    QTest::addColumn<bool>("touchScreen");
+    QTest::addColumn<bool>("keyboard");
+    QTest::addColumn<bool>("shown");
+    QTest::newRow("phone") << true << false << true;
+    QTest::newRow("tablet with a keyboard cover") << true << true << true;
+    QTest::newRow("desktop") << false << true << false;
+    QTest::newRow("nothing reported") << false << false << true;
+}
+
+// The learner's choice, once made, wins over the devices and outlives the screen.
+void ScreensTest::answerKeysShowUnlessOnlyAHardwareKeyboard()
+{
+    QFETCH(bool, touchScreen);
+    QFETCH(bool, keyboard);
+    QFETCH(bool, shown);
+    TestServices services(screensFixture());
+    AnswerKeyboardModel model(services.learnerStore(), {touchScreen, keyboard});
+    QCOMPARE(model.shown(), shown);
+    model.setShown(!shown);
+    QCOMPARE(AnswerKeyboardModel(services.learnerStore(), {touchScreen, keyboard}).shown(), !shown);
+}
+
 #include "tst_screens.moc"
