@@ -155,6 +155,10 @@ std::unique_ptr<Services> makeServices(const WindowOptions &options)
     // A game dealt for a screenshot is dealt the same way every time.
     if (options.screenshotName.startsWith(u"play:") || options.screenshotName.startsWith(u"result:"))
         config.randomSeed = playScreenshotSeed;
+    if (Screenshot::drawsSampleLearner(options.screenshotName)) {
+        config.storePath.clear();
+        config.jsonStorePath.clear();
+    }
     auto services = std::make_unique<Services>(std::move(config));
     // Screenshots are taken in silence: a dealt game speaks and plays sounds into recorders, not
     // through the platform's speech server.

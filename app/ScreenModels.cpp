@@ -21,8 +21,8 @@ template <typename Model> Model *ScreenModels::ownedBy(Model *model)
 
 MainMenuModel *ScreenModels::mainMenu(QObject *owner)
 {
-    return ownedBy(
-        new MainMenuModel(services_.verbDictionary(), services_.reviewSchedule(), services_.mainQueue(), owner));
+    return ownedBy(new MainMenuModel(
+        services_.verbDictionary(), services_.reviewSchedule(), services_.dailyGoal(), services_.mainQueue(), owner));
 }
 
 VerbDictionaryModel *ScreenModels::dictionary(QObject *owner)
@@ -58,7 +58,7 @@ AccuracyGrid *ScreenModels::accuracyGrid(QObject *owner)
 
 SettingsScreenModel *ScreenModels::settings(QObject *owner)
 {
-    return ownedBy(new SettingsScreenModel(services_.verbDictionary(), owner));
+    return ownedBy(new SettingsScreenModel(services_.verbDictionary(), services_.dailyGoal(), owner));
 }
 
 QuizGamesMenu *ScreenModels::quizMenu(QObject *owner)

@@ -5,13 +5,18 @@
 #include "app/Services.h"
 #include "games/GameCatalog.h"
 #include "games/conjugation/ConjQuiz.h"
+#include "platform/LearnerDatabase.h"
 #include "platform/Logging.h"
+#include "platform/MainQueue.h"
+#include "progress/DailyGoal.h"
+#include "progress/ReviewSchedule.h"
 #include "progress/SessionResult.h"
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QCoreApplication>
+#include <QDateTime>
 #include <QQuickWindow>
 #include <QTimer>
 
@@ -19,6 +24,29 @@ namespace {
 
 // Time for a pushed screen to finish its transition and settle before it is captured.
 constexpr int settleMs = 600;
+
+// A learner who kept the goal on five days of each of the last three weeks (missing Saturdays,
+// and answering a few only on Wednesdays) and this week until yesterday, and is part way there
+// today. The answers fall at noon, today's just after midnight.
+void answerSampleWeeks(LearnerDatabase &store, qint64 now)
+{
+    const QDate today = QDateTime::fromMSecsSinceEpoch(now).date();
+    const LearnerDatabase::Form form =
+        ReviewSchedule::storedForm({QStringLiteral("parlare"), QStringLiteral("PRES"), 0});
+    const auto answer = [&store, &form](const QDateTime &at, int count) {
+        for (int i = 0; i < count; ++i)
+            store.addAnswer(form, {at.toMSecsSinceEpoch() + i, true, QStringLiteral("parlo"), {}});
+    };
+    const int target = DailyGoal::defaultTarget;
+    store.write([&] {
+        for (QDate day = today.addDays(-today.dayOfWeek() - 20); day < today; day = day.addDays(1)) {
+            const int weekday = day.dayOfWeek();
+            answer(QDateTime(day, QTime(12, 0)), weekday == 6 ? 0 : weekday == 3 ? 8 : target + weekday % 3 * 4);
+        }
+        answer(QDateTime(today, QTime(0, 0)), 12);
+        return true;
+    });
+}
 
 }
 
@@ -37,6 +65,7 @@ const QList<Screenshot::Case> &Screenshot::cases()
     // Longer prefixes first: "play:quiz:" before "play:".
     static const QList<Case> list{
         {QStringLiteral("menu"), {}, &Screenshot::showMenu},
+        {QStringLiteral("menu:goal"), {}, &Screenshot::showGoalMenu},
         {QStringLiteral("dictionary"), {}, &Screenshot::showScreen},
         {QStringLiteral("table:"), QStringLiteral("VERB"), &Screenshot::showVerbTable},
         {QStringLiteral("progress"), {}, &Screenshot::showScreen},
@@ -125,6 +154,18 @@ bool Screenshot::request(const QString &screen, const QVariantMap &properties)
 
 bool Screenshot::showMenu(const QString &)
 {
+    return true;
+}
+
+bool Screenshot::drawsSampleLearner(const QString &name)
+{
+    return name == u"menu:goal";
+}
+
+bool Screenshot::showGoalMenu(const QString &)
+{
+    answerSampleWeeks(services_.learnerStore(), services_.mainQueue().now());
+    services_.dailyGoal().refresh();
     return true;
 }
 

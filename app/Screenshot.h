@@ -22,6 +22,9 @@ public:
     // Every screen name, one per line: menu, dictionary, table:VERB, ..., and sheet:GAME,
     // play:GAME and result:GAME (played to its end with two misses) for each game of GameCatalog.
     [[nodiscard]] static QStringList names();
+    // Whether the screen is drawn over a sample learner, in a store in memory that leaves the
+    // learner's own file alone (menu:goal).
+    [[nodiscard]] static bool drawsSampleLearner(const QString &name);
 
     // Starts watching the models the screens are given; make it before the window loads.
     Screenshot(Services &services, QString name, QString path);
@@ -43,6 +46,7 @@ private:
 
     bool open();
     bool showMenu(const QString &);
+    bool showGoalMenu(const QString &);
     bool showScreen(const QString &name);
     bool showAccuracyGrid(const QString &);
     bool showVerbTable(const QString &verb);

@@ -7,6 +7,7 @@
 #include "platform/QtMainQueue.h"
 #include "platform/Random.h"
 #include "platform/Resources.h"
+#include "progress/DailyGoal.h"
 #include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "progress/ProgressTransfer.h"
@@ -63,6 +64,7 @@ Services::~Services()
     textToSpeech_.reset();
     audioEngines_.reset();
     progressTransfer_.reset();
+    dailyGoal_.reset();
     mistakeLog_.reset();
     reviewSchedule_.reset();
     progressManager_.reset();
@@ -138,6 +140,13 @@ MistakeLog &Services::mistakeLog()
     if (!mistakeLog_)
         mistakeLog_ = std::make_unique<MistakeLog>(learnerStore(), mainQueue(), reviewSchedule());
     return *mistakeLog_;
+}
+
+DailyGoal &Services::dailyGoal()
+{
+    if (!dailyGoal_)
+        dailyGoal_ = std::make_unique<DailyGoal>(learnerStore(), mistakeLog(), mainQueue());
+    return *dailyGoal_;
 }
 
 ProgressTransfer &Services::progressTransfer()

@@ -10,6 +10,7 @@
 #include <optional>
 
 class AudioEngines;
+class DailyGoal;
 class DeepLinkModel;
 class QQmlEngine;
 class ScreenModels;
@@ -76,6 +77,7 @@ public:
     ProgressManager &progressManager();
     ReviewSchedule &reviewSchedule();
     MistakeLog &mistakeLog();
+    DailyGoal &dailyGoal();
     ProgressTransfer &progressTransfer();
     QuizGamesParser &quizGamesParser();
     AudioEngines &audioEngines();
@@ -104,6 +106,7 @@ private:
     std::unique_ptr<ProgressManager> progressManager_;
     std::unique_ptr<ReviewSchedule> reviewSchedule_;
     std::unique_ptr<MistakeLog> mistakeLog_;
+    std::unique_ptr<DailyGoal> dailyGoal_;
     std::unique_ptr<ProgressTransfer> progressTransfer_;
     std::unique_ptr<QuizGamesParser> quizGamesParser_;
     std::unique_ptr<AudioEngines> audioEngines_;

@@ -2,6 +2,7 @@
 
 #include "platform/LearnerDatabase.h"
 #include "platform/Logging.h"
+#include "progress/DailyGoal.h"
 #include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "progress/ReviewSchedule.h"
@@ -72,6 +73,8 @@ QByteArray ProgressTransfer::exportJson() const
     }
     if (const auto choices = store_.setting(SettingsManager::reviewChoicesSetting))
         saved.insert(SettingsManager::reviewChoicesSetting, QJsonObject{{"choices", *choices == u"true"}});
+    if (const auto goal = DailyGoal::targetFrom(store_.setting(SettingsManager::dailyGoalSetting).value_or(QString())))
+        saved.insert(SettingsManager::dailyGoalSetting, *goal);
     const QJsonObject file{{"format", formatName}, {"version", formatVersion}, {"store", saved}};
     return QJsonDocument(file).toJson(QJsonDocument::Indented);
 }

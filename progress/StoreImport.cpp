@@ -1,6 +1,7 @@
 #include "progress/StoreImport.h"
 
 #include "platform/LearnerDatabase.h"
+#include "progress/DailyGoal.h"
 #include "progress/DrilledForm.h"
 #include "progress/MistakeLog.h"
 #include "progress/ReviewSchedule.h"
@@ -190,6 +191,14 @@ bool StoreImport::readSettings(const QVariantMap &store)
             settings_.insert(SettingsManager::reviewChoicesSetting,
                 chosen.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
         else if (!refuse(SettingsManager::reviewChoicesSetting, QStringLiteral("not a choice")))
+            return false;
+    }
+    const QVariant goal = store.value(SettingsManager::dailyGoalSetting);
+    if (goal.isValid()) {
+        const auto target = wholeNumber(goal, DailyGoal::maxTarget);
+        if (target && *target >= DailyGoal::minTarget)
+            settings_.insert(SettingsManager::dailyGoalSetting, QString::number(*target));
+        else if (!refuse(SettingsManager::dailyGoalSetting, QStringLiteral("a daily goal out of range")))
             return false;
     }
     return true;

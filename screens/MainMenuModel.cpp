@@ -2,22 +2,30 @@
 
 #include "games/GameCatalog.h"
 #include "platform/MainQueue.h"
+#include "progress/DailyGoal.h"
 #include "progress/ReviewSchedule.h"
 #include "screens/Theme.h"
 #include "verbs/VerbDictionary.h"
 
 #include <QHash>
+#include <QLocale>
 #include <QVariantMap>
 
-MainMenuModel::MainMenuModel(VerbDictionary &verbs, ReviewSchedule &schedule, const MainQueue &clock, QObject *parent)
+#include <algorithm>
+#include <limits>
+
+MainMenuModel::MainMenuModel(
+    VerbDictionary &verbs, ReviewSchedule &schedule, DailyGoal &goal, const MainQueue &clock, QObject *parent)
     : QObject(parent)
     , verbs_(verbs)
     , schedule_(schedule)
+    , goal_(goal)
     , clock_(clock)
     , randomVerb_(verbs_.randomVerb())
 {
     connect(&verbs_, &VerbDictionary::verbsChanged, this, &MainMenuModel::entriesChanged);
     connect(&schedule_, &ReviewSchedule::changed, this, &MainMenuModel::entriesChanged);
+    connect(&goal_, &DailyGoal::changed, this, &MainMenuModel::goalChanged);
 }
 
 void MainMenuModel::pickRandomVerb()
@@ -126,4 +134,74 @@ QVariantList MainMenuModel::entries() const
             {QStringLiteral("page"), entry.page}, {QStringLiteral("quiet"), entry.page == u"review" && due == 0}});
     }
     return result;
+}
+
+namespace {
+
+QString answersText(qint64 count)
+{
+    return QString::number(count) + (count == 1 ? QStringLiteral(" answer") : QStringLiteral(" answers"));
+}
+
+}
+
+int MainMenuModel::answersToday() const
+{
+    return int(std::min<qint64>(goal_.answersToday(), std::numeric_limits<int>::max()));
+}
+
+QString MainMenuModel::goalText() const
+{
+    const qint64 today = goal_.answersToday();
+    if (today >= goal_.target())
+        return u"Goal met: " + answersText(today) + u" today";
+    return QString::number(today) + u" of " + answersText(goal_.target()) + u" today";
+}
+
+double MainMenuModel::goalFraction() const
+{
+    return std::min(1.0, double(goal_.answersToday()) / goal_.target());
+}
+
+QVariantList MainMenuModel::goalDays() const
+{
+    const QLocale english(QLocale::English);
+    QVariantList days;
+    for (const DailyGoal::Day &day : goal_.lastWeek()) {
+        const bool today = &day == &goal_.lastWeek().last();
+        const QString weekday = english.dayName(day.date.dayOfWeek());
+        QString state;
+        QString mark;
+        switch (day.mark) {
+        case DailyGoal::Mark::met:
+            mark = QStringLiteral("met");
+            state = u"goal met, " + answersText(day.answers);
+            break;
+        case DailyGoal::Mark::partly:
+            mark = QStringLiteral("partly");
+            state = QString::number(day.answers) + u" of " + answersText(goal_.target());
+            break;
+        case DailyGoal::Mark::none:
+            mark = QStringLiteral("none");
+            state = QStringLiteral("no answers");
+            break;
+        }
+        const QString name = (today ? QString(u"Today, " + weekday) : weekday) + u": " + state;
+        days.append(QVariantMap{{QStringLiteral("initial"), weekday.left(1)}, {QStringLiteral("mark"), mark},
+            {QStringLiteral("today"), today}, {QStringLiteral("name"), name}});
+    }
+    return days;
+}
+
+QString MainMenuModel::streakText() const
+{
+    const int weeks = goal_.weekStreak();
+    if (weeks == 0)
+        return u"Meet your goal " + QString::number(DailyGoal::metDaysForWeek) + u" days in a week to start a streak";
+    return u"Streak: " + QString::number(weeks) + (weeks == 1 ? QStringLiteral(" week") : QStringLiteral(" weeks"));
+}
+
+void MainMenuModel::refreshGoal()
+{
+    goal_.refresh();
 }

@@ -10,12 +10,14 @@
 
 #include "verbs/Verb.h"
 
+class DailyGoal;
 class VerbDictionary;
 class ReviewSchedule;
 class MainQueue;
 
 // The main menu's model: the verb on the random-verb card, picked anew each time the card is
-// shown, and the seven activity entries with their texts, symbols and colours.
+// shown, the daily goal's card (today's answers, the last seven days, the streak of weeks) and
+// the seven activity entries with their texts, symbols and colours.
 class MainMenuModel : public QObject
 {
     Q_OBJECT
@@ -27,9 +29,15 @@ class MainMenuModel : public QObject
     Q_PROPERTY(QList<QColor> colours READ colours CONSTANT)
     Q_PROPERTY(QList<QColor> textColours READ textColours CONSTANT)
     Q_PROPERTY(int reviewDue READ reviewDue NOTIFY entriesChanged)
+    Q_PROPERTY(int answersToday READ answersToday NOTIFY goalChanged)
+    Q_PROPERTY(QString goalText READ goalText NOTIFY goalChanged)
+    Q_PROPERTY(double goalFraction READ goalFraction NOTIFY goalChanged)
+    Q_PROPERTY(QVariantList goalDays READ goalDays NOTIFY goalChanged)
+    Q_PROPERTY(QString streakText READ streakText NOTIFY goalChanged)
 
 public:
-    MainMenuModel(VerbDictionary &verbs, ReviewSchedule &schedule, const MainQueue &clock, QObject *parent = nullptr);
+    MainMenuModel(VerbDictionary &verbs, ReviewSchedule &schedule, DailyGoal &goal, const MainQueue &clock,
+        QObject *parent = nullptr);
 
     // The QML file of a screen by name: a menu entry's page, "settings", "info" or "table"; empty
     // for another name. Each screen is compiled when first opened, so the menu's first frame waits
@@ -58,14 +66,29 @@ public:
     // Time moves forms into due; the menu counts again each time it is shown.
     Q_INVOKABLE void refreshReview() { emit entriesChanged(); }
 
+    [[nodiscard]] int answersToday() const;
+    // "12 of 20 answers today", or "Goal met: 25 answers today".
+    [[nodiscard]] QString goalText() const;
+    // Today's share of the goal, at most 1.
+    [[nodiscard]] double goalFraction() const;
+    // The last seven days, today last: one map each with initial ("M"), mark ("met", "partly",
+    // "none"), today, and name, the day in words for screen readers.
+    [[nodiscard]] QVariantList goalDays() const;
+    // "Streak: 3 weeks", or how to start one.
+    [[nodiscard]] QString streakText() const;
+    // A new day may have begun; the menu reads the goal again each time it is shown.
+    Q_INVOKABLE void refreshGoal();
+
 signals:
     void randomVerbChanged();
     void screenRequested(const QString &name, const QVariantMap &properties);
     void entriesChanged();
+    void goalChanged();
 
 private:
     VerbDictionary &verbs_;
     ReviewSchedule &schedule_;
+    DailyGoal &goal_;
     const MainQueue &clock_;
     QPointer<Verb> randomVerb_;
 };

@@ -1,11 +1,16 @@
 #include "screens/SettingsScreenModel.h"
 
+#include "progress/DailyGoal.h"
 #include "settings/DisplaySwitches.h"
 
-SettingsScreenModel::SettingsScreenModel(const VerbDictionary &verbs, QObject *parent)
+#include <algorithm>
+
+SettingsScreenModel::SettingsScreenModel(const VerbDictionary &verbs, DailyGoal &goal, QObject *parent)
     : QObject(parent)
     , settings_(verbs)
+    , goal_(goal)
 {
+    connect(&goal_, &DailyGoal::changed, this, &SettingsScreenModel::dailyGoalChanged);
     for (TenseSetting *setting : settings_.tenseSettings()) {
         if (setting->tenseName() == DisplaySwitches::englishNamesFirst)
             connect(setting, &TenseSetting::statusChanged, this, &SettingsScreenModel::englishFirstChanged);
@@ -48,4 +53,28 @@ QString SettingsScreenModel::explanation()
 void SettingsScreenModel::toggleTense(TenseSetting *setting)
 {
     settings_.toggleTense(setting);
+}
+
+int SettingsScreenModel::dailyGoal() const
+{
+    return goal_.target();
+}
+
+QVariantList SettingsScreenModel::goalChoices() const
+{
+    QList<int> steps{10, 20, 30, 50, 100};
+    if (!steps.contains(goal_.target())) {
+        steps.append(goal_.target());
+        std::sort(steps.begin(), steps.end());
+    }
+    QVariantList choices;
+    for (const int answers : steps)
+        choices.append(QVariantMap{{QStringLiteral("name"), QString(QString::number(answers) + u" answers a day")},
+            {QStringLiteral("value"), answers}});
+    return choices;
+}
+
+void SettingsScreenModel::setDailyGoal(int answers)
+{
+    goal_.setTarget(answers);
 }

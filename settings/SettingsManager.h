@@ -18,6 +18,8 @@ public:
     static inline const QString verbSetSetting = QStringLiteral("LastSelectedVerbSet");
     static inline const QString appearanceSetting = QStringLiteral("appearance");
     static inline const QString reviewChoicesSetting = QStringLiteral("reviewPrefersChoices");
+    // The answers a day the learner aims for (DailyGoal).
+    static inline const QString dailyGoalSetting = QStringLiteral("dailyGoal");
 
     // Every current tense's switch by name: the learner's stored choice, or the default.
     [[nodiscard]] QMap<QString, bool> getFlagDictionary() const;

@@ -104,6 +104,7 @@ tablet=(--size 1024x1366)
 landscape=(--size 844x390)
 
 shoot menu menu
+shoot menu:goal menu-goal
 shoot dictionary dictionary
 shoot table:parlare verb-table
 shoot progress progress
@@ -125,6 +126,7 @@ shoot progress:grid accuracy-grid
 shoot dictionary tablet-dictionary "${tablet[@]}"
 shoot table:essere tablet-verb-table "${tablet[@]}"
 shoot menu tablet-menu "${tablet[@]}"
+shoot menu:goal tablet-menu-goal "${tablet[@]}"
 shoot sheet:snap tablet-game-sheet "${tablet[@]}"
 shoot dictionary landscape-dictionary "${landscape[@]}"
 shoot sheet:conjugation landscape-game-sheet "${landscape[@]}"

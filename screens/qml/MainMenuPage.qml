@@ -4,7 +4,8 @@ import QtQuick.Layouts
 import QtQuick.Templates as T
 import Flexio
 
-// The hub: settings cog, title, the random-verb card, the seven activities and the credits link.
+// The hub: settings cog, title, the random-verb card, the daily goal, the seven activities and
+// the credits link.
 Page {
     id: page
     objectName: "mainMenu"
@@ -52,6 +53,7 @@ Page {
     StackView.onActivating: {
         page.menu.pickRandomVerb();
         page.menu.refreshReview();
+        page.menu.refreshGoal();
     }
 
     // The whole menu scrolls, so that nothing is cut off on a small or turned screen; on a
@@ -187,6 +189,119 @@ Page {
                         text: page.menu.randomVerb ? page.menu.randomVerb.englishDisplay : ""
                         color: Theme.text
                         font.pixelSize: Theme.body
+                        wrapMode: Text.WordWrap
+                    }
+                }
+            }
+
+            // The daily goal: today's answers against it, the last seven days and the streak of
+            // weeks. A day's mark tells by its shape as well as its colour: a filled disc with a
+            // tick where the goal was met, a ring round a dot where it was partly met, and an
+            // empty ring where nothing was answered.
+            Rectangle {
+                id: goalCard
+                objectName: "goalCard"
+                readonly property color fill: Theme.readableFill(Theme.green, "white")
+                Layout.fillWidth: true
+                Layout.leftMargin: Theme.wideMargin
+                Layout.rightMargin: Theme.wideMargin
+                Layout.bottomMargin: Theme.margin
+                implicitHeight: goalColumn.implicitHeight + 28
+                radius: Theme.cardRadius
+                color: Theme.surface
+
+                SoftShadow {}
+
+                ColumnLayout {
+                    id: goalColumn
+                    anchors.centerIn: parent
+                    width: parent.width - 32
+                    spacing: 8
+
+                    Label {
+                        objectName: "goalText"
+                        Layout.fillWidth: true
+                        text: page.menu.goalText
+                        color: Theme.text
+                        font.pixelSize: Theme.body
+                        font.weight: Font.DemiBold
+                        wrapMode: Text.WordWrap
+                    }
+                    Rectangle {
+                        objectName: "goalBar"
+                        Layout.fillWidth: true
+                        implicitHeight: 8
+                        radius: 4
+                        color: Theme.track
+                        Accessible.role: Accessible.ProgressBar
+                        Accessible.name: page.menu.goalText
+                        Rectangle {
+                            width: parent.width * page.menu.goalFraction
+                            height: parent.height
+                            radius: parent.radius
+                            color: goalCard.fill
+                        }
+                    }
+                    RowLayout {
+                        Layout.fillWidth: true
+                        Layout.topMargin: 2
+                        spacing: 0
+                        Repeater {
+                            model: page.menu.goalDays
+                            ColumnLayout {
+                                id: day
+                                required property var modelData
+                                required property int index
+                                readonly property color fill: Theme.readableFill(Theme.green, "white")
+                                objectName: "goalDay" + day.index
+                                Layout.fillWidth: true
+                                spacing: 2
+                                Accessible.role: Accessible.StaticText
+                                Accessible.name: day.modelData.name
+
+                                Rectangle {
+                                    Layout.alignment: Qt.AlignHCenter
+                                    implicitWidth: 28
+                                    implicitHeight: 28
+                                    radius: 14
+                                    color: day.modelData.mark === "met" ? day.fill : "transparent"
+                                    border.width: 2
+                                    border.color: day.modelData.mark === "none" ? Theme.secondaryText : day.fill
+                                    SymbolIcon {
+                                        anchors.centerIn: parent
+                                        visible: day.modelData.mark === "met"
+                                        symbol: "checkmark"
+                                        size: 18
+                                        color: "white"
+                                    }
+                                    Rectangle {
+                                        anchors.centerIn: parent
+                                        visible: day.modelData.mark === "partly"
+                                        width: 10
+                                        height: 10
+                                        radius: 5
+                                        color: day.fill
+                                    }
+                                }
+                                Text {
+                                    Layout.fillWidth: true
+                                    horizontalAlignment: Text.AlignHCenter
+                                    text: day.modelData.initial
+                                    font.pixelSize: Theme.caption
+                                    font.weight: day.modelData.today ? Font.Bold : Font.Normal
+                                    font.underline: day.modelData.today
+                                    color: day.modelData.today ? Theme.text : Theme.secondaryText
+                                    Accessible.ignored: true
+                                }
+                            }
+                        }
+                    }
+                    Label {
+                        objectName: "streakText"
+                        Layout.fillWidth: true
+                        text: page.menu.streakText
+                        color: Theme.secondaryText
+                        font.pixelSize: Theme.subhead
                         wrapMode: Text.WordWrap
                     }
                 }

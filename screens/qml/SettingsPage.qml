@@ -2,8 +2,8 @@ import QtQuick
 import QtQuick.Controls.Basic
 import Flexio
 
-// The tense switches of the games, and the app's appearance; every tap takes effect and is
-// stored at once.
+// The tense switches of the games, the daily goal and the app's appearance; every tap takes
+// effect and is stored at once.
 ScreenPage {
     id: page
     objectName: "settings"
@@ -52,6 +52,17 @@ ScreenPage {
                 heading: "Verb Tables"
                 settings: page.settings.displaySettings
                 onToggled: setting => page.settings.toggleTense(setting as TenseSetting)
+            }
+
+            // The answers a day the menu's goal card counts towards.
+            ChoiceSection {
+                objectName: "goalSection"
+                width: column.width
+                heading: qsTr("Daily Goal")
+                choices: page.settings.goalChoices
+                chosen: page.settings.dailyGoal
+                rowName: "goalRow"
+                onPicked: value => page.settings.setDailyGoal(value)
             }
 
             // Light, dark, or whichever the system uses.

@@ -1,4 +1,7 @@
+#include "platform/LearnerDatabase.h"
 #include "platform/ManualMainQueue.h"
+#include "progress/DailyGoal.h"
+#include "progress/MistakeLog.h"
 #include "progress/ProgressDictionaryEntry.h"
 #include "progress/ProgressManager.h"
 #include "progress/ProgressTransfer.h"
@@ -82,6 +85,9 @@ private slots:
     void pointsAndRanking();
     void wrongTypesAreSkipped();
     void valuesSurviveARestart();
+    void weekStreak_data();
+    void weekStreak();
+    void goalFollowsTheStore();
 };
 
 // clang-format off
@@ -203,6 +209,80 @@ void ProgressTest::valuesSurviveARestart()
     QCOMPARE(dictionary.learntVerbs().first()->key, QStringLiteral("andare"));
     QVERIFY(dictionary.tenseSettings().at(9)->status());
     QCOMPARE(ranking(progress), QStringList({"parlare=4"}));
+}
+
+// clang-format off
+void ProgressTest::weekStreak_data()
+{
+    // One letter a day from a Monday three weeks back to today: the goal met (1), one answer
+    // short of it (p), or nothing answered (0).
+    QTest::addColumn<QString>("days");
+    QTest::addColumn<int>("weeks");
+    QTest::newRow("a missed day a week still counts") << "1111110 1101111 0111111 111" << 3;
+    QTest::newRow("four days met do not count") << "1111111 1111111 1111ppp 111" << 0;
+    QTest::newRow("this week counts from its fifth day") << "0000000 1111100 1111100 11111" << 3;
+    QTest::newRow("this week, short so far, breaks nothing") << "1111100 1111100 0011111 00" << 3;
+    QTest::newRow("a week short ends the streak") << "1111100 0000000 1111100 1" << 1;
+    QTest::newRow("one answer short is not met") << "ppppppp 1111100 1111100 p" << 2;
+    QTest::newRow("nothing answered") << "0" << 0;
+}
+// clang-format on
+
+void ProgressTest::weekStreak()
+{
+    QFETCH(QString, days);
+    QFETCH(int, weeks);
+    constexpr int target = 20;
+    QMap<QDate, qint64> perDay;
+    QDate day(2024, 2, 19); // a Monday
+    for (const QChar letter : days.remove(u' ')) {
+        if (letter != u'0')
+            perDay.insert(day, letter == u'1' ? target : target - 1);
+        day = day.addDays(1);
+    }
+    QCOMPARE(DailyGoal::weekStreak(perDay, day.addDays(-1), target), weeks);
+}
+
+void ProgressTest::goalFollowsTheStore()
+{
+    TestServices services;
+    const QDateTime today(QDate(2024, 3, 13), QTime(12, 0)); // a Wednesday, in UTC as the tests run
+    services.queue().advance(today.toMSecsSinceEpoch());
+    DailyGoal &goal = services.dailyGoal();
+    goal.setTarget(2);
+    goal.setTarget(DailyGoal::maxTarget + 1);
+    // Twelve whole weeks on target (more than the first reading holds), then Monday on target
+    // with exactly two answers, one answer yesterday and none today.
+    LearnerDatabase &store = services.learnerStore();
+    const auto answer = [&store, &today](int daysBack, int count) {
+        for (int i = 0; i < count; ++i)
+            store.addAnswer({"parlare#PRES#0", "parlare", "PRES", 0},
+                {today.addDays(-daysBack).toMSecsSinceEpoch() + i, true, "parlo", {}});
+    };
+    store.write([&answer] {
+        for (int back = 86; back >= 2; --back)
+            answer(back, 2);
+        answer(1, 1);
+        return true;
+    });
+    goal.refresh();
+    const auto marks = [&goal] {
+        QString letters;
+        for (const DailyGoal::Day &day : goal.lastWeek())
+            letters += QLatin1String("npm").at(int(day.mark));
+        return letters;
+    };
+    QCOMPARE(goal.target(), 2);
+    QCOMPARE(goal.weekStreak(), 12);
+    QCOMPARE(marks(), QStringLiteral("mmmmmpn"));
+
+    QSignalSpy changed(&goal, &DailyGoal::changed);
+    services.mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|SING"), "parlo", true);
+    QCOMPARE(changed.count(), 1);
+    QCOMPARE(goal.answersToday(), 1);
+    QCOMPARE(marks(), QStringLiteral("mmmmmpp"));
+    services.restart();
+    QCOMPARE(services.dailyGoal().target(), 2);
 }
 
 QTEST_GUILESS_MAIN(ProgressTest)

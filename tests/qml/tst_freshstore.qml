@@ -92,4 +92,17 @@ ScreenCase {
         // Reopened, the screen shows the same switches.
         compare(checked(rows(openSettings())[data.index]), data.expected)
     }
+
+    // A goal row is a choice of one; the menu counts towards the goal chosen.
+    function test_3_goalRowSetsTheMenusGoal() {
+        const page = openSettings(), row = findChild(page, "goalRow2"), flick = findChild(page, "settingsList")
+        compare([findChild(stack.get(0), "goalText").text, findChild(stack.get(0), "streakText").text],
+                ["0 of 20 answers today", "Meet your goal 5 days in a week to start a streak"])
+        compare([checked(findChild(page, "goalRow1")), row.name], [true, "30 answers a day"])
+        flick.contentY = Math.min(row.mapToItem(flick.contentItem, 0, 0).y, flick.contentHeight - flick.height)
+        mouseClick(row)
+        // The menu's goal is read back from the store.
+        compare([checked(findChild(page, "goalRow1")), checked(row), findChild(stack.get(0), "goalText").text],
+                [false, true, "0 of 30 answers today"])
+    }
 }

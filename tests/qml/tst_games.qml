@@ -29,6 +29,7 @@ ScreenCase {
     // A wrong answer turns red, shows the right one in green with its form and English below, and
     // scores the verb down; a tap on the shown form moves on. A right answer turns green.
     function test_answerWrongThenRight() {
+        const menu = stack.get(0).menu, before = menu.answersToday
         const page = startGame("conjugation", "levelMedium"), game = page.game
         compare([findChild(page, "turnCounter").text, findChild(page, "accuracy").text, findChild(page, "prompt").text,
                  findChild(page, "hint").visible],
@@ -51,6 +52,8 @@ ScreenCase {
         mouseClick(answerItem(page, next))
         verify(filled(answerItem(page, next), "#27ae60"))
         compare(findChild(page, "accuracy").text, "Accuracy: 50%")
+        // The menu underneath counts both answers towards today's goal.
+        compare(findChild(stack.get(0), "goalText").text, (before + 2) + " of 20 answers today")
         // The next turn follows 1.5 seconds later.
         probe.advance(1500)
         compare(findChild(page, "turnCounter").text, "3/10")

@@ -1,4 +1,5 @@
 #include "platform/ManualMainQueue.h"
+#include "progress/DailyGoal.h"
 #include "progress/MistakeLog.h"
 #include "progress/ProgressManager.h"
 #include "progress/ProgressTransfer.h"
@@ -42,6 +43,8 @@ private slots:
         QTest::newRow("huge count") << "store/mistakeLog" << QJsonValue(QJsonObject{{"parlare#PRES#0", QJsonObject{{"right", 1e300}, {"wrong", 0}, {"answers", QJsonArray()}}}}) << "mistakeLog";
         QTest::newRow("long verb set") << "store/LastSelectedVerbSet" << QJsonValue(QString(100000, u'x')) << "LastSelectedVerbSet";
         QTest::newRow("unknown tense") << "store/flagDictionary" << QJsonValue(QJsonObject{{"Gerund", true}}) << "flagDictionary";
+        QTest::newRow("no daily goal") << "store/dailyGoal" << QJsonValue(0) << "dailyGoal";
+        QTest::newRow("daily goal out of reach") << "store/dailyGoal" << QJsonValue(501) << "dailyGoal";
     }
     // clang-format on
     void badFilesAreRefusedAndChangeNothing()
@@ -80,6 +83,7 @@ private slots:
             play(other);
             other.mistakeLog().record(QStringLiteral("essere"), QStringLiteral("IMP|1PS|SING"), "sono", false);
             other.progressManager().addPoints(QStringLiteral("parlare"), 4);
+            other.dailyGoal().setTarget(30);
             theirs = other.progressTransfer().exportJson();
         }
 
@@ -98,6 +102,7 @@ private slots:
         QCOMPARE(records.value("parlare#PRES#3").wrong, 2);
         QVERIFY(records.contains("essere#IMP#0"));
         QVERIFY(mine.reviewSchedule().card(*DrilledForm::fromId("essere#IMP#0")));
+        QCOMPARE(mine.dailyGoal().target(), 30);
     }
 };
 

@@ -30,6 +30,7 @@ VerbDictionary &TestServices::verbDictionary() { return services_->verbDictionar
 ProgressManager &TestServices::progressManager() { return services_->progressManager(); }
 ReviewSchedule &TestServices::reviewSchedule() { return services_->reviewSchedule(); }
 MistakeLog &TestServices::mistakeLog() { return services_->mistakeLog(); }
+DailyGoal &TestServices::dailyGoal() { return services_->dailyGoal(); }
 ProgressTransfer &TestServices::progressTransfer() { return services_->progressTransfer(); }
 QuizGamesParser &TestServices::quizGamesParser() { return services_->quizGamesParser(); }
 AudioEngines &TestServices::audioEngines() { return services_->audioEngines(); }

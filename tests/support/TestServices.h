@@ -9,6 +9,7 @@
 #include <memory>
 
 class AudioEngines;
+class DailyGoal;
 class DeepLinkModel;
 class ManualMainQueue;
 class ProgressTransfer;
@@ -55,6 +56,7 @@ public:
     ProgressManager &progressManager();
     ReviewSchedule &reviewSchedule();
     MistakeLog &mistakeLog();
+    DailyGoal &dailyGoal();
     ProgressTransfer &progressTransfer();
     QuizGamesParser &quizGamesParser();
     AudioEngines &audioEngines();
