@@ -116,14 +116,14 @@ LearningGame::~LearningGame()
 
 bool LearningGame::typedMode() const
 {
-    return offersTyping() && context_.store.setting(gameName_ + u" typed") == u"true";
+    return offersTyping() && context_.store.setting(typedSetting()) == u"true";
 }
 
 void LearningGame::setTypedMode(bool typed)
 {
     if (!offersTyping() || typed == typedMode())
         return;
-    context_.store.setSetting(gameName_ + u" typed", typed ? QStringLiteral("true") : QStringLiteral("false"));
+    context_.store.setSetting(typedSetting(), typed ? QStringLiteral("true") : QStringLiteral("false"));
     emit typedModeChanged();
 }
 

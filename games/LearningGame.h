@@ -105,9 +105,10 @@ public:
     [[nodiscard]] const QString &revealNote() const { return lastMiss_.kind; }
     Q_INVOKABLE void continueNow();
 
-    // Whether the game can be played by typing the answers instead of picking them, and whether
-    // the learner chose to (kept in the store under "<game name> typed").
-    [[nodiscard]] virtual bool offersTyping() const { return false; }
+    // Whether the game can be played by typing the answers instead of picking them (it names the
+    // setting that keeps the learner's choice), and whether the learner chose to.
+    [[nodiscard]] virtual QString typedSetting() const { return {}; }
+    [[nodiscard]] bool offersTyping() const { return !typedSetting().isEmpty(); }
     [[nodiscard]] bool typedMode() const;
     void setTypedMode(bool typed);
 

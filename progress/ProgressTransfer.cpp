@@ -73,6 +73,10 @@ QByteArray ProgressTransfer::exportJson() const
     }
     if (const auto choices = store_.setting(SettingsManager::reviewChoicesSetting))
         saved.insert(SettingsManager::reviewChoicesSetting, QJsonObject{{"choices", *choices == u"true"}});
+    for (const QString &name : SettingsManager::yesNoSettings) {
+        if (const auto value = store_.setting(name))
+            saved.insert(name, *value == u"true");
+    }
     if (const auto goal = DailyGoal::targetFrom(store_.setting(SettingsManager::dailyGoalSetting).value_or(QString())))
         saved.insert(SettingsManager::dailyGoalSetting, *goal);
     const QJsonObject file{{"format", formatName}, {"version", formatVersion}, {"store", saved}};

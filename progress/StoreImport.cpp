@@ -193,6 +193,15 @@ bool StoreImport::readSettings(const QVariantMap &store)
         else if (!refuse(SettingsManager::reviewChoicesSetting, QStringLiteral("not a choice")))
             return false;
     }
+    for (const QString &name : SettingsManager::yesNoSettings) {
+        const QVariant value = store.value(name);
+        if (!value.isValid())
+            continue;
+        if (value.typeId() == QMetaType::Bool)
+            settings_.insert(name, value.toBool() ? QStringLiteral("true") : QStringLiteral("false"));
+        else if (!refuse(name, QStringLiteral("not yes or no")))
+            return false;
+    }
     const QVariant goal = store.value(SettingsManager::dailyGoalSetting);
     if (goal.isValid()) {
         const auto target = wholeNumber(goal, DailyGoal::maxTarget);

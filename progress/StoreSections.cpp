@@ -4,8 +4,10 @@
 
 const QStringList &StoreSections::all()
 {
-    static const QStringList sections{scores, learnt, quizScores, tenseSwitches, languages, mistakes, cards,
-        quizActivity, SettingsManager::verbSetSetting, SettingsManager::appearanceSetting,
-        SettingsManager::reviewChoicesSetting, SettingsManager::dailyGoalSetting};
+    static const QStringList sections =
+        QStringList{scores, learnt, quizScores, tenseSwitches, languages, mistakes, cards, quizActivity,
+            SettingsManager::verbSetSetting, SettingsManager::appearanceSetting, SettingsManager::reviewChoicesSetting,
+            SettingsManager::dailyGoalSetting}
+        + SettingsManager::yesNoSettings;
     return sections;
 }

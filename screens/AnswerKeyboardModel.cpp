@@ -2,6 +2,7 @@
 
 #include "games/AnswerKeys.h"
 #include "platform/LearnerDatabase.h"
+#include "settings/SettingsManager.h"
 
 #include <QInputDevice>
 
@@ -28,7 +29,7 @@ QStringList AnswerKeyboardModel::keys()
 
 bool AnswerKeyboardModel::shown() const
 {
-    if (const auto chosen = store_.setting(shownSetting))
+    if (const auto chosen = store_.setting(SettingsManager::answerKeysSetting))
         return *chosen == u"true";
     return devices_.touchScreen || !devices_.keyboard;
 }
@@ -37,6 +38,6 @@ void AnswerKeyboardModel::setShown(bool shown)
 {
     if (shown == this->shown())
         return;
-    store_.setSetting(shownSetting, shown ? QStringLiteral("true") : QStringLiteral("false"));
+    store_.setSetting(SettingsManager::answerKeysSetting, shown ? QStringLiteral("true") : QStringLiteral("false"));
     emit shownChanged();
 }

@@ -8,7 +8,7 @@ class LearnerDatabase;
 
 // The answer keyboard's keys and whether it shows. It shows by default unless the system reports a
 // hardware keyboard and no touch screen (a desktop); the learner's own choice, once made, is kept
-// in the store under "onScreenKeyboard".
+// in the store.
 class AnswerKeyboardModel : public QObject
 {
     Q_OBJECT
@@ -30,8 +30,6 @@ public:
     [[nodiscard]] static QStringList keys();
     [[nodiscard]] bool shown() const;
     void setShown(bool shown);
-
-    static inline const QString shownSetting = QStringLiteral("onScreenKeyboard");
 
 signals:
     void shownChanged();

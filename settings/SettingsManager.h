@@ -3,6 +3,7 @@
 #include <QList>
 #include <QMap>
 #include <QString>
+#include <QStringList>
 
 class LearnerDatabase;
 class TenseSetting;
@@ -20,6 +21,11 @@ public:
     static inline const QString reviewChoicesSetting = QStringLiteral("reviewPrefersChoices");
     // The answers a day the learner aims for (DailyGoal).
     static inline const QString dailyGoalSetting = QStringLiteral("dailyGoal");
+    // Yes-or-no choices kept as "true" or "false" and saved with the progress as booleans: the
+    // conjugation quiz played typed, and the answer keyboard's keys shown or hidden.
+    static inline const QString conjugationTypedSetting = QStringLiteral("conjugationTyped");
+    static inline const QString answerKeysSetting = QStringLiteral("onScreenKeyboard");
+    static inline const QStringList yesNoSettings{conjugationTypedSetting, answerKeysSetting};
 
     // Every current tense's switch by name: the learner's stored choice, or the default.
     [[nodiscard]] QMap<QString, bool> getFlagDictionary() const;

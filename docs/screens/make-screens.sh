@@ -116,6 +116,7 @@ for screen in $("$app" --screenshot | grep '^play:[a-z]*$'); do
     shoot "$screen" "play-${screen#play:}"
     shoot "result:${screen#play:}" "result-${screen#play:}"
 done
+shoot play:conjugation:typed play-conjugation-typed
 shoot quizzes quizzes
 shoot play:quiz:essere-or-avere quiz
 shoot review review

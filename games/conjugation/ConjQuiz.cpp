@@ -4,6 +4,7 @@
 #include "games/conjugation/ConjugationQuizAnswer.h"
 #include "platform/Logging.h"
 #include "platform/Random.h"
+#include "settings/SettingsManager.h"
 #include "speech/TextToSpeech.h"
 #include "verbs/Verb.h"
 #include "verbs/VerbDictionary.h"
@@ -18,8 +19,8 @@ ConjQuiz::ConjQuiz(const GameContext &context, QObject *parent)
     , verbDictionary_(context.verbs.verbs())
 {
     setGameName(QStringLiteral("Conjugation Quiz"));
-    setMessage(QStringLiteral("For each of the ten verbs, tap the Italian form of the English prompt before "
-                              "the timer bar fills."));
+    setMessage(QStringLiteral("For each of the ten verbs, tap (or type) the Italian form of the English prompt "
+                              "before the timer bar fills."));
 }
 
 ConjQuiz::~ConjQuiz()
@@ -252,6 +253,11 @@ void ConjQuiz::answerTapped(ConjugationQuizAnswer *answer)
 
     // The pause moves on only the turn it was started for, in the game it was started in.
     nextTurnAfter(pauseAfterRightAnswerMs);
+}
+
+QString ConjQuiz::typedSetting() const
+{
+    return SettingsManager::conjugationTypedSetting;
 }
 
 void ConjQuiz::typeKey(const QString &key)

@@ -43,7 +43,7 @@ public:
     [[nodiscard]] const QList<Verb *> &verbsInPlay() const { return verbsInPlay_; }
     [[nodiscard]] int verbsPerPlay() const { return verbsPerPlay_; }
     [[nodiscard]] bool canClick() const { return canClick_; }
-    [[nodiscard]] bool offersTyping() const override { return true; }
+    [[nodiscard]] QString typedSetting() const override;
     [[nodiscard]] const QString &typed() const { return typed_; }
     // Plain while typing, then right or wrong (an accent slip shows as wrong: it is revealed).
     [[nodiscard]] AnswerStatus typedStatus() const { return typedStatus_; }

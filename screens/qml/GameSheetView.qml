@@ -234,6 +234,7 @@ Item {
                 Layout.topMargin: Theme.spacing
                 Layout.preferredHeight: Theme.tapSize
                 text: "Type the answers"
+                font.pixelSize: Theme.body
                 Accessible.name: text
                 checked: sheet.gameObject.typedMode
                 onToggled: sheet.gameObject.typedMode = checked

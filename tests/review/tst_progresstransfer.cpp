@@ -4,6 +4,7 @@
 #include "progress/ProgressManager.h"
 #include "progress/ProgressTransfer.h"
 #include "progress/ReviewSchedule.h"
+#include "settings/SettingsManager.h"
 #include "support/TestServices.h"
 
 #include <QJsonArray>
@@ -45,6 +46,7 @@ private slots:
         QTest::newRow("unknown tense") << "store/flagDictionary" << QJsonValue(QJsonObject{{"Gerund", true}}) << "flagDictionary";
         QTest::newRow("no daily goal") << "store/dailyGoal" << QJsonValue(0) << "dailyGoal";
         QTest::newRow("daily goal out of reach") << "store/dailyGoal" << QJsonValue(501) << "dailyGoal";
+        QTest::newRow("typed neither yes nor no") << "store/conjugationTyped" << QJsonValue("maybe") << "conjugationTyped";
     }
     // clang-format on
     void badFilesAreRefusedAndChangeNothing()
@@ -84,6 +86,7 @@ private slots:
             other.mistakeLog().record(QStringLiteral("essere"), QStringLiteral("IMP|1PS|SING"), "sono", false);
             other.progressManager().addPoints(QStringLiteral("parlare"), 4);
             other.dailyGoal().setTarget(30);
+            other.learnerStore().setSetting(SettingsManager::conjugationTypedSetting, QStringLiteral("true"));
             theirs = other.progressTransfer().exportJson();
         }
 
@@ -103,6 +106,7 @@ private slots:
         QVERIFY(records.contains("essere#IMP#0"));
         QVERIFY(mine.reviewSchedule().card(*DrilledForm::fromId("essere#IMP#0")));
         QCOMPARE(mine.dailyGoal().target(), 30);
+        QCOMPARE(mine.learnerStore().setting(SettingsManager::conjugationTypedSetting), QStringLiteral("true"));
     }
 };
 
