@@ -31,6 +31,8 @@ public:
     static bool hasPersons(const QString &tense);
     // "Futuro anteriore (Future Perfect), noi" or "Infinito (Infinitive)".
     [[nodiscard]] QString label(bool englishFirst = false) const;
+    // Whether this names a form of a verb (a default one names none).
+    [[nodiscard]] bool isVerbForm() const { return !verbKey.isEmpty() && !tense.isEmpty(); }
 
     static inline const QString infinitive = QStringLiteral("INF");
 

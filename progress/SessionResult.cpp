@@ -22,8 +22,8 @@ void SessionResult::begin(qint64 nowMs)
 
 void SessionResult::addMiss(const Miss &miss)
 {
-    const bool known =
-        std::any_of(misses_.begin(), misses_.end(), [&miss](const Miss &m) { return m.form == miss.form; });
+    const bool known = std::any_of(misses_.begin(), misses_.end(),
+        [&miss](const Miss &m) { return m.form == miss.form && m.italian == miss.italian; });
     if (!known)
         misses_.append(miss);
 }
@@ -65,16 +65,18 @@ int SessionResult::accuracy() const
 QList<DrilledForm> SessionResult::missedForms() const
 {
     QList<DrilledForm> forms;
-    for (const Miss &miss : misses_)
-        forms.append(miss.form);
+    for (const Miss &miss : misses_) {
+        if (miss.form.isVerbForm())
+            forms.append(miss.form);
+    }
     return forms;
 }
 
 QStringList SessionResult::missedIds() const
 {
     QStringList ids;
-    for (const Miss &miss : misses_)
-        ids.append(miss.form.id());
+    for (const DrilledForm &form : missedForms())
+        ids.append(form.id());
     return ids;
 }
 

@@ -11,7 +11,8 @@
 
 // The result of one game, grammar quiz or review: its score, the time it took (pauses that show
 // a right form not counted), its accuracy and the forms missed, each once with its Italian, its
-// English and what kind of mistake it was.
+// English and what kind of mistake it was. A grammar quiz's miss is a question rather than a verb
+// form: its sentence, its clue and its explanation, with no form to practise.
 class SessionResult : public QObject
 {
     Q_OBJECT
@@ -51,6 +52,7 @@ public:
     [[nodiscard]] qint64 playedMs() const { return playedMs_; }
     [[nodiscard]] int accuracy() const;
     [[nodiscard]] const QList<Miss> &misses() const { return misses_; }
+    // The verb forms missed, to practise.
     [[nodiscard]] QList<DrilledForm> missedForms() const;
     [[nodiscard]] QStringList missedIds() const;
     [[nodiscard]] QVariantList missedForScreen() const;

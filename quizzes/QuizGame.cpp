@@ -4,6 +4,7 @@
 #include "platform/MainQueue.h"
 #include "platform/Random.h"
 #include "progress/ProgressManager.h"
+#include "progress/SessionResult.h"
 
 #include <numeric>
 
@@ -16,6 +17,7 @@ QuizGame::QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, 
     , emptyQuestion_(new QuizQuestion(random_, this))
     , quiz_(emptyQuiz_)
     , currentQuestion_(emptyQuestion_)
+    , result_(new SessionResult(this))
 {}
 
 QuizGame::~QuizGame() = default;
@@ -73,6 +75,7 @@ void QuizGame::startQuiz(Quiz *quiz)
     setInPlay(true);
     setupTurn();
     startedAt_ = queue_.now();
+    result_->begin(startedAt_);
 }
 
 void QuizGame::setupTurn()
@@ -121,6 +124,8 @@ void QuizGame::answerTapped(QuizQuestionAnswer *answer)
     if (!answer->correct) {
         setClicks(correctClicks_, totalClicks_ + 1);
         answer->setState(QuizQuestionAnswerState::incorrect);
+        result_->addMiss({DrilledForm{}, QString(question->question).replace(blank, question->answer()->text),
+            question->clue, question->explanation});
         if (!question->linkedVerb.isEmpty())
             progress_.addPoints(question->linkedVerb, -1);
         return;
@@ -170,6 +175,7 @@ void QuizGame::nextTurn()
     progress_.setQuizScore(played->quizID, score);
     played->setLastScore(score);
     progress_.recordQuizActivity(played->quizID, startedAt_, queue_.now(), score);
+    result_->finish(correctClicks_, totalClicks_, queue_.now());
 }
 
 void QuizGame::endQuiz()
@@ -215,7 +221,7 @@ QString QuizGame::finalMessage() const
         piece = u"Your score was " + score
             + u"%. Don't worry, you're learning and that is progress in itself. Take your time with each question "
               u"and try to hit the 50% mark on your next attempt.";
-    return u"Well done! You worked through all " + QString::number(questionsPerGame_) + u" questions. " + piece;
+    return u"Well done! You worked through all " + QString::number(questionsInPlay_.size()) + u" questions. " + piece;
 }
 
 void QuizGame::setInPlay(bool inPlay)

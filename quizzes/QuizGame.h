@@ -8,6 +8,7 @@
 #include <QtQml/qqmlregistration.h>
 
 class MainQueue;
+class SessionResult;
 class ProgressManager;
 class Random;
 
@@ -30,6 +31,7 @@ class QuizGame : public QObject
     Q_PROPERTY(bool played READ played NOTIFY playedChanged)
     Q_PROPERTY(QString feedbackStr READ feedbackStr NOTIFY feedbackStrChanged)
     Q_PROPERTY(QString turnStateName READ turnStateName NOTIFY turnStateChanged)
+    Q_PROPERTY(SessionResult *result READ result CONSTANT)
 
 public:
     QuizGame(Random &random, ProgressManager &progress, MainQueue &queue, QObject *parent = nullptr);
@@ -58,6 +60,8 @@ public:
     [[nodiscard]] const QString &feedbackStr() const { return feedbackStr_; }
     [[nodiscard]] QuizQuestionAnswerState turnState() const { return turnState_; }
     [[nodiscard]] QString turnStateName() const { return QuizQuestionAnswer::nameOf(turnState_); }
+    // The finished quiz's score, time, accuracy and the questions missed (each once).
+    [[nodiscard]] SessionResult *result() const { return result_; }
 
     Q_INVOKABLE void startQuiz(Quiz *quiz);
     void setupTurn();
@@ -114,4 +118,5 @@ private:
     QuizQuestionAnswerState turnState_ = QuizQuestionAnswerState::undefined;
     // Counts started games, so that a pause scheduled in one game never moves on another.
     quint64 gameNumber_ = 0;
+    SessionResult *result_;
 };

@@ -170,4 +170,12 @@ ScreenPage {
             }
         }
     }
+
+    ResultPanel {
+        result: page.game.result
+        title: page.game.quiz.title
+        closeText: "Done"
+        missedTitle: "Questions missed"
+        nothingMissed: "No question missed."
+    }
 }

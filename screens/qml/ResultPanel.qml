@@ -13,6 +13,9 @@ Rectangle {
     required property SessionResult result
     property string title
     property string closeText: "Play again"
+    // A grammar quiz misses questions rather than forms.
+    property string missedTitle: "Forms missed"
+    property string nothingMissed: "No form missed."
     signal practise(var ids)
     signal closed
 
@@ -68,7 +71,7 @@ Rectangle {
 
         Label {
             Layout.fillWidth: true
-            text: missedList.count > 0 ? "Forms missed" : "No form missed."
+            text: missedList.count > 0 ? panel.missedTitle : panel.nothingMissed
             font.pixelSize: Theme.subhead
             font.weight: Font.DemiBold
             color: Theme.secondaryText
@@ -83,7 +86,7 @@ Rectangle {
             boundsBehavior: Flickable.StopAtBounds
             model: panel.result.missed
             activeFocusOnTab: count > 0
-            Accessible.name: "Forms missed"
+            Accessible.name: panel.missedTitle
             Accessible.role: Accessible.List
             ScrollBar.vertical: ScrollBar {
                 policy: missedList.contentHeight > missedList.height ? ScrollBar.AlwaysOn : ScrollBar.AlwaysOff
@@ -118,7 +121,7 @@ Rectangle {
             spacing: Theme.spacing
             ResultButton {
                 objectName: "practiseMissed"
-                visible: missedList.count > 0
+                visible: panel.result.missedIds.length > 0
                 text: "Practise these now"
                 fill: Theme.blue
                 onClicked: {

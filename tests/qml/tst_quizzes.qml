@@ -97,6 +97,12 @@ ScreenCase {
             next(quizPage)
         }
 
+        // The result lists every question, each missed twice, once; "Done" shows the last score.
+        const result = findChild(quizPage, "resultPanel")
+        verify(result.visible && !findChild(result, "practiseMissed").visible)
+        compare(findChild(result, "resultMissed").count, game.questionsInPlay.length)
+        mouseClick(findChild(result, "resultClose"))
+        verify(!result.visible)
         verify(!game.inPlay && findChild(quizPage, "quizIntro").visible)
         // The wording of the feedback is tested beside the game.
         compare(findChild(quizPage, "quizIntroText").text, game.feedbackStr)

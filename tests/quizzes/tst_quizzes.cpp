@@ -4,6 +4,7 @@
 #include "platform/ManualMainQueue.h"
 #include "progress/ProgressManager.h"
 #include "progress/ProgressTransfer.h"
+#include "progress/SessionResult.h"
 #include "quizzes/QuizGame.h"
 #include "quizzes/QuizGamesParser.h"
 
@@ -193,7 +194,13 @@ private slots:
         QVERIFY(game.played());
         QCOMPARE(game.correctClicks(), questions);
         QCOMPARE(game.percentage(), percentage);
-        QCOMPARE(game.feedbackStr(), u"Well done! You worked through all 10 questions. " + piece);
+        QCOMPARE(game.feedbackStr(),
+            u"Well done! You worked through all " + QString::number(questions) + u" questions. " + piece);
+        // The result lists each question missed once, with nothing to practise in the review.
+        QVERIFY(game.result()->shown());
+        QCOMPARE(game.result()->misses().size(), wrongTaps.size() - wrongTaps.count(0));
+        QCOMPARE(game.result()->accuracy(), percentage);
+        QVERIFY(game.result()->missedIds().isEmpty());
         QCOMPARE(quiz(*services, quizID)->lastScore(), percentage);
         QCOMPARE(services->progressManager().quizScores().value(quizID), percentage);
         QCOMPARE(QuizGame::grade(quiz(*services, quizID)->lastScore()), grade);
