@@ -177,6 +177,10 @@ QByteArray FormIndex::build(const QList<Verb *> &verbs)
         writer.words.last() |= entry.verb << 16;
         writer.word(quint32(entry.kind) << 8 | entry.persons);
     }
+    // A whole number of words, so that a file packed after this one in the resources starts on a
+    // word as well.
+    if (writer.pool.size() % 2 != 0)
+        writer.pool.append(u'\0');
     writer.words[4] = quint32(writer.pool.size());
     return writer.bytes();
 }

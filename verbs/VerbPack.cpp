@@ -165,6 +165,10 @@ QByteArray VerbPack::pack(const QList<Verb *> &verbs)
         fields(*verb, writer);
         tenses(*verb, writer);
     }
+    // A whole number of words, so that a file packed after this one in the resources starts on a
+    // word as well (the resource compiler puts each file's length and bytes one after another).
+    if (writer.pool.size() % 2 != 0)
+        writer.pool.append(u'\0');
     const QList<quint32> header{packMagic, packVersion, quint32(verbs.size()), quint32(asideRows.size()),
         quint32(writer.words.size()), quint32(writer.pool.size())};
     QByteArray data;
@@ -286,6 +290,7 @@ QByteArrayView VerbPack::retain(const QString &path)
         if (resource.compressionAlgorithm() == QResource::NoCompression
             && reinterpret_cast<quintptr>(resource.data()) % alignof(quint32) == 0)
             return QByteArrayView(resource.data(), resource.size());
+        qCDebug(lcVerbs).noquote() << path + u" is compressed or not on a word boundary; read into memory";
         QByteArray copy = resource.uncompressedData();
         // An uncompressed resource's data is handed out in place: detaching copies it.
         copy.detach();
