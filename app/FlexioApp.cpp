@@ -169,8 +169,7 @@ std::unique_ptr<Services> makeServices(const WindowOptions &options)
     return services;
 }
 
-// The verbs, and the quizzes (read on a worker thread meanwhile), so that a faulty data file
-// stops the app before any screen.
+// The verbs, so that a faulty verb data file stops the app before any screen.
 bool dataLoaded(const QString &error)
 {
     if (error.isEmpty())
@@ -244,12 +243,13 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
     });
 }
 
-// The voices are listed in the background while the learner looks at the menu, and the icon (an
-// SVG drawn through a plugin) is set once the menu shows.
+// The voices are listed and the quizzes read in the background while the learner looks at the
+// menu, and the icon (an SVG drawn through a plugin) is set once the menu shows.
 void finishStartAfterFirstFrame(QQuickWindow *window, Services &services)
 {
     afterFirstFrame(window, [&services] {
         QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/qt/qml/Flexio/images/AppIcon.svg")));
+        services.quizGamesParser().startReading();
         services.textToSpeech();
         services.learnerStore().checkInBackground();
     });
@@ -344,7 +344,6 @@ int FlexioApp::runWindow(const QStringList &arguments)
     // runs, and the speech engine's plugin talks to its server on the way out and crashes when it
     // is torn down at exit.
     std::unique_ptr<Services> services = makeServices(*options);
-    services->quizGamesParser();
     if (!dataLoaded(services->verbDictionary().loadError()))
         return 1;
     fonts.wait();
@@ -354,7 +353,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
         screenshot.emplace(*services, options->screenshotName, options->screenshotPath);
     auto engine = std::make_unique<QQmlApplicationEngine>();
     QQuickWindow *window = loadWindow(*engine, *services, *options);
-    if (!window || !dataLoaded(services->quizGamesParser().loadError())) {
+    if (!window) {
         engine.reset();
         return 1;
     }

@@ -67,8 +67,7 @@ void QuizGame::startQuiz(Quiz *quiz)
     setCurrentTurn(0);
 
     if (questionsInPlay_.isEmpty()) {
-        qCWarning(lcQuizzes).noquote() << u"QuizGame >> startQuiz >> quiz " + quiz->quizID
-                + u" has no questions to play";
+        qCWarning(lcQuizzes).noquote() << u"the quiz " + quiz->quizID + u" has no questions to play";
         setInPlay(false);
         return;
     }

@@ -14,9 +14,7 @@ QuizGamesParser::QuizGamesParser(const Resources &resources, Random &random, Pro
     : resources_(resources)
     , random_(random)
     , progress_(progress)
-{
-    startReading();
-}
+{}
 
 QuizGamesParser::~QuizGamesParser()
 {
@@ -35,10 +33,13 @@ Quiz *QuizGamesParser::quizWithID(const QString &quizID) const
 
 void QuizGamesParser::startReading()
 {
+    if (started_)
+        return;
+    started_ = true;
     dataPath_ = resources_.path(QStringLiteral("quizzes"), QStringLiteral("xml"));
     if (dataPath_.isEmpty()) {
         loadError_ = QStringLiteral("the quiz data file quizzes.xml was not found");
-        qCWarning(lcQuizzes).noquote() << QString(u"QuizGamesParser >> " + loadError_);
+        qCWarning(lcQuizzes).noquote() << loadError_;
         return;
     }
     reading_ = std::async(std::launch::async, &QuizGamesParser::read, dataPath_, std::ref(random_), thread());
@@ -50,7 +51,6 @@ QuizGamesParser::Reading QuizGamesParser::read(const QString &path, Random &rand
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
         reading.error = u"the quiz data file " + path + u" cannot be read: " + file.errorString();
-        reading.warning = u"QuizGamesParser >> " + reading.error;
         return reading;
     }
     reading.opened = true;
@@ -69,26 +69,23 @@ QuizGamesParser::Reading QuizGamesParser::read(const QString &path, Random &rand
             .arg(path, reader.structureError() ? QStringLiteral("quiz data") : QStringLiteral("XML"), reason)
             .arg(reader.errorLine())
             .arg(reader.errorColumn());
-    reading.warning =
-        QStringLiteral("QuizGamesParser >> the quiz data file %1 is not well-formed: %2 at line %3, column %4")
-            .arg(path, reader.errorText())
-            .arg(reader.errorLine())
-            .arg(reader.errorColumn());
     return reading;
 }
 
 void QuizGamesParser::finishReading() const
 {
-    // The parser is only ever made as a non-const object, so taking the reading over from a
-    // const question is sound.
+    // The parser is only ever made as a non-const object, so starting the reading and taking it
+    // over from a const question is sound.
+    const_cast<QuizGamesParser *>(this)->startReading();
     if (reading_.valid())
         const_cast<QuizGamesParser *>(this)->takeOver(const_cast<QuizGamesParser *>(this)->reading_.get());
 }
 
 void QuizGamesParser::takeOver(Reading reading)
 {
-    if (!reading.warning.isEmpty())
-        qCWarning(lcQuizzes).noquote() << reading.warning;
+    // A faulty file is named once; the quizzes read before the fault are kept.
+    if (!reading.error.isEmpty())
+        qCWarning(lcQuizzes).noquote() << reading.error;
     loadError_ = reading.error;
     if (!reading.opened)
         return;
@@ -98,11 +95,6 @@ void QuizGamesParser::takeOver(Reading reading)
         quizzes_.append(quiz);
     }
     // The quizzes read before a fault are kept, and are scored and registered like the rest.
-    documentEnded();
-}
-
-void QuizGamesParser::documentEnded()
-{
     readLastScores();
 }
 
@@ -110,11 +102,6 @@ void QuizGamesParser::readLastScores()
 {
     const QMap<QString, qint64> scores = progress_.quizScores();
     for (Quiz *quiz : std::as_const(quizzes_)) {
-        const auto stored = scores.constFind(quiz->quizID);
-        if (stored == scores.cend())
-            qCDebug(lcQuizzes).noquote() << QStringLiteral("record is not found, so returning zero");
-        quiz->setLastScore(stored == scores.cend() ? 0 : *stored);
-        qCDebug(lcQuizzes).noquote() << u"quiz " + quiz->quizID + u" last score is "
-                + QString::number(quiz->lastScore());
+        quiz->setLastScore(scores.value(quiz->quizID, 0));
     }
 }

@@ -16,8 +16,9 @@ class Random;
 class Resources;
 
 // Reads the quiz data file into the list of quizzes and gives each quiz its last stored score.
-// The file is read on a worker thread from construction on; the first question asked of the
-// parser waits for that reading and takes it over.
+// Nothing is read at construction: startReading() reads the file on a worker thread, and the
+// first question asked of the parser starts the reading if need be, waits for it and takes it
+// over.
 // A file that cannot be read whole (see QuizDataReader) keeps the quizzes read before the fault
 // and names the fault in loadError().
 class QuizGamesParser : public QObject
@@ -28,10 +29,11 @@ class QuizGamesParser : public QObject
     Q_PROPERTY(QList<Quiz *> quizzes READ quizzes CONSTANT)
 
 public:
-    // Starts reading the quiz file of resources.
     QuizGamesParser(const Resources &resources, Random &random, ProgressManager &progress);
     ~QuizGamesParser() override;
 
+    // Starts reading the quiz file of resources on a worker thread; once only.
+    void startReading();
     // Waits for the reading and takes it over: the quizzes are then scored. Every
     // question below does this first.
     void finishReading() const;
@@ -45,8 +47,7 @@ public:
     // The first quiz whose quizID is the given one, or nullptr.
     Q_INVOKABLE [[nodiscard]] Quiz *quizWithID(const QString &quizID) const;
 
-    // Where the quiz file was read from, and whether it was read to its end.
-    [[nodiscard]] const QString &dataPath() const { return dataPath_; }
+    // Whether the quiz file was read to its end.
     [[nodiscard]] bool readWhole() const
     {
         finishReading();
@@ -69,14 +70,11 @@ private:
         bool whole = false;
         QList<Quiz *> quizzes;
         QString error;
-        QString warning;
     };
 
-    void startReading();
     // Touches no member, so that it can run on a worker thread.
     static Reading read(const QString &path, Random &random, QThread *home);
     void takeOver(Reading reading);
-    void documentEnded();
     void readLastScores();
 
     const Resources &resources_;
@@ -86,5 +84,6 @@ private:
     QString dataPath_;
     QString loadError_;
     bool readWhole_ = false;
+    bool started_ = false;
     std::future<Reading> reading_;
 };

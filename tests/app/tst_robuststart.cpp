@@ -74,12 +74,6 @@ void RobustStartTest::refusesAFaultyDataFile_data()
     QTest::newRow("no verbs") << "verbs.xml" << QByteArray("<verbs/>\n") << "verb data: the file holds no verbs (line 2, column 0)";
     QTest::newRow("deep verbs") << "verbs.xml" << "<verbs>" + nested
                                 << "verb data: elements are nested more than 16 deep (line 1, column 77)";
-    QTest::newRow("quiz in a quiz") << "quizzes.xml" << QByteArray("<quizzes><quiz>\n<quiz></quiz></quiz></quizzes>")
-                                    << "quiz data: a <quiz> inside another <quiz> (line 2, column 6)";
-    QTest::newRow("no quizzes") << "quizzes.xml" << QByteArray("<quizzes></quizzes>")
-                                << "quiz data: the file holds no quizzes (line 1, column 19)";
-    QTest::newRow("deep quizzes") << "quizzes.xml" << "<quizzes>" + nested
-                                  << "quiz data: elements are nested more than 16 deep (line 1, column 79)";
 }
 // clang-format on
 

@@ -12,6 +12,7 @@
 #include <QFile>
 #include <QRegularExpression>
 #include <QSet>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -134,7 +135,7 @@ private slots:
         TestServices services(TestServices::fixture(QStringLiteral("quizzes_malformed")));
         services.progressManager().setQuizScore(QStringLiteral("kept"), 60);
         QTest::ignoreMessage(
-            QtWarningMsg, QRegularExpression(QStringLiteral("not well-formed: .* at line 15, column ")));
+            QtWarningMsg, QRegularExpression(QStringLiteral("is not valid XML: .* \\(line 15, column ")));
         QuizGamesParser &parser = services.quizGamesParser();
         QVERIFY(!parser.readWhole());
         QVERIFY2(parser.loadError().contains(QStringLiteral("(line 15, column ")), qPrintable(parser.loadError()));
@@ -142,6 +143,40 @@ private slots:
         QCOMPARE(parser.quizzes().at(0)->quizID, QStringLiteral("kept"));
         QCOMPARE(parser.quizzes().at(0)->questions.size(), 1);
         QCOMPARE(parser.quizzes().at(0)->lastScore(), 60);
+    }
+
+    // A faulty quiz file is named once, with its place, when the quizzes are first read; the app
+    // has started by then, so the fault costs the quizzes and not the app.
+    // clang-format off
+    void faultyFileIsNamed_data()
+    {
+        QTest::addColumn<QByteArray>("content");
+        QTest::addColumn<QString>("expected");
+        QByteArray nested = "<quizzes>";
+        for (int i = 0; i < 100000; ++i)
+            nested += "<e" + QByteArray::number(i) + '>';
+        QTest::newRow("quiz in a quiz") << QByteArray("<quizzes><quiz>\n<quiz></quiz></quiz></quizzes>")
+                                        << "quiz data: a <quiz> inside another <quiz> (line 2, column 6)";
+        QTest::newRow("no quizzes") << QByteArray("<quizzes></quizzes>")
+                                    << "quiz data: the file holds no quizzes (line 1, column 19)";
+        QTest::newRow("deep quizzes") << nested << "quiz data: elements are nested more than 16 deep (line 1, column 79)";
+        QTest::newRow("no file") << QByteArray() << "the quiz data file quizzes.xml was not found";
+    }
+    // clang-format on
+
+    void faultyFileIsNamed()
+    {
+        QFETCH(QByteArray, content);
+        QFETCH(QString, expected);
+        QTemporaryDir resources;
+        QFile file(resources.filePath(QStringLiteral("quizzes.xml")));
+        QVERIFY(content.isNull() || (file.open(QIODevice::WriteOnly) && file.write(content) == content.size()));
+        file.close();
+        TestServices services(resources.path());
+        const QString reason = content.isNull() ? expected : file.fileName() + u" is not valid " + expected;
+        QTest::ignoreMessage(QtWarningMsg, qPrintable(reason));
+        QCOMPARE(services.quizGamesParser().loadError(), reason);
+        QVERIFY(!services.quizGamesParser().readWhole());
     }
 
     // Ten different questions of a large quiz, all of a small one; each wrong tap costs the score,
@@ -286,7 +321,7 @@ private slots:
     {
         auto services = start(QStringLiteral("quizzes_game"));
         QuizGame game(services->random(), services->progressManager(), services->queue());
-        QTest::ignoreMessage(QtWarningMsg, "QuizGame >> startQuiz >> quiz empty has no questions to play");
+        QTest::ignoreMessage(QtWarningMsg, "the quiz empty has no questions to play");
         game.startQuiz(quiz(*services, QStringLiteral("empty")));
         services->queue().runPending();
         QVERIFY(!game.inPlay());
