@@ -112,11 +112,9 @@ Page {
                 Layout.topMargin: Theme.gap
                 spacing: Theme.radius
 
-                SvgIcon {
-                    source: "images/flag_icon.svg"
+                FlagIcon {
                     Layout.preferredHeight: 40
                     Layout.preferredWidth: 60
-                    Accessible.ignored: true
                 }
                 Text {
                     objectName: "menuTitle"
