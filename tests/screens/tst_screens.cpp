@@ -259,7 +259,8 @@ void ScreensTest::symbolsAreGlyphsOfTheIconFont()
     const QRawFont font(QStringLiteral(":/flexio/fonts/MaterialIcons-Regular.ttf"), 24);
     QVERIFY(font.isValid());
     for (const QString &name : Symbols::names())
-        QVERIFY2(font.supportsCharacter(Symbols::codePoint(name)), qPrintable(name));
+        QVERIFY2(font.supportsCharacter(Symbols::codePoint(name)),
+            qPrintable(name + u" is not in the shipped icon font: run tools/fonts/subset-icons.py"));
     // The symbols the screens name.
     for (const char *name : {"book.fill", "square.grid.3x3", "list.bullet", "greetingcard.fill",
              "rectangle.and.pencil.and.ellipsis", "questionmark.app.fill", "mountain.2.fill", "info.circle.fill",
