@@ -10,7 +10,7 @@ Collation::Collation(const QString &locale)
     UErrorCode status = U_ZERO_ERROR;
     collator_.reset(icu::Collator::createInstance(icu::Locale(locale.toUtf8().constData()), status));
     if (U_FAILURE(status) || !collator_) {
-        qCWarning(lcVerbs).noquote() << u"Collation >> no collator for " + locale + u", comparing code points";
+        qCWarning(lcVerbs).noquote() << u"no collator for " + locale + u", comparing code points";
         collator_.reset();
         return;
     }

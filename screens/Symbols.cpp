@@ -77,7 +77,7 @@ bool addFont(const QString &name)
     const QString path =
         Resources(Resources::defaultRoot() + QStringLiteral("/fonts")).path(name, QStringLiteral("ttf"));
     if (path.isEmpty() || QFontDatabase::addApplicationFont(path) < 0) {
-        qCWarning(lcApp).noquote() << QStringLiteral("Symbols >> installFonts >> cannot load the font ") + name;
+        qCWarning(lcApp).noquote() << QStringLiteral("cannot load the bundled font ") + name;
         return false;
     }
     return true;

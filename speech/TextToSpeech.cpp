@@ -14,8 +14,6 @@
 
 namespace {
 
-const QString prefix = QStringLiteral("TextToSpeech >> ");
-
 // Characters a URL fragment may hold besides letters, digits and "-._~".
 const QByteArray fragmentCharacters = QByteArrayLiteral("!$&'()*+,/:;=?@");
 // The same without the ones that would end or change a query value.
@@ -161,7 +159,7 @@ void TextToSpeech::speak(const QString &text, const QString &locale)
     if (!externalLocales().contains(locale))
         return;
     if (clipsFolder().isEmpty()) {
-        qCWarning(lcSpeech).noquote() << prefix + QStringLiteral("there is no folder for clips");
+        qCWarning(lcSpeech).noquote() << QStringLiteral("there is no folder for speech clips");
         return;
     }
     if (clipCached(text)) {
@@ -179,7 +177,7 @@ void TextToSpeech::preloadExternalSound(const QString &text, const QString &loca
         return;
     const QString path = clipPath(text);
     if (path.isEmpty()) {
-        qCWarning(lcSpeech).noquote() << prefix + QStringLiteral("there is no folder for clips");
+        qCWarning(lcSpeech).noquote() << QStringLiteral("there is no folder for speech clips");
         return;
     }
     if (QFileInfo(path).isFile()) {
@@ -193,73 +191,51 @@ void TextToSpeech::startFetch(const QString &text, const QString &locale, bool p
     setDownloadDone(false);
     const QUrl request = serviceRequest(locale, text);
     if (!request.isValid()) {
-        qCWarning(lcSpeech).noquote() << QStringLiteral("TextToSpeech > the URL was bad");
+        qCWarning(lcSpeech).noquote() << QStringLiteral("the speech service's address is not valid");
         setDownloadDone(true);
         return;
     }
     const QString clipName = clipFileName(text);
-    loadSound(request,
+    fetcher_->fetch(request, maxSoundUrlBytes,
         [this, clipName, preload](const ClipFetcher::Result &result) { soundUrlAnswered(result, clipName, preload); });
-}
-
-void TextToSpeech::loadSound(const QUrl &request, ResponseHandler handler)
-{
-    fetcher_->fetch(request, maxSoundUrlBytes, std::move(handler));
 }
 
 void TextToSpeech::soundUrlAnswered(const ClipFetcher::Result &result, const QString &clipName, bool preload)
 {
-    const QString handler = prefix + (preload ? QStringLiteral("preloadSound >> ") : QStringLiteral("loadSound >> "));
     if (!result.ok()) {
-        qCWarning(lcSpeech).noquote() << handler + QStringLiteral("ERROR");
-        qCWarning(lcSpeech).noquote() << result.error;
+        qCWarning(lcSpeech).noquote() << u"the speech service did not answer: " + result.error;
         setDownloadDone(true);
         return;
     }
     const QString text = ClipAnswer::soundUrlText(result.body);
     if (text.isEmpty()) {
-        qCWarning(lcSpeech).noquote() << handler + QStringLiteral("the answer is not a sound URL");
+        qCWarning(lcSpeech).noquote() << QStringLiteral("the speech service's answer names no clip");
         setDownloadDone(true);
         return;
     }
     qCDebug(lcSpeech).noquote() << u"the speech service names the clip " + text;
     const QUrl clipUrl(text, QUrl::TolerantMode);
     if (!ClipAnswer::isWebUrl(clipUrl)) {
-        qCWarning(lcSpeech).noquote() << QString(handler + QStringLiteral("the sound URL was bad"));
+        qCWarning(lcSpeech).noquote() << u"the speech service names a clip that is not a web address: " + text;
         setDownloadDone(true);
         return;
     }
-    if (preload)
-        downloadSoundForPreload(clipUrl, clipName);
-    else
-        downloadSound(clipUrl, clipName);
-}
-
-void TextToSpeech::downloadSound(const QUrl &clipUrl, const QString &clipName)
-{
-    fetchClip(clipUrl, clipName, false);
-}
-
-void TextToSpeech::downloadSoundForPreload(const QUrl &clipUrl, const QString &clipName)
-{
-    fetchClip(clipUrl, clipName, true);
+    fetchClip(clipUrl, clipName, preload);
 }
 
 void TextToSpeech::fetchClip(const QUrl &clipUrl, const QString &clipName, bool preload)
 {
-    const QString operation =
-        prefix + (preload ? QStringLiteral("downloadSoundForPreload : ") : QStringLiteral("downloadSound : "));
     // The name comes from the spoken text, never from the server's URL.
     const QString folder = clipsFolder();
     const QString destination = folder + u'/' + clipName + QStringLiteral(".mp3");
-    fetcher_->fetch(clipUrl, maxClipBytes, [this, operation, destination, preload](const ClipFetcher::Result &result) {
+    fetcher_->fetch(clipUrl, maxClipBytes, [this, destination, preload](const ClipFetcher::Result &result) {
         QString error = result.error;
         if (error.isEmpty() && result.body.isEmpty())
             error = QStringLiteral("The clip is empty.");
         if (error.isEmpty())
             error = storeClip(result.body, destination);
         if (!error.isEmpty()) {
-            qCWarning(lcSpeech).noquote() << operation + error;
+            qCWarning(lcSpeech).noquote() << u"a speech clip was not stored: " + error;
             setDownloadDone(true);
             return;
         }
@@ -304,8 +280,7 @@ void TextToSpeech::playSoundFromDocs(const QUrl &file)
 
 void TextToSpeech::deleteUnplayableClip(const QUrl &file, const QString &error)
 {
-    const QString operation = prefix + QStringLiteral("playSoundFromDocs : ");
-    qCWarning(lcSpeech).noquote() << operation + error;
+    qCWarning(lcSpeech).noquote() << u"a speech clip does not play: " + error;
     // Only clips are ever deleted.
     const QFileInfo info(file.toLocalFile());
     const QString folder = clipsFolder();
@@ -314,7 +289,7 @@ void TextToSpeech::deleteUnplayableClip(const QUrl &file, const QString &error)
     qCDebug(lcSpeech).noquote() << u"deleting the clip " + file.toString() + u", which does not play";
     QFile clip(info.absoluteFilePath());
     if (!clip.remove())
-        qCWarning(lcSpeech).noquote() << operation + clip.errorString();
+        qCWarning(lcSpeech).noquote() << u"cannot delete the clip: " + clip.errorString();
 }
 
 void TextToSpeech::setDownloadDone(bool done)

@@ -36,8 +36,6 @@ class TextToSpeech : public QObject
     Q_PROPERTY(bool downloadDone READ downloadDone NOTIFY downloadDoneChanged)
 
 public:
-    using ResponseHandler = std::function<void(const ClipFetcher::Result &)>;
-
     static constexpr qint64 maxSoundUrlBytes = 2 * 1024;
     static constexpr qint64 maxClipBytes = 5 * 1024 * 1024;
 
@@ -67,12 +65,6 @@ public:
     bool clipCached(const QString &text);
     void playSoundFromDocs(const QUrl &file);
 
-    // Asks the service for the clip URL; handler gets the answer or the failure.
-    void loadSound(const QUrl &request, ResponseHandler handler);
-    // Fetch the clip at clipUrl into the clips folder as clipName + ".mp3"; the first also plays it.
-    void downloadSound(const QUrl &clipUrl, const QString &clipName);
-    void downloadSoundForPreload(const QUrl &clipUrl, const QString &clipName);
-
     [[nodiscard]] bool downloadDone() const { return downloadDone_; }
 
     // The folder of the cached clips (in the app data folder); empty when there is no such folder.
@@ -99,6 +91,8 @@ private:
     // Sets downloadDone false and asks the service for the clip of text.
     void startFetch(const QString &text, const QString &locale, bool preload);
     void soundUrlAnswered(const ClipFetcher::Result &result, const QString &clipName, bool preload);
+    // Fetches the clip at clipUrl into the clips folder as clipName + ".mp3", and plays it unless
+    // it was only preloaded.
     void fetchClip(const QUrl &clipUrl, const QString &clipName, bool preload);
     // Stores a downloaded clip; the error text, or empty when it was stored.
     QString storeClip(const QByteArray &data, const QString &destination) const;

@@ -71,7 +71,7 @@ void ConjQuiz::startGame()
     emit verbsInPlayChanged();
 
     if (verbsInPlay_.isEmpty()) {
-        qCWarning(lcGames).noquote() << u"ConjQuiz >> startGame >> no verb of " + setName + u" has drill items";
+        qCWarning(lcGames).noquote() << u"no verb of " + setName + u" has drill items";
         setMessage(nothingToPlayMessage);
         setInPlay(false);
         return;

@@ -102,7 +102,7 @@ void GapFill::startGame()
     setAnswerCounts(0, 0);
     if (verbs_.isEmpty()) {
         startTurns(0);
-        qCWarning(lcGames).noquote() << u"GapFill >> startGame >> no verb of " + setName + u" has anything to spell";
+        qCWarning(lcGames).noquote() << u"no verb of " + setName + u" has anything to spell";
         canClick_ = false;
         setMessage(nothingToPlayMessage);
         setInPlay(false);

@@ -332,7 +332,7 @@ void SnapGame::endWithNothingToPlay()
 {
     stopTicking();
     setCanClick(false);
-    qCWarning(lcGames).noquote() << QStringLiteral("SnapGame >> nextCard >> no verb of the set has two drill items");
+    qCWarning(lcGames).noquote() << QStringLiteral("no verb of the set has two drill items");
     setMessage(nothingToPlayMessage);
     setInPlay(false);
 }
