@@ -13,6 +13,9 @@ foreach(dir IN LISTS FLEXIO_SOURCE_DIRS)
   list(APPEND FLEXIO_CORE_SOURCES ${_files})
 endforeach()
 list(REMOVE_ITEM FLEXIO_CORE_SOURCES app/main.cpp)
+# The platform's speech and sound engines build a module of their own.
+file(GLOB FLEXIO_AUDIO_MODULE_SOURCES CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
+     ${CMAKE_CURRENT_SOURCE_DIR}/speech/module/Qt*.cpp ${CMAKE_CURRENT_SOURCE_DIR}/speech/module/Qt*.h)
 
 file(GLOB FLEXIO_QML_FILES CONFIGURE_DEPENDS RELATIVE ${CMAKE_CURRENT_SOURCE_DIR}
      ${CMAKE_CURRENT_SOURCE_DIR}/screens/qml/*.qml ${CMAKE_CURRENT_SOURCE_DIR}/games/*/*.qml)

@@ -1,13 +1,25 @@
 #include "speech/AudioEngines.h"
 
 #include "speech/AudioRecording.h"
-#include "speech/QtAudioPlayer.h"
-#include "speech/QtSpeechSynthesizer.h"
+#include "speech/PlatformAudio.h"
 #include "speech/RecordingAudioPlayer.h"
 #include "speech/RecordingSpeechSynthesizer.h"
 #include "speech/ThreadedSpeechSynthesizer.h"
 
 #include <QStandardPaths>
+
+namespace {
+
+// Where the platform's engines cannot be loaded: no voices, so every tap says nothing.
+class SilentSynthesizer final : public SpeechSynthesizer
+{
+public:
+    QStringList voiceLanguages() override { return {}; }
+    void stop() override {}
+    void speak(const QString &, const QString &) override {}
+};
+
+}
 
 AudioEngines::AudioEngines(MainQueue &queue)
     : queue_(queue)
@@ -24,7 +36,12 @@ std::unique_ptr<SpeechSynthesizer> AudioEngines::makeSynthesizer()
         return std::make_unique<ThreadedSpeechSynthesizer>(synthesizerFactory_, queue_);
     if (recording_)
         return std::make_unique<RecordingSpeechSynthesizer>(recording_);
-    return std::make_unique<ThreadedSpeechSynthesizer>([] { return std::make_unique<QtSpeechSynthesizer>(); }, queue_);
+    return std::make_unique<ThreadedSpeechSynthesizer>(
+        [] {
+            std::unique_ptr<SpeechSynthesizer> platform = PlatformAudio::makeSynthesizer();
+            return platform ? std::move(platform) : std::make_unique<SilentSynthesizer>();
+        },
+        queue_);
 }
 
 std::unique_ptr<AudioPlayer> AudioEngines::makePlayer()
@@ -34,10 +51,7 @@ std::unique_ptr<AudioPlayer> AudioEngines::makePlayer()
             return nullptr;
         return std::make_unique<RecordingAudioPlayer>(recording_);
     }
-    auto player = std::make_unique<QtAudioPlayer>();
-    if (!player->isAvailable())
-        return nullptr;
-    return player;
+    return PlatformAudio::makePlayer();
 }
 
 AudioRecording &AudioEngines::useRecorders()

@@ -7,12 +7,12 @@ packages=(
   # build
   cmake ninja-build g++ pkg-config libicu-dev ccache
   qt6-base-dev qt6-base-dev-tools libsqlite3-dev qt6-declarative-dev qt6-declarative-dev-tools
-  qt6-tools-dev-tools qt6-qpa-plugins qt6-svg-dev libqt6svg6 qt6-image-formats-plugins
+  qt6-tools-dev-tools qt6-qpa-plugins libqt6svg6 qt6-image-formats-plugins
   # Qt Quick modules the screens and the Qt Quick tests import
   qml6-module-qtqml qml6-module-qtqml-workerscript qml6-module-qtquick qml6-module-qtquick-controls
   qml6-module-qtquick-layouts qml6-module-qtquick-templates qml6-module-qtquick-window
   qml6-module-qtquick-shapes qml6-module-qttest qml6-module-qtcore qml6-module-qtquick-dialogs
-  qml6-module-qt-labs-folderlistmodel libqt6sql6-sqlite
+  qml6-module-qt-labs-folderlistmodel
   # speech and sound
   qt6-speech-dev libqt6texttospeech6 qt6-speech-speechd-plugin
   qt6-multimedia-dev qml6-module-qtmultimedia

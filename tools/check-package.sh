@@ -78,6 +78,8 @@ in_root sh -c "cd /tmp && apt-get install -y -qq ./$(basename "$deb")"
 
 echo "== running the app there"
 in_root flexio --self-test
+# The speech and sound module, loaded after the first frame, is installed with every library it needs.
+in_root sh -c 'module=$(ls /usr/lib/*/flexio/flexio-audio.so) && ! ldd "$module" | grep "not found"'
 out=$(in_root flexio conjugate essere)
 printf '%s\n' "$out" | head -n 12
 # The tables: the present holds "io sono".

@@ -1,8 +1,8 @@
 #include "speech/AudioEngines.h"
-#include "speech/QtAudioPlayer.h"
-#include "speech/QtSpeechSynthesizer.h"
 #include "speech/TextToSpeech.h"
 #include "speech/ThreadedSpeechSynthesizer.h"
+#include "speech/module/QtAudioPlayer.h"
+#include "speech/module/QtSpeechSynthesizer.h"
 #include "support/TestServices.h"
 
 #include <QDir>

@@ -1,4 +1,4 @@
-#include "speech/QtAudioPlayer.h"
+#include "speech/module/QtAudioPlayer.h"
 
 #include <QUrl>
 

@@ -1,4 +1,4 @@
-#include "speech/QtSpeechSynthesizer.h"
+#include "speech/module/QtSpeechSynthesizer.h"
 
 #include <QTextToSpeech>
 
