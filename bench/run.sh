@@ -49,6 +49,10 @@ PY
 practised=$scratch/practised-home/flexio/learner.sqlite
 mkdir -p "$(dirname "$practised")"
 "$build/bench/flexio-store-generator" "$practised" 20000 100000 >/dev/null
+# The same learner's store with nothing practised yet, the yardstick of the practised one.
+empty_store=$scratch/empty-home/flexio/learner.sqlite
+mkdir -p "$(dirname "$empty_store")"
+"$build/bench/flexio-store-generator" "$empty_store" 0 0 >/dev/null
 verbs_shipped=$(grep -c "<verb>" "$root/resources/verbs.xml")
 verbs_big=$(grep -c "<verb>" "$big/verbs.xml")
 
@@ -65,7 +69,7 @@ measure() {
 median() { sort -n | awk '{ v[NR] = $1 } END { print (NR % 2) ? v[(NR + 1) / 2] : (v[NR / 2] + v[NR / 2 + 1]) / 2 }'; }
 
 declare -A time mem cpu
-kinds=(window text controls shipped practised big)
+kinds=(window text controls shipped empty practised big)
 for kind in "${kinds[@]}"; do : >"$scratch/$kind"; done
 # A first run of each warms the file cache; it is not counted.
 measure "$build/bench/flexio-empty-window" >/dev/null
@@ -75,6 +79,7 @@ for ((i = 0; i < runs; i++)); do
   measure "$build/bench/flexio-empty-window" text >>"$scratch/text"
   measure "$build/bench/flexio-empty-window" controls >>"$scratch/controls"
   measure "$build/flexio" --self-test >>"$scratch/shipped"
+  XDG_DATA_HOME=$scratch/empty-home measure "$build/flexio" --self-test >>"$scratch/empty"
   XDG_DATA_HOME=$scratch/practised-home measure "$build/flexio" --self-test >>"$scratch/practised"
   FLEXIO_RESOURCE_ROOT=$big measure "$build/flexio" --self-test >>"$scratch/big"
 done
@@ -113,8 +118,13 @@ row "empty Qt Quick window" window
 row "  the same with one line of text" text
 row "  one Qt Quick Controls page" controls
 row "flexio --self-test, $verbs_shipped verbs" shipped
+row "  the same, an empty store" empty
 row "  the same, 20,000 practised forms" practised
 row "flexio --self-test, $verbs_big verbs" big
+awk -v t="${time[practised]}" -v e="${time[empty]}" -v c="${cpu[practised]}" -v ce="${cpu[empty]}" \
+    -v m="${mem[practised]}" -v me="${mem[empty]}" 'BEGIN {
+  printf "20,000 practised forms against an empty store: wall %.3fx, cpu %.3fx, %+.1f MiB\n", t / e, c / ce, (m - me) / 1024
+}'
 awk -v a="$conj_shipped" -v b="$conj_big" -v n1="$verbs_shipped" -v n2="$verbs_big" 'BEGIN {
   printf "\nflexio conjugate --all: %.0f ms for %d verbs (%.1f us per verb), %.0f ms for %d verbs (%.1f us per verb)\n",
     a / 1000, n1, a / n1, b / 1000, n2, b / n2

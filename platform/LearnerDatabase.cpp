@@ -689,10 +689,11 @@ QStringList LearnerDatabase::dueForms(qint64 nowMs, qint64 learningAheadMs) cons
     return result;
 }
 
-qint64 LearnerDatabase::dueCount(qint64 nowMs, qint64 learningAheadMs) const
+qint64 LearnerDatabase::dueCount(qint64 nowMs, qint64 learningAheadMs, qint64 atMost) const
 {
-    Statement query(*this, "SELECT count(*) FROM review_card WHERE due <= ? AND (due <= ? OR state IN (1, 3))");
-    query.bind(nowMs + learningAheadMs).bind(nowMs);
+    Statement query(*this,
+        "SELECT count(*) FROM (SELECT 1 FROM review_card WHERE due <= ? AND (due <= ? OR state IN (1, 3)) LIMIT ?)");
+    query.bind(nowMs + learningAheadMs).bind(nowMs).bind(atMost);
     return query.next() ? query.integer(0) : 0;
 }
 

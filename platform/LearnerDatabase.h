@@ -151,7 +151,8 @@ public:
     // The forms due at nowMs, the longest overdue first. A card in its learning steps (stored
     // state 1 or 3) counts as due learningAheadMs before its time.
     [[nodiscard]] QStringList dueForms(qint64 nowMs, qint64 learningAheadMs = 0) const;
-    [[nodiscard]] qint64 dueCount(qint64 nowMs, qint64 learningAheadMs = 0) const;
+    // Counts no further than atMost, so that the count costs the same whatever the backlog.
+    [[nodiscard]] qint64 dueCount(qint64 nowMs, qint64 learningAheadMs = 0, qint64 atMost = -1) const;
 
     // The file's own check, for tests and tools: "ok" when whole.
     [[nodiscard]] QString integrityCheck() const;

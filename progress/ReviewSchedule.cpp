@@ -97,5 +97,5 @@ QList<DrilledForm> ReviewSchedule::dueForms(qint64 nowMs) const
 
 int ReviewSchedule::dueCount(qint64 nowMs) const
 {
-    return int(std::min<qint64>(store_.dueCount(nowMs, learnAheadMs), std::numeric_limits<int>::max()));
+    return int(store_.dueCount(nowMs, learnAheadMs, dueCountLimit));
 }

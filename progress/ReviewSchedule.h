@@ -37,7 +37,10 @@ public:
     void merge(const DrilledForm &form, const FsrsCard &card);
     // The forms due at nowMs (learning ahead), the longest overdue first.
     [[nodiscard]] QList<DrilledForm> dueForms(qint64 nowMs) const;
+    // The number of forms due at nowMs, counted up to dueCountLimit: the menu tells a larger
+    // backlog as "1,000 or more", and counting it costs the same as counting 1,000.
     [[nodiscard]] int dueCount(qint64 nowMs) const;
+    static constexpr int dueCountLimit = 1000;
 
     // A form as the store keys it.
     static LearnerDatabase::Form storedForm(const DrilledForm &form);

@@ -58,6 +58,9 @@ QString reviewDescription(int due)
 {
     if (due == 0)
         return QStringLiteral("Nothing due. Forms you miss in the games come back here, spaced over days.");
+    if (due >= ReviewSchedule::dueCountLimit)
+        return QLocale(QLocale::English).toString(ReviewSchedule::dueCountLimit)
+            + QStringLiteral(" or more forms you missed are due for review");
     return due == 1 ? QStringLiteral("1 form you missed is due for review")
                     : QString::number(due) + QStringLiteral(" forms you missed are due for review");
 }
