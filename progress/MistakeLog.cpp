@@ -73,14 +73,13 @@ QMap<QString, MistakeRecord> MistakeLog::records() const
     return result;
 }
 
-void MistakeLog::merge(const DrilledForm &form, const MistakeRecord &record)
+bool MistakeLog::merge(const DrilledForm &form, const MistakeRecord &record)
 {
     QList<LearnerDatabase::Answer> answers;
     answers.reserve(record.answers.size());
     for (const MistakeRecord::Answer &answer : record.answers)
         answers.append({answer.at, answer.right, answer.given, answer.game});
-    store_.mergeAnswers(ReviewSchedule::storedForm(form), answers, {record.right, record.wrong});
-    emit changed();
+    return store_.mergeAnswers(ReviewSchedule::storedForm(form), answers, {record.right, record.wrong});
 }
 
 QMap<std::pair<QString, int>, MistakeLog::Cell> MistakeLog::cells() const

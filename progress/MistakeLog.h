@@ -49,9 +49,12 @@ public:
     [[nodiscard]] std::optional<MistakeRecord> record(const DrilledForm &form) const;
     // Every answered form's record, by form id (for exports: it reads every answer).
     [[nodiscard]] QMap<QString, MistakeRecord> records() const;
-    // Adds a record's answers and totals to the stored ones (an import): the answers the store
-    // lacks are added, and the totals count both sides' answers once.
-    void merge(const DrilledForm &form, const MistakeRecord &record);
+    // Adds a record's answers and totals to the stored ones (an import, inside its transaction):
+    // the answers the store lacks are added, and the totals count both sides' answers once.
+    // False when the store refused a write. Tells no one: the import calls mergeDone() once
+    // it is committed.
+    bool merge(const DrilledForm &form, const MistakeRecord &record);
+    void mergeDone() { emit changed(); }
     // Cells by tense code and person.
     [[nodiscard]] QMap<std::pair<QString, int>, Cell> cells() const;
     [[nodiscard]] QList<DrilledForm> missedForms(const QString &tense, int person) const;

@@ -76,13 +76,10 @@ std::optional<FsrsCard> ReviewSchedule::card(const DrilledForm &form) const
     return fromRow(*row);
 }
 
-void ReviewSchedule::merge(const DrilledForm &form, const FsrsCard &card)
+bool ReviewSchedule::merge(const DrilledForm &form, const FsrsCard &card)
 {
-    store_.write([&] {
-        const auto mine = store_.card(form.id());
-        return (mine && mine->lastReview >= card.lastReview) || store_.putCard(storedForm(form), toRow(card));
-    });
-    emit changed();
+    const auto mine = store_.card(form.id());
+    return (mine && mine->lastReview >= card.lastReview) || store_.putCard(storedForm(form), toRow(card));
 }
 
 QList<DrilledForm> ReviewSchedule::dueForms(qint64 nowMs) const

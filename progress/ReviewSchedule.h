@@ -33,8 +33,11 @@ public:
     // Every card by form id (for exports).
     [[nodiscard]] QMap<QString, FsrsCard> cards() const;
     [[nodiscard]] std::optional<FsrsCard> card(const DrilledForm &form) const;
-    // Keeps the card unless the stored one was reviewed later (an import).
-    void merge(const DrilledForm &form, const FsrsCard &card);
+    // Keeps the card unless the stored one was reviewed later (an import, inside its
+    // transaction). False when the store refused a write. Tells no one: the import calls
+    // mergeDone() once it is committed.
+    bool merge(const DrilledForm &form, const FsrsCard &card);
+    void mergeDone() { emit changed(); }
     // The forms due at nowMs (learning ahead), the longest overdue first.
     [[nodiscard]] QList<DrilledForm> dueForms(qint64 nowMs) const;
     // The number of forms due at nowMs, counted up to dueCountLimit: the menu tells a larger

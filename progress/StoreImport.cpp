@@ -241,7 +241,7 @@ bool StoreImport::readQuizActivities(const QVariant &list)
 
 bool StoreImport::writeTo(LearnerDatabase &store, MistakeLog &log, ReviewSchedule &schedule) const
 {
-    return store.write([&] {
+    const bool committed = store.write([&] {
         bool written = true;
         for (auto it = scores_.begin(); it != scores_.end(); ++it)
             written = written && store.raiseScore(it.key(), it.value());
@@ -255,9 +255,9 @@ bool StoreImport::writeTo(LearnerDatabase &store, MistakeLog &log, ReviewSchedul
         for (auto it = settings_.begin(); it != settings_.end(); ++it)
             written = written && store.setSettingIfAbsent(it.key(), it.value());
         for (auto it = records_.begin(); it != records_.end(); ++it)
-            log.merge(*DrilledForm::fromId(it.key()), it.value());
+            written = written && log.merge(*DrilledForm::fromId(it.key()), it.value());
         for (auto it = cards_.begin(); it != cards_.end(); ++it)
-            schedule.merge(*DrilledForm::fromId(it.key()), it.value());
+            written = written && schedule.merge(*DrilledForm::fromId(it.key()), it.value());
         const QList<LearnerDatabase::QuizActivity> kept = store.quizActivities();
         for (const LearnerDatabase::QuizActivity &activity : quizActivities_) {
             const bool known = std::any_of(kept.begin(), kept.end(), [&activity](const auto &mine) {
@@ -267,4 +267,10 @@ bool StoreImport::writeTo(LearnerDatabase &store, MistakeLog &log, ReviewSchedul
         }
         return written;
     });
+    // Told once, after the commit: a screen that recounts on a change does so once, not per form.
+    if (committed && !records_.isEmpty())
+        log.mergeDone();
+    if (committed && !cards_.isEmpty())
+        schedule.mergeDone();
+    return committed;
 }

@@ -10,6 +10,7 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
+#include <QSignalSpy>
 #include <QTest>
 
 class ProgressTransferTest : public QObject
@@ -95,7 +96,11 @@ private slots:
         mine.progressManager().addPoints(QStringLiteral("parlare"), 2);
         mine.progressManager().addPoints(QStringLiteral("essere"), 9);
         mine.mistakeLog().record(QStringLiteral("parlare"), QStringLiteral("PRES|1PS|PLUR"), "parlamo", false);
+        // However many forms it brings, an import tells the log's and the schedule's listeners once.
+        QSignalSpy logChanges(&mine.mistakeLog(), &MistakeLog::changed);
+        QSignalSpy scheduleChanges(&mine.reviewSchedule(), &ReviewSchedule::changed);
         QCOMPARE(mine.progressTransfer().importJson(theirs), QString());
+        QCOMPARE((QList<qsizetype>{logChanges.size(), scheduleChanges.size()}), (QList<qsizetype>{1, 1}));
         QCOMPARE(mine.progressTransfer().importJson(theirs), QString());
         const auto scores = mine.progressManager().progressScores();
         QCOMPARE(scores.value("parlare"), 7);
