@@ -240,27 +240,27 @@ Page {
                             color: goalCard.fill
                         }
                     }
-                    RowLayout {
+                    Row {
                         Layout.fillWidth: true
                         Layout.topMargin: 2
-                        spacing: 0
                         Repeater {
                             model: page.menu.goalDays
-                            ColumnLayout {
+                            Column {
                                 id: day
                                 required property var modelData
                                 required property int index
                                 readonly property color fill: Theme.readableFill(Theme.green, "white")
                                 objectName: "goalDay" + day.index
-                                Layout.fillWidth: true
+                                // The last seven days share the row.
+                                width: (day.parent as Item)?.width / 7
                                 spacing: 2
                                 Accessible.role: Accessible.StaticText
                                 Accessible.name: day.modelData.name
 
                                 Rectangle {
-                                    Layout.alignment: Qt.AlignHCenter
-                                    implicitWidth: 28
-                                    implicitHeight: 28
+                                    anchors.horizontalCenter: parent.horizontalCenter
+                                    width: 28
+                                    height: 28
                                     radius: 14
                                     color: day.modelData.mark === "met" ? day.fill : "transparent"
                                     border.width: 2
@@ -282,7 +282,7 @@ Page {
                                     }
                                 }
                                 Text {
-                                    Layout.fillWidth: true
+                                    width: parent.width
                                     horizontalAlignment: Text.AlignHCenter
                                     text: day.modelData.initial
                                     font.pixelSize: Theme.caption
@@ -347,36 +347,38 @@ Page {
                             radius: Theme.radius + 4
                         }
                     }
-                    contentItem: RowLayout {
-                        spacing: 0
-                        SymbolIcon {
-                            symbol: entry.modelData.symbol
-                            size: 36
+                    // Placed by hand rather than by layouts: nine of these make the menu's
+                    // first frame, and a layout's polish costs more than padding and anchors.
+                    leftPadding: 64
+                    rightPadding: 12
+                    topPadding: 12
+                    bottomPadding: 12
+                    implicitHeight: Math.max(60, implicitContentHeight + topPadding + bottomPadding)
+                    SymbolIcon {
+                        x: 10
+                        width: 40
+                        height: 40
+                        anchors.verticalCenter: parent.verticalCenter
+                        symbol: entry.modelData.symbol
+                        size: 36
+                        color: entry.modelData.textColour
+                    }
+                    contentItem: Column {
+                        spacing: 2
+                        Text {
+                            width: parent.width
+                            text: entry.modelData.title
                             color: entry.modelData.textColour
-                            Layout.preferredWidth: 40
-                            Layout.preferredHeight: 40
-                            Layout.margins: 10
+                            font.pixelSize: Theme.title2
+                            font.weight: Font.DemiBold
+                            wrapMode: Text.WordWrap
                         }
-                        ColumnLayout {
-                            Layout.fillWidth: true
-                            Layout.margins: 12
-                            Layout.leftMargin: 4
-                            spacing: 2
-                            Text {
-                                text: entry.modelData.title
-                                color: entry.modelData.textColour
-                                font.pixelSize: Theme.title2
-                                font.weight: Font.DemiBold
-                                Layout.fillWidth: true
-                                wrapMode: Text.WordWrap
-                            }
-                            Text {
-                                text: entry.modelData.description
-                                color: entry.modelData.textColour
-                                font.pixelSize: Theme.subhead
-                                wrapMode: Text.WordWrap
-                                Layout.fillWidth: true
-                            }
+                        Text {
+                            width: parent.width
+                            text: entry.modelData.description
+                            color: entry.modelData.textColour
+                            font.pixelSize: Theme.subhead
+                            wrapMode: Text.WordWrap
                         }
                     }
                 }
