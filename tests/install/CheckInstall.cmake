@@ -22,6 +22,11 @@ foreach(file
     message(FATAL_ERROR "not installed: ${file}")
   endif()
 endforeach()
+# The speech and sound module, in the library folder's flexio/ (lib/ or lib/<multiarch>/).
+file(GLOB audio_module ${PREFIX}/lib/flexio/flexio-audio.so ${PREFIX}/lib/*/flexio/flexio-audio.so)
+if(NOT audio_module)
+  message(FATAL_ERROR "not installed: ${PREFIX}/lib/.../flexio/flexio-audio.so")
+endif()
 
 # The launcher starts the app with the link and claims the app's link scheme.
 file(READ ${desktop} entry)
