@@ -15,7 +15,6 @@
 #include "quizzes/QuizGamesParser.h"
 #include "screens/DeepLinkModel.h"
 #include "screens/QmlModules.h"
-#include "screens/ShadowImageProvider.h"
 #include "screens/Theme.h"
 #include "settings/DisplaySwitches.h"
 #include "settings/TenseSetting.h"
@@ -228,5 +227,4 @@ void Services::provideTo(QQmlEngine &engine)
     EngineObjects::provide(engine, ScreenModels::staticMetaObject, [this] { return &screenModels(); });
     qmlModules_ = std::make_unique<QmlModules>(engine.importPathList());
     EngineObjects::provide(engine, QmlModules::staticMetaObject, [this] { return qmlModules_.get(); });
-    engine.addImageProvider(QStringLiteral("shadow"), new ShadowImageProvider);
 }

@@ -12,6 +12,9 @@ namespace {
 
 struct Module
 {
+    // Kept for the whole run; the library stays loaded when it goes, since the objects it made
+    // may outlive any owner.
+    std::unique_ptr<QLibrary> library;
     MakeSynthesizerFunction *makeSynthesizer = nullptr;
     MakePlayerFunction *makePlayer = nullptr;
 };
@@ -30,16 +33,15 @@ Module load()
 {
     QString errors;
     for (const QString &folder : moduleFolders()) {
-        // Loaded once for the whole run and never unloaded: its objects may outlive any owner.
-        auto *library = new QLibrary(folder + QStringLiteral("/flexio-audio"));
+        auto library = std::make_unique<QLibrary>(folder + QStringLiteral("/flexio-audio"));
         if (library->load()) {
-            Module module{reinterpret_cast<MakeSynthesizerFunction *>(library->resolve("flexioMakeSynthesizer")),
-                reinterpret_cast<MakePlayerFunction *>(library->resolve("flexioMakePlayer"))};
-            if (module.makeSynthesizer && module.makePlayer)
-                return module;
+            auto *makeSynthesizer =
+                reinterpret_cast<MakeSynthesizerFunction *>(library->resolve("flexioMakeSynthesizer"));
+            auto *makePlayer = reinterpret_cast<MakePlayerFunction *>(library->resolve("flexioMakePlayer"));
+            if (makeSynthesizer && makePlayer)
+                return Module{std::move(library), makeSynthesizer, makePlayer};
         }
         errors += u"\n  " + library->errorString();
-        delete library;
     }
     qCWarning(lcSpeech).noquote() << u"the speech and sound module cannot be loaded, so the app is silent:" + errors;
     return {};
