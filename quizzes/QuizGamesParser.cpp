@@ -36,13 +36,13 @@ void QuizGamesParser::startReading()
     if (started_)
         return;
     started_ = true;
-    dataPath_ = resources_.path(QStringLiteral("quizzes"), QStringLiteral("xml"));
-    if (dataPath_.isEmpty()) {
+    const QString path = resources_.path(QStringLiteral("quizzes"), QStringLiteral("xml"));
+    if (path.isEmpty()) {
         loadError_ = QStringLiteral("the quiz data file quizzes.xml was not found");
         qCWarning(lcQuizzes).noquote() << loadError_;
         return;
     }
-    reading_ = std::async(std::launch::async, &QuizGamesParser::read, dataPath_, std::ref(random_), thread());
+    reading_ = std::async(std::launch::async, &QuizGamesParser::read, path, std::ref(random_), thread());
 }
 
 QuizGamesParser::Reading QuizGamesParser::read(const QString &path, Random &random, QThread *home)

@@ -81,7 +81,6 @@ private:
     Random &random_;
     ProgressManager &progress_;
     QList<Quiz *> quizzes_;
-    QString dataPath_;
     QString loadError_;
     bool readWhole_ = false;
     bool started_ = false;
