@@ -26,6 +26,7 @@
 #include <QIcon>
 #include <QLoggingCategory>
 #include <QQmlApplicationEngine>
+#include <QQmlComponent>
 #include <QQuickWindow>
 #include <QTemporaryDir>
 #include <QTextStream>
@@ -200,13 +201,28 @@ void useSoftwareRenderingWithoutDisplay()
         QQuickWindow::setGraphicsApi(QSGRendererInterface::Software);
 }
 
-QQuickWindow *loadWindow(QQmlApplicationEngine &engine, Services &services, const WindowOptions &options)
+const QUrl &mainWindowUrl()
+{
+    static const QUrl url(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml"));
+    return url;
+}
+
+// Gives the engine the app's objects and compiles the window's screens, which creates nothing
+// and draws no text, so it runs while the fonts load. Null when a QML module the app needs is
+// missing.
+std::unique_ptr<QQmlComponent> compileWindow(QQmlApplicationEngine &engine, Services &services)
 {
     services.provideTo(engine);
     if (!services.qmlModules().report())
         return nullptr;
     engine.addImportPath(QStringLiteral("qrc:/qt/qml"));
-    engine.load(QUrl(QStringLiteral("qrc:/qt/qml/Flexio/Main.qml")));
+    return std::make_unique<QQmlComponent>(&engine, mainWindowUrl());
+}
+
+// Makes the window from what compileWindow left in the engine's cache.
+QQuickWindow *loadWindow(QQmlApplicationEngine &engine, const WindowOptions &options)
+{
+    engine.load(mainWindowUrl());
     auto *window =
         engine.rootObjects().isEmpty() ? nullptr : qobject_cast<QQuickWindow *>(engine.rootObjects().first());
     if (!window) {
@@ -337,8 +353,9 @@ int FlexioApp::runWindow(const QStringList &arguments)
             return 0;
     }
 
-    // Reading the system's font list and the bundled fonts takes as long as loading the data, so
-    // the two run side by side; the screens are made only once the fonts are in.
+    // Reading the system's font list and the bundled fonts takes as long as loading the data and
+    // compiling the screens, so they run side by side; the screens are made only once the fonts
+    // are in.
     auto fonts = std::async(std::launch::async, &Symbols::installFonts);
     // The objects go while the application object still exists: work the loading queued never
     // runs, and the speech engine's plugin talks to its server on the way out and crashes when it
@@ -346,13 +363,15 @@ int FlexioApp::runWindow(const QStringList &arguments)
     std::unique_ptr<Services> services = makeServices(*options);
     if (!dataLoaded(services->verbDictionary().loadError()))
         return 1;
+    auto engine = std::make_unique<QQmlApplicationEngine>();
+    std::unique_ptr<QQmlComponent> compiled = compileWindow(*engine, *services);
     fonts.wait();
 
     std::optional<Screenshot> screenshot;
     if (options->screenshot())
         screenshot.emplace(*services, options->screenshotName, options->screenshotPath);
-    auto engine = std::make_unique<QQmlApplicationEngine>();
-    QQuickWindow *window = loadWindow(*engine, *services, *options);
+    QQuickWindow *window = compiled ? loadWindow(*engine, *options) : nullptr;
+    compiled.reset();
     if (!window) {
         engine.reset();
         return 1;
