@@ -1,6 +1,5 @@
 import QtQuick
 import QtQuick.Controls.Basic
-import QtQuick.Layouts
 import QtQuick.Templates as T
 import Flexio
 
@@ -69,25 +68,25 @@ Page {
             flickable: flick
         }
 
-        ColumnLayout {
+        // Placed by hand rather than by layouts: the menu is the first frame, and a layout's
+        // polish (and loading the layouts module) costs more than a column and fixed margins.
+        Column {
             id: menuColumn
             width: Theme.contentWidth(flick.width)
             x: (flick.width - width) / 2
             y: 8
-            spacing: 0
 
             // Top bar: the cog, then empty space.
-            RowLayout {
-                Layout.fillWidth: true
-                Layout.leftMargin: 16
-                Layout.rightMargin: 16
-                Layout.preferredHeight: Theme.tapSize
+            Item {
+                width: parent.width
+                height: Theme.tapSize
 
                 AbstractButton {
                     id: cog
                     objectName: "settingsButton"
-                    Layout.preferredWidth: Theme.tapSize
-                    Layout.preferredHeight: Theme.tapSize
+                    x: 16
+                    width: Theme.tapSize
+                    height: Theme.tapSize
                     Accessible.name: qsTr("Settings")
                     Accessible.role: Accessible.Button
                     contentItem: SymbolIcon {
@@ -100,27 +99,26 @@ Page {
                     }
                     onClicked: page.openScreen("settings", null)
                 }
-                Item {
-                    Layout.fillWidth: true
-                }
             }
 
             // Title row.
-            RowLayout {
-                Layout.fillWidth: true
-                Layout.margins: Theme.wideMargin
-                Layout.topMargin: Theme.gap
-                spacing: Theme.radius
+            Item {
+                width: parent.width
+                height: Theme.gap + 44 + Theme.wideMargin
 
                 FlagIcon {
-                    Layout.preferredHeight: 40
-                    Layout.preferredWidth: 60
+                    x: Theme.wideMargin
+                    y: Theme.gap + 2
+                    width: 60
+                    height: 40
                 }
                 Text {
                     objectName: "menuTitle"
                     text: page.menu.title
-                    Layout.fillWidth: true
-                    Layout.preferredHeight: 44
+                    x: Theme.wideMargin + 60 + Theme.radius
+                    y: Theme.gap
+                    width: parent.width - x - Theme.wideMargin
+                    height: 44
                     font.family: Symbols.roundedFamily
                     font.pixelSize: Theme.title1 + 4
                     font.weight: Font.Black
@@ -136,24 +134,22 @@ Page {
             // The random-verb card.
             Rectangle {
                 id: card
-                Layout.fillWidth: true
-                Layout.leftMargin: Theme.wideMargin
-                Layout.rightMargin: Theme.wideMargin
-                Layout.bottomMargin: Theme.margin
-                implicitHeight: cardColumn.implicitHeight + 28
+                x: Theme.wideMargin
+                width: parent.width - 2 * Theme.wideMargin
+                height: cardColumn.implicitHeight + 28
                 radius: Theme.cardRadius
                 color: Theme.surface
 
                 SoftShadow {}
 
-                ColumnLayout {
+                Column {
                     id: cardColumn
                     anchors.centerIn: parent
                     width: parent.width - 32
                     spacing: 4
 
                     Label {
-                        Layout.fillWidth: true
+                        width: parent.width
                         horizontalAlignment: Text.AlignHCenter
                         text: "random verb"
                         color: Theme.secondaryText
@@ -162,8 +158,8 @@ Page {
                     AbstractButton {
                         id: randomVerbLink
                         objectName: "randomVerbLink"
-                        Layout.fillWidth: true
-                        Layout.minimumHeight: Theme.tapSize
+                        width: parent.width
+                        height: Math.max(Theme.tapSize, implicitHeight)
                         Accessible.name: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
                         Accessible.role: Accessible.Link
                         contentItem: Text {
@@ -182,7 +178,7 @@ Page {
                     }
                     Label {
                         objectName: "randomVerbEnglish"
-                        Layout.fillWidth: true
+                        width: parent.width
                         horizontalAlignment: Text.AlignHCenter
                         text: page.menu.randomVerb ? page.menu.randomVerb.englishDisplay : ""
                         color: Theme.text
@@ -190,6 +186,10 @@ Page {
                         wrapMode: Text.WordWrap
                     }
                 }
+            }
+            Item {
+                width: 1
+                height: Theme.margin
             }
 
             // The daily goal: today's answers against it, the last seven days and the streak of
@@ -200,17 +200,15 @@ Page {
                 id: goalCard
                 objectName: "goalCard"
                 readonly property color fill: Theme.readableFill(Theme.green, "white")
-                Layout.fillWidth: true
-                Layout.leftMargin: Theme.wideMargin
-                Layout.rightMargin: Theme.wideMargin
-                Layout.bottomMargin: Theme.margin
-                implicitHeight: goalColumn.implicitHeight + 28
+                x: Theme.wideMargin
+                width: parent.width - 2 * Theme.wideMargin
+                height: goalColumn.implicitHeight + 28
                 radius: Theme.cardRadius
                 color: Theme.surface
 
                 SoftShadow {}
 
-                ColumnLayout {
+                Column {
                     id: goalColumn
                     anchors.centerIn: parent
                     width: parent.width - 32
@@ -218,7 +216,7 @@ Page {
 
                     Label {
                         objectName: "goalText"
-                        Layout.fillWidth: true
+                        width: parent.width
                         text: page.menu.goalText
                         color: Theme.text
                         font.pixelSize: Theme.body
@@ -227,8 +225,8 @@ Page {
                     }
                     Rectangle {
                         objectName: "goalBar"
-                        Layout.fillWidth: true
-                        implicitHeight: 8
+                        width: parent.width
+                        height: 8
                         radius: 4
                         color: Theme.track
                         Accessible.role: Accessible.ProgressBar
@@ -241,8 +239,8 @@ Page {
                         }
                     }
                     Row {
-                        Layout.fillWidth: true
-                        Layout.topMargin: 2
+                        width: parent.width
+                        topPadding: 2
                         Repeater {
                             model: page.menu.goalDays
                             Column {
@@ -296,7 +294,7 @@ Page {
                     }
                     Label {
                         objectName: "streakText"
-                        Layout.fillWidth: true
+                        width: parent.width
                         text: page.menu.streakText
                         color: Theme.secondaryText
                         font.pixelSize: Theme.subhead
@@ -305,11 +303,16 @@ Page {
                 }
             }
 
+            Item {
+                width: 1
+                height: Theme.margin
+            }
+
             ScreenList {
                 id: entryList
                 objectName: "menuEntries"
-                Layout.fillWidth: true
-                Layout.preferredHeight: contentHeight
+                width: parent.width
+                height: contentHeight
                 interactive: false
                 activeFocusOnTab: false
                 spacing: 10
@@ -385,26 +388,30 @@ Page {
             }
 
             // The credits link under the list.
-            AbstractButton {
-                id: infoButton
-                objectName: "infoButton"
-                Layout.leftMargin: (menuColumn.width - Theme.tapSize) / 2
-                Layout.preferredWidth: Theme.tapSize
-                Layout.preferredHeight: Theme.tapSize
-                Layout.topMargin: 6
-                Layout.bottomMargin: 10
-                Accessible.name: qsTr("Credits and Attribution")
-                Accessible.role: Accessible.Button
-                contentItem: SymbolIcon {
-                    symbol: "info.circle.fill"
-                    size: 30
-                    color: Theme.secondaryText
+            Item {
+                width: parent.width
+                height: 6 + Theme.tapSize + 10
+
+                AbstractButton {
+                    id: infoButton
+                    objectName: "infoButton"
+                    x: (parent.width - width) / 2
+                    y: 6
+                    width: Theme.tapSize
+                    height: Theme.tapSize
+                    Accessible.name: qsTr("Credits and Attribution")
+                    Accessible.role: Accessible.Button
+                    contentItem: SymbolIcon {
+                        symbol: "info.circle.fill"
+                        size: 30
+                        color: Theme.secondaryText
+                    }
+                    FocusRing {
+                        shown: infoButton.visualFocus
+                        radius: Theme.tapSize / 2
+                    }
+                    onClicked: page.openScreen("info", null)
                 }
-                FocusRing {
-                    shown: infoButton.visualFocus
-                    radius: Theme.tapSize / 2
-                }
-                onClicked: page.openScreen("info", null)
             }
         }
     }
