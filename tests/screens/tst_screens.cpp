@@ -3,6 +3,7 @@
 #include "screens/InfoModel.h"
 #include "screens/MainMenuModel.h"
 #include "screens/ProgressViewerModel.h"
+#include "screens/ShadowRings.h"
 #include "screens/Symbols.h"
 #include "screens/VerbDictionaryModel.h"
 #include "screens/VerbListModel.h"
@@ -59,6 +60,8 @@ private slots:
     void progressRowsHideVerbsNoLongerInTheData();
     void answerKeysShowUnlessOnlyAHardwareKeyboard_data();
     void answerKeysShowUnlessOnlyAHardwareKeyboard();
+    void shadowStretchesOnlyWhereItsRingsAreStraight_data();
+    void shadowStretchesOnlyWhereItsRingsAreStraight();
 };
 
 // clang-format off
@@ -312,6 +315,38 @@ void ScreensTest::answerKeysShowUnlessOnlyAHardwareKeyboard()
     QCOMPARE(model.shown(), shown);
     model.setShown(!shown);
     QCOMPARE(AnswerKeyboardModel(services.learnerStore(), {touchScreen, keyboard}).shown(), !shown);
+}
+
+void ScreensTest::shadowStretchesOnlyWhereItsRingsAreStraight_data()
+{
+    QTest::addColumn<qreal>("radius");
+    QTest::addColumn<qreal>("ratio");
+    QTest::newRow("card") << 18.0 << 1.0;
+    QTest::newRow("menu entry, high density") << 14.0 << 2.0;
+    QTest::newRow("small corners, fractional density") << 4.0 << 1.5;
+}
+
+// The shadow's piece is stretched between its corners: a bend that reached into the stretched
+// part would be smeared along the card's edge.
+void ScreensTest::shadowStretchesOnlyWhereItsRingsAreStraight()
+{
+    QFETCH(qreal, radius);
+    QFETCH(qreal, ratio);
+    const QImage piece = ShadowRings::ringImage(radius, QColor(0, 0, 0, 40), ratio);
+    const QMarginsF fixed = ShadowRings::corners(radius) * ratio;
+    const int left = qFloor(fixed.left()) - 1;
+    const int right = piece.width() - qCeil(fixed.right());
+    const int top = qFloor(fixed.top()) - 1;
+    const int bottom = piece.height() - qCeil(fixed.bottom());
+    QVERIFY2(left < right && top < bottom, "the piece has no part to stretch");
+    for (int x = left; x <= right; ++x)
+        QCOMPARE(piece.copy(x, 0, 1, piece.height()), piece.copy(left, 0, 1, piece.height()));
+    for (int y = top; y <= bottom; ++y)
+        QCOMPARE(piece.copy(0, y, piece.width(), 1), piece.copy(0, top, piece.width(), 1));
+    // The shade lies round the card, widest under it, and not inside it.
+    const int centre = (left + right) / 2;
+    QVERIFY(qAlpha(piece.pixel(centre, piece.height() - qCeil(ShadowRings::reach().bottom() * ratio))) > 0);
+    QCOMPARE(qAlpha(piece.pixel(centre, piece.height() / 2)), 0);
 }
 
 #include "tst_screens.moc"

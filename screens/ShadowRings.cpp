@@ -1,0 +1,127 @@
+#include "screens/ShadowRings.h"
+
+#include <QPainter>
+#include <QQuickWindow>
+#include <QSGNinePatchNode>
+
+namespace {
+
+struct Ring
+{
+    int step;
+    qreal strength;
+};
+constexpr Ring rings[] = {{1, 1}, {2, 0.7}, {3, 0.45}, {4, 0.25}, {5, 0.1}};
+
+// The card inside the piece is two pixels longer than its corners reach on each side, so that
+// every ring is straight where the piece stretches. The widest ring's top corners reach 2.5
+// lower than the card's.
+constexpr qreal stretched = 2;
+constexpr qreal topCornerDrop = 3;
+
+QSizeF cardSize(qreal radius)
+{
+    return {2 * (radius + 1) + stretched, 2 * (radius + 1) + topCornerDrop + stretched};
+}
+
+}
+
+ShadowRings::ShadowRings(QQuickItem *parent)
+    : QQuickItem(parent)
+{
+    setFlag(ItemHasContents);
+}
+
+void ShadowRings::setRadius(qreal radius)
+{
+    if (qFuzzyCompare(radius_, radius))
+        return;
+    radius_ = radius;
+    imageDirty_ = true;
+    update();
+    emit radiusChanged();
+}
+
+void ShadowRings::setColor(const QColor &color)
+{
+    if (color_ == color)
+        return;
+    color_ = color;
+    imageDirty_ = true;
+    update();
+    emit colorChanged();
+}
+
+void ShadowRings::geometryChange(const QRectF &newGeometry, const QRectF &oldGeometry)
+{
+    QQuickItem::geometryChange(newGeometry, oldGeometry);
+    if (newGeometry.size() != oldGeometry.size())
+        update();
+}
+
+QMarginsF ShadowRings::reach()
+{
+    return {5, 3, 5, 8};
+}
+
+QMarginsF ShadowRings::corners(qreal radius)
+{
+    // What lies between the corners stretches.
+    const qreal corner = radius + 1;
+    return reach() + QMarginsF(corner, corner + topCornerDrop, corner, corner);
+}
+
+QImage ShadowRings::ringImage(qreal radius, const QColor &color, qreal pixelRatio)
+{
+    const QMarginsF out = reach();
+    const QSizeF card = cardSize(radius);
+    const QSizeF size(card.width() + out.left() + out.right(), card.height() + out.top() + out.bottom());
+    QImage image((size * pixelRatio).toSize(), QImage::Format_ARGB32_Premultiplied);
+    image.setDevicePixelRatio(pixelRatio);
+    image.fill(Qt::transparent);
+    QPainter painter(&image);
+    painter.setRenderHint(QPainter::Antialiasing);
+    painter.setBrush(Qt::NoBrush);
+    painter.translate(out.left(), out.top());
+    for (const Ring &ring : rings) {
+        // Each ring widens by its step to the sides, half of it upwards and one and a half times
+        // it downwards, with a rounder corner; it lies on whole pixels, as a rectangle does.
+        const qreal step = ring.step;
+        const QRectF outline =
+            QRectF(QRectF(-step, -step / 2, card.width() + 2 * step, card.height() + 2 * step).toRect());
+        QColor shade = color;
+        shade.setAlphaF(color.alphaF() * ring.strength);
+        painter.setPen(QPen(shade, 1));
+        const qreal corner = radius + step - 0.5;
+        painter.drawRoundedRect(outline.adjusted(0.5, 0.5, -0.5, -0.5), corner, corner);
+    }
+    return image;
+}
+
+QSGNode *ShadowRings::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
+{
+    auto *patch = static_cast<QSGNinePatchNode *>(old);
+    if (color_.alpha() == 0 || width() <= 0 || height() <= 0) {
+        delete patch;
+        return nullptr;
+    }
+    if (!patch) {
+        patch = window()->createNinePatchNode();
+        imageDirty_ = true;
+    }
+    const qreal ratio = window()->effectiveDevicePixelRatio();
+    // The node owns its texture, and deletes the one it held when given another.
+    if (imageDirty_ || ratio != pieceRatio_) {
+        patch->setTexture(window()->createTextureFromImage(ringImage(radius_, color_, ratio)));
+        imageDirty_ = false;
+        pieceRatio_ = ratio;
+    }
+    const QMarginsF out = reach();
+    const QMarginsF fixed = corners(radius_);
+    patch->setDevicePixelRatio(ratio);
+    patch->setPadding(fixed.left(), fixed.top(), fixed.right(), fixed.bottom());
+    patch->setBounds(
+        QRectF(-out.left(), -out.top(), width() + out.left() + out.right(), height() + out.top() + out.bottom()));
+    patch->update();
+    return patch;
+}
