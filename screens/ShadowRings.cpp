@@ -4,6 +4,9 @@
 #include <QQuickWindow>
 #include <QSGNinePatchNode>
 
+#include <map>
+#include <tuple>
+
 namespace {
 
 struct Ring
@@ -22,6 +25,17 @@ constexpr qreal topCornerDrop = 3;
 QSizeF cardSize(qreal radius)
 {
     return {2 * (radius + 1) + stretched, 2 * (radius + 1) + topCornerDrop + stretched};
+}
+
+// The cards of a screen share a few kinds of corner, so each kind of piece is drawn once. Kept
+// per thread: the scene graph may render on a thread of its own.
+const QImage &sharedPiece(qreal radius, const QColor &color, qreal ratio)
+{
+    thread_local std::map<std::tuple<qreal, QRgb, qreal>, QImage> pieces;
+    QImage &piece = pieces[{radius, color.rgba(), ratio}];
+    if (piece.isNull())
+        piece = ShadowRings::ringImage(radius, color, ratio);
+    return piece;
 }
 
 }
@@ -112,7 +126,7 @@ QSGNode *ShadowRings::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
     const qreal ratio = window()->effectiveDevicePixelRatio();
     // The node owns its texture, and deletes the one it held when given another.
     if (imageDirty_ || ratio != pieceRatio_) {
-        patch->setTexture(window()->createTextureFromImage(ringImage(radius_, color_, ratio)));
+        patch->setTexture(window()->createTextureFromImage(sharedPiece(radius_, color_, ratio)));
         imageDirty_ = false;
         pieceRatio_ = ratio;
     }
