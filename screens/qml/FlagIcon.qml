@@ -4,7 +4,6 @@ import QtQuick
 Item {
     implicitWidth: 60
     implicitHeight: 40
-    Accessible.ignored: true
 
     readonly property real corner: height / 5
 

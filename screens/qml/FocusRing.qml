@@ -16,7 +16,6 @@ Rectangle {
     radius: Theme.radius
     border.color: Theme.focus
     border.width: Theme.focusWidth
-    Accessible.ignored: true
 
     Rectangle {
         visible: parent.overFill

@@ -10,5 +10,4 @@ ShadowRings {
     radius: Theme.cardRadius
     color: Theme.shadow
     visible: color.a > 0
-    Accessible.ignored: true
 }
