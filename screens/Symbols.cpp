@@ -3,6 +3,8 @@
 #include "platform/Logging.h"
 #include "platform/Resources.h"
 
+#include <QFile>
+#include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
 
@@ -71,12 +73,22 @@ const QHash<QString, char32_t> &symbolTable()
     return table;
 }
 
+// A font among the program's resources is read into memory once and drawn with from there; given
+// its resource path instead, Qt would read it twice, to register it and again to draw with it.
+int registerFont(const QString &path)
+{
+    if (QFileInfo(path).isNativePath())
+        return QFontDatabase::addApplicationFont(path);
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? QFontDatabase::addApplicationFontFromData(file.readAll()) : -1;
+}
+
 bool addFont(const QString &name)
 {
     // The fonts are part of the app itself, whatever resource folder the verb data comes from.
     const QString path =
         Resources(Resources::defaultRoot() + QStringLiteral("/fonts")).path(name, QStringLiteral("ttf"));
-    if (path.isEmpty() || QFontDatabase::addApplicationFont(path) < 0) {
+    if (path.isEmpty() || registerFont(path) < 0) {
         qCWarning(lcApp).noquote() << QStringLiteral("cannot load the bundled font ") + name;
         return false;
     }
