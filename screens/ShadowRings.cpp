@@ -5,7 +5,6 @@
 #include <QSGNinePatchNode>
 
 #include <map>
-#include <tuple>
 
 namespace {
 
@@ -29,12 +28,14 @@ QSizeF cardSize(qreal radius)
 
 // The cards of a screen share a few kinds of corner, so each kind of piece is drawn once. Kept
 // per thread: the scene graph may render on a thread of its own.
-const QImage &sharedPiece(qreal radius, const QColor &color, qreal ratio)
+const QImage &sharedPiece(const std::tuple<qreal, QRgb, qreal> &kind)
 {
     thread_local std::map<std::tuple<qreal, QRgb, qreal>, QImage> pieces;
-    QImage &piece = pieces[{radius, color.rgba(), ratio}];
-    if (piece.isNull())
-        piece = ShadowRings::ringImage(radius, color, ratio);
+    QImage &piece = pieces[kind];
+    if (piece.isNull()) {
+        const auto [radius, color, ratio] = kind;
+        piece = ShadowRings::ringImage(radius, QColor::fromRgba(color), ratio);
+    }
     return piece;
 }
 
@@ -51,7 +52,6 @@ void ShadowRings::setRadius(qreal radius)
     if (qFuzzyCompare(radius_, radius))
         return;
     radius_ = radius;
-    imageDirty_ = true;
     update();
     emit radiusChanged();
 }
@@ -61,7 +61,6 @@ void ShadowRings::setColor(const QColor &color)
     if (color_ == color)
         return;
     color_ = color;
-    imageDirty_ = true;
     update();
     emit colorChanged();
 }
@@ -119,16 +118,15 @@ QSGNode *ShadowRings::updatePaintNode(QSGNode *old, UpdatePaintNodeData *)
         delete patch;
         return nullptr;
     }
-    if (!patch) {
+    const bool fresh = !patch;
+    if (fresh)
         patch = window()->createNinePatchNode();
-        imageDirty_ = true;
-    }
     const qreal ratio = window()->effectiveDevicePixelRatio();
+    const std::tuple<qreal, QRgb, qreal> piece{radius_, color_.rgba(), ratio};
     // The node owns its texture, and deletes the one it held when given another.
-    if (imageDirty_ || ratio != pieceRatio_) {
-        patch->setTexture(window()->createTextureFromImage(sharedPiece(radius_, color_, ratio)));
-        imageDirty_ = false;
-        pieceRatio_ = ratio;
+    if (fresh || piece != shownPiece_) {
+        patch->setTexture(window()->createTextureFromImage(sharedPiece(piece)));
+        shownPiece_ = piece;
     }
     const QMarginsF out = reach();
     const QMarginsF fixed = corners(radius_);

@@ -5,6 +5,8 @@
 #include <QQuickItem>
 #include <QtQml/qqmlregistration.h>
 
+#include <tuple>
+
 // A soft shadow under a rounded card: five widening rings of fading shade, offset downwards,
 // drawn as one stretched image instead of five outlined rectangles. The rings reach past the
 // item's own rectangle: 5 to each side, 3 above and 8 below.
@@ -43,8 +45,7 @@ protected:
 private:
     qreal radius_ = 0;
     QColor color_ = Qt::transparent;
-    bool imageDirty_ = true;
-    // The pixel ratio the node's piece was drawn for; it changes when the window moves to
-    // another screen.
-    qreal pieceRatio_ = 0;
+    // The corner radius, colour and pixel ratio of the piece the node shows. The ratio changes
+    // when the window moves to another screen.
+    std::tuple<qreal, QRgb, qreal> shownPiece_;
 };
