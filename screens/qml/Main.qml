@@ -20,6 +20,11 @@ ApplicationWindow {
         anchors.fill: parent
         initialItem: MainMenuPage {
             id: menuPage
+            // Sized by the window, which knows its size, rather than by the stack, which sizes
+            // its first page only once it is made and would have every text laid out again;
+            // and the stack then does not resize it on the way out, either.
+            width: window.width
+            height: window.height
         }
         focus: true
     }

@@ -60,7 +60,10 @@ Page {
     Flickable {
         id: flick
         objectName: "menuFlick"
-        anchors.fill: parent
+        // Sized from the page itself rather than filling its content item, which the page sizes
+        // only after making its children: the menu's texts are laid out once, at their width.
+        width: page.width
+        height: page.height
         contentHeight: menuColumn.implicitHeight + 16
         clip: true
         ScrollBar.vertical: ScrollCue {}
@@ -163,6 +166,9 @@ Page {
                         Accessible.name: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
                         Accessible.role: Accessible.Link
                         contentItem: Text {
+                            // Sized from the start, so that fitting the verb is done once.
+                            width: randomVerbLink.availableWidth
+                            height: randomVerbLink.availableHeight
                             text: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
                             color: Theme.link
                             font.pixelSize: Theme.title1
@@ -367,6 +373,9 @@ Page {
                         color: entry.modelData.textColour
                     }
                     contentItem: Column {
+                        // Its width from the start, so that the texts are not laid out again
+                        // when the entry sizes its content.
+                        width: entry.availableWidth
                         spacing: 2
                         Text {
                             width: parent.width
