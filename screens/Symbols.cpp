@@ -35,6 +35,9 @@ const QHash<QString, char32_t> &symbolTable()
         // lists and rows
         {QStringLiteral("checkmark"), 0xe5ca}, // check
         {QStringLiteral("circle.fill"), 0xef4a}, // circle
+        // the marks of the week's days
+        {QStringLiteral("circle"), 0xe836}, // radio_button_unchecked
+        {QStringLiteral("largecircle.fill.circle"), 0xe837}, // radio_button_checked
         {QStringLiteral("star.fill"), 0xe838}, // star
         {QStringLiteral("questionmark"), 0xe887}, // help
         // game set-up sheet

@@ -261,29 +261,14 @@ Page {
                                 Accessible.role: Accessible.StaticText
                                 Accessible.name: day.modelData.name
 
-                                Rectangle {
-                                    anchors.horizontalCenter: parent.horizontalCenter
-                                    width: 28
-                                    height: 28
-                                    radius: 14
-                                    color: day.modelData.mark === "met" ? day.fill : "transparent"
-                                    border.width: 2
-                                    border.color: day.modelData.mark === "none" ? Theme.secondaryText : day.fill
-                                    SymbolIcon {
-                                        anchors.centerIn: parent
-                                        visible: day.modelData.mark === "met"
-                                        symbol: "checkmark"
-                                        size: 18
-                                        color: "white"
-                                    }
-                                    Rectangle {
-                                        anchors.centerIn: parent
-                                        visible: day.modelData.mark === "partly"
-                                        width: 10
-                                        height: 10
-                                        radius: 5
-                                        color: day.fill
-                                    }
+                                // One glyph per mark, in the size of the entries' symbols.
+                                SymbolIcon {
+                                    width: parent.width
+                                    height: 30
+                                    symbol: day.modelData.mark === "met" ? "checkmark.circle.fill"
+                                        : day.modelData.mark === "partly" ? "largecircle.fill.circle" : "circle"
+                                    size: 36
+                                    color: day.modelData.mark === "none" ? Theme.secondaryText : day.fill
                                 }
                                 Text {
                                     width: parent.width
@@ -412,7 +397,7 @@ Page {
                     Accessible.role: Accessible.Button
                     contentItem: SymbolIcon {
                         symbol: "info.circle.fill"
-                        size: 30
+                        size: 28
                         color: Theme.secondaryText
                     }
                     FocusRing {
