@@ -274,6 +274,10 @@ void ConjQuiz::backspace()
 
 void ConjQuiz::submit()
 {
+    if (revealing()) {
+        continueNow();
+        return;
+    }
     if (!canClick_ || !inPlay() || typed_.trimmed().isEmpty())
         return;
     stopTicking();

@@ -54,7 +54,8 @@ public:
     Q_INVOKABLE void answerTapped(ConjugationQuizAnswer *answer);
     Q_INVOKABLE void typeKey(const QString &key);
     Q_INVOKABLE void backspace();
-    // Marks the typed answer; an empty one is not an answer.
+    // Marks the typed answer; an empty one is not an answer. While a miss shows the right form,
+    // it moves on, as a tap on the form does.
     Q_INVOKABLE void submit();
     void endGame();
     void turnsOver() override;

@@ -157,6 +157,9 @@ private slots:
         QCOMPARE(card.has_value(), rating != Fsrs::Rating::good);
         if (card)
             QCOMPARE(card->difficulty, Fsrs().review(FsrsCard{}, rating, services_->queue().now()).difficulty);
+        // Enter again, while a miss shows the right form, moves on.
+        game.submit();
+        QCOMPARE(game.currentTurn(), revealed ? 1 : 0);
     }
 
     void threeVerbSetRepeatsVerbs()
