@@ -3,10 +3,10 @@
 #include "platform/Logging.h"
 #include "platform/Resources.h"
 
-#include <QFile>
 #include <QFileInfo>
 #include <QFont>
 #include <QFontDatabase>
+#include <QResource>
 
 namespace {
 
@@ -78,12 +78,14 @@ const QHash<QString, char32_t> &symbolTable()
 
 // A font among the program's resources is read into memory once and drawn with from there; given
 // its resource path instead, Qt would read it twice, to register it and again to draw with it.
+// The resource gives its data in one piece of the font's size, where reading it as a file grows
+// a buffer to twice that.
 int registerFont(const QString &path)
 {
     if (QFileInfo(path).isNativePath())
         return QFontDatabase::addApplicationFont(path);
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? QFontDatabase::addApplicationFontFromData(file.readAll()) : -1;
+    const QResource resource(path);
+    return resource.isValid() ? QFontDatabase::addApplicationFontFromData(resource.uncompressedData()) : -1;
 }
 
 bool addFont(const QString &name)
