@@ -125,6 +125,18 @@ awk -v t="${time[practised]}" -v e="${time[empty]}" -v c="${cpu[practised]}" -v 
     -v m="${mem[practised]}" -v me="${mem[empty]}" 'BEGIN {
   printf "20,000 practised forms against an empty store: wall %.3fx, cpu %.3fx, %+.1f MiB\n", t / e, c / ce, (m - me) / 1024
 }'
+# Instructions executed, counted by callgrind where valgrind is installed: unlike the times, the
+# count hardly moves with the machine's load, so it shows changes of a few per cent.
+instructions() { valgrind --tool=callgrind --callgrind-out-file=/dev/null "$@" 2>&1 >/dev/null | awk '/Collected/ { print $4 }'; }
+if command -v valgrind >/dev/null; then
+  ins_controls=$(instructions "$build/bench/flexio-empty-window" controls)
+  ins_empty=$(XDG_DATA_HOME=$scratch/empty-home instructions "$build/flexio" --self-test)
+  ins_big=$(XDG_DATA_HOME=$scratch/empty-home FLEXIO_RESOURCE_ROOT=$big instructions "$build/flexio" --self-test)
+  awk -v k="$ins_controls" -v e="$ins_empty" -v b="$ins_big" 'BEGIN {
+    printf "instructions (callgrind, whole process): Controls page %.1fM; an empty store %.1fM (%.2fx); ten times the verbs %.1fM (%.2fx)\n",
+      k / 1e6, e / 1e6, e / k, b / 1e6, b / k
+  }'
+fi
 awk -v a="$conj_shipped" -v b="$conj_big" -v n1="$verbs_shipped" -v n2="$verbs_big" 'BEGIN {
   printf "\nflexio conjugate --all: %.0f ms for %d verbs (%.1f us per verb), %.0f ms for %d verbs (%.1f us per verb)\n",
     a / 1000, n1, a / n1, b / 1000, n2, b / n2
