@@ -175,23 +175,27 @@ QVariantList MainMenuModel::goalDays() const
         const QString weekday = english.dayName(day.date.dayOfWeek());
         QString state;
         QString mark;
+        QString symbol;
         switch (day.mark) {
         case DailyGoal::Mark::met:
             mark = QStringLiteral("met");
+            symbol = QStringLiteral("checkmark.circle.fill");
             state = u"goal met, " + answersText(day.answers);
             break;
         case DailyGoal::Mark::partly:
             mark = QStringLiteral("partly");
+            symbol = QStringLiteral("largecircle.fill.circle");
             state = QString::number(day.answers) + u" of " + answersText(goal_.target());
             break;
         case DailyGoal::Mark::none:
             mark = QStringLiteral("none");
+            symbol = QStringLiteral("circle");
             state = QStringLiteral("no answers");
             break;
         }
         const QString name = (today ? QString(u"Today, " + weekday) : weekday) + u": " + state;
         days.append(QVariantMap{{QStringLiteral("initial"), weekday.left(1)}, {QStringLiteral("mark"), mark},
-            {QStringLiteral("today"), today}, {QStringLiteral("name"), name}});
+            {QStringLiteral("symbol"), symbol}, {QStringLiteral("today"), today}, {QStringLiteral("name"), name}});
     }
     return days;
 }

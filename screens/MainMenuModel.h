@@ -72,7 +72,8 @@ public:
     // Today's share of the goal, at most 1.
     [[nodiscard]] double goalFraction() const;
     // The last seven days, today last: one map each with initial ("M"), mark ("met", "partly",
-    // "none"), today, and name, the day in words for screen readers.
+    // "none"), the symbol that draws the mark (a disc with a tick, a ring round a dot, a ring),
+    // today, and name, the day in words for screen readers.
     [[nodiscard]] QVariantList goalDays() const;
     // "Streak: 3 weeks", or how to start one.
     [[nodiscard]] QString streakText() const;

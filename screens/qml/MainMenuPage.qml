@@ -265,8 +265,7 @@ Page {
                                 SymbolIcon {
                                     width: parent.width
                                     height: 30
-                                    symbol: day.modelData.mark === "met" ? "checkmark.circle.fill"
-                                        : day.modelData.mark === "partly" ? "largecircle.fill.circle" : "circle"
+                                    symbol: day.modelData.symbol
                                     size: 36
                                     color: day.modelData.mark === "none" ? Theme.secondaryText : day.fill
                                 }

@@ -52,8 +52,10 @@ ScreenCase {
         mouseClick(answerItem(page, next))
         verify(filled(answerItem(page, next), "#27ae60"))
         compare(findChild(page, "accuracy").text, "Accuracy: 50%")
-        // The menu underneath counts both answers towards today's goal.
-        compare(findChild(stack.get(0), "goalText").text, (before + 2) + " of 20 answers today")
+        // The menu underneath counts both answers towards today's goal, and marks today as
+        // partly met: a ring round a dot.
+        compare([findChild(stack.get(0), "goalText").text, findChild(stack.get(0), "goalDay6").children[0].text],
+                [(before + 2) + " of 20 answers today", Symbols.glyph("largecircle.fill.circle")])
         // The next turn follows 1.5 seconds later.
         probe.advance(1500)
         compare(findChild(page, "turnCounter").text, "3/10")
