@@ -198,10 +198,13 @@ void provideRuntimeFolder()
 // Text is drawn unhinted, as on the phones and tablets the app is made for, where Qt turns hinting
 // off anyway when it scales for the screen's pixel ratio. FreeType's light hinter reworks every
 // glyph at every size: about a twentieth of the work of the start, for text that looks the same.
-void drawTextUnhinted()
+// The default size is the body text's, so that the font engine Qt makes for the default font is
+// one the screens use as well.
+void setDefaultFont()
 {
     QFont font = QGuiApplication::font();
     font.setHintingPreference(QFont::PreferNoHinting);
+    font.setPixelSize(Theme::body());
     QGuiApplication::setFont(font);
 }
 
@@ -311,7 +314,7 @@ int FlexioApp::run(int argc, char **argv)
     QGuiApplication::setDesktopFileName(QStringLiteral("com.tavelo.italianflexio"));
     useSoftwareRenderingWithoutDisplay();
     QGuiApplication app(argc, argv);
-    drawTextUnhinted();
+    setDefaultFont();
     return runWindow(app.arguments().mid(1));
 }
 
