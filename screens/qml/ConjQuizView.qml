@@ -194,9 +194,8 @@ ScreenPage {
                    : answerButton.answer.status === AnswerStatus.AnswerStatus.incorrect
                      ? Theme.red : Theme.blue, Theme.onColour)
             opacity: answerButton.down ? 0.8 : 1
-            FocusRing {
+            FocusRingOnFill {
                 shown: answerButton.visualFocus
-                overFill: true
                 radius: Theme.radius + 4
             }
         }

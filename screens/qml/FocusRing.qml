@@ -2,28 +2,25 @@ import QtQuick
 import Flexio
 
 // The ring drawn around a custom control while it holds the keyboard focus. Over a coloured fill
-// an inner ring in the fill's text colour keeps the ring visible against the fill.
-Rectangle {
+// a FocusRingOnFill keeps the ring visible against the fill. The ring is made only while shown:
+// a screen holds many controls, and few of them ever take the focus.
+Loader {
     property bool shown: (parent as Item)?.activeFocus ?? false
     property real inset: -2
-    property bool overFill: false
+    property real radius: Theme.radius
+    property color ringColor: Theme.focus
+    property real ringWidth: Theme.focusWidth
 
     anchors.fill: parent
     anchors.margins: inset
     z: 10
-    visible: shown
-    color: "transparent"
-    radius: Theme.radius
-    border.color: Theme.focus
-    border.width: Theme.focusWidth
+    active: shown
+    sourceComponent: Rectangle {
+        readonly property FocusRing ring: parent as FocusRing
 
-    Rectangle {
-        visible: parent.overFill
-        anchors.fill: parent
-        anchors.margins: parent.border.width
-        radius: Math.max(0, parent.radius - parent.border.width)
         color: "transparent"
-        border.color: Theme.onColour
-        border.width: 2
+        radius: ring?.radius ?? 0
+        border.color: ring?.ringColor ?? "transparent"
+        border.width: ring?.ringWidth ?? 0
     }
 }

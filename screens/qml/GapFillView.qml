@@ -160,9 +160,8 @@ ScreenPage {
             color: Theme.readableFill(keyView.key.status === AnswerStatus.AnswerStatus.correct ? Theme.green
                  : keyView.key.status === AnswerStatus.AnswerStatus.incorrect ? Theme.red : Theme.blue, Theme.onColour)
             opacity: keyView.down ? 0.8 : 1
-            FocusRing {
+            FocusRingOnFill {
                 shown: keyView.visualFocus
-                overFill: true
                 radius: Theme.radius + 2
             }
         }

@@ -177,9 +177,8 @@ Rectangle {
             radius: Theme.radius
             color: Theme.readableFill(button.fill, Theme.onColour)
             opacity: button.down ? 0.8 : 1
-            FocusRing {
+            FocusRingOnFill {
                 shown: button.visualFocus
-                overFill: true
                 radius: Theme.radius + 2
             }
         }

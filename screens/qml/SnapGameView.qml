@@ -291,9 +291,8 @@ ScreenPage {
             SoftShadow {
                 radius: 20
             }
-            FocusRing {
+            FocusRingOnFill {
                 shown: answerButton.visualFocus
-                overFill: true
                 radius: 22
             }
         }

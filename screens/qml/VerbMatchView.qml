@@ -97,9 +97,8 @@ ScreenPage {
                     duration: 150
                 }
             }
-            FocusRing {
+            FocusRingOnFill {
                 shown: cardView.visualFocus
-                overFill: true
                 radius: Theme.radius + 2
             }
         }

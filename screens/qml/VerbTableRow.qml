@@ -38,7 +38,7 @@ AbstractButton {
     FocusRing {
         shown: row.visualFocus
         radius: Theme.smallRadius
-        border.color: Theme.onColour
+        ringColor: Theme.onColour
     }
 
     // Rows that speak when tapped carry a speaker mark.
