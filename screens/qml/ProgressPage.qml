@@ -177,7 +177,7 @@ ScreenPage {
             color: Theme.secondaryText
         }
 
-        ScreenList {
+        ScrollingList {
             id: list
             objectName: "progressList"
             Layout.fillWidth: true

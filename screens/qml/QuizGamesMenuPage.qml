@@ -21,7 +21,7 @@ ScreenPage {
         QuizGamePage {}
     }
 
-    ScreenList {
+    ScrollingList {
         id: list
         objectName: "quizEntries"
         anchors.fill: parent

@@ -1,9 +1,8 @@
 import QtQuick
-import QtQuick.Controls.Basic
 
-// A screen's scrolling list. Its rows report taps and swipes through the list's signals, which
-// the screen that owns the list handles. Tab stops once on the list; the arrow keys move between
-// its rows, and the current row holds the keyboard focus.
+// A screen's list. Its rows report taps and swipes through the list's signals, which the screen
+// that owns the list handles. Tab stops once on the list; the arrow keys move between its rows,
+// and the current row holds the keyboard focus. A list that scrolls by itself is a ScrollingList.
 ListView {
     signal chosen(var value)
     signal swiped(int row)
@@ -15,8 +14,4 @@ ListView {
     keyNavigationEnabled: true
     highlightMoveDuration: 0
     currentIndex: count > 0 ? 0 : -1
-    // Rows swipe from the right edge, so the cue there only shows and never takes a press.
-    ScrollBar.vertical: ScrollCue {
-        interactive: false
-    }
 }

@@ -205,7 +205,7 @@ ScreenPage {
                 wrapMode: Text.WordWrap
             }
 
-            ScreenList {
+            ScrollingList {
                 id: list
                 objectName: "verbList"
                 Layout.fillWidth: true
