@@ -5,7 +5,7 @@ import Flexio
 
 // The hub: settings cog, title, the random-verb card, the daily goal, the seven activities and
 // the credits link.
-Page {
+T.Page {
     id: page
     objectName: "mainMenu"
 
@@ -84,7 +84,7 @@ Page {
                 width: parent.width
                 height: Theme.tapSize
 
-                AbstractButton {
+                T.AbstractButton {
                     id: cog
                     objectName: "settingsButton"
                     x: 16
@@ -151,17 +151,18 @@ Page {
                     width: parent.width - 32
                     spacing: 4
 
-                    Label {
+                    Text {
                         width: parent.width
                         horizontalAlignment: Text.AlignHCenter
                         text: "random verb"
                         color: Theme.secondaryText
                         font.pixelSize: Theme.caption
                     }
-                    AbstractButton {
+                    T.AbstractButton {
                         id: randomVerbLink
                         objectName: "randomVerbLink"
                         width: parent.width
+                        implicitHeight: implicitContentHeight + topPadding + bottomPadding
                         height: Math.max(Theme.tapSize, implicitHeight)
                         Accessible.name: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
                         Accessible.role: Accessible.Link
@@ -182,7 +183,7 @@ Page {
                         }
                         onClicked: page.openScreen("table", page.menu.randomVerb)
                     }
-                    Label {
+                    Text {
                         objectName: "randomVerbEnglish"
                         width: parent.width
                         horizontalAlignment: Text.AlignHCenter
@@ -220,7 +221,7 @@ Page {
                     width: parent.width - 32
                     spacing: 8
 
-                    Label {
+                    Text {
                         objectName: "goalText"
                         width: parent.width
                         text: page.menu.goalText
@@ -274,7 +275,8 @@ Page {
                                     horizontalAlignment: Text.AlignHCenter
                                     text: day.modelData.initial
                                     font.pixelSize: Theme.caption
-                                    font.weight: day.modelData.today ? Font.Bold : Font.Normal
+                                    // Today is underlined and darker rather than bold: a bold
+                                    // letter would be the one text of its kind on the menu.
                                     font.underline: day.modelData.today
                                     color: day.modelData.today ? Theme.text : Theme.secondaryText
                                     Accessible.ignored: true
@@ -282,7 +284,7 @@ Page {
                             }
                         }
                     }
-                    Label {
+                    Text {
                         objectName: "streakText"
                         width: parent.width
                         text: page.menu.streakText
@@ -304,12 +306,14 @@ Page {
                 width: parent.width
                 height: contentHeight
                 interactive: false
+                // The whole list shows, and the last entry's shadow falls below it.
+                clip: false
                 activeFocusOnTab: false
                 spacing: 10
                 model: page.menu.entries
                 onChosen: name => page.openScreen(name, null)
 
-                delegate: AbstractButton {
+                delegate: T.AbstractButton {
                     id: entry
                     required property var modelData
                     required property int index
@@ -385,7 +389,7 @@ Page {
                 width: parent.width
                 height: 6 + Theme.tapSize + 10
 
-                AbstractButton {
+                T.AbstractButton {
                     id: infoButton
                     objectName: "infoButton"
                     x: (parent.width - width) / 2
