@@ -156,7 +156,7 @@ T.Page {
                         horizontalAlignment: Text.AlignHCenter
                         text: "random verb"
                         color: Theme.secondaryText
-                        font.pixelSize: Theme.caption
+                        font.pixelSize: Theme.subhead
                     }
                     T.AbstractButton {
                         id: randomVerbLink
@@ -274,7 +274,7 @@ T.Page {
                                     width: parent.width
                                     horizontalAlignment: Text.AlignHCenter
                                     text: day.modelData.initial
-                                    font.pixelSize: Theme.caption
+                                    font.pixelSize: Theme.subhead
                                     // Today is underlined and darker rather than bold: a bold
                                     // letter would be the one text of its kind on the menu.
                                     font.underline: day.modelData.today
