@@ -4,6 +4,7 @@
 #include "verbs/Verb.h"
 
 #include <algorithm>
+#include <optional>
 #include <vector>
 
 namespace {
@@ -231,23 +232,20 @@ bool MistakeClassifier::isStemMistake(const DrilledForm &form, const QString &ex
         return false;
 
     const QString stem = regularStem();
-    QStringList irregular;
-    for (const QString &tense : DrilledForm::tenseCodes()) {
-        const QStringList own = forms_.forms(tense);
-        for (qsizetype person = 0; person < own.size(); ++person) {
-            if (!anyAccepts(regularForms(tense, int(person)), own.at(person)))
-                irregular.append(own.at(person).toLower());
-        }
-    }
+    const QString word = typed.split(u' ').value(forms_.verb().reflexive ? 1 : 0);
+    // Every tense's forms are conjugated regularly to find the irregular ones: only for a typed
+    // stem worth the check, since most misses have none.
+    std::optional<QStringList> irregular;
     for (int choice = 0; !simpleEnding(form.tense, form.person, choice).isEmpty(); ++choice) {
         const QString ending = simpleEnding(form.tense, form.person, choice);
-        const QString word = typed.split(u' ').value(forms_.verb().reflexive ? 1 : 0);
         if (!word.endsWith(ending))
             continue;
         const QString typedStem = word.chopped(ending.size());
         if (typedStem.size() < 2 || stem.startsWith(typedStem))
             continue;
-        const bool stemOfIrregular = std::any_of(irregular.begin(), irregular.end(), [&typedStem](const QString &f) {
+        if (!irregular)
+            irregular = irregularForms();
+        const bool stemOfIrregular = std::any_of(irregular->begin(), irregular->end(), [&typedStem](const QString &f) {
             const QStringList words = f.split(u' ');
             return std::any_of(
                 words.begin(), words.end(), [&typedStem](const QString &w) { return w.startsWith(typedStem); });
@@ -256,4 +254,17 @@ bool MistakeClassifier::isStemMistake(const DrilledForm &form, const QString &ex
             return true;
     }
     return false;
+}
+
+QStringList MistakeClassifier::irregularForms() const
+{
+    QStringList irregular;
+    for (const QString &tense : DrilledForm::tenseCodes()) {
+        const QStringList own = forms_.forms(tense);
+        for (qsizetype person = 0; person < own.size(); ++person) {
+            if (!anyAccepts(regularForms(tense, int(person)), own.at(person)))
+                irregular.append(own.at(person).toLower());
+        }
+    }
+    return irregular;
 }

@@ -32,6 +32,8 @@ private:
     [[nodiscard]] bool isOtherPerson(const DrilledForm &form, const QString &typed) const;
     [[nodiscard]] bool isOtherTense(const DrilledForm &form, const QString &typed) const;
     [[nodiscard]] bool isStemMistake(const DrilledForm &form, const QString &expected, const QString &typed) const;
+    // The verb's own forms, lower-cased, that are not its regular ones.
+    [[nodiscard]] QStringList irregularForms() const;
     [[nodiscard]] QString simpleEnding(const QString &tense, int person, int choice) const;
     [[nodiscard]] QString regularStem() const;
 
