@@ -5,6 +5,8 @@ import Flexio
 // a FocusRingOnFill keeps the ring visible against the fill. The ring is made only while shown:
 // a screen holds many controls, and few of them ever take the focus.
 Loader {
+    objectName: "focusRing"
+
     property bool shown: (parent as Item)?.activeFocus ?? false
     property real inset: -2
     property real radius: Theme.radius

@@ -154,6 +154,9 @@ TestCase {
         for (let press = 0; press < 40 && stack.Window.activeFocusItem.objectName !== data.target; ++press)
             keyClick(Qt.Key_Tab)
         compare(stack.Window.activeFocusItem.objectName, data.target)
+        // Its ring, made only while it shows, is drawn.
+        const ring = findChild(stack.Window.activeFocusItem, "focusRing")
+        verify(ring.item && ring.item.visible && ring.item.width > 0)
         const depth = stack.depth
         keyClick(Qt.Key_Return)
         tryCompare(stack, "depth", depth + 1)
