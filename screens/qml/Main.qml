@@ -1,9 +1,9 @@
 import QtQuick
-import QtQuick.Controls.Basic
+import QtQuick.Templates as T
 import Flexio
 
 // The one window: a navigation stack with the main menu at its root.
-ApplicationWindow {
+T.ApplicationWindow {
     id: window
     width: 390
     height: 844
@@ -14,7 +14,7 @@ ApplicationWindow {
     color: Theme.background
 
 
-    StackView {
+    T.StackView {
         id: stack
         objectName: "navigationStack"
         anchors.fill: parent
@@ -27,6 +27,26 @@ ApplicationWindow {
             height: window.height
         }
         focus: true
+
+        // A page slides in from the side it is read from, and back out the same way.
+        pushEnter: Transition {
+            XAnimator { from: (stack.mirrored ? -1 : 1) * stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
+        }
+        pushExit: Transition {
+            XAnimator { from: 0; to: (stack.mirrored ? -1 : 1) * -stack.width; duration: 400; easing.type: Easing.OutCubic }
+        }
+        popEnter: Transition {
+            XAnimator { from: (stack.mirrored ? -1 : 1) * -stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
+        }
+        popExit: Transition {
+            XAnimator { from: 0; to: (stack.mirrored ? -1 : 1) * stack.width; duration: 400; easing.type: Easing.OutCubic }
+        }
+        replaceEnter: Transition {
+            XAnimator { from: (stack.mirrored ? -1 : 1) * stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
+        }
+        replaceExit: Transition {
+            XAnimator { from: 0; to: (stack.mirrored ? -1 : 1) * -stack.width; duration: 400; easing.type: Easing.OutCubic }
+        }
     }
 
     // A deep link shows the quiz it names (or the first quiz) where the model places it.

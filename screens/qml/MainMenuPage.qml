@@ -1,5 +1,4 @@
 import QtQuick
-import QtQuick.Controls.Basic
 import QtQuick.Templates as T
 import Flexio
 
@@ -39,7 +38,7 @@ T.Page {
         const file = page.menu.screenFile(name);
         if (file.length === 0)
             return null;
-        return page.StackView.view.push(Qt.resolvedUrl(file), properties);
+        return page.T.StackView.view.push(Qt.resolvedUrl(file), properties);
     }
 
     Connections {
@@ -49,7 +48,7 @@ T.Page {
         }
     }
 
-    StackView.onActivating: {
+    T.StackView.onActivating: {
         page.menu.pickRandomVerb();
         page.menu.refreshReview();
         page.menu.refreshGoal();
@@ -66,7 +65,7 @@ T.Page {
         height: page.height
         contentHeight: menuColumn.implicitHeight + 16
         clip: true
-        ScrollBar.vertical: ScrollCue {}
+        T.ScrollBar.vertical: ScrollCue {}
         FocusFollower {
             flickable: flick
         }
