@@ -9,6 +9,25 @@ T.Page {
     objectName: "mainMenu"
 
     readonly property MainMenuModel menu: ScreenModels.mainMenu(page)
+    // The first frame makes only the activities it shows; the rest are made with the second
+    // frame, below the fold. The entries wait for the menu to be laid out, so that the list
+    // knows where the fold falls.
+    property bool laidOut: false
+    property bool everythingMade: false
+    Component.onCompleted: page.laidOut = true
+
+    Connections {
+        property bool firstFrameShown: false
+        target: page.Window.window
+        enabled: !page.everythingMade
+        function onFrameSwapped() {
+            firstFrameShown = true;
+            page.Window.window.update();
+        }
+        function onAfterAnimating() {
+            page.everythingMade = firstFrameShown;
+        }
+    }
 
     background: Rectangle {
         color: Theme.background
@@ -295,6 +314,7 @@ T.Page {
             }
 
             Item {
+                id: entriesGap
                 width: 1
                 height: Theme.margin
             }
@@ -304,12 +324,15 @@ T.Page {
                 objectName: "menuEntries"
                 width: parent.width
                 height: contentHeight
+                // Until everything is made, the list fills only down to the fold.
+                displayMarginEnd: page.everythingMade ? 0 : Math.min(0, flick.contentY + flick.height - menuColumn.y
+                                                                   - entriesGap.y - entriesGap.height - height)
                 interactive: false
                 // The whole list shows, and the last entry's shadow falls below it.
                 clip: false
                 activeFocusOnTab: false
                 spacing: 10
-                model: page.menu.entries
+                model: page.laidOut ? page.menu.entries : null
                 onChosen: name => page.openScreen(name, null)
 
                 delegate: T.AbstractButton {

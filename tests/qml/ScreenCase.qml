@@ -9,14 +9,17 @@ TestCase {
     width: probe.screenSize.width
     height: probe.screenSize.height
     visible: true
-    when: windowShown
+    // The menu makes the activities below the fold after its first frame.
+    when: windowShown && menuPage.everythingMade
 
     readonly property alias stack: stack
 
     StackView {
         id: stack
         anchors.fill: parent
-        initialItem: MainMenuPage {}
+        initialItem: MainMenuPage {
+            id: menuPage
+        }
     }
 
     function cleanup() {

@@ -11,14 +11,17 @@ TestCase {
     width: 1024
     height: 1366
     visible: true
-    when: windowShown
+    // The menu makes the activities below the fold after its first frame.
+    when: windowShown && menuPage.everythingMade
 
     StackView {
         id: stack
         width: 390
         height: 844
         focus: true
-        initialItem: MainMenuPage {}
+        initialItem: MainMenuPage {
+            id: menuPage
+        }
     }
 
     function cleanup() {
