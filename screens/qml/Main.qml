@@ -1,9 +1,8 @@
 import QtQuick
-import QtQuick.Templates as T
 import Flexio
 
-// The one window: a navigation stack with the main menu at its root.
-T.ApplicationWindow {
+// The one window: the main menu, and once it is on screen the navigation stack that takes it in.
+Window {
     id: window
     width: 390
     height: 844
@@ -13,53 +12,47 @@ T.ApplicationWindow {
     title: menuPage.menu.title
     color: Theme.background
 
+    // Made with the rest of the menu once its first frame is on screen, or before when a screen
+    // or a link asks for it.
+    readonly property var stack: navigation.item
 
-    T.StackView {
-        id: stack
-        objectName: "navigationStack"
-        anchors.fill: parent
-        initialItem: MainMenuPage {
-            id: menuPage
-            // Sized by the window, which knows its size, rather than by the stack, which sizes
-            // its first page only once it is made and would have every text laid out again;
-            // and the stack then does not resize it on the way out, either.
-            width: window.width
-            height: window.height
-        }
+    MainMenuPage {
+        id: menuPage
+        // Sized by the window, which knows its size, rather than by the stack, which sizes
+        // its first page only once it is made and would have every text laid out again;
+        // and the stack then does not resize it on the way out, either.
+        width: window.width
+        height: window.height
         focus: true
+        onNavigatorNeeded: window.makeNavigation()
+        onEverythingMadeChanged: window.makeNavigation()
+    }
 
-        // A page slides in from the side it is read from, and back out the same way.
-        pushEnter: Transition {
-            XAnimator { from: (stack.mirrored ? -1 : 1) * stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
-        }
-        pushExit: Transition {
-            XAnimator { from: 0; to: (stack.mirrored ? -1 : 1) * -stack.width; duration: 400; easing.type: Easing.OutCubic }
-        }
-        popEnter: Transition {
-            XAnimator { from: (stack.mirrored ? -1 : 1) * -stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
-        }
-        popExit: Transition {
-            XAnimator { from: 0; to: (stack.mirrored ? -1 : 1) * stack.width; duration: 400; easing.type: Easing.OutCubic }
-        }
-        replaceEnter: Transition {
-            XAnimator { from: (stack.mirrored ? -1 : 1) * stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
-        }
-        replaceExit: Transition {
-            XAnimator { from: 0; to: (stack.mirrored ? -1 : 1) * -stack.width; duration: 400; easing.type: Easing.OutCubic }
-        }
+    Loader {
+        id: navigation
+        anchors.fill: parent
+        focus: true
+    }
+
+    function makeNavigation() {
+        if (navigation.status === Loader.Null)
+            navigation.setSource(Qt.resolvedUrl("Navigation.qml"), {
+                    "menu": menuPage
+                });
     }
 
     // A deep link shows the quiz it names (or the first quiz) where the model places it.
     function openQuiz(quizID: string) {
+        window.makeNavigation();
         const quiz = DeepLinkModel.destination(quizID);
         switch (DeepLinkModel.placementName(quiz)) {
         case "push":
-            stack.push(Qt.resolvedUrl("QuizGamePage.qml"), {
+            window.stack.push(Qt.resolvedUrl("QuizGamePage.qml"), {
                     "quiz": quiz
                 });
             break;
         case "replace":
-            stack.replace(Qt.resolvedUrl("QuizGamePage.qml"), {
+            window.stack.replace(Qt.resolvedUrl("QuizGamePage.qml"), {
                     "quiz": quiz
                 });
             break;
@@ -67,10 +60,4 @@ T.ApplicationWindow {
     }
     Component.onCompleted: DeepLinkModel.quizIDPushed.connect(window.openQuiz)
     Component.onDestruction: DeepLinkModel.quizIDPushed.disconnect(window.openQuiz)
-
-    Shortcut {
-        sequences: ["Esc", "Back"]
-        enabled: stack.depth > 1
-        onActivated: stack.pop()
-    }
 }

@@ -1,35 +1,41 @@
 import QtQuick
-import QtQuick.Templates as T
 import Flexio
 
 // The hub: settings cog, title, the random-verb card, the daily goal, the seven activities and
-// the credits link.
-T.Page {
+// the credits link. It is the first frame, so it is made of Qt Quick items alone, and the
+// navigation stack that takes it in is made after it.
+FocusScope {
     id: page
     objectName: "mainMenu"
 
+    // Asked for when a screen is to be opened before the stack is made.
+    signal navigatorNeeded
+    // The navigation stack the screens are pushed on.
+    property var navigator: null
+
     readonly property MainMenuModel menu: ScreenModels.mainMenu(page)
-    // The first frame makes only the activities it shows; the rest are made with the second
-    // frame, below the fold. The entries wait for the menu to be laid out, so that the list
-    // knows where the fold falls.
+    // The first frame makes only the activities it shows; the rest, below the fold, are made
+    // once it is on screen and the work it queued is done. The entries wait for the menu to be
+    // laid out, so that the list knows where the fold falls.
     property bool laidOut: false
     property bool everythingMade: false
     Component.onCompleted: page.laidOut = true
 
     Connections {
-        property bool firstFrameShown: false
         target: page.Window.window
-        enabled: !page.everythingMade
+        enabled: !page.everythingMade && !makeTheRest.running
         function onFrameSwapped() {
-            firstFrameShown = true;
-            page.Window.window.update();
-        }
-        function onAfterAnimating() {
-            page.everythingMade = firstFrameShown;
+            makeTheRest.start();
         }
     }
+    Timer {
+        id: makeTheRest
+        interval: 1
+        onTriggered: page.everythingMade = true
+    }
 
-    background: Rectangle {
+    Rectangle {
+        anchors.fill: parent
         color: Theme.background
     }
 
@@ -38,7 +44,7 @@ T.Page {
 
     // Presses the button that holds the keyboard focus; false when none does.
     function activateFocused(): bool {
-        const button = page.Window.activeFocusItem as T.AbstractButton;
+        const button = page.Window.activeFocusItem as MenuButton;
         if (!button || !button.enabled)
             return false;
         button.clicked();
@@ -57,7 +63,9 @@ T.Page {
         const file = page.menu.screenFile(name);
         if (file.length === 0)
             return null;
-        return page.T.StackView.view.push(Qt.resolvedUrl(file), properties);
+        if (!page.navigator)
+            page.navigatorNeeded();
+        return page.navigator.push(Qt.resolvedUrl(file), properties);
     }
 
     Connections {
@@ -67,7 +75,8 @@ T.Page {
         }
     }
 
-    T.StackView.onActivating: {
+    // Back on the menu: a new random verb, and what is due now.
+    function refresh() {
         page.menu.pickRandomVerb();
         page.menu.refreshReview();
         page.menu.refreshGoal();
@@ -84,9 +93,22 @@ T.Page {
         height: page.height
         contentHeight: menuColumn.implicitHeight + 16
         clip: true
-        T.ScrollBar.vertical: ScrollCue {}
         FocusFollower {
             flickable: flick
+        }
+
+        // The cue that more lies below, in the greys of the other screens' scroll bars.
+        Rectangle {
+            parent: flick
+            visible: flick.visibleArea.heightRatio < 1
+            x: flick.width - width - 2
+            y: 2 + flick.visibleArea.yPosition * (flick.height - 4)
+            width: 6
+            height: Math.max(width, flick.visibleArea.heightRatio * (flick.height - 4))
+            radius: 3
+            color: "#bdbdbd"
+            opacity: 0.75
+            z: 1
         }
 
         // Placed by hand rather than by layouts: the menu is the first frame, and a layout's
@@ -102,15 +124,15 @@ T.Page {
                 width: parent.width
                 height: Theme.tapSize
 
-                T.AbstractButton {
+                MenuButton {
                     id: cog
                     objectName: "settingsButton"
                     x: 16
                     width: Theme.tapSize
                     height: Theme.tapSize
                     Accessible.name: qsTr("Settings")
-                    Accessible.role: Accessible.Button
-                    contentItem: SymbolIcon {
+                    SymbolIcon {
+                        anchors.fill: parent
                         symbol: "gearshape.fill"
                         size: 28
                         color: Theme.secondaryText
@@ -176,18 +198,18 @@ T.Page {
                         color: Theme.secondaryText
                         font.pixelSize: Theme.subhead
                     }
-                    T.AbstractButton {
+                    MenuButton {
                         id: randomVerbLink
                         objectName: "randomVerbLink"
                         width: parent.width
-                        implicitHeight: implicitContentHeight + topPadding + bottomPadding
-                        height: Math.max(Theme.tapSize, implicitHeight)
+                        height: Math.max(Theme.tapSize, randomVerb.implicitHeight)
                         Accessible.name: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
                         Accessible.role: Accessible.Link
-                        contentItem: Text {
+                        Text {
+                            id: randomVerb
                             // Sized from the start, so that fitting the verb is done once.
-                            width: randomVerbLink.availableWidth
-                            height: randomVerbLink.availableHeight
+                            width: randomVerbLink.width
+                            height: randomVerbLink.height
                             text: page.menu.randomVerb ? page.menu.randomVerb.displayInfinitive : ""
                             color: Theme.link
                             font.pixelSize: Theme.title1
@@ -335,7 +357,7 @@ T.Page {
                 model: page.laidOut ? page.menu.entries : null
                 onChosen: name => page.openScreen(name, null)
 
-                delegate: T.AbstractButton {
+                delegate: MenuButton {
                     id: entry
                     required property var modelData
                     required property int index
@@ -347,12 +369,12 @@ T.Page {
                     x: Theme.wideMargin
                     Accessible.name: modelData.title
                     Accessible.description: modelData.description
-                    Accessible.role: Accessible.Button
                     onClicked: (entry.ListView.view as ScreenList).chosen(entry.modelData.page)
 
                     // The review entry is quiet (faded) while no form is due.
                     opacity: entry.modelData.quiet ? 0.55 : 1
-                    background: Rectangle {
+                    Rectangle {
+                        anchors.fill: parent
                         radius: Theme.radius + 2
                         color: entry.down ? Qt.darker(entry.fill, 1.12) : entry.fill
                         // A pale entry on the pale page keeps an edge, so it does not look disabled.
@@ -365,44 +387,41 @@ T.Page {
                             shown: entry.visualFocus
                             radius: Theme.radius + 4
                         }
-                    }
-                    // Placed by hand rather than by layouts: nine of these make the menu's
-                    // first frame, and a layout's polish costs more than padding and anchors.
-                    leftPadding: 64
-                    rightPadding: 12
-                    topPadding: 12
-                    bottomPadding: 12
-                    implicitHeight: Math.max(60, implicitContentHeight + topPadding + bottomPadding)
-                    SymbolIcon {
-                        x: 10
-                        width: 40
-                        height: 40
-                        anchors.verticalCenter: parent.verticalCenter
-                        symbol: entry.modelData.symbol
-                        size: 36
-                        color: entry.modelData.textColour
-                    }
-                    contentItem: Column {
-                        // Its width from the start, so that the texts are not laid out again
-                        // when the entry sizes its content.
-                        width: entry.availableWidth
-                        spacing: 2
-                        Text {
-                            width: parent.width
-                            text: entry.modelData.title
+                        SymbolIcon {
+                            x: 10
+                            width: 40
+                            height: 40
+                            anchors.verticalCenter: parent.verticalCenter
+                            symbol: entry.modelData.symbol
+                            size: 36
                             color: entry.modelData.textColour
-                            font.pixelSize: Theme.title2
-                            font.weight: Font.DemiBold
-                            wrapMode: Text.WordWrap
                         }
-                        Text {
-                            width: parent.width
-                            text: entry.modelData.description
-                            color: entry.modelData.textColour
-                            font.pixelSize: Theme.subhead
-                            wrapMode: Text.WordWrap
+                        Column {
+                            id: entryText
+                            x: 64
+                            y: 12
+                            width: entry.width - 64 - 12
+                            spacing: 2
+                            Text {
+                                width: parent.width
+                                text: entry.modelData.title
+                                color: entry.modelData.textColour
+                                font.pixelSize: Theme.title2
+                                font.weight: Font.DemiBold
+                                wrapMode: Text.WordWrap
+                            }
+                            Text {
+                                width: parent.width
+                                text: entry.modelData.description
+                                color: entry.modelData.textColour
+                                font.pixelSize: Theme.subhead
+                                wrapMode: Text.WordWrap
+                            }
                         }
                     }
+                    // Placed by hand rather than by layouts: the visible ones make the menu's
+                    // first frame, and a layout's polish costs more than fixed margins.
+                    implicitHeight: Math.max(60, entryText.implicitHeight + 24)
                 }
             }
 
@@ -411,7 +430,7 @@ T.Page {
                 width: parent.width
                 height: 6 + Theme.tapSize + 10
 
-                T.AbstractButton {
+                MenuButton {
                     id: infoButton
                     objectName: "infoButton"
                     x: (parent.width - width) / 2
@@ -419,8 +438,8 @@ T.Page {
                     width: Theme.tapSize
                     height: Theme.tapSize
                     Accessible.name: qsTr("Credits and Attribution")
-                    Accessible.role: Accessible.Button
-                    contentItem: SymbolIcon {
+                    SymbolIcon {
+                        anchors.fill: parent
                         symbol: "info.circle.fill"
                         size: 28
                         color: Theme.secondaryText

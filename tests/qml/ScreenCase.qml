@@ -14,10 +14,10 @@ TestCase {
 
     readonly property alias stack: stack
 
-    StackView {
+    Navigation {
         id: stack
         anchors.fill: parent
-        initialItem: MainMenuPage {
+        menu: MainMenuPage {
             id: menuPage
         }
     }

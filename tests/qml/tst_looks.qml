@@ -14,12 +14,12 @@ TestCase {
     // The menu makes the activities below the fold after its first frame.
     when: windowShown && menuPage.everythingMade
 
-    StackView {
+    Navigation {
         id: stack
         width: 390
         height: 844
         focus: true
-        initialItem: MainMenuPage {
+        menu: MainMenuPage {
             id: menuPage
         }
     }

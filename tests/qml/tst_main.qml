@@ -11,12 +11,19 @@ TestCase {
 
     Component { id: mainComponent; Main {} }
 
+    // The window makes its navigation stack with its second frame.
+    function navigationOf(window) {
+        tryVerify(() => window.stack !== null)
+        compare(window.stack.objectName, "navigationStack")
+        return window.stack
+    }
+
     function test_escapeGoesBack() {
         const window = createTemporaryObject(mainComponent, testCase)
         compare([window.width, window.height, window.title], [390, 844, "Italian Flexio"])
         window.requestActivate()
         tryCompare(window, "active", true)
-        const stack = findChild(window.contentItem, "navigationStack")
+        const stack = navigationOf(window)
         stack.get(0).openScreen("dictionary", null)
         tryCompare(stack, "busy", false)
         compare(stack.depth, 2)
@@ -39,7 +46,7 @@ TestCase {
     }
 
     function test_linksOpenTheirQuiz(data) {
-        const stack = findChild(createTemporaryObject(mainComponent, testCase).contentItem, "navigationStack")
+        const stack = navigationOf(createTemporaryObject(mainComponent, testCase))
         stack.get(0).openScreen("info", null)
         tryCompare(stack, "busy", false)
         const before = DeepLinkModel.quizIDs.length
