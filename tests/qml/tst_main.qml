@@ -35,6 +35,20 @@ TestCase {
         compare(stack.depth, 1)
     }
 
+    // The stack takes the menu in after its first frame: the keys still reach the menu's buttons.
+    function test_keysReachTheMenuInTheStack() {
+        const window = createTemporaryObject(mainComponent, testCase)
+        window.requestActivate()
+        tryCompare(window, "active", true)
+        const stack = navigationOf(window)
+        compare(stack.get(0).objectName, "mainMenu")
+        keyClick(Qt.Key_Tab)
+        compare(window.activeFocusItem.objectName, "settingsButton")
+        keyClick(Qt.Key_Space)
+        tryCompare(stack, "busy", false)
+        compare([stack.depth, stack.currentItem.objectName], [2, "settings"])
+    }
+
     // How links are read is tested beside the reader; here, what the window does with them.
     function test_linksOpenTheirQuiz_data() {
         return [
