@@ -273,22 +273,12 @@ void afterFirstFrame(QQuickWindow *window, std::function<void()> work)
     });
 }
 
-// The menu is drawn without a style; the other screens are built on a page of the Basic style.
-// Compiling that page on the engine's loader thread loads the style while the learner reads the
-// menu, so that the first screen opened does not wait for it.
-void compileScreensInBackground(QQmlEngine &engine)
+// The voices are listed and the quizzes read in the background while the learner looks at the
+// menu, and the icon (an SVG drawn through a plugin) is set once the menu shows.
+void finishStartAfterFirstFrame(QQuickWindow *window, Services &services)
 {
-    new QQmlComponent(
-        &engine, QUrl(QStringLiteral("qrc:/qt/qml/Flexio/ScreenPage.qml")), QQmlComponent::Asynchronous, &engine);
-}
-
-// The voices are listed, the quizzes read and the screens compiled in the background while the
-// learner looks at the menu, and the icon (an SVG drawn through a plugin) is set once it shows.
-void finishStartAfterFirstFrame(QQuickWindow *window, QQmlEngine &engine, Services &services)
-{
-    afterFirstFrame(window, [&engine, &services] {
+    afterFirstFrame(window, [&services] {
         QGuiApplication::setWindowIcon(QIcon(QStringLiteral(":/qt/qml/Flexio/images/AppIcon.svg")));
-        compileScreensInBackground(engine);
         services.quizGamesParser().startReading();
         services.textToSpeech();
         services.learnerStore().checkInBackground();
@@ -410,7 +400,7 @@ int FlexioApp::runWindow(const QStringList &arguments)
         services->deepLinkModel().openDeepLink(link);
 
     if (options->interactive())
-        finishStartAfterFirstFrame(window, *engine, *services);
+        finishStartAfterFirstFrame(window, *services);
     else if (options->selfTest)
         endSelfTestAfterFirstFrame(window);
     else

@@ -1,10 +1,11 @@
 import QtQuick
-import QtQuick.Templates as T
+import QtQuick.Controls.Basic
 import Flexio
 
 // The navigation stack, with the main menu at its root. The window makes it once the menu is on
-// screen, and it takes the menu in: the menu's first frame waits for no controls module.
-T.StackView {
+// screen, and it takes the menu in: the menu's first frame waits for no controls module. Making
+// it loads the Basic style the other screens are drawn with.
+StackView {
     id: stack
     objectName: "navigationStack"
 
@@ -23,26 +24,6 @@ T.StackView {
             menuLeft = false;
             menu.refresh();
         }
-    }
-
-    // A page slides in from the side it is read from, and back out the same way.
-    pushEnter: Transition {
-        XAnimator { from: (stack.mirrored ? -1 : 1) * stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
-    }
-    pushExit: Transition {
-        XAnimator { from: 0; to: (stack.mirrored ? -1 : 1) * -stack.width; duration: 400; easing.type: Easing.OutCubic }
-    }
-    popEnter: Transition {
-        XAnimator { from: (stack.mirrored ? -1 : 1) * -stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
-    }
-    popExit: Transition {
-        XAnimator { from: 0; to: (stack.mirrored ? -1 : 1) * stack.width; duration: 400; easing.type: Easing.OutCubic }
-    }
-    replaceEnter: Transition {
-        XAnimator { from: (stack.mirrored ? -1 : 1) * stack.width; to: 0; duration: 400; easing.type: Easing.OutCubic }
-    }
-    replaceExit: Transition {
-        XAnimator { from: 0; to: (stack.mirrored ? -1 : 1) * -stack.width; duration: 400; easing.type: Easing.OutCubic }
     }
 
     Shortcut {
